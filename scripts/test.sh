@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test; then the Qt-free tests again under ASan and UBSan.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh
+export QT_QPA_PLATFORM=offscreen
+(cd build && ctest --output-on-failure -j "$(nproc)")
+
+if [ "${DORVANE_SKIP_SANITIZE:-0}" != "1" ]; then
+  export CCACHE_DIR="${CCACHE_DIR:-$PWD/.cache/ccache}"
+  if [ ! -f build-asan/build.ninja ]; then
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDORVANE_SANITIZE=ON >/dev/null
+  fi
+  cmake --build build-asan -j "$(nproc)"
+  (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+     ctest --output-on-failure -j "$(nproc)" -L core)
+fi

@@ -1,0 +1,367 @@
+#include "util/messages.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <iterator>
+#include <vector>
+
+namespace util {
+
+namespace {
+
+struct Entry
+{
+    int id;
+    const char *korean;
+    const char *english;
+};
+
+// Sorted by number.
+const Entry kMessages[] = {
+    {100, "OLE 초기화에 실패하였습니다. OLE 라이브러리의 버전이 올바른지 확인하십시오.",
+     "OLE initialisation failed. Check the version of the OLE library."},
+    {50200, "선택가능한 PLC가 존재하지 않으므로 창을 띄울 수 없습니다. 먼저 PLC 타입을 변경하시기 바랍니다.",
+     "There is no selectable PLC, so the window cannot be opened. Change the PLC type first."},
+    {50201, "시작주소는 끝주소보다 작거나 같아야 합니다. 확인하시기 바랍니다.",
+     "The start address must be less than or equal to the end address. Please check."},
+    {50202, "입력가능한 주소범위는 %d ~ %d까지입니다. 확인하시기 바랍니다.",
+     "The address range that can be entered is %d ~ %d. Please check."},
+    {50300, "더이상 입력할 수 없습니다. 입력가능한 갯수는 %d개까지 입니다.",
+     "No more entries can be added. At most %d entries are allowed."},
+    {50401, "파일을 열 수 없습니다.[%s]",
+     "The file cannot be opened.[%s]"},
+    {50500, "화면",
+     "Screen"},
+    {50501, "현재 활성화된 화면이 삭제됩니다.\n계속하시겠습니까?",
+     "The active screen will be deleted.\nDo you want to continue?"},
+    {50502, "프로젝트 창에서 선택된 화면들이 삭제됩니다.\n계속하시겠습니까?",
+     "The screens selected in the project window will be deleted.\nDo you want to continue?"},
+    {50600, "프로젝트 창",
+     "Project window"},
+    {50900, "변경된 리소스를 적용하기 위해서는 프로그램을 종료후 다시 시작해야 합니다.",
+     "The changed resources take effect only after the program is restarted."},
+    {51200, "주소",
+     "Address"},
+    {51201, "발생조건",
+     "Condition"},
+    {51202, "경보메시지",
+     "Alarm message"},
+    {51203, "버저",
+     "Buzzer"},
+    {51210, "Off",
+     "Off"},
+    {51211, "On",
+     "On"},
+    {51220, "사용 안함",
+     "Not used"},
+    {51221, "초동안 울림",
+     " seconds"},
+    {51222, "계속 울림",
+     "Sounds continuously"},
+    {51230, "경보 메시지가 입력되지 않았습니다. ",
+     "No alarm message was entered. "},
+    {51231, "메시지 표시",
+     "Message display"},
+    {51400, "기동주소",
+     "Start address"},
+    {51401, "기동조건",
+     "Start condition"},
+    {51402, "연산자",
+     "Operator"},
+    {51403, "연산대상1주소",
+     "Operand 1 address"},
+    {51404, "연산대상2주소",
+     "Operand 2 address"},
+    {51405, "결과주소",
+     "Result address"},
+    {51406, "데이터 & 표시형식",
+     "Data and display format"},
+    {51410, "상시",
+     "Always"},
+    {51411, "On",
+     "On"},
+    {51412, "Off",
+     "Off"},
+    {51413, "반전",
+     "Toggle"},
+    {51414, "On계속",
+     "On (held)"},
+    {51415, "Off계속",
+     "Off (held)"},
+    {51500, "기동주소",
+     "Start address"},
+    {51501, "통신조건",
+     "Communication condition"},
+    {51502, "통신방향",
+     "Direction"},
+    {51503, "PLC주소",
+     "PLC address"},
+    {51504, "HMI주소",
+     "HMI address"},
+    {51505, "데이터크기",
+     "Data size"},
+    {51510, "상시",
+     "Always"},
+    {51511, "On",
+     "On"},
+    {51512, "Off",
+     "Off"},
+    {51513, "반전",
+     "Toggle"},
+    {51514, "On계속",
+     "On (held)"},
+    {51515, "Off계속",
+     "Off (held)"},
+    {51600, "기동조건",
+     "Start condition"},
+    {51601, "기동주소",
+     "Start address"},
+    {51602, "되풀이방법",
+     "Repeat"},
+    {51603, "실행시간",
+     "Execution time"},
+    {51604, "실행주소",
+     "Execution address"},
+    {51605, "실행값",
+     "Execution value"},
+    {51610, "상시",
+     "Always"},
+    {51611, "On상태",
+     "While on"},
+    {51612, "Off상태",
+     "While off"},
+    {51620, "1회",
+     "Once"},
+    {51621, "매일",
+     "Daily"},
+    {51622, "매주 ",
+     "Weekly "},
+    {51623, "매월",
+     "Monthly"},
+    {51630, "일",
+     "Sun"},
+    {51631, "월",
+     "Mon"},
+    {51632, "화",
+     "Tue"},
+    {51633, "수",
+     "Wed"},
+    {51634, "목",
+     "Thu"},
+    {51635, "금",
+     "Fri"},
+    {51636, "토",
+     "Sat"},
+    {51641, "%s%s 요일",
+     "%s%s"},
+    {51650, "요일이 선택되지 않았습니다. 하나이상 선택해야 합니다.",
+     "No weekday is selected. Select at least one."},
+    {51700, "200%",
+     "200%"},
+    {51701, "100%",
+     "100%"},
+    {51702, "50%",
+     "50%"},
+    {51703, "맞춤",
+     "Fit"},
+    {51800, "사용자",
+     "User"},
+    {51801, "램프/버튼",
+     "Lamp/button"},
+    {51802, "회전",
+     "Rotation"},
+    {51803, "이동",
+     "Move"},
+    {51810, "화일이름이 입력되지 않았습니다. 확인하시기 바랍니다.",
+     "No file name was entered. Please check."},
+    {51811, "같은 ID의 이미지가 이미 존재합니다. 덮어쓰시겠습니까?",
+     "An image with the same ID already exists. Do you want to overwrite it?"},
+    {51812, "참조갯수",
+     "Reference count"},
+    {51813, "파일이 비트맵 파일이 아닙니다.",
+     "The file is not a bitmap file."},
+    {51814, "이미지가 너무 커서 미리보기를 할 수 없습니다. 가능한 최대 이미지사이즈는 %d(w) x %d(h) 입니다.",
+     "The image is too large to preview. The largest possible image size is %d(w) x %d(h)."},
+    {51815, "선택된 이미지를 삭제하시겠습니까?",
+     "Do you want to delete the selected image?"},
+    {51816, "화면이름",
+     "Screen name"},
+    {51817, "번호",
+     "Number"},
+    {51900, "사용안함",
+     "Not used"},
+    {51901, "비트제어",
+     "Bit control"},
+    {51902, "값 설정",
+     "Value set"},
+    {51903, "값 증가",
+     "Value increase"},
+    {51904, "값 감소",
+     "Value decrease"},
+    {51905, "화면전환",
+     "Screen change"},
+    {51910, "기능키",
+     "Function key"},
+    {51911, "상(▲)",
+     "Up(▲)"},
+    {51912, "하(▼)",
+     "Down(▼)"},
+    {51913, "좌(◀)",
+     "Left(◀)"},
+    {51914, "우(▶)",
+     "Right(▶)"},
+    {51915, "현재 설정한 값들은 모든 화면에 동일하게 적용됩니다.\n계속하시겠습니까?",
+     "The values set now will be applied to all screens in the same way.\nDo you want to continue?"},
+    {51916, "값 입력",
+     "Value"},
+    {52000, "프로젝트명이 입력되지 않았습니다. 확인하시기 바랍니다.",
+     "No project name was entered. Please check."},
+    {52001, "이 파일을 읽을 수 없습니다.\n이 프로그램과 호환되는 파일인지 확인하시기 바랍니다.",
+     "This file cannot be read.\nCheck that the file is compatible with this program."},
+    {52002, "이 파일을 읽을 수 없습니다.\n이 파일은 버전[%d.%02d]이상의 프로그램에서만 읽을 수 있습니다. 확인하시기 바랍니다.",
+     "This file cannot be read.\nThis file can be read only by version [%d.%02d] or later of the program. Please check."},
+    {52100, "슬레이브 번호:",
+     "Slave number"},
+    {52101, "미사용",
+     "Unused"},
+    {52102, "등록된 마스터 국번호에서 자국번호는 삭제할 수 없습니다.",
+     "The own station number cannot be removed from the registered master stations."},
+    {52103, "선택된 PLC는 현재 설정되어 있는 PLC 타입과 다릅니다.\n\n변경하시겠습니까?",
+     "The selected PLC differs from the PLC type currently set.\n\nDo you want to change it?"},
+    {52200, "스크린 이름의 길이가 올바르지 않습니다. 확인하시기 바랍니다.",
+     "The length of the screen name is not valid. Please check."},
+    {52201, "같은 ID를 가진 스크린이 이미 존재합니다. ID를 변경하시기 바랍니다.",
+     "A screen with the same ID already exists. Please change the ID."},
+    {52202, "화면번호",
+     "Screen number"},
+    {52300, "ID가 범위를 벗어났습니다. 확인하시기 바랍니다.",
+     "The ID is out of range. Please check."},
+    {52301, "더 이상 태그를 추가할 수 없습니다. 최대 입력가능한 태그의 갯수를 초과했습니다.",
+     "No more tags can be added. The maximum number of tags has been exceeded."},
+    {52302, "메모리가 모두 찼습니다.  더이상 추가할 수 없습니다. ",
+     "The memory is full. Nothing more can be added. "},
+    {52303, "선택된 태그들간의 공간이 없으므로 균등 분할 할 수 없습니다. 다시 선택하시기 바랍니다.",
+     "There is no space between the selected tags, so they cannot be distributed evenly. Please select again."},
+    {52350, "유효하지 않은 주소입력입니다. 확인후 다시 입력하시기 바랍니다.",
+     "The address entered is not valid. Please check it and enter it again."},
+    {52500, "점",
+     "Dots"},
+    {52501, "실선",
+     "Solid line"},
+    {52502, "점선",
+     "Dotted line"},
+    {52600, "메시지 정의가 올바르지 않습니다. 확인하시기 바랍니다.",
+     "The message definition is not valid. Please check."},
+    {52601, "값 입력이 잘못되었습니다. 확인하시기 바랍니다.",
+     "The value entered is wrong. Please check."},
+    {52602, "값이 중복되었습니다. 확인하시기 바랍니다.",
+     "The value is a duplicate. Please check."},
+    {52603, "해당 아이디를 가진 스크린이 이미 등록되어 있습니다",
+     "A screen with this ID is already registered"},
+    {52604, "현재 편집을 위한 스크린이 존재하지 않습니다",
+     "There is no screen to edit"},
+    {52606, "선택된 문자열이 없습니다. 문자열을 선택하시기 바랍니다.",
+     "No string is selected. Please select a string."},
+    {52607, "해당 아이디를 가진 문자열이 이미 등록되어 있습니다",
+     "A string with this ID is already registered"},
+    {52609, "값",
+     "Value"},
+    {52610, "메시지",
+     "Message"},
+    {52613, "문자열이 입력되지 않았습니다. 확인하시기 바랍니다.",
+     "No string was entered. Please check."},
+    {52614, "입력한 ID가 등록되어 있지 않습니다. 등록후 입력해야 합니다.",
+     "The ID entered is not registered. Register it before entering it."},
+    {53020, "X",
+     "X"},
+    {53021, "Y",
+     "Y"},
+    {53022, "채널",
+     "Channel"},
+    {53023, "국번",
+     "Station"},
+    {53024, "주소값",
+     "Address"},
+    {53032, "크기",
+     "Size"},
+    {53033, "진법",
+     "Radix"},
+    {53048, "반전",
+     "Toggle"},
+    {53049, "누르는 동안 On",
+     "On while pressed"},
+};
+
+std::atomic<std::uint16_t> g_language{0x0412};
+
+const Entry *find(int id)
+{
+    const auto it = std::lower_bound(std::begin(kMessages), std::end(kMessages), id,
+                                     [](const Entry &e, int key) { return e.id < key; });
+    return it != std::end(kMessages) && it->id == id ? &*it : nullptr;
+}
+
+} // namespace
+
+std::string_view messageText(int id, std::uint16_t resourceLangId)
+{
+    const Entry *e = find(id);
+    if (!e)
+        return {};
+    return resourceLangId == kResEnglish ? e->english : e->korean;
+}
+
+bool hasMessage(int id)
+{
+    return find(id) != nullptr;
+}
+
+void setMessageLanguage(std::uint16_t resourceLangId)
+{
+    g_language = resourceLangId;
+}
+
+std::uint16_t messageLanguage()
+{
+    return g_language;
+}
+
+std::string_view messageText(int id)
+{
+    return messageText(id, g_language);
+}
+
+std::string vformatText(const char *format, std::va_list args)
+{
+    std::va_list copy;
+    va_copy(copy, args);
+    const int n = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    if (n <= 0)
+        return {};
+    std::vector<char> buffer(std::size_t(n) + 1);
+    std::vsnprintf(buffer.data(), buffer.size(), format, args);
+    return std::string(buffer.data(), std::size_t(n));
+}
+
+std::string formatText(const char *format, ...)
+{
+    std::va_list args;
+    va_start(args, format);
+    std::string s = vformatText(format, args);
+    va_end(args);
+    return s;
+}
+
+std::string formatMessage(int id, ...)
+{
+    const std::string format(messageText(id));
+    std::va_list args;
+    va_start(args, id);
+    std::string s = vformatText(format.c_str(), args);
+    va_end(args);
+    return s;
+}
+
+} // namespace util
