@@ -1,0 +1,318 @@
+#include "core/plc/plc_drv.h"
+
+#include "util/byte_order.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <dlfcn.h>
+
+namespace core {
+
+namespace {
+
+bool allDecimal(const std::string &s)
+{
+    return !s.empty()
+           && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Decimal digits with a value up to `max`; long texts of leading zeros are fine.
+bool decimalUpTo(const std::string &s, unsigned long max, unsigned long &value)
+{
+    if (!allDecimal(s))
+        return false;
+    value = 0;
+    for (char c : s) {
+        value = value * 10 + unsigned(c - '0');
+        if (value > max)
+            return false;
+    }
+    return true;
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    c = char(std::toupper(static_cast<unsigned char>(c)));
+    return c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+}
+
+std::string fieldText(const std::uint8_t *data, std::size_t size)
+{
+    const auto *end = std::find(data, data + size, std::uint8_t(0));
+    return std::string(data, end);
+}
+
+std::string bufferText(const char *data, std::size_t size)
+{
+    return std::string(data, strnlen(data, size));
+}
+
+void copyText(char *dst, std::size_t size, const std::string &text)
+{
+    std::memset(dst, 0, size);
+    std::memcpy(dst, text.data(), std::min(text.size(), size - 1));
+}
+
+} // namespace
+
+namespace builtin {
+
+std::int32_t ValidCheck(std::int32_t kind, std::string &number)
+{
+    unsigned long value = 0;
+    switch (kind) {
+    case kAddrWord:
+        return decimalUpTo(number, 999, value) ? 0 : -1;
+    case kAddrDWord:
+        return decimalUpTo(number, 898, value) ? 0 : -1;
+    case kAddrBit: {
+        if (number.empty() || number.size() > 19)
+            return -1;
+        const int bit = hexValue(number.back());
+        std::string word = number.substr(0, number.size() - 1);
+        if (word.empty())
+            word = "0";
+        if (bit < 0 || !decimalUpTo(word, 999, value))
+            return -1;
+        char digit[4];
+        std::snprintf(digit, sizeof digit, "%X", unsigned(bit));
+        number = word + digit;
+        return 0;
+    }
+    default:
+        return -1;
+    }
+}
+
+std::int32_t BuildDownAddr(std::int32_t kind, const std::string &number, std::uint16_t &bit,
+                           DownAddr &out)
+{
+    std::string text = number;
+    if (ValidCheck(kind, text) != 0)
+        return -1;
+    const std::string word = kind == kAddrBit ? text.substr(0, text.size() - 1) : text;
+    unsigned long value = 0;
+    decimalUpTo(word, 999, value);
+    out.fill(0);
+    const std::string field = std::to_string(value & 0xFFFF);
+    std::copy(field.begin(), field.end(), out.begin());
+    bit = kind == kAddrBit ? std::uint16_t(hexValue(text.back())) : 0;
+    return 2;
+}
+
+std::int32_t BuildUpAddr(std::int32_t kind, const DownAddr &in, std::string &number,
+                         std::uint16_t &bit)
+{
+    const std::string field = fieldText(in.data(), in.size());
+    if (!std::all_of(field.begin(), field.end(), [](char c) { return hexValue(c) >= 0; }))
+        return 3;
+    // Read as a decimal number, as strtol would: up to the first non-decimal character.
+    long value = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9')
+            break;
+        value = std::min(value * 10 + (c - '0'), 0x7FFFFFFFL);
+    }
+    char text[48];
+    if (kind == kAddrBit)
+        std::snprintf(text, sizeof text, "%ld%X", value, unsigned(bit));
+    else
+        std::snprintf(text, sizeof text, "%ld", value);
+    number = text;
+    return 2;
+}
+
+} // namespace builtin
+
+CPlcDrv::CPlcDrv(std::uint16_t slotIndex)
+    : m_slot(slotIndex)
+{}
+
+CPlcDrv::~CPlcDrv()
+{
+    if (m_module)
+        dlclose(m_module);
+}
+
+bool CPlcDrv::LoadDriver(const std::string &protocolsDir, const std::string &fileName)
+{
+    if (m_module) {
+        dlclose(m_module);
+        m_module = nullptr;
+    }
+    if (fileName.empty() || fileName.find('/') != std::string::npos
+        || fileName.find('\\') != std::string::npos || fileName == "." || fileName == "..")
+        return false;
+    const std::string path = protocolsDir + "/" + fileName;
+    m_module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    return m_module != nullptr;
+}
+
+void CPlcDrv::Unload()
+{
+    if (m_module)
+        dlclose(m_module);
+    m_module = nullptr;
+    m_type = 0;
+    m_deviceKind = m_slot == 0 ? m_deviceKind : kDeviceNone;
+    m_panelDriver.clear();
+}
+
+void CPlcDrv::Bind(const CPlcInfo *entry, std::uint16_t station, const std::string &protocolsDir)
+{
+    Unload();
+    if (!entry)
+        return;
+    LoadDriver(protocolsDir, entry->driverDll);
+    SetType(entry->type);
+    m_station = station;
+    m_panelDriver = entry->panelDriver;
+}
+
+void CPlcDrv::SetType(std::uint16_t type)
+{
+    m_type = type;
+    m_deviceKind = type == 0 ? kDeviceNone : (type & 0x8000) ? kDeviceKind2 : kDevicePlc;
+}
+
+void *CPlcDrv::Export(const char *name) const
+{
+    return m_module ? dlsym(m_module, name) : nullptr;
+}
+
+std::int32_t CPlcDrv::GetTypeAreaList(std::int32_t kind, std::vector<std::string> &areas) const
+{
+    areas.clear();
+    const auto fn = reinterpret_cast<PlcGetTypeAreaList>(Export("GetTypeAreaList"));
+    if (!fn)
+        return 0;
+    std::vector<char> buffer(PLC_AREA_TEXT_SIZE * PLC_MAX_AREAS, 0);
+    const std::int32_t result = fn(kind, buffer.data());
+    const int count = std::min<int>(result & 0xFFFF, PLC_MAX_AREAS);
+    for (int i = 0; i < count; ++i)
+        areas.push_back(bufferText(buffer.data() + i * PLC_AREA_TEXT_SIZE, PLC_AREA_TEXT_SIZE));
+    return count;
+}
+
+std::int32_t CPlcDrv::GetAreaReadOnly(std::int32_t kind, const std::string &area,
+                                      std::uint32_t &readOnly) const
+{
+    if (!m_module) {
+        readOnly = 0;
+        return 1;
+    }
+    const auto fn = reinterpret_cast<PlcGetAreaReadOnly>(Export("GetAreaReadOnly"));
+    if (!fn)
+        return 0;
+    return fn(kind, area.c_str(), &readOnly);
+}
+
+std::int32_t CPlcDrv::ValidCheck(std::int32_t kind, const std::string &area,
+                                 std::string &number) const
+{
+    if (!m_module)
+        return builtin::ValidCheck(kind, number);
+    const auto fn = reinterpret_cast<PlcValidCheck>(Export("ValidCheck"));
+    if (!fn)
+        return 0;
+    char buffer[PLC_NUMBER_TEXT_SIZE];
+    copyText(buffer, sizeof buffer, number);
+    const std::int32_t result = fn(kind, area.c_str(), buffer);
+    number = bufferText(buffer, sizeof buffer);
+    return result;
+}
+
+std::int32_t CPlcDrv::GetDefaultAddr(std::int32_t kind, std::uint32_t selector, std::string &area,
+                                     std::string &number) const
+{
+    if (!m_module) {
+        area.clear();
+        number = "0";
+        return 0;
+    }
+    char areaBuf[PLC_AREA_TEXT_SIZE] = {};
+    char numberBuf[PLC_NUMBER_TEXT_SIZE] = {};
+    std::int32_t result = 0;
+    if (const auto fn = reinterpret_cast<PlcGetDefaultAddr>(Export("GetDefaultAddr")))
+        result = fn(kind, selector, areaBuf, numberBuf);
+    area = bufferText(areaBuf, sizeof areaBuf);
+    number = bufferText(numberBuf, sizeof numberBuf);
+    return result;
+}
+
+std::int32_t CPlcDrv::BuildDownAddr(std::int32_t kind, const std::string &area,
+                                    const std::string &number, std::uint16_t &bit,
+                                    DownAddr &out) const
+{
+    if (!m_module)
+        return builtin::BuildDownAddr(kind, number, bit, out);
+    if (const auto fn = reinterpret_cast<PlcBuildDownAddr>(Export("BuildDownAddr"))) {
+        out.fill(0);
+        return fn(kind, area.c_str(), number.c_str(), &bit, out.data());
+    }
+    return BuildDownAddr1(kind, area, number, bit, out, 0);
+}
+
+std::int32_t CPlcDrv::BuildDownAddr1(std::int32_t kind, const std::string &area,
+                                     const std::string &number, std::uint16_t &bit, DownAddr &out,
+                                     std::uint32_t extra) const
+{
+    if (!m_module)
+        return builtin::BuildDownAddr(kind, number, bit, out);
+    out.fill(0);
+    const auto fn = reinterpret_cast<PlcBuildDownAddr1>(Export("BuildDownAddr1"));
+    if (!fn)
+        return 0;
+    return fn(kind, area.c_str(), number.c_str(), &bit, out.data(), extra);
+}
+
+std::int32_t CPlcDrv::BuildUpAddr(std::int32_t kind, const DownAddr &in, std::string &area,
+                                  std::string &number, std::uint16_t &bit) const
+{
+    if (!m_module) {
+        area.clear();
+        return builtin::BuildUpAddr(kind, in, number, bit);
+    }
+    const auto fn = reinterpret_cast<PlcBuildUpAddr>(Export("BuildUpAddr"));
+    if (!fn)
+        return 0;
+    char areaBuf[PLC_AREA_TEXT_SIZE] = {};
+    char numberBuf[PLC_NUMBER_TEXT_SIZE] = {};
+    const std::int32_t result = fn(kind, in.data(), areaBuf, numberBuf, &bit);
+    area = bufferText(areaBuf, sizeof areaBuf);
+    number = bufferText(numberBuf, sizeof numberBuf);
+    return result;
+}
+
+std::int32_t CPlcDrv::GetTransSize() const
+{
+    const auto fn = reinterpret_cast<PlcGetTransSize>(Export("GetTransSize"));
+    return fn ? fn() : 1;
+}
+
+PlcCommSetting GetCommSetting(const std::string &protocolsDir, const std::string &driverFile)
+{
+    PlcCommSetting setting;
+    CPlcDrv probe;
+    if (!probe.LoadDriver(protocolsDir, driverFile))
+        return setting;
+    const auto fn = reinterpret_cast<PlcGetCommSetting>(probe.Export("GetCommSetting"));
+    if (!fn)
+        return setting;
+    std::uint32_t editable = 1;
+    std::uint8_t record[PLC_COMM_SETTING_SIZE] = {};
+    fn(&editable, record);
+    setting.editable = editable != 0;
+    if (!setting.editable) {
+        setting.baudIndex = std::int32_t(util::le32(record, 4));
+        setting.dataBits = record[8];
+        setting.stopBits = record[9];
+        setting.parity = record[10];
+    }
+    return setting;
+}
+
+} // namespace core
