@@ -1,2 +1,34 @@
-#include <cstdio>
-int main() { std::puts("dorvane-cli"); return 0; }
+// dorvane-cli: the headless twin of the editor, for scripts and CI.
+
+#include "cli/commands.h"
+
+#include "util/code_page.h"
+#include "util/file_io.h"
+#include "util/messages.h"
+
+#include <clocale>
+
+void cli::CliContext::loadConfig()
+{
+    config.load(programDir.empty() ? util::executableDir() : programDir,
+                util::systemDefaultLangId());
+    util::setMessageLanguage(config.resourceLang());
+}
+
+int main(int argc, char **argv)
+{
+    std::setlocale(LC_ALL, "");
+    cli::CliContext ctx;
+    CLI::App app{"Dorvane command-line tool: projects, panel images and panel commands"};
+    app.require_subcommand(1);
+    app.add_option("--program-dir", ctx.programDir,
+                   "Program folder with APP.INI, PLC.INI, GUI.INI (default: the executable's)");
+    app.add_flag("--json", ctx.json, "Structured output as JSON");
+    cli::addConfigCommand(app, ctx);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError &e) {
+        return app.exit(e);
+    }
+    return 0;
+}

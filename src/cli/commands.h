@@ -1,0 +1,13 @@
+#pragma once
+
+// Each command group registers its sub-commands on the application.
+
+#include "cli/cli_context.h"
+
+#include <CLI/CLI.hpp>
+
+namespace cli {
+
+void addConfigCommand(CLI::App &app, CliContext &ctx);
+
+} // namespace cli

@@ -1,0 +1,278 @@
+#include "core/app/app_config.h"
+
+#include "util/file_io.h"
+#include "util/ini_file.h"
+
+#include <algorithm>
+
+namespace core {
+
+namespace {
+
+// Each path value is read into a 100-character buffer, as the start-up always did.
+constexpr std::size_t kPathBuffer = 100;
+
+std::string fmtHex(std::uint32_t v)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%X", v);
+    return text;
+}
+
+} // namespace
+
+void CAppConfig::load(const std::string &exeDir, std::uint16_t systemLangId)
+{
+    *this = CAppConfig();
+    m_exeDir = exeDir;
+    while (m_exeDir.size() > 1 && m_exeDir.back() == '/')
+        m_exeDir.pop_back();
+    m_systemLangId = systemLangId;
+    readPaths();
+    readPlcLists();
+    m_alarmDbPath = m_exeDir + "/Alarm/Alarm.mdb";
+    readLanguages();
+    readResources();
+    readGui();
+    readOptions();
+}
+
+void CAppConfig::readPaths()
+{
+    m_projectDir = m_exeDir + "/Project";
+    m_currentProjectDir = m_projectDir;
+    m_appIni = m_exeDir + "/APP.INI";
+    m_plcIni = m_exeDir + "/PLC.INI";
+    m_guiIni = m_exeDir + "/GUI.INI";
+    const util::CIniFile app(m_appIni);
+    const util::CIniFile gui(m_guiIni);
+    m_connectDir = util::nativePath(app.getString("DIR_INFO", "CONNECT_DIR", "", kPathBuffer));
+    // The INI value carries its own leading separator: it is appended as it is.
+    m_imagesDir = m_exeDir
+                  + util::nativePath(app.getString("DIR_INFO", "IMAGES_DIR", "", kPathBuffer));
+    m_panelPicture = m_exeDir + "/"
+                     + util::nativePath(
+                             gui.getString("SCREEN_IMAGE", "IMAGEFILE", "", kPathBuffer));
+}
+
+void CAppConfig::readPlcLists()
+{
+    const util::CIniFile ini(m_plcIni);
+    for (int channel = 1; channel <= 2; ++channel) {
+        const std::string section = "CH" + std::to_string(channel) + "_PLC_LIST";
+        const int total = ini.getInt(section, "TOTAL_PLC", 0);
+        auto &list = m_plcLists[std::size_t(channel - 1)];
+        for (int i = 0; i < total; ++i) {
+            const std::string value = ini.getString(section, "PLC" + std::to_string(i));
+            const auto comma = value.find(',');
+            if (comma == std::string::npos || comma == 0) {
+                // One bad entry voids the whole catalogue of both channels.
+                m_plcLists[0].clear();
+                m_plcLists[1].clear();
+                return;
+            }
+            CPlcInfo info;
+            info.name = value.substr(0, comma);
+            info.type = std::uint16_t(util::parseHex(value.substr(comma + 1)));
+            info.flag = (info.type >> 15) & 1;
+            const auto fields = util::splitFields(ini.getString(section, info.name), 3);
+            info.driverDll = fields.size() > 0 ? fields[0] : std::string();
+            info.panelDriver = fields.size() > 1 ? fields[1] : std::string();
+            info.wiringDiagram = fields.size() > 2 ? fields[2] : std::string();
+            list.push_back(std::move(info));
+        }
+    }
+}
+
+void CAppConfig::readLanguages()
+{
+    const util::CIniFile ini(m_plcIni);
+    const int total = ini.getInt("LANGUAGE", "TOTAL_LANGUAGE", 0);
+    for (int i = 0; i < total; ++i) {
+        const std::string value = ini.getString("LANGUAGE", "LANGUAGE" + std::to_string(i));
+        const auto first = value.find(',');
+        if (first == std::string::npos || first == 0)
+            continue;
+        const auto second = value.find(',', first + 1);
+        if (second == std::string::npos)
+            continue;
+        CIndexedLang lang;
+        lang.index = std::uint32_t(i);
+        lang.name = value.substr(0, first);
+        lang.constFile = value.substr(first + 1, second - first - 1);
+        lang.langId = std::uint32_t(util::parseHex(value.substr(second + 1)));
+        m_languages.add(std::move(lang));
+    }
+}
+
+void CAppConfig::readResources()
+{
+    const util::CIniFile ini(m_appIni);
+    const int total = ini.getInt("RESOURCE", "TOTAL_RES", 0);
+    for (int i = 0; i < total; ++i) {
+        const auto fields =
+                util::splitFields(ini.getString("RESOURCE", "RES" + std::to_string(i)), 4);
+        if (fields.size() < 4)
+            continue;
+        CIndexedRes res;
+        res.name = fields[0];
+        res.dllFile = fields[1];
+        res.langId = std::uint32_t(util::parseHex(fields[2]));
+        res.helpFile = fields[3];
+        const std::string &s = res.name;
+        res.dbcs = std::uint32_t(ini.getInt(s, "DBCS", 0));
+        res.charSet16x16 = std::uint8_t(util::parseHex(ini.getString(s, "CharSet(16x16)", "0")));
+        res.charSet8x16 = std::uint8_t(util::parseHex(ini.getString(s, "CharSet(8x16)", "0")));
+        res.charSet6x8 = std::uint8_t(util::parseHex(ini.getString(s, "CharSet(6x8)", "0")));
+        res.face16x16 = ini.getString(s, "16x16");
+        res.face8x16 = ini.getString(s, "8x16");
+        res.face6x8 = ini.getString(s, "6x8");
+        res.height16x16 = ini.getInt(s, "Height(16x16)", 16);
+        res.width16x16 = ini.getInt(s, "Width(16x16)", 0);
+        res.height8x16 = ini.getInt(s, "Height(8x16)", 16);
+        res.width8x16 = ini.getInt(s, "Width(8x16)", 0);
+        res.height6x8 = ini.getInt(s, "Height(6x8)", 8);
+        res.width6x8 = ini.getInt(s, "Width(6x8)", 0);
+        m_resources.add(std::move(res));
+    }
+    m_resourceLang = m_systemLangId;
+    const std::string chosen = ini.getString("RESOURCE", "LoadResource");
+    if (!chosen.empty())
+        m_resourceLang = std::uint16_t(util::parseHex(chosen));
+    if (m_resources.dllOf(m_resourceLang).empty())
+        m_resourceLang = kFallbackResourceLang;
+}
+
+void CAppConfig::readGui()
+{
+    const util::CIniFile ini(m_guiIni);
+    const auto rect = [&](const std::string &section) {
+        Rect r;
+        r.left = ini.getInt(section, "LEFT", 0);
+        r.top = ini.getInt(section, "TOP", 0);
+        r.right = r.left + ini.getInt(section, "WIDTH", 0);
+        r.bottom = r.top + ini.getInt(section, "HEIGHT", 0);
+        return r;
+    };
+    m_screenRect = rect("SCREEN");
+    for (int key = 1; key <= 8; ++key)
+        m_keyRects[std::size_t(key - 1)] = rect("FUNCTIONKEY" + std::to_string(key));
+}
+
+void CAppConfig::readOptions()
+{
+    const util::CIniFile ini(m_appIni);
+    m_comm.port = ini.getInt("comm_setup", "Port", 1);
+    m_comm.baudRate = ini.getInt("comm_setup", "BaudRate", 115200);
+    m_comm.stopBit = ini.getInt("comm_setup", "StopBit", 0);
+    m_comm.parity = ini.getInt("comm_setup", "Parity", 0);
+    m_comm.dataBit = ini.getInt("comm_setup", "DataBit", 8);
+    m_comm.connect = ini.getString("comm_setup", "Connect", "", 251);
+    if (!m_comm.connect.empty())
+        m_connectFile = m_exeDir + m_connectDir + "/" + m_comm.connect;
+
+    // The interval is an unsigned count of minutes; anything above 120 is used as 120.
+    const auto interval = static_cast<unsigned int>(ini.getInt("AutoSave", "Interval", 0));
+    m_autoSave = int(std::min<unsigned int>(interval, kMaxAutoSaveMinutes));
+
+    const auto color = [&](const char *key, std::uint32_t def) {
+        return static_cast<std::uint32_t>(ini.getInt("Color", key, int(def)));
+    };
+    const EditorColors d;
+    m_colors.grid = color("Grid", d.grid);
+    m_colors.back = color("Back", d.back);
+    m_colors.outline = color("Outline", d.outline);
+    m_colors.fill = color("Fill", d.fill);
+    m_colors.select = color("Select", d.select);
+    m_colors.focus = color("Focus", d.focus);
+
+    m_grid.snap = ini.getInt("GridSnap", "Snap", 0) != 0;
+    m_grid.showGrid = ini.getInt("GridSnap", "ShowGrid", 1) != 0;
+    m_grid.xDot = ini.getInt("GridSnap", "XDot", 8);
+    m_grid.yDot = ini.getInt("GridSnap", "YDot", 8);
+    m_grid.style = ini.getInt("GridSnap", "Style", 0);
+}
+
+std::string CAppConfig::alarmDbPathFor(const std::string &projectFile) const
+{
+    return m_exeDir + "/Alarm/" + util::baseNameNoExt(projectFile) + ".mdb";
+}
+
+const CPlcInfo *CAppConfig::findPlc(int channel, std::uint16_t type) const
+{
+    return findPlcByType(plcList(channel), type);
+}
+
+const CPlcInfo *CAppConfig::findPlc(int channel, const std::string &name) const
+{
+    return findPlcByName(plcList(channel), name);
+}
+
+CLogFont CAppConfig::panelFont(PanelFontSize size) const
+{
+    return m_resources.panelFont(m_systemLangId, size);
+}
+
+const Rect &CAppConfig::functionKeyRect(int key) const
+{
+    return m_keyRects[std::size_t(std::clamp(key, 1, 8) - 1)];
+}
+
+bool CAppConfig::setCommSetup(const CommSetup &comm)
+{
+    util::CIniFile ini(m_appIni);
+    const bool ok = ini.writeInt("comm_setup", "Port", comm.port)
+                    && ini.writeInt("comm_setup", "BaudRate", comm.baudRate)
+                    && ini.writeInt("comm_setup", "StopBit", comm.stopBit)
+                    && ini.writeInt("comm_setup", "Parity", comm.parity)
+                    && ini.writeInt("comm_setup", "DataBit", comm.dataBit);
+    const std::string connect = m_comm.connect;
+    m_comm = comm;
+    m_comm.connect = connect; // the port dialog never changes the connect file
+    return ok;
+}
+
+bool CAppConfig::setColors(const EditorColors &colors)
+{
+    util::CIniFile ini(m_appIni);
+    const auto put = [&](const char *key, std::uint32_t v) {
+        return ini.writeString("Color", key, std::to_string(static_cast<unsigned long>(v)));
+    };
+    m_colors = colors;
+    return put("Grid", colors.grid) && put("Back", colors.back) && put("Outline", colors.outline)
+           && put("Fill", colors.fill) && put("Select", colors.select)
+           && put("Focus", colors.focus);
+}
+
+bool CAppConfig::setGrid(const GridSettings &grid)
+{
+    util::CIniFile ini(m_appIni);
+    m_grid = grid;
+    return ini.writeInt("GridSnap", "Snap", grid.snap ? 1 : 0)
+           && ini.writeInt("GridSnap", "ShowGrid", grid.showGrid ? 1 : 0)
+           && ini.writeInt("GridSnap", "XDot", grid.xDot)
+           && ini.writeInt("GridSnap", "YDot", grid.yDot)
+           && ini.writeInt("GridSnap", "Style", grid.style);
+}
+
+bool CAppConfig::setAutoSaveInterval(int minutes)
+{
+    minutes = std::clamp(minutes, 0, kMaxAutoSaveMinutes);
+    if (minutes == m_autoSave)
+        return false;
+    m_autoSave = minutes;
+    util::CIniFile ini(m_appIni);
+    ini.writeInt("AutoSave", "Interval", minutes);
+    return true;
+}
+
+bool CAppConfig::chooseResourceLanguage(std::uint32_t langId)
+{
+    if (langId == 0 || langId == m_resourceLang)
+        return false;
+    util::CIniFile ini(m_appIni);
+    ini.writeString("RESOURCE", "LoadResource", fmtHex(langId));
+    return true;
+}
+
+} // namespace core

@@ -1,0 +1,147 @@
+#pragma once
+
+// The application's configuration: the program folder and the paths built from it, the
+// catalogues read from APP.INI, PLC.INI and GUI.INI in the order of start-up, and the user
+// options that the dialogs change and write back. One instance, owned by the application (or the
+// command-line tool) and handed to whoever needs it.
+
+#include "core/app/lang_info.h"
+#include "core/app/res_info.h"
+#include "core/plc/plc_info.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace core {
+
+struct Rect
+{
+    std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+    std::int32_t width() const { return right - left; }
+    std::int32_t height() const { return bottom - top; }
+    bool operator==(const Rect &) const = default;
+};
+
+// [comm_setup] of APP.INI.
+struct CommSetup
+{
+    int port = 1;
+    int baudRate = 115200;
+    int stopBit = 0;
+    int parity = 0;
+    int dataBit = 8;
+    std::string connect;
+    bool operator==(const CommSetup &) const = default;
+};
+
+// [Color] of APP.INI, COLORREF values (0x00BBGGRR).
+struct EditorColors
+{
+    std::uint32_t grid = 16777215;
+    std::uint32_t back = 2509065;
+    std::uint32_t outline = 3830045;
+    std::uint32_t fill = 16777215;
+    std::uint32_t select = 8421504;
+    std::uint32_t focus = 3841821;
+    bool operator==(const EditorColors &) const = default;
+};
+
+// [GridSnap] of APP.INI.
+struct GridSettings
+{
+    bool snap = false;
+    bool showGrid = true;
+    int xDot = 8;
+    int yDot = 8;
+    int style = 0;
+    bool operator==(const GridSettings &) const = default;
+};
+
+inline constexpr int kMaxAutoSaveMinutes = 120;
+inline constexpr std::uint16_t kFallbackResourceLang = 1033;
+
+class CAppConfig
+{
+public:
+    // Reads the three INI files of `exeDir` in start-up order. `systemLangId` is the system
+    // default LANGID (util::systemDefaultLangId() in the programs).
+    void load(const std::string &exeDir, std::uint16_t systemLangId);
+
+    // Paths, all without trailing separator.
+    const std::string &exeDir() const { return m_exeDir; }
+    const std::string &projectDir() const { return m_projectDir; }
+    const std::string &appIni() const { return m_appIni; }
+    const std::string &plcIni() const { return m_plcIni; }
+    const std::string &guiIni() const { return m_guiIni; }
+    const std::string &alarmDbPath() const { return m_alarmDbPath; }
+    void setAlarmDbPath(std::string path) { m_alarmDbPath = std::move(path); }
+    // The alarm database of a project: <exe>/Alarm/<project name without extension>.mdb.
+    std::string alarmDbPathFor(const std::string &projectFile) const;
+    const std::string &currentProjectDir() const { return m_currentProjectDir; }
+    void setCurrentProjectDir(std::string dir) { m_currentProjectDir = std::move(dir); }
+    const std::string &connectDir() const { return m_connectDir; }
+    const std::string &connectFile() const { return m_connectFile; }
+    const std::string &imagesDir() const { return m_imagesDir; }
+    const std::string &panelPictureFile() const { return m_panelPicture; }
+    std::string protocolsDir() const { return m_exeDir + "/Protocols"; }
+    std::string fontsDir() const { return m_exeDir + "/Fonts"; }
+
+    // Catalogues.
+    const PlcCatalogue &plcList(int channel) const { return m_plcLists[channel == 2 ? 1 : 0]; }
+    const CPlcInfo *findPlc(int channel, std::uint16_t type) const;
+    const CPlcInfo *findPlc(int channel, const std::string &name) const;
+    const CLangInfo &languages() const { return m_languages; }
+    const CResInfo &resources() const { return m_resources; }
+    std::uint16_t systemLangId() const { return m_systemLangId; }
+    std::uint16_t resourceLang() const { return m_resourceLang; }
+    // The panel text font of a size, from the resource entry of the system default LANGID.
+    CLogFont panelFont(PanelFontSize size) const;
+
+    // Panel picture geometry from GUI.INI.
+    const Rect &screenRect() const { return m_screenRect; }
+    const Rect &functionKeyRect(int key) const; // key 1 to 8
+
+    // Options.
+    const CommSetup &commSetup() const { return m_comm; }
+    const EditorColors &colors() const { return m_colors; }
+    const GridSettings &grid() const { return m_grid; }
+    int autoSaveInterval() const { return m_autoSave; }
+
+    // Write-backs, each of the section the matching dialog confirms. They return false when
+    // APP.INI could not be written.
+    bool setCommSetup(const CommSetup &comm);
+    bool setColors(const EditorColors &colors);
+    bool setGrid(const GridSettings &grid);
+    // Applies and writes a new interval (capped at 120); the same value again writes nothing.
+    // Returns true when the interval changed (the caller restarts its timer).
+    bool setAutoSaveInterval(int minutes);
+    // The options dialog's language choice: when `langId` is non-zero and differs from the
+    // running resource language, LoadResource is written as "0x%X" and true is returned (the
+    // caller shows message 50900). The running language does not change.
+    bool chooseResourceLanguage(std::uint32_t langId);
+
+private:
+    void readPaths();
+    void readPlcLists();
+    void readLanguages();
+    void readResources();
+    void readGui();
+    void readOptions();
+
+    std::string m_exeDir, m_projectDir, m_appIni, m_plcIni, m_guiIni, m_alarmDbPath;
+    std::string m_currentProjectDir, m_connectDir, m_connectFile, m_imagesDir, m_panelPicture;
+    std::array<PlcCatalogue, 2> m_plcLists;
+    CLangInfo m_languages;
+    CResInfo m_resources;
+    std::uint16_t m_systemLangId = 0x409;
+    std::uint16_t m_resourceLang = kFallbackResourceLang;
+    Rect m_screenRect;
+    std::array<Rect, 8> m_keyRects{};
+    CommSetup m_comm;
+    EditorColors m_colors;
+    GridSettings m_grid;
+    int m_autoSave = 0;
+};
+
+} // namespace core
