@@ -1,0 +1,61 @@
+#pragma once
+
+// The simulated panel's memory: the project areas, the password block, the system record, the
+// alarm history and the clock, optionally kept in a folder so they survive restarts.
+
+#include "util/byte_order.h"
+
+#include <cstdint>
+#include <ctime>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace sim {
+
+class CPanelMemory
+{
+public:
+    struct Options
+    {
+        std::string stateDir;
+        std::optional<std::string> password;
+        std::uint16_t osVersion = 0x0101;
+        bool rtc = true;
+    };
+
+    explicit CPanelMemory(Options options);
+
+    bool hasArea(std::uint8_t letter) const;
+    // A NAK code on failure.
+    std::optional<std::uint8_t> read(std::uint8_t letter, std::uint32_t address,
+                                     std::uint32_t length, util::Bytes &out);
+    std::optional<std::uint8_t> write(std::uint8_t letter, std::uint32_t address,
+                                      util::ConstByteSpan data);
+    // Every area reports 0xFFFFFFFF afterwards; the password and the history are gone too.
+    void erase();
+
+    bool hasPassword() const;
+    bool checkPassword(util::ConstByteSpan tenBytes) const;
+
+    bool hasRtc() const { return m_options.rtc; }
+    // The clock record (8 packed-BCD bytes) and setting it; false for an invalid record.
+    util::Bytes clockRecord() const;
+    bool setClock(util::ConstByteSpan record);
+
+private:
+    struct Area
+    {
+        util::Bytes bytes;
+    };
+    void initArea(std::uint8_t letter, std::size_t capacity, std::uint8_t fill);
+    void store(std::uint8_t letter, std::size_t offset, std::size_t length);
+    void refreshSystemRecord();
+    std::tm clockNow() const;
+
+    Options m_options;
+    std::map<std::uint8_t, Area> m_areas;
+    long long m_clockOffset = 0; // seconds between the panel clock and local time
+};
+
+} // namespace sim
