@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
 
@@ -14,7 +15,7 @@ namespace {
 bool allDecimal(const std::string &s)
 {
     return !s.empty()
-           && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+            && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // Decimal digits with a value up to `max`; long texts of leading zeros are fine.
@@ -54,6 +55,13 @@ void copyText(char *dst, std::size_t size, const std::string &text)
 {
     std::memset(dst, 0, size);
     std::memcpy(dst, text.data(), std::min(text.size(), size - 1));
+}
+
+// Texts a plugin's fixed buffers cannot hold whole. Passing them cut would make the plugin judge
+// or encode a different address than the one typed.
+bool fitsPlugin(const std::string &area, const std::string &number)
+{
+    return area.size() < PLC_AREA_TEXT_SIZE && number.size() < PLC_NUMBER_TEXT_SIZE;
 }
 
 } // namespace
@@ -129,7 +137,7 @@ std::int32_t BuildUpAddr(std::int32_t kind, const DownAddr &in, std::string &num
 
 CPlcDrv::CPlcDrv(std::uint16_t slotIndex)
     : m_slot(slotIndex)
-{}
+{ }
 
 CPlcDrv::~CPlcDrv()
 {
@@ -218,6 +226,8 @@ std::int32_t CPlcDrv::ValidCheck(std::int32_t kind, const std::string &area,
     const auto fn = reinterpret_cast<PlcValidCheck>(Export("ValidCheck"));
     if (!fn)
         return 0;
+    if (!fitsPlugin(area, number))
+        return -1;
     char buffer[PLC_NUMBER_TEXT_SIZE];
     copyText(buffer, sizeof buffer, number);
     const std::int32_t result = fn(kind, area.c_str(), buffer);
@@ -251,6 +261,8 @@ std::int32_t CPlcDrv::BuildDownAddr(std::int32_t kind, const std::string &area,
         return builtin::BuildDownAddr(kind, number, bit, out);
     if (const auto fn = reinterpret_cast<PlcBuildDownAddr>(Export("BuildDownAddr"))) {
         out.fill(0);
+        if (!fitsPlugin(area, number))
+            return -1;
         return fn(kind, area.c_str(), number.c_str(), &bit, out.data());
     }
     return BuildDownAddr1(kind, area, number, bit, out, 0);
@@ -266,6 +278,8 @@ std::int32_t CPlcDrv::BuildDownAddr1(std::int32_t kind, const std::string &area,
     const auto fn = reinterpret_cast<PlcBuildDownAddr1>(Export("BuildDownAddr1"));
     if (!fn)
         return 0;
+    if (!fitsPlugin(area, number))
+        return -1;
     return fn(kind, area.c_str(), number.c_str(), &bit, out.data(), extra);
 }
 
