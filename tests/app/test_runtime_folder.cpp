@@ -99,7 +99,7 @@ TEST(RuntimeFolder, CliPrintsTheConfiguration)
 {
     const std::string out = run("'" + kDir + "/dorvane-cli' config");
     EXPECT_NE(out.find("\"channel1\""), std::string::npos);
-    EXPECT_NE(out.find("Modbus RTU"), std::string::npos);
+    EXPECT_NE(out.find("MODBUS RTU"), std::string::npos);
     EXPECT_NE(out.find("\"panelLanguages\""), std::string::npos);
     EXPECT_NE(out.find("\"grid\""), std::string::npos);
 }
