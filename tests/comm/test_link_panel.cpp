@@ -1,1 +1,349 @@
+// The link against the panel simulator over a pseudo-terminal: areas, password, clock, erase,
+// faults, the worker's statuses and stopping.
+
+#include "core/comm/comm_message_queue.h"
+#include "core/comm/comm_thread.h"
+#include "sim_process.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <numeric>
+
+using namespace comm;
+using testsupport::SimProcess;
+
+namespace {
+
+// An area image: length in the first four bytes, a pattern after the header.
+util::Bytes areaImage(std::size_t length)
+{
+    util::Bytes image(length);
+    for (std::size_t i = 6; i < length; ++i)
+        image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    util::setBe32(image, 0, static_cast<std::uint32_t>(length));
+    return image;
+}
+
+class PanelLink : public ::testing::Test
+{
+protected:
+    void startPanel(const std::vector<std::string> &args = {})
+    {
+        ASSERT_TRUE(m_sim.start(args));
+        m_link.SetDevicePath(m_sim.port());
+        m_link.SetReceiveTimeout(300);
+        m_link.SetCommandPause(20);
+    }
+    bool connect()
+    {
+        std::uint8_t status = 0xEE;
+        const bool ok = m_link.Connect(status);
+        m_status = status;
+        return ok;
+    }
+    bool writeArea(std::uint8_t sub, util::Bytes &image)
+    {
+        COMM_CMD c{'w', sub, image, static_cast<std::uint32_t>(image.size()), 0, 0};
+        return m_link.Run(c);
+    }
+    bool readArea(std::uint8_t sub, util::Bytes &out, std::uint32_t &size)
+    {
+        out.assign(areaLengthLimit(sub), 0);
+        COMM_CMD c{'r', sub, out, 0, 0, 0};
+        const bool ok = m_link.Run(c);
+        size = c.size;
+        return ok;
+    }
+    // Runs a list on the worker and collects (message, status, sub) until status 4 or a failure.
+    std::vector<std::tuple<std::uint32_t, std::uint32_t, std::uint8_t>>
+    runWorker(const std::vector<COMM_CMD> &list)
+    {
+        CCommMessageQueue queue;
+        m_link.SetNotifyWnd(&queue);
+        EXPECT_TRUE(m_link.Start(list.data(), static_cast<int>(list.size()), false));
+        std::vector<std::tuple<std::uint32_t, std::uint32_t, std::uint8_t>> seen;
+        while (auto m = queue.wait(std::chrono::seconds(5))) {
+            seen.emplace_back(m->message, m->status, m->command->sub);
+            if (m->status == StatusAllDone || m->status == StatusFailed)
+                break;
+        }
+        m_link.Stop();
+        m_link.SetNotifyWnd(nullptr);
+        return seen;
+    }
+
+    SimProcess m_sim;
+    CCommThread m_link;
+    std::uint8_t m_status = 0;
+};
+
+using Seen = std::vector<std::tuple<std::uint32_t, std::uint32_t, std::uint8_t>>;
+
+} // namespace
+
+TEST_F(PanelLink, AreasWrittenAreReadBackWhateverTheirBlockCount)
+{
+    startPanel();
+    ASSERT_TRUE(connect());
+    EXPECT_EQ(m_status, 0);
+    for (const std::size_t length : {std::size_t{10}, std::size_t{1024}, std::size_t{1025},
+                                     std::size_t{5000}, std::size_t{0x8000}}) {
+        util::Bytes image = areaImage(length);
+        ASSERT_TRUE(writeArea('S', image)) << length << " " << m_link.GetErrorText();
+        util::Bytes back;
+        std::uint32_t size = 0;
+        ASSERT_TRUE(readArea('S', back, size)) << length << " " << m_link.GetErrorText();
+        EXPECT_EQ(size, length);
+        EXPECT_TRUE(std::equal(image.begin(), image.end(), back.begin())) << length;
+    }
+    EXPECT_TRUE(m_link.Disconnect());
+    EXPECT_FALSE(m_link.IsPortOpen());
+}
+
+TEST_F(PanelLink, UploadedLengthAboveTheLimitIsAFrameError)
+{
+    startPanel();
+    ASSERT_TRUE(connect());
+    util::Bytes header(6, 0);
+    util::setBe32(header, 0, 0x8001);
+    ASSERT_TRUE(writeArea('S', header)); // only the header: the length now claims 0x8001
+    util::Bytes back;
+    std::uint32_t size = 0;
+    EXPECT_FALSE(readArea('S', back, size));
+    EXPECT_EQ(m_link.GetErrorText(), "Frame 에러");
+}
+
+TEST_F(PanelLink, WorkerReportsBlocksCommandsAndTheEndThenClosesTheConnection)
+{
+    startPanel();
+    ASSERT_TRUE(connect());
+    util::Bytes exact = areaImage(1024);
+    util::Bytes oneMore = areaImage(1025);
+    util::Bytes none;
+    const std::vector<COMM_CMD> list{
+            {'w', 'G', exact, 1024, 0, 0},
+            {'w', 'C', oneMore, 1025, 0, 0},
+            {'w', 'R', none, 0, 0, 0},
+    };
+    const Seen seen = runWorker(list);
+    const Seen expected{
+            {WM_COMM_STATUS, 2, 'G'}, {WM_COMM_STATUS, 3, 'G'}, {WM_COMM_STATUS, 2, 'C'},
+            {WM_COMM_STATUS, 1, 'C'}, {WM_COMM_STATUS, 3, 'C'}, {WM_COMM_STATUS, 2, 'R'},
+            {WM_COMM_STATUS, 3, 'R'}, {WM_COMM_STATUS, 4, 'G'},
+    };
+    EXPECT_EQ(seen, expected);
+    EXPECT_FALSE(m_link.IsPortOpen()); // the worker sent the end request
+    EXPECT_TRUE(m_link.IsIdle());
+
+    // Uploading the same areas reports their lengths.
+    ASSERT_TRUE(connect());
+    util::Bytes g(0x4000), c(0x10000);
+    const std::vector<COMM_CMD> up{{'r', 'G', g, 0, 0, 0}, {'r', 'C', c, 0, 0, 0}};
+    const Seen upSeen = runWorker(up);
+    ASSERT_FALSE(upSeen.empty());
+    EXPECT_EQ(std::get<1>(upSeen.back()), 4u);
+    EXPECT_EQ(m_link.Commands()[0].size, 1024u);
+    EXPECT_EQ(m_link.Commands()[1].size, 1025u);
+    EXPECT_TRUE(std::equal(oneMore.begin(), oneMore.end(), c.begin()));
+}
+
+TEST_F(PanelLink, PasswordProtectedPanelRefusesUntilThePasswordIsSent)
+{
+    startPanel({"--password", "Abc123"});
+    ASSERT_TRUE(connect());
+    EXPECT_EQ(m_status, 1);
+
+    // A refused write gets a 7-byte NAK where 6 bytes were expected.
+    util::Bytes image = areaImage(20);
+    EXPECT_FALSE(writeArea('G', image));
+    EXPECT_EQ(m_link.GetErrorText(), "NAK 수신 : Command 에러");
+
+    std::uint8_t wrong[10] = {'A', 'b', 'c'};
+    COMM_CMD a{'y', 'A', wrong, 10, 0, 0};
+    ASSERT_TRUE(m_link.Run(a));
+    EXPECT_EQ(wrong[0], 0);
+
+    std::uint8_t right[10] = {'A', 'b', 'c', '1', '2', '3'};
+    COMM_CMD b{'y', 'A', right, 10, 0, 0};
+    ASSERT_TRUE(m_link.Run(b));
+    EXPECT_EQ(right[0], 1);
+    EXPECT_TRUE(writeArea('G', image)) << m_link.GetErrorText();
+
+    // A new connection asks again.
+    ASSERT_TRUE(m_link.Disconnect());
+    ASSERT_TRUE(connect());
+    EXPECT_EQ(m_status, 1);
+}
+
+TEST_F(PanelLink, ClockIsSetAndReadBack)
+{
+    startPanel();
+    ASSERT_TRUE(connect());
+    std::uint8_t set[8] = {0x99, 0x12, 0x31, 0x23, 0x59, 0x58, 0x19, 0x05}; // 1999-12-31 23:59:58
+    COMM_CMD w{'w', 'T', set, 8, 0, 0};
+    ASSERT_TRUE(m_link.Run(w)) << m_link.GetErrorText();
+    std::uint8_t got[8] = {};
+    COMM_CMD r{'r', 'T', got, 8, 0, 0};
+    ASSERT_TRUE(m_link.Run(r)) << m_link.GetErrorText();
+    EXPECT_EQ(got[0], 0x99);
+    EXPECT_EQ(got[6], 0x19);
+    EXPECT_EQ(got[1], 0x12);
+    EXPECT_TRUE(got[5] == 0x58 || got[5] == 0x59 || got[0] == 0x00); // a second may pass
+}
+
+TEST_F(PanelLink, PanelWithoutClockAnswersWithItsNakCodes)
+{
+    startPanel({"--no-rtc"});
+    ASSERT_TRUE(connect());
+    std::uint8_t rec[8] = {0x26, 0x01, 0x01, 0, 0, 0, 0x20, 4};
+    COMM_CMD w{'w', 'T', rec, 8, 0, 0};
+    EXPECT_FALSE(m_link.Run(w));
+    EXPECT_EQ(m_link.GetErrorText(),
+              "NAK 수신 : 이 타입은 날짜/시간 설정 기능을 제공하지 "
+              "않습니다. HMI 타입을 확인하시기 바랍니다.");
+    COMM_CMD r{'r', 'T', rec, 8, 0, 0};
+    EXPECT_FALSE(m_link.Run(r));
+    EXPECT_EQ(m_link.GetErrorText(), "NAK 수신 : RTC Read 에러");
+}
+
+TEST_F(PanelLink, EraseMakesEveryAreaReportErasedMemory)
+{
+    startPanel();
+    ASSERT_TRUE(connect());
+    util::Bytes image = areaImage(300);
+    ASSERT_TRUE(writeArea('C', image));
+    COMM_CMD z{'y', 'Z', {}, 0, 0, 0};
+    ASSERT_TRUE(m_link.Run(z)) << m_link.GetErrorText();
+    for (const std::uint8_t sub : {'C', 'G', 'S', 'R', 'F'}) {
+        util::Bytes back;
+        std::uint32_t size = 0;
+        EXPECT_FALSE(readArea(sub, back, size)) << sub;
+        EXPECT_EQ(m_link.GetErrorText(), "메모리가 지워져 있습니다.") << sub;
+    }
+}
+
+TEST_F(PanelLink, AddressesOutsideAnAreaGetTheAddressNak)
+{
+    startPanel();
+    ASSERT_TRUE(connect());
+    util::Bytes buffer(100);
+    COMM_CMD r{'r', 'M', buffer, 100, 1800, 1800}; // the system record is 28 bytes
+    EXPECT_FALSE(m_link.Run(r));
+    EXPECT_EQ(m_link.GetErrorText(), "NAK 수신 : Address 에러");
+    COMM_CMD ok{'r', 'M', buffer, 28, 1800, 1800};
+    ASSERT_TRUE(m_link.Run(ok)) << m_link.GetErrorText();
+    EXPECT_EQ(util::be16(buffer, 22), 0x0101);
+}
+
+TEST_F(PanelLink, MemorySurvivesARestartWithAStateFolder)
+{
+    const std::string dir = ::testing::TempDir() + "/panel_state";
+    std::filesystem::remove_all(dir);
+    startPanel({"--state", dir});
+    ASSERT_TRUE(connect());
+    util::Bytes image = areaImage(3000);
+    ASSERT_TRUE(writeArea('R', image));
+    ASSERT_TRUE(m_link.Disconnect());
+    m_sim.stop();
+
+    startPanel({"--state", dir});
+    ASSERT_TRUE(connect());
+    util::Bytes back;
+    std::uint32_t size = 0;
+    ASSERT_TRUE(readArea('R', back, size)) << m_link.GetErrorText();
+    EXPECT_EQ(size, 3000u);
+    EXPECT_TRUE(std::equal(image.begin(), image.end(), back.begin()));
+}
+
+// Each injected fault ends the exchange with its own error text. Response 1 answers the
+// connection request, so the faults hit the second response (the first write block).
+TEST_F(PanelLink, InjectedFaultsGiveTheirErrorTexts)
+{
+    const struct
+    {
+        const char *fault;
+        const char *text;
+    } rows[] = {
+            {"drop:2", "타임아웃 에러입니다."}, {"silent:2", "타임아웃 에러입니다."},
+            {"cut:2", "타임아웃 에러입니다."},  {"bcc:2", "BCC 에러"},
+            {"frame:2", "Frame 에러"},          {"nak:2:4", "NAK 수신 : Address 에러"},
+            {"nak:2:0", "NAK 수신 : BCC 에러"}, {"nak:2:9", "NAK 수신 : "},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.fault);
+        CCommThread link;
+        SimProcess sim;
+        ASSERT_TRUE(sim.start({"--fault", row.fault}));
+        link.SetDevicePath(sim.port());
+        link.SetReceiveTimeout(200);
+        std::uint8_t status = 0;
+        ASSERT_TRUE(link.Connect(status));
+        util::Bytes image = areaImage(2000);
+        COMM_CMD c{'w', 'S', image, 2000, 0, 0};
+        EXPECT_FALSE(link.Run(c));
+        EXPECT_EQ(link.GetErrorText(), row.text);
+        EXPECT_EQ(c.current, 0u); // the failed block is not counted
+    }
+}
+
+TEST_F(PanelLink, WorkerReportsAFailedCommandAndStopsTheList)
+{
+    startPanel({"--fault", "bcc:3"});
+    ASSERT_TRUE(connect());
+    util::Bytes a = areaImage(2000), b = areaImage(100);
+    const std::vector<COMM_CMD> list{{'w', 'S', a, 2000, 0, 0}, {'w', 'C', b, 100, 0, 0}};
+    const Seen seen = runWorker(list);
+    const Seen expected{
+            {WM_COMM_STATUS, 2, 'S'}, {WM_COMM_STATUS, 1, 'S'}, {WM_COMM_STATUS, 5, 'S'}};
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(m_link.GetLastError() >> 16, 5u);
+}
+
+TEST_F(PanelLink, SilentPanelFailsTheConnectionAfterTheFixedSecond)
+{
+    startPanel({"--fault", "silent:1"});
+    m_link.SetReceiveTimeout(100); // the end request after the failure uses the configured time
+    const auto t0 = std::chrono::steady_clock::now();
+    EXPECT_FALSE(connect());
+    const auto elapsed = std::chrono::steady_clock::now() - t0;
+    EXPECT_EQ(m_link.GetErrorText(), "타임아웃 에러입니다.");
+    // Pulses and settle (about 120 ms), 1000 ms for the answer, then the end request's 100 ms.
+    EXPECT_GE(elapsed, std::chrono::milliseconds(1100));
+    EXPECT_LT(elapsed, std::chrono::milliseconds(2500));
+    EXPECT_FALSE(m_link.IsPortOpen());
+}
+
+TEST_F(PanelLink, ConnectionFailureKeepsItsOwnErrorOverTheEndRequest)
+{
+    startPanel({"--fault", "nak:1:1"});
+    EXPECT_FALSE(connect());
+    EXPECT_EQ(m_link.GetErrorText(), "NAK 수신 : Frame 에러");
+}
+
+TEST_F(PanelLink, StopEndsAContinuousClockReadAndNothingArrivesAfterwards)
+{
+    startPanel();
+    m_link.SetCommandPause(0);
+    std::uint8_t clock[8] = {};
+    const COMM_CMD list[] = {{'r', 'T', clock, 8, 0, 0}};
+    CCommMessageQueue queue;
+    m_link.SetNotifyWnd(&queue);
+    ASSERT_TRUE(m_link.Start(list, 1, false, true));
+    int allDone = 0;
+    while (allDone < 2) {
+        const auto m = queue.wait(std::chrono::seconds(5));
+        ASSERT_TRUE(m.has_value());
+        if (m->status == StatusAllDone)
+            ++allDone;
+    }
+    m_link.Stop();
+    EXPECT_TRUE(m_link.IsIdle());
+    while (queue.wait(std::chrono::milliseconds(0))) { }
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(queue.pending(), 0u);
+    EXPECT_NE(clock[6], 0); // a century was read
+    // The clock run leaves the connection to its owner.
+    EXPECT_TRUE(m_link.IsPortOpen());
+    EXPECT_TRUE(m_link.Disconnect());
+}

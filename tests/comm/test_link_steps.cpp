@@ -38,7 +38,10 @@ struct PtyPair
         slave = ::ptsname(master);
     }
     ~PtyPair() { ::close(master); }
-    void send(const util::Bytes &b) const { EXPECT_EQ(::write(master, b.data(), b.size()), static_cast<ssize_t>(b.size())); }
+    void send(const util::Bytes &b) const
+    {
+        EXPECT_EQ(::write(master, b.data(), b.size()), static_cast<ssize_t>(b.size()));
+    }
 };
 
 std::string slurp(const std::string &path)
@@ -54,12 +57,12 @@ std::string slurp(const std::string &path)
 TEST(MakeFrame, AreaReadAsksForTheRemainderOrOneBlock)
 {
     std::uint8_t buffer[4000] = {};
-    COMM_CMD c {'r', 'S', buffer, 0, 0, 0};
+    COMM_CMD c{'r', 'S', buffer, 0, 0, 0};
     util::Bytes frame;
     std::size_t expected = 0;
     ASSERT_TRUE(CCommThread::MakeFrame(c, frame, expected));
     // Size unknown: one full block.
-    EXPECT_EQ(frame, buildRequest('r', 'S', util::Bytes {0, 0, 0, 0x04, 0x00}));
+    EXPECT_EQ(frame, buildRequest('r', 'S', util::Bytes{0, 0, 0, 0x04, 0x00}));
     EXPECT_EQ(expected, 1030u);
 
     c = {'r', 'W', buffer, 2000, 440 + 1024, 440};
@@ -75,7 +78,7 @@ TEST(MakeFrame, WritesCarryTheBlockFromTheBufferOffset)
     util::Bytes buffer(1025);
     for (std::size_t i = 0; i < buffer.size(); ++i)
         buffer[i] = static_cast<std::uint8_t>(i);
-    COMM_CMD c {'w', 'C', buffer, 1025, 0, 0};
+    COMM_CMD c{'w', 'C', buffer, 1025, 0, 0};
     util::Bytes frame;
     std::size_t expected = 0;
     ASSERT_TRUE(CCommThread::MakeFrame(c, frame, expected));
@@ -83,11 +86,11 @@ TEST(MakeFrame, WritesCarryTheBlockFromTheBufferOffset)
     EXPECT_EQ(expected, 6u);
     c.current = 1024;
     ASSERT_TRUE(CCommThread::MakeFrame(c, frame, expected));
-    EXPECT_EQ(frame, buildRequest('w', 'C', util::Bytes {0, 0x04, 0x00, 0, 1, buffer[1024]}));
+    EXPECT_EQ(frame, buildRequest('w', 'C', util::Bytes{0, 0x04, 0x00, 0, 1, buffer[1024]}));
 
-    COMM_CMD empty {'w', 'G', {}, 0, 0, 0};
+    COMM_CMD empty{'w', 'G', {}, 0, 0, 0};
     ASSERT_TRUE(CCommThread::MakeFrame(empty, frame, expected));
-    EXPECT_EQ(frame, buildRequest('w', 'G', util::Bytes {0, 0, 0, 0, 0}));
+    EXPECT_EQ(frame, buildRequest('w', 'G', util::Bytes{0, 0, 0, 0, 0}));
 }
 
 TEST(MakeFrame, ConnectionRequestsHaveTheirFixedLengths)
@@ -100,9 +103,9 @@ TEST(MakeFrame, ConnectionRequestsHaveTheirFixedLengths)
         std::size_t length;
         std::size_t expected;
     } rows[] = {
-        {{'r', 'T', clock, 8, 0, 0}, 6, 14}, {{'w', 'T', clock, 8, 0, 0}, 14, 6},
-        {{'y', 'A', pwd, 10, 0, 0}, 16, 7},  {{'y', 'B', {}, 0, 0, 0}, 6, 6},
-        {{'y', 'C', pwd, 1, 0, 0}, 6, 7},    {{'y', 'Z', {}, 0, 0, 0}, 8, 6},
+            {{'r', 'T', clock, 8, 0, 0}, 6, 14}, {{'w', 'T', clock, 8, 0, 0}, 14, 6},
+            {{'y', 'A', pwd, 10, 0, 0}, 16, 7},  {{'y', 'B', {}, 0, 0, 0}, 6, 6},
+            {{'y', 'C', pwd, 1, 0, 0}, 6, 7},    {{'y', 'Z', {}, 0, 0, 0}, 8, 6},
     };
     for (const auto &row : rows) {
         util::Bytes frame;
@@ -115,16 +118,16 @@ TEST(MakeFrame, ConnectionRequestsHaveTheirFixedLengths)
     std::size_t expected = 0;
     ASSERT_TRUE(CCommThread::MakeFrame(rows[2].cmd, frame, expected));
     // The password goes as its 10 bytes, zero padded, no terminator of its own.
-    EXPECT_EQ(frame, buildRequest('y', 'A', util::Bytes {'a', 'b', 'c', 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(frame, buildRequest('y', 'A', util::Bytes{'a', 'b', 'c', 0, 0, 0, 0, 0, 0, 0}));
     ASSERT_TRUE(CCommThread::MakeFrame(rows[5].cmd, frame, expected));
-    EXPECT_EQ(frame, buildRequest('y', 'Z', util::Bytes {0xAA, 0x55}));
+    EXPECT_EQ(frame, buildRequest('y', 'Z', util::Bytes{0xAA, 0x55}));
 }
 
 TEST(ProcessResponse, AreaReadTakesItsLengthFromTheFirstBlock)
 {
     CCommThread link;
     util::Bytes buffer(0x8000);
-    COMM_CMD c {'r', 'S', buffer, 0, 0, 0};
+    COMM_CMD c{'r', 'S', buffer, 0, 0, 0};
     util::Bytes data(1024, 0x11);
     util::setBe32(data, 0, 2049); // 1024 + 1024 + 1
     EXPECT_EQ(link.ProcessResponse(c, readResponse('r', 'S', data)), 1);
@@ -132,7 +135,7 @@ TEST(ProcessResponse, AreaReadTakesItsLengthFromTheFirstBlock)
     EXPECT_EQ(c.current, 1024u);
     EXPECT_EQ(link.ProcessResponse(c, readResponse('r', 'S', util::Bytes(1024, 0x22))), 1);
     EXPECT_EQ(c.current, 2048u);
-    EXPECT_EQ(link.ProcessResponse(c, readResponse('r', 'S', util::Bytes {0x33})), 3);
+    EXPECT_EQ(link.ProcessResponse(c, readResponse('r', 'S', util::Bytes{0x33})), 3);
     EXPECT_EQ(c.current, 2049u);
     EXPECT_EQ(buffer[4], 0x11);
     EXPECT_EQ(buffer[2047], 0x22);
@@ -145,15 +148,15 @@ TEST(ProcessResponse, ExactlyOneBlockCompletesAtOnce)
 {
     CCommThread link;
     util::Bytes buffer(0x4000);
-    COMM_CMD c {'r', 'G', buffer, 0, 0, 0};
+    COMM_CMD c{'r', 'G', buffer, 0, 0, 0};
     util::Bytes data(1024, 0);
     util::setBe32(data, 0, 1024);
     EXPECT_EQ(link.ProcessResponse(c, readResponse('r', 'G', data)), 3);
     EXPECT_EQ(c.size, 1024u);
 
-    COMM_CMD w {'w', 'C', buffer, 1024, 0, 0};
+    COMM_CMD w{'w', 'C', buffer, 1024, 0, 0};
     EXPECT_EQ(link.ProcessResponse(w, readResponse('w', 'C', {})), 3);
-    COMM_CMD w2 {'w', 'C', buffer, 1025, 0, 0};
+    COMM_CMD w2{'w', 'C', buffer, 1025, 0, 0};
     EXPECT_EQ(link.ProcessResponse(w2, readResponse('w', 'C', {})), 1);
     EXPECT_EQ(w2.current, 1024u);
     EXPECT_EQ(link.ProcessResponse(w2, readResponse('w', 'C', {})), 3);
@@ -171,17 +174,23 @@ TEST(ProcessResponse, ReportedLengthsAreCheckedAgainstTheAreaLimits)
         int result;
         std::uint16_t errorClass;
     } rows[] = {
-        {'S', 0x8000, 1, 0},         {'S', 0x8001, 5, ErrFrame},  {'G', 0x4000, 1, 0},
-        {'G', 0x4001, 5, ErrFrame},  {'C', 0x10000, 1, 0},        {'R', 0x10001, 5, ErrFrame},
-        {'F', 0x40000, 1, 0},        {'F', 0x40001, 5, ErrFrame}, {'C', 0xFFFFFFFF, 5, ErrErased},
-        {'S', 0xFFFFFFFF, 5, ErrErased},
+            {'S', 0x8000, 1, 0},
+            {'S', 0x8001, 5, ErrFrame},
+            {'G', 0x4000, 1, 0},
+            {'G', 0x4001, 5, ErrFrame},
+            {'C', 0x10000, 1, 0},
+            {'R', 0x10001, 5, ErrFrame},
+            {'F', 0x40000, 1, 0},
+            {'F', 0x40001, 5, ErrFrame},
+            {'C', 0xFFFFFFFF, 5, ErrErased},
+            {'S', 0xFFFFFFFF, 5, ErrErased},
     };
     for (const auto &row : rows) {
-        COMM_CMD c {'r', row.sub, buffer, 0, 0, 0};
+        COMM_CMD c{'r', row.sub, buffer, 0, 0, 0};
         util::Bytes data(1024, 0);
         util::setBe32(data, 0, row.length);
         EXPECT_EQ(link.ProcessResponse(c, readResponse('r', row.sub, data)), row.result)
-            << row.sub << " " << row.length;
+                << row.sub << " " << row.length;
         EXPECT_EQ(link.GetLastError() >> 16, row.errorClass) << row.sub << " " << row.length;
     }
     EXPECT_EQ(CCommThread::ErrorText(ErrFrame << 16), "Frame 에러");
@@ -189,7 +198,7 @@ TEST(ProcessResponse, ReportedLengthsAreCheckedAgainstTheAreaLimits)
 
     // A reported length the caller's buffer cannot hold is refused, never copied past its end.
     util::Bytes small(100);
-    COMM_CMD c {'r', 'S', small, 0, 0, 0};
+    COMM_CMD c{'r', 'S', small, 0, 0, 0};
     util::Bytes data(1024, 0);
     util::setBe32(data, 0, 2000);
     EXPECT_EQ(link.ProcessResponse(c, readResponse('r', 'S', data)), 5);
@@ -199,11 +208,11 @@ TEST(ProcessResponse, ConnectionAnswersStoreTheirStatusByte)
 {
     CCommThread link;
     std::uint8_t status[1] = {0xEE};
-    COMM_CMD c {'y', 'C', status, 0, 0, 0};
+    COMM_CMD c{'y', 'C', status, 0, 0, 0};
     EXPECT_EQ(link.ProcessResponse(c, readResponse('y', 'C', {1})), 3);
     EXPECT_EQ(status[0], 1);
     EXPECT_EQ(c.size, 1u);
-    COMM_CMD b {'y', 'B', {}, 0, 0, 0};
+    COMM_CMD b{'y', 'B', {}, 0, 0, 0};
     EXPECT_EQ(link.ProcessResponse(b, readResponse('y', 'B', {})), 3);
 }
 
@@ -236,7 +245,7 @@ TEST(ReceiveFrame, ReassemblesPiecesAndTakesASevenByteNakWhereSixWereExpected)
     std::uint8_t rx[kFrameBufferSize];
 
     // An answer in three pieces.
-    const util::Bytes answer = buildResponse('r', 'T', util::Bytes {1, 2, 3, 4, 5, 6, 7, 8});
+    const util::Bytes answer = buildResponse('r', 'T', util::Bytes{1, 2, 3, 4, 5, 6, 7, 8});
     std::thread writer([&] {
         for (std::size_t i = 0; i < answer.size(); i += 5) {
             pty.send(util::Bytes(answer.begin() + i,
@@ -326,7 +335,7 @@ TEST(Log, LinesAreStampedAndDumpsFollowTheFixedLayout)
     const util::CIniFile ini(dir + "/APP.INI");
     CCommThread link(&ini);
     EXPECT_EQ(link.ReceiveTimeout(), 700);
-    std::tm day {};
+    std::tm day{};
     day.tm_year = 126;
     day.tm_mon = 11;
     day.tm_mday = 8;
@@ -339,7 +348,7 @@ TEST(Log, LinesAreStampedAndDumpsFollowTheFixedLayout)
     for (std::size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<std::uint8_t>(i + 0xF0);
     link.Log().dump(true, bytes);
-    link.Log().dump(false, util::Bytes {0x06});
+    link.Log().dump(false, util::Bytes{0x06});
 
     const std::string file = dir + "/LINK_2026-12-08.txt";
     EXPECT_EQ(slurp(file),
@@ -370,6 +379,6 @@ TEST(Log, NothingIsWrittenWhileDisabled)
     CCommThread link(&ini);
     EXPECT_EQ(link.ReceiveTimeout(), 3000);
     link.Log().write(true, "x\n");
-    link.Log().dump(true, util::Bytes {1, 2});
+    link.Log().dump(true, util::Bytes{1, 2});
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1); // APP.INI only
 }

@@ -38,6 +38,8 @@ struct CommMessage
     std::uint32_t status = 0;
     // The record concerned (the first of the list for status 4); it lives in the link.
     const COMM_CMD *command = nullptr;
+    // The link's error code when the message was posted (the worker goes on and may clear it).
+    std::uint32_t error = 0;
 };
 
 // Receiver of the worker's progress. post() is called on the worker thread and must only hand

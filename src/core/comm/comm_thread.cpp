@@ -452,8 +452,9 @@ void CCommThread::workerProc()
 {
     m_idle = false;
     bool run = !m_continuous || connectUntilDone();
+    bool failed = false;
     while (run) {
-        bool failed = false;
+        failed = false;
         int last = 0;
         int done = 0;
         for (int i = 0; i < m_count && m_active && !failed; ++i) {
@@ -495,8 +496,13 @@ void CCommThread::workerProc()
             break;
         run = connectUntilDone();
     }
-    if (!(m_commands[0].main == 'r' && m_commands[0].sub == 'T'))
+    if (!(m_commands[0].main == 'r' && m_commands[0].sub == 'T')) {
+        // The end request must not wipe out why the list failed.
+        const std::uint32_t error = m_error;
         Disconnect();
+        if (failed)
+            m_error = error;
+    }
     m_idle = true;
 }
 

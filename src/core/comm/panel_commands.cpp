@@ -1,0 +1,258 @@
+#include "core/comm/panel_commands.h"
+
+#include "core/comm/comm_texts.h"
+#include "core/comm/comm_thread.h"
+#include "core/comm/panel_ui.h"
+#include "util/file_io.h"
+#include "util/messages.h"
+
+#include <algorithm>
+
+namespace comm {
+
+namespace {
+
+using Icon = IPanelUi::Icon;
+
+void warnPassword(IPanelUi &ui, std::string_view text)
+{
+    ui.message(text, Icon::Warning, text::kPwdCaption);
+}
+
+std::uint16_t sum16(util::ConstByteSpan bytes)
+{
+    std::uint16_t sum = 0;
+    for (const std::uint8_t b : bytes)
+        sum = static_cast<std::uint16_t>(sum + b);
+    return sum;
+}
+
+bool writeBlock(CCommThread &link, std::uint8_t sub, util::Bytes &data, std::uint32_t address)
+{
+    COMM_CMD c{'w', sub, data, static_cast<std::uint32_t>(data.size()), address, address};
+    return link.Run(c);
+}
+
+} // namespace
+
+util::Bytes passwordField(std::string_view password)
+{
+    util::Bytes field(10, 0);
+    std::copy_n(password.begin(), std::min<std::size_t>(password.size(), 10), field.begin());
+    return field;
+}
+
+util::Bytes passwordBlock(std::string_view password)
+{
+    util::Bytes block(18, 0);
+    util::setBe32(block, 0, 18);
+    if (!password.empty()) {
+        block[6] = 0xF5;
+        block[7] = 0xFA;
+        const util::Bytes field = passwordField(password);
+        std::copy(field.begin(), field.end(), block.begin() + 8);
+    }
+    util::setBe16(block, 4, sum16(util::ConstByteSpan(block).subspan(6)));
+    return block;
+}
+
+std::optional<bool> SendPanelPassword(CCommThread &link, std::string_view password)
+{
+    util::Bytes field = passwordField(password);
+    COMM_CMD c{'y', 'A', field, 10, 0, 0};
+    if (!link.Run(c))
+        return std::nullopt;
+    return field[0] == 1;
+}
+
+void showLinkError(const CCommThread &link, IPanelUi &ui)
+{
+    if (link.GetLastError() != 0)
+        ui.message(link.GetErrorText(), Icon::Warning);
+}
+
+PasswordCheck VerifyPanelPassword(CCommThread &link, IPanelUi &ui, std::uint8_t status)
+{
+    if (status != 1)
+        return PasswordCheck::GoOn;
+    const std::optional<std::string> entry = ui.askPanelPassword();
+    if (!entry)
+        return PasswordCheck::Cancelled;
+    if (const auto error = passwordEntryError(*entry)) {
+        warnPassword(ui, *error);
+        return PasswordCheck::Cancelled;
+    }
+    const std::optional<bool> accepted = SendPanelPassword(link, *entry);
+    if (!accepted)
+        return PasswordCheck::Failed;
+    if (!*accepted) {
+        warnPassword(ui, text::kPwdMismatch);
+        return PasswordCheck::Rejected;
+    }
+    return PasswordCheck::GoOn;
+}
+
+bool SetPanelPassword(CCommThread &link, IPanelUi &ui, const PasswordChange &e)
+{
+    if (e.newPassword.empty() || e.confirmation.empty()) {
+        warnPassword(ui, text::kPwdEmpty);
+        return false;
+    }
+    if (const auto error = passwordEntryError(e.newPassword)) {
+        warnPassword(ui, *error);
+        return false;
+    }
+    if (e.newPassword != e.confirmation) {
+        warnPassword(ui, text::kPwdMismatch);
+        return false;
+    }
+    bool checked = false;
+    bool connected = false;
+    {
+        CBusyScope busy(ui);
+        std::uint8_t status = 0;
+        connected = link.Connect(status);
+        if (connected && status == 1) {
+            if (const auto error = passwordEntryError(e.oldPassword)) {
+                warnPassword(ui, *error);
+            } else if (const auto accepted = SendPanelPassword(link, e.oldPassword)) {
+                checked = *accepted;
+                if (!checked)
+                    warnPassword(ui, text::kPwdMismatch);
+            }
+        } else {
+            checked = connected;
+        }
+        if (checked && link.GetLastError() == 0) {
+            util::Bytes block = passwordBlock(e.newPassword);
+            if (writeBlock(link, 'A', block, 0))
+                ui.message(text::kPwdChanged, Icon::Information, text::kPwdCaption);
+            else
+                ui.message(text::kPwdChangeFailed, Icon::Warning, text::kPwdCaption);
+        }
+    }
+    // The end request must not hide an error of the exchange before it.
+    const std::uint32_t error = link.GetLastError();
+    if (connected)
+        link.Disconnect();
+    if (error != 0)
+        ui.message(CCommThread::ErrorText(error), Icon::Warning);
+    return checked;
+}
+
+void RemovePanelPassword(CCommThread &link, IPanelUi &ui)
+{
+    {
+        CBusyScope busy(ui);
+        std::uint8_t status = 0;
+        if (!link.Connect(status)) {
+            showLinkError(link, ui);
+            return;
+        }
+        if (status != 1) {
+            ui.message(text::kPwdRemoved, Icon::Information);
+        } else if (VerifyPanelPassword(link, ui, status) == PasswordCheck::GoOn) {
+            util::Bytes block = passwordBlock({});
+            if (writeBlock(link, 'A', block, 0))
+                ui.message(text::kPwdRemoved, Icon::Information);
+            else
+                ui.message(text::kPwdRemoveFailed, Icon::Warning);
+        }
+    }
+    if (link.GetLastError() != 0)
+        showLinkError(link, ui); // the connection is left open
+    else
+        link.Disconnect();
+}
+
+void DeletePanelAlarmHistory(CCommThread &link, IPanelUi &ui)
+{
+    if (!ui.ask(text::kAskDeleteHistory))
+        return;
+    {
+        CBusyScope busy(ui);
+        std::uint8_t status = 0;
+        if (link.Connect(status) && VerifyPanelPassword(link, ui, status) == PasswordCheck::GoOn) {
+            util::Bytes data{static_cast<std::uint8_t>(status == 1 ? 1 : 0), 0};
+            if (writeBlock(link, 'W', data, 0))
+                ui.message(text::kHistoryDeleted, Icon::Information);
+            else
+                ui.message(text::kHistoryDeleteFailed, Icon::Warning);
+        }
+    }
+    const std::uint32_t error = link.GetLastError();
+    if (error != 0)
+        ui.message(CCommThread::ErrorText(error), Icon::Warning);
+    link.Disconnect();
+}
+
+void ErasePanelMemory(CCommThread &link, IPanelUi &ui)
+{
+    if (!ui.ask(text::kAskErase))
+        return;
+    {
+        CBusyScope busy(ui);
+        std::uint8_t status = 0;
+        if (!link.Connect(status)) {
+            showLinkError(link, ui);
+            return;
+        }
+        COMM_CMD erase{'y', 'Z', {}, 0, 0, 0};
+        if (link.Run(erase))
+            ui.message(text::kEraseDone, Icon::Information);
+        else
+            ui.message(text::kEraseFailed, Icon::Warning);
+    }
+    showLinkError(link, ui);
+}
+
+std::size_t buildFontArea(util::ConstByteSpan file, util::ByteSpan area)
+{
+    const std::size_t length = file.size() + 6;
+    if (file.size() > kMaxFontFile || area.size() < length)
+        return 0;
+    std::fill(area.begin(), area.end(), std::uint8_t{0});
+    std::copy(file.begin(), file.end(), area.begin() + 6);
+    util::setBe32(area, 0, static_cast<std::uint32_t>(length));
+    util::setBe16(area, 4, sum16(area.subspan(6, file.size())));
+    return length;
+}
+
+bool DownloadFont(CCommThread &link, IPanelUi &ui, const std::string &path, util::ByteSpan area)
+{
+    if (!ui.ask(text::kAskFontDownload))
+        return false;
+    const std::optional<util::Bytes> file = util::readFile(path);
+    if (!file) {
+        const std::string what = std::string(text::kFontFilePrefix) + path;
+        ui.message(util::formatText(text::kCannotOpenFile, what.c_str()), Icon::Warning);
+        return false;
+    }
+    if (file->size() > kMaxFontFile) {
+        ui.message(text::kFileTooLarge, Icon::Warning);
+        return false;
+    }
+    const std::size_t length = buildFontArea(*file, area);
+    if (length == 0)
+        return false;
+    std::uint8_t status = 0;
+    bool connected = false;
+    PasswordCheck check = PasswordCheck::Failed;
+    {
+        CBusyScope busy(ui);
+        connected = link.Connect(status);
+        if (connected)
+            check = VerifyPanelPassword(link, ui, status);
+    }
+    if (!connected || check != PasswordCheck::GoOn) {
+        showLinkError(link, ui);
+        return false;
+    }
+    CProgressModel progress;
+    progress.setDownload(true);
+    progress.setCommands(
+            {COMM_CMD{'w', 'F', area.first(length), static_cast<std::uint32_t>(length), 0, 0}});
+    return ui.runProgress(link, progress) == ProgressResult::Succeeded;
+}
+
+} // namespace comm

@@ -1,0 +1,100 @@
+#include "core/comm/progress_model.h"
+
+#include "core/comm/comm_texts.h"
+#include "core/comm/comm_thread.h"
+#include "util/messages.h"
+
+namespace comm {
+
+std::string CProgressModel::title() const
+{
+    return std::string(m_download ? text::kTitleDownloading : text::kTitleUploading);
+}
+
+std::optional<std::string> CProgressModel::start(CCommThread &link, ICommNotify *notify)
+{
+    m_uploaded = {};
+    m_lengths = {};
+    m_done = false;
+    m_rangeMax = 100;
+    m_position = 0;
+    link.SetNotifyWnd(notify);
+    if (!link.Start(m_commands.data(), static_cast<int>(m_commands.size()), false)) {
+        m_result = ProgressResult::Failed;
+        m_done = true;
+        if (link.GetLastError() != 0)
+            return link.GetErrorText();
+        return std::nullopt;
+    }
+    m_result = ProgressResult::Running;
+    return std::nullopt;
+}
+
+void CProgressModel::showCommand(const CCommThread &link, const COMM_CMD &command, bool atStart)
+{
+    m_areaText = link.GetAreaName(command.sub);
+    if (command.size > 0)
+        m_rangeMax = command.size;
+    m_position = atStart ? 0 : command.current - command.start;
+}
+
+std::optional<std::string> CProgressModel::onMessage(const CCommThread &link,
+                                                     const CommMessage &message)
+{
+    if (m_done || !message.command)
+        return std::nullopt;
+    const COMM_CMD &command = *message.command;
+    if (message.message == WM_COMM_STATUS) {
+        switch (message.status) {
+        case StatusCommandStart:
+            showCommand(link, command, true);
+            return std::nullopt;
+        case StatusBlockDone:
+        case StatusCommandDone:
+            showCommand(link, command, false);
+            return std::nullopt;
+        case StatusAllDone: {
+            const int count = link.CommandCount();
+            for (int i = 0; i < count; ++i) {
+                const COMM_CMD &c = link.Commands()[i];
+                if (c.main != 'r')
+                    continue;
+                const int area = c.sub == 'C' ? ScreenArea
+                        : c.sub == 'G'        ? GlobalArea
+                        : c.sub == 'R'        ? ImageArea
+                        : c.sub == 'S'        ? StringArea
+                                              : -1;
+                if (area < 0)
+                    continue;
+                m_lengths[static_cast<std::size_t>(area)] = c.size;
+                m_uploaded[static_cast<std::size_t>(area)] = true;
+            }
+            m_result = ProgressResult::Succeeded;
+            m_done = true;
+            return std::nullopt;
+        }
+        case StatusFailed:
+            break;
+        default:
+            return std::nullopt;
+        }
+    } else if (message.message != WM_COMM_SENDFAIL) {
+        return std::nullopt;
+    }
+    m_result = ProgressResult::Failed;
+    m_done = true;
+    const std::string area = link.GetAreaName(command.sub);
+    if (message.error != 0)
+        return area + ":" + CCommThread::ErrorText(message.error);
+    return util::formatText(text::kCommFailed, area.c_str());
+}
+
+std::string CProgressModel::stop(CCommThread &link)
+{
+    m_result = ProgressResult::Stopped;
+    link.Stop();
+    m_done = true;
+    return std::string(text::kCommStopped);
+}
+
+} // namespace comm

@@ -1,0 +1,40 @@
+#pragma once
+
+// The system information dialog's reads and texts: the panel's system record, the start of the
+// menu area and the identities of both driver slots.
+
+#include "util/byte_order.h"
+
+#include <optional>
+#include <string>
+
+namespace comm {
+
+class CCommThread;
+class IPanelUi;
+
+struct SystemInfoTexts
+{
+    std::string osVersion;
+    std::string osDate;
+    std::string clockType;
+    std::string clockTime;
+    std::string scanMax;
+    std::string scanCurrent;
+    std::string menuLanguage;
+    std::string menuVersion;
+    std::string driver1Name;
+    std::string driver1Version;
+    std::string driver2Name;
+    std::string driver2Version;
+};
+
+// Texts from the 28-byte system record, 25 bytes of the menu area and the two 30-byte driver
+// identities.
+SystemInfoTexts formatSystemInfo(util::ConstByteSpan system, util::ConstByteSpan menu,
+                                 util::ConstByteSpan driver1, util::ConstByteSpan driver2);
+
+// "Read": connect, check the password, the four reads; the texts after four good reads.
+std::optional<SystemInfoTexts> ReadSystemInfo(CCommThread &link, IPanelUi &ui);
+
+} // namespace comm
