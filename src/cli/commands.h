@@ -9,5 +9,6 @@
 namespace cli {
 
 void addConfigCommand(CLI::App &app, CliContext &ctx);
+void addAddressCommand(CLI::App &app, CliContext &ctx);
 
 } // namespace cli

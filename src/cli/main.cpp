@@ -25,6 +25,7 @@ int main(int argc, char **argv)
                    "Program folder with APP.INI, PLC.INI, GUI.INI (default: the executable's)");
     app.add_flag("--json", ctx.json, "Structured output as JSON");
     cli::addConfigCommand(app, ctx);
+    cli::addAddressCommand(app, ctx);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &e) {
