@@ -1,0 +1,128 @@
+// S-record and raw image reading: which lines count as data, and what the images hold.
+
+#include "raw_image_file.h"
+#include "sim_process.h"
+#include "srecord_file.h"
+
+#include <gtest/gtest.h>
+
+using quillet::CSRecordFile;
+
+namespace {
+
+std::vector<std::uint8_t> bytes(std::initializer_list<int> values)
+{
+    std::vector<std::uint8_t> out;
+    for (const int v : values)
+        out.push_back(static_cast<std::uint8_t>(v));
+    return out;
+}
+
+} // namespace
+
+TEST(SRecordLine, S1AndS2CarryAddressAndData)
+{
+    // S1: count 06 = 2 address + 3 data + 1 checksum; the line is 2*6+6 = 18 characters.
+    const auto s1 = CSRecordFile::parseLine("S1061234AABBCC00\r\n");
+    ASSERT_TRUE(s1);
+    EXPECT_EQ(s1->address, 0x1234u);
+    EXPECT_EQ(s1->data, bytes({0xAA, 0xBB, 0xCC}));
+
+    const auto s2 = CSRecordFile::parseLine("S2060123450102FF\r\n");
+    ASSERT_TRUE(s2);
+    EXPECT_EQ(s2->address, 0x012345u);
+    EXPECT_EQ(s2->data, bytes({0x01, 0x02}));
+}
+
+TEST(SRecordLine, ChecksumIsNotExamined)
+{
+    const auto record = CSRecordFile::parseLine("S1061234AABBCCEE\r\n");
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->data.size(), 3u);
+}
+
+TEST(SRecordLine, OtherAndMalformedLinesAreSkipped)
+{
+    EXPECT_FALSE(CSRecordFile::parseLine("S00600004844521B\r\n")); // header
+    EXPECT_FALSE(CSRecordFile::parseLine("S30701234567AA00\r\n")); // S3 is not read
+    EXPECT_FALSE(CSRecordFile::parseLine("S9030000FC\r\n")); // end record
+    EXPECT_FALSE(CSRecordFile::parseLine("S1061234AABBCC00\n")); // no carriage return
+    EXPECT_FALSE(CSRecordFile::parseLine("S1061234AABBCC00")); // no line end at all
+    EXPECT_FALSE(CSRecordFile::parseLine("S1071234AABBCC00\r\n")); // count says one byte more
+    EXPECT_FALSE(CSRecordFile::parseLine("S1061234AABBCC0\r\n")); // one character short
+    EXPECT_FALSE(CSRecordFile::parseLine("S1061234AAXBCC00\r\n")); // not hexadecimal
+    EXPECT_FALSE(CSRecordFile::parseLine("S1021234\r\n")); // count below the address
+}
+
+TEST(SRecordLine, LinesUpTo254CharactersAreRead)
+{
+    // n = 124 gives 2*124+6 = 254 characters: the longest readable record.
+    std::string longest = "S17C0000";
+    longest.append(2 * 121, 'A');
+    longest += "00\r\n";
+    ASSERT_EQ(longest.size(), 254u);
+    const auto record = CSRecordFile::parseLine(longest);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->data.size(), 121u);
+
+    std::string tooLong = "S17D0000";
+    tooLong.append(2 * 122, 'A');
+    tooLong += "00\r\n";
+    EXPECT_FALSE(CSRecordFile::parseLine(tooLong));
+    // The over-long line is skipped as a whole; the next line is read normally.
+    const auto records = CSRecordFile::parse(tooLong + "S1061234AABBCC00\r\n");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].address, 0x1234u);
+}
+
+TEST(SRecordFile, BootImageAppendsDataInFileOrderIgnoringAddresses)
+{
+    const std::string text = "S00600004844521B\r\n"
+                             "S1060100010203F0\r\n"
+                             "S1050000AABB00\r\n"
+                             "S1060200040506F0\n" // skipped: no CR
+                             "S2070100000708090A\r\n"
+                             "S9030000FC\r\n";
+    const auto records = CSRecordFile::parse(text);
+    EXPECT_EQ(CSRecordFile::concatenate(records),
+              bytes({0x01, 0x02, 0x03, 0xAA, 0xBB, 0x07, 0x08, 0x09}));
+}
+
+TEST(SRecordFile, ReadsWhatSrecCatWrites)
+{
+    const std::string dir = makeTempFolder("quillet-srec-");
+    std::vector<unsigned char> data(300);
+    for (std::size_t i = 0; i < data.size(); ++i)
+        data[i] = static_cast<unsigned char>(i * 7 + 3);
+    writeFileBytes(dir + "/in.bin", data);
+    ASSERT_EQ(runCommand("srec_cat " + dir + "/in.bin -binary -offset 0x1F00 -o " + dir
+                         + "/out.mot -motorola -address-length=2 -crlf"),
+              0);
+    const auto records = CSRecordFile::read(dir + "/out.mot");
+    ASSERT_TRUE(records);
+    ASSERT_FALSE(records->empty());
+    EXPECT_EQ(records->front().address, 0x1F00u);
+    const auto image = CSRecordFile::concatenate(*records);
+    EXPECT_EQ(std::vector<unsigned char>(image.begin(), image.end()), data);
+
+    EXPECT_FALSE(CSRecordFile::read(dir + "/missing.mot"));
+}
+
+TEST(RawImage, ShortFileIsPaddedWithErasedBytes)
+{
+    const std::string dir = makeTempFolder("quillet-raw-");
+    writeFileBytes(dir + "/short.bin", {1, 2, 3});
+    const auto image = quillet::readRawImage(dir + "/short.bin", 6);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(*image, bytes({1, 2, 3, 0xFF, 0xFF, 0xFF}));
+    EXPECT_FALSE(quillet::readRawImage(dir + "/missing.bin", 6));
+}
+
+TEST(RawImage, ReadsAtMost0x50000Bytes)
+{
+    const std::string dir = makeTempFolder("quillet-raw-");
+    writeFileBytes(dir + "/big.bin", std::vector<unsigned char>(0x50010, 0x5A));
+    const auto image = quillet::readRawImage(dir + "/big.bin", 0x50C);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->size(), 0x50000u);
+}

@@ -1,0 +1,195 @@
+// Quillet's windows offscreen: the main dialog's settings, and the download dialog running a
+// flow against velmar-flash-sim, stopped by its button or by closing it.
+
+#include "about_dialog.h"
+#include "download_dialog.h"
+#include "quillet_dialog.h"
+#include "sim_process.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace quillet;
+
+namespace {
+
+// Records the download request instead of opening the dialog.
+class RecordingDialog : public CQuilletDialog
+{
+public:
+    using CQuilletDialog::CQuilletDialog;
+    std::vector<FlashRequest> requests;
+
+protected:
+    void runDownload(const FlashRequest &request) override { requests.push_back(request); }
+};
+
+void writeText(const std::string &path, const std::string &text)
+{
+    writeFileBytes(path, std::vector<unsigned char>(text.begin(), text.end()));
+}
+
+// A small boot and OS image for device 2, made by srec_cat.
+bool makeImages(const std::string &dir)
+{
+    std::vector<unsigned char> boot(64), os(0x900);
+    for (std::size_t i = 0; i < boot.size(); ++i)
+        boot[i] = static_cast<unsigned char>(i * 3);
+    for (std::size_t i = 0; i < os.size(); ++i)
+        os[i] = static_cast<unsigned char>(i * 5 + 1);
+    writeFileBytes(dir + "/boot.bin", boot);
+    writeFileBytes(dir + "/os.bin", os);
+    return runCommand("srec_cat " + dir + "/boot.bin -binary -o " + dir
+                      + "/boot.sub -motorola -address-length=2 -crlf")
+            == 0
+            && runCommand("srec_cat " + dir + "/os.bin -binary -offset 0x1000 -o " + dir
+                          + "/os.mot -motorola -address-length=2 -crlf")
+            == 0;
+}
+
+} // namespace
+
+class TestQuilletUi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void settingsAreLoadedShownAndSaved();
+    void aboutBoxOpensFromTheMenuEntry();
+    void downloadDialogRunsAFlow();
+    void stopButtonStopsTheWorker();
+    void closingWhileRunningActsAsStop();
+
+private:
+    FlashRequest request(const CSimProcess &sim, const std::string &dir, std::uint32_t timeout);
+};
+
+void TestQuilletUi::settingsAreLoadedShownAndSaved()
+{
+    const std::string dir = makeTempFolder("quillet-ui-");
+    writeText(dir + "/Quillet.ini",
+              "[CONFIG]\r\nComport=8\r\nProductType=BR12(E)\r\n"
+              "OSFile=/images/os.mot\r\n[BR12(E)]\r\nBootFile=b.sub\r\n");
+    RecordingDialog dialog(QString::fromStdString(dir));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Quillet(Version 2.1)..."));
+    QCOMPARE(dialog.portList()->count(), 8);
+    QCOMPARE(dialog.portList()->currentText(), QStringLiteral("COM8"));
+    QCOMPARE(dialog.deviceList()->count(), 4);
+    QCOMPARE(dialog.deviceList()->currentText(), QStringLiteral("BR12(E)"));
+    QCOMPARE(dialog.bootText()->text(), QString::fromStdString(dir + "/b.sub"));
+    QCOMPARE(dialog.osEdit()->text(), QStringLiteral("/images/os.mot"));
+
+    // A device without a BootFile shows the bare program folder.
+    dialog.deviceList()->setCurrentIndex(2);
+    QCOMPARE(dialog.bootText()->text(), QString::fromStdString(dir + "/"));
+
+    dialog.portList()->setCurrentIndex(0);
+    dialog.osEdit()->setText(QStringLiteral("/images/new.mot"));
+    QTest::mouseClick(dialog.downloadButton(), Qt::LeftButton);
+    QCOMPARE(dialog.requests.size(), std::size_t(1));
+    QCOMPARE(dialog.requests[0].deviceIndex, 2);
+    QCOMPARE(dialog.requests[0].portDevice, std::string("/dev/ttyUSB0"));
+    QCOMPARE(dialog.requests[0].osPath, std::string("/images/new.mot"));
+    QCOMPARE(dialog.requests[0].bootPath, dir + "/");
+
+    const std::string ini = readFileText(dir + "/Quillet.ini");
+    QVERIFY(ini.find("Comport=1\r\n") != std::string::npos);
+    QVERIFY(ini.find("ProductType=BR12/OS7U\r\n") != std::string::npos);
+    QVERIFY(ini.find("OSFile=/images/new.mot\r\n") != std::string::npos);
+    QVERIFY(ini.find("[BR12/OS7U]") == std::string::npos); // BootFile is never written
+    QVERIFY(ini.find("BootFile=b.sub") != std::string::npos);
+}
+
+void TestQuilletUi::aboutBoxOpensFromTheMenuEntry()
+{
+    const std::string dir = makeTempFolder("quillet-ui-");
+    CQuilletDialog dialog(QString::fromStdString(dir));
+    QCOMPARE(dialog.aboutAction()->text(), QStringLiteral("Quillet 정보(&A)..."));
+    QString title;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        if (auto *about = qobject_cast<CAboutDialog *>(QApplication::activeModalWidget())) {
+            title = about->windowTitle();
+            text = about->findChild<QLabel *>(QStringLiteral("aboutText"))->text();
+            about->accept();
+        }
+    });
+    dialog.aboutAction()->trigger();
+    QCOMPARE(title, QStringLiteral("About Quillet"));
+    QCOMPARE(text, QStringLiteral("Quillet Version 2.1"));
+}
+
+FlashRequest TestQuilletUi::request(const CSimProcess &sim, const std::string &dir,
+                                    std::uint32_t timeout)
+{
+    FlashRequest r;
+    r.deviceIndex = 2;
+    r.portDevice = sim.port();
+    r.bootPath = dir + "/boot.sub";
+    r.osPath = dir + "/os.mot";
+    r.timeoutMs = timeout;
+    return r;
+}
+
+void TestQuilletUi::downloadDialogRunsAFlow()
+{
+    const std::string dir = makeTempFolder("quillet-ui-");
+    QVERIFY(makeImages(dir));
+    CSimProcess sim(2, dir);
+    QVERIFY(sim.started());
+    CDownloadDialog dialog(request(sim, dir, 3000));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Downloading..."));
+    QCOMPARE(dialog.phaseText(), QStringLiteral("Download Boot and OS"));
+    QStringList messages;
+    dialog.setMessageSink([&](const QString &text) { messages << text; });
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QCOMPARE(messages, QStringList{QStringLiteral("Complete!!!")});
+    QCOMPARE(dialog.phaseText(), QStringLiteral("Downloading O/S"));
+    QCOMPARE(dialog.speedText(), QStringLiteral("57600 bit/s"));
+    QCOMPARE(dialog.progressValue(), 100);
+    const auto flash = readFileBytes(dir + "/os.bin");
+    const auto os = readFileBytes(dir + "/os.bin");
+    QCOMPARE(flash.size(), std::size_t(0x40000));
+}
+
+void TestQuilletUi::stopButtonStopsTheWorker()
+{
+    const std::string dir = makeTempFolder("quillet-ui-");
+    QVERIFY(makeImages(dir));
+    CSimProcess sim(2, "", {"--fault", "silence", "--fault-phase", "os"});
+    CDownloadDialog dialog(request(sim, dir, 60000)); // only Stop ends the wait
+    QStringList messages;
+    dialog.setMessageSink([&](const QString &text) { messages << text; });
+    dialog.show();
+    QTRY_COMPARE(dialog.phaseText(), QStringLiteral("Downloading O/S"));
+    QVERIFY(dialog.isVisible());
+    QTest::mouseClick(dialog.stopButton(), Qt::LeftButton);
+    QVERIFY(!dialog.running());
+    QTRY_VERIFY(!dialog.isVisible());
+    QCOMPARE(messages, QStringList{QStringLiteral("Stopped!!")});
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+}
+
+void TestQuilletUi::closingWhileRunningActsAsStop()
+{
+    const std::string dir = makeTempFolder("quillet-ui-");
+    QVERIFY(makeImages(dir));
+    CSimProcess sim(2, "", {"--fault", "silence", "--fault-phase", "os"});
+    CDownloadDialog dialog(request(sim, dir, 60000));
+    QStringList messages;
+    dialog.setMessageSink([&](const QString &text) { messages << text; });
+    dialog.show();
+    QTRY_COMPARE(dialog.phaseText(), QStringLiteral("Downloading O/S"));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(!dialog.running());
+    QTRY_VERIFY(!dialog.isVisible());
+    QCOMPARE(messages, QStringList{QStringLiteral("Stopped!!")});
+}
+
+QTEST_MAIN(TestQuilletUi)
+#include "test_quillet_ui.moc"
