@@ -1,0 +1,59 @@
+#include "core/functions/device_addr.h"
+
+#include "core/functions/device_block.h"
+
+#include "util/messages.h"
+
+namespace core {
+
+std::string CDeviceAddr::Text(const CPlcSlots &slots) const
+{
+    return slots.slot(channel).DeviceKind() == kDevicePlc ? area + number : number;
+}
+
+std::string CDeviceAddr::CellText(const CPlcSlots &slots) const
+{
+    if (slots.slot(channel).DeviceKind() == kDevicePlc)
+        return util::formatText("%d-%d-%s%s", int(channel), int(station), area.c_str(),
+                                number.c_str());
+    return util::formatText("%d-%d-%s", int(channel), int(station), number.c_str());
+}
+
+CDeviceAddr CDeviceAddr::FromBlock(const CPlcSlots &slots, util::ConstByteSpan record,
+                                   std::size_t block, std::int32_t kind)
+{
+    CDeviceAddr addr;
+    addr.channel = util::le16(record, block + devblock::kChannel);
+    addr.station = util::le16(record, block + devblock::kStation);
+    std::uint16_t bit = util::le16(record, block + devblock::kBit);
+    addr.number.clear();
+    slots.slot(addr.channel)
+            .BuildUpAddr(kind, devblock::field(record, block), addr.area, addr.number, bit);
+    return addr;
+}
+
+std::int32_t CDeviceAddr::BuildInto(const CPlcSlots &slots, util::ByteSpan record,
+                                    std::size_t block, std::int32_t kind) const
+{
+    DownAddr out{};
+    std::uint16_t bit = 0;
+    const std::int32_t result = slots.slot(channel).BuildDownAddr(kind, area, number, bit, out);
+    devblock::setField(record, block, out);
+    util::setLe16(record, block + devblock::kBit, bit);
+    util::setLe16(record, block + devblock::kChannel, channel);
+    util::setLe16(record, block + devblock::kStation, station);
+    return result;
+}
+
+CDeviceAddr CDeviceAddr::DefaultFor(const CPlcSlots &slots, std::uint16_t channel,
+                                    std::uint16_t station, std::int32_t kind)
+{
+    CDeviceAddr addr;
+    addr.channel = channel;
+    addr.station = station;
+    if (channel != 0)
+        slots.slot(channel).GetDefaultAddr(kind, 0, addr.area, addr.number);
+    return addr;
+}
+
+} // namespace core

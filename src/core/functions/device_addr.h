@@ -1,0 +1,44 @@
+#pragma once
+
+// One device address as an editor holds it: channel (0 the panel, 1, 2), station and the two
+// address texts the driver understands. Records store only the download form; the texts are
+// rebuilt from it through the channel's driver, and built back into it on OK.
+
+#include "core/plc/plc_slots.h"
+
+#include "util/byte_order.h"
+
+#include <cstdint>
+#include <string>
+
+namespace core {
+
+struct CDeviceAddr
+{
+    std::uint16_t channel = 0;
+    std::uint16_t station = 0;
+    std::string area;
+    std::string number = "0";
+
+    // The text the editor shows: with the device prefix when the channel holds a PLC (device
+    // kind 3), else the number alone.
+    std::string Text(const CPlcSlots &slots) const;
+    // "channel-station-address", the form of the list columns.
+    std::string CellText(const CPlcSlots &slots) const;
+
+    // Rebuilds the texts from the block at `block` of `record` (address kind 1, 2 or 4).
+    static CDeviceAddr FromBlock(const CPlcSlots &slots, util::ConstByteSpan record,
+                                 std::size_t block, std::int32_t kind);
+    // Writes channel, station, download address and (for bits) the bit number into the block;
+    // the other words are left to the caller. Returns the driver's result.
+    std::int32_t BuildInto(const CPlcSlots &slots, util::ByteSpan record, std::size_t block,
+                           std::int32_t kind) const;
+
+    // The channel's default address for the kind ("0" on the panel's own memory).
+    static CDeviceAddr DefaultFor(const CPlcSlots &slots, std::uint16_t channel,
+                                  std::uint16_t station, std::int32_t kind);
+
+    bool operator==(const CDeviceAddr &) const = default;
+};
+
+} // namespace core
