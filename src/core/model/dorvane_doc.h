@@ -56,6 +56,13 @@ enum ScreenResult : int { kScreenOk = 0, kScreenNoRoom = 1, kScreenExists = 2 };
 // Everything the application owns and lends to the document.
 struct DocServices
 {
+    DocServices(CStrResMgr &s, CImgResMgr &i, CPlcSlots &p, CMemoryMonitor &m)
+        : strings(s)
+        , images(i)
+        , slots(p)
+        , monitor(m)
+    { }
+
     CStrResMgr &strings;
     CImgResMgr &images;
     CPlcSlots &slots;

@@ -163,6 +163,13 @@ bool CScreenData::ImageChanged(std::uint16_t imageId, const CTag *exceptTag)
     return repaint;
 }
 
+void CScreenData::RefreshMessageTags(const CStrResMgr &strings)
+{
+    for (const auto &tag : m_tags)
+        if (tag->Kind() == kTagMessage)
+            tag->RefreshMessages(strings);
+}
+
 void CScreenData::PlcTypeChanged(const CPlcSlots &slots, bool ch1Changed, bool ch2Changed)
 {
     for (const auto &tag : m_tags)

@@ -20,6 +20,7 @@ namespace core {
 
 class CMemoryMonitor;
 class CPlcSlots;
+class CStrResMgr;
 
 inline constexpr std::size_t kFunctionKeyCount = 8;
 inline constexpr std::size_t kFunctionKeySize = 70;
@@ -69,6 +70,8 @@ public:
     // True when the view must be repainted: the image is the screen's background, or a tag other
     // than `exceptTag` shows it.
     bool ImageChanged(std::uint16_t imageId, const CTag *exceptTag = nullptr);
+    // Every message tag reloads its texts.
+    void RefreshMessageTags(const CStrResMgr &strings);
     // After a channel's PLC type changed: every tag revalidates its addresses, and function keys
     // on a changed channel take the new driver's default address.
     void PlcTypeChanged(const CPlcSlots &slots, bool ch1Changed, bool ch2Changed);

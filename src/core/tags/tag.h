@@ -21,6 +21,7 @@
 namespace core {
 
 class CPlcSlots;
+class CStrResMgr;
 
 // The panel display.
 inline constexpr std::int32_t kPanelWidth = 192;
@@ -89,6 +90,9 @@ public:
     virtual bool ImageChanged(std::uint16_t imageId);
     // The image identifiers the tag refers to, one per image slot in slot order.
     virtual std::vector<std::uint16_t> ImageIds() const { return {}; }
+
+    // Message tags reload their texts from the project's messages.
+    virtual void RefreshMessages(const CStrResMgr &strings) { (void)strings; }
 
     // Image-text tags take their bitmap-text identifier (5000, 5001, ...) before compiling.
     virtual void SetTextImageId(std::uint16_t id) { (void)id; }

@@ -1,0 +1,39 @@
+#pragma once
+
+// The device point as the device-bound tags (other than the numeric tag) store it in their panel
+// records, and the driver-related operations they share: address check after a PLC change,
+// station change and channel swap.
+//
+// Bit points (lamps, buttons) keep in word 42 the bit number the driver's address builder
+// returned; the driver needs it again to turn the address field back into text. Word points
+// carry the point flag there, as the numeric tag does.
+
+#include "core/tags/point_info.h"
+
+#include "util/byte_order.h"
+
+#include <cstdint>
+
+namespace core {
+
+class CPlcSlots;
+
+// Address kind the drivers take for a point: 1 for a bit, else its byte width (2 or 4).
+std::int32_t pointAddrKind(const CPointInfo &point);
+
+// Writes the 62-byte address block of `point` at `offset` (numbers big-endian).
+void writePointBlock(const CPlcSlots &slots, const CPointInfo &point, util::ByteSpan out,
+                     std::size_t offset, std::uint32_t extra = 0);
+// Reads it back, decoding the address field through the channel's driver where it encodes
+// addresses in its own form (and always for bit points, whose bit number lies in word 42).
+void readPointBlock(const CPlcSlots &slots, util::ConstByteSpan record, std::size_t offset,
+                    CPointInfo &point);
+
+// After a PLC type change on the point's channel: an address the driver refuses (or, when
+// `mustBeWritable`, one in an area it reports read-only) becomes the driver's default address.
+void revalidatePoint(const CPlcSlots &slots, CPointInfo &point, bool mustBeWritable,
+                     bool ch1Changed, bool ch2Changed);
+void changePointStation(CPointInfo &point, std::uint16_t channel, std::uint16_t station);
+void swapPointChannel(CPointInfo &point, bool oneToTwo, bool twoToOne);
+
+} // namespace core

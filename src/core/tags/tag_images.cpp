@@ -1,0 +1,27 @@
+#include "core/tags/tag_images.h"
+
+#include "core/model/img_res_mgr.h"
+#include "core/tags/tag_resources.h"
+
+namespace core {
+
+ImageSize tagImageSize(std::uint16_t imageId)
+{
+    const CImgResMgr *images = tagResources().images;
+    const util::CMonoBitmap *bitmap = images ? images->Bitmap(imageId) : nullptr;
+    if (!bitmap || bitmap->isNull())
+        return {};
+    return {bitmap->width(), bitmap->height()};
+}
+
+void ensureDefaultImages(std::initializer_list<std::uint16_t> imageIds)
+{
+    CImgResMgr *images = tagResources().images;
+    if (!images)
+        return;
+    for (const std::uint16_t id : imageIds)
+        if (id != kNoImage && !images->Find(id))
+            images->AddFromLibrary(id);
+}
+
+} // namespace core
