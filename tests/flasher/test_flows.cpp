@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <functional>
 #include <random>
+#include <thread>
 
 using quillet::CFlashWorker;
 using quillet::FlashRequest;
@@ -17,13 +20,19 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-// A short time-out keeps the silence cases quick; the simulator answers at once otherwise.
-constexpr std::uint32_t kTestTimeoutMs = 250;
+// The simulator answers at once: the time-out only has to outlast a busy machine. Where silence
+// is injected a shorter one keeps the test quick.
+constexpr std::uint32_t kTestTimeoutMs = 2000;
+constexpr std::uint32_t kSilenceTimeoutMs = 400;
 
 class RecordingObserver : public quillet::IFlashObserver
 {
 public:
-    void phase(std::string_view text) override { phases.emplace_back(text); }
+    void phase(std::string_view text) override
+    {
+        phases.emplace_back(text);
+        sawPhase.store(true);
+    }
     void speed(std::string_view text) override { speeds.emplace_back(text); }
     void progress(std::uint32_t total, std::uint32_t done) override
     {
@@ -37,6 +46,7 @@ public:
     std::vector<std::string> phases, speeds, messages;
     std::uint32_t lastTotal = 0, lastDone = 0;
     std::function<void(std::uint32_t, std::uint32_t)> onProgress;
+    std::atomic<bool> sawPhase{false};
 };
 
 Bytes randomBytes(std::size_t count, unsigned seed)
@@ -96,14 +106,15 @@ protected:
         return flash;
     }
 
-    bool run(CSimProcess &sim, int device, const std::string &boot, const std::string &os)
+    bool run(CSimProcess &sim, int device, const std::string &boot, const std::string &os,
+             std::uint32_t timeout = kTestTimeoutMs)
     {
         FlashRequest request;
         request.deviceIndex = device;
         request.portDevice = sim.port();
         request.bootPath = boot;
         request.osPath = os;
-        request.timeoutMs = kTestTimeoutMs;
+        request.timeoutMs = timeout;
         CFlashWorker worker(request, m_observer);
         m_workerRef = &worker;
         const bool ok = worker.run();
@@ -250,6 +261,14 @@ TEST_F(FlowTest, MissingFilesAndEmptyOsImages)
         EXPECT_FALSE(run(*std::make_unique<CSimProcess>(1, ""), 1, m_dir + "/none.bin", boot));
         EXPECT_EQ(lastMessage(), "failed to open the file[" + m_dir + "/none.bin]");
     }
+    {
+        // The boot length goes out in 16 bits: a longer image is refused, not cut short.
+        m_observer.messages.clear();
+        const auto big = makeSRecords("big.sub", {{0x0, randomBytes(0x10000, 14)}}, 3);
+        CSimProcess sim(0, "");
+        EXPECT_FALSE(run(sim, 0, big, boot));
+        EXPECT_EQ(lastMessage(), "boot image larger than 65535 bytes[" + big + "]");
+    }
 }
 
 TEST_F(FlowTest, NoPortGivesOpenFailure)
@@ -289,7 +308,9 @@ TEST_P(FaultTest, EndsWithItsMessageAndThePortClosed)
     }
     CSimProcess sim(c.device, m_out, c.simArgs);
     ASSERT_TRUE(sim.started());
-    EXPECT_FALSE(run(sim, c.device, boot, os));
+    const bool silence
+            = std::find(c.simArgs.begin(), c.simArgs.end(), "silence") != c.simArgs.end();
+    EXPECT_FALSE(run(sim, c.device, boot, os, silence ? kSilenceTimeoutMs : kTestTimeoutMs));
     EXPECT_EQ(m_observer.messages, c.messages);
 }
 
@@ -349,7 +370,7 @@ TEST_F(FlowTest, StopWhileWaitingForAnAnswer)
     request.timeoutMs = 60000; // only Stop can end this wait
     CFlashWorker worker(request, m_observer);
     std::thread thread([&worker] { worker.run(); });
-    while (m_observer.phases.empty())
+    while (!m_observer.sawPhase.load())
         std::this_thread::yield();
     worker.requestStop();
     thread.join();

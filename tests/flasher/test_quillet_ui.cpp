@@ -42,12 +42,12 @@ bool makeImages(const std::string &dir)
         boot[i] = static_cast<unsigned char>(i * 3);
     for (std::size_t i = 0; i < os.size(); ++i)
         os[i] = static_cast<unsigned char>(i * 5 + 1);
-    writeFileBytes(dir + "/boot.bin", boot);
-    writeFileBytes(dir + "/os.bin", os);
-    return runCommand("srec_cat " + dir + "/boot.bin -binary -o " + dir
+    writeFileBytes(dir + "/boot-in.bin", boot);
+    writeFileBytes(dir + "/os-in.bin", os);
+    return runCommand("srec_cat " + dir + "/boot-in.bin -binary -o " + dir
                       + "/boot.sub -motorola -address-length=2 -crlf")
             == 0
-            && runCommand("srec_cat " + dir + "/os.bin -binary -offset 0x1000 -o " + dir
+            && runCommand("srec_cat " + dir + "/os-in.bin -binary -offset 0x1000 -o " + dir
                           + "/os.mot -motorola -address-length=2 -crlf")
             == 0;
 }
@@ -152,9 +152,11 @@ void TestQuilletUi::downloadDialogRunsAFlow()
     QCOMPARE(dialog.phaseText(), QStringLiteral("Downloading O/S"));
     QCOMPARE(dialog.speedText(), QStringLiteral("57600 bit/s"));
     QCOMPARE(dialog.progressValue(), 100);
+    // The target holds the image at its address.
     const auto flash = readFileBytes(dir + "/os.bin");
-    const auto os = readFileBytes(dir + "/os.bin");
+    const auto os = readFileBytes(dir + "/os-in.bin");
     QCOMPARE(flash.size(), std::size_t(0x40000));
+    QVERIFY(std::equal(os.begin(), os.end(), flash.begin() + 0x1000));
 }
 
 void TestQuilletUi::stopButtonStopsTheWorker()

