@@ -1,0 +1,54 @@
+#include "core/functions/alarm_dlg.h"
+
+#include "core/functions/user_text.h"
+
+#include "util/messages.h"
+
+namespace core {
+
+CAlarmDlg::CAlarmDlg(const FunctionEnv &env)
+    : CRecordListDlg(env, CAlarmEditDlg(env))
+{ }
+
+std::vector<ListColumn> CAlarmDlg::Columns()
+{
+    const auto col = [](int id, int width) {
+        return ListColumn{std::string(util::messageText(id)), width};
+    };
+    return {col(51200, 100), col(51201, 70), col(51203, 120), col(51202, 180), col(51231, 80)};
+}
+
+std::string CAlarmDlg::CellText(std::size_t row, int column) const
+{
+    return row < m_items.size() ? CellText(m_env, m_items[row], column) : std::string();
+}
+
+std::string CAlarmDlg::CellText(const FunctionEnv &env, const CAlarmRecord &record, int column)
+{
+    switch (column) {
+    case kColAddress:
+        return CDeviceAddr::FromBlock(env.slots, record.Bytes(), CAlarmRecord::kBlock, kAddrBit)
+                .CellText(env.slots);
+    case kColCondition:
+        return std::string(util::messageText(record.ConditionOn() ? 51211 : 51210));
+    case kColBuzzer:
+        switch (record.BuzzerMode()) {
+        case CAlarmRecord::kBuzzerOff:
+            return std::string(util::messageText(51220));
+        case CAlarmRecord::kBuzzerTimed:
+            return std::to_string(record.BuzzerSeconds()) + std::string(util::messageText(51221));
+        case CAlarmRecord::kBuzzerContinuous:
+            return std::string(util::messageText(51222));
+        default:
+            return {};
+        }
+    case kColMessage:
+        return usertext::ToUser(record.Message(), env.panelLang);
+    case kColDisplay:
+        return record.HideAfterClear() ? "X" : "O";
+    default:
+        return {};
+    }
+}
+
+} // namespace core

@@ -1,0 +1,23 @@
+#pragma once
+
+// The logic of the alarm list: at most 20 alarms, edited as copies, written back on OK. The
+// columns show the address, the condition, the buzzer, the message and whether the message stays.
+
+#include "core/functions/alarm_edit_dlg.h"
+#include "core/functions/record_list_dlg.h"
+
+namespace core {
+
+class CAlarmDlg : public CRecordListDlg<CAlarmRecord, CAlarmEditDlg>
+{
+public:
+    enum Column { kColAddress, kColCondition, kColBuzzer, kColMessage, kColDisplay, kColCount };
+
+    explicit CAlarmDlg(const FunctionEnv &env);
+
+    static std::vector<ListColumn> Columns();
+    std::string CellText(std::size_t row, int column) const;
+    static std::string CellText(const FunctionEnv &env, const CAlarmRecord &record, int column);
+};
+
+} // namespace core
