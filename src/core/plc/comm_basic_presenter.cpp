@@ -1,0 +1,172 @@
+#include "core/plc/comm_basic_presenter.h"
+
+#include "core/plc/system_address.h"
+
+#include "util/byte_order.h"
+#include "util/messages.h"
+
+namespace core {
+
+namespace {
+
+// The online screen change only reads its word from the device; the current-screen transfer
+// writes to it.
+bool groupWrites(int group)
+{
+    return group == CPanelParams::kScreenTransfer;
+}
+
+} // namespace
+
+CCommBasicPresenter::CCommBasicPresenter(const CPlcSlots &slots, CFunctionPrompt &prompt,
+                                         const CLangInfo &languages, const ParamBlock &params)
+    : m_slots(slots)
+    , m_prompt(prompt)
+    , m_params(params)
+{
+    initialScreen = m_params.InitialScreen();
+    saverWait = m_params.SaverWait();
+    saverOn = saverWait != 0;
+    saverScreen = m_params.SaverScreen();
+    backlightWait = m_params.BacklightWait();
+    backlightOn = backlightWait != 0;
+    latchOn = m_params.LatchOn();
+    latchStart = m_params.LatchStart();
+    latchEnd = m_params.LatchEnd();
+    for (const CIndexedLang &lang : languages.entries())
+        m_languages.push_back(lang.name);
+    SelectLanguage(m_params.Language());
+    LoadGroup(CPanelParams::kScreenChange);
+    LoadGroup(CPanelParams::kScreenTransfer);
+}
+
+void CCommBasicPresenter::SelectLanguage(int index)
+{
+    // An index beyond the list shows the first entry.
+    m_language = index >= 0 && index < int(m_languages.size()) ? index : 0;
+}
+
+bool CCommBasicPresenter::DeviceEnabled(int device) const
+{
+    if (device == 0)
+        return true;
+    return (device == 1 || device == 2) && m_slots.slot(device).DeviceKind() == kDevicePlc;
+}
+
+void CCommBasicPresenter::LoadGroup(int group)
+{
+    const PanelAddrGroup stored = m_params.AddrGroup(group);
+    Group &g = m_groups.at(std::size_t(group));
+    g.on = stored.on;
+    g.station = stored.station < kStationCount ? stored.station : 0;
+    g.device = stored.device;
+    g.area.clear();
+    g.number.clear();
+    if (!DeviceEnabled(g.device)) {
+        // A channel that no longer holds a PLC: the group falls back to the panel, at its default
+        // word (the field holds another driver's form).
+        g.device = 0;
+        g.number = "0";
+        return;
+    }
+    if (g.device == 0) {
+        g.number = util::fixedText(stored.field, 0, stored.field.size());
+        return;
+    }
+    std::uint16_t bit = 0;
+    m_slots.slot(g.device).BuildUpAddr(kAddrWord, stored.field, g.area, g.number, bit);
+}
+
+bool CCommBasicPresenter::ChooseDevice(int group, std::uint16_t device)
+{
+    if (!DeviceEnabled(device))
+        return false;
+    Group &g = m_groups.at(std::size_t(group));
+    if (g.device == device)
+        return true;
+    g.device = device;
+    g.area.clear();
+    g.number = "0";
+    if (device != 0) {
+        g.number.clear();
+        m_slots.slot(device).GetDefaultAddr(kAddrWord, 0, g.area, g.number);
+    }
+    return true;
+}
+
+void CCommBasicPresenter::SetStation(int group, std::uint16_t station)
+{
+    if (station < kStationCount)
+        m_groups.at(std::size_t(group)).station = station;
+}
+
+std::string CCommBasicPresenter::GroupText(int group) const
+{
+    const Group &g = m_groups.at(std::size_t(group));
+    if (g.device == 0)
+        return panelAddressText(g.number, false);
+    return g.area + g.number;
+}
+
+std::unique_ptr<CSysAddrPresenter>
+CCommBasicPresenter::OpenAddressEntry(int group, CFunctionPrompt &prompt) const
+{
+    const Group &g = m_groups.at(std::size_t(group));
+    return std::make_unique<CSysAddrPresenter>(m_slots, prompt, g.device, kAddrWord,
+                                               groupWrites(group), g.area, g.number);
+}
+
+void CCommBasicPresenter::AcceptAddress(int group, const CSysAddrPresenter &entry)
+{
+    Group &g = m_groups.at(std::size_t(group));
+    g.area = entry.Area();
+    g.number = entry.Number();
+}
+
+bool CCommBasicPresenter::Refuse(int id, const std::string &text)
+{
+    m_prompt.ShowMessage(id, text);
+    return false;
+}
+
+PanelAddrGroup CCommBasicPresenter::BuildGroup(int group) const
+{
+    const Group &g = m_groups.at(std::size_t(group));
+    PanelAddrGroup out;
+    out.on = g.on;
+    out.device = g.device;
+    out.station = g.station;
+    // The number text is kept while the link is off; a link that is on gets the driver's form.
+    util::setFixedText(out.field, 0, out.field.size(), g.number);
+    DownAddr built{};
+    std::uint16_t bit = 0;
+    const std::int32_t result
+            = m_slots.slot(g.device).BuildDownAddr(kAddrWord, g.area, g.number, bit, built);
+    // A PLC address also keeps the driver's form while off: the number text alone would lose
+    // its area.
+    if (g.on || (g.device != 0 && result >= 0))
+        out.field = built;
+    return out;
+}
+
+bool CCommBasicPresenter::Ok()
+{
+    if (latchStart >= kLatchLimit || latchEnd >= kLatchLimit)
+        return Refuse(kMsgLatchRange, util::formatMessage(kMsgLatchRange, 0, int(kLatchLimit - 1)));
+    if (latchStart > latchEnd)
+        return Refuse(kMsgLatchOrder, util::formatMessage(kMsgLatchOrder));
+
+    m_params.SetWord(CPanelParams::kInitialScreen, initialScreen);
+    m_params.SetWord(CPanelParams::kSaverWait, saverOn ? saverWait : 0);
+    m_params.SetWord(CPanelParams::kSaverScreen, saverScreen);
+    m_params.SetWord(CPanelParams::kBacklightWait, backlightOn ? backlightWait : 0);
+    m_params.SetWord(CPanelParams::kLanguage, std::uint16_t(m_language));
+    m_params.SetWord(CPanelParams::kLatchOn, latchOn ? 1 : 0);
+    m_params.SetWord(CPanelParams::kLatchStart, std::uint16_t(latchStart));
+    m_params.SetWord(CPanelParams::kLatchEnd, std::uint16_t(latchEnd));
+    m_params.SetAddrGroup(CPanelParams::kScreenChange, BuildGroup(CPanelParams::kScreenChange));
+    m_params.SetAddrGroup(CPanelParams::kScreenTransfer, BuildGroup(CPanelParams::kScreenTransfer));
+    return true;
+}
+
+} // namespace core

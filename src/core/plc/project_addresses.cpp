@@ -1,0 +1,178 @@
+#include "core/plc/project_addresses.h"
+
+#include "core/functions/alarm_record.h"
+#include "core/functions/calc_record.h"
+#include "core/functions/device_addr.h"
+#include "core/functions/device_block.h"
+#include "core/functions/reserve_record.h"
+#include "core/functions/trans_record.h"
+#include "core/plc/panel_params.h"
+#include "core/plc/plc_slots.h"
+
+#include "util/byte_order.h"
+
+#include <algorithm>
+
+namespace core {
+
+namespace {
+
+struct BlockRef
+{
+    std::size_t offset;
+    std::int32_t kind; // 0: the block's own data kind (word or double word)
+};
+
+// The address blocks of each record kind and the address kind each one holds.
+constexpr BlockRef kAlarmBlocks[] = {{CAlarmRecord::kBlock, kAddrBit}};
+constexpr BlockRef kCalcBlocks[] = {{CCalcRecord::kOperand1, 0},
+                                    {CCalcRecord::kOperand2, 0},
+                                    {CCalcRecord::kResult, 0},
+                                    {CCalcRecord::kStart, kAddrBit}};
+constexpr BlockRef kTransferBlocks[] = {{CTransRecord::kPlcBlock, kAddrWord},
+                                        {CTransRecord::kPanelBlock, kAddrWord},
+                                        {CTransRecord::kStart, kAddrBit}};
+constexpr BlockRef kReservationBlocks[]
+        = {{CReserveRecord::kExecBlock, kAddrBit}, {CReserveRecord::kStart, kAddrBit}};
+
+std::int32_t blockKind(util::ConstByteSpan record, const BlockRef &ref)
+{
+    if (ref.kind != 0)
+        return ref.kind;
+    return util::le16(record, ref.offset + devblock::kDataKind) == 3 ? kAddrDWord : kAddrWord;
+}
+
+bool onChannel(std::uint16_t channel, bool ch1Changed, bool ch2Changed)
+{
+    return (channel == 1 && ch1Changed) || (channel == 2 && ch2Changed);
+}
+
+// Calls fn(list, index, record, block) for every address block of the four lists; the record
+// is const when the document is.
+template<typename Doc, typename Fn>
+void forEachRecord(Doc &doc, Fn fn)
+{
+    auto walk = [&](auto &records, int list, const auto &blocks) {
+        for (std::size_t i = 0; i < records.size(); ++i)
+            for (const BlockRef &ref : blocks)
+                fn(list, i, records[i], ref);
+    };
+    walk(doc.Alarms(), 0, kAlarmBlocks);
+    walk(doc.Calculations(), 1, kCalcBlocks);
+    walk(doc.Transfers(), 2, kTransferBlocks);
+    walk(doc.Reservations(), 3, kReservationBlocks);
+}
+
+util::ByteSpan recordBytes(CDorvaneDoc &doc, int list, std::size_t index)
+{
+    switch (list) {
+    case 0:
+        return doc.Alarms()[index];
+    case 1:
+        return doc.Calculations()[index];
+    case 2:
+        return doc.Transfers()[index];
+    default:
+        return doc.Reservations()[index];
+    }
+}
+
+std::size_t listSize(const CDorvaneDoc &doc, int list)
+{
+    switch (list) {
+    case 0:
+        return doc.Alarms().size();
+    case 1:
+        return doc.Calculations().size();
+    case 2:
+        return doc.Transfers().size();
+    default:
+        return doc.Reservations().size();
+    }
+}
+
+} // namespace
+
+CProjectAddresses CProjectAddresses::Capture(const CDorvaneDoc &doc, bool ch1Changed,
+                                             bool ch2Changed)
+{
+    CProjectAddresses out;
+    if (!ch1Changed && !ch2Changed)
+        return out;
+    const CPlcSlots &slots = doc.Slots();
+    forEachRecord(doc, [&](int list, std::size_t index, const auto &record, const BlockRef &ref) {
+        const std::uint16_t channel = util::le16(record, ref.offset + devblock::kChannel);
+        if (!onChannel(channel, ch1Changed, ch2Changed))
+            return;
+        const std::int32_t kind = blockKind(record, ref);
+        const CDeviceAddr addr = CDeviceAddr::FromBlock(slots, record, ref.offset, kind);
+        out.m_entries.push_back(
+                {List(list), index, ref.offset, kind, channel, addr.area, addr.number});
+    });
+    const CPanelParams params(doc.Parameters());
+    for (int group = CPanelParams::kScreenChange; group <= CPanelParams::kScreenTransfer; ++group) {
+        const PanelAddrGroup g = params.AddrGroup(group);
+        if (!onChannel(g.device, ch1Changed, ch2Changed))
+            continue;
+        Entry e{List::Parameters, std::size_t(group), 0, kAddrWord, g.device, {}, {}};
+        std::uint16_t bit = 0;
+        slots.slot(g.device).BuildUpAddr(kAddrWord, g.field, e.area, e.number, bit);
+        out.m_entries.push_back(std::move(e));
+    }
+    return out;
+}
+
+void CProjectAddresses::Revalidate(CDorvaneDoc &doc) const
+{
+    const CPlcSlots &slots = doc.Slots();
+    CPanelParams params(doc.Parameters());
+    for (const Entry &e : m_entries) {
+        const CPlcDrv &drv = slots.slot(e.channel);
+        std::string area = e.area;
+        std::string number = e.number;
+        if (drv.ValidCheck(e.kind, area, number) != 0) {
+            area.clear();
+            number.clear();
+            drv.GetDefaultAddr(e.kind, 0, area, number);
+        }
+        if (e.list == List::Parameters) {
+            PanelAddrGroup g = params.AddrGroup(int(e.record));
+            std::uint16_t bit = 0;
+            g.field.fill(0);
+            drv.BuildDownAddr(kAddrWord, area, number, bit, g.field);
+            params.SetAddrGroup(int(e.record), g);
+            continue;
+        }
+        const int list = int(e.list);
+        if (e.record >= listSize(doc, list))
+            continue;
+        util::ByteSpan record = recordBytes(doc, list, e.record);
+        CDeviceAddr addr;
+        addr.channel = e.channel;
+        addr.station = util::le16(record, e.block + devblock::kStation);
+        addr.area = area;
+        addr.number = number;
+        addr.BuildInto(slots, record, e.block, e.kind);
+    }
+    doc.Parameters() = params.Bytes();
+}
+
+void CProjectAddresses::ApplyStation(CDorvaneDoc &doc, std::uint16_t channel, std::uint16_t station)
+{
+    forEachRecord(doc, [&](int, std::size_t, auto &record, const BlockRef &ref) {
+        if (util::le16(record, ref.offset + devblock::kChannel) == channel)
+            util::setLe16(record, ref.offset + devblock::kStation, station);
+    });
+    CPanelParams params(doc.Parameters());
+    for (int group = CPanelParams::kScreenChange; group <= CPanelParams::kScreenTransfer; ++group) {
+        PanelAddrGroup g = params.AddrGroup(group);
+        if (g.device == channel) {
+            g.station = station;
+            params.SetAddrGroup(group, g);
+        }
+    }
+    doc.Parameters() = params.Bytes();
+    doc.StationChanged(channel, station);
+}
+
+} // namespace core

@@ -1,0 +1,128 @@
+#include "core/plc/sys_addr_presenter.h"
+
+#include "core/plc/system_address.h"
+
+#include "util/messages.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace core {
+
+namespace {
+
+bool sameText(const std::string &a, const std::string &b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x))
+                == std::toupper(static_cast<unsigned char>(y));
+    });
+}
+
+} // namespace
+
+CSysAddrPresenter::CSysAddrPresenter(const CPlcSlots &slots, CFunctionPrompt &prompt, int device,
+                                     std::int32_t kind, bool mustWrite, const std::string &area,
+                                     const std::string &number)
+    : m_slots(slots)
+    , m_prompt(prompt)
+    , m_device(device)
+    , m_kind(kind)
+    , m_mustWrite(mustWrite)
+    , m_area(area)
+    , m_number(number)
+{
+    const CPlcDrv &drv = m_slots.slot(m_device);
+    if (!PanelLike()) {
+        m_areaEnabled = true;
+        std::vector<std::string> all;
+        drv.GetTypeAreaList(m_kind, all);
+        for (const std::string &name : all) {
+            std::uint32_t readOnly = 0;
+            if (m_mustWrite && drv.GetAreaReadOnly(m_kind, name, readOnly) != 0 && readOnly != 0)
+                continue;
+            m_areas.push_back(name);
+        }
+        const auto it = std::find_if(m_areas.begin(), m_areas.end(),
+                                     [&](const std::string &a) { return sameText(a, area); });
+        m_areaIndex = it != m_areas.end() ? int(it - m_areas.begin()) : (m_areas.empty() ? -1 : 0);
+        return;
+    }
+    if (m_kind != kAddrDWord && !m_mustWrite) {
+        for (const SystemAddress &entry : systemAddresses())
+            m_systemNames.emplace_back(entry.name);
+    }
+    SetNumberText(number);
+}
+
+bool CSysAddrPresenter::PanelLike() const
+{
+    return m_slots.slot(m_device).DeviceKind() != kDevicePlc;
+}
+
+void CSysAddrPresenter::SelectArea(int index)
+{
+    if (index >= 0 && index < int(m_areas.size()))
+        m_areaIndex = index;
+}
+
+void CSysAddrPresenter::SelectSystem(int index)
+{
+    if (!SystemEnabled() || index >= int(m_systemNames.size()))
+        return;
+    m_systemIndex = index < 0 ? -1 : index;
+    if (m_systemIndex >= 0)
+        m_number = systemAddressNumber(systemAddresses()[std::size_t(m_systemIndex)],
+                                       m_kind == kAddrBit);
+}
+
+void CSysAddrPresenter::SetNumberText(const std::string &text)
+{
+    m_number = text;
+    m_systemIndex = -1;
+    if (!SystemEnabled())
+        return;
+    if (const SystemAddress *entry = systemAddressOf(m_number, m_kind == kAddrBit))
+        m_systemIndex = int(entry->address - kFirstSystemAddress);
+}
+
+bool CSysAddrPresenter::Refuse()
+{
+    m_prompt.ShowMessage(kMsgInvalidAddress, util::formatMessage(kMsgInvalidAddress));
+    return false;
+}
+
+bool CSysAddrPresenter::Ok()
+{
+    if (m_systemIndex >= 0) {
+        // A chosen name stands for its number; it is valid by construction.
+        m_area.clear();
+        m_number = systemAddressNumber(systemAddresses()[std::size_t(m_systemIndex)],
+                                       m_kind == kAddrBit);
+        return true;
+    }
+    std::string area;
+    if (m_areaEnabled) {
+        if (m_areaIndex < 0)
+            return Refuse();
+        area = m_areas[std::size_t(m_areaIndex)];
+    }
+    std::string number = m_number;
+    if (m_slots.slot(m_device).ValidCheck(m_kind, area, number) != 0)
+        return Refuse();
+    // The panel's system words are its own; a point the panel writes to may not use them.
+    if (m_device == 0 && m_mustWrite && !panelAddressWritable(number, m_kind == kAddrBit))
+        return Refuse();
+    m_area = area;
+    m_number = number;
+    return true;
+}
+
+std::string CSysAddrPresenter::DisplayText() const
+{
+    if (PanelLike())
+        return panelAddressText(m_number, m_kind == kAddrBit);
+    return m_area + m_number;
+}
+
+} // namespace core
