@@ -16,8 +16,8 @@ void writePointBlock(const CPlcSlots &slots, const CPointInfo &point, util::Byte
     CAddressBlock block;
     std::uint16_t bit = 0;
     slots.slot(point.m_channel)
-            .BuildDownAddr1(pointAddrKind(point), point.m_address, point.m_second, bit,
-                            block.field, extra);
+            .BuildDownAddr1(pointAddrKind(point), point.m_address, point.m_second, bit, block.field,
+                            extra);
     block.word40 = point.m_dataSize;
     block.word42 = point.m_dataSize == kSizeBit ? bit : point.m_flag;
     block.word44 = point.m_base;
@@ -46,9 +46,8 @@ void readPointBlock(const CPlcSlots &slots, util::ConstByteSpan record, std::siz
     const bool bitPoint = point.m_dataSize == kSizeBit;
     const CPlcDrv &drv = slots.slot(block.channel);
     // Without a plugin the built-in rules decode the field; a bit needs them even then.
-    const bool decode = drv.HasModule()
-            ? block.channel != 0 && drv.DeviceKind() == kDevicePlc
-            : bitPoint;
+    const bool decode
+            = drv.HasModule() ? block.channel != 0 && drv.DeviceKind() == kDevicePlc : bitPoint;
     if (decode) {
         std::uint16_t bit = bitPoint ? block.word42 : 0;
         drv.BuildUpAddr(pointAddrKind(point), block.field, point.m_address, point.m_second, bit);
