@@ -50,4 +50,11 @@ struct Env
     core::FunctionEnv env{slots, prompt};
 };
 
+// Puts the LX letter-PLC plugin into channel 1: addresses with area prefixes ("D100"), at most
+// 64 words per transfer.
+inline bool loadLetterPlc(core::CPlcSlots &slots)
+{
+    return slots.slot(1).LoadDriver(DORVANE_PROTOCOLS_DIR, "libvelmar_letterplc.so");
+}
+
 } // namespace fntest

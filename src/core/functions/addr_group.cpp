@@ -18,7 +18,9 @@ bool CAddrGroup::ChannelEnabled(std::uint16_t channel) const
 {
     if (!m_enabled || channel > 2)
         return false;
-    return channel == 0 || m_slots.slot(channel).DeviceKind() == kDevicePlc;
+    if (channel == 0)
+        return m_panelAllowed;
+    return m_slots.slot(channel).DeviceKind() == kDevicePlc;
 }
 
 bool CAddrGroup::ChooseChannel(std::uint16_t channel)

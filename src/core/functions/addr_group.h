@@ -31,6 +31,8 @@ public:
     bool StationEnabled() const { return m_enabled && m_addr.channel != 0; }
     bool Enabled() const { return m_enabled; }
     void SetEnabled(bool enabled) { m_enabled = enabled; }
+    // A PLC-only group (a transfer's PLC side) has no S radio.
+    void SetPanelAllowed(bool allowed) { m_panelAllowed = allowed; }
 
     // The radio rules: S selects station 0, Ch1/Ch2 the channel's configured station; an actual
     // change resets the address to the channel's default. False when the radio is disabled.
@@ -47,6 +49,7 @@ private:
     std::int32_t m_kind;
     CDeviceAddr m_addr;
     bool m_enabled = true;
+    bool m_panelAllowed = true;
 };
 
 } // namespace core

@@ -1,0 +1,31 @@
+#pragma once
+
+// The logic of the block-transfer list: at most 20 transfers, edited as copies, written back on
+// OK; it opens only when a channel holds a PLC.
+
+#include "core/functions/record_list_dlg.h"
+#include "core/functions/trans_edit_dlg.h"
+
+namespace core {
+
+class CTransDlg : public CRecordListDlg<CTransRecord, CTransEditDlg>
+{
+public:
+    enum Column {
+        kColStart,
+        kColCondition,
+        kColDirection,
+        kColPlc,
+        kColPanel,
+        kColSize,
+        kColCount
+    };
+
+    explicit CTransDlg(const FunctionEnv &env);
+
+    static std::vector<ListColumn> Columns();
+    std::string CellText(std::size_t row, int column) const;
+    static std::string CellText(const FunctionEnv &env, const CTransRecord &record, int column);
+};
+
+} // namespace core

@@ -1,0 +1,138 @@
+#include "core/functions/trans_edit_dlg.h"
+
+#include "core/functions/device_block.h"
+#include "core/functions/value_type.h"
+
+#include "util/messages.h"
+
+#include <algorithm>
+
+namespace core {
+
+namespace {
+
+// A number as the dialog's integer edit reads it: decimal digits, anything else 0; large values
+// saturate.
+std::uint32_t editNumber(const std::string &text)
+{
+    if (text.empty()
+        || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return 0;
+    std::uint64_t value = 0;
+    for (char c : text)
+        value = std::min<std::uint64_t>(value * 10 + std::uint64_t(c - '0'), 0xFFFFFFFFu);
+    return std::uint32_t(value);
+}
+
+} // namespace
+
+CTransEditDlg::CTransEditDlg(const FunctionEnv &env)
+    : m_env(env)
+    , m_plc(env.slots, kAddrWord)
+    , m_start(env.slots, kAddrBit)
+{
+    m_plc.SetPanelAllowed(false);
+    Load(CTransRecord::Default(env.slots));
+}
+
+bool CTransEditDlg::CanOpen(const FunctionEnv &env)
+{
+    if (env.slots.slot(1).DeviceKind() == kDevicePlc
+        || env.slots.slot(2).DeviceKind() == kDevicePlc)
+        return true;
+    env.Show(50200);
+    return false;
+}
+
+void CTransEditDlg::Load(const CTransRecord &record)
+{
+    m_record = record;
+    m_direction = record.Direction() != CTransRecord::kToPanel ? CTransRecord::kToPlc
+                                                               : CTransRecord::kToPanel;
+    m_size = record.DataSize();
+    m_condition = record.Condition() < CTransRecord::kConditionCount ? record.Condition() : 0;
+    m_panel = record.PanelAddress();
+    m_plc.Load(CDeviceAddr::FromBlock(m_env.slots, record.Bytes(), CTransRecord::kPlcBlock,
+                                      kAddrWord));
+    m_start.Load(
+            CDeviceAddr::FromBlock(m_env.slots, record.Bytes(), CTransRecord::kStart, kAddrBit));
+    m_start.SetEnabled(m_condition != 0);
+}
+
+void CTransEditDlg::SetDirection(std::uint16_t direction)
+{
+    direction = direction != CTransRecord::kToPanel ? CTransRecord::kToPlc : CTransRecord::kToPanel;
+    if (direction == m_direction)
+        return;
+    m_direction = direction;
+    m_panel = "0";
+}
+
+std::uint32_t CTransEditDlg::PanelWord() const
+{
+    return editNumber(m_panel);
+}
+
+void CTransEditDlg::ApplyAreaLimit()
+{
+    if (!CTransRecord::FitsPanelArea(m_direction, PanelWord(), m_size))
+        m_size = 1;
+}
+
+void CTransEditDlg::DataSizeFocusLost(const std::string &typed)
+{
+    m_size = editNumber(typed);
+    if (m_size == 0)
+        m_size = 1;
+    const std::int32_t largest = std::max(1, m_env.slots.slot(m_plc.Addr().channel).GetTransSize());
+    if (m_size > std::uint32_t(largest))
+        m_size = std::uint32_t(largest);
+    ApplyAreaLimit();
+}
+
+void CTransEditDlg::SetPanelAddress(const std::string &number)
+{
+    m_panel = number;
+    ApplyAreaLimit();
+}
+
+void CTransEditDlg::SetCondition(std::uint16_t condition)
+{
+    if (condition >= CTransRecord::kConditionCount)
+        return;
+    m_condition = condition;
+    m_start.SetEnabled(condition != 0);
+}
+
+std::vector<std::string> CTransEditDlg::ConditionTexts()
+{
+    std::vector<std::string> texts;
+    for (int id = 51510; id <= 51515; ++id)
+        texts.emplace_back(util::messageText(id));
+    return texts;
+}
+
+bool CTransEditDlg::Ok()
+{
+    if (m_size < 1 || m_size > CTransRecord::kMaxSize) {
+        // The dialog framework's own range check; it has no number in our string table.
+        m_env.prompt.ShowMessage(0,
+                                 util::formatText("Enter an integer between 1 and %d.",
+                                                  int(CTransRecord::kMaxSize)));
+        return false;
+    }
+    CTransRecord r;
+    auto &raw = r.Bytes();
+    r.SetDirection(m_direction);
+    r.SetDataSize(std::uint16_t(m_size));
+    r.SetCondition(m_condition);
+    util::setLe16(raw, CTransRecord::kStart + devblock::kDataKind, kDataBit);
+    util::setLe16(raw, CTransRecord::kStart + devblock::kCount, 1);
+    m_start.Addr().BuildInto(m_env.slots, raw, CTransRecord::kStart, kAddrBit);
+    m_plc.Addr().BuildInto(m_env.slots, raw, CTransRecord::kPlcBlock, kAddrWord);
+    r.SetPanelAddress(m_panel);
+    m_record = r;
+    return true;
+}
+
+} // namespace core
