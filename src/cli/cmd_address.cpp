@@ -46,7 +46,8 @@ int runAddress(CliContext &ctx, const AddressOptions &o)
     core::CPlcSlots slots;
     for (int ch = 1; ch <= 2; ++ch) {
         const auto type = std::uint16_t(std::stoul(ch == 1 ? o.ch1Type : o.ch2Type, nullptr, 16));
-        slots.BindChannel(ch, ctx.config.plcList(ch), type, 0, ctx.config.protocolsDir());
+        slots.BindChannel(ch, ctx.config().plcList(ch), type, 0,
+                          ctx.config().protocolsDir());
     }
     const auto &drv = slots.slot(o.channel);
     const std::int32_t kind = kindCode(o.kind);
@@ -93,9 +94,8 @@ void addAddressCommand(CLI::App &app, CliContext &ctx)
     cmd->add_option("--ch2-type", opts->ch2Type, "PLC type of channel 2 (hexadecimal)");
     cmd->add_option("text", opts->text, "The address as typed")->required();
     cmd->callback([&ctx, opts] {
-        const int rc = runAddress(ctx, *opts);
-        if (rc != 0)
-            throw CLI::RuntimeError(rc);
+        if (const int rc = runAddress(ctx, *opts); rc != 0)
+            throw Exit{rc};
     });
 }
 

@@ -109,7 +109,7 @@ void addConfigCommand(CLI::App &app, CliContext &ctx)
     auto *cmd = app.add_subcommand("config", "Print the configuration read from the program folder");
     cmd->callback([&ctx] {
         ctx.loadConfig();
-        std::cout << configJson(ctx.config).dump(2) << "\n";
+        std::cout << configJson(ctx.config()).dump(2) << "\n";
     });
 }
 

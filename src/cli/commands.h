@@ -10,5 +10,7 @@ namespace cli {
 
 void addConfigCommand(CLI::App &app, CliContext &ctx);
 void addAddressCommand(CLI::App &app, CliContext &ctx);
+// new, check, info, areas
+void addProjectCommands(CLI::App &app, CliContext &ctx);
 
 } // namespace cli

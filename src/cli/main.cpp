@@ -2,18 +2,7 @@
 
 #include "cli/commands.h"
 
-#include "util/code_page.h"
-#include "util/file_io.h"
-#include "util/messages.h"
-
 #include <clocale>
-
-void cli::CliContext::loadConfig()
-{
-    config.load(programDir.empty() ? util::executableDir() : programDir,
-                util::systemDefaultLangId());
-    util::setMessageLanguage(config.resourceLang());
-}
 
 int main(int argc, char **argv)
 {
@@ -26,10 +15,13 @@ int main(int argc, char **argv)
     app.add_flag("--json", ctx.json, "Structured output as JSON");
     cli::addConfigCommand(app, ctx);
     cli::addAddressCommand(app, ctx);
+    cli::addProjectCommands(app, ctx);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &e) {
         return app.exit(e);
+    } catch (const cli::Exit &e) {
+        return e.status;
     }
     return 0;
 }

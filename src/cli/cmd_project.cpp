@@ -1,0 +1,213 @@
+// dorvane-cli new, check, info, areas: project files without the editor.
+
+#include "cli/commands.h"
+
+#include "core/model/memory_monitor.h"
+#include "core/model/project_file.h"
+#include "core/tags/tag_kinds.h"
+#include "util/messages.h"
+#include "util/file_io.h"
+
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <iostream>
+#include <sys/stat.h>
+
+namespace cli {
+
+namespace {
+
+using nlohmann::ordered_json;
+
+constexpr std::array<const char *, core::kTagKindCount> kKindNames{
+        "numeric", "message", "text",     "lamp",      "button", "pie",    "image",  "bar graph",
+        "trend graph", "rotation", "moving", "rectangle", "line", "circle", "clock", "image text"};
+
+[[noreturn]] void fail(const std::string &message)
+{
+    std::cerr << message << "\n";
+    throw Exit{1};
+}
+
+void runNew(CliContext &ctx, const std::string &path, bool force)
+{
+    ctx.loadConfig();
+    if (util::fileExists(path) && !force)
+        fail(path + " exists already (use --force to replace it).");
+    auto doc = ctx.app.NewDocument();
+    if (!doc->NewProject(ctx.app.NewProjectDefaults(path)))
+        fail(util::messageText(52000).data());
+    std::string error;
+    if (!doc->SaveDocument(path, ctx.app.Areas(), &error))
+        fail("Cannot save " + path + ": " + (error.empty() ? ctx.app.Areas().LastError() : error));
+    if (!ctx.json)
+        std::cout << "created " << path << "\n";
+}
+
+void runCheck(CliContext &ctx, const std::string &path)
+{
+    ctx.loadConfig();
+    const auto check = core::checkProjectFile(path);
+    if (check.ok)
+        return;
+    const std::string message = core::projectCheckMessage(check);
+    fail(message.empty() ? "The file is not a project file." : message);
+}
+
+ordered_json memoryJson(const std::string &name, core::MemoryGauge gauge, std::uint32_t bytes)
+{
+    return {{"area", name},
+            {"used", bytes},
+            {"capacity", core::CMemoryMonitor::Capacity(gauge)},
+            {"percent", core::CMemoryMonitor::Percent(gauge, bytes)}};
+}
+
+void runInfo(CliContext &ctx, const std::string &path)
+{
+    ctx.loadConfig();
+    const auto data = util::readFile(path);
+    auto doc = ctx.openProject(path);
+    if (!doc || !data)
+        throw Exit{1};
+    ordered_json j;
+    j["file"] = path;
+    j["version"] = util::formatText("%d.%02d", (*data)[5], (*data)[4]);
+    j["length"] = data->size();
+    static const char *names[] = {"G", "S", "R", "C"};
+    ordered_json areas = ordered_json::array();
+    for (int i = 0; i < 4; ++i)
+        areas.push_back({{"area", names[i]},
+                         {"offset", util::le32(*data, 74 + 8 * std::size_t(i))},
+                         {"size", util::le32(*data, 78 + 8 * std::size_t(i))}});
+    j["areas"] = areas;
+
+    std::array<int, core::kTagKindCount> kinds{};
+    std::size_t tags = 0;
+    for (const auto &s : doc->Screens())
+        for (const auto &t : s->Tags()) {
+            ++kinds[t->Kind()];
+            ++tags;
+        }
+    ordered_json perKind = ordered_json::object();
+    for (int k = 0; k < core::kTagKindCount; ++k)
+        if (kinds[std::size_t(k)])
+            perKind[kKindNames[std::size_t(k)]] = kinds[std::size_t(k)];
+    j["counts"] = {{"screens", doc->Screens().size()},
+                   {"tags", tags},
+                   {"tagsPerKind", perKind},
+                   {"messages", ctx.app.Strings().Count()},
+                   {"images", ctx.app.Images().Count()},
+                   {"alarms", doc->Alarms().size()},
+                   {"calculations", doc->Calculations().size()},
+                   {"blockTransfers", doc->Transfers().size()},
+                   {"reservations", doc->Reservations().size()}};
+    j["memory"] = {memoryJson("screen", core::MemoryGauge::Screen, doc->ScreenMemoryUsed()),
+                   memoryJson("message", core::MemoryGauge::String, ctx.app.Strings().UsedBytes()),
+                   memoryJson("image", core::MemoryGauge::Image, ctx.app.Images().UsedBytes())};
+    if (ctx.json) {
+        std::cout << j.dump(2) << "\n";
+        return;
+    }
+    std::cout << path << ": version " << j["version"].get<std::string>() << ", " << data->size()
+              << " bytes\n";
+    for (const auto &a : areas)
+        std::cout << "  area " << a["area"].get<std::string>() << " at " << a["offset"]
+                  << ", " << a["size"] << " bytes\n";
+    for (const auto &[key, value] : j["counts"].items())
+        if (key != "tagsPerKind")
+            std::cout << "  " << key << ": " << value << "\n";
+    for (const auto &[key, value] : perKind.items())
+        std::cout << "    " << key << ": " << value << "\n";
+    for (const auto &m : j["memory"])
+        std::cout << "  " << m["area"].get<std::string>() << " memory: " << m["used"] << " of "
+                  << m["capacity"] << " bytes (" << m["percent"] << "%)\n";
+}
+
+bool writeArea(const std::string &dir, const char *letter, util::ConstByteSpan image)
+{
+    const std::string path = dir + "/" + letter + ".bin";
+    std::string error;
+    if (!util::writeFileAtomic(path, image, &error)) {
+        std::cerr << "Cannot write " << path << ": " << error << "\n";
+        return false;
+    }
+    return true;
+}
+
+void runAreas(CliContext &ctx, const std::string &path, const std::string &dir, bool withFiles)
+{
+    ctx.loadConfig();
+    auto doc = ctx.openProject(path);
+    if (!doc)
+        throw Exit{1};
+    auto &areas = ctx.app.Areas();
+    areas.AssignTextImageIds(*doc);
+    using core::AreaId;
+    for (const auto &r : {areas.BuildGlobalArea(*doc), areas.BuildStringArea(doc->Strings()),
+                          areas.BuildImageArea(*doc), areas.BuildScreenArea(*doc)})
+        if (!r.ok)
+            fail(r.error);
+    if (withFiles) {
+        const auto &cfg = ctx.config();
+        const auto lang = doc->Param16(core::kParamLanguage);
+        const auto menu = cfg.protocolsDir() + "/" + cfg.languages().constFileOf(lang);
+        if (auto r = areas.LoadConstantArea(menu); !r.ok)
+            fail(r.error);
+        std::string drivers[2];
+        for (int ch = 1; ch <= 2; ++ch) {
+            const auto type = util::le16(doc->Channel(ch), 0);
+            const auto *plc = cfg.findPlc(ch, type);
+            drivers[ch - 1] = cfg.protocolsDir() + "/"
+                              + (plc && !plc->panelDriver.empty()
+                                         ? plc->panelDriver
+                                         : "ch" + std::to_string(ch) + "_nouse.drv");
+        }
+        if (auto r = areas.LoadDriverArea(drivers[0], drivers[1]); !r.ok)
+            fail(r.error);
+    }
+    ::mkdir(dir.c_str(), 0755);
+    bool ok = writeArea(dir, "G", areas.Image(AreaId::Global))
+              && writeArea(dir, "S", areas.Image(AreaId::String))
+              && writeArea(dir, "R", areas.Image(AreaId::Image))
+              && writeArea(dir, "C", areas.Image(AreaId::Screen));
+    if (withFiles)
+        ok = ok && writeArea(dir, "P", areas.Image(AreaId::Constant))
+             && writeArea(dir, "Z", areas.Image(AreaId::Driver));
+    if (!ok)
+        throw Exit{1};
+}
+
+} // namespace
+
+void addProjectCommands(CLI::App &app, CliContext &ctx)
+{
+    struct Options
+    {
+        std::string file, out;
+        bool force = false, withFiles = false;
+    };
+    auto o = std::make_shared<Options>();
+
+    auto *create = app.add_subcommand("new", "Create a new project as the editor's New does");
+    create->add_option("file", o->file, "The .kvr file to create")->required();
+    create->add_flag("--force", o->force, "Replace an existing file");
+    create->callback([&ctx, o] { runNew(ctx, o->file, o->force); });
+
+    auto *check = app.add_subcommand("check", "Check a project file before it is opened");
+    check->add_option("file", o->file)->required();
+    check->callback([&ctx, o] { runCheck(ctx, o->file); });
+
+    auto *info = app.add_subcommand("info", "Header, areas, counts and memory use of a project");
+    info->add_option("file", o->file)->required();
+    info->callback([&ctx, o] { runInfo(ctx, o->file); });
+
+    auto *areas = app.add_subcommand("areas", "Write the project's area images G, S, R, C");
+    areas->add_option("file", o->file)->required();
+    areas->add_option("-o,--out", o->out, "Folder for G.bin, S.bin, R.bin, C.bin")->required();
+    areas->add_flag("--with-files", o->withFiles,
+                    "Also P.bin (menu file) and Z.bin (drivers) from the program folder");
+    areas->callback([&ctx, o] { runAreas(ctx, o->file, o->out, o->withFiles); });
+}
+
+} // namespace cli

@@ -1,0 +1,46 @@
+#include "core/app/app_services.h"
+
+#include <algorithm>
+
+namespace core {
+
+CAppServices::CAppServices() = default;
+
+void CAppServices::Load(const std::string &programDir, std::uint16_t systemLangId)
+{
+    m_config.load(programDir, systemLangId);
+    m_images.SetImagesDir(m_config.imagesDir());
+}
+
+DocServices CAppServices::DocumentServices()
+{
+    DocServices s{m_strings, m_images, m_slots, m_monitor};
+    s.ch1Plcs = &m_config.plcList(1);
+    s.ch2Plcs = &m_config.plcList(2);
+    s.protocolsDir = m_config.protocolsDir();
+    return s;
+}
+
+std::unique_ptr<CDorvaneDoc> CAppServices::NewDocument()
+{
+    return std::make_unique<CDorvaneDoc>(DocumentServices(), DefaultPanelLanguage());
+}
+
+std::uint16_t CAppServices::DefaultPanelLanguage() const
+{
+    return std::uint16_t(m_config.languages().indexOfLangId(m_config.systemLangId()));
+}
+
+NewProjectSettings CAppServices::NewProjectDefaults(const std::string &path) const
+{
+    NewProjectSettings s;
+    s.path = path;
+    s.panelLanguage = DefaultPanelLanguage();
+    const ParamBlock params = CDorvaneDoc::NewProjectParameters(s.panelLanguage);
+    std::copy_n(params.begin() + kParamChannel1, kChannelParamSize, s.channel1.begin());
+    std::copy_n(params.begin() + kParamChannel2, kChannelParamSize, s.channel2.begin());
+    s.executableDir = m_config.exeDir();
+    return s;
+}
+
+} // namespace core
