@@ -347,3 +347,59 @@ TEST_F(PanelLink, StopEndsAContinuousClockReadAndNothingArrivesAfterwards)
     EXPECT_TRUE(m_link.IsPortOpen());
     EXPECT_TRUE(m_link.Disconnect());
 }
+
+// The simulator's own answers to malformed requests, sent as raw bytes.
+TEST(PanelSimulator, MalformedRequestsGetTheMatchingNakCodes)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.start());
+    CSerialPort port;
+    ASSERT_TRUE(port.open(sim.port(), PORT_SETTING{}));
+    const auto exchange = [&](util::Bytes request) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        EXPECT_TRUE(port.write(request, deadline));
+        util::Bytes got;
+        std::uint8_t buf[64];
+        while (got.size() < 7 && std::chrono::steady_clock::now() < deadline) {
+            bool readable = false;
+            port.waitReadable(deadline, readable);
+            const long n = port.readSome(buf);
+            if (n > 0)
+                got.insert(got.end(), buf, buf + n);
+        }
+        return got;
+    };
+    util::Bytes badSum = buildRequest('r', 'T', {});
+    badSum[3] ^= 1;
+    EXPECT_EQ(exchange(badSum), buildNak('r', 'T', NakBcc));
+    util::Bytes badEnd = buildRequest('y', 'B', {});
+    badEnd.back() = 0x04;
+    EXPECT_EQ(exchange(badEnd), buildNak('y', 'B', NakFrame));
+    EXPECT_EQ(exchange(buildRequest('q', 'B', {})), buildNak('q', 'B', NakCommand));
+    EXPECT_EQ(exchange(buildRequest('r', 'Q', util::Bytes{0, 0, 0, 0, 1})),
+              buildNak('r', 'Q', NakSubCommand));
+    EXPECT_EQ(exchange(buildRequest('w', 'A', util::Bytes{0, 0, 17, 0, 2, 1, 2})),
+              buildNak('w', 'A', NakAddress));
+    EXPECT_EQ(exchange(buildRequest('y', 'Z', util::Bytes{0x55, 0xAA})),
+              buildNak('y', 'Z', NakFrame));
+}
+
+// Pacing: a request counts as arrived only after its bytes crossed the line at the set speed.
+TEST(PanelSimulator, BaudRatePacesBothDirections)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.start({"--baud", "9600"}));
+    CCommThread link;
+    link.SetDevicePath(sim.port());
+    std::uint8_t status = 0;
+    ASSERT_TRUE(link.Connect(status));
+    util::Bytes image(1024, 0);
+    util::setBe32(image, 0, 1024);
+    COMM_CMD write{'w', 'S', image, 1024, 0, 0};
+    const auto t0 = std::chrono::steady_clock::now();
+    ASSERT_TRUE(link.Run(write));
+    // 1035 + 6 bytes at 960 bytes a second: about 1.08 s.
+    const auto elapsed = std::chrono::steady_clock::now() - t0;
+    EXPECT_GE(elapsed, std::chrono::milliseconds(1050));
+    EXPECT_LT(elapsed, std::chrono::milliseconds(1600));
+}

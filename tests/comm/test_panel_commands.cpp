@@ -36,8 +36,9 @@ protected:
     {
         std::uint8_t status = 0xEE;
         EXPECT_TRUE(m_link.Connect(status));
-        if (status == 1 && !password.empty())
+        if (status == 1 && !password.empty()) {
             EXPECT_EQ(SendPanelPassword(m_link, password), std::optional<bool>(true));
+        }
         return status;
     }
     bool write(std::uint8_t sub, std::uint32_t address, util::Bytes &data)

@@ -43,11 +43,11 @@ std::uint32_t areaLengthLimit(std::uint8_t sub)
 }
 
 CCommThread::CCommThread(const util::CIniFile *appIni)
-    : m_appIni(appIni)
 {
     m_log.setBasePath("C:/LOG");
     if (!appIni)
         return;
+    m_appIni = std::make_unique<util::CIniFile>(*appIni);
     const std::string path = appIni->getString("LOG", "LOG_FILE", "C:\\LOG", 100);
     if (!path.empty())
         m_log.setBasePath(util::nativePath(path));
@@ -63,7 +63,8 @@ CCommThread::~CCommThread()
 
 std::string CCommThread::DevicePath() const
 {
-    return m_devicePath.empty() ? CSerialPort::devicePath(m_setting.port, m_appIni) : m_devicePath;
+    return m_devicePath.empty() ? CSerialPort::devicePath(m_setting.port, m_appIni.get())
+                                : m_devicePath;
 }
 
 void CCommThread::SetDriverNames(std::string channel1, std::string channel2)
@@ -323,7 +324,8 @@ CCommThread::Step CCommThread::exchange(COMM_CMD &c, int timeoutMs, int &result)
     const long count = ReceiveFrame(m_rx, expected, timeoutMs);
     if (count < 0)
         return Step::Failed;
-    const util::ConstByteSpan response(m_rx.data(), static_cast<std::size_t>(count));
+    m_lastReceived = static_cast<std::size_t>(count);
+    const util::ConstByteSpan response(m_rx.data(), m_lastReceived);
     if (!CheckFrame(response))
         return Step::Failed;
     result = ProcessResponse(c, response);
@@ -352,7 +354,8 @@ bool CCommThread::Connect(std::uint8_t &status)
         m_error = error;
         return false;
     }
-    m_log.writeF(true, "!! Check Receive Data Success [%04d]Bytes\n", 7);
+    m_log.writeF(true, "!! Check Receive Data Success [%04d]Bytes\n",
+                 static_cast<int>(m_lastReceived));
     status = answer[0];
     return true;
 }
@@ -365,7 +368,8 @@ bool CCommThread::Disconnect()
     int result = 0;
     const bool ok = exchange(c, m_timeoutMs, result) == Step::Ok;
     if (ok)
-        m_log.writeF(true, "!! Check Receive Data Success [%04d]Bytes\n", 6);
+        m_log.writeF(true, "!! Check Receive Data Success [%04d]Bytes\n",
+                     static_cast<int>(m_lastReceived));
     ClosePort();
     return ok;
 }
@@ -377,9 +381,7 @@ bool CCommThread::Run(COMM_CMD &c)
         if (exchange(c, m_timeoutMs, result) != Step::Ok)
             return false;
         m_log.writeF(true, "!! Check Receive Data Success [%04d]Bytes\n",
-                     static_cast<int>(c.main == 'r' ? std::min<std::uint32_t>(c.size, kMaxBlock)
-                                                      + kFrameOverhead
-                                                    : kFrameOverhead));
+                     static_cast<int>(m_lastReceived));
         if (result == 5)
             return false;
         if (result != 1)

@@ -15,6 +15,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -46,7 +47,7 @@ public:
     static constexpr int kConnectTimeoutMs = 1000;
     static constexpr int kWriteTimeoutMs = 5000;
 
-    // Reads [LOG] and [comm_ports] from the program's APP.INI when given.
+    // Reads [LOG] and keeps [comm_ports] of the program's APP.INI when given (copied).
     explicit CCommThread(const util::CIniFile *appIni = nullptr);
     ~CCommThread();
     CCommThread(const CCommThread &) = delete;
@@ -115,7 +116,7 @@ private:
 
     PORT_SETTING m_setting;
     std::string m_devicePath;
-    const util::CIniFile *m_appIni = nullptr;
+    std::unique_ptr<util::CIniFile> m_appIni;
     CSerialPort m_port;
     std::thread m_thread;
     std::atomic<bool> m_active{false};
@@ -125,6 +126,7 @@ private:
     std::mutex m_postMutex; // orders "active cleared" before any later post
     std::array<COMM_CMD, kMaxCommands> m_commands{};
     int m_count = 0;
+    std::size_t m_lastReceived = 0; // length of the last response taken
     CCommLog m_log;
     std::atomic<int> m_timeoutMs{3000};
     std::atomic<int> m_pauseMs{500};
