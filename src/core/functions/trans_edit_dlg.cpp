@@ -65,7 +65,7 @@ void CTransEditDlg::SetDirection(std::uint16_t direction)
     if (direction == m_direction)
         return;
     m_direction = direction;
-    m_panel = "0";
+    m_panel.assign(1, '0'); // assigning the literal trips a false -Wrestrict in GCC 12
 }
 
 std::uint32_t CTransEditDlg::PanelWord() const
