@@ -248,6 +248,13 @@ TEST_F(FlowTest, MissingFilesAndEmptyOsImages)
         EXPECT_EQ(lastMessage(), "failed to open the file[" + m_dir + "/nothing.sub]");
     }
     {
+        // A device without a BootFile leaves the bare program folder as boot path.
+        m_observer.messages.clear();
+        CSimProcess sim(0, m_out);
+        EXPECT_FALSE(run(sim, 0, m_dir + "/", m_dir + "/os.mot"));
+        EXPECT_EQ(lastMessage(), "failed to open the file[" + m_dir + "/]");
+    }
+    {
         // The only record lies outside the map: reading stops, the flow ends without a word.
         m_observer.messages.clear();
         const auto os = makeSRecords("far.mot", {{0x20000, randomBytes(64, 13)}}, 3);

@@ -19,7 +19,11 @@ namespace {
 class ConsoleObserver : public quillet::IFlashObserver
 {
 public:
-    void phase(std::string_view text) override { std::cout << text << std::endl; }
+    void phase(std::string_view text) override
+    {
+        m_lastPercent = -1; // each phase counts from 0 again
+        std::cout << text << std::endl;
+    }
     void speed(std::string_view text) override { std::cout << text << std::endl; }
     void progress(std::uint32_t total, std::uint32_t done) override
     {

@@ -1,11 +1,15 @@
 #include "raw_image_file.h"
 
+#include <filesystem>
 #include <fstream>
 
 namespace quillet {
 
 std::optional<std::vector<std::uint8_t>> readRawImage(const std::string &path, std::size_t length)
 {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;

@@ -1,5 +1,6 @@
 #include "srecord_file.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -77,6 +78,10 @@ std::vector<SRecord> CSRecordFile::parse(std::string_view text)
 
 std::optional<std::vector<SRecord>> CSRecordFile::read(const std::string &path)
 {
+    // A folder opens like a file here but reads nothing; it is no image.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
