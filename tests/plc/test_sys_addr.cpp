@@ -1,0 +1,118 @@
+// The address entry dialog's logic: areas from the driver, the panel's named system addresses
+// and the checks of OK.
+
+#include "params_test_support.h"
+
+#include "core/plc/sys_addr_presenter.h"
+
+#include <gtest/gtest.h>
+
+using namespace core;
+using plctest::RecordingPrompt;
+
+namespace {
+
+class AddressEntry : public ::testing::Test
+{
+protected:
+    AddressEntry()
+    {
+        m_slots.BindChannel(1, m_folder.config.plcList(1), plctest::kModbusType, 0,
+                            m_folder.config.protocolsDir());
+    }
+    CSysAddrPresenter panel(std::int32_t kind, bool mustWrite, const std::string &number)
+    {
+        return CSysAddrPresenter(m_slots, m_prompt, 0, kind, mustWrite, "", number);
+    }
+
+    plctest::ProgramFolder m_folder{"sysaddr"};
+    CPlcSlots m_slots;
+    RecordingPrompt m_prompt;
+};
+
+TEST_F(AddressEntry, SystemWordIsRefusedForWritablePointAndNamedForReadOnly)
+{
+    CSysAddrPresenter writable = panel(kAddrWord, true, "0");
+    EXPECT_FALSE(writable.SystemEnabled());
+    EXPECT_FALSE(writable.AreaEnabled());
+    writable.SetNumberText("950");
+    EXPECT_FALSE(writable.Ok());
+    EXPECT_EQ(m_prompt.shown, std::vector<int>{52350});
+    writable.SetNumberText("899");
+    EXPECT_TRUE(writable.Ok());
+
+    CSysAddrPresenter readOnly = panel(kAddrWord, false, "0");
+    ASSERT_EQ(readOnly.SystemNames().size(), 52u);
+    readOnly.SetNumberText("950");
+    EXPECT_EQ(readOnly.SystemNames()[std::size_t(readOnly.SystemIndex())], "CALC_L_ERR");
+    ASSERT_TRUE(readOnly.Ok());
+    EXPECT_EQ(readOnly.Number(), "950");
+    EXPECT_EQ(readOnly.DisplayText(), "CALC_L_ERR");
+    EXPECT_EQ(m_prompt.shown.size(), 1u);
+}
+
+TEST_F(AddressEntry, BitAddressSelectsTheSystemWordOfItsWordPart)
+{
+    CSysAddrPresenter dlg = panel(kAddrBit, false, "900A");
+    ASSERT_EQ(dlg.SystemIndex(), 0);
+    EXPECT_EQ(dlg.SystemNames()[0], "RTC_C_Y");
+    EXPECT_EQ(panel(kAddrBit, false, "9000").SystemIndex(), 0);
+    EXPECT_EQ(panel(kAddrBit, false, "90").SystemIndex(), -1); // word 9
+
+    // Choosing a name gives its word with bit 0.
+    dlg.SelectSystem(28); // KEY_F1, 928
+    ASSERT_TRUE(dlg.Ok());
+    EXPECT_EQ(dlg.Number(), "9280");
+    EXPECT_EQ(dlg.DisplayText(), "KEY_F1");
+}
+
+TEST_F(AddressEntry, PanelNumbersAreCheckedAndNormalised)
+{
+    CSysAddrPresenter bit = panel(kAddrBit, true, "0");
+    bit.SetNumberText("12a");
+    ASSERT_TRUE(bit.Ok());
+    EXPECT_EQ(bit.Number(), "12A");
+    bit.SetNumberText("9001"); // bit 1 of RTC_C_Y: the panel's own word
+    EXPECT_FALSE(bit.Ok());
+
+    // Double words have no system names; 1000 is past the panel memory.
+    CSysAddrPresenter dword = panel(kAddrDWord, false, "0");
+    EXPECT_FALSE(dword.SystemEnabled());
+    CSysAddrPresenter word = panel(kAddrWord, false, "0");
+    word.SetNumberText("1000");
+    EXPECT_FALSE(word.Ok());
+    EXPECT_EQ(m_prompt.shown, (std::vector<int>{52350, 52350}));
+}
+
+TEST_F(AddressEntry, PlcAreasComeFromTheDriverWithoutReadOnlyOnesForWrites)
+{
+    const CSysAddrPresenter write(m_slots, m_prompt, 1, kAddrBit, true, "0x", "1");
+    EXPECT_TRUE(write.AreaEnabled());
+    EXPECT_FALSE(write.SystemEnabled());
+    EXPECT_EQ(write.Areas(), std::vector<std::string>{"0x"});
+
+    CSysAddrPresenter read(m_slots, m_prompt, 1, kAddrBit, false, "1X", "7");
+    EXPECT_EQ(read.Areas(), (std::vector<std::string>{"0x", "1x"}));
+    EXPECT_EQ(read.AreaIndex(), 1); // the current area, whatever its case
+
+    read.SetNumberText("70000");
+    EXPECT_FALSE(read.Ok());
+    EXPECT_EQ(m_prompt.shown, std::vector<int>{52350});
+    read.SetNumberText("950"); // a PLC number has no panel limit
+    ASSERT_TRUE(read.Ok());
+    EXPECT_EQ(read.Area(), "1x");
+    EXPECT_EQ(read.DisplayText(), "1x" + read.Number());
+}
+
+TEST_F(AddressEntry, ChannelWithoutPlcUsesPanelRules)
+{
+    // Channel 2 holds no PLC: no areas, and the built-in number rules apply.
+    CSysAddrPresenter dlg(m_slots, m_prompt, 2, kAddrWord, true, "", "5");
+    EXPECT_FALSE(dlg.AreaEnabled());
+    dlg.SetNumberText("999");
+    EXPECT_TRUE(dlg.Ok());
+    dlg.SetNumberText("1000");
+    EXPECT_FALSE(dlg.Ok());
+}
+
+} // namespace
