@@ -1,0 +1,129 @@
+#include "core/tags/rect_tag.h"
+
+#include "core/tags/tag_kinds.h"
+
+#include <algorithm>
+
+namespace core {
+
+CRectTag::CRectTag()
+{
+    m_kind = kTagRect;
+    RecalcRect(0);
+}
+
+void CRectTag::CopyFieldsFrom(const CRectTag &o)
+{
+    m_x = o.m_x;
+    m_y = o.m_y;
+    m_height = o.m_height;
+    m_width = o.m_width;
+    m_lineType = o.m_lineType;
+    m_thickness = o.m_thickness;
+    m_fill = o.m_fill;
+    m_rect = o.m_rect;
+}
+
+std::unique_ptr<CTag> CRectTag::Clone() const
+{
+    auto copy = std::make_unique<CRectTag>();
+    copy->CopyFieldsFrom(*this);
+    return copy;
+}
+
+void CRectTag::RecalcRect(int)
+{
+    m_rect = {m_x, m_y, m_x + m_width, m_y + m_height};
+}
+
+bool CRectTag::SetWidth(std::int32_t width)
+{
+    if (width < 1 || width > kPanelWidth)
+        return false;
+    m_width = std::uint16_t(width);
+    RecalcRect(0);
+    return true;
+}
+
+bool CRectTag::SetHeight(std::int32_t height)
+{
+    if (height < 1 || height > kPanelHeight)
+        return false;
+    m_height = std::uint16_t(height);
+    RecalcRect(0);
+    return true;
+}
+
+bool CRectTag::SetBounds(const CRect &rect)
+{
+    const CRect r = rect;
+    if (r.Width() < 1 || r.Width() > kPanelWidth || r.Height() < 1 || r.Height() > kPanelHeight)
+        return false;
+    if (!CTag::SetBounds(r))
+        return false;
+    m_width = std::uint16_t(r.Width());
+    m_height = std::uint16_t(r.Height());
+    return true;
+}
+
+bool CRectTag::IntersectsRect(const CRect &rect) const
+{
+    if (m_fill)
+        return CTag::IntersectsRect(rect);
+    // The outline is the ring between the rectangle grown and shrunk by half the pen width.
+    const std::int32_t h = halfThickness(m_thickness);
+    const CRect band = rect.Normalized();
+    const CRect r = m_rect.Normalized();
+    const CRect outer{r.left - h, r.top - h, r.right + h, r.bottom + h};
+    const CRect inner{r.left + h, r.top + h, r.right - h, r.bottom - h};
+    if (outer.Intersected(band).IsEmpty())
+        return false;
+    const bool insideInner = !inner.IsEmpty() && band.left >= inner.left && band.top >= inner.top
+            && band.right <= inner.right && band.bottom <= inner.bottom;
+    return !insideInner;
+}
+
+void CRectTag::Serialize(util::CArchive &ar)
+{
+    CTag::Serialize(ar);
+    ar.io(m_x);
+    ar.io(m_y);
+    ar.io(m_fill);
+    ar.io(m_lineType);
+    ar.io(m_thickness);
+    ar.io(m_height);
+    ar.io(m_width);
+    if (ar.IsLoading())
+        RecalcRect(0);
+}
+
+bool CRectTag::BuildDownloadRecord(const CPlcSlots &, util::ByteSpan out) const
+{
+    if (out.size() < kRecordSize)
+        return false;
+    util::setBe16(out, 0, std::uint16_t(m_x));
+    util::setBe16(out, 2, std::uint16_t(m_y));
+    util::setBe16(out, 4, m_width);
+    util::setBe16(out, 6, m_height);
+    util::setBe16(out, 8, m_lineType);
+    util::setBe16(out, 10, m_thickness);
+    util::setBe16(out, 12, m_fill);
+    return true;
+}
+
+bool CRectTag::LoadRecord(const CPlcSlots &, util::ConstByteSpan record)
+{
+    if (record.size() < kRecordSize)
+        return false;
+    m_x = std::int16_t(util::be16(record, 0));
+    m_y = std::int16_t(util::be16(record, 2));
+    m_width = util::be16(record, 4);
+    m_height = util::be16(record, 6);
+    m_lineType = util::be16(record, 8);
+    m_thickness = util::be16(record, 10);
+    m_fill = util::be16(record, 12);
+    RecalcRect(0);
+    return true;
+}
+
+} // namespace core
