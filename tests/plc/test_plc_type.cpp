@@ -190,6 +190,19 @@ TEST_F(PlcTypeChange, RemoteStationsReachTheAddressesOfTheirChannel)
     EXPECT_EQ(CPanelParams(m_doc.Parameters()).AddrGroup(CPanelParams::kScreenChange).station, 4);
 }
 
+TEST_F(PlcTypeChange, ChannelSettingsOkStoresTheRecordAndItsStation)
+{
+    CCommParaPresenter dlg(m_prompt, CChannelParams(m_doc.Channel(2)), true);
+    dlg.SetConfiguration(CChannelParams::kNTo1);
+    dlg.SetRemoteStation(9);
+    dlg.ApplyTo(m_doc, 2);
+    EXPECT_EQ(CChannelParams(m_doc.Channel(2)).Configuration(), CChannelParams::kNTo1);
+    EXPECT_EQ(m_slots.slot(2).Station(), 9);
+    EXPECT_EQ(util::le16(m_doc.Alarms()[1], 60), 9);
+    EXPECT_EQ(util::le16(m_doc.Alarms()[0], 60), 0);
+    EXPECT_TRUE(m_doc.IsModified());
+}
+
 TEST_F(PlcTypeChange, ChoicesListUnusedFirstAndTakeFixedSettings)
 {
     CPlcTypePresenter dlg(m_folder.config, m_prompt, m_doc);

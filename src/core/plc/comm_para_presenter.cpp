@@ -1,5 +1,8 @@
 #include "core/plc/comm_para_presenter.h"
 
+#include "core/plc/plc_slots.h"
+#include "core/plc/project_addresses.h"
+
 #include "util/ini_file.h"
 #include "util/messages.h"
 
@@ -175,6 +178,17 @@ CChannelParams CCommParaPresenter::Result() const
             masters.push_back(std::uint8_t(s));
     r.SetMasters(masters);
     return r;
+}
+
+void CCommParaPresenter::ApplyTo(CDorvaneDoc &doc, int channel) const
+{
+    const CChannelParams r = Result();
+    const std::uint16_t ch = channel == 2 ? 2 : 1;
+    doc.SetChannel(ch, r.Bytes());
+    doc.Slots().slot(ch).SetStation(r.RemoteStation());
+    if (ch == 1 || CChannelParams::UsesRemoteStation(r.Configuration()))
+        CProjectAddresses::ApplyStation(doc, ch, r.RemoteStation());
+    doc.SetModified();
 }
 
 } // namespace core

@@ -6,6 +6,7 @@
 // record OK rebuilt. The station list can be saved to and loaded from a small INI file.
 
 #include "core/functions/function_prompt.h"
+#include "core/model/dorvane_doc.h"
 #include "core/plc/channel_params.h"
 
 #include <array>
@@ -74,6 +75,11 @@ public:
 
     // --- OK ---------------------------------------------------------------------------------
     CChannelParams Result() const;
+    // OK from the project's own channel settings: stores the rebuilt record as channel
+    // `channel` of the document, gives the driver slot the remote station and applies it to
+    // the channel's addresses by the rule of the PLC type dialog (channel 1 always, channel 2
+    // in 1:1 and N:1).
+    void ApplyTo(CDorvaneDoc &doc, int channel) const;
 
 private:
     void Changed() { m_counterChanged = true; }
