@@ -89,15 +89,6 @@ void CSimProcess::stop()
     m_pid = -1;
 }
 
-std::string makeTempFolder(const std::string &prefix)
-{
-    const char *base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/" + prefix + "XXXXXX";
-    if (!::mkdtemp(pattern.data()))
-        return {};
-    return pattern;
-}
-
 std::vector<unsigned char> readFileBytes(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);

@@ -28,8 +28,6 @@ private:
     std::string m_port;
 };
 
-// A fresh empty folder under the system's temporary folder.
-std::string makeTempFolder(const std::string &prefix);
 std::vector<unsigned char> readFileBytes(const std::string &path);
 void writeFileBytes(const std::string &path, const std::vector<unsigned char> &bytes);
 std::string readFileText(const std::string &path);

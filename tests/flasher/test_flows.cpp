@@ -4,6 +4,7 @@
 #include "flash_texts.h"
 #include "flash_worker.h"
 #include "sim_process.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +70,7 @@ class FlowTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_dir = makeTempFolder("quillet-flow-");
+        m_dir = m_temp.path();
         m_out = m_dir + "/out";
         ASSERT_EQ(runCommand("mkdir -p " + m_out), 0);
     }
@@ -129,6 +130,7 @@ protected:
         return m_observer.messages.empty() ? std::string() : m_observer.messages.back();
     }
 
+    CTempFolder m_temp{"quillet-flow-"};
     std::string m_dir;
     std::string m_out;
     RecordingObserver m_observer;

@@ -3,6 +3,7 @@
 #include "raw_image_file.h"
 #include "sim_process.h"
 #include "srecord_file.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -90,7 +91,8 @@ TEST(SRecordFile, BootImageAppendsDataInFileOrderIgnoringAddresses)
 
 TEST(SRecordFile, ReadsWhatSrecCatWrites)
 {
-    const std::string dir = makeTempFolder("quillet-srec-");
+    const CTempFolder temp("quillet-srec-");
+    const std::string dir = temp.path();
     std::vector<unsigned char> data(300);
     for (std::size_t i = 0; i < data.size(); ++i)
         data[i] = static_cast<unsigned char>(i * 7 + 3);
@@ -110,7 +112,8 @@ TEST(SRecordFile, ReadsWhatSrecCatWrites)
 
 TEST(RawImage, ShortFileIsPaddedWithErasedBytes)
 {
-    const std::string dir = makeTempFolder("quillet-raw-");
+    const CTempFolder temp("quillet-raw-");
+    const std::string dir = temp.path();
     writeFileBytes(dir + "/short.bin", {1, 2, 3});
     const auto image = quillet::readRawImage(dir + "/short.bin", 6);
     ASSERT_TRUE(image);
@@ -120,7 +123,8 @@ TEST(RawImage, ShortFileIsPaddedWithErasedBytes)
 
 TEST(RawImage, ReadsAtMost0x50000Bytes)
 {
-    const std::string dir = makeTempFolder("quillet-raw-");
+    const CTempFolder temp("quillet-raw-");
+    const std::string dir = temp.path();
     writeFileBytes(dir + "/big.bin", std::vector<unsigned char>(0x50010, 0x5A));
     const auto image = quillet::readRawImage(dir + "/big.bin", 0x50C);
     ASSERT_TRUE(image);

@@ -5,6 +5,7 @@
 #include "download_dialog.h"
 #include "quillet_dialog.h"
 #include "sim_process.h"
+#include "temp_folder.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -71,7 +72,8 @@ private:
 
 void TestQuilletUi::settingsAreLoadedShownAndSaved()
 {
-    const std::string dir = makeTempFolder("quillet-ui-");
+    const CTempFolder temp("quillet-ui-");
+    const std::string dir = temp.path();
     writeText(dir + "/Quillet.ini",
               "[CONFIG]\r\nComport=8\r\nProductType=BR12(E)\r\n"
               "OSFile=/images/os.mot\r\n[BR12(E)]\r\nBootFile=b.sub\r\n");
@@ -107,7 +109,8 @@ void TestQuilletUi::settingsAreLoadedShownAndSaved()
 
 void TestQuilletUi::aboutBoxOpensFromTheMenuEntry()
 {
-    const std::string dir = makeTempFolder("quillet-ui-");
+    const CTempFolder temp("quillet-ui-");
+    const std::string dir = temp.path();
     CQuilletDialog dialog(QString::fromStdString(dir));
     QCOMPARE(dialog.aboutAction()->text(), QStringLiteral("Quillet 정보(&A)..."));
     QString title;
@@ -138,7 +141,8 @@ FlashRequest TestQuilletUi::request(const CSimProcess &sim, const std::string &d
 
 void TestQuilletUi::downloadDialogRunsAFlow()
 {
-    const std::string dir = makeTempFolder("quillet-ui-");
+    const CTempFolder temp("quillet-ui-");
+    const std::string dir = temp.path();
     QVERIFY(makeImages(dir));
     CSimProcess sim(2, dir);
     QVERIFY(sim.started());
@@ -161,7 +165,8 @@ void TestQuilletUi::downloadDialogRunsAFlow()
 
 void TestQuilletUi::stopButtonStopsTheWorker()
 {
-    const std::string dir = makeTempFolder("quillet-ui-");
+    const CTempFolder temp("quillet-ui-");
+    const std::string dir = temp.path();
     QVERIFY(makeImages(dir));
     CSimProcess sim(2, "", {"--fault", "silence", "--fault-phase", "os"});
     CDownloadDialog dialog(request(sim, dir, 60000)); // only Stop ends the wait
@@ -179,7 +184,8 @@ void TestQuilletUi::stopButtonStopsTheWorker()
 
 void TestQuilletUi::closingWhileRunningActsAsStop()
 {
-    const std::string dir = makeTempFolder("quillet-ui-");
+    const CTempFolder temp("quillet-ui-");
+    const std::string dir = temp.path();
     QVERIFY(makeImages(dir));
     CSimProcess sim(2, "", {"--fault", "silence", "--fault-phase", "os"});
     CDownloadDialog dialog(request(sim, dir, 60000));

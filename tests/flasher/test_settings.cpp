@@ -2,6 +2,7 @@
 
 #include "flash_settings.h"
 #include "sim_process.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ namespace {
 class SettingsTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { m_dir = makeTempFolder("quillet-ini-"); }
+    void SetUp() override { m_dir = m_temp.path(); }
     void writeIni(const std::string &text)
     {
         writeFileBytes(m_dir + "/Quillet.ini",
@@ -20,6 +21,7 @@ protected:
     }
     std::string ini() const { return readFileText(m_dir + "/Quillet.ini"); }
 
+    CTempFolder m_temp{"quillet-ini-"};
     std::string m_dir;
 };
 
