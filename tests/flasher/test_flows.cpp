@@ -267,7 +267,8 @@ TEST_F(FlowTest, MissingFilesAndEmptyOsImages)
     }
     {
         m_observer.messages.clear();
-        EXPECT_FALSE(run(*std::make_unique<CSimProcess>(1, ""), 1, m_dir + "/none.bin", boot));
+        CSimProcess sim(1, "");
+        EXPECT_FALSE(run(sim, 1, m_dir + "/none.bin", boot));
         EXPECT_EQ(lastMessage(), "failed to open the file[" + m_dir + "/none.bin]");
     }
     {
