@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <map>
 #include <poll.h>
 #include <termios.h>
@@ -61,6 +62,12 @@ int main(int argc, char **argv)
     flashsim::FaultPhase phase = flashsim::FaultPhase::Boot;
     if (phaseName == "os" || (phaseName.empty() && fault == flashsim::Fault::Checksum))
         phase = flashsim::FaultPhase::Os;
+
+    std::error_code error;
+    if (!outDir.empty() && !std::filesystem::is_directory(outDir, error)) {
+        std::fprintf(stderr, "velmar-flash-sim: no folder %s\n", outDir.c_str());
+        return 1;
+    }
 
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
