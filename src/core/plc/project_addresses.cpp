@@ -52,39 +52,40 @@ bool onChannel(std::uint16_t channel, bool ch1Changed, bool ch2Changed)
 template<typename Doc, typename Fn>
 void forEachRecord(Doc &doc, Fn fn)
 {
-    auto walk = [&](auto &records, int list, const auto &blocks) {
+    using List = CProjectAddresses::List;
+    auto walk = [&](auto &records, List list, const auto &blocks) {
         for (std::size_t i = 0; i < records.size(); ++i)
             for (const BlockRef &ref : blocks)
                 fn(list, i, records[i], ref);
     };
-    walk(doc.Alarms(), 0, kAlarmBlocks);
-    walk(doc.Calculations(), 1, kCalcBlocks);
-    walk(doc.Transfers(), 2, kTransferBlocks);
-    walk(doc.Reservations(), 3, kReservationBlocks);
+    walk(doc.Alarms(), List::Alarm, kAlarmBlocks);
+    walk(doc.Calculations(), List::Calc, kCalcBlocks);
+    walk(doc.Transfers(), List::Transfer, kTransferBlocks);
+    walk(doc.Reservations(), List::Reservation, kReservationBlocks);
 }
 
-util::ByteSpan recordBytes(CDorvaneDoc &doc, int list, std::size_t index)
+util::ByteSpan recordBytes(CDorvaneDoc &doc, CProjectAddresses::List list, std::size_t index)
 {
     switch (list) {
-    case 0:
+    case CProjectAddresses::List::Alarm:
         return doc.Alarms()[index];
-    case 1:
+    case CProjectAddresses::List::Calc:
         return doc.Calculations()[index];
-    case 2:
+    case CProjectAddresses::List::Transfer:
         return doc.Transfers()[index];
     default:
         return doc.Reservations()[index];
     }
 }
 
-std::size_t listSize(const CDorvaneDoc &doc, int list)
+std::size_t listSize(const CDorvaneDoc &doc, CProjectAddresses::List list)
 {
     switch (list) {
-    case 0:
+    case CProjectAddresses::List::Alarm:
         return doc.Alarms().size();
-    case 1:
+    case CProjectAddresses::List::Calc:
         return doc.Calculations().size();
-    case 2:
+    case CProjectAddresses::List::Transfer:
         return doc.Transfers().size();
     default:
         return doc.Reservations().size();
@@ -100,14 +101,13 @@ CProjectAddresses CProjectAddresses::Capture(const CDorvaneDoc &doc, bool ch1Cha
     if (!ch1Changed && !ch2Changed)
         return out;
     const CPlcSlots &slots = doc.Slots();
-    forEachRecord(doc, [&](int list, std::size_t index, const auto &record, const BlockRef &ref) {
+    forEachRecord(doc, [&](List list, std::size_t index, const auto &record, const BlockRef &ref) {
         const std::uint16_t channel = util::le16(record, ref.offset + devblock::kChannel);
         if (!onChannel(channel, ch1Changed, ch2Changed))
             return;
         const std::int32_t kind = blockKind(record, ref);
         const CDeviceAddr addr = CDeviceAddr::FromBlock(slots, record, ref.offset, kind);
-        out.m_entries.push_back(
-                {List(list), index, ref.offset, kind, channel, addr.area, addr.number});
+        out.m_entries.push_back({list, index, ref.offset, kind, channel, addr.area, addr.number});
     });
     const CPanelParams params(doc.Parameters());
     for (int group = CPanelParams::kScreenChange; group <= CPanelParams::kScreenTransfer; ++group) {
@@ -143,10 +143,9 @@ void CProjectAddresses::Revalidate(CDorvaneDoc &doc) const
             params.SetAddrGroup(int(e.record), g);
             continue;
         }
-        const int list = int(e.list);
-        if (e.record >= listSize(doc, list))
+        if (e.record >= listSize(doc, e.list))
             continue;
-        util::ByteSpan record = recordBytes(doc, list, e.record);
+        util::ByteSpan record = recordBytes(doc, e.list, e.record);
         CDeviceAddr addr;
         addr.channel = e.channel;
         addr.station = util::le16(record, e.block + devblock::kStation);
@@ -159,7 +158,7 @@ void CProjectAddresses::Revalidate(CDorvaneDoc &doc) const
 
 void CProjectAddresses::ApplyStation(CDorvaneDoc &doc, std::uint16_t channel, std::uint16_t station)
 {
-    forEachRecord(doc, [&](int, std::size_t, auto &record, const BlockRef &ref) {
+    forEachRecord(doc, [&](List, std::size_t, auto &record, const BlockRef &ref) {
         if (util::le16(record, ref.offset + devblock::kChannel) == channel)
             util::setLe16(record, ref.offset + devblock::kStation, station);
     });

@@ -28,8 +28,9 @@ public:
 
     std::size_t Size() const { return m_entries.size(); }
 
-private:
     enum class List { Alarm, Calc, Transfer, Reservation, Parameters };
+
+private:
     struct Entry
     {
         List list;
