@@ -58,3 +58,24 @@ inline bool loadLetterPlc(core::CPlcSlots &slots)
 }
 
 } // namespace fntest
+
+#include "core/model/dorvane_doc.h"
+#include "core/model/img_res_mgr.h"
+#include "core/model/memory_monitor.h"
+#include "core/model/str_res_mgr.h"
+
+namespace fntest {
+
+// A project document with its managers, sharing the driver slots of an Env.
+struct Project
+{
+    explicit Project(core::CPlcSlots &slots)
+        : doc(core::DocServices{strings, images, slots, monitor})
+    { }
+    core::CMemoryMonitor monitor;
+    core::CStrResMgr strings{&monitor};
+    core::CImgResMgr images{&monitor};
+    core::CDorvaneDoc doc;
+};
+
+} // namespace fntest

@@ -225,3 +225,19 @@ TEST_F(Alarms, OkBuildsTheRecordThroughTheChannelsDriver)
     EXPECT_TRUE(again.HideAfterClear());
     EXPECT_FALSE(again.ConditionOn());
 }
+
+TEST_F(Alarms, ListWorksOnTheDocumentsOwnList)
+{
+    static_assert(std::is_same_v<CAlarmRecord::Raw, AlarmRecord>);
+    fntest::Project p(t.slots);
+    p.doc.Alarms().push_back(alarmWith("kept"));
+    CAlarmDlg dlg(t.env);
+    dlg.Open(p.doc.Alarms());
+    ASSERT_TRUE(dlg.Add([](CAlarmEditDlg &e) {
+        e.SetMessage("new");
+        return e.Ok();
+    }));
+    dlg.Ok(p.doc.Alarms());
+    ASSERT_EQ(p.doc.Alarms().size(), 2u);
+    EXPECT_EQ(CAlarmRecord(p.doc.Alarms()[1]).Message(), "new");
+}

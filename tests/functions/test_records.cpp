@@ -6,6 +6,7 @@
 #include "core/functions/reserve_record.h"
 #include "core/functions/trans_record.h"
 #include "core/functions/value_type.h"
+#include "core/model/dorvane_doc.h"
 #include "core/plc/plc_slots.h"
 
 #include <gtest/gtest.h>
@@ -215,3 +216,9 @@ TEST(ValueType, ParsesInTheFormatWithinTheRange)
     EXPECT_FALSE(wordUnsigned.Parse("1 2"));
     EXPECT_FALSE(wordSigned.Parse("-"));
 }
+
+// The document keeps each list as raw records of exactly these layouts.
+static_assert(std::is_same_v<CCalcRecord::Raw, CalcRecord>);
+static_assert(std::is_same_v<CTransRecord::Raw, TransferRecord>);
+static_assert(std::is_same_v<CReserveRecord::Raw, ReservationRecord>);
+static_assert(std::is_same_v<CFuncKeyRecord::Raw, FunctionKeyRecord>);

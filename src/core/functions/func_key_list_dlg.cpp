@@ -1,0 +1,94 @@
+#include "core/functions/func_key_list_dlg.h"
+
+#include "core/functions/device_addr.h"
+
+#include "util/messages.h"
+
+namespace core {
+
+namespace {
+
+// Labels without an entry of their own in the string table fall back to the dialog's texts.
+std::string label(int id, const char *fallback)
+{
+    const std::string_view text = util::messageText(id);
+    return text.empty() ? std::string(fallback) : std::string(text);
+}
+
+std::string bitAction(std::uint32_t action)
+{
+    switch (action) {
+    case CFuncKeyRecord::kBitOff:
+        return "Off";
+    case CFuncKeyRecord::kBitOn:
+        return "On";
+    case CFuncKeyRecord::kBitToggle:
+        return std::string(util::messageText(53048));
+    case CFuncKeyRecord::kBitMomentary:
+        return std::string(util::messageText(53049));
+    default:
+        return {};
+    }
+}
+
+void addressRows(const FunctionEnv &env, const CFuncKeyRecord &r,
+                 std::vector<CFuncKeyListDlg::Row> &rows)
+{
+    const CDeviceAddr addr
+            = CDeviceAddr::FromBlock(env.slots, r.Bytes(), CFuncKeyRecord::kBlock, r.AddrKind());
+    rows.push_back({label(53022, "채널"), std::to_string(addr.channel)});
+    rows.push_back({label(53023, "국번"), std::to_string(addr.station)});
+    rows.push_back({label(53024, "주소값"), addr.Text(env.slots)});
+}
+
+} // namespace
+
+std::string CFuncKeyListDlg::Caption(const std::string &dialogTitle, const std::string &screenName,
+                                     int screenNumber)
+{
+    return util::formatText("%s : %s ( ID = %d )", dialogTitle.c_str(), screenName.c_str(),
+                            screenNumber);
+}
+
+std::vector<CFuncKeyListDlg::Row> CFuncKeyListDlg::Rows(const FunctionEnv &env, const Keys &keys)
+{
+    std::vector<Row> rows;
+    for (int k = 0; k < CFuncKeyRecord::kKeyCount; ++k) {
+        const CFuncKeyRecord r(keys[std::size_t(k)]);
+        const std::uint16_t f = r.Function();
+        rows.push_back({CFuncKeyRecord::KeyTitle(k),
+                        std::string(util::messageText(CFuncKeyRecord::FunctionNameId(f))), true});
+        const std::string password = r.Password() ? "O" : "X";
+        switch (f) {
+        case CFuncKeyRecord::kBitControl:
+            rows.push_back({label(51916, "값 입력"), bitAction(r.Value())});
+            addressRows(env, r, rows);
+            rows.push_back({label(53029, "암호 사용"), password});
+            break;
+        case CFuncKeyRecord::kValueSet:
+        case CFuncKeyRecord::kValueIncrease:
+        case CFuncKeyRecord::kValueDecrease: {
+            const ValueType type = r.Type();
+            const std::string value = type.format == kFormatHex ? util::formatText("%X", r.Value())
+                    : type.isSigned ? std::to_string(std::int32_t(r.Value()))
+                                    : std::to_string(r.Value());
+            rows.push_back({label(51916, "값 입력"), value});
+            addressRows(env, r, rows);
+            rows.push_back({label(53029, "암호 사용"), password});
+            rows.push_back({label(53032, "크기"), type.kind == kDataWord ? "Word" : "Long"});
+            rows.push_back({label(53033, "진법"), type.format == kFormatHex ? "HEX" : "DEC"});
+            rows.push_back({label(53038, "부호"), type.isSigned ? "O" : "X"});
+            break;
+        }
+        case CFuncKeyRecord::kScreenChange:
+            rows.push_back({label(52202, "화면번호"), std::to_string(r.Value())});
+            rows.push_back({label(53029, "암호 사용"), password});
+            break;
+        default:
+            break;
+        }
+    }
+    return rows;
+}
+
+} // namespace core
