@@ -68,6 +68,27 @@ TEST(DigitTagSample, NoPointWhenAllDigitsAreDecimals)
     EXPECT_EQ(tag.Sample(), "01");
 }
 
+TEST(DigitTagDraw, InverseSwapsColoursButTheFrameStaysLit)
+{
+    constexpr std::uint32_t back = 0x101010;
+    constexpr std::uint32_t fill = 0xF0F0F0;
+    CDigitTag tag;
+    DigitDrawSpec plain = tag.DrawSpec(back, fill, false);
+    EXPECT_EQ(plain.boxColour, back);
+    EXPECT_EQ(plain.textColour, fill);
+    EXPECT_FALSE(plain.frame);
+    EXPECT_TRUE(plain.outline);
+    EXPECT_FALSE(tag.DrawSpec(back, fill, true).outline) << "never on paper";
+    tag.SetInverse(true);
+    tag.SetBorder(true);
+    const DigitDrawSpec inverse = tag.DrawSpec(back, fill, false);
+    EXPECT_EQ(inverse.boxColour, fill) << "frame in the lit colour on a lit fill";
+    EXPECT_EQ(inverse.textColour, back);
+    EXPECT_TRUE(inverse.frame);
+    EXPECT_FALSE(inverse.outline);
+    EXPECT_EQ(inverse.textRect, (CRect{1, 1, 41, 17}));
+}
+
 TEST(DigitTagDialog, DigitsAndDecimalsPushEachOther)
 {
     CDigitTag tag;

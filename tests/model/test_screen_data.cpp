@@ -368,3 +368,15 @@ TEST(ScreenImages, ImageChangedReportsBackgroundAndTags)
     EXPECT_FALSE(screen.ImageChanged(9, raw));
     EXPECT_FALSE(screen.ImageChanged(10));
 }
+
+TEST(ScreenImages, ReferenceCountCountsEachTagOnce)
+{
+    CScreenData screen(0);
+    screen.SetBackgroundImage(8);
+    screen.AddTag(std::make_unique<StubTag>(kTagButton, std::vector<std::uint16_t>{8, 8}), false);
+    screen.AddTag(std::make_unique<StubTag>(kTagMotor, std::vector<std::uint16_t>{1, 8}), false);
+    screen.AddTag(std::make_unique<StubTag>(kTagBitmap, std::vector<std::uint16_t>{2}), false);
+    EXPECT_EQ(screen.ImageReferenceCount(8), 3);
+    EXPECT_EQ(screen.ImageReferenceCount(2), 1);
+    EXPECT_EQ(screen.ImageReferenceCount(3), 0);
+}

@@ -5,6 +5,7 @@
 #include "core/model/str_res_mgr.h"
 #include "core/plc/plc_slots.h"
 
+#include "util/code_page.h"
 #include "util/file_io.h"
 #include "util/messages.h"
 
@@ -67,6 +68,11 @@ std::uint16_t CDorvaneDoc::PanelLanguageIndex(const std::vector<std::uint16_t> &
 {
     const auto it = std::find(langIds.begin(), langIds.end(), systemLangId);
     return it == langIds.end() ? 0 : std::uint16_t(it - langIds.begin());
+}
+
+std::uint16_t CDorvaneDoc::DefaultPanelLanguage(const std::vector<std::uint16_t> &langIds)
+{
+    return PanelLanguageIndex(langIds, util::systemDefaultLangId());
 }
 
 std::uint16_t CDorvaneDoc::Param16(std::size_t offset) const

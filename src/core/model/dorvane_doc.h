@@ -116,6 +116,8 @@ public:
     // Index of the first language whose LANGID equals the system's, else 0.
     static std::uint16_t PanelLanguageIndex(const std::vector<std::uint16_t> &langIds,
                                             std::uint16_t systemLangId);
+    // The same with the running system's default LANGID.
+    static std::uint16_t DefaultPanelLanguage(const std::vector<std::uint16_t> &langIds);
     ParamBlock &Parameters() { return m_params; }
     const ParamBlock &Parameters() const { return m_params; }
     std::uint16_t Param16(std::size_t offset) const;

@@ -163,6 +163,17 @@ bool CScreenData::ImageChanged(std::uint16_t imageId, const CTag *exceptTag)
     return repaint;
 }
 
+int CScreenData::ImageReferenceCount(std::uint16_t imageId) const
+{
+    int count = m_background == imageId ? 1 : 0;
+    for (const auto &tag : m_tags) {
+        const std::vector<std::uint16_t> ids = tag->ImageIds();
+        if (std::find(ids.begin(), ids.end(), imageId) != ids.end())
+            ++count;
+    }
+    return count;
+}
+
 void CScreenData::RefreshMessageTags(const CStrResMgr &strings)
 {
     for (const auto &tag : m_tags)

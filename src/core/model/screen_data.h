@@ -70,6 +70,9 @@ public:
     // True when the view must be repainted: the image is the screen's background, or a tag other
     // than `exceptTag` shows it.
     bool ImageChanged(std::uint16_t imageId, const CTag *exceptTag = nullptr);
+    // References to an image on this screen: 1 for the background, plus 1 for every tag that
+    // shows it in any of its slots.
+    int ImageReferenceCount(std::uint16_t imageId) const;
     // Every message tag reloads its texts.
     void RefreshMessageTags(const CStrResMgr &strings);
     // After a channel's PLC type changed: every tag revalidates its addresses, and function keys

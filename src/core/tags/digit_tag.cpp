@@ -76,6 +76,18 @@ CRect CDigitTag::TextRect() const
                     : m_rect;
 }
 
+DigitDrawSpec CDigitTag::DrawSpec(std::uint32_t backColour, std::uint32_t fillColour,
+                                  bool printing) const
+{
+    DigitDrawSpec spec;
+    spec.boxColour = m_inverse ? fillColour : backColour;
+    spec.textColour = m_inverse ? backColour : fillColour;
+    spec.frame = m_border != 0;
+    spec.textRect = TextRect();
+    spec.outline = !printing && !m_border;
+    return spec;
+}
+
 void CDigitTag::RebuildSample()
 {
     m_sample = m_digitSet.substr(0, m_digits);

@@ -23,6 +23,16 @@ struct SpinRange
     bool enabled = true;
 };
 
+// How the editor paints the tag, from its two panel colours (background and lit pixels).
+struct DigitDrawSpec
+{
+    std::uint32_t boxColour = 0; // fills the whole rectangle
+    std::uint32_t textColour = 0; // the sample
+    bool frame = false; // one-pixel frame in the lit colour
+    CRect textRect; // the sample's top-left is drawn here
+    bool outline = false; // the unselected-outline frame marking the extent on screen
+};
+
 class CDigitTag : public CTag
 {
 public:
@@ -73,6 +83,9 @@ public:
 
     // What the editor draws: the sample at the text rectangle's top-left, in the font.
     CRect TextRect() const;
+    // Inverse swaps box and text colours; the frame always takes the lit colour. Without a
+    // frame the editor (not the printout) outlines the extent.
+    DigitDrawSpec DrawSpec(std::uint32_t backColour, std::uint32_t fillColour, bool printing) const;
 
     CPointInfo &Point() { return m_point; }
     const CPointInfo &Point() const { return m_point; }

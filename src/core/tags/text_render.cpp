@@ -1,0 +1,359 @@
+#include "core/tags/text_render.h"
+
+#include "util/code_page.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <mutex>
+#include <utility>
+#include <vector>
+
+namespace core {
+
+namespace {
+
+// Windows face names and the families installed in their place.
+struct FaceMapping
+{
+    const char *face;
+    const char *family;
+};
+
+constexpr FaceMapping kFaceMap[] = {
+        {"굴림", "NanumGothic"},         {"굴림체", "NanumGothic"},
+        {"돋움", "NanumGothic"},         {"돋움체", "NanumGothic"},
+        {"Gulim", "NanumGothic"},        {"GulimChe", "NanumGothic"},
+        {"Dotum", "NanumGothic"},        {"DotumChe", "NanumGothic"},
+        {"바탕", "NanumMyeongjo"},       {"바탕체", "NanumMyeongjo"},
+        {"Batang", "NanumMyeongjo"},     {"BatangChe", "NanumMyeongjo"},
+        {"Arial", "Liberation Sans"},    {"Times New Roman", "Liberation Serif"},
+        {"Courier New", "Liberation Mono"},
+};
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x))
+                       == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// FreeType and fontconfig state of the process; faces stay open once loaded.
+class FontCache
+{
+public:
+    static FontCache &instance()
+    {
+        static FontCache cache;
+        return cache;
+    }
+
+    std::mutex &mutex() { return m_mutex; }
+
+    // The face for a family, weight and slant, or null when the family is not installed.
+    FT_Face find(const std::string &family, bool bold, bool italic)
+    {
+        const std::string key = family + (bold ? "|b" : "|") + (italic ? "i" : "");
+        const auto it = m_faces.find(key);
+        if (it != m_faces.end())
+            return it->second;
+        FT_Face face = load(family, bold, italic);
+        m_faces.emplace(key, face);
+        return face;
+    }
+
+    ~FontCache()
+    {
+        for (auto &entry : m_faces)
+            if (entry.second)
+                FT_Done_Face(entry.second);
+        if (m_library)
+            FT_Done_FreeType(m_library);
+    }
+    FontCache(const FontCache &) = delete;
+    FontCache &operator=(const FontCache &) = delete;
+
+private:
+    FontCache()
+    {
+        if (FT_Init_FreeType(&m_library) != 0)
+            m_library = nullptr;
+        FcInit();
+    }
+
+    FT_Face load(const std::string &family, bool bold, bool italic)
+    {
+        if (!m_library || family.empty())
+            return nullptr;
+        FcPattern *pattern = FcPatternCreate();
+        FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8 *>(family.c_str()));
+        FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+        FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+        FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern);
+        FcResult result = FcResultNoMatch;
+        FcPattern *match = FcFontMatch(nullptr, pattern, &result);
+        FcPatternDestroy(pattern);
+        if (!match)
+            return nullptr;
+        FT_Face face = nullptr;
+        // fontconfig always offers something; only the asked-for family counts as found.
+        bool familyFound = false;
+        FcChar8 *name = nullptr;
+        for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch; ++i)
+            if (sameName(reinterpret_cast<const char *>(name), family))
+                familyFound = true;
+        FcChar8 *file = nullptr;
+        int index = 0;
+        if (familyFound && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+            FcPatternGetInteger(match, FC_INDEX, 0, &index);
+            if (FT_New_Face(m_library, reinterpret_cast<const char *>(file), index, &face) != 0)
+                face = nullptr;
+        }
+        FcPatternDestroy(match);
+        return face;
+    }
+
+    std::mutex m_mutex;
+    FT_Library m_library = nullptr;
+    std::map<std::string, FT_Face> m_faces;
+};
+
+std::vector<std::string> faceCandidates(const CLogFont &font, std::uint16_t langId)
+{
+    const std::string raw = font.faceName();
+    std::vector<std::string> names;
+    if (auto utf8 = util::toUtf8(raw, langId))
+        names.push_back(*utf8);
+    // Projects made on Korean systems name Korean faces in CP949 whatever the panel language.
+    if (auto korean = util::toUtf8(raw, util::kLangKorean))
+        names.push_back(*korean);
+    return names;
+}
+
+std::vector<char32_t> decodeUtf8(std::string_view s)
+{
+    std::vector<char32_t> out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
+        if (extra < 0 || i + std::size_t(extra) >= s.size() + (extra == 0 ? 1 : 0)) {
+            out.push_back(U'?');
+            ++i;
+            continue;
+        }
+        char32_t cp = extra == 0 ? c : char32_t(c & (0x3F >> extra));
+        for (int k = 1; k <= extra; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(s[i + std::size_t(k)]) & 0x3F);
+        out.push_back(cp);
+        i += std::size_t(extra) + 1;
+    }
+    return out;
+}
+
+// A face set to the font's size, with the cell metrics Windows would report.
+struct SizedFace
+{
+    FT_Face face = nullptr;
+    std::int32_t cellHeight = 0;
+    std::int32_t ascent = 0;
+    double ppem = 0;
+};
+
+SizedFace sizedFace(const CLogFont &font, std::uint16_t langId)
+{
+    FontCache &cache = FontCache::instance();
+    SizedFace sized;
+    for (const std::string &name : faceCandidates(font, langId)) {
+        sized.face = cache.find(fontFamilyFor(name), font.weight() >= 600, font.italic());
+        if (sized.face)
+            break;
+    }
+    if (!sized.face)
+        return sized;
+    FT_Face face = sized.face;
+    const double upem = face->units_per_EM ? face->units_per_EM : 1000;
+    double ascUnits = face->ascender;
+    double cellUnits = double(face->ascender) - face->descender;
+    const auto *os2 = static_cast<const TT_OS2 *>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (os2 && os2->usWinAscent + os2->usWinDescent > 0) {
+        ascUnits = os2->usWinAscent;
+        cellUnits = double(os2->usWinAscent) + os2->usWinDescent;
+    }
+    if (cellUnits <= 0)
+        cellUnits = upem;
+    std::int32_t height = font.height();
+    if (height == 0)
+        height = 16;
+    if (height > 0) { // cell height
+        sized.ppem = height * upem / cellUnits;
+        sized.cellHeight = height;
+    } else { // character height
+        sized.ppem = -double(height);
+        sized.cellHeight = std::int32_t(std::lround(cellUnits * sized.ppem / upem));
+    }
+    sized.ascent = std::int32_t(std::lround(ascUnits * sized.ppem / upem));
+    double ppemX = sized.ppem;
+    if (font.width() > 0 && os2 && os2->xAvgCharWidth > 0) {
+        const double average = os2->xAvgCharWidth * sized.ppem / upem;
+        if (std::lround(average) != font.width())
+            ppemX = sized.ppem * font.width() / average;
+    }
+    FT_Set_Char_Size(face, FT_F26Dot6(std::lround(ppemX * 64)),
+                     FT_F26Dot6(std::lround(sized.ppem * 64)), 72, 72);
+    return sized;
+}
+
+// The text laid out along its baseline: ink pixels of a width x cellHeight strip.
+struct InkStrip
+{
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::vector<std::uint8_t> ink;
+
+    void set(std::int32_t x, std::int32_t y)
+    {
+        if (x >= 0 && y >= 0 && x < width && y < height)
+            ink[std::size_t(y) * std::size_t(width) + std::size_t(x)] = 1;
+    }
+};
+
+std::int32_t advanceOf(FT_Face face, char32_t cp)
+{
+    if (FT_Load_Char(face, cp, FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME) != 0)
+        return 0;
+    return std::int32_t((face->glyph->advance.x + 32) >> 6);
+}
+
+std::int32_t textAdvance(FT_Face face, const std::vector<char32_t> &text)
+{
+    std::int32_t width = 0;
+    for (const char32_t cp : text)
+        width += advanceOf(face, cp);
+    return width;
+}
+
+InkStrip layOut(const SizedFace &sized, const CLogFont &font, const std::vector<char32_t> &text)
+{
+    FT_Face face = sized.face;
+    InkStrip strip;
+    strip.width = textAdvance(face, text) + sized.cellHeight; // room for italic overhang
+    strip.height = sized.cellHeight;
+    strip.ink.assign(std::size_t(strip.width) * std::size_t(std::max(strip.height, 0)), 0);
+    std::int32_t pen = 0;
+    for (const char32_t cp : text) {
+        if (FT_Load_Char(face, cp, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME) != 0)
+            continue;
+        const FT_GlyphSlot g = face->glyph;
+        const FT_Bitmap &bm = g->bitmap;
+        if (bm.pixel_mode == FT_PIXEL_MODE_MONO) {
+            for (unsigned row = 0; row < bm.rows; ++row) {
+                const unsigned char *line = bm.buffer + std::ptrdiff_t(row) * bm.pitch;
+                for (unsigned col = 0; col < bm.width; ++col)
+                    if (line[col >> 3] & (0x80 >> (col & 7)))
+                        strip.set(pen + g->bitmap_left + std::int32_t(col),
+                                  sized.ascent - g->bitmap_top + std::int32_t(row));
+            }
+        }
+        pen += std::int32_t((g->advance.x + 32) >> 6);
+    }
+    const std::int32_t lineWidth = std::max<std::int32_t>(1, std::lround(sized.ppem / 14.0));
+    auto rule = [&](std::int32_t y) {
+        for (std::int32_t t = 0; t < lineWidth; ++t)
+            for (std::int32_t x = 0; x < pen; ++x)
+                strip.set(x, y + t);
+    };
+    if (font.underline())
+        rule(sized.ascent + 1);
+    if (font.strikeOut())
+        rule(sized.ascent - sized.ascent / 3);
+    return strip;
+}
+
+} // namespace
+
+std::string fontFamilyFor(std::string_view faceUtf8)
+{
+    for (const FaceMapping &m : kFaceMap)
+        if (sameName(faceUtf8, m.face))
+            return m.family;
+    return std::string(faceUtf8);
+}
+
+bool canCreateFont(const CLogFont &font, std::uint16_t langId)
+{
+    std::lock_guard lock(FontCache::instance().mutex());
+    return sizedFace(font, langId).face != nullptr;
+}
+
+std::optional<TextExtent> measureText(const CLogFont &font, std::string_view bytes,
+                                      std::uint16_t langId)
+{
+    std::lock_guard lock(FontCache::instance().mutex());
+    const SizedFace sized = sizedFace(font, langId);
+    if (!sized.face)
+        return std::nullopt;
+    const auto text = decodeUtf8(util::toUtf8Lossy(bytes, langId));
+    return TextExtent{textAdvance(sized.face, text), sized.cellHeight};
+}
+
+std::int32_t averageCharWidth(const CLogFont &font, std::uint16_t langId)
+{
+    std::lock_guard lock(FontCache::instance().mutex());
+    CLogFont natural = font;
+    natural.setWidth(0);
+    const SizedFace sized = sizedFace(natural, langId);
+    if (!sized.face)
+        return 0;
+    const auto *os2 = static_cast<const TT_OS2 *>(FT_Get_Sfnt_Table(sized.face, FT_SFNT_OS2));
+    const double upem = sized.face->units_per_EM ? sized.face->units_per_EM : 1000;
+    if (os2 && os2->xAvgCharWidth > 0)
+        return std::int32_t(std::lround(os2->xAvgCharWidth * sized.ppem / upem));
+    return advanceOf(sized.face, U'x');
+}
+
+bool drawText(util::CMonoBitmap &bitmap, const CRect &clip, const CLogFont &font,
+              std::string_view bytes, std::uint16_t langId)
+{
+    std::lock_guard lock(FontCache::instance().mutex());
+    const SizedFace sized = sizedFace(font, langId);
+    if (!sized.face)
+        return false;
+    const std::int32_t escapement = font.escapement();
+    if (escapement != 0 && escapement != 900 && escapement != 1800 && escapement != 2700)
+        return true;
+    const InkStrip strip = layOut(sized, font, decodeUtf8(util::toUtf8Lossy(bytes, langId)));
+    const CRect c = clip.Normalized();
+    for (std::int32_t v = 0; v < strip.height; ++v) {
+        for (std::int32_t u = 0; u < strip.width; ++u) {
+            if (!strip.ink[std::size_t(v) * std::size_t(strip.width) + std::size_t(u)])
+                continue;
+            CPoint p;
+            switch (escapement) {
+            case 900: // reads upwards from the bottom-left corner
+                p = {c.left + v, c.bottom - 1 - u};
+                break;
+            case 1800:
+                p = {c.right - 1 - u, c.bottom - 1 - v};
+                break;
+            case 2700: // reads downwards from the top-right corner
+                p = {c.right - 1 - v, c.top + u};
+                break;
+            default:
+                p = {c.left + u, c.top + v};
+                break;
+            }
+            if (c.Contains(p))
+                bitmap.setPixel(p.x, p.y, false);
+        }
+    }
+    return true;
+}
+
+} // namespace core
