@@ -8,6 +8,7 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <map>
 #include <mutex>
@@ -26,13 +27,20 @@ struct FaceMapping
 };
 
 constexpr FaceMapping kFaceMap[] = {
-        {"굴림", "NanumGothic"},         {"굴림체", "NanumGothic"},
-        {"돋움", "NanumGothic"},         {"돋움체", "NanumGothic"},
-        {"Gulim", "NanumGothic"},        {"GulimChe", "NanumGothic"},
-        {"Dotum", "NanumGothic"},        {"DotumChe", "NanumGothic"},
-        {"바탕", "NanumMyeongjo"},       {"바탕체", "NanumMyeongjo"},
-        {"Batang", "NanumMyeongjo"},     {"BatangChe", "NanumMyeongjo"},
-        {"Arial", "Liberation Sans"},    {"Times New Roman", "Liberation Serif"},
+        {"굴림", "NanumGothic"},
+        {"굴림체", "NanumGothic"},
+        {"돋움", "NanumGothic"},
+        {"돋움체", "NanumGothic"},
+        {"Gulim", "NanumGothic"},
+        {"GulimChe", "NanumGothic"},
+        {"Dotum", "NanumGothic"},
+        {"DotumChe", "NanumGothic"},
+        {"바탕", "NanumMyeongjo"},
+        {"바탕체", "NanumMyeongjo"},
+        {"Batang", "NanumMyeongjo"},
+        {"BatangChe", "NanumMyeongjo"},
+        {"Arial", "Liberation Sans"},
+        {"Times New Roman", "Liberation Serif"},
         {"Courier New", "Liberation Mono"},
 };
 
@@ -143,7 +151,7 @@ std::vector<char32_t> decodeUtf8(std::string_view s)
     for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
         int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
-        if (extra < 0 || i + std::size_t(extra) >= s.size() + (extra == 0 ? 1 : 0)) {
+        if (extra < 0 || (extra > 0 && i + std::size_t(extra) >= s.size())) {
             out.push_back(U'?');
             ++i;
             continue;
