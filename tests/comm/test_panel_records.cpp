@@ -77,7 +77,7 @@ TEST(SystemInfo, TextsFromTheRecords)
     std::copy_n("NO USE", 7, z1.begin() + 6);
     util::Bytes z2(30, 0);
     util::setBe16(z2, 8, 0x0203);
-    std::copy_n("MASTER-K CNET DRIVER OVERLONG", 29, z2.begin() + 10);
+    std::copy_n("MASTER-K CNET DRIVER", 20, z2.begin() + 10); // fills the field, no terminator
     const SystemInfoTexts t = formatSystemInfo(m, menu, z1, z2);
     EXPECT_EQ(t.osVersion, "1.02");
     EXPECT_EQ(t.osDate, "2025-03-15");
