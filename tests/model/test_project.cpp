@@ -433,6 +433,7 @@ TEST_F(Project, RefusedFileLeavesTheProjectAsItWas)
 TEST_F(Project, AreaThatDoesNotParseLeavesAnEmptyProject)
 {
     m_doc.AddScreen(1);
+    m_strings.Add(3, "m");
     const std::string path = (m_dir / "p.kvr").string();
     RecordingCodec codec;
     ASSERT_TRUE(m_doc.SaveDocument(path, codec));
@@ -441,6 +442,7 @@ TEST_F(Project, AreaThatDoesNotParseLeavesAnEmptyProject)
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.check.messageId, 52001);
     EXPECT_TRUE(m_doc.Screens().empty());
+    EXPECT_EQ(m_strings.Count(), 0u) << "messages read before the failure are dropped too";
     EXPECT_EQ(m_doc.ScreenMemoryUsed(), 10u);
     EXPECT_TRUE(m_doc.Path().empty());
 }

@@ -170,6 +170,9 @@ OpenResult CDorvaneDoc::OpenDocument(const std::string &path, CAreaCodec &codec)
         if (!codec.ParseArea(ProjectArea(area), *this, areas[std::size_t(area)])) {
             // No half-built project: what was read so far goes again.
             CloseDocument();
+            m_services.strings.Clear();
+            m_services.images.Clear();
+            m_services.images.ClearBmpTexts();
             result.check.ok = false;
             result.check.messageId = kMsgUnreadable;
             return result;
