@@ -28,6 +28,18 @@ void CMonoBitmap::setPixel(int x, int y, bool white)
     byte = white ? std::uint8_t(byte | mask) : std::uint8_t(byte & ~mask);
 }
 
+void CMonoBitmap::setBits(std::vector<std::uint8_t> bits)
+{
+    if (bits.size() != m_bits.size())
+        return;
+    m_bits = std::move(bits);
+    if (m_width % 8 == 0)
+        return;
+    const auto lastMask = std::uint8_t(0xFF << (8 - m_width % 8));
+    for (int y = 0; y < m_height; ++y)
+        m_bits[std::size_t(y + 1) * std::size_t(stride()) - 1] &= lastMask;
+}
+
 void CMonoBitmap::fill(bool white)
 {
     std::fill(m_bits.begin(), m_bits.end(), std::uint8_t(white ? 0xFF : 0x00));

@@ -27,6 +27,9 @@ public:
 
     // Packed rows, most significant bit leftmost; padding bits are always zero.
     const std::vector<std::uint8_t> &bits() const { return m_bits; }
+    // Replaces the packed rows (stride() x height() bytes; anything else is ignored). Padding
+    // bits are cleared.
+    void setBits(std::vector<std::uint8_t> bits);
 
     bool operator==(const CMonoBitmap &other) const = default;
 

@@ -17,17 +17,27 @@ constexpr std::size_t kTextBlockHead = 2 + CLogFont::kSize;
 
 void encodeBands(const util::CMonoBitmap &b, util::ByteSpan out)
 {
+    // Straight from the packed rows: this runs for every pixel of every image on each save.
+    const auto &bits = b.bits();
+    const std::size_t stride = std::size_t(b.stride());
     const int bands = (b.height() + 7) / 8;
-    for (int band = 0; band < bands; ++band)
-        for (int x = 0; x < b.width(); ++x) {
-            std::uint8_t byte = 0;
-            for (int bit = 0; bit < 8; ++bit) {
-                const int y = band * 8 + bit;
-                if (y >= b.height() || b.pixel(x, y))
-                    byte |= std::uint8_t(1u << bit);
+    for (int band = 0; band < bands; ++band) {
+        auto *dst = &out[std::size_t(band) * std::size_t(b.width())];
+        std::fill_n(dst, b.width(), std::uint8_t(0));
+        for (int bit = 0; bit < 8; ++bit) {
+            const int y = band * 8 + bit;
+            const auto mask = std::uint8_t(1u << bit);
+            if (y >= b.height()) {
+                for (int x = 0; x < b.width(); ++x)
+                    dst[x] |= mask;
+                continue;
             }
-            out[std::size_t(band) * std::size_t(b.width()) + std::size_t(x)] = byte;
+            const std::uint8_t *row = bits.data() + std::size_t(y) * stride;
+            for (int x = 0; x < b.width(); ++x)
+                if ((row[x >> 3] >> (7 - (x & 7))) & 1)
+                    dst[x] |= mask;
         }
+    }
 }
 
 bool appendTextBlock(const TextImage &t, std::size_t &offset, util::ByteSpan buffer)
@@ -67,12 +77,18 @@ bool writeImageRecord(const util::CMonoBitmap &bitmap, std::uint16_t id, std::si
 
 util::CMonoBitmap decodeImageData(util::ConstByteSpan data, int width, int height)
 {
-    util::CMonoBitmap b(width, height, true);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const std::size_t at = std::size_t(y / 8) * std::size_t(width) + std::size_t(x);
-            b.setPixel(x, y, at < data.size() && ((data[at] >> (y % 8)) & 1));
-        }
+    util::CMonoBitmap b(width, height, false);
+    const std::size_t stride = std::size_t(b.stride());
+    std::vector<std::uint8_t> rows(stride * std::size_t(height), 0);
+    for (int y = 0; y < height; ++y) {
+        const std::size_t band = std::size_t(y / 8) * std::size_t(width);
+        const auto mask = std::uint8_t(1u << (y % 8));
+        std::uint8_t *row = rows.data() + std::size_t(y) * stride;
+        for (int x = 0; x < width && band + std::size_t(x) < data.size(); ++x)
+            if (data[band + std::size_t(x)] & mask)
+                row[x >> 3] |= std::uint8_t(0x80 >> (x & 7));
+    }
+    b.setBits(std::move(rows));
     return b;
 }
 
