@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <numeric>
 
 using namespace comm;
@@ -402,4 +403,49 @@ TEST(PanelSimulator, BaudRatePacesBothDirections)
     const auto elapsed = std::chrono::steady_clock::now() - t0;
     EXPECT_GE(elapsed, std::chrono::milliseconds(1050));
     EXPECT_LT(elapsed, std::chrono::milliseconds(1600));
+}
+
+TEST_F(PanelLink, SessionLogHoldsTheExchangeLineByLine)
+{
+    const std::string dir = ::testing::TempDir() + "/session_log";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    startPanel();
+    m_link.Log().setEnabled(true);
+    m_link.Log().setBasePath(dir + "/COMM");
+    std::tm day{};
+    day.tm_year = 126;
+    day.tm_mon = 11;
+    day.tm_mday = 8;
+    m_link.Log().setTimeSource([&] { return day; });
+    const std::string stamp = "[2026-12-08 00:00:00] ";
+    const std::string file = dir + "/COMM_2026-12-08.txt";
+    const auto contents = [&] {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+
+    ASSERT_TRUE(connect());
+    EXPECT_EQ(contents(),
+              "\n\n=======================<< Send Data "
+              ">>=======================================\nOFFSET 0000: 02 79 43 00 BC 03 \n\n"
+                      + stamp + "!! Send Success [0006]Bytes\n" + stamp
+                      + "!! Receive [0007]Bytes\n"
+                        "\n=====================<< Receive Data "
+                        ">>=========================================\nOFFSET 0000: 06 79 43 00 00 "
+                        "BC 04 \n\n"
+                      + stamp + "!! Check Receive Data Success [0007]Bytes\n");
+
+    std::filesystem::remove(file);
+    util::Bytes image = areaImage(10);
+    const std::vector<COMM_CMD> list{{'w', 'G', image, 10, 0, 0}};
+    runWorker(list);
+    const std::string log = contents();
+    for (const std::string line :
+         {std::string("\n\n*********** Send/Receive Start Main=[77] Sub=[47]\n"),
+          stamp + "!! Send complete [0010]Bytes\n", stamp + "!![w] Command Receive complete\n",
+          stamp + "!! Total Receive complete\n"}) {
+        EXPECT_NE(log.find(line), std::string::npos) << line;
+    }
+    EXPECT_LT(log.find("Command Receive complete"), log.find("Total Receive complete"));
 }
