@@ -349,6 +349,13 @@ TEST(ScreenClipboard, CutOrForeignArchivesAreRejectedWhole)
     EXPECT_EQ(target.TagCount(), 0u);
     EXPECT_EQ(c2, 10u);
 
+    for (std::size_t n = 0; n < out.buffer().size(); ++n) {
+        util::CArchive prefix(std::span(out.buffer()).first(n));
+        ASSERT_EQ(target.Serialize(prefix), kTagBadArchive) << n;
+    }
+    EXPECT_EQ(target.TagCount(), 0u);
+    EXPECT_EQ(c2, 10u);
+
     std::vector<std::uint8_t> foreign = out.buffer();
     util::setLe16(foreign, 13 + 560, 77); // an unknown kind code
     util::CArchive in2(foreign);
