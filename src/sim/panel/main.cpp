@@ -17,9 +17,12 @@ int usage()
 {
     std::fprintf(stderr,
                  "usage: velmar-panel-sim [--state DIR] [--password PW] "
-                 "[--os-version 0x0101] [--no-rtc] [--baud N] [--fault SPEC]...\n"
-                 "  SPEC: drop:N | bcc:N | frame:N | nak:N:CODE | silent:N | cut:N\n"
-                 "        (N counts responses from 1)\n");
+                 "[--os-version 0x0101] [--no-rtc] [--baud N] [--fault FAULT]...\n"
+                 "  FAULT: drop:N | bcc:N | frame:N | nak:N:CODE | silent:N | cut:N\n"
+                 "    at the N-th response (counted from 1): drop it, corrupt its BCC, break its\n"
+                 "    trailer, answer NAK CODE instead, stay silent from then on, or cut the line\n"
+                 "  --state DIR keeps the panel memory in DIR across restarts\n"
+                 "  --baud N paces both directions at N bits per second (10 bits a byte)\n");
     return 2;
 }
 

@@ -45,14 +45,14 @@ bool isArea(std::uint8_t sub)
 
 } // namespace
 
-bool parseFault(const std::string &spec, Fault &out)
+bool parseFault(const std::string &text, Fault &out)
 {
-    const auto colon = spec.find(':');
+    const auto colon = text.find(':');
     if (colon == std::string::npos)
         return false;
-    const std::string kind = spec.substr(0, colon);
+    const std::string kind = text.substr(0, colon);
     char *end = nullptr;
-    const unsigned long n = std::strtoul(spec.c_str() + colon + 1, &end, 10);
+    const unsigned long n = std::strtoul(text.c_str() + colon + 1, &end, 10);
     if (n == 0)
         return false;
     out.response = static_cast<unsigned>(n);

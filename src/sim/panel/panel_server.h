@@ -23,7 +23,7 @@ struct Fault
 };
 
 // "drop:N", "bcc:N", "nak:N:CODE", "silent:N", "cut:N", "frame:N".
-bool parseFault(const std::string &spec, Fault &out);
+bool parseFault(const std::string &text, Fault &out);
 
 class CPanelServer
 {
