@@ -401,3 +401,52 @@ TEST(DigitTagClipboard, RoundTripKeepsEveryField)
     EXPECT_EQ(back.Rect(), tag.Rect()) << "the rectangle follows from the loaded fields";
     EXPECT_TRUE(back.IsZeroFill());
 }
+
+namespace {
+
+// Channel 1 served by the Modbus plugin from the program folder.
+class DigitTagWithDriver : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_slots.slot(1).LoadDriver(DORVANE_PROTOCOLS_DIR, "libvelmar_modbus.so"));
+        m_slots.slot(1).SetType(0x0001);
+        m_tag.ApplyChannel(1);
+        m_tag.Point().m_address = "3x";
+        m_tag.Point().m_second = "100";
+    }
+
+    CPlcSlots m_slots;
+    CDigitTag m_tag;
+};
+
+} // namespace
+
+TEST_F(DigitTagWithDriver, WritableTagLeavesAReadOnlyArea)
+{
+    m_tag.RevalidateAddress(m_slots, true, false);
+    EXPECT_EQ(m_tag.Point().m_address, "3x") << "a display may read input registers";
+    m_tag.SetWritable(true);
+    m_tag.RevalidateAddress(m_slots, true, false);
+    EXPECT_EQ(m_tag.Point().m_address, "4x");
+    EXPECT_EQ(m_tag.Point().m_second, "1");
+}
+
+TEST_F(DigitTagWithDriver, RecordAddressComesFromTheDriverAndReadsBack)
+{
+    m_tag.SetDecimals(1);
+    std::vector<std::uint8_t> record(80);
+    ASSERT_TRUE(m_tag.BuildDownloadRecord(m_slots, record));
+    DownAddr expected{};
+    std::uint16_t bit = 0;
+    m_slots.slot(1).BuildDownAddr1(kAddrWord, "3x", "100", bit, expected, 1);
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), record.begin()));
+    EXPECT_NE(expected, DownAddr{});
+
+    CDigitTag back;
+    ASSERT_TRUE(back.LoadRecord(m_slots, record));
+    EXPECT_EQ(back.Point().m_address, "3x");
+    EXPECT_EQ(back.Point().m_second, "100");
+    EXPECT_EQ(back.Point().m_channel, 1);
+}
