@@ -172,6 +172,22 @@ TEST_F(ImageLibraryAdd, ProposesTheFirstFreeNumber)
     EXPECT_EQ(d.Number(), 999u);
 }
 
+TEST_F(ImageLibraryAdd, OpenedFromTheLibraryWithTheSelectedNumber)
+{
+    lib(3005);
+    CImageLibDlg d(t.env, dir.string());
+    d.Open(3005);
+    CImageLibAddDlg add = d.MakeAddDialog();
+    EXPECT_EQ(add.Number(), 6u); // 5 is taken
+    EXPECT_EQ(add.TargetNumber(), 3006u);
+    EXPECT_EQ(add.BrowseStart(), dir.string());
+    add.Browsed(lib(1));
+    ASSERT_TRUE(add.Ok());
+    EXPECT_TRUE(fs::exists(dir / "3006.bmp"));
+    EXPECT_EQ(d.AddFinished(add), 6);
+    EXPECT_EQ(d.MakeAddDialog().BrowseStart(), (dir / "1.bmp").string());
+}
+
 TEST_F(ImageLibraryAdd, PreviewChecksTheFile)
 {
     CImageLibAddDlg d(t.env, dir.string(), 0, 1000, 0);

@@ -108,7 +108,8 @@ bool CDlgEditStrs::Add()
         return false;
     switch (m_strings.Add(id, m_text)) {
     case 0:
-        Reload();
+        m_rows.push_back({id, Text()});
+        SortBy(m_sortColumn);
         return true;
     case 1:
         m_env.Show(kFull);

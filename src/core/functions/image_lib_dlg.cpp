@@ -126,6 +126,18 @@ std::uint16_t CImageLibDlg::Ok() const
     return std::uint16_t(Base() + std::uint32_t(m_selected));
 }
 
+CImageLibAddDlg CImageLibDlg::MakeAddDialog() const
+{
+    const ImageCategory &c = ImageCategory::At(m_category);
+    return CImageLibAddDlg(m_env, m_dir, c.base, c.count, AddProposal(), m_lastAddFile);
+}
+
+int CImageLibDlg::AddFinished(const CImageLibAddDlg &add)
+{
+    m_lastAddFile = add.LastFile();
+    return CellOf(add.Number());
+}
+
 bool CImageLibDlg::DeleteSelected()
 {
     if (m_selected < 0)

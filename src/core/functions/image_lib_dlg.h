@@ -6,6 +6,7 @@
 
 #include "core/functions/function_env.h"
 #include "core/functions/image_category.h"
+#include "core/functions/image_lib_add_dlg.h"
 
 #include <array>
 #include <cstdint>
@@ -59,6 +60,13 @@ public:
 
     // The number the add dialog is opened with: the selected index, else 0.
     std::uint32_t AddProposal() const { return m_selected >= 0 ? std::uint32_t(m_selected) : 0; }
+    // The add dialog for the category, proposing the selected number and starting its file
+    // dialog from the file chosen last time.
+    CImageLibAddDlg MakeAddDialog() const;
+    // After the add dialog ended with OK: remembers its file and returns the cell that shows the
+    // added number (to be refilled), or -1.
+    int AddFinished(const CImageLibAddDlg &add);
+
     // With a selected number whose file exists, asks 51815 and deletes the file on Yes.
     bool DeleteSelected();
 
@@ -73,6 +81,7 @@ private:
     int m_selected = -1;
     int m_category = 0;
     std::uint32_t m_row = 0;
+    std::string m_lastAddFile;
 };
 
 } // namespace core
