@@ -382,3 +382,28 @@ TEST(Log, NothingIsWrittenWhileDisabled)
     link.Log().dump(true, util::Bytes{1, 2});
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1); // APP.INI only
 }
+
+TEST(Port, SettingsRoundTripThroughTheProgramSettings)
+{
+    const std::string dir = ::testing::TempDir() + "/comm_setup";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    util::CIniFile ini(dir + "/APP.INI");
+    const PORT_SETTING defaults = loadPortSetting(ini);
+    EXPECT_EQ(defaults.port, 1u);
+    EXPECT_EQ(defaults.baud, 115200u);
+    EXPECT_EQ(defaults.dataBits, 8);
+    EXPECT_EQ(defaults.stopBits, 0);
+    EXPECT_EQ(defaults.parity, 0);
+
+    ASSERT_TRUE(savePortSetting(ini, PORT_SETTING{3, 9600, 7, 2, 2}));
+    const std::string text = slurp(dir + "/APP.INI");
+    EXPECT_NE(text.find("[comm_setup]"), std::string::npos);
+    EXPECT_NE(text.find("BaudRate=9600"), std::string::npos);
+    const PORT_SETTING back = loadPortSetting(util::CIniFile(dir + "/APP.INI"));
+    EXPECT_EQ(back.port, 3u);
+    EXPECT_EQ(back.baud, 9600u);
+    EXPECT_EQ(back.dataBits, 7);
+    EXPECT_EQ(back.stopBits, 2);
+    EXPECT_EQ(back.parity, 2);
+}

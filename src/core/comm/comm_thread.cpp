@@ -1,6 +1,7 @@
 #include "core/comm/comm_thread.h"
 
 #include "core/comm/comm_texts.h"
+#include "core/comm/panel_ui.h"
 #include "util/ini_file.h"
 #include "util/messages.h"
 
@@ -538,6 +539,11 @@ std::string CCommThread::ErrorText(std::uint32_t code)
 std::string CCommThread::GetErrorText() const
 {
     return ErrorText(m_error);
+}
+
+void CCommThread::ShowError(IPanelUi &ui) const
+{
+    ui.message(GetErrorText(), IPanelUi::Icon::None);
 }
 
 std::string CCommThread::GetAreaName(std::uint8_t sub) const

@@ -26,6 +26,8 @@ class CIniFile;
 
 namespace comm {
 
+class IPanelUi;
+
 enum ErrorClass : std::uint16_t {
     ErrNone = 0,
     ErrPortOpen = 1,
@@ -79,6 +81,8 @@ public:
     void ClearError() { m_error = 0; }
     std::string GetErrorText() const;
     std::string GetAreaName(std::uint8_t sub) const;
+    // The error text in a plain message box.
+    void ShowError(IPanelUi &ui) const;
     static std::string ErrorText(std::uint32_t code);
 
     bool IsIdle() const { return m_idle; }

@@ -48,8 +48,8 @@ util::Bytes buildNak(std::uint8_t main, std::uint8_t sub, std::uint8_t code);
 
 enum class FrameCheck { Ok, Format, Bcc, Nak };
 
-// Checks a frame's lead and trailer bytes and its BCC. `lead` is the accepted first byte (ACK
-// for responses, STX for requests; a response may also begin with NAK) and `trailer` the last.
+// Result of checking a frame's lead and trailer bytes and its BCC. A response leads with ACK or
+// NAK and ends with EOT; a request leads with STX and ends with ETX.
 struct FrameCheckResult
 {
     FrameCheck result = FrameCheck::Format;

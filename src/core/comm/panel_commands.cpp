@@ -68,7 +68,7 @@ std::optional<bool> SendPanelPassword(CCommThread &link, std::string_view passwo
 void showLinkError(const CCommThread &link, IPanelUi &ui)
 {
     if (link.GetLastError() != 0)
-        ui.message(link.GetErrorText(), Icon::Warning);
+        link.ShowError(ui);
 }
 
 PasswordCheck VerifyPanelPassword(CCommThread &link, IPanelUi &ui, std::uint8_t status)
@@ -136,7 +136,7 @@ bool SetPanelPassword(CCommThread &link, IPanelUi &ui, const PasswordChange &e)
     if (connected)
         link.Disconnect();
     if (error != 0)
-        ui.message(CCommThread::ErrorText(error), Icon::Warning);
+        ui.message(CCommThread::ErrorText(error), Icon::None);
     return checked;
 }
 
@@ -182,7 +182,7 @@ void DeletePanelAlarmHistory(CCommThread &link, IPanelUi &ui)
     }
     const std::uint32_t error = link.GetLastError();
     if (error != 0)
-        ui.message(CCommThread::ErrorText(error), Icon::Warning);
+        ui.message(CCommThread::ErrorText(error), Icon::None);
     link.Disconnect();
 }
 
