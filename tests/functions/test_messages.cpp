@@ -3,8 +3,10 @@
 #include "functions_test_support.h"
 
 #include "core/functions/dlg_edit_strs.h"
+#include "core/functions/message_tag_table.h"
 #include "core/functions/msg_edit.h"
 #include "core/model/str_res_mgr.h"
+#include "core/tags/message_tag.h"
 
 #include <gtest/gtest.h>
 
@@ -180,4 +182,21 @@ TEST_F(Messages, TableOkRebuildsTheTagsTable)
     table.limit = 50;
     ASSERT_TRUE(e.Ok(table));
     EXPECT_EQ(table.rows, (std::vector<MessageTableRow>{{1, 5}, {3, 5}, {7, 6}}));
+}
+
+TEST_F(Messages, TableOkFillsARealMessageTag)
+{
+    strings.Add(5, "five");
+    CMessageTag tag;
+    ASSERT_EQ(tag.AddEntry(40, 5), kEntryAdded);
+    CMessageTagTable table(tag);
+    CMsgEdit e(t.env, strings);
+    e.Load(table.Rows());
+    EXPECT_EQ(e.Cells()[0].value, "40");
+    e.EditValue(1, "2");
+    e.EditId(1, "5");
+    ASSERT_TRUE(e.Ok(table));
+    ASSERT_EQ(tag.Entries().size(), 2u);
+    EXPECT_EQ(tag.Entries()[0], (MessageEntry{2, 5})); // the tag keeps its entries by value
+    EXPECT_EQ(tag.Entries()[1], (MessageEntry{40, 5}));
 }
