@@ -134,9 +134,15 @@ bool CBmpTextTag::ApplyTextBlock(util::ConstByteSpan block)
     if (!r.u16(length) || !r.bytes(font) || r.remaining() < length)
         return false;
     const auto *text = block.data() + r.position();
-    m_font = CLogFont::fromBytes(font);
-    SetText(std::string(reinterpret_cast<const char *>(text), length));
+    ApplyText(std::string_view(reinterpret_cast<const char *>(text), length),
+              CLogFont::fromBytes(font));
     return true;
+}
+
+void CBmpTextTag::ApplyText(std::string_view text, const CLogFont &font)
+{
+    m_font = font;
+    SetText(text);
 }
 
 bool CBmpTextTag::UpdateBmpText() const

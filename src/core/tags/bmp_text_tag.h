@@ -59,6 +59,8 @@ public:
     util::Bytes TextBlock() const;
     // Takes text and font back from such a block; false when it is cut short.
     bool ApplyTextBlock(util::ConstByteSpan block);
+    // The same from a block already read (the image area parser hands text and font over).
+    void ApplyText(std::string_view text, const CLogFont &font);
     // Renders again and hands the image to the image manager under the tag's identifier.
     bool UpdateBmpText() const;
 
