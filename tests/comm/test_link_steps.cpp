@@ -407,3 +407,19 @@ TEST(Port, SettingsRoundTripThroughTheProgramSettings)
     EXPECT_EQ(back.stopBits, 2);
     EXPECT_EQ(back.parity, 2);
 }
+
+TEST(Worker, ContinuousRunOnAMissingPortRetriesCalmlyAndStopsAtOnce)
+{
+    CCommThread link;
+    link.SetDevicePath("/nonexistent/tty");
+    std::uint8_t clock[8] = {};
+    const COMM_CMD list[] = {{'r', 'T', clock, 8, 0, 0}};
+    ASSERT_TRUE(link.Start(list, 1, false, true));
+    EXPECT_FALSE(link.Start(list, 1, false, true)); // one worker per link
+    std::this_thread::sleep_for(std::chrono::milliseconds(120));
+    const auto t0 = std::chrono::steady_clock::now();
+    link.Stop();
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(500));
+    EXPECT_TRUE(link.IsIdle());
+    EXPECT_EQ(link.GetLastError(), 1u << 16);
+}
