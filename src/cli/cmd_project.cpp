@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 
+#include "core/download/memory_usage.h"
 #include "core/model/memory_monitor.h"
 #include "core/model/project_file.h"
 #include "core/tags/tag_kinds.h"
@@ -178,6 +179,36 @@ void runAreas(CliContext &ctx, const std::string &path, const std::string &dir, 
         throw Exit{1};
 }
 
+void runSysmem(CliContext &ctx, const std::string &path)
+{
+    ctx.loadConfig();
+    auto doc = ctx.openProject(path);
+    if (!doc)
+        throw Exit{1};
+    const auto map = core::buildSystemMemoryMap(*doc);
+    using Map = core::CSystemMemoryMap;
+    if (ctx.json) {
+        ordered_json words = ordered_json::object();
+        for (int w = 0; w < Map::kWords; ++w)
+            if (map.At(w))
+                words[std::to_string(w)] = map.CellText(w);
+        std::cout << ordered_json{{"words", words}}.dump(2) << "\n";
+        return;
+    }
+    std::cout << "      ";
+    for (int c = 1; c <= Map::kColumns; ++c)
+        std::cout << util::formatText("%-4s", Map::ColumnHeader(c).c_str());
+    std::cout << "\n";
+    for (int r = 1; r <= Map::kRows; ++r) {
+        std::cout << util::formatText("%-6s", Map::RowHeader(r).c_str());
+        for (int c = 1; c <= Map::kColumns; ++c)
+            std::cout << util::formatText("%-4s",
+                                          map.CellText((r - 1) * Map::kColumns + c - 1).c_str());
+        std::cout << "\n";
+    }
+    std::cout << "R: Read  W: Write\n";
+}
+
 } // namespace
 
 void addProjectCommands(CLI::App &app, CliContext &ctx)
@@ -208,6 +239,10 @@ void addProjectCommands(CLI::App &app, CliContext &ctx)
     areas->add_flag("--with-files", o->withFiles,
                     "Also P.bin (menu file) and Z.bin (drivers) from the program folder");
     areas->callback([&ctx, o] { runAreas(ctx, o->file, o->out, o->withFiles); });
+
+    auto *sysmem = app.add_subcommand("sysmem", "Which internal panel words the project uses");
+    sysmem->add_option("file", o->file)->required();
+    sysmem->callback([&ctx, o] { runSysmem(ctx, o->file); });
 }
 
 } // namespace cli

@@ -10,7 +10,7 @@ namespace cli {
 
 void addConfigCommand(CLI::App &app, CliContext &ctx);
 void addAddressCommand(CLI::App &app, CliContext &ctx);
-// new, check, info, areas
+// new, check, info, areas, sysmem
 void addProjectCommands(CLI::App &app, CliContext &ctx);
 
 } // namespace cli
