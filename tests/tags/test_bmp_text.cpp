@@ -253,3 +253,32 @@ TEST_F(BmpTextTest, RenderedTextGoesToTheImageManager)
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->m_bitmap.width(), tag.Rect().Width());
 }
+
+#include "core/tags/bmp_text_images.h"
+#include "core/tags/text_tag.h"
+
+TEST_F(BmpTextTest, AreaRendererAndTextBlockHandOver)
+{
+    CBmpTextTag tag;
+    tag.SetText("Go");
+    EXPECT_FALSE(renderBmpTextTag(tag).has_value()) << "not numbered yet";
+    tag.SetTextImageId(5002);
+    const auto image = renderBmpTextTag(tag);
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(image->id, 5002);
+    EXPECT_EQ(image->text, "Go");
+    EXPECT_EQ(image->font, tag.WindowsFont());
+    EXPECT_EQ(image->bitmap.width(), tag.Rect().Width());
+
+    CTextTag other;
+    EXPECT_FALSE(renderBmpTextTag(other).has_value());
+    TextBlock block;
+    block.text = "Back";
+    block.font = arial(12);
+    EXPECT_FALSE(applyTextBlock(other, block));
+    CBmpTextTag reloaded;
+    ASSERT_TRUE(applyTextBlock(reloaded, block));
+    EXPECT_EQ(reloaded.Text(), "Back");
+    EXPECT_EQ(reloaded.WindowsFont(), block.font);
+    EXPECT_EQ(reloaded.Rect().Height(), 12);
+}

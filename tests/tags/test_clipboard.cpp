@@ -140,8 +140,9 @@ TEST_F(ClipboardTest, RecordsRoundTripThroughLoadRecord)
         auto back = c.fresh();
         ASSERT_TRUE(back->LoadRecord(m_slots, rec));
         EXPECT_EQ(record(*back, size, m_slots), rec);
-        if (c.kind != kTagBmpText) // its text comes back from the image area's text block
+        if (c.kind != kTagBmpText) { // its text comes back from the image area's text block
             EXPECT_EQ(back->Rect(), tag->Rect());
+        }
         util::Bytes shortBuffer(size - 1, 0);
         EXPECT_FALSE(back->BuildDownloadRecord(m_slots, shortBuffer));
         EXPECT_FALSE(c.fresh()->LoadRecord(m_slots, util::Bytes(size - 1, 0)));

@@ -83,6 +83,7 @@ public:
                 FT_Done_Face(entry.second);
         if (m_library)
             FT_Done_FreeType(m_library);
+        FcFini(); // fontconfig keeps its configuration until told to let it go
     }
     FontCache(const FontCache &) = delete;
     FontCache &operator=(const FontCache &) = delete;
