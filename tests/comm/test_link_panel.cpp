@@ -442,7 +442,7 @@ TEST_F(PanelLink, SessionLogHoldsTheExchangeLineByLine)
     const std::vector<COMM_CMD> list{{'w', 'G', image, 10, 0, 0}};
     runWorker(list);
     const std::string log = contents();
-    for (const std::string line :
+    for (const std::string &line :
          {std::string("\n\n*********** Send/Receive Start Main=[77] Sub=[47]\n"),
           stamp + "!! Send complete [0010]Bytes\n", stamp + "!![w] Command Receive complete\n",
           stamp + "!! Total Receive complete\n"}) {

@@ -451,50 +451,56 @@ bool CCommThread::connectUntilDone()
     return false;
 }
 
+bool CCommThread::runCommand(COMM_CMD &c)
+{
+    c.current = 0;
+    c.start = 0;
+    post(WM_COMM_STATUS, StatusCommandStart, &c);
+    while (m_active) {
+        m_log.writeF(false, "\n\n*********** Send/Receive Start Main=[%02x] Sub=[%02x]\n", c.main,
+                     c.sub);
+        int result = 0;
+        const Step step = exchange(c, m_timeoutMs, result);
+        if (step == Step::SendFailed) {
+            post(WM_COMM_SENDFAIL, StatusFailed, &c);
+            return false;
+        }
+        if (step == Step::Failed)
+            result = StatusFailed;
+        post(WM_COMM_STATUS, static_cast<std::uint32_t>(result), &c);
+        if (result == StatusCommandDone) {
+            m_log.writeF(true, "!![%c] Command Receive complete\n", c.main);
+            pauseWhile(m_active, m_pauseMs);
+            return true;
+        }
+        if (result != StatusBlockDone)
+            return false;
+    }
+    return false; // stopped half-way
+}
+
+bool CCommThread::runList()
+{
+    int done = 0;
+    while (done < m_count && m_active) {
+        if (!runCommand(m_commands[static_cast<std::size_t>(done)]))
+            return false;
+        ++done;
+    }
+    if (done < m_count)
+        return true; // stopped between commands: not a failure
+    post(WM_COMM_STATUS, StatusAllDone, &m_commands[0]);
+    m_log.write(true, "!! Total Receive complete\n");
+    return true;
+}
+
 void CCommThread::workerProc()
 {
     m_idle = false;
-    bool run = !m_continuous || connectUntilDone();
     bool failed = false;
+    bool run = !m_continuous || connectUntilDone();
     while (run) {
-        failed = false;
-        int last = 0;
-        int done = 0;
-        for (int i = 0; i < m_count && m_active && !failed; ++i) {
-            COMM_CMD &c = m_commands[static_cast<std::size_t>(i)];
-            c.current = 0;
-            c.start = 0;
-            post(WM_COMM_STATUS, StatusCommandStart, &c);
-            while (m_active) {
-                m_log.writeF(false, "\n\n*********** Send/Receive Start Main=[%02x] Sub=[%02x]\n",
-                             c.main, c.sub);
-                int result = 0;
-                const Step step = exchange(c, m_timeoutMs, result);
-                if (step == Step::SendFailed) {
-                    post(WM_COMM_SENDFAIL, StatusFailed, &c);
-                    failed = true;
-                    break;
-                }
-                if (step == Step::Failed)
-                    result = StatusFailed;
-                post(WM_COMM_STATUS, static_cast<std::uint32_t>(result), &c);
-                last = result;
-                if (result == StatusCommandDone) {
-                    m_log.writeF(true, "!![%c] Command Receive complete\n", c.main);
-                    ++done;
-                    pauseWhile(m_active, m_pauseMs);
-                    break;
-                }
-                if (result != StatusBlockDone) {
-                    failed = true;
-                    break;
-                }
-            }
-        }
-        if (last == StatusCommandDone && done == m_count) {
-            post(WM_COMM_STATUS, StatusAllDone, &m_commands[0]);
-            m_log.write(true, "!! Total Receive complete\n");
-        }
+        failed = !runList();
         if (!m_continuous || !pauseWhile(m_continuous, 500))
             break;
         run = connectUntilDone();

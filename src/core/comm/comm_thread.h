@@ -114,6 +114,10 @@ private:
     void setError(std::uint16_t errorClass, std::uint16_t detail = 0);
     void post(std::uint32_t message, std::uint32_t status, const COMM_CMD *command);
     void workerProc();
+    // One pass over the list; false when a command failed.
+    bool runList();
+    // All blocks of one record; true when it completed.
+    bool runCommand(COMM_CMD &command);
     bool connectUntilDone();
     // Waits up to `ms` in 10 ms steps while `flag` stays set; false when it was cleared.
     static bool pauseWhile(const std::atomic<bool> &flag, int ms);
