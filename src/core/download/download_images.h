@@ -62,6 +62,7 @@ public:
     // CAreaCodec: the project file's four areas.
     util::Bytes BuildArea(ProjectArea area, const CDorvaneDoc &doc) override;
     bool ParseArea(ProjectArea area, CDorvaneDoc &doc, util::ConstByteSpan image) override;
+    std::string LastBuildError() const override { return m_lastError; }
 
 private:
     AreaResult remember(AreaResult result);

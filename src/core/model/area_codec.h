@@ -8,6 +8,8 @@
 
 #include "util/byte_order.h"
 
+#include <string>
+
 namespace core {
 
 class CDorvaneDoc;
@@ -21,6 +23,8 @@ public:
     // Rebuilds the project's part from the image: G the parameter block and the four lists,
     // S the messages, R the images, C the screens. False when the image is malformed.
     virtual bool ParseArea(ProjectArea area, CDorvaneDoc &doc, util::ConstByteSpan image) = 0;
+    // Why the last BuildArea gave nothing ("" when it did not fail).
+    virtual std::string LastBuildError() const { return {}; }
 };
 
 } // namespace core

@@ -149,6 +149,21 @@ bool CDorvaneDoc::NewProject(const NewProjectSettings &settings)
     return true;
 }
 
+bool CDorvaneDoc::ParseAreas(const std::array<util::Bytes, 4> &areas, CAreaCodec &codec)
+{
+    ClearProject();
+    for (int area = kAreaGlobal; area <= kAreaScreen; ++area) {
+        if (area == kAreaScreen)
+            ClearCommonKeys();
+        if (!codec.ParseArea(ProjectArea(area), *this, areas[std::size_t(area)]))
+            return false;
+        if (area == kAreaGlobal)
+            RebindDrivers();
+    }
+    RemoveUnreferencedImages();
+    return true;
+}
+
 OpenResult CDorvaneDoc::OpenDocument(const std::string &path, CAreaCodec &codec)
 {
     OpenResult result;
@@ -163,24 +178,36 @@ OpenResult CDorvaneDoc::OpenDocument(const std::string &path, CAreaCodec &codec)
         return result;
     }
 
-    ClearProject();
-    for (int area = kAreaGlobal; area <= kAreaScreen; ++area) {
-        if (area == kAreaScreen)
-            ClearCommonKeys();
-        if (!codec.ParseArea(ProjectArea(area), *this, areas[std::size_t(area)])) {
-            // No half-built project: what was read so far goes again.
-            CloseDocument();
-            m_services.strings.Clear();
-            m_services.images.Clear();
-            m_services.images.ClearBmpTexts();
+    // Parse into a scratch project first, with managers and driver slots of its own: a file
+    // that does not parse to the end leaves the open project exactly as it was.
+    {
+        CMemoryMonitor monitor;
+        CStrResMgr strings(&monitor);
+        CImgResMgr images(&monitor);
+        images.SetImagesDir(m_services.images.ImagesDir());
+        CPlcSlots slots;
+        DocServices scratchServices{strings, images, slots, monitor};
+        scratchServices.ch1Plcs = m_services.ch1Plcs;
+        scratchServices.ch2Plcs = m_services.ch2Plcs;
+        scratchServices.protocolsDir = m_services.protocolsDir;
+        CDorvaneDoc scratch(scratchServices);
+        if (!scratch.ParseAreas(areas, codec)) {
             result.check.ok = false;
             result.check.messageId = kMsgUnreadable;
             return result;
         }
-        if (area == kAreaGlobal)
-            RebindDrivers();
     }
-    RemoveUnreferencedImages();
+
+    if (!ParseAreas(areas, codec)) {
+        // The same bytes parsed once already; should this still fail, nothing half-built stays.
+        CloseDocument();
+        m_services.strings.Clear();
+        m_services.images.Clear();
+        m_services.images.ClearBmpTexts();
+        result.check.ok = false;
+        result.check.messageId = kMsgUnreadable;
+        return result;
+    }
     m_path = path;
     m_modified = false;
     result.ok = true;
@@ -191,8 +218,16 @@ bool CDorvaneDoc::SaveDocument(const std::string &path, CAreaCodec &codec, std::
 {
     NumberBmpTextTags();
     std::array<util::Bytes, 4> areas;
-    for (int area = kAreaGlobal; area <= kAreaScreen; ++area)
+    for (int area = kAreaGlobal; area <= kAreaScreen; ++area) {
         areas[std::size_t(area)] = codec.BuildArea(ProjectArea(area), *this);
+        // An area that cannot be built is never saved as an empty one.
+        if (areas[std::size_t(area)].empty()) {
+            if (error)
+                *error = codec.LastBuildError().empty() ? "The project cannot be compiled."
+                                                        : codec.LastBuildError();
+            return false;
+        }
+    }
     const util::Bytes file = buildProjectFile(areas);
     if (!util::writeFileAtomic(path, file, error))
         return false;

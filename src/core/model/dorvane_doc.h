@@ -101,14 +101,17 @@ public:
     // --- new, open, save, close -------------------------------------------------------------
     // A new project with one screen (0); the caller has asked for the settings already.
     bool NewProject(const NewProjectSettings &settings);
-    // Checks the file, then rebuilds the whole model from it. A file refused by the check leaves
-    // the project unchanged; a file whose areas do not parse leaves an empty, closed project.
+    // Checks the file, then rebuilds the whole model from it. A file refused by the check, or
+    // whose areas do not parse, leaves the project unchanged.
     OpenResult OpenDocument(const std::string &path, CAreaCodec &codec);
     // Numbers the image-text tags, builds G, S, R, C and writes header and areas. The old file is
     // replaced only once the new one is complete. `error` says why a save failed.
     bool SaveDocument(const std::string &path, CAreaCodec &codec, std::string *error = nullptr);
     // Empties the lists and screens and forgets the path.
     void CloseDocument();
+    // Rebuilds the whole project from the four area images (G, S, R, C) in the order a file is
+    // read; false at the first area that does not parse.
+    bool ParseAreas(const std::array<util::Bytes, 4> &areas, CAreaCodec &codec);
 
     // --- parameters -------------------------------------------------------------------------
     // The block of a new project with the given panel language index.
