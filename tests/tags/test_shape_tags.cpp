@@ -63,6 +63,13 @@ TEST_F(ShapeTagTest, LineHandlesAndBandSelection)
 
     line.MoveTo(0, 0);
     EXPECT_EQ(line.End(), (CPoint{-10, 25})) << "the end point moves with the start";
+
+    line.SetStart(30, 5);
+    line.SetEnd(10, 20); // runs from top-right to bottom-left
+    ASSERT_TRUE(line.SetBounds({0, 0, 60, 40}));
+    EXPECT_EQ(line.Start(), (CPoint{60, 0}));
+    EXPECT_EQ(line.End(), (CPoint{0, 40}));
+    EXPECT_FALSE(line.SetBounds({-5, 0, 10, 10}));
 }
 
 TEST_F(ShapeTagTest, LineRecordAndBody)

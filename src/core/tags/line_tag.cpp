@@ -81,6 +81,24 @@ bool CLineTag::MoveHandleTo(int handle, std::int32_t x, std::int32_t y)
     return true;
 }
 
+bool CLineTag::SetBounds(const CRect &rect)
+{
+    const CRect r = rect.Normalized();
+    if (!IsPointOnPanel(r.left, r.top))
+        return false;
+    const CRect old = m_rect;
+    const auto fitX = [&](std::int32_t x) { return x == old.left ? r.left : r.right; };
+    const auto fitY = [&](std::int32_t y) { return y == old.top ? r.top : r.bottom; };
+    const CPoint start{fitX(m_x), fitY(m_y)};
+    const CPoint end{fitX(m_endX), fitY(m_endY)};
+    m_x = start.x;
+    m_y = start.y;
+    m_endX = end.x;
+    m_endY = end.y;
+    RecalcRect(0);
+    return true;
+}
+
 bool CLineTag::HitTest(CPoint p) const
 {
     const std::int32_t t = m_thickness;

@@ -27,6 +27,8 @@ public:
     TagCursor GetHandleCursor(int handle) const override;
     // Moves the handle's point; refused when the new rectangle's top-left is off the panel.
     bool MoveHandleTo(int handle, std::int32_t x, std::int32_t y) override;
+    // Fits the line into `rect`: each point keeps the corner of the rectangle it lies on.
+    bool SetBounds(const CRect &rect) override;
     bool HitTest(CPoint p) const override;
     bool IntersectsRect(const CRect &rect) const override;
     bool BuildDownloadRecord(const CPlcSlots &slots, util::ByteSpan out) const override;
