@@ -4,6 +4,7 @@
 #include "core/comm/comm_message_queue.h"
 #include "core/comm/comm_thread.h"
 #include "core/comm/progress_model.h"
+#include "fake_ui.h"
 #include "sim_process.h"
 
 #include <gtest/gtest.h>
@@ -480,4 +481,37 @@ TEST_F(PanelLink, StopButtonEndsARunningDownload)
     while (queue.wait(std::chrono::milliseconds(0))) { }
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_EQ(queue.pending(), 0u);
+}
+
+TEST_F(PanelLink, UploadUnderTheProgressModelMarksTheAreasThatArrived)
+{
+    startPanel();
+    ASSERT_TRUE(connect());
+    util::Bytes g = areaImage(700), s = areaImage(1500);
+    ASSERT_TRUE(writeArea('G', g));
+    ASSERT_TRUE(writeArea('S', s));
+    util::Bytes gBack(0x4000), sBack(0x8000);
+    CProgressModel progress;
+    progress.setDownload(false);
+    progress.setCommands({{'r', 'G', gBack, 0, 0, 0}, {'r', 'S', sBack, 0, 0, 0}});
+    testsupport::FakeUi ui;
+    EXPECT_EQ(runProgressBlocking(m_link, progress, ui), ProgressResult::Succeeded);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(progress.uploaded(CProgressModel::GlobalArea));
+    EXPECT_EQ(progress.uploadedLength(CProgressModel::GlobalArea), 700u);
+    EXPECT_TRUE(progress.uploaded(CProgressModel::StringArea));
+    EXPECT_EQ(progress.uploadedLength(CProgressModel::StringArea), 1500u);
+    EXPECT_FALSE(progress.uploaded(CProgressModel::ScreenArea));
+    EXPECT_FALSE(m_link.IsPortOpen());
+
+    // An erased panel fails the upload with the area name and the error text.
+    ASSERT_TRUE(connect());
+    COMM_CMD erase{'y', 'Z', {}, 0, 0, 0};
+    ASSERT_TRUE(m_link.Run(erase));
+    CProgressModel again;
+    again.setDownload(false);
+    again.setCommands({{'r', 'G', gBack, 0, 0, 0}});
+    EXPECT_EQ(runProgressBlocking(m_link, again, ui), ProgressResult::Failed);
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"글로벌:메모리가 지워져 있습니다."}));
+    EXPECT_FALSE(again.uploaded(CProgressModel::GlobalArea));
 }

@@ -426,7 +426,7 @@ void CCommThread::post(std::uint32_t message, std::uint32_t status, const COMM_C
     const std::lock_guard lock(m_postMutex);
     ICommNotify *target = m_notify;
     if (m_active && target)
-        target->post(CommMessage{message, status, command});
+        target->post(CommMessage{message, status, command, m_error});
 }
 
 bool CCommThread::pauseWhile(const std::atomic<bool> &flag, int ms)
