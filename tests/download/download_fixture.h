@@ -19,7 +19,9 @@ struct ProjectServices
     core::CStrResMgr strings{&monitor};
     core::CImgResMgr images{&monitor};
     core::CPlcSlots slots;
+    core::CDownloadImages areas;
     core::DocServices services() { return core::DocServices{strings, images, slots, monitor}; }
+    core::CDownloadImages &Areas() { return areas; }
 };
 
 inline util::Bytes bytesOf(util::ConstByteSpan s)
