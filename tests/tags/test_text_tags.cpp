@@ -277,3 +277,13 @@ TEST_F(ClockTagTest, RecordAndClipboard)
     ASSERT_TRUE(loadBody(pasted, body));
     EXPECT_EQ(pasted.Rect(), tag.Rect());
 }
+
+TEST_F(MessageTagTest, AddressIsAlwaysBuiltForAWord)
+{
+    CMessageTag tag;
+    tag.Point().m_dataSize = kSizeDWord;
+    tag.Point().m_second = "950"; // a word address the panel has no double word for
+    const util::Bytes rec = record(tag, 272, m_slots);
+    EXPECT_EQ(util::fixedText(rec, 0, 40), "950");
+    EXPECT_EQ(util::be16(rec, 40), kSizeDWord);
+}

@@ -1,6 +1,7 @@
 #include "core/tags/message_tag.h"
 
 #include "core/model/str_res_mgr.h"
+#include "core/plc/plc_drv.h"
 #include "core/tags/panel_text.h"
 #include "core/tags/point_record.h"
 #include "core/tags/tag_kinds.h"
@@ -123,7 +124,7 @@ void CMessageTag::SetBorder(bool on)
 
 void CMessageTag::RevalidateAddress(const CPlcSlots &slots, bool ch1Changed, bool ch2Changed)
 {
-    revalidatePoint(slots, m_point, false, ch1Changed, ch2Changed);
+    revalidatePoint(slots, m_point, false, ch1Changed, ch2Changed, kAddrWord);
 }
 
 void CMessageTag::ChangeStation(std::uint16_t channel, std::uint16_t station)
@@ -167,7 +168,7 @@ bool CMessageTag::BuildDownloadRecord(const CPlcSlots &slots, util::ByteSpan out
     if (out.size() < kRecordSize)
         return false;
     std::fill_n(out.begin(), kRecordSize, std::uint8_t(0));
-    writePointBlock(slots, m_point, out, 0);
+    writePointBlock(slots, m_point, out, 0, kAddrWord); // messages address words
     util::setBe16(out, 62, std::uint16_t(m_x));
     util::setBe16(out, 64, std::uint16_t(m_y));
     util::setBe16(out, 66, m_font);
@@ -187,7 +188,7 @@ bool CMessageTag::LoadRecord(const CPlcSlots &slots, util::ConstByteSpan record)
 {
     if (record.size() < kRecordSize)
         return false;
-    readPointBlock(slots, record, 0, m_point);
+    readPointBlock(slots, record, 0, m_point, kAddrWord);
     m_x = std::int16_t(util::be16(record, 62));
     m_y = std::int16_t(util::be16(record, 64));
     m_font = util::be16(record, 66);

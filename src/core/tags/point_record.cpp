@@ -11,13 +11,13 @@ std::int32_t pointAddrKind(const CPointInfo &point)
 }
 
 void writePointBlock(const CPlcSlots &slots, const CPointInfo &point, util::ByteSpan out,
-                     std::size_t offset, std::uint32_t extra)
+                     std::size_t offset, std::int32_t addrKind)
 {
     CAddressBlock block;
     std::uint16_t bit = 0;
     slots.slot(point.m_channel)
-            .BuildDownAddr1(pointAddrKind(point), point.m_address, point.m_second, bit, block.field,
-                            extra);
+            .BuildDownAddr1(addrKind ? addrKind : pointAddrKind(point), point.m_address,
+                            point.m_second, bit, block.field, 0);
     block.word40 = point.m_dataSize;
     block.word42 = point.m_dataSize == kSizeBit ? bit : point.m_flag;
     block.word44 = point.m_base;
@@ -31,7 +31,7 @@ void writePointBlock(const CPlcSlots &slots, const CPointInfo &point, util::Byte
 }
 
 void readPointBlock(const CPlcSlots &slots, util::ConstByteSpan record, std::size_t offset,
-                    CPointInfo &point)
+                    CPointInfo &point, std::int32_t addrKind)
 {
     const CAddressBlock block = CAddressBlock::Read(record, offset, util::Endian::Big);
     point.m_dataSize = block.word40;
@@ -50,7 +50,8 @@ void readPointBlock(const CPlcSlots &slots, util::ConstByteSpan record, std::siz
             = drv.HasModule() ? block.channel != 0 && drv.DeviceKind() == kDevicePlc : bitPoint;
     if (decode) {
         std::uint16_t bit = bitPoint ? block.word42 : 0;
-        drv.BuildUpAddr(pointAddrKind(point), block.field, point.m_address, point.m_second, bit);
+        drv.BuildUpAddr(addrKind ? addrKind : pointAddrKind(point), block.field, point.m_address,
+                        point.m_second, bit);
     } else {
         point.m_address.clear();
         point.m_second = util::fixedText(block.field, 0, block.field.size() + 1);
@@ -60,13 +61,13 @@ void readPointBlock(const CPlcSlots &slots, util::ConstByteSpan record, std::siz
 }
 
 void revalidatePoint(const CPlcSlots &slots, CPointInfo &point, bool mustBeWritable,
-                     bool ch1Changed, bool ch2Changed)
+                     bool ch1Changed, bool ch2Changed, std::int32_t addrKind)
 {
     const std::uint16_t ch = point.m_channel;
     if (!((ch == 1 && ch1Changed) || (ch == 2 && ch2Changed)))
         return;
     const CPlcDrv &drv = slots.slot(ch);
-    const std::int32_t kind = pointAddrKind(point);
+    const std::int32_t kind = addrKind ? addrKind : pointAddrKind(point);
     std::string number = point.m_second;
     bool valid = drv.ValidCheck(kind, point.m_address, number) == 0;
     if (valid && mustBeWritable) {

@@ -21,18 +21,19 @@ class CPlcSlots;
 // Address kind the drivers take for a point: 1 for a bit, else its byte width (2 or 4).
 std::int32_t pointAddrKind(const CPointInfo &point);
 
-// Writes the 62-byte address block of `point` at `offset` (numbers big-endian).
+// Writes the 62-byte address block of `point` at `offset` (numbers big-endian). `addrKind` 0
+// takes the point's own kind; a tag that always addresses words passes kAddrWord.
 void writePointBlock(const CPlcSlots &slots, const CPointInfo &point, util::ByteSpan out,
-                     std::size_t offset, std::uint32_t extra = 0);
+                     std::size_t offset, std::int32_t addrKind = 0);
 // Reads it back, decoding the address field through the channel's driver where it encodes
 // addresses in its own form (and always for bit points, whose bit number lies in word 42).
 void readPointBlock(const CPlcSlots &slots, util::ConstByteSpan record, std::size_t offset,
-                    CPointInfo &point);
+                    CPointInfo &point, std::int32_t addrKind = 0);
 
 // After a PLC type change on the point's channel: an address the driver refuses (or, when
 // `mustBeWritable`, one in an area it reports read-only) becomes the driver's default address.
 void revalidatePoint(const CPlcSlots &slots, CPointInfo &point, bool mustBeWritable,
-                     bool ch1Changed, bool ch2Changed);
+                     bool ch1Changed, bool ch2Changed, std::int32_t addrKind = 0);
 void changePointStation(CPointInfo &point, std::uint16_t channel, std::uint16_t station);
 void swapPointChannel(CPointInfo &point, bool oneToTwo, bool twoToOne);
 
