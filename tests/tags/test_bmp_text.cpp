@@ -85,6 +85,7 @@ TEST_F(BmpTextTest, DefaultFontAndSize)
     const auto extent = measureText(f, "ImgText ", util::kLangKorean);
     ASSERT_TRUE(extent.has_value());
     EXPECT_EQ(tag.Rect(), (CRect{0, 0, extent->width, 16}));
+    EXPECT_EQ(tag.ImageBytes(), std::uint32_t(2 * extent->width + 12 + 7));
 }
 
 TEST_F(BmpTextTest, TurnedByNinetyDegreesStandsOnItsSide)

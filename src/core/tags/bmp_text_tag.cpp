@@ -1,6 +1,7 @@
 #include "core/tags/bmp_text_tag.h"
 
 #include "core/model/img_res_mgr.h"
+#include "core/model/indexed_image.h"
 #include "core/tags/tag_kinds.h"
 #include "core/tags/tag_resources.h"
 #include "core/tags/text_render.h"
@@ -143,6 +144,12 @@ void CBmpTextTag::ApplyText(std::string_view text, const CLogFont &font)
 {
     m_font = font;
     SetText(text);
+}
+
+std::uint32_t CBmpTextTag::ImageBytes() const
+{
+    const CRect r = m_rect.Normalized();
+    return imageCost(r.Width(), r.Height()) + std::uint32_t(Text().size());
 }
 
 bool CBmpTextTag::UpdateBmpText() const
