@@ -159,3 +159,20 @@ TEST_F(ClipboardTest, ShortBodyIsNoticed)
         EXPECT_FALSE(loadBody(*pasted, body));
     }
 }
+
+#include "core/tags/tag_factory.h"
+
+TEST_F(ClipboardTest, FactoryMakesEveryKindWithItsRecordSize)
+{
+    for (int kind = 0; kind < kTagKindCount; ++kind) {
+        SCOPED_TRACE(kind);
+        auto tag = createTag(kind);
+        ASSERT_NE(tag, nullptr);
+        EXPECT_EQ(tag->Kind(), kind);
+        const std::size_t size = tagKindInfo(kind).recordSize;
+        util::Bytes exact(size, 0);
+        EXPECT_TRUE(tag->BuildDownloadRecord(m_slots, exact));
+        auto back = createTag(kind);
+        EXPECT_TRUE(back->LoadRecord(m_slots, exact));
+    }
+}
