@@ -9,6 +9,7 @@
 #include "core/functions/reserve_record.h"
 #include "core/functions/trans_record.h"
 #include "core/model/project_file.h"
+#include "core/tags/bmp_text_tag.h"
 #include "core/tags/clock_tag.h"
 #include "core/tags/line_tag.h"
 #include "core/tags/tag_kinds.h"
@@ -73,6 +74,9 @@ protected:
                 ASSERT_EQ(s->CreateTag(kind, false, &t), kTagOk) << kind;
                 t->MoveTo(4 * kind, 2 * kind % 40);
             }
+            for (const auto &t : s->Tags())
+                if (t->Kind() == kTagBmpText)
+                    static_cast<CBmpTextTag &>(*t).SetText("Line " + std::to_string(n));
             util::setLe16(s->FunctionKey(1), 64, 5);
             util::setLe32(s->FunctionKey(1), 66, 7);
         }
@@ -103,6 +107,15 @@ TEST_F(ProjectFile, EveryTagKindSurvivesSaveOpenSave)
     EXPECT_TRUE(env2.images.Find(7)) << "backgrounds keep their image";
     EXPECT_EQ(back.ScreenMemoryUsed(), doc.ScreenMemoryUsed());
     EXPECT_EQ(back.Param16(kParamInitialScreen), 2);
+
+    // Image texts come back with their text, font and rendered image.
+    for (const auto &t : back.FindScreen(7)->Tags())
+        if (t->Kind() == kTagBmpText) {
+            const auto &text = static_cast<const CBmpTextTag &>(*t);
+            EXPECT_EQ(text.Text(), "Line 7");
+            EXPECT_EQ(text.WindowsFont(), CBmpTextTag::DefaultFont());
+            EXPECT_TRUE(env2.images.FindBmpText(std::uint16_t(text.ImageId())));
+        }
 
     ASSERT_TRUE(back.SaveDocument(second, env2.Areas(), &error)) << error;
     EXPECT_EQ(util::readFile(first), util::readFile(second));

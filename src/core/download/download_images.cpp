@@ -4,7 +4,11 @@
 #include "core/download/screen_area.h"
 #include "core/download/string_area.h"
 #include "core/model/dorvane_doc.h"
+#include "core/model/img_res_mgr.h"
 #include "core/model/str_res_mgr.h"
+#include "core/tags/bmp_text_images.h"
+#include "core/tags/bmp_text_tag.h"
+#include "core/tags/tag_kinds.h"
 
 #include "util/file_io.h"
 #include "util/messages.h"
@@ -37,6 +41,7 @@ std::uint32_t areaCapacity(AreaId area)
 }
 
 CDownloadImages::CDownloadImages()
+    : m_renderer(renderBmpTextTag)
 {
     for (int i = 0; i < kAreaIdCount; ++i)
         m_buffers[std::size_t(i)].assign(areaCapacity(AreaId(i)), 0);
@@ -55,6 +60,25 @@ util::ConstByteSpan CDownloadImages::Buffer(AreaId area) const
 void CDownloadImages::SetLength(AreaId area, std::uint32_t length)
 {
     m_lengths[std::size_t(area)] = std::min(length, areaCapacity(area));
+}
+
+void CDownloadImages::restoreImageTexts(CDorvaneDoc &doc)
+{
+    // An image text's text and font travel in the image area behind its rendered image.
+    for (const auto &screen : doc.Screens())
+        for (const auto &tag : screen->Tags()) {
+            if (tag->Kind() != kTagBmpText)
+                continue;
+            const auto id = static_cast<const CBmpTextTag &>(*tag).ImageId();
+            const auto it = id >= 0 ? m_textBlocks.find(std::uint16_t(id)) : m_textBlocks.end();
+            if (it == m_textBlocks.end())
+                continue;
+            applyTextBlock(*tag, it->second);
+            auto text = std::make_unique<CBmpText>();
+            text->m_id = it->first;
+            text->m_bitmap = it->second.bitmap;
+            doc.Images().SetBmpText(std::move(text));
+        }
 }
 
 AreaResult CDownloadImages::remember(AreaResult result)
@@ -203,6 +227,8 @@ bool CDownloadImages::ParseArea(ProjectArea area, CDorvaneDoc &doc, util::ConstB
         break;
     case kAreaScreen:
         r = parseScreenArea(image, doc);
+        if (r.ok)
+            restoreImageTexts(doc);
         break;
     }
     return remember(r).ok;

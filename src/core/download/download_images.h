@@ -66,6 +66,7 @@ public:
 
 private:
     AreaResult remember(AreaResult result);
+    void restoreImageTexts(CDorvaneDoc &doc);
 
     std::array<std::vector<std::uint8_t>, kAreaIdCount> m_buffers;
     std::array<std::uint32_t, kAreaIdCount> m_lengths{};
