@@ -1,5 +1,7 @@
 #include "core/app/app_services.h"
 
+#include "core/tags/tag_resources.h"
+
 #include <algorithm>
 
 namespace core {
@@ -10,6 +12,28 @@ void CAppServices::Load(const std::string &programDir, std::uint16_t systemLangI
 {
     m_config.load(programDir, systemLangId);
     m_images.SetImagesDir(m_config.imagesDir());
+    TagResources resources;
+    resources.images = &m_images;
+    resources.strings = &m_strings;
+    resources.panelLangId = systemLangId;
+    resources.resourceLangId = m_config.resourceLang();
+    setTagResources(resources);
+}
+
+std::uint16_t CAppServices::PanelLangId(const CDorvaneDoc &doc) const
+{
+    const auto *lang = m_config.languages().find(doc.Param16(kParamLanguage));
+    return lang ? std::uint16_t(lang->langId) : m_config.systemLangId();
+}
+
+void CAppServices::BindProject(const CDorvaneDoc &doc)
+{
+    TagResources resources = tagResources();
+    resources.images = &m_images;
+    resources.strings = &m_strings;
+    resources.panelLangId = PanelLangId(doc);
+    resources.resourceLangId = m_config.resourceLang();
+    setTagResources(resources);
 }
 
 DocServices CAppServices::DocumentServices()

@@ -39,6 +39,12 @@ public:
     std::unique_ptr<CDorvaneDoc> NewDocument();
     // The panel language index of a new project: the entry of the system LANGID, else 0.
     std::uint16_t DefaultPanelLanguage() const;
+    // The LANGID of a project's panel language (its texts' code page); the system's when the
+    // language list has no such entry.
+    std::uint16_t PanelLangId(const CDorvaneDoc &doc) const;
+    // Points the tags at these managers and at the project's languages; call after New, Open
+    // and a change of the panel language.
+    void BindProject(const CDorvaneDoc &doc);
     // Settings for a new project at `path` with the channel parameters of a new project.
     NewProjectSettings NewProjectDefaults(const std::string &path) const;
 
