@@ -156,48 +156,63 @@ util::Bytes CPanelServer::answer(util::ConstByteSpan request)
 
 util::Bytes CPanelServer::handle(std::uint8_t main, std::uint8_t sub, util::ConstByteSpan payload)
 {
-    const auto nak = [&](std::uint8_t code) { return comm::buildNak(main, sub, code); };
-    if (main == 'y') {
-        switch (sub) {
-        case 'C': {
-            m_authorized = !m_memory.hasPassword();
-            const std::uint8_t status[1] = {static_cast<std::uint8_t>(m_authorized ? 0 : 1)};
-            return comm::buildResponse(main, sub, status);
-        }
-        case 'A': {
-            const bool ok = m_memory.checkPassword(payload);
-            if (ok)
-                m_authorized = true;
-            const std::uint8_t status[1] = {static_cast<std::uint8_t>(ok ? 1 : 0)};
-            return comm::buildResponse(main, sub, status);
-        }
-        case 'B':
-            m_authorized = !m_memory.hasPassword();
-            return comm::buildResponse(main, sub, {});
-        case 'Z':
-            if (!m_authorized)
-                return nak(comm::NakCommand);
-            if (payload.size() != 2 || payload[0] != 0xAA || payload[1] != 0x55)
-                return nak(comm::NakFrame);
-            m_memory.erase();
-            return comm::buildResponse(main, sub, {});
-        default:
-            return nak(comm::NakSubCommand);
-        }
-    }
+    if (main == 'y')
+        return handleControl(sub, payload);
     if (main != 'r' && main != 'w')
-        return nak(comm::NakCommand);
+        return comm::buildNak(main, sub, comm::NakCommand);
+    // Until the password is given only the connection requests are served.
     if (!m_authorized)
-        return nak(comm::NakCommand);
-    if (sub == 'T') {
-        if (main == 'r')
-            return m_memory.hasRtc() ? comm::buildResponse(main, sub, m_memory.clockRecord())
-                                     : nak(comm::NakRtcRead);
-        if (!m_memory.hasRtc())
-            return nak(comm::NakNoRtc);
-        return m_memory.setClock(payload) ? comm::buildResponse(main, sub, {})
-                                          : nak(comm::NakRtcWrite);
+        return comm::buildNak(main, sub, comm::NakCommand);
+    if (sub == 'T')
+        return handleClock(main, payload);
+    return handleArea(main, sub, payload);
+}
+
+util::Bytes CPanelServer::handleControl(std::uint8_t sub, util::ConstByteSpan payload)
+{
+    switch (sub) {
+    case 'C': {
+        m_authorized = !m_memory.hasPassword();
+        const std::uint8_t status[1] = {static_cast<std::uint8_t>(m_authorized ? 0 : 1)};
+        return comm::buildResponse('y', sub, status);
     }
+    case 'A': {
+        const bool ok = m_memory.checkPassword(payload);
+        if (ok)
+            m_authorized = true;
+        const std::uint8_t status[1] = {static_cast<std::uint8_t>(ok ? 1 : 0)};
+        return comm::buildResponse('y', sub, status);
+    }
+    case 'B':
+        m_authorized = !m_memory.hasPassword();
+        return comm::buildResponse('y', sub, {});
+    case 'Z':
+        if (!m_authorized)
+            return comm::buildNak('y', sub, comm::NakCommand);
+        if (payload.size() != 2 || payload[0] != 0xAA || payload[1] != 0x55)
+            return comm::buildNak('y', sub, comm::NakFrame);
+        m_memory.erase();
+        return comm::buildResponse('y', sub, {});
+    default:
+        return comm::buildNak('y', sub, comm::NakSubCommand);
+    }
+}
+
+util::Bytes CPanelServer::handleClock(std::uint8_t main, util::ConstByteSpan payload)
+{
+    if (main == 'r')
+        return m_memory.hasRtc() ? comm::buildResponse(main, 'T', m_memory.clockRecord())
+                                 : comm::buildNak(main, 'T', comm::NakRtcRead);
+    if (!m_memory.hasRtc())
+        return comm::buildNak(main, 'T', comm::NakNoRtc);
+    return m_memory.setClock(payload) ? comm::buildResponse(main, 'T', {})
+                                      : comm::buildNak(main, 'T', comm::NakRtcWrite);
+}
+
+util::Bytes CPanelServer::handleArea(std::uint8_t main, std::uint8_t sub,
+                                     util::ConstByteSpan payload)
+{
+    const auto nak = [&](std::uint8_t code) { return comm::buildNak(main, sub, code); };
     if (!isArea(sub))
         return nak(comm::NakSubCommand);
     if (payload.size() < 5)

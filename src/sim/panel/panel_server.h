@@ -45,6 +45,9 @@ public:
 
 private:
     util::Bytes handle(std::uint8_t main, std::uint8_t sub, util::ConstByteSpan payload);
+    util::Bytes handleControl(std::uint8_t sub, util::ConstByteSpan payload);
+    util::Bytes handleClock(std::uint8_t main, util::ConstByteSpan payload);
+    util::Bytes handleArea(std::uint8_t main, std::uint8_t sub, util::ConstByteSpan payload);
     void respond(util::Bytes frame, Clock::time_point arrived);
     void sendPaced(util::ConstByteSpan bytes, Clock::time_point start);
     Clock::duration byteTime(std::size_t count) const;
