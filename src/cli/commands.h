@@ -12,5 +12,7 @@ void addConfigCommand(CLI::App &app, CliContext &ctx);
 void addAddressCommand(CLI::App &app, CliContext &ctx);
 // new, check, info, areas, sysmem
 void addProjectCommands(CLI::App &app, CliContext &ctx);
+// download, upload and the other commands that talk to a panel
+void addPanelCommands(CLI::App &app, CliContext &ctx);
 
 } // namespace cli

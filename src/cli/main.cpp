@@ -16,6 +16,7 @@ int main(int argc, char **argv)
     cli::addConfigCommand(app, ctx);
     cli::addAddressCommand(app, ctx);
     cli::addProjectCommands(app, ctx);
+    cli::addPanelCommands(app, ctx);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &e) {

@@ -236,6 +236,14 @@ bool CDorvaneDoc::SaveDocument(const std::string &path, CAreaCodec &codec, std::
     return true;
 }
 
+void CDorvaneDoc::ClearScreens()
+{
+    m_screenMap.clear();
+    m_screens.clear();
+    m_screenMemory = kScreenMemoryEmpty;
+    m_services.monitor.Publish(MemoryGauge::Screen, m_screenMemory);
+}
+
 void CDorvaneDoc::CloseDocument()
 {
     m_alarms.clear();

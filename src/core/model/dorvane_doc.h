@@ -138,6 +138,9 @@ public:
     // shows it.
     bool RemoveScreen(std::uint16_t number);
     CScreenData *FindScreen(std::uint16_t number) const;
+    // Drops every screen and its tags, leaving images and messages alone (an upload's screens
+    // replace them).
+    void ClearScreens();
     const std::vector<std::unique_ptr<CScreenData>> &Screens() const { return m_screens; }
     // One more than the highest number in use (at most 999); 0 without screens.
     std::uint16_t NextFreeScreenNumber() const;

@@ -1,0 +1,305 @@
+#include "core/transfer/project_transfer.h"
+
+#include "core/app/app_services.h"
+#include "core/comm/panel_commands.h"
+#include "core/model/dorvane_doc.h"
+
+#include "util/file_io.h"
+#include "util/messages.h"
+
+#include <algorithm>
+
+namespace core {
+
+namespace {
+
+constexpr const char *kNoGroup = "선택된 영역이 존재하지 않습니다. 영역을 선택하시기 바랍니다.";
+constexpr const char *kAskParameters =
+        "파라미터를 다운로드하면 특정 경보이력이 모두 지워집니다. 계속하시겠습니까?";
+constexpr const char *kMissingDriver =
+        "다음과 같은 드라이버 파일이 없으므로  프로젝트를 다운로드 할 수 없습니다. \n%s";
+constexpr const char *kMissingDriverLine = "채널%d: 파일명[%s]";
+constexpr const char *kAskDrivers =
+        "Velmar Panel에 현재 파라미터 설정값과 다른  드라이버가 설치되어 있습니다. \n파라미터를 "
+        "다운로드 하지 않을 시 기기가 정상적으로 동작하지 않을 수 있습니다.\n파라미터를 다운로드 "
+        "하시겠습니까?";
+constexpr const char *kAskReplace = "현재 프로젝트의 내용이 업로드된 데이타로 바뀝니다.\n계속하시겠습니까?";
+constexpr const char *kUploadDone = "통신성공\r\n\r\n통신을 성공적으로 끝냈습니다.";
+
+constexpr std::size_t kDriverIdentity = 30;
+
+comm::COMM_CMD areaCommand(std::uint8_t main, std::uint8_t sub, util::ByteSpan buffer,
+                           std::uint32_t size, std::uint32_t start = 0)
+{
+    comm::COMM_CMD c;
+    c.main = main;
+    c.sub = sub;
+    c.buffer = buffer;
+    c.size = size;
+    c.start = start;
+    return c;
+}
+
+// Bytes 6-29 of a driver image identify it (version and name).
+bool sameIdentity(util::ConstByteSpan panel, util::ConstByteSpan file)
+{
+    return panel.size() >= kDriverIdentity && file.size() >= kDriverIdentity
+           && std::equal(panel.begin() + 6, panel.begin() + kDriverIdentity, file.begin() + 6);
+}
+
+} // namespace
+
+CProjectTransfer::CProjectTransfer(CAppServices &app, comm::CCommThread &link, comm::IPanelUi &ui)
+    : m_app(app)
+    , m_link(link)
+    , m_ui(ui)
+{}
+
+std::string CProjectTransfer::DriverFile(const CDorvaneDoc &doc, int channel) const
+{
+    const auto &config = m_app.Config();
+    const auto type = util::le16(doc.Channel(channel), 0);
+    const auto *plc = type ? config.findPlc(channel, type) : nullptr;
+    const std::string name = plc && !plc->panelDriver.empty()
+                                     ? plc->panelDriver
+                                     : "ch" + std::to_string(channel) + "_nouse.drv";
+    return config.protocolsDir() + "/" + name;
+}
+
+TransferOutcome CProjectTransfer::connectAndVerify()
+{
+    std::uint8_t status = 0;
+    m_link.Connect(status);
+    if (m_link.GetLastError() != 0) {
+        comm::showLinkError(m_link, m_ui);
+        m_link.Disconnect();
+        return TransferOutcome::Stay;
+    }
+    if (comm::VerifyPanelPassword(m_link, m_ui, status) != comm::PasswordCheck::GoOn) {
+        m_link.Disconnect();
+        comm::showLinkError(m_link, m_ui);
+        return TransferOutcome::Stay;
+    }
+    return TransferOutcome::Done;
+}
+
+TransferOutcome CProjectTransfer::checkDrivers(const CDorvaneDoc &doc, TransferGroups &groups)
+{
+    std::array<util::Bytes, 2> files;
+    for (int ch = 1; ch <= 2; ++ch) {
+        const std::string path = DriverFile(doc, ch);
+        auto data = util::readFile(path);
+        if (!data) {
+            const std::string name = path.substr(path.find_last_of('/') + 1);
+            const std::string line = util::formatText(kMissingDriverLine, ch, name.c_str());
+            m_ui.message(util::formatText(kMissingDriver, line.c_str()),
+                         comm::IPanelUi::Icon::Warning);
+            return TransferOutcome::Cancelled;
+        }
+        data->resize(std::max(data->size(), kDriverIdentity), 0);
+        files[std::size_t(ch - 1)] = std::move(*data);
+    }
+    m_link.SetDriverNames(DriverFile(doc, 1).substr(DriverFile(doc, 1).find_last_of('/') + 1),
+                          DriverFile(doc, 2).substr(DriverFile(doc, 2).find_last_of('/') + 1));
+    if (auto r = connectAndVerify(); r != TransferOutcome::Done)
+        return r;
+
+    // Channel 1's identity at 0; when that read fails or matches, channel 2's at 0x3000.
+    util::Bytes panel(kDriverIdentity, 0);
+    auto read1 = areaCommand('r', 'Z', panel, kDriverIdentity, 0);
+    const bool ok1 = m_link.Run(read1);
+    bool differ = ok1 && !sameIdentity(panel, files[0]);
+    if (!differ) {
+        std::fill(panel.begin(), panel.end(), 0);
+        auto read2 = areaCommand('r', 'Z', panel, kDriverIdentity, 0x3000);
+        differ = m_link.Run(read2) && !sameIdentity(panel, files[1]);
+    }
+    m_link.ClearError();
+    m_sendDrivers = differ;
+    if (differ && !groups.parameters && m_ui.ask(kAskDrivers))
+        groups.parameters = true;
+    return TransferOutcome::Done;
+}
+
+bool CProjectTransfer::buildCommands(CDorvaneDoc &doc, const TransferGroups &groups,
+                                     std::vector<comm::COMM_CMD> &commands)
+{
+    auto &areas = m_app.Areas();
+    const auto &config = m_app.Config();
+    const auto command = [&](char letter, AreaId id) {
+        commands.push_back(areaCommand('w', std::uint8_t(letter), areas.Buffer(id), areas.Length(id)));
+    };
+    if (groups.menu) {
+        const auto lang = doc.Param16(kParamLanguage);
+        const std::string menu = config.protocolsDir() + "/" + config.languages().constFileOf(lang);
+        if (const auto r = areas.LoadConstantArea(menu); r.ok)
+            command('P', AreaId::Constant);
+        else
+            m_ui.message(r.error, comm::IPanelUi::Icon::Warning);
+    }
+    if (groups.parameters) {
+        if (const auto r = areas.BuildGlobalArea(doc); !r.ok) {
+            m_ui.message(r.error, comm::IPanelUi::Icon::Warning);
+            return false;
+        }
+        command('G', AreaId::Global);
+    }
+    if (groups.screens) {
+        areas.AssignTextImageIds(doc);
+        for (const auto &r : {areas.BuildImageArea(doc), areas.BuildStringArea(doc.Strings()),
+                              areas.BuildScreenArea(doc)})
+            if (!r.ok) {
+                m_ui.message(r.error, comm::IPanelUi::Icon::Warning);
+                return false;
+            }
+        command('R', AreaId::Image);
+        command('S', AreaId::String);
+        command('C', AreaId::Screen);
+    }
+    if (m_sendDrivers && areas.LoadDriverArea(DriverFile(doc, 1), DriverFile(doc, 2)).ok)
+        command('Z', AreaId::Driver);
+    return true;
+}
+
+TransferOutcome CProjectTransfer::runProgress(std::vector<comm::COMM_CMD> commands, bool download)
+{
+    m_progress = comm::CProgressModel();
+    m_progress.setCommands(std::move(commands));
+    m_progress.setDownload(download);
+    const auto result = m_ui.runProgress(m_link, m_progress);
+    switch (result) {
+    case comm::ProgressResult::Succeeded:
+        return TransferOutcome::Done;
+    case comm::ProgressResult::Failed:
+        return TransferOutcome::Failed;
+    default:
+        return TransferOutcome::Cancelled;
+    }
+}
+
+TransferOutcome CProjectTransfer::Download(CDorvaneDoc &doc, TransferGroups groups)
+{
+    m_link.ClearError();
+    if (!groups.screens && !groups.parameters && !groups.menu) {
+        m_ui.message(kNoGroup, comm::IPanelUi::Icon::Warning);
+        return TransferOutcome::Stay;
+    }
+    if (groups.parameters && !m_ui.ask(kAskParameters))
+        return TransferOutcome::Stay;
+    if (auto r = checkDrivers(doc, groups); r != TransferOutcome::Done)
+        return r;
+    std::vector<comm::COMM_CMD> commands;
+    if (!buildCommands(doc, groups, commands)) {
+        m_link.Disconnect();
+        return TransferOutcome::Cancelled;
+    }
+    if (commands.empty()) {
+        m_link.Disconnect();
+        return TransferOutcome::Nothing;
+    }
+    return runProgress(std::move(commands), true);
+}
+
+TransferOutcome CProjectTransfer::Upload(std::unique_ptr<CDorvaneDoc> &doc, TransferGroups groups)
+{
+    m_link.ClearError();
+    if (!groups.screens && !groups.parameters) {
+        m_ui.message(kNoGroup, comm::IPanelUi::Icon::Warning);
+        return TransferOutcome::Stay;
+    }
+    if (doc && !m_ui.ask(kAskReplace))
+        return TransferOutcome::Stay;
+    if (auto r = connectAndVerify(); r != TransferOutcome::Done)
+        return r;
+    auto &areas = m_app.Areas();
+    std::vector<comm::COMM_CMD> commands;
+    if (groups.parameters)
+        commands.push_back(areaCommand('r', 'G', areas.Buffer(AreaId::Global), 0));
+    if (groups.screens) {
+        commands.push_back(areaCommand('r', 'R', areas.Buffer(AreaId::Image), 0));
+        commands.push_back(areaCommand('r', 'S', areas.Buffer(AreaId::String), 0));
+        commands.push_back(areaCommand('r', 'C', areas.Buffer(AreaId::Screen), 0));
+    }
+    const TransferOutcome outcome = runProgress(std::move(commands), false);
+    if (outcome == TransferOutcome::Failed)
+        return outcome;
+
+    if (!doc) {
+        doc = m_app.NewDocument();
+        const std::string path = CDorvaneDoc::ProposeNewProjectPath(m_app.Config().projectDir());
+        if (!doc->NewProject(m_app.NewProjectDefaults(path))) {
+            doc.reset();
+            return TransferOutcome::Cancelled;
+        }
+    }
+    if (!rebuildFromUpload(*doc)) {
+        m_ui.message(util::messageText(52001), comm::IPanelUi::Icon::Warning);
+        if (!areas.LastError().empty())
+            m_ui.message(areas.LastError(), comm::IPanelUi::Icon::Warning);
+        return TransferOutcome::Failed;
+    }
+    doc->SetModified();
+    m_app.BindProject(*doc);
+    if (outcome == TransferOutcome::Done)
+        m_ui.message(kUploadDone, comm::IPanelUi::Icon::Information);
+    return outcome;
+}
+
+bool CProjectTransfer::rebuildFromUpload(CDorvaneDoc &doc)
+{
+    using Area = comm::CProgressModel;
+    auto &areas = m_app.Areas();
+    struct Arrived
+    {
+        ProjectArea area;
+        AreaId id;
+        Area::Area progress;
+    };
+    const Arrived order[] = {{kAreaGlobal, AreaId::Global, Area::GlobalArea},
+                             {kAreaString, AreaId::String, Area::StringArea},
+                             {kAreaImage, AreaId::Image, Area::ImageArea},
+                             {kAreaScreen, AreaId::Screen, Area::ScreenArea}};
+    std::vector<std::pair<ProjectArea, util::Bytes>> images;
+    for (const auto &a : order)
+        if (m_progress.uploaded(a.progress)) {
+            const auto length = std::min<std::size_t>(m_progress.uploadedLength(a.progress),
+                                                      areas.Buffer(a.id).size());
+            const auto data = areas.Buffer(a.id).first(length);
+            images.emplace_back(a.area, util::Bytes(data.begin(), data.end()));
+        }
+
+    // Everything that arrived must parse before the project changes.
+    {
+        CMemoryMonitor monitor;
+        CStrResMgr strings(&monitor);
+        CImgResMgr images2(&monitor);
+        CPlcSlots slots;
+        DocServices services{strings, images2, slots, monitor};
+        CDorvaneDoc dry(services);
+        for (const auto &[area, bytes] : images)
+            if (!areas.ParseArea(area, dry, bytes))
+                return false;
+    }
+    for (const auto &[area, bytes] : images) {
+        if (area == kAreaScreen)
+            doc.ClearScreens();
+        if (area == kAreaImage) {
+            doc.Images().Clear();
+            doc.Images().ClearBmpTexts();
+        }
+        if (area == kAreaString)
+            doc.Strings().Clear();
+    }
+    for (const auto &[area, bytes] : images) {
+        if (area == kAreaScreen)
+            doc.ClearCommonKeys();
+        if (!areas.ParseArea(area, doc, bytes))
+            return false;
+        if (area == kAreaGlobal)
+            doc.RebindDrivers();
+    }
+    doc.RemoveUnreferencedImages();
+    return true;
+}
+
+} // namespace core
