@@ -1,0 +1,175 @@
+// dorvane-cli against velmar-panel-sim over a pseudo-terminal: a project with every tag kind goes
+// to the panel and comes back byte for byte; a password-protected panel; the clock; an erased
+// panel; and each injected fault ends with its text, leaving files as they were.
+
+#include "comm/sim_process.h"
+#include "download/download_fixture.h"
+
+#include "core/app/app_services.h"
+#include "core/functions/alarm_record.h"
+#include "core/tags/tag_kinds.h"
+#include "util/file_io.h"
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace core;
+
+namespace {
+
+const std::string kDir = DORVANE_RUNTIME_DIR;
+
+struct Run
+{
+    int status = -1;
+    std::string out; // standard output and standard error together
+};
+
+Run cli(const std::string &args)
+{
+    Run r;
+    const std::string cmd = "'" + kDir + "/dorvane-cli' " + args + " 2>&1";
+    FILE *p = ::popen(cmd.c_str(), "r");
+    std::array<char, 4096> buf{};
+    while (p && std::fgets(buf.data(), int(buf.size()), p))
+        r.out += buf.data();
+    const int s = p ? ::pclose(p) : -1;
+    r.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+    return r;
+}
+
+class CliPanel : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char tmpl[] = "/tmp/dorvane-clipanel-XXXXXX";
+        m_dir = ::mkdtemp(tmpl);
+        m_project = m_dir + "/all.kvr";
+        writeProject();
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+
+    // Every tag kind on two screens, messages, images and an alarm; channel 1 on Modbus.
+    void writeProject()
+    {
+        CAppServices app;
+        app.Load(kDir, 0x412);
+        auto doc = app.NewDocument();
+        ASSERT_TRUE(doc->NewProject(app.NewProjectDefaults(m_project)));
+        app.BindProject(*doc);
+        ASSERT_EQ(app.Strings().Add(1, "\xB0\xE6\xBA\xB8"), 0);
+        ASSERT_EQ(app.Images().AddFromLibrary(1000), 0);
+        ASSERT_EQ(app.Images().AddFromLibrary(3000), 0);
+        doc->Alarms().push_back(CAlarmRecord::Default().Bytes());
+        CScreenData *s1 = nullptr;
+        ASSERT_EQ(doc->AddScreen(1, &s1), kScreenOk);
+        for (auto *s : {doc->FindScreen(0), s1})
+            for (int kind = 0; kind < kTagKindCount; ++kind) {
+                CTag *t = nullptr;
+                ASSERT_EQ(s->CreateTag(kind, false, &t), kTagOk) << kind;
+                t->MoveTo(3 * kind, kind % 50);
+            }
+        doc->FindScreen(0)->SetBackgroundImage(3000);
+        std::string error;
+        ASSERT_TRUE(doc->SaveDocument(m_project, app.Areas(), &error)) << error;
+    }
+
+    std::string port() const { return "--port '" + m_sim.port() + "'"; }
+
+    testsupport::SimProcess m_sim;
+    std::string m_dir, m_project;
+};
+
+} // namespace
+
+TEST_F(CliPanel, DownloadThenUploadGivesTheSameProject)
+{
+    ASSERT_TRUE(m_sim.start());
+    const auto down = cli("download '" + m_project + "' --yes " + port());
+    ASSERT_EQ(down.status, 0) << down.out;
+    const std::string back = m_dir + "/back.kvr";
+    const auto up = cli("upload -o '" + back + "' --yes " + port());
+    ASSERT_EQ(up.status, 0) << up.out;
+    EXPECT_NE(up.out.find("통신성공"), std::string::npos);
+    EXPECT_EQ(util::readFile(back), util::readFile(m_project));
+}
+
+TEST_F(CliPanel, PasswordProtectedPanel)
+{
+    ASSERT_TRUE(m_sim.start({"--password", "Abc123"}));
+    const auto refused = cli("download '" + m_project + "' --yes " + port());
+    EXPECT_NE(refused.status, 0);
+    const auto wrong = cli("clock --password Nope " + port());
+    EXPECT_NE(wrong.status, 0);
+    EXPECT_NE(wrong.out.find("암호가 일치하지 않습니다."), std::string::npos) << wrong.out;
+    const auto ok = cli("download '" + m_project + "' --yes --password Abc123 " + port());
+    EXPECT_EQ(ok.status, 0) << ok.out;
+}
+
+TEST_F(CliPanel, ClockSetAndRead)
+{
+    ASSERT_TRUE(m_sim.start());
+    const auto set = cli("set-clock --time '2026-03-01 07:08:09' " + port());
+    ASSERT_EQ(set.status, 0) << set.out;
+    const auto read = cli("clock " + port());
+    ASSERT_EQ(read.status, 0) << read.out;
+    EXPECT_EQ(read.out.substr(0, 15), "2026-03-01 Sun ");
+    EXPECT_EQ(read.out.substr(15, 5), "07:08");
+}
+
+TEST_F(CliPanel, EraseThenUploadReportsAnErasedMemory)
+{
+    ASSERT_TRUE(m_sim.start());
+    ASSERT_EQ(cli("download '" + m_project + "' --yes " + port()).status, 0);
+    const auto erase = cli("erase --yes " + port());
+    ASSERT_EQ(erase.status, 0) << erase.out;
+    const std::string back = m_dir + "/erased.kvr";
+    const auto up = cli("upload -o '" + back + "' --yes " + port());
+    EXPECT_NE(up.status, 0);
+    EXPECT_NE(up.out.find("메모리가 지워져 있습니다."), std::string::npos) << up.out;
+    EXPECT_FALSE(util::fileExists(back));
+}
+
+TEST_F(CliPanel, InjectedFaultsEndWithTheirTextsAndWriteNothing)
+{
+    struct Case
+    {
+        const char *fault;
+        const char *text;
+    };
+    // Response 1 answers "y" "C"; the faults hit the transfer's blocks.
+    const Case cases[] = {{"bcc:4", "BCC 에러"},
+                          {"nak:4:3", "NAK 수신"},
+                          {"drop:4", "타임아웃 에러입니다."},
+                          {"frame:4", "Frame 에러"}};
+    const auto before = util::readFile(m_project);
+    // A panel that holds the project, kept across simulator restarts.
+    const std::string state = m_dir + "/panel";
+    std::filesystem::create_directories(state);
+    {
+        testsupport::SimProcess sim;
+        ASSERT_TRUE(sim.start({"--state", state}));
+        ASSERT_EQ(cli("download '" + m_project + "' --yes --port '" + sim.port() + "'").status, 0);
+    }
+    for (const auto &c : cases) {
+        testsupport::SimProcess sim;
+        ASSERT_TRUE(sim.start({"--state", state, "--fault", c.fault})) << c.fault;
+        const std::string back = m_dir + "/fault.kvr";
+        const auto up = cli("upload -o '" + back + "' --yes --port '" + sim.port() + "'");
+        EXPECT_NE(up.status, 0) << c.fault;
+        EXPECT_NE(up.out.find(c.text), std::string::npos) << c.fault << ": " << up.out;
+        EXPECT_FALSE(util::fileExists(back)) << c.fault;
+        sim.stop();
+        testsupport::SimProcess sim2;
+        ASSERT_TRUE(sim2.start({"--state", state, "--fault", c.fault})) << c.fault;
+        const auto down = cli("download '" + m_project + "' --yes --port '" + sim2.port() + "'");
+        EXPECT_NE(down.status, 0) << c.fault;
+        EXPECT_NE(down.out.find(c.text), std::string::npos) << c.fault << ": " << down.out;
+        EXPECT_EQ(util::readFile(m_project), before) << c.fault;
+    }
+}
