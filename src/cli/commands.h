@@ -14,5 +14,6 @@ void addAddressCommand(CLI::App &app, CliContext &ctx);
 void addProjectCommands(CLI::App &app, CliContext &ctx);
 // download, upload and the other commands that talk to a panel
 void addPanelCommands(CLI::App &app, CliContext &ctx);
+void addAlarmCommands(CLI::App &app, CliContext &ctx);
 
 } // namespace cli

@@ -17,6 +17,7 @@ int main(int argc, char **argv)
     cli::addAddressCommand(app, ctx);
     cli::addProjectCommands(app, ctx);
     cli::addPanelCommands(app, ctx);
+    cli::addAlarmCommands(app, ctx);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &e) {
