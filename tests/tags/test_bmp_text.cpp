@@ -2,7 +2,10 @@
 // record, clipboard body and text block. Pixel checks are by geometry, not by stored images, so
 // they hold across FreeType versions.
 
+#include "core/model/img_res_mgr.h"
+#include "core/model/memory_monitor.h"
 #include "core/tags/bmp_text_tag.h"
+#include "core/tags/tag_resources.h"
 #include "core/tags/tag_kinds.h"
 #include "core/tags/text_render.h"
 
@@ -282,4 +285,23 @@ TEST_F(BmpTextTest, AreaRendererAndTextBlockHandOver)
     EXPECT_EQ(reloaded.Text(), "Back");
     EXPECT_EQ(reloaded.WindowsFont(), block.font);
     EXPECT_EQ(reloaded.Rect().Height(), 12);
+}
+
+TEST(BmpTextMemory, NewTextOrFontCorrectsTheImageTotal)
+{
+    CMemoryMonitor monitor;
+    CImgResMgr images(&monitor);
+    TagResources resources = tagResources();
+    resources.images = &images;
+    const TagResources previous = setTagResources(resources);
+    CBmpTextTag tag;
+    const std::uint32_t start = images.UsedBytes();
+    const std::uint32_t bytesBefore = tag.ImageBytes();
+    tag.SetText("A much longer image text");
+    EXPECT_EQ(std::int64_t(images.UsedBytes()) - start,
+              std::int64_t(tag.ImageBytes()) - bytesBefore);
+    EXPECT_EQ(monitor.Total(MemoryGauge::Image), images.UsedBytes());
+    tag.SetText("ImgText");
+    EXPECT_EQ(images.UsedBytes(), start + tag.ImageBytes() - bytesBefore);
+    setTagResources(previous);
 }

@@ -112,6 +112,14 @@ void CImgResMgr::Remove(std::uint32_t id)
     Notify();
 }
 
+void CImgResMgr::AdjustUsed(std::int64_t delta)
+{
+    if (delta == 0)
+        return;
+    m_used = std::uint32_t(std::max<std::int64_t>(kEmptyBytes, std::int64_t(m_used) + delta));
+    Notify();
+}
+
 void CImgResMgr::Clear()
 {
     m_list.clear();

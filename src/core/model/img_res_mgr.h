@@ -67,6 +67,8 @@ public:
                            const CTag *exceptTag = nullptr, int exceptSlot = -1) const;
 
     std::uint32_t UsedBytes() const { return m_used; }
+    // Corrects the total by the change of an image text's size (never below the empty area).
+    void AdjustUsed(std::int64_t delta);
     std::size_t Count() const { return m_list.size(); }
     const std::vector<std::unique_ptr<CIndexedImage>> &Images() const { return m_list; }
 

@@ -74,14 +74,25 @@ void CBmpTextTag::RecalcRect(int)
 
 void CBmpTextTag::SetText(std::string_view text)
 {
+    const std::uint32_t before = ImageBytes();
     util::setFixedText(m_text, 0, kTextField, text);
     RecalcRect(0);
+    chargeImageBytes(before);
 }
 
 void CBmpTextTag::SetWindowsFont(const CLogFont &font)
 {
+    const std::uint32_t before = ImageBytes();
     m_font = font;
     RecalcRect(0);
+    chargeImageBytes(before);
+}
+
+void CBmpTextTag::chargeImageBytes(std::uint32_t before) const
+{
+    // The image area holds the rendered text too: a new text or font changes its size.
+    if (CImgResMgr *images = tagResources().images)
+        images->AdjustUsed(std::int64_t(ImageBytes()) - std::int64_t(before));
 }
 
 void CBmpTextTag::SetBorder(bool on)

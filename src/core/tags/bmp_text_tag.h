@@ -74,6 +74,8 @@ public:
     bool IsInverse() const { return m_inverse != 0; }
 
 private:
+    void chargeImageBytes(std::uint32_t before) const;
+
     std::uint32_t m_inverse = 0;
     std::array<std::uint8_t, kTextField> m_text{'I', 'm', 'g', 'T', 'e', 'x', 't'};
     std::uint32_t m_border = 0;
