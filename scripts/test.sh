@@ -7,7 +7,9 @@ export QT_QPA_PLATFORM=offscreen
 (cd build && ctest --output-on-failure -j "$(nproc)")
 
 if [ "${DORVANE_SKIP_SANITIZE:-0}" != "1" ]; then
-  export CCACHE_DIR="${CCACHE_DIR:-$PWD/.cache/ccache}"
+  # One cache for every checkout on this machine; paths inside the checkout hash alike.
+  export CCACHE_DIR="${CCACHE_DIR:-${HOME:-/root}/.cache/dorvane-ccache}"
+  export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
   if [ ! -f build-asan/build.ninja ]; then
     cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDORVANE_SANITIZE=ON >/dev/null
   fi
