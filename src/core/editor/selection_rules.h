@@ -1,0 +1,27 @@
+#pragma once
+
+// Rules the canvas applies to its selection: which tags a rubber band takes, whether a group
+// may move, and how one tag moves by an offset.
+
+#include "core/tags/tag.h"
+
+#include <vector>
+
+namespace core::editor {
+
+// A band of no size (a click) takes the tag under its point; any other band takes every tag it
+// meets.
+bool bandSelects(const CTag &tag, const CRect &band);
+
+// Every tag accepts its rectangle moved by (dx, dy); the group moves all or none.
+bool acceptsOffset(const std::vector<CTag *> &tags, std::int32_t dx, std::int32_t dy);
+
+// Moves one tag by (dx, dy) when it accepts the moved rectangle. The anchor moves, so a line
+// keeps its direction and a pie its layout. Returns whether it moved.
+bool moveTagBy(CTag &tag, std::int32_t dx, std::int32_t dy);
+
+// Moves the tag so that its rectangle's top-left lands on `target`'s (sizes are kept by the
+// arrange commands); false when the tag refuses.
+bool moveTagToRect(CTag &tag, const CRect &target);
+
+} // namespace core::editor
