@@ -1,0 +1,157 @@
+// The editor's window rules that live outside the windows: gauge labels, recent files, the new
+// screen dialog, screen deletion and the screen clipboard.
+
+#include "core/app/app_services.h"
+#include "core/ui_logic/gauge_label.h"
+#include "core/ui_logic/new_screen_presenter.h"
+#include "core/ui_logic/recent_files.h"
+#include "core/ui_logic/screen_rules.h"
+#include "core/ui_logic/screen_snapshot.h"
+
+#include "util/code_page.h"
+
+#include <gtest/gtest.h>
+
+using namespace core;
+
+TEST(GaugeLabel, KeepsItsWidthWhateverThePercentage)
+{
+    EXPECT_EQ(gaugeLabel(MemoryGauge::Screen, 0), "화면   0%");
+    EXPECT_EQ(gaugeLabel(MemoryGauge::Screen, 45), "화면  45%");
+    EXPECT_EQ(gaugeLabel(MemoryGauge::Screen, 100), "화면 100%");
+    EXPECT_EQ(gaugeLabel(MemoryGauge::String, 7), "메시지   7%");
+    EXPECT_EQ(gaugeLabel(MemoryGauge::Image, 100), "이미지 100%");
+}
+
+TEST(RecentFiles, LatestFirstFourAtMostEachOnce)
+{
+    CRecentFiles recent;
+    for (const char *p : {"a", "b", "c", "d", "e"})
+        recent.Add(p);
+    EXPECT_EQ(recent.Files(), (std::vector<std::string>{"e", "d", "c", "b"}));
+    recent.Add("c");
+    EXPECT_EQ(recent.Files(), (std::vector<std::string>{"c", "e", "d", "b"}));
+    recent.Remove("e");
+    EXPECT_EQ(recent.Files(), (std::vector<std::string>{"c", "d", "b"}));
+    // A stored list with duplicates and blanks reads back clean, in its order.
+    CRecentFiles stored({"x", "", "y", "x"});
+    EXPECT_EQ(stored.Files(), (std::vector<std::string>{"x", "y"}));
+}
+
+TEST(ScreenDelete, StopsWhenOneScreenIsLeft)
+{
+    EXPECT_EQ(screensToDelete({1, 2, 3}, 4), (std::vector<std::uint16_t>{3, 2, 1}));
+    EXPECT_EQ(screensToDelete({1, 2, 3}, 3), (std::vector<std::uint16_t>{3, 2}));
+    EXPECT_TRUE(screensToDelete({0}, 1).empty());
+}
+
+class ProjectFixture : public ::testing::Test
+{
+protected:
+    ProjectFixture()
+        : m_doc(m_services.NewDocument())
+    { }
+    CScreenData &add(std::uint16_t n)
+    {
+        CScreenData *s = nullptr;
+        EXPECT_EQ(m_doc->AddScreen(n, &s), kScreenOk);
+        return *s;
+    }
+
+    CAppServices m_services;
+    std::unique_ptr<CDorvaneDoc> m_doc;
+};
+
+TEST_F(ProjectFixture, NewScreenProposesNextNumberAndChecksOk)
+{
+    add(0);
+    add(1);
+    add(7);
+    CNewScreenPresenter p(*m_doc, util::kLangKorean);
+    EXPECT_EQ(p.Number(), 8);
+    EXPECT_EQ(p.Name(), "화면8");
+    p.SpinTo(12);
+    EXPECT_EQ(p.Name(), "화면12");
+    p.SpinTo(1000); // out of range: nothing changes
+    EXPECT_EQ(p.Number(), 12);
+
+    p.SetName("");
+    EXPECT_EQ(p.Ok(nullptr), CNewScreenPresenter::kMsgNameLength);
+    p.SetName(std::string(24, 'a'));
+    EXPECT_EQ(p.Ok(nullptr), CNewScreenPresenter::kMsgNameLength);
+    p.SetName("Main");
+    p.SetNumber(1000);
+    EXPECT_EQ(p.Ok(nullptr), CNewScreenPresenter::kMsgNumberRange);
+    p.SetNumber(7);
+    EXPECT_EQ(p.Ok(nullptr), CNewScreenPresenter::kMsgScreenExists);
+    EXPECT_EQ(m_doc->Screens().size(), 3u);
+
+    CScreenData *created = nullptr;
+    p.SetNumber(5);
+    p.SetName("메인");
+    ASSERT_EQ(p.Ok(&created), 0);
+    EXPECT_EQ(created->Number(), 5);
+    // Stored in the panel code page, shown back in UTF-8.
+    EXPECT_EQ(created->Name(), *util::fromUtf8("메인", util::kLangKorean));
+    EXPECT_EQ(screenCaption(*created, util::kLangKorean), "화면5:메인");
+}
+
+TEST_F(ProjectFixture, NewScreenReportsFullScreenArea)
+{
+    // 10 + 93 * 704 = 65482: one more screen would pass 65536.
+    for (std::uint16_t n = 0; n < 93; ++n)
+        add(n);
+    CNewScreenPresenter p(*m_doc, util::kLangKorean);
+    EXPECT_EQ(p.Ok(nullptr), CNewScreenPresenter::kMsgScreenFull);
+}
+
+TEST_F(ProjectFixture, ScreensTravelThroughTheClipboard)
+{
+    CScreenData &s = add(3);
+    s.SetName("abc");
+    s.SetPrevScreen(2);
+    s.FunctionKey(2)[5] = 0x5A;
+    const util::Bytes data = encodeScreens({&s});
+
+    const auto decoded = decodeScreens(data);
+    ASSERT_TRUE(decoded.has_value());
+    ASSERT_EQ(decoded->size(), 1u);
+    EXPECT_EQ((*decoded)[0].number, 3);
+
+    // Its number is taken: the paste takes the next free one.
+    const auto number = pasteScreenNumber(*m_doc, (*decoded)[0].number);
+    ASSERT_TRUE(number.has_value());
+    EXPECT_EQ(*number, 4);
+    CScreenData *pasted = nullptr;
+    ASSERT_EQ(restoreScreen(*m_doc, (*decoded)[0], *number, &pasted), 0);
+    EXPECT_EQ(pasted->Name(), "abc");
+    EXPECT_EQ(pasted->PrevScreen(), 2);
+    EXPECT_EQ(pasted->FunctionKey(2)[5], 0x5A);
+
+    // Cut short: refused as a whole.
+    util::Bytes cut(data.begin(), data.end() - 3);
+    EXPECT_FALSE(decodeScreens(cut).has_value());
+}
+
+TEST_F(ProjectFixture, PasteNumberWrapsToTheLowestFreeNumber)
+{
+    add(998);
+    add(999);
+    EXPECT_EQ(pasteScreenNumber(*m_doc, 998), std::optional<std::uint16_t>(0));
+    EXPECT_EQ(pasteScreenNumber(*m_doc, 5), std::optional<std::uint16_t>(5));
+}
+
+TEST_F(ProjectFixture, RestoredScreenKeepsBackgroundAndPassword)
+{
+    CScreenData &s = add(2);
+    s.SetBackgroundImage(1000);
+    s.SetPasswordOn(true);
+    const ScreenSnapshot snap = captureScreen(s);
+    ASSERT_TRUE(m_doc->RemoveScreen(2));
+    CScreenData *back = nullptr;
+    ASSERT_EQ(restoreScreen(*m_doc, snap, 2, &back), 0);
+    EXPECT_EQ(back->BackgroundImage(), 1000);
+    EXPECT_TRUE(back->IsPasswordOn());
+    // The number is taken now.
+    EXPECT_EQ(restoreScreen(*m_doc, snap, 2), 52201);
+}
