@@ -1,0 +1,57 @@
+#include "ui/canvas/change_tags_command.h"
+
+#include "core/tags/tag.h"
+
+#include "util/archive.h"
+
+namespace ui {
+
+CChangeTagsCommand::Snapshots CChangeTagsCommand::snapshot(const std::vector<core::CTag *> &tags)
+{
+    Snapshots out;
+    for (core::CTag *tag : tags) {
+        util::CArchive ar;
+        tag->Serialize(ar);
+        out.push_back(ar.buffer());
+    }
+    return out;
+}
+
+CChangeTagsCommand::CChangeTagsCommand(std::vector<core::CTag *> tags, Snapshots before,
+                                       const QString &text, int mergeId, QUndoCommand *parent)
+    : QUndoCommand(text, parent)
+    , m_tags(std::move(tags))
+    , m_before(std::move(before))
+    , m_after(snapshot(m_tags))
+    , m_mergeId(mergeId)
+{ }
+
+void CChangeTagsCommand::undo()
+{
+    restore(m_before);
+}
+
+void CChangeTagsCommand::redo()
+{
+    restore(m_after);
+}
+
+bool CChangeTagsCommand::mergeWith(const QUndoCommand *other)
+{
+    const auto *o = static_cast<const CChangeTagsCommand *>(other);
+    if (o->m_tags != m_tags)
+        return false;
+    m_after = o->m_after;
+    return true;
+}
+
+void CChangeTagsCommand::restore(const Snapshots &state)
+{
+    for (std::size_t i = 0; i < m_tags.size() && i < state.size(); ++i) {
+        util::CArchive ar(state[i]);
+        m_tags[i]->Serialize(ar);
+        m_tags[i]->AfterLoad();
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,72 @@
+#include "ui/canvas/drag_shape_tool.h"
+
+#include "ui/canvas/add_remove_tags_command.h"
+
+#include "core/editor/new_tag.h"
+#include "core/model/screen_data.h"
+
+#include <QMouseEvent>
+
+namespace ui {
+
+CDragShapeTool::CDragShapeTool(CScreenCanvas &canvas, int kind, CScreenCanvas::Band band)
+    : CAbstractTool(canvas, kind)
+    , m_band(band)
+{ }
+
+void CDragShapeTool::mousePressed(QMouseEvent *event)
+{
+    const core::CPoint p = m_canvas.toLogical(event->position().toPoint());
+    if (p.x < 0 || p.x >= core::kPanelWidth || p.y < 0 || p.y >= core::kPanelHeight)
+        return;
+    CAbstractTool::mousePressed(event);
+    m_downLogical = m_lastLogical = p;
+    m_canvas.setBand(m_band, bandRect(m_downDevice));
+}
+
+QRect CDragShapeTool::bandRect(const QPoint &device) const
+{
+    return QRect(m_downDevice, device).normalized();
+}
+
+void CDragShapeTool::mouseMoved(QMouseEvent *event)
+{
+    if (m_pressed) {
+        m_lastLogical = m_canvas.toLogical(event->position().toPoint());
+        m_canvas.setBand(m_band, bandRect(event->position().toPoint()));
+    }
+    CAbstractTool::mouseMoved(event);
+}
+
+void CDragShapeTool::mouseReleased(QMouseEvent *event)
+{
+    if (!m_pressed)
+        return;
+    const QPoint up = event->position().toPoint();
+    m_canvas.setBand(CScreenCanvas::Band::None);
+    if (up != m_downDevice) {
+        core::CScreenData &screen = m_canvas.screen();
+        int result = screen.CanAddKind(m_toolId);
+        std::unique_ptr<core::CTag> tag;
+        if (result == core::kTagOk) {
+            tag = core::editor::newTag(m_toolId);
+            if (!tag)
+                result = core::kTagLimit;
+        }
+        if (tag)
+            shapeTag(*tag, up);
+        core::CTag *raw = tag.get();
+        if (result == core::kTagOk)
+            result = screen.AddTag(std::move(tag), false);
+        if (result != core::kTagOk) {
+            m_canvas.showMessage(result == core::kTagNoRoom ? 52302 : 52301);
+        } else {
+            m_canvas.select(raw, false);
+            m_canvas.pushCommand(new CAddRemoveTagsCommand(screen, CAddRemoveTagsCommand::Mode::Add,
+                                                           {raw}, QObject::tr("태그 만들기")));
+        }
+    }
+    CAbstractTool::mouseReleased(event);
+}
+
+} // namespace ui

@@ -1,0 +1,171 @@
+#pragma once
+
+// The canvas of one screen: draws the 192 x 64 display (background, grid, tags back to front,
+// selection marks), holds the selection, routes the mouse to the current drawing tool and carries
+// out the arrange and edit commands. Every change goes onto the undo stack as one command.
+
+#include "core/editor/canvas_mapping.h"
+#include "core/tags/tag.h"
+
+#include <QPointer>
+#include <QUndoStack>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class QMenu;
+class QUndoCommand;
+
+namespace core {
+class CAppConfig;
+class CDorvaneDoc;
+class CScreenData;
+struct GridSettings;
+} // namespace core
+
+namespace ui {
+
+class CAbstractTool;
+class CTagPainter;
+
+class CScreenCanvas : public QWidget
+{
+    Q_OBJECT
+public:
+    CScreenCanvas(core::CDorvaneDoc &doc, core::CScreenData &screen, const core::CAppConfig &config,
+                  QUndoStack *undo, QWidget *parent = nullptr);
+    ~CScreenCanvas() override;
+
+    core::CScreenData &screen() const { return m_screen; }
+    core::CDorvaneDoc &document() const { return m_doc; }
+    const core::CAppConfig &config() const { return m_config; }
+    QUndoStack *undoStack() const { return m_undo; }
+
+    // Device pixels per panel pixel in x and y (2.0 at 100 %).
+    void setZoomFactor(double sx, double sy);
+    const core::editor::CCanvasMapping &mapping() const { return m_mapping; }
+    void setTool(int toolId);
+    int tool() const { return m_toolId; }
+    // The model changed: repaint (and forget selected tags that left the screen).
+    void refresh();
+    // Whether selection marks are drawn (the owning view is the active one).
+    void setActive(bool active);
+    bool isActive() const { return m_active; }
+    // Grid settings other than the configuration's, e.g. fresh from the grid dialog.
+    void setGridSettings(const core::GridSettings &grid);
+    const core::GridSettings &gridSettings() const;
+
+    // Messages (52301, 52302, 52303) go to a message box unless a handler takes them.
+    using MessageHandler = std::function<void(int id, const QString &text)>;
+    void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
+    void showMessage(int id);
+
+    // --- selection ----------------------------------------------------------------------
+    const std::vector<core::CTag *> &selection() const { return m_selection; }
+    bool isSelected(const core::CTag *tag) const;
+    void select(core::CTag *tag, bool add);
+    void deselect(core::CTag *tag);
+    void clearSelection();
+    // Device rectangle (a click when empty): adds every tag the band takes.
+    void selectInRect(const QRect &deviceRect, bool add);
+    core::CRect selectionBounds() const;
+    // Front-most tag at a logical point, or null.
+    core::CTag *hitTest(core::CPoint logical) const;
+    // All or none; one undo step. Returns whether anything moved.
+    bool moveSelection(std::int32_t dx, std::int32_t dy);
+    // Clones the selection into the screen; the clones become the selection. False (with the
+    // message shown) when the screen refuses one; then nothing remains of it.
+    bool duplicateSelection();
+
+    // --- for the tools ------------------------------------------------------------------
+    core::CPoint toLogical(const QPoint &device) const;
+    QRect toDevice(const core::CRect &logical) const;
+    // The transient figures the tools drag out (device coordinates), painted over the canvas.
+    enum class Band { None, Focus, Outline, Tracker, Line, Ellipse, Rect };
+    void setBand(Band band, const QRect &rect = {}, QPoint offset = {}, int handle = 0);
+    Band band() const { return m_band; }
+    // Pushes a command (or applies it when there is no stack).
+    void pushCommand(QUndoCommand *command);
+    // The tool table; the canvas owns one tool per id.
+    CAbstractTool *toolFor(int toolId) const;
+    // A context menu of the canvas's commands (also used by the right-click handler).
+    std::unique_ptr<QMenu> buildContextMenu();
+
+    QSize sizeHint() const override;
+
+public slots:
+    void selectAll();
+    void deleteSelection();
+    void cut();
+    void copy();
+    void paste();
+    void bringToFront();
+    void sendToBack();
+    void alignLeft();
+    void alignRight();
+    void alignTop();
+    void alignBottom();
+    void alignScreenLeft();
+    void alignScreenRight();
+    void alignScreenTop();
+    void alignScreenBottom();
+    void centreHorizontally();
+    void centreVertically();
+    void distributeHorizontally();
+    void distributeVertically();
+    void lockSelection();
+    void unlockAll();
+
+signals:
+    void selectionChanged();
+    void toolFinished();
+    void editScreenProperties();
+    void editTagProperties(core::CTag *tag);
+    void gridDialogRequested();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool event(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    friend class CCanvasPaintAccess;
+    void paintScreen(QPainter &p, const QRect &clip) const;
+    void paintGrid(QPainter &p) const;
+    void paintSelection(QPainter &p) const;
+    void paintBand(QPainter &p) const;
+    void invalidateTag(const core::CTag *tag);
+    void pruneSelection();
+    // Applies a rectangle per selected tag (arrange commands); one undo step when any moved.
+    void applyRects(const std::vector<core::CRect> &rects, const QString &text);
+    std::vector<core::CRect> selectedRects() const;
+    void setSelection(std::vector<core::CTag *> tags);
+    bool arrowKey(int key);
+
+    core::CDorvaneDoc &m_doc;
+    core::CScreenData &m_screen;
+    const core::CAppConfig &m_config;
+    QPointer<QUndoStack> m_undo;
+    std::unique_ptr<core::GridSettings> m_grid;
+    core::editor::CCanvasMapping m_mapping;
+    std::vector<core::CTag *> m_selection;
+    std::map<int, std::unique_ptr<CAbstractTool>> m_tools;
+    std::unique_ptr<CTagPainter> m_painter;
+    MessageHandler m_messageHandler;
+    int m_toolId = 100;
+    bool m_active = true;
+    Band m_band = Band::None;
+    QRect m_bandRect;
+    QPoint m_bandOffset;
+    int m_bandHandle = 0;
+};
+
+} // namespace ui

@@ -1,0 +1,60 @@
+#pragma once
+
+// Draws each tag kind on the canvas in panel pixels: texts in the panel fonts, images, graph and
+// pie previews and shapes, in the editor's colours (background for the panel's dark pixels, fill
+// for its lit ones, outline marking a tag's extent on screen). A kind without a painter of its
+// own shows as an outlined rectangle.
+
+#include "ui/canvas/panel_text_painter.h"
+
+#include <QColor>
+#include <QHash>
+#include <QImage>
+
+class QPainter;
+
+namespace core {
+class CAppConfig;
+class CTag;
+class CLogFont;
+} // namespace core
+
+namespace util {
+class CMonoBitmap;
+}
+
+namespace ui {
+
+QColor fromColorRef(std::uint32_t colorRef);
+
+class CTagPainter
+{
+public:
+    explicit CTagPainter(const core::CAppConfig &config);
+
+    void draw(QPainter &p, const core::CTag &tag, bool printing);
+    // Images or fonts may have changed.
+    void clearCache();
+
+    QColor back() const { return m_back; }
+    QColor fill() const { return m_fill; }
+    QColor outline() const { return m_outline; }
+
+private:
+    void drawTextTag(QPainter &p, const core::CTag &tag, const std::string &text,
+                     std::uint16_t font, bool inverse, bool border, bool printing);
+    void drawImage(QPainter &p, const QRect &rect, std::uint16_t imageId, bool inverse,
+                   const core::CLogFont &caption);
+    void drawGraph(QPainter &p, const core::CTag &tag, bool printing);
+    void drawPie(QPainter &p, const core::CTag &tag);
+    void drawShape(QPainter &p, const core::CTag &tag);
+    void drawOutline(QPainter &p, const QRect &rect);
+    QImage monoImage(const util::CMonoBitmap &bitmap, bool inverse);
+
+    const core::CAppConfig &m_config;
+    CPanelTextPainter m_text;
+    QColor m_back, m_fill, m_outline;
+    QHash<QString, QImage> m_images;
+};
+
+} // namespace ui
