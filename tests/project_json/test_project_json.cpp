@@ -1,0 +1,437 @@
+// The project as JSON: a project with every tag kind, messages, images and common functions goes
+// file -> JSON -> file byte for byte; the JSON is stable and readable; an edited field takes
+// effect; a bad document is refused with the path of the bad field and nothing is saved.
+
+#include "core/download/download_images.h"
+#include "core/functions/alarm_record.h"
+#include "core/functions/calc_record.h"
+#include "core/functions/reserve_record.h"
+#include "core/functions/trans_record.h"
+#include "core/model/dorvane_doc.h"
+#include "core/model/img_res_mgr.h"
+#include "core/model/memory_monitor.h"
+#include "core/model/str_res_mgr.h"
+#include "core/plc/plc_slots.h"
+#include "core/project_json/project_json.h"
+#include "core/tags/bitmap_tag.h"
+#include "core/tags/bmp_text_tag.h"
+#include "core/tags/button_tag.h"
+#include "core/tags/circle_tag.h"
+#include "core/tags/clock_tag.h"
+#include "core/tags/digit_tag.h"
+#include "core/tags/graph_tag.h"
+#include "core/tags/lamp_tag.h"
+#include "core/tags/line_tag.h"
+#include "core/tags/message_tag.h"
+#include "core/tags/mobile_tag.h"
+#include "core/tags/motor_tag.h"
+#include "core/tags/pie_tag.h"
+#include "core/tags/rect_tag.h"
+#include "core/tags/tag_kinds.h"
+#include "core/tags/tag_resources.h"
+#include "core/tags/text_tag.h"
+
+#include "util/code_page.h"
+#include "util/file_io.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <functional>
+#include <regex>
+
+using namespace core;
+using nlohmann::ordered_json;
+
+namespace {
+
+const char *const kAlarmWord = "\xB0\xE6\xBA\xB8"; // "경보" in CP949
+
+// One application's worth of managers, with the tags pointed at them.
+struct Env
+{
+    CMemoryMonitor monitor;
+    CStrResMgr strings{&monitor};
+    CImgResMgr images{&monitor};
+    CPlcSlots slots;
+    CDownloadImages areas;
+    CDorvaneDoc doc{DocServices{strings, images, slots, monitor}};
+    TagResources previous;
+
+    Env()
+    {
+        TagResources r;
+        r.images = &images;
+        r.strings = &strings;
+        previous = setTagResources(r);
+    }
+    ~Env() { setTagResources(previous); }
+};
+
+void addImage(CImgResMgr &images, std::uint16_t id, int w, int h)
+{
+    auto img = std::make_unique<CIndexedImage>();
+    img->m_id = id;
+    img->m_bitmap = util::CMonoBitmap(w, h, true);
+    img->m_bitmap.setPixel(id % 7, 1, false);
+    img->m_bitmap.setPixel(w - 1, h - 1, false);
+    ASSERT_EQ(images.Add(std::move(img)), 0);
+}
+
+// Every tag kind with fields away from their defaults.
+void customise(CTag &t, std::uint16_t screen)
+{
+    switch (t.Kind()) {
+    case kTagDigit: {
+        auto &d = static_cast<CDigitTag &>(t);
+        d.Point().m_second = "120";
+        d.SetFont(1);
+        d.SetDigits(7);
+        d.SetDecimals(2);
+        d.SetWritable(true);
+        d.SetBorder(true);
+        break;
+    }
+    case kTagMessage: {
+        auto &m = static_cast<CMessageTag &>(t);
+        m.Point().m_second = "40";
+        m.AddEntry(1, 20);
+        m.AddEntry(2, 1);
+        m.SetInverse(true);
+        break;
+    }
+    case kTagText:
+        static_cast<CTextTag &>(t).SetText(std::string(kAlarmWord) + " T" + std::to_string(screen));
+        static_cast<CTextTag &>(t).SetBorder(true);
+        break;
+    case kTagLamp: {
+        auto &l = static_cast<CLampTag &>(t);
+        l.SetOffImage(3000);
+        l.SetOnImage(3001);
+        l.SetMagnification(2);
+        l.SetDisplayState(1);
+        break;
+    }
+    case kTagButton: {
+        auto &b = static_cast<CButtonTag &>(t);
+        b.SetOffImage(3001);
+        b.SetOnImage(3000);
+        b.SetAction(2);
+        b.SetPassword(true);
+        b.SetDisplayState(1);
+        break;
+    }
+    case kTagPie:
+        static_cast<CPieTag &>(t).SetStartAngle(45);
+        static_cast<CPieTag &>(t).SetSweep(180);
+        static_cast<CPieTag &>(t).SetMode(1);
+        break;
+    case kTagBitmap:
+        static_cast<CBitmapTag &>(t).SetImage(4000);
+        static_cast<CBitmapTag &>(t).SetInverse(true);
+        break;
+    case kTagGraph1:
+        static_cast<CGraphTag &>(t).SetDirection(2);
+        break;
+    case kTagGraph2:
+        static_cast<CGraphTag &>(t).SetSamplingCount(20);
+        static_cast<CGraphTag &>(t).SetSamplingTime(5);
+        break;
+    case kTagMotor: {
+        auto &m = static_cast<CMotorTag &>(t);
+        m.SetImageCount(2);
+        m.SetImage(0, 3000);
+        m.SetImage(1, 3001);
+        m.SetDirection(1);
+        break;
+    }
+    case kTagMobile:
+        static_cast<CMobileTag &>(t).SetImage(4000);
+        static_cast<CMobileTag &>(t).SetMoveX(true);
+        static_cast<CMobileTag &>(t).YPoint().m_second = "7";
+        break;
+    case kTagRect:
+        static_cast<CRectTag &>(t).SetFill(true);
+        static_cast<CRectTag &>(t).SetLineType(1);
+        break;
+    case kTagLine:
+        static_cast<CLineTag &>(t).SetEnd(100, 30);
+        static_cast<CLineTag &>(t).SetThickness(2);
+        break;
+    case kTagCircle:
+        static_cast<CCircleTag &>(t).SetFill(true);
+        break;
+    case kTagClock:
+        static_cast<CClockTag &>(t).SetFormat(3);
+        static_cast<CClockTag &>(t).SetBorder(true);
+        break;
+    case kTagBmpText:
+        static_cast<CBmpTextTag &>(t).SetText("Line " + std::to_string(screen));
+        static_cast<CBmpTextTag &>(t).SetBorder(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void fill(Env &env)
+{
+    CDorvaneDoc &doc = env.doc;
+    ASSERT_EQ(env.strings.Add(1, std::string(kAlarmWord) + " 1"), 0);
+    ASSERT_EQ(env.strings.Add(20, "Motor overload"), 0);
+    ASSERT_EQ(env.strings.Add(21, "\x01\xFF raw"), 0); // no text: travels as hex
+    for (std::uint16_t id : {3000, 3001, 4000, 7})
+        addImage(env.images, id, 16 + id % 9, 8 + id % 13);
+
+    CAlarmRecord alarm = CAlarmRecord::Default();
+    alarm.SetMessage(std::string(kAlarmWord) + " A");
+    alarm.SetBuzzerSeconds(3);
+    doc.Alarms() = {alarm.Bytes(), CAlarmRecord::Default().Bytes()};
+    doc.Calculations() = {CCalcRecord::Default().Bytes()};
+    doc.Transfers() = {CTransRecord::Default(env.slots).Bytes()};
+    CReserveRecord reserve;
+    reserve.SetWord(CReserveRecord::kYear, 0x2026);
+    reserve.SetWord(CReserveRecord::kHour, 0x0009);
+    doc.Reservations() = {reserve.Bytes()};
+    doc.SetParam16(kParamInitialScreen, 2);
+    auto ch2 = doc.Channel(2);
+    util::setLe16(ch2, 50, 3);
+    doc.SetChannel(2, ch2);
+
+    for (std::uint16_t n : {0, 2, 7}) {
+        CScreenData *s = nullptr;
+        ASSERT_EQ(doc.AddScreen(n, &s), kScreenOk);
+        s->SetBackgroundImage(7);
+        s->SetBackgroundOn(n == 2);
+        s->SetPasswordOn(n == 7);
+        for (int kind = 0; kind < kTagKindCount; ++kind) {
+            CTag *t = nullptr;
+            ASSERT_EQ(s->CreateTag(kind, false, &t), kTagOk) << kind;
+            t->MoveTo(4 * kind, 2 * kind % 40);
+            customise(*t, n);
+        }
+        util::setLe16(s->FunctionKey(1), 64, 5);
+        util::setLe32(s->FunctionKey(1), 66, 7);
+    }
+    // New lamps and buttons brought their default images; the project does not keep them.
+    doc.RemoveUnreferencedImages();
+}
+
+// The first tag of a kind on a screen of the document (a project read from its file lists the
+// tags grouped by kind).
+std::size_t tagIndex(const ordered_json &j, std::size_t screen, const char *kind)
+{
+    const auto &tags = j["screens"][screen]["tags"];
+    for (std::size_t i = 0; i < tags.size(); ++i)
+        if (tags[i]["kind"] == kind)
+            return i;
+    ADD_FAILURE() << "no " << kind << " on screen " << screen;
+    return 0;
+}
+
+ordered_json &tagOf(ordered_json &j, std::size_t screen, const char *kind)
+{
+    return j["screens"][screen]["tags"][tagIndex(j, screen, kind)];
+}
+
+const ordered_json &tagOf(const ordered_json &j, std::size_t screen, const char *kind)
+{
+    return j["screens"][screen]["tags"][tagIndex(j, screen, kind)];
+}
+
+class ProjectJson : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char tmpl[] = "/tmp/dorvane-json-XXXXXX";
+        m_dir = ::mkdtemp(tmpl);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+
+    std::string path(const char *name) const { return m_dir + "/" + name; }
+
+    // The JSON of the filled project after a trip through its file, as a user exports it.
+    std::string exportedProject()
+    {
+        {
+            Env env;
+            fill(env);
+            std::string error;
+            EXPECT_TRUE(env.doc.SaveDocument(path("orig.kvr"), env.areas, &error)) << error;
+        }
+        Env env;
+        EXPECT_TRUE(env.doc.OpenDocument(path("orig.kvr"), env.areas).ok);
+        const auto out = exportProjectJson(env.doc, util::kLangKorean);
+        EXPECT_TRUE(out.ok) << out.error;
+        return out.text;
+    }
+
+    std::string m_dir;
+};
+
+} // namespace
+
+TEST_F(ProjectJson, FileToJsonToFileIsByteIdenticalAndExportIsStable)
+{
+    const std::string json = exportedProject();
+    ASSERT_FALSE(json.empty());
+
+    Env env;
+    const auto imported = importProjectJsonToFile(json, env.doc, env.areas, path("back.kvr"));
+    ASSERT_TRUE(imported.ok) << imported.error;
+    EXPECT_EQ(util::readFile(path("back.kvr")), util::readFile(path("orig.kvr")));
+
+    // The rebuilt project exports to the same text, and exporting twice changes nothing.
+    const auto again = exportProjectJson(env.doc, util::kLangKorean);
+    ASSERT_TRUE(again.ok) << again.error;
+    EXPECT_EQ(again.text, json);
+    EXPECT_EQ(exportProjectJson(env.doc, util::kLangKorean).text, again.text);
+}
+
+TEST_F(ProjectJson, DocumentIsReadable)
+{
+    const auto j = ordered_json::parse(exportedProject());
+    EXPECT_EQ(j["format"], "dorvane-project");
+    EXPECT_EQ(j["messages"][0]["text"], "경보 1");
+    EXPECT_EQ(j["messages"][2]["text"]["hex"], "01ff20726177");
+    EXPECT_EQ(j["alarms"][0]["fields"]["message"], "경보 A");
+    EXPECT_EQ(j["alarms"][0]["fields"]["buzzerSeconds"], 3);
+    EXPECT_EQ(j["reservations"][0]["fields"]["year"], "2026");
+    EXPECT_EQ(j["parameters"]["fields"]["initialScreen"], 2);
+    EXPECT_EQ(j["parameters"]["fields"]["channel2"]["remoteStation"], 3);
+
+    const auto &image = j["images"][0]; // 3000: 19 x 18, black at (4, 1) and the far corner
+    EXPECT_EQ(image["id"], 3000);
+    ASSERT_EQ(image["rows"].size(), 18u);
+    EXPECT_EQ(image["rows"][1], "0000100000000000000");
+    EXPECT_EQ(image["rows"][17], "0000000000000000001");
+
+    const auto &screen = j["screens"][1];
+    EXPECT_EQ(screen["number"], 2);
+    EXPECT_EQ(screen["name"], "화면2");
+    EXPECT_EQ(screen["backgroundOn"], true);
+    EXPECT_EQ(screen["functionKeys"][1]["fields"]["function"], 5);
+    ASSERT_EQ(screen["tags"].size(), std::size_t(kTagKindCount));
+    const auto &digit = tagOf(j, 1, "numeric");
+    EXPECT_EQ(digit["kind"], "numeric");
+    EXPECT_EQ(digit["fields"]["digits"], 7);
+    EXPECT_EQ(digit["fields"]["point"]["second"], "120");
+    EXPECT_EQ(tagOf(j, 1, "message")["fields"]["entries"][0]["message"], 20);
+    EXPECT_EQ(tagOf(j, 1, "text")["fields"]["text"], "경보 T2");
+    EXPECT_EQ(tagOf(j, 1, "lamp")["displayState"], 1);
+    EXPECT_EQ(tagOf(j, 1, "line")["fields"]["endX"], 100);
+}
+
+TEST_F(ProjectJson, EditedFieldsTakeEffectOverTheRawBytes)
+{
+    auto j = ordered_json::parse(exportedProject());
+    tagOf(j, 0, "numeric")["fields"]["digits"] = 9;
+    tagOf(j, 0, "line")["x"] = 50; // a line's start travels with the tag's position
+    j["alarms"][0]["fields"]["message"] = "Pump";
+    j["reservations"][0]["fields"]["hour"] = "17";
+    j["parameters"]["fields"]["channel1"]["timeout"] = 900;
+    j["messages"][1]["text"] = "모터";
+    j["images"][0]["rows"][0] = "1111111111111111111";
+
+    Env env;
+    const auto r = importProjectJson(j.dump(), env.doc);
+    ASSERT_TRUE(r.ok) << r.error;
+    const CScreenData *s = env.doc.FindScreen(0);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(static_cast<const CDigitTag &>(*s->Tags()[tagIndex(j, 0, "numeric")]).Digits(), 9u);
+    EXPECT_EQ(s->Tags()[tagIndex(j, 0, "line")]->X(), 50);
+    EXPECT_EQ(CAlarmRecord(env.doc.Alarms()[0]).Message(), "Pump");
+    EXPECT_EQ(CReserveRecord(env.doc.Reservations()[0]).Word(CReserveRecord::kHour), 0x17);
+    EXPECT_EQ(util::le16(env.doc.Channel(1), 10), 900);
+    EXPECT_EQ(env.strings.Text(20), *util::fromUtf8("모터", util::kLangKorean));
+    const util::CMonoBitmap *bm = env.images.Bitmap(3000);
+    ASSERT_TRUE(bm);
+    EXPECT_FALSE(bm->pixel(18, 0));
+}
+
+TEST_F(ProjectJson, BadDocumentsAreRefusedWithThePathAndNothingIsSaved)
+{
+    const auto good = ordered_json::parse(exportedProject());
+    using Edit = std::function<void(ordered_json &)>;
+    const std::vector<std::pair<std::string, Edit>> cases{
+            {"screens[1].tags[numeric].fields.digits: expected an integer 1-10",
+             [](ordered_json &j) { tagOf(j, 1, "numeric")["fields"]["digits"] = 0; }},
+            {"screens[1].tags[numeric].fields.font: expected an integer 0-2",
+             [](ordered_json &j) { tagOf(j, 1, "numeric")["fields"]["font"] = 1.5; }},
+            {"screens[0].tags[lamp].fields.colour: unknown field",
+             [](ordered_json &j) { tagOf(j, 0, "lamp")["fields"]["colour"] = 1; }},
+            {"screens[0].tags[button].fields.point.channel: expected an integer 0-2",
+             [](ordered_json &j) { tagOf(j, 0, "button")["fields"]["point"]["channel"] = 3; }},
+            {"screens[2].tags[pie].kind: expected a tag kind name",
+             [](ordered_json &j) { tagOf(j, 2, "pie")["kind"] = "blob"; }},
+            {"screens[0].tags[message].fields.entries[1].value: the value 1 has an entry already",
+             [](ordered_json &j) { tagOf(j, 0, "message")["fields"]["entries"][1]["value"] = 1; }},
+            {"screens[2].tags[text].fields.text: the text takes 30 bytes, at most 24 fit",
+             [](ordered_json &j) { tagOf(j, 2, "text")["fields"]["text"] = std::string(30, 'x'); }},
+            {"screens[1].number: the screen number is used twice",
+             [](ordered_json &j) { j["screens"][1]["number"] = 0; }},
+            {"screens[0].name: a screen name has 1 to 23 bytes",
+             [](ordered_json &j) { j["screens"][0]["name"] = ""; }},
+            {"screens[0].functionKeys: expected 8 function keys",
+             [](ordered_json &j) { j["screens"][0]["functionKeys"].erase(0); }},
+            {"images[0].rows[2]: expected 19 characters '0' or '1'",
+             [](ordered_json &j) { j["images"][0]["rows"][2] = "012"; }},
+            {"images[1].id: the image 3000 exists already",
+             [](ordered_json &j) { j["images"][1]["id"] = 3000; }},
+            {"messages[1].id: the message 1 exists already",
+             [](ordered_json &j) { j["messages"][1]["id"] = 1; }},
+            {"alarms[0].raw: expected 104 bytes",
+             [](ordered_json &j) { j["alarms"][0]["raw"] = "00"; }},
+            {"reservations[0].fields.year: expected a text of 1 to 4 hexadecimal digits",
+             [](ordered_json &j) { j["reservations"][0]["fields"]["year"] = 2026; }},
+            {"parameters.fields.channel1.baud: expected an integer 0-65535",
+             [](ordered_json &j) { j["parameters"]["fields"]["channel1"]["baud"] = -1; }},
+            {"calculations[0].fields.operand1.address.hex: expected 40 bytes",
+             [](ordered_json &j) {
+                 j["calculations"][0]["fields"]["operand1"]["address"] = {{"hex", "00"}};
+             }},
+            {"screens: missing", [](ordered_json &j) { j.erase("screens"); }},
+            {"version: expected an integer 1-1", [](ordered_json &j) { j["version"] = 2; }},
+    };
+    // "tags[lamp]" in an expected path stands for the index of that screen's lamp.
+    const std::regex byKind(R"(screens\[(\d)\]\.tags\[([a-z]+)\])");
+    for (const auto &[pattern, edit] : cases) {
+        std::smatch m;
+        std::string expected = pattern;
+        if (std::regex_search(pattern, m, byKind))
+            expected = m.prefix().str() + "screens[" + m[1].str() + "].tags["
+                    + std::to_string(tagIndex(good, std::stoul(m[1].str()), m[2].str().c_str()))
+                    + "]" + m.suffix().str();
+        ordered_json j = good;
+        edit(j);
+        Env env;
+        const auto r = importProjectJsonToFile(j.dump(), env.doc, env.areas, path("bad.kvr"));
+        EXPECT_FALSE(r.ok) << expected;
+        EXPECT_EQ(r.error.substr(0, expected.size()), expected) << r.error;
+        EXPECT_FALSE(util::fileExists(path("bad.kvr"))) << expected;
+        EXPECT_TRUE(env.doc.Screens().empty()) << "a refused document leaves no half project";
+    }
+
+    Env env;
+    const auto r = importProjectJsonToFile("{\"format\": ", env.doc, env.areas, path("bad.kvr"));
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error.rfind("not valid JSON", 0), 0u) << r.error;
+    EXPECT_FALSE(util::fileExists(path("bad.kvr")));
+}
+
+TEST_F(ProjectJson, RefusalsOfTheModelAreReportedAtTheScreen)
+{
+    auto j = ordered_json::parse(exportedProject());
+    // Eleven clocks on one screen: the kind's limit is ten.
+    auto &tags = j["screens"][0]["tags"];
+    const auto clock = tagOf(j, 0, "clock");
+    for (int i = 0; i < 10; ++i)
+        tags.push_back(clock);
+    Env env;
+    const auto r = importProjectJsonToFile(j.dump(), env.doc, env.areas, path("full.kvr"));
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, "screens[0].tags: too many tags of one kind or too many device tags");
+    EXPECT_FALSE(util::fileExists(path("full.kvr")));
+}
