@@ -3,6 +3,7 @@
 #include "core/app/app_config.h"
 #include "core/model/img_res_mgr.h"
 #include "core/tags/bitmap_tag.h"
+#include "core/tags/bmp_text_tag.h"
 #include "core/tags/button_tag.h"
 #include "core/tags/circle_tag.h"
 #include "core/tags/clock_tag.h"
@@ -109,6 +110,8 @@ void CTagPainter::draw(QPainter &p, const core::CTag &tag, bool printing)
         }
         return;
     }
+    if (auto *t = dynamic_cast<const core::CBmpTextTag *>(&tag))
+        return drawBmpText(p, *t);
     if (dynamic_cast<const core::CGraphTag *>(&tag))
         return drawGraph(p, tag, printing);
     if (dynamic_cast<const core::CPieTag *>(&tag))
@@ -191,6 +194,46 @@ void CTagPainter::drawImage(QPainter &p, const QRect &rect, std::uint16_t imageI
     p.setFont(f);
     p.setPen(fg);
     p.drawText(rect, Qt::AlignCenter, QStringLiteral("No\nBmp"));
+}
+
+void CTagPainter::drawBmpText(QPainter &p, const core::CBmpTextTag &tag)
+{
+    const QRect r = qrect(tag.Rect());
+    const auto &font = tag.WindowsFont().bytes();
+    const QString key = QString::number(quintptr(&tag)) + QLatin1Char('/')
+            + QString::fromStdString(tag.Text()) + QLatin1Char('/')
+            + QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(font.data()),
+                                             qsizetype(font.size()))
+                                          .toHex())
+            + QStringLiteral("/%1,%2,%3,%4/%5/%6")
+                      .arg(r.x())
+                      .arg(r.y())
+                      .arg(r.width())
+                      .arg(r.height())
+                      .arg(tag.HasBorder())
+                      .arg(tag.IsInverse());
+    auto it = m_images.constFind(key);
+    if (it == m_images.constEnd()) {
+        // Rendering goes through FreeType; keep the result until the tag changes.
+        const std::optional<util::CMonoBitmap> bits = tag.RenderTextImage();
+        QImage img;
+        if (bits && !bits->isNull()) {
+            img = QImage(bits->width(), bits->height(), QImage::Format_RGB32);
+            const QRgb lit = (tag.IsInverse() ? m_back : m_fill).rgb();
+            const QRgb dark = (tag.IsInverse() ? m_fill : m_back).rgb();
+            for (int y = 0; y < bits->height(); ++y) {
+                auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+                for (int x = 0; x < bits->width(); ++x)
+                    line[x] = bits->pixel(x, y) ? lit : dark;
+            }
+        }
+        it = m_images.insert(key, img);
+    }
+    if (it->isNull())
+        p.fillRect(r, tag.IsInverse() ? m_fill : m_back);
+    else
+        p.drawImage(QPoint(r.x(), r.y()), *it);
+    drawOutline(p, r);
 }
 
 void CTagPainter::drawGraph(QPainter &p, const core::CTag &tag, bool printing)

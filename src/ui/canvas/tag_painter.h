@@ -17,6 +17,7 @@ namespace core {
 class CAppConfig;
 class CTag;
 class CLogFont;
+class CBmpTextTag;
 } // namespace core
 
 namespace util {
@@ -45,6 +46,7 @@ private:
                      std::uint16_t font, bool inverse, bool border, bool printing);
     void drawImage(QPainter &p, const QRect &rect, std::uint16_t imageId, bool inverse,
                    const core::CLogFont &caption);
+    void drawBmpText(QPainter &p, const core::CBmpTextTag &tag);
     void drawGraph(QPainter &p, const core::CTag &tag, bool printing);
     void drawPie(QPainter &p, const core::CTag &tag);
     void drawShape(QPainter &p, const core::CTag &tag);
