@@ -15,5 +15,7 @@ void addProjectCommands(CLI::App &app, CliContext &ctx);
 // download, upload and the other commands that talk to a panel
 void addPanelCommands(CLI::App &app, CliContext &ctx);
 void addAlarmCommands(CLI::App &app, CliContext &ctx);
+// export, import: the project as JSON
+void addJsonCommands(CLI::App &app, CliContext &ctx);
 
 } // namespace cli

@@ -18,6 +18,7 @@ int main(int argc, char **argv)
     cli::addProjectCommands(app, ctx);
     cli::addPanelCommands(app, ctx);
     cli::addAlarmCommands(app, ctx);
+    cli::addJsonCommands(app, ctx);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &e) {
