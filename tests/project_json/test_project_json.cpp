@@ -435,3 +435,30 @@ TEST_F(ProjectJson, RefusalsOfTheModelAreReportedAtTheScreen)
     EXPECT_EQ(r.error, "screens[0].tags: too many tags of one kind or too many device tags");
     EXPECT_FALSE(util::fileExists(path("full.kvr")));
 }
+
+namespace {
+
+// A text tag whose body carries one byte more than the text tag's layout.
+class LongTextTag : public CTextTag
+{
+public:
+    void Serialize(util::CArchive &ar) override
+    {
+        CTextTag::Serialize(ar);
+        ar.writeU8(1);
+    }
+};
+
+} // namespace
+
+TEST(ProjectJsonExport, TagBodyThatDoesNotMatchItsLayoutStopsTheExport)
+{
+    Env env;
+    CScreenData *s = nullptr;
+    ASSERT_EQ(env.doc.AddScreen(4, &s), kScreenOk);
+    ASSERT_EQ(s->CreateTag(kTagClock, false), kTagOk);
+    ASSERT_EQ(s->AddTag(std::make_unique<LongTextTag>(), false), kTagOk);
+    const auto r = exportProjectJson(env.doc, util::kLangKorean);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, "screen 4 tag 1 (text): the body is longer than its layout");
+}
