@@ -40,9 +40,9 @@ int restoreScreen(CDorvaneDoc &doc, const ScreenSnapshot &snapshot, std::uint16_
     const int loaded = screen->Serialize(ar);
     if (loaded != kTagOk) {
         doc.RemoveScreen(number);
-        return loaded == kTagNoRoom ? kMsgScreenFull
-               : loaded == kTagLimit ? kMsgTooManyTags
-                                     : kMsgBadData;
+        return loaded == kTagNoRoom   ? kMsgScreenFull
+                : loaded == kTagLimit ? kMsgTooManyTags
+                                      : kMsgBadData;
     }
     screen->SetBackgroundImage(snapshot.background);
     screen->SetBackgroundOn(snapshot.backgroundOn);

@@ -1,0 +1,47 @@
+#pragma once
+
+// The application object: start-up in its documented order (configuration and catalogues,
+// managers, driver slots, panel picture, translation of the resource language, main window),
+// and the command line (a project file to open, --grab to render the window to a picture).
+
+#include "ui/app/core_model.h"
+
+#include <QImage>
+#include <QString>
+#include <QTranslator>
+
+#include <memory>
+
+namespace ui {
+
+class CMainFrame;
+
+class CDorvaneApp
+{
+public:
+    explicit CDorvaneApp(QString programDir);
+    ~CDorvaneApp();
+
+    // False when the panel picture cannot be loaded: the program then exits without a message.
+    bool start();
+
+    core::CAppServices &services() { return m_services; }
+    const QImage &panelPicture() const { return m_picture; }
+    CMainFrame *mainFrame() const { return m_frame.get(); }
+    bool translationLoaded() const { return m_translated; }
+
+    // The whole program: `args` without the program name. Returns the exit code.
+    int run(const QStringList &args);
+    // Renders the main window (with `project` open when given) into a PNG file.
+    bool grab(const QString &out, const QString &project);
+
+private:
+    QString m_dir;
+    core::CAppServices m_services;
+    QImage m_picture;
+    QTranslator m_translator;
+    bool m_translated = false;
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+} // namespace ui

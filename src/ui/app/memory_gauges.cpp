@@ -1,0 +1,64 @@
+#include "ui/app/memory_gauges.h"
+
+#include "ui/app/core_model.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+
+namespace ui {
+
+CMemoryGauges::CMemoryGauges(core::CMemoryMonitor &monitor, QWidget *parent)
+    : QWidget(parent)
+    , m_monitor(monitor)
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 3; ++i) {
+        m_labels[i] = new QLabel(this);
+        m_labels[i]->setObjectName(QStringLiteral("gaugeLabel%1").arg(i));
+        m_bars[i] = new QProgressBar(this);
+        m_bars[i]->setObjectName(QStringLiteral("gauge%1").arg(i));
+        m_bars[i]->setRange(0, 100);
+        m_bars[i]->setTextVisible(false);
+        m_bars[i]->setFixedWidth(80);
+        m_bars[i]->setMaximumHeight(14);
+        layout->addWidget(m_labels[i]);
+        layout->addWidget(m_bars[i]);
+        const auto gauge = core::MemoryGauge(i);
+        setTotal(gauge, monitor.Total(gauge));
+    }
+    QPointer<CMemoryGauges> self(this);
+    m_subscription = m_monitor.Subscribe([self](core::MemoryGauge gauge, std::uint32_t bytes) {
+        if (self)
+            self->setTotal(gauge, bytes);
+    });
+}
+
+CMemoryGauges::~CMemoryGauges()
+{
+    m_monitor.Unsubscribe(m_subscription);
+}
+
+int CMemoryGauges::percent(core::MemoryGauge gauge) const
+{
+    return m_bars[std::size_t(gauge)]->value();
+}
+
+QString CMemoryGauges::label(core::MemoryGauge gauge) const
+{
+    return m_labels[std::size_t(gauge)]->text();
+}
+
+void CMemoryGauges::setTotal(core::MemoryGauge gauge, std::uint32_t bytes)
+{
+    const int i = int(gauge);
+    if (i < 0 || i > 2)
+        return;
+    const int p = core::CMemoryMonitor::Percent(gauge, bytes);
+    m_bars[i]->setValue(p);
+    m_labels[i]->setText(QString::fromStdString(core::gaugeLabel(gauge, p)));
+}
+
+} // namespace ui

@@ -1,0 +1,60 @@
+#include "ui/app/message_box.h"
+
+#include "util/messages.h"
+
+namespace ui {
+
+namespace {
+
+MessageHandler &handler()
+{
+    static MessageHandler h;
+    return h;
+}
+
+QString textOf(int id, const QString &text)
+{
+    return text.isEmpty() ? QString::fromStdString(std::string(util::messageText(id))) : text;
+}
+
+QMessageBox::StandardButton ask(QWidget *parent, int id, const QString &text, AskKind kind)
+{
+    const QString shown = textOf(id, text);
+    if (handler())
+        return handler()(id, shown, kind);
+    const QString title = QStringLiteral("Dorvane");
+    switch (kind) {
+    case AskKind::Info:
+        return QMessageBox::information(parent, title, shown);
+    case AskKind::YesNo:
+        return QMessageBox::question(parent, title, shown, QMessageBox::Yes | QMessageBox::No);
+    case AskKind::YesNoCancel:
+        return QMessageBox::question(parent, title, shown,
+                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    }
+    return QMessageBox::NoButton;
+}
+
+} // namespace
+
+void setMessageHandler(MessageHandler h)
+{
+    handler() = std::move(h);
+}
+
+void showMessage(QWidget *parent, int id, const QString &text)
+{
+    ask(parent, id, text, AskKind::Info);
+}
+
+bool askYesNo(QWidget *parent, int id, const QString &text)
+{
+    return ask(parent, id, text, AskKind::YesNo) == QMessageBox::Yes;
+}
+
+QMessageBox::StandardButton askYesNoCancel(QWidget *parent, int id, const QString &text)
+{
+    return ask(parent, id, text, AskKind::YesNoCancel);
+}
+
+} // namespace ui

@@ -1,0 +1,27 @@
+#pragma once
+
+// Every message box of the editor goes through here, so the QtTest suites can answer them
+// without a modal loop: a test installs a handler that records the message and gives the answer.
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace ui {
+
+enum class AskKind { Info, YesNo, YesNoCancel };
+using MessageHandler
+        = std::function<QMessageBox::StandardButton(int id, const QString &text, AskKind kind)>;
+
+// Replaces the message boxes (an empty handler puts them back).
+void setMessageHandler(MessageHandler handler);
+
+// Shows string-table message `id` (its text in the resource language) or `text` when given.
+void showMessage(QWidget *parent, int id, const QString &text = {});
+bool askYesNo(QWidget *parent, int id, const QString &text = {});
+QMessageBox::StandardButton askYesNoCancel(QWidget *parent, int id, const QString &text);
+
+} // namespace ui

@@ -1,0 +1,17 @@
+#include "ui/app/qt_prompt.h"
+
+#include "ui/app/message_box.h"
+
+namespace ui {
+
+void CQtPrompt::ShowMessage(int id, const std::string &text)
+{
+    showMessage(m_parent, id, QString::fromStdString(text));
+}
+
+bool CQtPrompt::AskYesNo(int id, const std::string &text)
+{
+    return askYesNo(m_parent, id, QString::fromStdString(text));
+}
+
+} // namespace ui

@@ -1,0 +1,24 @@
+#pragma once
+
+// "Velmar Panel 메모리 사용량": capacity, use and ratio of the screen, message and image areas.
+
+#include "core/model/memory_monitor.h"
+
+#include <QDialog>
+
+class QTableWidget;
+
+namespace ui {
+
+class CMemoryUseDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CMemoryUseDlg(const core::CMemoryMonitor &monitor, QWidget *parent = nullptr);
+    QTableWidget *table() const { return m_table; }
+
+private:
+    QTableWidget *m_table = nullptr;
+};
+
+} // namespace ui

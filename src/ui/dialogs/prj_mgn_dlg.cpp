@@ -1,0 +1,88 @@
+#include "ui/dialogs/prj_mgn_dlg.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace ui {
+
+CPrjMgnDlg::CPrjMgnDlg(const core::CAppConfig &config, std::uint16_t panelLanguage, QWidget *parent)
+    : QDialog(parent)
+    , m_prompt(this)
+    , m_presenter(config, m_prompt, panelLanguage)
+{
+    setWindowTitle(tr("프로젝트 관리"));
+    auto *form = new QFormLayout;
+    form->addRow(tr("채널 1 PLC:"), channelCombo(1));
+    form->addRow(tr("채널 2 PLC:"), channelCombo(2));
+
+    auto *port = new QComboBox(this);
+    port->setObjectName(QStringLiteral("port"));
+    for (int i = 0; i < core::CComPortPresenter::kPortCount; ++i)
+        port->addItem(QString::fromStdString(core::CComPortPresenter::PortName(i)));
+    port->setCurrentIndex(m_presenter.Port().PortIndex());
+    connect(port, &QComboBox::currentIndexChanged, this,
+            [this](int i) { m_presenter.Port().SelectPort(i); });
+    form->addRow(tr("연결 포트:"), port);
+
+    auto *speed = new QComboBox(this);
+    speed->setObjectName(QStringLiteral("speed"));
+    for (int s : core::CComPortPresenter::kSpeeds)
+        speed->addItem(QString::number(s));
+    speed->setCurrentIndex(m_presenter.Port().SpeedIndex());
+    connect(speed, &QComboBox::currentIndexChanged, this,
+            [this](int i) { m_presenter.Port().SelectSpeed(i); });
+    form->addRow(tr("통신 속도:"), speed);
+
+    m_fileName = new QLineEdit(QString::fromStdString(m_presenter.FileName()), this);
+    m_fileName->setObjectName(QStringLiteral("fileName"));
+    auto *browseButton = new QPushButton(tr("찾아보기..."), this);
+    connect(browseButton, &QPushButton::clicked, this, &CPrjMgnDlg::browse);
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_fileName, 1);
+    row->addWidget(browseButton);
+    form->addRow(tr("프로젝트 파일:"), row);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CPrjMgnDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CPrjMgnDlg::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    m_fileName->setMinimumWidth(320);
+}
+
+QComboBox *CPrjMgnDlg::channelCombo(int channel)
+{
+    auto *combo = new QComboBox(this);
+    combo->setObjectName(QStringLiteral("channel%1").arg(channel));
+    auto &choice = m_presenter.Choice(channel);
+    for (const std::string &name : choice.Names())
+        combo->addItem(QString::fromStdString(name));
+    combo->setCurrentIndex(choice.Selection());
+    connect(combo, &QComboBox::currentIndexChanged, this,
+            [this, channel](int i) { m_presenter.Choice(channel).Select(i); });
+    return combo;
+}
+
+void CPrjMgnDlg::browse()
+{
+    const QString path = QFileDialog::getSaveFileName(
+            this, tr("찾아보기..."), QString::fromStdString(m_presenter.BrowseFolder()),
+            tr("Dorvane 파일 (*.kvr)"));
+    if (!path.isEmpty())
+        m_fileName->setText(path);
+}
+
+void CPrjMgnDlg::accept()
+{
+    m_presenter.SetFileName(m_fileName->text().toStdString());
+    if (m_presenter.Ok())
+        QDialog::accept();
+}
+
+} // namespace ui
