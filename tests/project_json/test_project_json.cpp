@@ -370,6 +370,8 @@ TEST_F(ProjectJson, BadDocumentsAreRefusedWithThePathAndNothingIsSaved)
              [](ordered_json &j) { tagOf(j, 0, "message")["fields"]["entries"][1]["value"] = 1; }},
             {"screens[2].tags[text].fields.text: the text takes 30 bytes, at most 24 fit",
              [](ordered_json &j) { tagOf(j, 2, "text")["fields"]["text"] = std::string(30, 'x'); }},
+            {"screens[0].tags[imageText].fields.windowsFont: expected 60 bytes",
+             [](ordered_json &j) { tagOf(j, 0, "imageText")["fields"]["windowsFont"] = "00ff"; }},
             {"screens[1].number: the screen number is used twice",
              [](ordered_json &j) { j["screens"][1]["number"] = 0; }},
             {"screens[0].name: a screen name has 1 to 23 bytes",
@@ -396,7 +398,7 @@ TEST_F(ProjectJson, BadDocumentsAreRefusedWithThePathAndNothingIsSaved)
             {"version: expected an integer 1-1", [](ordered_json &j) { j["version"] = 2; }},
     };
     // "tags[lamp]" in an expected path stands for the index of that screen's lamp.
-    const std::regex byKind(R"(screens\[(\d)\]\.tags\[([a-z]+)\])");
+    const std::regex byKind(R"(screens\[(\d)\]\.tags\[([A-Za-z]+)\])");
     for (const auto &[pattern, edit] : cases) {
         std::smatch m;
         std::string expected = pattern;

@@ -63,10 +63,11 @@ Json imagesToJson(const CImgResMgr &images)
     return list;
 }
 
-Json tagToJson(const CTag &tag, const std::string &where, std::uint16_t langId)
+// Storing leaves the tag unchanged; Serialize serves both directions, hence not const.
+Json tagToJson(CTag &tag, const std::string &where, std::uint16_t langId)
 {
     util::CArchive out;
-    const_cast<CTag &>(tag).Serialize(out); // storing leaves the tag unchanged
+    tag.Serialize(out);
     util::CArchive in(out.buffer());
     const std::int32_t x = in.readI32();
     const std::int32_t y = in.readI32();

@@ -103,7 +103,9 @@ const std::array<std::vector<BodyField>, kTagKindCount> &schemas()
             // clock
             {kFont, u32("inverse"), u32("border"), u16("format")},
             // image text
-            {u32("inverse"), u32("border"), fixed("windowsFont", kLogFontBytes),
+            {u32("inverse"),
+             u32("border"),
+             {"windowsFont", B::Hex, kLogFontBytes},
              fixed("text", kTextBytes, true)},
     };
     return all;
@@ -196,6 +198,12 @@ bool bodyToJson(int kind, util::CArchive &ar, std::int32_t x, std::int32_t y, st
             fields[f.name] = fixedToJson(bytes, langId);
             break;
         }
+        case B::Hex: {
+            util::Bytes bytes(f.size);
+            ar.readBytes(bytes);
+            fields[f.name] = toHex(bytes);
+            break;
+        }
         case B::Point:
             fields[f.name] = pointToJson(ar, langId);
             break;
@@ -272,6 +280,13 @@ void bodyFromJson(int kind, const Json &fields, const std::string &path, std::in
         case B::Fixed: {
             util::Bytes bytes(f.size);
             fixedFromJson(v, p, langId, bytes, f.terminated);
+            ar.writeBytes(bytes);
+            break;
+        }
+        case B::Hex: {
+            util::Bytes bytes;
+            if (!v.is_string() || !fromHex(v.get<std::string>(), bytes) || bytes.size() != f.size)
+                refuse(p, "expected " + std::to_string(f.size) + " bytes as hexadecimal digits");
             ar.writeBytes(bytes);
             break;
         }

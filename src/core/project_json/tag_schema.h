@@ -20,6 +20,7 @@ enum class BodyType {
     U32,
     Text, // counted string in the panel code page
     Fixed, // fixed bytes holding a text padded with zeros (else hex)
+    Hex, // fixed bytes, always hex
     Point, // device point descriptor
     Entries, // message table: count, then message number and value per entry
     Images8, // eight image numbers
