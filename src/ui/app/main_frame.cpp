@@ -589,27 +589,34 @@ void CMainFrame::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+QString CMainFrame::droppedProject(const QMimeData *mime)
+{
+    for (const QUrl &url : mime->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(".kvr", Qt::CaseInsensitive))
+            return url.toLocalFile();
+    return {};
+}
+
 void CMainFrame::dragEnterEvent(QDragEnterEvent *event)
 {
-    for (const QUrl &url : event->mimeData()->urls())
-        if (url.isLocalFile() && url.toLocalFile().endsWith(".kvr", Qt::CaseInsensitive)) {
-            event->acceptProposedAction();
-            return;
-        }
+    if (!droppedProject(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent *event)
 {
-    // One project at a time: the first project file dropped is opened.
-    for (const QUrl &url : event->mimeData()->urls())
-        if (url.isLocalFile() && url.toLocalFile().endsWith(".kvr", Qt::CaseInsensitive)) {
-            event->acceptProposedAction();
-            openFile(url.toLocalFile());
-            return;
-        }
+    if (openDropped(event->mimeData()))
+        event->acceptProposedAction();
 }
 
-// --- screens
+bool CMainFrame::openDropped(const QMimeData *mime)
+{
+    // One project at a time: the first project file dropped is opened.
+    const QString path = droppedProject(mime);
+    return !path.isEmpty() && openFile(path);
+}
+
+// --- screens ----
 // --------------------------------------------------------------------------------------
 
 void CMainFrame::forEachView(const std::function<void(CDorvaneView *)> &fn) const

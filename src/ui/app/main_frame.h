@@ -19,6 +19,7 @@ class QComboBox;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QMimeData;
 class QUndoStack;
 
 namespace ui {
@@ -58,6 +59,9 @@ public:
     // Closes without asking.
     void closeProject();
     QStringList recentFiles() const;
+    // Opens the first project file of dropped data; the window's drop handler uses it.
+    bool openDropped(const QMimeData *mime);
+    static QString droppedProject(const QMimeData *mime);
 
     // --- screens ----------------------------------------------------------------------------
     CDorvaneView *findView(std::uint16_t number) const;

@@ -1,0 +1,48 @@
+#include "helpers/ui_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+namespace uitest {
+
+ProgramFolder::ProgramFolder()
+{
+    const QDir runtime(QStringLiteral(DORVANE_RUNTIME_DIR));
+    for (const char *name : {"APP.INI", "PLC.INI", "GUI.INI", "Panel.bmp", "dorvane_en.qm"})
+        QFile::copy(runtime.filePath(QLatin1String(name)), m_dir.filePath(QLatin1String(name)));
+    for (const char *sub : {"Project", "Alarm", "Images", "Protocols"})
+        QDir(m_dir.path()).mkpath(QLatin1String(sub));
+    for (const QString &f : QDir(runtime.filePath("Protocols")).entryList(QDir::Files))
+        QFile::copy(runtime.filePath("Protocols/" + f), m_dir.filePath("Protocols/" + f));
+}
+
+void ProgramFolder::write(const QString &name, const QByteArray &bytes) const
+{
+    QFile f(file(name));
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+}
+
+MessageRecorder::MessageRecorder(QMessageBox::StandardButton a)
+    : answer(a)
+{
+    ui::setMessageHandler([this](int id, const QString &text, ui::AskKind) {
+        ids.push_back(id);
+        texts.push_back(text);
+        return answer;
+    });
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    ui::setMessageHandler({});
+}
+
+void isolateSettings()
+{
+    static QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+}
+
+} // namespace uitest

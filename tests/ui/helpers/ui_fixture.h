@@ -1,0 +1,41 @@
+#pragma once
+
+// A program folder of its own for each test (copied from the built one, so option write-backs
+// never touch it), a private settings folder, and the message boxes answered by the test.
+
+#include "ui/app/message_box.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <vector>
+
+namespace uitest {
+
+class ProgramFolder
+{
+public:
+    ProgramFolder();
+    QString path() const { return m_dir.path(); }
+    QString file(const QString &name) const { return m_dir.filePath(name); }
+    void write(const QString &name, const QByteArray &bytes) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Records every message and answers questions with `answer`.
+class MessageRecorder
+{
+public:
+    explicit MessageRecorder(QMessageBox::StandardButton answer = QMessageBox::Yes);
+    ~MessageRecorder();
+    std::vector<int> ids;
+    std::vector<QString> texts;
+    QMessageBox::StandardButton answer;
+};
+
+// Call once from initTestCase: settings go to a private folder.
+void isolateSettings();
+
+} // namespace uitest

@@ -1,0 +1,268 @@
+// The main window driven offscreen: start-up, new/open/save, the project tree and its screen
+// commands, undo, gauges, auto-save, recent files and dropped files.
+
+#include "helpers/ui_fixture.h"
+
+#include "ui/app/core_model.h"
+#include "ui/app/dorvane_app.h"
+#include "ui/app/main_frame.h"
+#include "ui/app/memory_gauges.h"
+#include "ui/project/dlg_new_screen.h"
+#include "ui/project/project_window.h"
+#include "ui/view/dorvane_view.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QSpinBox>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QUndoStack>
+#include <QtTest>
+
+#include <memory>
+
+using namespace ui;
+
+class TestMainFrame : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<uitest::ProgramFolder> m_folder;
+    std::unique_ptr<CDorvaneApp> m_app;
+
+    CMainFrame &frame() { return *m_app->mainFrame(); }
+    QTreeWidget *tree() { return frame().projectWindow()->tree(); }
+    bool newProject(const QString &name = QStringLiteral("p.kvr"))
+    {
+        auto &s = m_app->services();
+        return frame().newProject(
+                s.NewProjectDefaults(QDir(m_folder->file("Project")).filePath(name).toStdString()));
+    }
+    QString caption(std::uint16_t n)
+    {
+        return QString::fromStdString(
+                core::screenCaption(*frame().document()->FindScreen(n), frame().panelLangId()));
+    }
+
+private slots:
+    void initTestCase() { uitest::isolateSettings(); }
+
+    void init()
+    {
+        m_folder = std::make_unique<uitest::ProgramFolder>();
+        m_app = std::make_unique<CDorvaneApp>(m_folder->path());
+        QVERIFY(m_app->start());
+    }
+
+    void cleanup()
+    {
+        m_app.reset();
+        m_folder.reset();
+    }
+
+    void startUpEndsWithoutThePanelPicture()
+    {
+        uitest::ProgramFolder folder;
+        QFile::remove(folder.file("Panel.bmp"));
+        CDorvaneApp app(folder.path());
+        QVERIFY(!app.start());
+        QVERIFY(app.mainFrame() == nullptr);
+    }
+
+    void newProjectShowsScreenZeroInTreeAndView()
+    {
+        QVERIFY(newProject());
+        QCOMPARE(tree()->topLevelItemCount(), 1);
+        QCOMPARE(tree()->topLevelItem(0)->text(0), caption(0));
+        QCOMPARE(frame().mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(frame().mdiArea()->subWindowList().front()->windowTitle(), caption(0));
+        // Unsaved until written once.
+        QVERIFY(frame().isWindowModified());
+        QVERIFY(frame().document()->IsModified());
+    }
+
+    void newScreenDialogAddsScreenAsOneUndoStep()
+    {
+        QVERIFY(newProject());
+        uitest::MessageRecorder messages;
+        bool sawProposal = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *dlg = qobject_cast<CDlgNewScreen *>(QApplication::activeModalWidget());
+            QVERIFY(dlg);
+            sawProposal = dlg->numberSpin()->value() == 1;
+            dlg->nameEdit()->clear();
+            dlg->accept(); // refused: the dialog stays
+            QVERIFY(dlg->isVisible());
+            dlg->nameEdit()->setText(QStringLiteral("Alarm view"));
+            dlg->accept();
+        });
+        frame().newScreen();
+        QVERIFY(sawProposal);
+        QCOMPARE(messages.ids, std::vector<int>{52200});
+        QCOMPARE(tree()->topLevelItemCount(), 2);
+        QCOMPARE(frame().activeView()->screenNumber(), 1);
+
+        frame().undoStack()->undo();
+        QCOMPARE(tree()->topLevelItemCount(), 1);
+        QCOMPARE(frame().mdiArea()->subWindowList().size(), 1);
+        frame().undoStack()->redo();
+        QCOMPARE(tree()->topLevelItemCount(), 2);
+        QCOMPARE(frame().document()->FindScreen(1)->Name(), std::string("Alarm view"));
+    }
+
+    void addScreenReportsTakenNumbersAndFullArea()
+    {
+        QVERIFY(newProject());
+        QCOMPARE(frame().addScreen(0, QStringLiteral("x")), 52201);
+        QCOMPARE(frame().addScreen(1000, QStringLiteral("x")), 52300);
+        QCOMPARE(frame().addScreen(3, QStringLiteral("three")), 0);
+        QCOMPARE(tree()->topLevelItemCount(), 2);
+    }
+
+    void saveAndReopenKeepsScreensAndCleansTheFlag()
+    {
+        QVERIFY(newProject());
+        QCOMPARE(frame().addScreen(5, QStringLiteral("five")), 0);
+        const QString path = QString::fromStdString(frame().document()->Path());
+        QVERIFY(frame().save());
+        QVERIFY(QFile::exists(path));
+        QVERIFY(!frame().isWindowModified());
+        QCOMPARE(frame().recentFiles().value(0), path);
+
+        // An undo after the save makes the project modified again, a redo clean.
+        frame().undoStack()->undo();
+        QVERIFY(frame().document()->IsModified());
+        frame().undoStack()->redo();
+        QVERIFY(!frame().document()->IsModified());
+
+        frame().closeProject();
+        QVERIFY(frame().document() == nullptr);
+        QVERIFY(frame().openFile(path));
+        QCOMPARE(tree()->topLevelItemCount(), 2);
+        QCOMPARE(tree()->topLevelItem(1)->text(0), caption(5));
+        QVERIFY(!frame().isWindowModified());
+    }
+
+    void openRefusesForeignFileAndKeepsTheProject()
+    {
+        QVERIFY(newProject());
+        m_folder->write("junk.kvr", QByteArray(200, 'x'));
+        uitest::MessageRecorder messages;
+        QVERIFY(!frame().openFile(m_folder->file("junk.kvr")));
+        QCOMPARE(messages.ids, std::vector<int>{52001});
+        QVERIFY(frame().document() != nullptr);
+        QCOMPARE(tree()->topLevelItemCount(), 1);
+    }
+
+    void cancelOnSaveQuestionKeepsTheProject()
+    {
+        QVERIFY(newProject());
+        uitest::MessageRecorder messages(QMessageBox::Cancel);
+        QVERIFY(!newProject(QStringLiteral("other.kvr")));
+        QCOMPARE(QFileInfo(QString::fromStdString(frame().document()->Path())).fileName(),
+                 QStringLiteral("p.kvr"));
+        QCOMPARE(messages.ids.size(), 1u);
+    }
+
+    void deleteFromTreeAsksAndLeavesOneScreen()
+    {
+        QVERIFY(newProject());
+        for (int n : {1, 2})
+            QCOMPARE(frame().addScreen(n, QStringLiteral("s%1").arg(n)), 0);
+        for (int i = 0; i < 3; ++i)
+            tree()->topLevelItem(i)->setSelected(true);
+        {
+            uitest::MessageRecorder no(QMessageBox::No);
+            frame().deleteScreens(frame().projectWindow()->selectedScreens(), true, 50502);
+            QCOMPARE(no.ids, std::vector<int>{50502});
+            QCOMPARE(tree()->topLevelItemCount(), 3);
+        }
+        uitest::MessageRecorder yes;
+        frame().deleteScreens(frame().projectWindow()->selectedScreens(), true, 50502);
+        // Three selected of three: the last two go, screen 0 stays.
+        QCOMPARE(tree()->topLevelItemCount(), 1);
+        QVERIFY(frame().document()->FindScreen(0));
+        QVERIFY(frame().findView(2) == nullptr);
+        frame().undoStack()->undo();
+        QCOMPARE(tree()->topLevelItemCount(), 3);
+    }
+
+    void pastedScreenTakesTheNextFreeNumber()
+    {
+        QVERIFY(newProject());
+        QCOMPARE(frame().addScreen(1, QStringLiteral("one")), 0);
+        frame().copyScreens({1});
+        frame().pasteScreens();
+        QCOMPARE(tree()->topLevelItemCount(), 3);
+        QCOMPARE(frame().document()->FindScreen(2)->Name(), std::string("one"));
+        frame().undoStack()->undo();
+        QCOMPARE(tree()->topLevelItemCount(), 2);
+    }
+
+    void gaugesFollowTheMonitor()
+    {
+        auto &monitor = m_app->services().Monitor();
+        CMemoryGauges *gauges = frame().gauges();
+        monitor.Publish(core::MemoryGauge::Screen, 32768);
+        QCOMPARE(gauges->percent(core::MemoryGauge::Screen), 50);
+        QCOMPARE(gauges->label(core::MemoryGauge::Screen),
+                 QString::fromStdString(core::gaugeLabel(core::MemoryGauge::Screen, 50)));
+        monitor.Publish(core::MemoryGauge::String, 40000);
+        QCOMPARE(gauges->percent(core::MemoryGauge::String), 100);
+        // A new project's screen total reaches the gauge: 10 + 704 bytes.
+        QVERIFY(newProject());
+        QCOMPARE(gauges->percent(core::MemoryGauge::Screen), 1);
+    }
+
+    void autoSaveRunsInWholeMinutesOnlyWithAPath()
+    {
+        frame().setAutoSaveInterval(3);
+        QVERIFY(frame().autoSaveTimer().isActive());
+        QCOMPARE(frame().autoSaveTimer().interval(), 180000);
+        frame().onAutoSave(); // no project: nothing happens
+        QVERIFY(newProject());
+        const QString path = QString::fromStdString(frame().document()->Path());
+        QVERIFY(!QFile::exists(path));
+        frame().onAutoSave();
+        QVERIFY(QFile::exists(path));
+        QVERIFY(!frame().isWindowModified());
+        frame().setAutoSaveInterval(0);
+        QVERIFY(!frame().autoSaveTimer().isActive());
+    }
+
+    void recentFilesHoldFourLatestFirst()
+    {
+        QStringList saved;
+        for (int i = 0; i < 5; ++i) {
+            QVERIFY(newProject(QStringLiteral("r%1.kvr").arg(i)));
+            QVERIFY(frame().save());
+            saved.prepend(QString::fromStdString(frame().document()->Path()));
+        }
+        QCOMPARE(frame().recentFiles(), saved.mid(0, 4));
+    }
+
+    void droppedProjectFileIsOpened()
+    {
+        QVERIFY(newProject());
+        QVERIFY(frame().save());
+        const QString path = QString::fromStdString(frame().document()->Path());
+        frame().closeProject();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(path)});
+        QMimeData other;
+        other.setUrls({QUrl::fromLocalFile(m_folder->file("Panel.bmp"))});
+        QVERIFY(CMainFrame::droppedProject(&other).isEmpty());
+        // The offscreen platform delivers no drops; the handler's own work is driven here.
+        QVERIFY(frame().openDropped(&mime));
+        QVERIFY(frame().document() != nullptr);
+        QCOMPARE(QString::fromStdString(frame().document()->Path()), path);
+    }
+};
+
+QTEST_MAIN(TestMainFrame)
+#include "test_main_frame.moc"
