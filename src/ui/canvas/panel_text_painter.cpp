@@ -54,11 +54,14 @@ void CPanelTextPainter::draw(QPainter &p, int x, int y, std::string_view bytes, 
 QImage CPanelTextPainter::glyph(std::string_view ch, std::uint16_t font, bool doubleByte,
                                 const QColor &text, const QColor &back)
 {
-    const QString key = QString::number(font) + QLatin1Char('/') + QString::number(text.rgb())
-            + QLatin1Char('/') + QString::number(back.rgb()) + QLatin1Char('/')
-            + QString::fromLatin1(ch.data(), qsizetype(ch.size()));
-    const auto it = m_cache.constFind(key);
-    if (it != m_cache.constEnd())
+    const quint64 colours = (quint64(text.rgb()) << 32) | back.rgb();
+    quint32 code = quint8(ch[0]);
+    if (ch.size() > 1)
+        code = (code << 8) | quint8(ch[1]);
+    const quint32 key = (quint32(font) << 16) | code;
+    QHash<quint32, QImage> &glyphs = m_cache[colours];
+    const auto it = glyphs.constFind(key);
+    if (it != glyphs.constEnd())
         return *it;
 
     // The large fonts are the normal ones with doubled width; the cell stretch does the rest.
@@ -89,7 +92,7 @@ QImage CPanelTextPainter::glyph(std::string_view ch, std::uint16_t font, bool do
         gp.setPen(text);
         gp.drawText(QRect(0, 0, w, h), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, s);
     }
-    m_cache.insert(key, img);
+    glyphs.insert(key, img);
     return img;
 }
 

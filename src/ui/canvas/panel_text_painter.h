@@ -39,7 +39,8 @@ private:
                  const QColor &back);
 
     const core::CAppConfig &m_config;
-    QHash<QString, QImage> m_cache;
+    // Per colour pair (text, background), per font and character code.
+    QHash<quint64, QHash<quint32, QImage>> m_cache;
 };
 
 } // namespace ui

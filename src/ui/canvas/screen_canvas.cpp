@@ -412,14 +412,22 @@ void CScreenCanvas::paintSelection(QPainter &p) const
 {
     const QColor select = fromColorRef(m_config.colors().select);
     const QColor focus = fromColorRef(m_config.colors().focus);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    // One handle image, stamped at every handle point.
+    const int d = 2 * core::kHandleDrawRadius + 1;
+    QImage handle(d, d, QImage::Format_ARGB32_Premultiplied);
+    handle.fill(Qt::transparent);
+    {
+        QPainter hp(&handle);
+        hp.setPen(select);
+        hp.setBrush(focus);
+        hp.drawEllipse(QPoint(core::kHandleDrawRadius, core::kHandleDrawRadius),
+                       core::kHandleDrawRadius - 1, core::kHandleDrawRadius - 1);
+    }
     for (const core::CTag *tag : m_selection) {
         if (tag->GetHandleCount() > 0) {
-            p.setPen(select);
-            p.setBrush(focus);
             for (int h = 1; h <= tag->GetHandleCount() && h <= 8; ++h) {
                 const core::CPoint c = m_mapping.toDevice(tag->GetHandlePoint(h));
-                p.drawEllipse(QPoint(c.x, c.y), core::kHandleDrawRadius, core::kHandleDrawRadius);
+                p.drawImage(c.x - core::kHandleDrawRadius, c.y - core::kHandleDrawRadius, handle);
             }
         } else {
             const core::CRect r = tag->Rect().Normalized();

@@ -65,6 +65,7 @@ CTagPainter::CTagPainter(const core::CAppConfig &config)
 void CTagPainter::clearCache()
 {
     m_images.clear();
+    m_circles.clear();
     m_text.clearCache();
     m_back = fromColorRef(m_config.colors().back);
     m_fill = fromColorRef(m_config.colors().fill);
@@ -359,13 +360,37 @@ void CTagPainter::drawShape(QPainter &p, const core::CTag &tag)
     p.setPen(pen);
     p.setBrush(filled ? QBrush(m_fill) : QBrush(Qt::NoBrush));
     const QRectF r = QRectF(qrect(tag.Rect())).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (tag.Kind() == core::kTagCircle)
+        return drawCircle(p, qrect(tag.Rect()), pen, filled);
     if (auto *t = dynamic_cast<const core::CLineTag *>(&tag))
         p.drawLine(QPointF(t->Start().x + 0.5, t->Start().y + 0.5),
                    QPointF(t->End().x + 0.5, t->End().y + 0.5));
     else if (tag.Kind() == core::kTagRect)
         p.drawRect(r);
     else
-        p.drawEllipse(r);
+        drawCircle(p, qrect(tag.Rect()), pen, filled);
+}
+
+void CTagPainter::drawCircle(QPainter &p, const QRect &rect, const QPen &pen, bool filled)
+{
+    // Curves are costly to stroke at every zoom; the circle is drawn once in panel pixels and
+    // stretched like the panel's own pixels.
+    const quint64 key = (quint64(quint32(rect.width())) << 40)
+            | (quint64(quint16(rect.height())) << 24) | (quint64(pen.style()) << 16)
+            | (quint64(quint8(pen.width())) << 8) | quint64(filled);
+    auto it = m_circles.constFind(key);
+    if (it == m_circles.constEnd()) {
+        QImage img(std::max(1, rect.width()), std::max(1, rect.height()),
+                   QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        QPainter cp(&img);
+        cp.setPen(pen);
+        cp.setBrush(filled ? QBrush(m_fill) : QBrush(Qt::NoBrush));
+        cp.drawEllipse(QRectF(0, 0, rect.width(), rect.height()).adjusted(0.5, 0.5, -0.5, -0.5));
+        cp.end();
+        it = m_circles.insert(key, img);
+    }
+    p.drawImage(rect.topLeft(), *it);
 }
 
 } // namespace ui

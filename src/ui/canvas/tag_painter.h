@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QHash>
 #include <QImage>
+#include <QPen>
 
 class QPainter;
 
@@ -50,6 +51,7 @@ private:
     void drawGraph(QPainter &p, const core::CTag &tag, bool printing);
     void drawPie(QPainter &p, const core::CTag &tag);
     void drawShape(QPainter &p, const core::CTag &tag);
+    void drawCircle(QPainter &p, const QRect &rect, const QPen &pen, bool filled);
     void drawOutline(QPainter &p, const QRect &rect);
     QImage monoImage(const util::CMonoBitmap &bitmap, bool inverse);
 
@@ -57,6 +59,7 @@ private:
     CPanelTextPainter m_text;
     QColor m_back, m_fill, m_outline;
     QHash<QString, QImage> m_images;
+    QHash<quint64, QImage> m_circles; // by radius, line type, thickness and fill
 };
 
 } // namespace ui
