@@ -1,0 +1,257 @@
+// Screen views (zoom, canvas placement, key areas) and the dialogs around screens and options,
+// driven offscreen.
+
+#include "helpers/ui_fixture.h"
+
+#include "ui/app/core_model.h"
+#include "ui/app/dorvane_app.h"
+#include "ui/app/main_frame.h"
+#include "ui/canvas/screen_canvas.h"
+#include "ui/dialogs/env_config.h"
+#include "ui/dialogs/grid_snap_dlg.h"
+#include "ui/dialogs/memory_use_dlg.h"
+#include "ui/project/project_window.h"
+#include "ui/project/screen_prop_dlg.h"
+#include "ui/view/dorvane_view.h"
+#include "ui/view/panel_picture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QUndoStack>
+#include <QtTest>
+
+#include <memory>
+
+using namespace ui;
+
+class TestViewsDialogs : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<uitest::ProgramFolder> m_folder;
+    std::unique_ptr<CDorvaneApp> m_app;
+
+    CMainFrame &frame() { return *m_app->mainFrame(); }
+    CDorvaneView *view() { return frame().findView(0); }
+    QString caption(std::uint16_t n)
+    {
+        return QString::fromStdString(
+                core::screenCaption(*frame().document()->FindScreen(n), frame().panelLangId()));
+    }
+
+private slots:
+    void initTestCase() { uitest::isolateSettings(); }
+
+    void init()
+    {
+        m_folder = std::make_unique<uitest::ProgramFolder>();
+        m_app = std::make_unique<CDorvaneApp>(m_folder->path());
+        QVERIFY(m_app->start());
+        auto &s = m_app->services();
+        QVERIFY(frame().newProject(
+                s.NewProjectDefaults(m_folder->file("Project/v.kvr").toStdString())));
+        frame().show();
+        QVERIFY(view());
+    }
+
+    void cleanup()
+    {
+        m_app.reset();
+        m_folder.reset();
+    }
+
+    void fixedZoomsPlaceTheCanvasTwoByTwoAtHundredPercent()
+    {
+        // GUI.INI: display at (88, 40), 384 x 128 picture pixels.
+        view()->setZoom(CDorvaneView::Zoom100);
+        QCOMPARE(view()->canvas()->geometry(), QRect(88, 40, 384, 128));
+        QCOMPARE(view()->canvas()->mapping().sx(), 2.0);
+        QCOMPARE(view()->canvas()->mapping().sy(), 2.0);
+        QCOMPARE(view()->picture()->size(), m_app->panelPicture().size());
+        // The child frame shows the whole picture.
+        QVERIFY(view()->viewport()->width() >= m_app->panelPicture().width());
+
+        view()->setZoom(CDorvaneView::Zoom200);
+        QCOMPARE(view()->canvas()->geometry(), QRect(176, 80, 768, 256));
+        QCOMPARE(view()->canvas()->mapping().sx(), 4.0);
+        view()->setZoom(CDorvaneView::Zoom50);
+        QCOMPARE(view()->canvas()->geometry(), QRect(44, 20, 192, 64));
+        QCOMPARE(view()->canvas()->mapping().sx(), 1.0);
+    }
+
+    void fitStretchesEachAxisOnItsOwn()
+    {
+        view()->setZoom(CDorvaneView::ZoomFit);
+        auto *sub = qobject_cast<QMdiSubWindow *>(view()->parentWidget());
+        sub->resize(900, 300);
+        QApplication::processEvents();
+        const QSize client = view()->viewport()->size();
+        const QSize pic = m_app->panelPicture().size();
+        QCOMPARE(view()->fx(), double(client.width()) / pic.width());
+        QCOMPARE(view()->fy(), double(client.height()) / pic.height());
+        QVERIFY(view()->fx() != view()->fy());
+        QCOMPARE(view()->canvas()->mapping().sx(), view()->fx() * 2);
+        QCOMPARE(view()->canvas()->mapping().sy(), view()->fy() * 2);
+    }
+
+    void cascadeAndTileSetTheZoomOfEveryView()
+    {
+        QCOMPARE(frame().addScreen(1, QStringLiteral("one")), 0);
+        frame().action("windowTile")->trigger();
+        QCOMPARE(frame().findView(0)->zoom(), int(CDorvaneView::ZoomFit));
+        QCOMPARE(frame().findView(1)->zoom(), int(CDorvaneView::ZoomFit));
+        QCOMPARE(frame().zoomBox()->currentIndex(), int(CDorvaneView::ZoomFit));
+        frame().action("windowCascade")->trigger();
+        QCOMPARE(frame().findView(0)->zoom(), int(CDorvaneView::Zoom100));
+        QCOMPARE(frame().zoomBox()->currentIndex(), int(CDorvaneView::Zoom100));
+        QCOMPARE(frame().zoomBox()->itemText(3),
+                 QString::fromStdString(std::string(util::messageText(51703))));
+    }
+
+    void keyAreasHoverPressAndClick()
+    {
+        CPanelPicture *picture = view()->picture();
+        // Key 3 of GUI.INI: (252, 200) 48 x 32; at 100 % device = picture pixels.
+        const QPoint key3(276, 216);
+        QCOMPARE(picture->keyAt(key3), 3);
+        QCOMPARE(picture->keyAt(QPoint(10, 10)), -1);
+        QTest::mouseMove(picture, key3);
+        QCOMPARE(picture->hoverKey(), 3);
+        QSignalSpy clicked(view(), &CDorvaneView::functionKeyClicked);
+        QTest::mousePress(picture, Qt::LeftButton, {}, key3);
+        QCOMPARE(picture->pressedKey(), 3);
+        QCOMPARE(picture->pressState(), 2);
+        QTest::mouseRelease(picture, Qt::LeftButton, {}, key3);
+        QCOMPARE(picture->pressState(), 1);
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.front().front().toInt(), 3);
+        // Released elsewhere: no click.
+        QTest::mousePress(picture, Qt::LeftButton, {}, key3);
+        QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(picture->pressedKey(), -1);
+    }
+
+    void screenPropertiesActAtOnceAndUndoAsOneStep()
+    {
+        QCOMPARE(frame().addScreen(4, QStringLiteral("four")), 0);
+        core::CScreenData &screen = *frame().document()->FindScreen(0);
+        uitest::MessageRecorder messages;
+        {
+            CScreenPropDlg dlg(frame(), screen, frame().panelLangId(), &frame());
+            dlg.nameEdit()->setText(QStringLiteral("Main"));
+            dlg.nameEdited();
+            QCOMPARE(frame().findView(0)->parentWidget()->windowTitle(), caption(0));
+            QVERIFY(caption(0).endsWith(QStringLiteral(":Main")));
+            // A number in use is refused and put back.
+            dlg.numberEdit()->setValue(4);
+            dlg.numberEdited();
+            QCOMPARE(messages.ids, std::vector<int>{52603});
+            QCOMPARE(dlg.numberEdit()->value(), 0);
+            dlg.numberEdit()->setValue(9);
+            dlg.numberEdited();
+            QCOMPARE(screen.Number(), 9);
+            QCOMPARE(frame().projectWindow()->tree()->topLevelItem(1)->text(0), caption(9));
+            dlg.prevEdit()->setValue(1200); // out of range: the old value comes back
+            dlg.prevEdited();
+            QCOMPARE(dlg.prevEdit()->value(), 0);
+            dlg.passwordCheck()->setChecked(true);
+            dlg.done(QDialog::Accepted);
+            dlg.commit(*frame().undoStack());
+        }
+        QVERIFY(screen.IsPasswordOn());
+        frame().undoStack()->undo();
+        QVERIFY(frame().document()->FindScreen(0) == &screen);
+        QCOMPARE(screen.Name(), core::defaultScreenName(0));
+        QVERIFY(!screen.IsPasswordOn());
+        QCOMPARE(frame().findView(0)->parentWidget()->windowTitle(), caption(0));
+    }
+
+    void screenPropertiesCancelPutsTheScreenBack()
+    {
+        core::CScreenData &screen = *frame().document()->FindScreen(0);
+        const int steps = frame().undoStack()->count();
+        {
+            CScreenPropDlg dlg(frame(), screen, frame().panelLangId(), &frame());
+            dlg.numberEdit()->setValue(12);
+            dlg.numberEdited();
+            dlg.nameEdit()->setText(QString()); // empty: refused at once
+            dlg.nameEdited();
+            QCOMPARE(dlg.nameEdit()->text().isEmpty(), false);
+            dlg.backgroundCheck()->setChecked(true);
+            dlg.done(QDialog::Rejected);
+        }
+        QCOMPARE(screen.Number(), 0);
+        QVERIFY(!screen.IsBackgroundOn());
+        QCOMPARE(frame().undoStack()->count(), steps);
+        QCOMPARE(frame().projectWindow()->tree()->topLevelItem(0)->text(0), caption(0));
+    }
+
+    void optionsWriteLanguageOnlyWhenItChanges()
+    {
+        core::CAppConfig &config = m_app->services().Config();
+        uitest::MessageRecorder messages;
+        {
+            CEnvConfig same(config);
+            QVERIFY(!same.apply());
+            QVERIFY(messages.ids.empty());
+        }
+        CEnvConfig dlg(config);
+        const int other = dlg.languageCombo()->currentIndex() == 0 ? 1 : 0;
+        dlg.languageCombo()->setCurrentIndex(other);
+        dlg.setColor(0, 0x00112233);
+        QVERIFY(dlg.apply());
+        QCOMPARE(messages.ids, std::vector<int>{50900});
+        QCOMPARE(config.colors().back, 0x00112233u);
+        QFile ini(m_folder->file("APP.INI"));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray text = ini.readAll();
+        QVERIFY(text.contains("LoadResource=0x"));
+        QVERIFY(text.contains("Back=1122867"));
+        QCOMPARE(dlg.autoSaveSpin()->maximum(), 120);
+    }
+
+    void gridAndMemoryDialogsShowTheSettings()
+    {
+        core::GridSettings grid;
+        grid.style = 2;
+        grid.xDot = 4;
+        CGridSnapDlg dlg(grid);
+        dlg.snapCheck()->setChecked(true);
+        core::GridSettings result = dlg.result();
+        QCOMPARE(result.style, 2);
+        QCOMPARE(result.xDot, 4);
+        QVERIFY(result.snap);
+
+        auto &monitor = m_app->services().Monitor();
+        monitor.Publish(core::MemoryGauge::Image, 65536);
+        CMemoryUseDlg memory(monitor);
+        QCOMPARE(memory.table()->item(1, 0)->text(), QStringLiteral("32 kbyte"));
+        QCOMPARE(memory.table()->item(0, 1)->text(), QStringLiteral("714 byte"));
+        QCOMPARE(memory.table()->item(2, 2)->text(), QStringLiteral("100 %"));
+    }
+
+    void grabWritesAPicture()
+    {
+        QVERIFY(frame().save());
+        const QString project = QString::fromStdString(frame().document()->Path());
+        const QString out = m_folder->file("grab.png");
+        QVERIFY(m_app->grab(out, project));
+        QImage png(out);
+        QVERIFY(!png.isNull());
+        QCOMPARE(png.size(), frame().size());
+    }
+};
+
+QTEST_MAIN(TestViewsDialogs)
+#include "test_views_dialogs.moc"
