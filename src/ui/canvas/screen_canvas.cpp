@@ -344,13 +344,18 @@ void CScreenCanvas::invalidateTag(const core::CTag *tag)
 void CScreenCanvas::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
-    paintScreen(p, event->rect());
+    paintScreen(p, event->rect(), false);
     if (m_active)
         paintSelection(p);
     paintBand(p);
 }
 
-void CScreenCanvas::paintScreen(QPainter &p, const QRect &clip) const
+void CScreenCanvas::renderPanel(QPainter &p, bool printing) const
+{
+    paintScreen(p, QRect(0, 0, m_mapping.deviceWidth(), m_mapping.deviceHeight()), printing);
+}
+
+void CScreenCanvas::paintScreen(QPainter &p, const QRect &clip, bool printing) const
 {
     p.fillRect(clip, m_painter->back());
     p.save();
@@ -359,21 +364,17 @@ void CScreenCanvas::paintScreen(QPainter &p, const QRect &clip) const
         const core::CImgResMgr *images = core::tagResources().images;
         if (const util::CMonoBitmap *bmp
             = images ? images->Bitmap(m_screen.BackgroundImage()) : nullptr) {
-            QImage img(bmp->width(), bmp->height(), QImage::Format_RGB32);
-            for (int y = 0; y < bmp->height(); ++y)
-                for (int x = 0; x < bmp->width(); ++x)
-                    img.setPixel(x, y,
-                                 bmp->pixel(x, y) ? m_painter->fill().rgb()
-                                                  : m_painter->back().rgb());
+            const QImage img = m_painter->image(*bmp, false);
             p.drawImage(0, 0, img);
         }
     }
     p.restore();
-    paintGrid(p);
+    if (!printing)
+        paintGrid(p);
     p.save();
     p.scale(m_mapping.sx(), m_mapping.sy());
     for (const auto &tag : m_screen.Tags())
-        m_painter->draw(p, *tag, false);
+        m_painter->draw(p, *tag, printing);
     p.restore();
 }
 

@@ -96,6 +96,9 @@ public:
 
     QSize sizeHint() const override;
 
+    // Paints the panel at the canvas's zoom: for printing without grid, outlines and selection.
+    void renderPanel(QPainter &p, bool printing) const;
+
 public slots:
     void selectAll();
     void deleteSelection();
@@ -138,7 +141,7 @@ protected:
 
 private:
     friend class CCanvasPaintAccess;
-    void paintScreen(QPainter &p, const QRect &clip) const;
+    void paintScreen(QPainter &p, const QRect &clip, bool printing) const;
     void paintGrid(QPainter &p) const;
     void paintSelection(QPainter &p) const;
     void paintBand(QPainter &p) const;

@@ -35,6 +35,11 @@ public:
     explicit CTagPainter(const core::CAppConfig &config);
 
     void draw(QPainter &p, const core::CTag &tag, bool printing);
+    // A monochrome image in the panel colours (white pixels lit), kept until clearCache.
+    QImage image(const util::CMonoBitmap &bitmap, bool inverse)
+    {
+        return monoImage(bitmap, inverse);
+    }
     // Images or fonts may have changed.
     void clearCache();
 
