@@ -222,6 +222,27 @@ private slots:
         QCOMPARE(a->Rect(), box(168, 0, 20, 10));
     }
 
+    void aMovedLineKeepsItsDirectionAndUndoRestoresBothEnds()
+    {
+        auto tag = std::make_unique<core::CLineTag>();
+        tag->SetStart(60, 40);
+        tag->SetEnd(20, 10);
+        core::CLineTag *line = tag.get();
+        m_screen->AddTag(std::move(tag), false);
+        m_canvas->select(line, false);
+        QTest::keyClick(m_canvas.get(), Qt::Key_Up);
+        QCOMPARE(line->Start(), (core::CPoint{60, 39}));
+        QCOMPARE(line->End(), (core::CPoint{20, 9}));
+        m_canvas->alignScreenLeft();
+        QCOMPARE(line->End(), (core::CPoint{0, 9}));
+        QCOMPARE(line->Start(), (core::CPoint{40, 39}));
+        m_undo->undo();
+        m_undo->undo();
+        QCOMPARE(line->Start(), (core::CPoint{60, 40}));
+        QCOMPARE(line->End(), (core::CPoint{20, 10}));
+        QCOMPARE(line->Rect(), box(20, 10, 40, 30));
+    }
+
     void ctrlDragMovesACopyInOneStep()
     {
         core::CTag *a = addRect(10, 10, 10, 10);

@@ -455,8 +455,8 @@ void CScreenCanvas::paintBand(QPainter &p) const
             p.drawRect(toDevice(tag->Rect()).translated(m_bandOffset).adjusted(0, 0, -1, -1));
         break;
     case Band::Line:
-        p.drawLine(m_bandRect.topLeft(),
-                   m_bandRect.topLeft() + QPoint(m_bandRect.width(), m_bandRect.height()));
+        // The two corners as given are the ends (the rectangle is not normalised).
+        p.drawLine(m_bandRect.topLeft(), m_bandRect.bottomRight());
         break;
     case Band::Ellipse:
         p.drawEllipse(m_bandRect);

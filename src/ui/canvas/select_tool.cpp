@@ -6,6 +6,7 @@
 #include "core/app/app_config.h"
 #include "core/editor/snap_rule.h"
 #include "core/model/screen_data.h"
+#include "core/tags/line_tag.h"
 
 #include <QMouseEvent>
 #include <QUndoStack>
@@ -30,8 +31,7 @@ void CSelectTool::mousePressed(QMouseEvent *event)
         if (handle >= 1) {
             m_mode = Mode::Resize;
             m_handle = handle;
-            const core::CRect r = sel.front()->TrackerRect(handle, p.x, p.y);
-            m_canvas.setBand(CScreenCanvas::Band::Tracker, m_canvas.toDevice(r.Normalized()));
+            showTracker(*sel.front(), p);
         }
     }
     if (m_mode == Mode::None) {
@@ -65,6 +65,20 @@ void CSelectTool::mousePressed(QMouseEvent *event)
     CAbstractTool::mousePressed(event);
 }
 
+void CSelectTool::showTracker(const core::CTag &tag, core::CPoint p)
+{
+    if (const auto *line = dynamic_cast<const core::CLineTag *>(&tag)) {
+        // A line's handle drags one end; the band is the line from the other end.
+        const core::CPoint other = m_handle == 2 ? line->Start() : line->End();
+        const QRect a = m_canvas.toDevice(core::CRect{other.x, other.y, other.x, other.y});
+        const QRect b = m_canvas.toDevice(core::CRect{p.x, p.y, p.x, p.y});
+        m_canvas.setBand(CScreenCanvas::Band::Line, QRect(a.topLeft(), b.topLeft()));
+        return;
+    }
+    const core::CRect r = tag.TrackerRect(m_handle, p.x, p.y);
+    m_canvas.setBand(CScreenCanvas::Band::Tracker, m_canvas.toDevice(r.Normalized()));
+}
+
 core::CPoint CSelectTool::moveOffset() const
 {
     if (m_snap) {
@@ -92,10 +106,8 @@ void CSelectTool::mouseMoved(QMouseEvent *event)
             break;
         }
         case Mode::Resize:
-            if (m_handle >= 1 && m_canvas.selection().size() == 1) {
-                const core::CRect r = m_canvas.selection().front()->TrackerRect(m_handle, p.x, p.y);
-                m_canvas.setBand(CScreenCanvas::Band::Tracker, m_canvas.toDevice(r.Normalized()));
-            }
+            if (m_handle >= 1 && m_canvas.selection().size() == 1)
+                showTracker(*m_canvas.selection().front(), p);
             break;
         case Mode::None:
             break;

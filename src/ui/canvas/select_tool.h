@@ -7,6 +7,10 @@
 
 #include "ui/canvas/abstract_tool.h"
 
+namespace core {
+class CTag;
+}
+
 namespace ui {
 
 class CSelectTool : public CAbstractTool
@@ -27,6 +31,8 @@ protected:
     // Applies the final offset of a move; the select tool moves the selection as one step.
     virtual void commitMove(core::CPoint offset);
     void endMacroIfOpen();
+    // The rubber band of a resize to the logical point `p`.
+    void showTracker(const core::CTag &tag, core::CPoint p);
 
     Mode m_mode = Mode::None;
     int m_handle = 0;
