@@ -103,6 +103,12 @@ void CScreenCanvas::setTool(int toolId)
 void CScreenCanvas::refresh()
 {
     pruneSelection();
+    m_painter->clearImages();
+    update();
+}
+
+void CScreenCanvas::configChanged()
+{
     m_painter->clearCache();
     update();
 }

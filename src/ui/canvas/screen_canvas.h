@@ -51,6 +51,8 @@ public:
     int tool() const { return m_toolId; }
     // The model changed: repaint (and forget selected tags that left the screen).
     void refresh();
+    // The configuration's colours or panel fonts changed.
+    void configChanged();
     // Whether selection marks are drawn (the owning view is the active one).
     void setActive(bool active);
     bool isActive() const { return m_active; }

@@ -62,6 +62,11 @@ CTagPainter::CTagPainter(const core::CAppConfig &config)
     , m_outline(fromColorRef(config.colors().outline))
 { }
 
+void CTagPainter::clearImages()
+{
+    m_images.clear();
+}
+
 void CTagPainter::clearCache()
 {
     m_images.clear();
@@ -365,10 +370,8 @@ void CTagPainter::drawShape(QPainter &p, const core::CTag &tag)
     if (auto *t = dynamic_cast<const core::CLineTag *>(&tag))
         p.drawLine(QPointF(t->Start().x + 0.5, t->Start().y + 0.5),
                    QPointF(t->End().x + 0.5, t->End().y + 0.5));
-    else if (tag.Kind() == core::kTagRect)
-        p.drawRect(r);
     else
-        drawCircle(p, qrect(tag.Rect()), pen, filled);
+        p.drawRect(r);
 }
 
 void CTagPainter::drawCircle(QPainter &p, const QRect &rect, const QPen &pen, bool filled)

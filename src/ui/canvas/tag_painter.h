@@ -40,7 +40,9 @@ public:
     {
         return monoImage(bitmap, inverse);
     }
-    // Images or fonts may have changed.
+    // The project's images may have changed.
+    void clearImages();
+    // Colours or fonts changed: everything is drawn afresh.
     void clearCache();
 
     QColor back() const { return m_back; }
