@@ -18,6 +18,7 @@
 #include "core/tags/tag_kinds.h"
 #include "core/tags/tag_resources.h"
 
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUndoStack>
@@ -331,6 +332,52 @@ private slots:
         click(dev(12, 12));
         m_canvas->cut();
         QCOMPARE(int(m_screen->TagCount()), 1);
+    }
+
+    void aPasteThatDoesNotFitLeavesNothing()
+    {
+        for (int i = 0; i < core::kMaxDeviceTags - 1; ++i)
+            QCOMPARE(m_screen->CreateTag(core::kTagDigit, false), int(core::kTagOk));
+        m_canvas->select(m_screen->Tags()[0].get(), false);
+        m_canvas->select(m_screen->Tags()[1].get(), true);
+        m_canvas->copy();
+        const auto used = m_doc->ScreenMemoryUsed();
+        m_canvas->paste(); // the second of the two breaks the device-tag limit
+        QCOMPARE(int(m_screen->TagCount()), core::kMaxDeviceTags - 1);
+        QCOMPARE(m_doc->ScreenMemoryUsed(), used);
+        QCOMPARE(m_messages, QList<int>{52301});
+        QCOMPARE(m_undo->count(), 0);
+    }
+
+    void escapeCancelsADragAndTheContextMenuFollowsTheSelection()
+    {
+        core::CTag *a = addRect(10, 10, 10, 10);
+        QTest::mousePress(m_canvas.get(), Qt::LeftButton, {}, dev(14, 14));
+        QTest::mouseMove(m_canvas.get(), dev(40, 30));
+        QCOMPARE(m_canvas->band(), CScreenCanvas::Band::Outline);
+        QTest::keyClick(m_canvas.get(), Qt::Key_Escape);
+        QCOMPARE(m_canvas->band(), CScreenCanvas::Band::None);
+        QTest::mouseRelease(m_canvas.get(), Qt::LeftButton, {}, dev(40, 30));
+        QCOMPARE(a->Rect(), box(10, 10, 10, 10));
+        QCOMPARE(m_undo->count(), 0);
+
+        auto menu = m_canvas->buildContextMenu();
+        const auto actions = menu->actions();
+        const auto find = [&](const QString &text) {
+            for (QAction *act : actions)
+                if (act->text() == text)
+                    return act;
+            return static_cast<QAction *>(nullptr);
+        };
+        QVERIFY(find(QStringLiteral("삭제하기(&D)")));
+        QVERIFY(find(QStringLiteral("삭제하기(&D)"))->isEnabled());
+        find(QStringLiteral("맨 뒤로 보내기(&B)"))->trigger();
+        QCOMPARE(m_undo->count(), 0); // a single tag is already backmost
+        m_canvas->clearSelection();
+        menu = m_canvas->buildContextMenu();
+        for (QAction *act : menu->actions())
+            if (act->text() == QStringLiteral("삭제하기(&D)"))
+                QVERIFY(!act->isEnabled());
     }
 
     void alignAndDistributeCommands()
