@@ -417,6 +417,24 @@ private slots:
         QCOMPARE(a->Rect(), box(31, 0, 10, 4));
     }
 
+    void updateRulesFollowTheSelection()
+    {
+        QVERIFY(!m_canvas->canInvoke("selectAll"));
+        addRect(0, 0, 4, 4);
+        addRect(10, 0, 4, 4);
+        addRect(20, 0, 4, 4);
+        QVERIFY(m_canvas->canInvoke("selectAll"));
+        QVERIFY(!m_canvas->canInvoke("bringToFront"));
+        click(dev(1, 1));
+        QVERIFY(m_canvas->canInvoke("alignScreenRight"));
+        QVERIFY(!m_canvas->canInvoke("alignLeft"));
+        m_canvas->selectAll();
+        QVERIFY(m_canvas->canInvoke("distributeVertically"));
+        QVERIFY(!m_canvas->canInvoke("noSuchCommand"));
+        m_canvas->copy();
+        QVERIFY(m_canvas->canInvoke("paste"));
+    }
+
     void lockAndZOrder()
     {
         core::CTag *a = addRect(10, 10, 10, 10);

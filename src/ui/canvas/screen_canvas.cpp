@@ -82,6 +82,42 @@ QSize CScreenCanvas::sizeHint() const
     return QSize(m_mapping.deviceWidth(), m_mapping.deviceHeight());
 }
 
+bool CScreenCanvas::canInvoke(const char *slot) const
+{
+    const QByteArray name(slot);
+    const std::size_t selected = m_selection.size();
+    static const char *const needOne[] = {"bringToFront",
+                                          "sendToBack",
+                                          "alignScreenLeft",
+                                          "alignScreenRight",
+                                          "alignScreenTop",
+                                          "alignScreenBottom",
+                                          "centreHorizontally",
+                                          "centreVertically",
+                                          "lockSelection",
+                                          "cut",
+                                          "copy",
+                                          "deleteSelection"};
+    static const char *const needTwo[] = {"alignLeft", "alignRight", "alignTop", "alignBottom"};
+    static const char *const needThree[] = {"distributeHorizontally", "distributeVertically"};
+    for (const char *n : needOne)
+        if (name == n)
+            return selected >= 1;
+    for (const char *n : needTwo)
+        if (name == n)
+            return selected >= 2;
+    for (const char *n : needThree)
+        if (name == n)
+            return selected >= 3;
+    if (name == "selectAll" || name == "unlockAll")
+        return m_screen.TagCount() > 0;
+    if (name == "paste") {
+        const QMimeData *mime = QApplication::clipboard()->mimeData();
+        return mime && mime->hasFormat(mimeType());
+    }
+    return false;
+}
+
 void CScreenCanvas::setZoomFactor(double sx, double sy)
 {
     m_mapping = core::editor::CCanvasMapping(sx, sy);

@@ -98,6 +98,10 @@ public:
 
     QSize sizeHint() const override;
 
+    // The update rule of an edit or arrange command, by its slot name (e.g. "alignLeft"): how
+    // many tags must be selected, or whether the screen must hold any. Unknown names: false.
+    bool canInvoke(const char *slot) const;
+
     // Paints the panel at the canvas's zoom: for printing without grid, outlines and selection.
     void renderPanel(QPainter &p, bool printing) const;
 
