@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QSpinBox>
 #include <QTimer>
@@ -72,6 +73,27 @@ private slots:
         CDorvaneApp app(folder.path());
         QVERIFY(!app.start());
         QVERIFY(app.mainFrame() == nullptr);
+    }
+
+    void resourceLanguagePicksTheTranslation()
+    {
+        m_app.reset(); // its translation would answer for the Korean run
+        for (const auto &[lang, file] :
+             {std::pair{"0x409", "&File"}, std::pair{"0x412", "파일(&F)"}}) {
+            uitest::ProgramFolder folder;
+            QFile ini(folder.file("APP.INI"));
+            QVERIFY(ini.open(QIODevice::ReadOnly));
+            QByteArray text = ini.readAll();
+            ini.close();
+            text.replace("[RESOURCE]\n", QByteArray("[RESOURCE]\nLoadResource=") + lang + "\n");
+            folder.write("APP.INI", text);
+            CDorvaneApp app(folder.path());
+            QVERIFY(app.start());
+            // Korean is built in: it has no translation file.
+            QCOMPARE(app.translationLoaded(), QByteArray(lang) == "0x409");
+            QCOMPARE(app.mainFrame()->menuBar()->actions().front()->text(),
+                     QString::fromUtf8(file));
+        }
     }
 
     void newProjectShowsScreenZeroInTreeAndView()
