@@ -214,6 +214,20 @@ private slots:
         QCOMPARE(tree()->topLevelItemCount(), 3);
     }
 
+    void deleteFromTheViewRemovesTheActiveScreen()
+    {
+        QVERIFY(newProject());
+        frame().onDelete(); // the last screen is never deleted
+        QCOMPARE(tree()->topLevelItemCount(), 1);
+        QCOMPARE(frame().addScreen(6, QStringLiteral("six")), 0);
+        QCOMPARE(frame().activeView()->screenNumber(), 6);
+        uitest::MessageRecorder yes;
+        frame().onDelete();
+        QCOMPARE(yes.ids, std::vector<int>{50501});
+        QVERIFY(frame().document()->FindScreen(6) == nullptr);
+        QCOMPARE(frame().mdiArea()->subWindowList().size(), 1);
+    }
+
     void pastedScreenTakesTheNextFreeNumber()
     {
         QVERIFY(newProject());

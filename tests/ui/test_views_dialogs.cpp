@@ -14,6 +14,7 @@
 #include "ui/project/screen_prop_dlg.h"
 #include "ui/view/dorvane_view.h"
 #include "ui/view/panel_picture.h"
+#include "ui/view/zoom_wnd.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -239,6 +240,21 @@ private slots:
         QCOMPARE(memory.table()->item(1, 0)->text(), QStringLiteral("32 kbyte"));
         QCOMPARE(memory.table()->item(0, 1)->text(), QStringLiteral("714 byte"));
         QCOMPARE(memory.table()->item(2, 2)->text(), QStringLiteral("100 %"));
+    }
+
+    void magnifierKeepsItsSourceOnTheScreen()
+    {
+        const QRect screen(0, 0, 1000, 800);
+        const QSize client(144, 140);
+        QCOMPARE(CZoomWnd::sourceRect(QPoint(500, 400), client, screen), QRect(482, 383, 36, 35));
+        QCOMPARE(CZoomWnd::sourceRect(QPoint(2, 799), client, screen), QRect(0, 765, 36, 35));
+        QAction *toggle = frame().action("viewZoomWnd");
+        toggle->setChecked(true);
+        auto *wnd = frame().findChild<CZoomWnd *>();
+        QVERIFY(wnd && wnd->isVisible());
+        wnd->close(); // only hides it
+        QVERIFY(!toggle->isChecked());
+        QVERIFY(frame().findChild<CZoomWnd *>());
     }
 
     void grabWritesAPicture()

@@ -11,6 +11,7 @@
 #include "ui/project/screen_prop_dlg.h"
 #include "ui/undo/screen_presence_command.h"
 #include "ui/view/dorvane_view.h"
+#include "ui/view/zoom_wnd.h"
 
 #include "ui/app/core_model.h"
 
@@ -46,6 +47,8 @@ namespace {
 
 constexpr const char *kScreenFormat = "application/x-dorvane-KOHMI_SCR";
 constexpr const char *kRecentKey = "Recent File List";
+constexpr const char *kLayoutKey = "Software/Dorvane/v1.1/Toolbar Ver1.1";
+constexpr int kLayoutVersion = 11;
 
 QString message(int id)
 {
@@ -108,6 +111,9 @@ CMainFrame::CMainFrame(core::CAppServices &services, const QImage &panelPicture,
     updateTitle();
     updateActions();
     resize(1024, 720);
+    // The docking and toolbar layout of the last session.
+    const QSettings layout(QStringLiteral("KOVA"), QStringLiteral("Dorvane"));
+    restoreState(layout.value(QLatin1String(kLayoutKey)).toByteArray(), kLayoutVersion);
 }
 
 CMainFrame::~CMainFrame()
@@ -160,6 +166,8 @@ void CMainFrame::createActions()
     addAction("editCut", tr("잘라내기(&T)"), QKeySequence::Cut, &CMainFrame::onCut);
     addAction("editCopy", tr("복사(&C)"), QKeySequence::Copy, &CMainFrame::onCopy);
     addAction("editPaste", tr("붙여넣기(&P)"), QKeySequence::Paste, &CMainFrame::onPaste);
+    // No shortcut: the canvas and the tree take the Delete key themselves.
+    addAction("editDelete", tr("삭제(&D)"), {}, &CMainFrame::onDelete);
 
     addAction("screenNew", tr("새 화면(&N)"), QKeySequence(tr("Ctrl+G")), &CMainFrame::newScreen);
     addAction("screenDelete", tr("화면 삭제(&D)"), {}, &CMainFrame::onDeleteScreen);
@@ -211,6 +219,7 @@ void CMainFrame::createMenus()
     m_editMenu->addAction(action("editCut"));
     m_editMenu->addAction(action("editCopy"));
     m_editMenu->addAction(action("editPaste"));
+    m_editMenu->addAction(action("editDelete"));
 
     QMenu *view = menuBar()->addMenu(tr("보기(&V)"));
     QAction *projectToggle = m_project->toggleViewAction();
@@ -222,6 +231,12 @@ void CMainFrame::createMenus()
     statusToggle->setChecked(true);
     connect(statusToggle, &QAction::toggled, this,
             [this](bool on) { statusBar()->setVisible(on); });
+    m_zoomWnd = new CZoomWnd(this);
+    QAction *zoomToggle = view->addAction(tr("확대상자"));
+    zoomToggle->setObjectName(QStringLiteral("viewZoomWnd"));
+    zoomToggle->setCheckable(true);
+    connect(zoomToggle, &QAction::toggled, m_zoomWnd, &QWidget::setVisible);
+    connect(m_zoomWnd, &CZoomWnd::shownChanged, zoomToggle, &QAction::setChecked);
     view->addSeparator();
     view->addAction(action("viewMemory"));
     view->addAction(action("viewGrid"));
@@ -586,6 +601,7 @@ void CMainFrame::closeEvent(QCloseEvent *event)
         return;
     }
     closeProject();
+    settings().setValue(QLatin1String(kLayoutKey), saveState(kLayoutVersion));
     event->accept();
 }
 
@@ -659,6 +675,19 @@ CDorvaneView *CMainFrame::showScreen(std::uint16_t number)
     sub->setWindowTitle(QString::fromStdString(core::screenCaption(*screen, panelLangId())));
     connect(view, &CDorvaneView::editScreenProperties, this,
             [this, view] { editScreenProperties(view->screenNumber()); });
+#ifdef DORVANE_HAVE_CANVAS
+    CScreenCanvas *canvas = view->canvas();
+    canvas->setMessageHandler([this](int id, const QString &text) { showMessage(this, id, text); });
+    connect(canvas, &CScreenCanvas::gridDialogRequested, this, &CMainFrame::onGridSnap);
+    connect(canvas, &CScreenCanvas::toolFinished, this, [this] {
+        if (auto *select = action(QStringLiteral("tool%1").arg(ToolSelect)))
+            select->setChecked(true);
+    });
+    // The tool kind is program-wide: a new view starts with the current one.
+    for (int id = 0; id <= ToolSelect; ++id)
+        if (auto *tool = action(QStringLiteral("tool%1").arg(id)); tool && tool->isChecked())
+            canvas->setTool(id);
+#endif
     sub->show();
     view->setZoom(m_zoomBox->currentIndex());
     m_mdi->setActiveSubWindow(sub);
@@ -796,6 +825,22 @@ void CMainFrame::pasteScreens()
     }
     m_undo->endMacro();
     screensChanged();
+}
+
+void CMainFrame::onDelete()
+{
+    if (m_project->treeHasFocus() || !activeView()) {
+        onDeleteScreen();
+        return;
+    }
+#ifdef DORVANE_HAVE_CANVAS
+    // With tags selected they go; without, the active screen does.
+    if (!activeView()->canvas()->selection().empty()) {
+        activeView()->canvas()->deleteSelection();
+        return;
+    }
+#endif
+    deleteScreens({activeView()->screenNumber()}, true, 50501);
 }
 
 void CMainFrame::onCut()

@@ -27,6 +27,7 @@ namespace ui {
 class CDorvaneView;
 class CMemoryGauges;
 class CProjectWindow;
+class CZoomWnd;
 
 class CMainFrame : public QMainWindow, public CScreenHost
 {
@@ -94,6 +95,7 @@ public slots:
     void onGridSnap();
     void onMemoryUse();
     void onDeleteScreen();
+    void onDelete();
     void onCut();
     void onCopy();
     void onPaste();
@@ -133,6 +135,7 @@ private:
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
     QTimer m_autoSave;
+    CZoomWnd *m_zoomWnd = nullptr;
 };
 
 } // namespace ui
