@@ -206,7 +206,7 @@
     <message>
         <location filename="../app/main_frame.cpp" line="170"/>
         <source>삭제(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delete</translation>
     </message>
     <message>
         <location filename="../app/main_frame.cpp" line="172"/>
@@ -286,7 +286,7 @@
     <message>
         <location filename="../app/main_frame.cpp" line="235"/>
         <source>확대상자</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnifier</translation>
     </message>
     <message>
         <location filename="../app/main_frame.cpp" line="245"/>
@@ -655,7 +655,7 @@
     <message>
         <location filename="../view/zoom_wnd.cpp" line="13"/>
         <source>확대상자</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnifier</translation>
     </message>
 </context>
 </TS>
