@@ -12,6 +12,7 @@
 #include "ui/dialogs/memory_use_dlg.h"
 #include "ui/project/project_window.h"
 #include "ui/project/screen_prop_dlg.h"
+#include "ui/project/tag_list_dlg.h"
 #include "ui/view/dorvane_view.h"
 #include "ui/view/panel_picture.h"
 #include "ui/view/zoom_wnd.h"
@@ -25,6 +26,7 @@
 #include <QMdiSubWindow>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QUndoStack>
@@ -240,6 +242,20 @@ private slots:
         QCOMPARE(memory.table()->item(1, 0)->text(), QStringLiteral("32 kbyte"));
         QCOMPARE(memory.table()->item(0, 1)->text(), QStringLiteral("714 byte"));
         QCOMPARE(memory.table()->item(2, 2)->text(), QStringLiteral("100 %"));
+    }
+
+    void tagListShowsTheScreensTagsByKind()
+    {
+        core::CScreenData &screen = *frame().document()->FindScreen(0);
+        core::CTag *line = nullptr;
+        QCOMPARE(screen.CreateTag(core::kTagLine, false, &line), int(core::kTagOk));
+        line->MoveTo(20, 10);
+        CTagListDlg dlg(screen);
+        QCOMPARE(dlg.tabs()->count(), core::kTagKindCount);
+        QCOMPARE(dlg.table(core::kTagLine)->rowCount(), 1);
+        QCOMPARE(dlg.table(core::kTagLine)->item(0, 0)->text(), QString::number(line->X()));
+        QCOMPARE(dlg.table(core::kTagDigit)->rowCount(), 0);
+        QVERIFY(frame().action("screenTagList")->isEnabled());
     }
 
     void magnifierKeepsItsSourceOnTheScreen()

@@ -9,6 +9,7 @@
 #include "ui/project/dlg_new_screen.h"
 #include "ui/project/project_window.h"
 #include "ui/project/screen_prop_dlg.h"
+#include "ui/project/tag_list_dlg.h"
 #include "ui/undo/screen_presence_command.h"
 #include "ui/view/dorvane_view.h"
 #include "ui/view/zoom_wnd.h"
@@ -177,6 +178,13 @@ void CMainFrame::createActions()
             editScreenProperties(v->screenNumber());
     });
 
+    auto *tagList = addAction("screenTagList", tr("태그 리스트"), {}, nullptr);
+    connect(tagList, &QAction::triggered, this, [this] {
+        if (auto *v = activeView()) {
+            CTagListDlg dlg(v->screen(), this);
+            dlg.exec();
+        }
+    });
     addAction("viewMemory", tr("메모리 사용량..."), {}, &CMainFrame::onMemoryUse);
     addAction("viewOptions", tr("옵션..."), {}, &CMainFrame::onOptions);
     addAction("viewGrid", tr("그리드 및 스냅..."), {}, &CMainFrame::onGridSnap);
@@ -246,6 +254,7 @@ void CMainFrame::createMenus()
     screen->addAction(action("screenNew"));
     screen->addAction(action("screenDelete"));
     screen->addAction(action("screenProperties"));
+    screen->addAction(action("screenTagList"));
 
     QMenu *window = menuBar()->addMenu(tr("창(&W)"));
     window->addAction(action("windowCascade"));
@@ -380,6 +389,7 @@ void CMainFrame::updateActions()
         action(name)->setEnabled(open);
     action("screenDelete")->setEnabled(open && m_doc->Screens().size() > 1);
     action("screenProperties")->setEnabled(activeView() != nullptr);
+    action("screenTagList")->setEnabled(activeView() != nullptr);
     m_undoAction->setEnabled(m_undo->canUndo());
     m_redoAction->setEnabled(m_undo->canRedo());
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+// The tag list ("태그 리스트"): one tab per tag kind, each listing the current screen's tags of
+// that kind with their position and size. It only displays.
+
+#include <QDialog>
+
+class QTabWidget;
+class QTableWidget;
+
+namespace core {
+class CScreenData;
+}
+
+namespace ui {
+
+class CTagListDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CTagListDlg(const core::CScreenData &screen, QWidget *parent = nullptr);
+
+    QTabWidget *tabs() const { return m_tabs; }
+    QTableWidget *table(int kind) const;
+
+private:
+    QTabWidget *m_tabs = nullptr;
+};
+
+} // namespace ui
