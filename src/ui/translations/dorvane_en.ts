@@ -665,82 +665,82 @@
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="29"/>
         <source>수치</source>
-        <translation type="unfinished">Numeric</translation>
+        <translation>Numeric</translation>
     </message>
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="29"/>
         <source>메시지</source>
-        <translation type="unfinished">Message</translation>
+        <translation>Message</translation>
     </message>
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="29"/>
         <source>문자</source>
-        <translation type="unfinished">Text</translation>
+        <translation>Text</translation>
     </message>
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="29"/>
         <source>램프</source>
-        <translation type="unfinished">Lamp</translation>
+        <translation>Lamp</translation>
     </message>
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="29"/>
         <source>버튼</source>
-        <translation type="unfinished">Button</translation>
+        <translation>Button</translation>
     </message>
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="29"/>
         <source>원그래프</source>
-        <translation type="unfinished">Pie graph</translation>
+        <translation>Pie graph</translation>
     </message>
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="30"/>
         <source>이미지</source>
-        <translation type="unfinished">Image</translation>
+        <translation>Image</translation>
     </message>
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="30"/>
         <source>막대그래프</source>
-        <translation type="unfinished">Bar graph</translation>
+        <translation>Bar graph</translation>
     </message>
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="30"/>
         <source>트렌드</source>
-        <translation type="unfinished">Trend graph</translation>
+        <translation>Trend graph</translation>
     </message>
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="30"/>
         <source>회전</source>
-        <translation type="unfinished">Rotation</translation>
+        <translation>Rotation</translation>
     </message>
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="30"/>
         <source>이동</source>
-        <translation type="unfinished">Moving</translation>
+        <translation>Moving</translation>
     </message>
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="30"/>
         <source>사각형</source>
-        <translation type="unfinished">Rectangle</translation>
+        <translation>Rectangle</translation>
     </message>
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="31"/>
         <source>직선</source>
-        <translation type="unfinished">Line</translation>
+        <translation>Line</translation>
     </message>
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="31"/>
         <source>원</source>
-        <translation type="unfinished">Circle</translation>
+        <translation>Circle</translation>
     </message>
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="31"/>
         <source>시계</source>
-        <translation type="unfinished">Clock</translation>
+        <translation>Clock</translation>
     </message>
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="31"/>
         <source>이미지 문자</source>
-        <translation type="unfinished">Image text</translation>
+        <translation>Image text</translation>
     </message>
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="37"/>
