@@ -7,6 +7,7 @@
 #include "ui/app/dorvane_app.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/memory_gauges.h"
+#include "ui/dialogs/prj_mgn_dlg.h"
 #include "ui/project/dlg_new_screen.h"
 #include "ui/project/project_window.h"
 #include "ui/view/dorvane_view.h"
@@ -106,6 +107,32 @@ private slots:
         // Unsaved until written once.
         QVERIFY(frame().isWindowModified());
         QVERIFY(frame().document()->IsModified());
+    }
+
+    void newProjectDialogProposesAFreeNameAndRefusesAnEmptyOne()
+    {
+        m_folder->write("Project/" + QString::fromUtf8("제목없음1.kvr"), "x");
+        uitest::MessageRecorder messages;
+        QString proposed;
+        QTimer::singleShot(0, this, [&] {
+            auto *dlg = qobject_cast<CPrjMgnDlg *>(QApplication::activeModalWidget());
+            QVERIFY(dlg);
+            proposed = QFileInfo(dlg->fileNameEdit()->text()).fileName();
+            dlg->fileNameEdit()->setText(QStringLiteral("   "));
+            dlg->accept(); // refused: 52000, the dialog stays
+            QVERIFY(dlg->isVisible());
+            dlg->fileNameEdit()->setText(m_folder->file("Project/mine.kvr"));
+            dlg->accept();
+        });
+        frame().onNew();
+        QCOMPARE(proposed, QString::fromUtf8("제목없음2.kvr"));
+        QCOMPARE(messages.ids, std::vector<int>{52000});
+        QVERIFY(frame().document());
+        QCOMPARE(QString::fromStdString(frame().document()->Path()),
+                 m_folder->file("Project/mine.kvr"));
+        // The alarm database follows the project's name.
+        QVERIFY(QString::fromStdString(m_app->services().Config().alarmDbPath())
+                        .endsWith(QStringLiteral("/Alarm/mine.mdb")));
     }
 
     void newScreenDialogAddsScreenAsOneUndoStep()
