@@ -267,6 +267,36 @@ private slots:
         QCOMPARE(tree()->topLevelItemCount(), 2);
     }
 
+    void treeOpensAndRaisesScreenViews()
+    {
+        QVERIFY(newProject());
+        QCOMPARE(frame().addScreen(2, QStringLiteral("two")), 0);
+        frame().findView(2)->parentWidget()->close();
+        QApplication::processEvents();
+        QVERIFY(frame().findView(2) == nullptr);
+        QTreeWidgetItem *item = tree()->topLevelItem(1);
+        emit tree()->itemDoubleClicked(item, 0);
+        QVERIFY(frame().findView(2) != nullptr);
+        QCOMPARE(frame().mdiArea()->subWindowList().size(), 2);
+        // Selecting screen 0 brings its open view to the front.
+        tree()->setCurrentItem(tree()->topLevelItem(0));
+        QCOMPARE(frame().mdiArea()->activeSubWindow()->widget(), frame().findView(0));
+    }
+
+    void refusedRecentFileLeavesTheList()
+    {
+        QVERIFY(newProject());
+        QVERIFY(frame().save());
+        const QString path = QString::fromStdString(frame().document()->Path());
+        QCOMPARE(frame().recentFiles().value(0), path);
+        frame().closeProject();
+        m_folder->write("Project/p.kvr", QByteArray(300, 'z'));
+        uitest::MessageRecorder messages;
+        QVERIFY(!frame().openFile(path));
+        QCOMPARE(messages.ids, std::vector<int>{52001});
+        QVERIFY(!frame().recentFiles().contains(path));
+    }
+
     void gaugesFollowTheMonitor()
     {
         auto &monitor = m_app->services().Monitor();

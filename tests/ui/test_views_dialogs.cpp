@@ -6,6 +6,7 @@
 #include "ui/app/core_model.h"
 #include "ui/app/dorvane_app.h"
 #include "ui/app/main_frame.h"
+#include "ui/app/qt_prompt.h"
 #include "ui/canvas/screen_canvas.h"
 #include "ui/dialogs/env_config.h"
 #include "ui/dialogs/grid_snap_dlg.h"
@@ -28,6 +29,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QUndoStack>
 #include <QtTest>
@@ -143,6 +145,22 @@ private slots:
         QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(clicked.count(), 1);
         QCOMPARE(picture->pressedKey(), -1);
+    }
+
+    void keyToolTipDescribesTheKeysFunction()
+    {
+        CPanelPicture *picture = view()->picture();
+        const QPoint key0(112, 216);
+        QHelpEvent help(QEvent::ToolTip, key0, picture->mapToGlobal(key0));
+        QApplication::sendEvent(picture, &help);
+        const core::CFuncKeyRecord record(frame().document()->FindScreen(0)->FunctionKey(0));
+        uitest::MessageRecorder none;
+        CQtPrompt prompt;
+        const core::FunctionEnv env{frame().document()->Slots(), prompt, util::kLangKorean};
+        const QString expected
+                = QString::fromStdString(core::CDlgFuncKey::Describe(env, record)).left(80);
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(QToolTip::text(), expected);
     }
 
     void screenPropertiesActAtOnceAndUndoAsOneStep()
