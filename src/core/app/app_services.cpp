@@ -42,6 +42,7 @@ DocServices CAppServices::DocumentServices()
     s.ch1Plcs = &m_config.plcList(1);
     s.ch2Plcs = &m_config.plcList(2);
     s.protocolsDir = m_config.protocolsDir();
+    s.parametersLoaded = [this](const CDorvaneDoc &doc) { BindProject(doc); };
     return s;
 }
 

@@ -142,6 +142,7 @@ bool CDorvaneDoc::NewProject(const NewProjectSettings &settings)
     m_path = path;
     m_alarmDbPath = AlarmDatabasePathFor(settings.executableDir, path);
     ClearProject();
+    ParametersLoaded();
     AddScreen(0);
     ClearCommonKeys();
     RebindDrivers();
@@ -157,11 +158,19 @@ bool CDorvaneDoc::ParseAreas(const std::array<util::Bytes, 4> &areas, CAreaCodec
             ClearCommonKeys();
         if (!codec.ParseArea(ProjectArea(area), *this, areas[std::size_t(area)]))
             return false;
-        if (area == kAreaGlobal)
+        if (area == kAreaGlobal) {
             RebindDrivers();
+            ParametersLoaded();
+        }
     }
     RemoveUnreferencedImages();
     return true;
+}
+
+void CDorvaneDoc::ParametersLoaded() const
+{
+    if (m_services.parametersLoaded)
+        m_services.parametersLoaded(*this);
 }
 
 OpenResult CDorvaneDoc::OpenDocument(const std::string &path, CAreaCodec &codec)
@@ -190,6 +199,7 @@ OpenResult CDorvaneDoc::OpenDocument(const std::string &path, CAreaCodec &codec)
         scratchServices.ch1Plcs = m_services.ch1Plcs;
         scratchServices.ch2Plcs = m_services.ch2Plcs;
         scratchServices.protocolsDir = m_services.protocolsDir;
+        scratchServices.parametersLoaded = m_services.parametersLoaded;
         CDorvaneDoc scratch(scratchServices);
         if (!scratch.ParseAreas(areas, codec)) {
             result.check.ok = false;

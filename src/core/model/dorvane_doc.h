@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -72,6 +73,9 @@ struct DocServices
     const PlcCatalogue *ch1Plcs = nullptr;
     const PlcCatalogue *ch2Plcs = nullptr;
     std::string protocolsDir;
+    // Called once a project's parameters are in place (New, Open, upload, import), before its
+    // screens are built: the panel language decides how tag texts are measured.
+    std::function<void(const CDorvaneDoc &)> parametersLoaded;
 };
 
 // What the new-project dialog hands back on OK.
@@ -129,6 +133,8 @@ public:
     void SetChannel(int channel, const ChannelParams &params);
     // Binds the driver slots of channels 1 and 2 to the PLC types of the channel parameters.
     void RebindDrivers();
+    // Tells the services that the parameters (and so the panel language) are in place.
+    void ParametersLoaded() const;
 
     // --- screens ----------------------------------------------------------------------------
     // 0 created (kept in ascending order); 1 no room for another screen; 2 the number exists

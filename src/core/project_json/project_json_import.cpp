@@ -281,6 +281,7 @@ void build(const Plan &plan, CDorvaneDoc &doc)
             refuse(element("images", i), "the image area is full");
     }
     doc.RebindDrivers();
+    doc.ParametersLoaded();
     for (const ScreenPlan &screen : plan.screens)
         buildScreen(doc, screen);
     // New tags bring their default images along; the project keeps exactly the listed ones.

@@ -295,8 +295,10 @@ bool CProjectTransfer::rebuildFromUpload(CDorvaneDoc &doc)
             doc.ClearCommonKeys();
         if (!areas.ParseArea(area, doc, bytes))
             return false;
-        if (area == kAreaGlobal)
+        if (area == kAreaGlobal) {
             doc.RebindDrivers();
+            doc.ParametersLoaded();
+        }
     }
     doc.RemoveUnreferencedImages();
     return true;
