@@ -274,6 +274,14 @@ private slots:
         QCOMPARE(dlg.table(core::kTagLine)->item(0, 0)->text(), QString::number(line->X()));
         QCOMPARE(dlg.table(core::kTagDigit)->rowCount(), 0);
         QVERIFY(frame().action("screenTagList")->isEnabled());
+
+        // The arrange commands follow the selection of the active canvas.
+        view()->canvas()->refresh();
+        view()->canvas()->clearSelection();
+        QVERIFY(!frame().action("alignLeft")->isEnabled());
+        view()->canvas()->selectAll();
+        QCOMPARE(frame().action("bringToFront")->isEnabled(),
+                 view()->canvas()->canInvoke("bringToFront"));
     }
 
     void magnifierKeepsItsSourceOnTheScreen()

@@ -325,6 +325,8 @@ void CMainFrame::createToolBars()
     for (const auto &[slot, text] : arrangeCommands) {
         auto *a = new QAction(text, this);
         a->setObjectName(QString::fromLatin1(slot));
+        a->setProperty("canvasSlot", QByteArray(slot));
+        m_canvasActions.push_back(a);
         connect(a, &QAction::triggered, this, [this, slot = slot] {
             if (auto *v = activeView())
                 QMetaObject::invokeMethod(v->canvas(), slot);
@@ -390,6 +392,12 @@ void CMainFrame::updateActions()
     action("screenDelete")->setEnabled(open && m_doc->Screens().size() > 1);
     action("screenProperties")->setEnabled(activeView() != nullptr);
     action("screenTagList")->setEnabled(activeView() != nullptr);
+#ifdef DORVANE_HAVE_CANVAS
+    // The arrange commands follow the canvas's own rules for the selection.
+    CDorvaneView *view = activeView();
+    for (QAction *a : m_canvasActions)
+        a->setEnabled(view && view->canvas()->canInvoke(a->property("canvasSlot").toByteArray()));
+#endif
     m_undoAction->setEnabled(m_undo->canUndo());
     m_redoAction->setEnabled(m_undo->canRedo());
 }
@@ -689,6 +697,7 @@ CDorvaneView *CMainFrame::showScreen(std::uint16_t number)
     CScreenCanvas *canvas = view->canvas();
     canvas->setMessageHandler([this](int id, const QString &text) { showMessage(this, id, text); });
     connect(canvas, &CScreenCanvas::gridDialogRequested, this, &CMainFrame::onGridSnap);
+    connect(canvas, &CScreenCanvas::selectionChanged, this, &CMainFrame::updateActions);
     connect(canvas, &CScreenCanvas::toolFinished, this, [this] {
         if (auto *select = action(QStringLiteral("tool%1").arg(ToolSelect)))
             select->setChecked(true);

@@ -136,6 +136,7 @@ private:
     QAction *m_redoAction = nullptr;
     QTimer m_autoSave;
     CZoomWnd *m_zoomWnd = nullptr;
+    std::vector<QAction *> m_canvasActions;
 };
 
 } // namespace ui
