@@ -42,6 +42,10 @@
 #include <QTreeWidget>
 #include <QUndoStack>
 
+#include "ui/app/qt_prompt.h"
+#include "ui/dialogs/func_key_dialog.h"
+#include "ui/undo/function_keys_command.h"
+
 namespace ui {
 
 namespace {
@@ -693,6 +697,8 @@ CDorvaneView *CMainFrame::showScreen(std::uint16_t number)
     sub->setWindowTitle(QString::fromStdString(core::screenCaption(*screen, panelLangId())));
     connect(view, &CDorvaneView::editScreenProperties, this,
             [this, view] { editScreenProperties(view->screenNumber()); });
+    connect(view, &CDorvaneView::functionKeyClicked, this,
+            [this, view](int key) { editFunctionKey(view->screenNumber(), key); });
 #ifdef DORVANE_HAVE_CANVAS
     CScreenCanvas *canvas = view->canvas();
     canvas->setMessageHandler([this](int id, const QString &text) { showMessage(this, id, text); });
@@ -712,6 +718,23 @@ CDorvaneView *CMainFrame::showScreen(std::uint16_t number)
     m_mdi->setActiveSubWindow(sub);
     updateActions();
     return view;
+}
+
+void CMainFrame::editFunctionKey(std::uint16_t screenNumber, int key)
+{
+    core::CScreenData *screen = m_doc ? m_doc->FindScreen(screenNumber) : nullptr;
+    if (!screen || key < 0 || key >= int(core::kFunctionKeyCount))
+        return;
+    CQtPrompt prompt(this);
+    const core::FunctionEnv env{m_doc->Slots(), prompt, panelLangId()};
+    const auto before = CFunctionKeysCommand::Capture(*m_doc);
+    CFuncKeyDialog dialog(env, key, core::CFuncKeyRecord(screen->FunctionKey(std::size_t(key))),
+                          m_doc->IsCommonKey(std::size_t(key)), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.presenter().Store(*m_doc, *screen);
+    m_undo->push(new CFunctionKeysCommand(*m_doc, before, CFunctionKeysCommand::Capture(*m_doc),
+                                          dialog.windowTitle()));
 }
 
 void CMainFrame::setZoom(int index)

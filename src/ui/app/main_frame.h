@@ -69,6 +69,8 @@ public:
     CDorvaneView *activeView() const;
     // Activates the screen's view or opens one.
     CDorvaneView *showScreen(std::uint16_t number);
+    // The function-key dialog for key 0-7 of a screen; its OK is one undo step.
+    void editFunctionKey(std::uint16_t screenNumber, int key);
     // Opens the new-screen dialog; the screen it adds is one undo step.
     void newScreen();
     // Adds a screen as if through the dialog (number and UTF-8 name); returns the message or 0.

@@ -1,0 +1,197 @@
+#include "ui/dialogs/func_key_dialog.h"
+
+#include "util/code_page.h"
+#include "util/messages.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace ui {
+
+namespace {
+
+QString text(int id)
+{
+    return QString::fromUtf8(util::messageText(id).data(), int(util::messageText(id).size()));
+}
+
+} // namespace
+
+CFuncKeyDialog::CFuncKeyDialog(const core::FunctionEnv &env, int key,
+                               const core::CFuncKeyRecord &record, bool shared, QWidget *parent)
+    : QDialog(parent)
+    , m_presenter(std::make_unique<core::CDlgFuncKey>(env))
+{
+    m_presenter->Load(key, record, shared);
+    setWindowTitle(QString::fromStdString(m_presenter->Title()));
+    build();
+    refresh();
+}
+
+CFuncKeyDialog::~CFuncKeyDialog() = default;
+
+void CFuncKeyDialog::build()
+{
+    auto *layout = new QVBoxLayout(this);
+    m_settings = new QWidget(this);
+    auto *form = new QFormLayout(m_settings);
+    form->setContentsMargins(0, 0, 0, 0);
+
+    m_function = new QComboBox(m_settings);
+    for (const auto &name : core::CDlgFuncKey::FunctionNames())
+        m_function->addItem(QString::fromStdString(name));
+    form->addRow(text(51910), m_function);
+
+    m_bitAction = new QComboBox(m_settings);
+    for (int id : {51210, 51211, 53048, 53049})
+        m_bitAction->addItem(text(id));
+    form->addRow(QString(), m_bitAction);
+
+    m_valueLabel = new QLabel(m_settings);
+    m_value = new QLineEdit(m_settings);
+    form->addRow(m_valueLabel, m_value);
+
+    m_dataKind = new QComboBox(m_settings);
+    m_dataKind->addItems({QStringLiteral("Word"), QStringLiteral("Double Word")});
+    m_format = new QComboBox(m_settings);
+    m_format->addItems({QStringLiteral("DEC"), QStringLiteral("HEX")});
+    m_signed = new QCheckBox(tr("부호"), m_settings);
+    auto *typeRow = new QHBoxLayout;
+    typeRow->addWidget(m_dataKind);
+    typeRow->addWidget(m_format);
+    typeRow->addWidget(m_signed);
+    form->addRow(text(53033), typeRow);
+
+    m_channel = new QButtonGroup(this);
+    auto *channelRow = new QHBoxLayout;
+    const char *names[] = {"S", "Ch1", "Ch2"};
+    for (int ch = 0; ch < 3; ++ch) {
+        auto *radio = new QRadioButton(QString::fromLatin1(names[ch]), m_settings);
+        m_channel->addButton(radio, ch);
+        channelRow->addWidget(radio);
+    }
+    m_station = new QSpinBox(m_settings);
+    m_station->setRange(0, core::CAddrGroup::kStationCount - 1);
+    channelRow->addWidget(new QLabel(text(53023), m_settings));
+    channelRow->addWidget(m_station);
+    form->addRow(text(53022), channelRow);
+    m_address = new QLineEdit(m_settings);
+    form->addRow(text(51200), m_address);
+
+    m_password = new QCheckBox(tr("암호 사용"), m_settings);
+    form->addRow(QString(), m_password);
+    layout->addWidget(m_settings);
+
+    m_applyAll = new QCheckBox(tr("모든 화면에 적용"), this);
+    layout->addWidget(m_applyAll);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CFuncKeyDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto &p = *m_presenter;
+    connect(m_function, &QComboBox::currentIndexChanged, this, [this, &p](int i) {
+        if (!m_refreshing) {
+            p.SetFunction(std::uint16_t(i));
+            refresh();
+        }
+    });
+    connect(m_bitAction, &QComboBox::currentIndexChanged, this, [this, &p](int i) {
+        if (!m_refreshing)
+            p.SetBitAction(std::uint32_t(i));
+    });
+    connect(m_value, &QLineEdit::editingFinished, this,
+            [this, &p] { p.ValueFocusLost(m_value->text().toStdString()); });
+    connect(m_dataKind, &QComboBox::currentIndexChanged, this, [this, &p](int i) {
+        if (!m_refreshing) {
+            p.SetDataKind(i == 0 ? core::kDataWord : core::kDataLong);
+            refresh();
+        }
+    });
+    connect(m_format, &QComboBox::currentIndexChanged, this, [this, &p](int i) {
+        if (!m_refreshing) {
+            p.SetFormat(i == 0 ? core::kFormatDec : core::kFormatHex);
+            refresh();
+        }
+    });
+    connect(m_signed, &QCheckBox::toggled, this, [this, &p](bool on) {
+        if (!m_refreshing)
+            p.SetSigned(on);
+    });
+    connect(m_channel, &QButtonGroup::idClicked, this, [this, &p](int ch) {
+        p.Address().ChooseChannel(std::uint16_t(ch));
+        refresh();
+    });
+    connect(m_station, &QSpinBox::valueChanged, this, [this, &p](int s) {
+        if (!m_refreshing)
+            p.Address().SetStation(std::uint16_t(s));
+    });
+    connect(m_address, &QLineEdit::editingFinished, this, [this, &p] {
+        p.Address().SetAddress(p.Address().Addr().area, m_address->text().toStdString());
+    });
+    connect(m_password, &QCheckBox::toggled, this, [this, &p](bool on) {
+        if (!m_refreshing)
+            p.SetPassword(on);
+    });
+    connect(m_applyAll, &QCheckBox::toggled, this, [this, &p](bool on) {
+        if (!m_refreshing) {
+            p.SetApplyAll(on);
+            refresh();
+        }
+    });
+}
+
+void CFuncKeyDialog::refresh()
+{
+    m_refreshing = true;
+    const auto &p = *m_presenter;
+    const auto visible = p.Visible();
+    m_function->setCurrentIndex(p.Function());
+    m_bitAction->setVisible(visible.bitActions);
+    m_bitAction->setCurrentIndex(int(p.BitAction()));
+    m_valueLabel->setText(QString::fromStdString(p.ValueLabel()));
+    m_valueLabel->setVisible(visible.value);
+    m_value->setVisible(visible.value);
+    m_value->setText(QString::fromStdString(p.ValueText()));
+    m_dataKind->setEnabled(visible.dataType);
+    m_dataKind->setCurrentIndex(p.Type().kind == core::kDataLong ? 1 : 0);
+    m_format->setEnabled(visible.format);
+    m_format->setCurrentIndex(p.Type().format == core::kFormatHex ? 1 : 0);
+    m_signed->setEnabled(visible.sign && p.SignedEnabled());
+    m_signed->setChecked(p.Type().isSigned);
+    auto &address = m_presenter->Address();
+    for (int ch = 0; ch < 3; ++ch) {
+        m_channel->button(ch)->setEnabled(visible.address
+                                          && address.ChannelEnabled(std::uint16_t(ch)));
+        m_channel->button(ch)->setChecked(address.Addr().channel == ch);
+    }
+    m_station->setEnabled(visible.address && address.StationEnabled());
+    m_station->setValue(address.Addr().station);
+    m_address->setEnabled(visible.address);
+    m_address->setText(QString::fromStdString(address.Text()));
+    m_password->setEnabled(visible.password);
+    m_password->setChecked(p.Password());
+    m_applyAll->setChecked(p.ApplyAll());
+    m_settings->setEnabled(p.SettingsEnabled());
+    m_refreshing = false;
+}
+
+void CFuncKeyDialog::accept()
+{
+    // The value edit may still hold an unconfirmed entry.
+    if (m_value->isVisibleTo(this) && !m_presenter->ValueFocusLost(m_value->text().toStdString()))
+        return;
+    if (m_presenter->Ok())
+        QDialog::accept();
+}
+
+} // namespace ui

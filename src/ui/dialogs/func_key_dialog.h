@@ -1,0 +1,59 @@
+#pragma once
+
+// The function-key dialog: shows the core presenter of one key and forwards every change to it.
+// OK runs the presenter's checks; the caller stores the record as one undo step.
+
+#include "ui/app/core_model.h"
+#include "ui/app/qt_prompt.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+
+namespace ui {
+
+class CFuncKeyDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    CFuncKeyDialog(const core::FunctionEnv &env, int key, const core::CFuncKeyRecord &record,
+                   bool shared, QWidget *parent = nullptr);
+    ~CFuncKeyDialog() override;
+
+    core::CDlgFuncKey &presenter() { return *m_presenter; }
+    QComboBox *functionBox() const { return m_function; }
+    QLineEdit *valueEdit() const { return m_value; }
+    QCheckBox *applyAllBox() const { return m_applyAll; }
+
+public slots:
+    void accept() override;
+
+private:
+    void build();
+    void refresh();
+
+    std::unique_ptr<core::CDlgFuncKey> m_presenter;
+    bool m_refreshing = false;
+    QComboBox *m_function = nullptr;
+    QComboBox *m_bitAction = nullptr;
+    QLabel *m_valueLabel = nullptr;
+    QLineEdit *m_value = nullptr;
+    QComboBox *m_dataKind = nullptr;
+    QComboBox *m_format = nullptr;
+    QCheckBox *m_signed = nullptr;
+    QButtonGroup *m_channel = nullptr;
+    QSpinBox *m_station = nullptr;
+    QLineEdit *m_address = nullptr;
+    QCheckBox *m_password = nullptr;
+    QCheckBox *m_applyAll = nullptr;
+    QWidget *m_settings = nullptr;
+};
+
+} // namespace ui

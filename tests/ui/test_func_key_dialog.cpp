@@ -1,0 +1,117 @@
+// The function-key dialog: the presenter's rules through the widgets, and a key changed from the
+// main window as one undo step.
+
+#include "helpers/ui_fixture.h"
+
+#include "ui/app/core_model.h"
+#include "ui/app/dorvane_app.h"
+#include "ui/app/main_frame.h"
+#include "ui/dialogs/func_key_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTimer>
+#include <QUndoStack>
+#include <QtTest>
+
+#include <memory>
+
+using namespace ui;
+
+namespace {
+
+class RecordingPrompt : public core::CFunctionPrompt
+{
+public:
+    void ShowMessage(int id, const std::string &) override { ids.push_back(id); }
+    bool AskYesNo(int id, const std::string &) override
+    {
+        ids.push_back(id);
+        return yes;
+    }
+    std::vector<int> ids;
+    bool yes = true;
+};
+
+} // namespace
+
+class TestFuncKeyDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { uitest::isolateSettings(); }
+
+    void screenChangeKeepsItsNumberRule()
+    {
+        core::CPlcSlots driverSlots;
+        RecordingPrompt prompt;
+        const core::FunctionEnv env{driverSlots, prompt};
+        CFuncKeyDialog dialog(env, 2, core::CFuncKeyRecord::Default(), false);
+        dialog.functionBox()->setCurrentIndex(core::CFuncKeyRecord::kScreenChange);
+        QCOMPARE(dialog.presenter().Function(), std::uint16_t(core::CFuncKeyRecord::kScreenChange));
+        QVERIFY(dialog.valueEdit()->isVisibleTo(&dialog));
+
+        dialog.valueEdit()->setText(QStringLiteral("1000"));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected)); // stays open
+        QVERIFY(std::find(prompt.ids.begin(), prompt.ids.end(), 52601) != prompt.ids.end());
+
+        dialog.valueEdit()->setText(QStringLiteral("999"));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(util::le16(dialog.presenter().Held().Bytes(), core::CFuncKeyRecord::kFunction),
+                 std::uint16_t(core::CFuncKeyRecord::kScreenChange));
+        QCOMPARE(util::le32(dialog.presenter().Held().Bytes(), core::CFuncKeyRecord::kValue), 999u);
+    }
+
+    void sharedKeyAsksBeforeApplyingToAllScreens()
+    {
+        core::CPlcSlots driverSlots;
+        RecordingPrompt prompt;
+        prompt.yes = false;
+        const core::FunctionEnv env{driverSlots, prompt};
+        CFuncKeyDialog dialog(env, 0, core::CFuncKeyRecord::Default(), false);
+        dialog.applyAllBox()->setChecked(true);
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(std::find(prompt.ids.begin(), prompt.ids.end(), 51915) != prompt.ids.end());
+    }
+
+    void keyFromTheMainWindowIsOneUndoStep()
+    {
+        uitest::ProgramFolder folder;
+        CDorvaneApp app(folder.path());
+        QVERIFY(app.start());
+        CMainFrame &frame = *app.mainFrame();
+        auto &s = app.services();
+        QVERIFY(frame.newProject(s.NewProjectDefaults(
+                QDir(folder.file("Project")).filePath("k.kvr").toStdString())));
+        core::CScreenData *screen = frame.document()->FindScreen(0);
+        QVERIFY(screen);
+
+        QTimer::singleShot(0, [] {
+            auto *dialog = qobject_cast<CFuncKeyDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->functionBox()->setCurrentIndex(core::CFuncKeyRecord::kScreenChange);
+            dialog->valueEdit()->setText(QStringLiteral("7"));
+            dialog->accept();
+        });
+        const int before = frame.undoStack()->count();
+        frame.editFunctionKey(0, 1);
+        QCOMPARE(util::le16(screen->FunctionKey(1), core::CFuncKeyRecord::kFunction),
+                 std::uint16_t(core::CFuncKeyRecord::kScreenChange));
+        QCOMPARE(util::le32(screen->FunctionKey(1), core::CFuncKeyRecord::kValue), 7u);
+        QCOMPARE(frame.undoStack()->count(), before + 1);
+        frame.undoStack()->undo();
+        QCOMPARE(util::le16(screen->FunctionKey(1), core::CFuncKeyRecord::kFunction),
+                 std::uint16_t(0));
+        frame.undoStack()->redo();
+        QCOMPARE(util::le32(screen->FunctionKey(1), core::CFuncKeyRecord::kValue), 7u);
+    }
+};
+
+QTEST_MAIN(TestFuncKeyDialog)
+#include "test_func_key_dialog.moc"
