@@ -7,11 +7,13 @@
 #include "ui/app/dorvane_app.h"
 #include "ui/app/main_frame.h"
 #include "ui/dialogs/func_key_dialog.h"
+#include "ui/dialogs/func_key_list_dialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTimer>
 #include <QUndoStack>
 #include <QtTest>
@@ -110,6 +112,28 @@ private slots:
                  std::uint16_t(0));
         frame.undoStack()->redo();
         QCOMPARE(util::le32(screen->FunctionKey(1), core::CFuncKeyRecord::kValue), 7u);
+    }
+
+    void listShowsOneBlockPerKey()
+    {
+        core::CPlcSlots driverSlots;
+        RecordingPrompt prompt;
+        const core::FunctionEnv env{driverSlots, prompt};
+        core::CScreenData screen(4);
+        screen.SetName("Main");
+        util::setLe16(screen.FunctionKey(2), core::CFuncKeyRecord::kFunction,
+                      core::CFuncKeyRecord::kScreenChange);
+        util::setLe32(screen.FunctionKey(2), core::CFuncKeyRecord::kValue, 12);
+        CFuncKeyListDialog dialog(env, screen, 0x412);
+        QVERIFY(dialog.windowTitle().endsWith(QStringLiteral("Main ( ID = 4 )")));
+        int titles = 0;
+        bool screenNumberShown = false;
+        for (int r = 0; r < dialog.table()->rowCount(); ++r) {
+            titles += dialog.table()->item(r, 0)->font().bold() ? 1 : 0;
+            screenNumberShown = screenNumberShown || dialog.table()->item(r, 1)->text() == "12";
+        }
+        QCOMPARE(titles, 8);
+        QVERIFY(screenNumberShown);
     }
 };
 

@@ -8,6 +8,7 @@
 #undef slots
 #include "core/app/app_services.h"
 #include "core/functions/dlg_func_key.h"
+#include "core/functions/func_key_list_dlg.h"
 #include "core/functions/function_env.h"
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"

@@ -40,10 +40,13 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QMenu>
 #include <QUndoStack>
 
 #include "ui/app/qt_prompt.h"
 #include "ui/dialogs/func_key_dialog.h"
+#include "ui/dialogs/func_key_list_dialog.h"
+#include "ui/view/panel_picture.h"
 #include "ui/undo/function_keys_command.h"
 
 namespace ui {
@@ -699,6 +702,15 @@ CDorvaneView *CMainFrame::showScreen(std::uint16_t number)
             [this, view] { editScreenProperties(view->screenNumber()); });
     connect(view, &CDorvaneView::functionKeyClicked, this,
             [this, view](int key) { editFunctionKey(view->screenNumber(), key); });
+    connect(view->picture(), &CPanelPicture::keyContextMenu, this,
+            [this, view](int key, const QPoint &pos) {
+                QMenu menu(this);
+                menu.addAction(tr("키 할당..."),
+                               [this, view, key] { editFunctionKey(view->screenNumber(), key); });
+                menu.addAction(tr("기능키 리스트"),
+                               [this, view] { showFunctionKeyList(view->screenNumber()); });
+                menu.exec(pos);
+            });
 #ifdef DORVANE_HAVE_CANVAS
     CScreenCanvas *canvas = view->canvas();
     canvas->setMessageHandler([this](int id, const QString &text) { showMessage(this, id, text); });
@@ -735,6 +747,17 @@ void CMainFrame::editFunctionKey(std::uint16_t screenNumber, int key)
     dialog.presenter().Store(*m_doc, *screen);
     m_undo->push(new CFunctionKeysCommand(*m_doc, before, CFunctionKeysCommand::Capture(*m_doc),
                                           dialog.windowTitle()));
+}
+
+void CMainFrame::showFunctionKeyList(std::uint16_t screenNumber)
+{
+    const core::CScreenData *screen = m_doc ? m_doc->FindScreen(screenNumber) : nullptr;
+    if (!screen)
+        return;
+    CQtPrompt prompt(this);
+    const core::FunctionEnv env{m_doc->Slots(), prompt, panelLangId()};
+    CFuncKeyListDialog dialog(env, *screen, panelLangId(), this);
+    dialog.exec();
 }
 
 void CMainFrame::setZoom(int index)

@@ -71,6 +71,8 @@ public:
     CDorvaneView *showScreen(std::uint16_t number);
     // The function-key dialog for key 0-7 of a screen; its OK is one undo step.
     void editFunctionKey(std::uint16_t screenNumber, int key);
+    // The read-only overview of a screen's function keys.
+    void showFunctionKeyList(std::uint16_t screenNumber);
     // Opens the new-screen dialog; the screen it adds is one undo step.
     void newScreen();
     // Adds a screen as if through the dialog (number and UTF-8 name); returns the message or 0.

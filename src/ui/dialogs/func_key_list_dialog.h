@@ -1,0 +1,26 @@
+#pragma once
+
+// The function-key list: a read-only overview of one screen's eight keys, one block of rows per
+// key, as the core presenter lays them out.
+
+#include "ui/app/core_model.h"
+
+#include <QDialog>
+
+class QTableWidget;
+
+namespace ui {
+
+class CFuncKeyListDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    CFuncKeyListDialog(const core::FunctionEnv &env, const core::CScreenData &screen,
+                       std::uint16_t panelLangId, QWidget *parent = nullptr);
+    QTableWidget *table() const { return m_table; }
+
+private:
+    QTableWidget *m_table = nullptr;
+};
+
+} // namespace ui
