@@ -5,7 +5,9 @@
 
 #include "ui/app/core_model.h"
 #include "ui/app/dorvane_app.h"
+#include "core/tags/mobile_tag.h"
 #include "ui/app/main_frame.h"
+#include "ui/dialogs/func_key_dialog.h"
 #include "ui/app/qt_prompt.h"
 #include "ui/canvas/screen_canvas.h"
 #include "ui/dialogs/env_config.h"
@@ -32,6 +34,7 @@
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QUndoStack>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -136,9 +139,18 @@ private slots:
         QTest::mousePress(picture, Qt::LeftButton, {}, key3);
         QCOMPARE(picture->pressedKey(), 3);
         QCOMPARE(picture->pressState(), 2);
+        // The click opens the key's function-key dialog; cancel it.
+        QString opened;
+        QTimer::singleShot(0, [&opened] {
+            if (auto *dialog = qobject_cast<CFuncKeyDialog *>(QApplication::activeModalWidget())) {
+                opened = dialog->windowTitle();
+                dialog->reject();
+            }
+        });
         QTest::mouseRelease(picture, Qt::LeftButton, {}, key3);
         QCOMPARE(picture->pressState(), 1);
         QCOMPARE(clicked.count(), 1);
+        QVERIFY(!opened.isEmpty());
         QCOMPARE(clicked.front().front().toInt(), 3);
         // Released elsewhere: no click.
         QTest::mousePress(picture, Qt::LeftButton, {}, key3);
@@ -268,7 +280,18 @@ private slots:
         core::CTag *line = nullptr;
         QCOMPARE(screen.CreateTag(core::kTagLine, false, &line), int(core::kTagOk));
         line->MoveTo(20, 10);
+        core::CTag *mobile = nullptr;
+        QCOMPARE(screen.CreateTag(core::kTagMobile, false, &mobile), int(core::kTagOk));
+        auto &moving = static_cast<core::CMobileTag &>(*mobile);
+        moving.XPoint().m_second = "120";
+        moving.YPoint().m_second = "121";
+        moving.YPoint().m_channel = 1;
         CTagListDlg dlg(screen);
+        // A device tag lists channel, station, address, size and radix of its points.
+        QCOMPARE(dlg.table(core::kTagMobile)->columnCount(), 9);
+        QCOMPARE(dlg.table(core::kTagMobile)->item(0, 4)->text(), QStringLiteral("S/Ch1"));
+        QCOMPARE(dlg.table(core::kTagMobile)->item(0, 6)->text(), QStringLiteral("120/121"));
+        QCOMPARE(dlg.table(core::kTagLine)->columnCount(), 4);
         QCOMPARE(dlg.tabs()->count(), core::kTagKindCount);
         QCOMPARE(dlg.table(core::kTagLine)->rowCount(), 1);
         QCOMPARE(dlg.table(core::kTagLine)->item(0, 0)->text(), QString::number(line->X()));

@@ -2,14 +2,8 @@
 
 #include "core/model/dorvane_doc.h"
 #include "core/plc/plc_drv.h"
-#include "core/tags/digit_tag.h"
-#include "core/tags/button_tag.h"
-#include "core/tags/graph_tag.h"
-#include "core/tags/lamp_tag.h"
-#include "core/tags/message_tag.h"
-#include "core/tags/mobile_tag.h"
-#include "core/tags/motor_tag.h"
-#include "core/tags/pie_tag.h"
+#include "core/tags/tag_kinds.h"
+#include "core/tags/tag_points.h"
 #include "util/messages.h"
 
 #include <cstdlib>
@@ -116,25 +110,10 @@ void markPoint(CSystemMemoryMap &map, const CPointInfo &p, Access access)
 
 void markTag(CSystemMemoryMap &map, const CTag &tag)
 {
-    if (const auto *t = dynamic_cast<const CDigitTag *>(&tag))
-        markPoint(map, t->Point(), t->AcceptsInput() ? CSystemMemoryMap::kWrite
-                                                     : CSystemMemoryMap::kRead);
-    else if (const auto *m = dynamic_cast<const CMessageTag *>(&tag))
-        markPoint(map, m->Point(), CSystemMemoryMap::kRead);
-    else if (const auto *l = dynamic_cast<const CLampTag *>(&tag))
-        markPoint(map, l->Point(), CSystemMemoryMap::kRead);
-    else if (const auto *b = dynamic_cast<const CButtonTag *>(&tag))
-        markPoint(map, b->Point(), CSystemMemoryMap::kWrite);
-    else if (const auto *p = dynamic_cast<const CPieTag *>(&tag))
-        markPoint(map, p->Point(), CSystemMemoryMap::kRead);
-    else if (const auto *g = dynamic_cast<const CGraphTag *>(&tag))
-        markPoint(map, g->Point(), CSystemMemoryMap::kRead);
-    else if (const auto *mo = dynamic_cast<const CMotorTag *>(&tag))
-        markPoint(map, mo->Point(), CSystemMemoryMap::kRead);
-    else if (const auto *mb = dynamic_cast<const CMobileTag *>(&tag)) {
-        markPoint(map, mb->XPoint(), CSystemMemoryMap::kRead);
-        markPoint(map, mb->YPoint(), CSystemMemoryMap::kRead);
-    }
+    // Numeric tags that take input and buttons write their point; every other point is read.
+    const bool writes = tag.Kind() == kTagButton || (tag.Kind() == kTagDigit && tag.AcceptsInput());
+    for (const CPointInfo *p : devicePoints(tag))
+        markPoint(map, *p, writes ? CSystemMemoryMap::kWrite : CSystemMemoryMap::kRead);
 }
 
 // The data size code of an address block: its word 40 (1 bit, 2 word, 3 double word).

@@ -13,6 +13,8 @@
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"
 #include "core/model/project_file.h"
+#include "core/tags/tag_kinds.h"
+#include "core/tags/tag_points.h"
 #include "core/plc/prj_mgn_presenter.h"
 #include "core/ui_logic/gauge_label.h"
 #include "core/ui_logic/new_screen_presenter.h"

@@ -19,6 +19,26 @@ QString message(int id)
     return QString::fromStdString(std::string(util::messageText(id)));
 }
 
+QString pointChannel(const core::CPointInfo &p)
+{
+    return p.m_channel == 0 ? QStringLiteral("S") : QStringLiteral("Ch%1").arg(p.m_channel);
+}
+
+QString pointSize(const core::CPointInfo &p)
+{
+    return p.m_dataSize == 1 ? QStringLiteral("Bit")
+           : p.m_dataSize == 3 ? QStringLiteral("Double Word")
+                               : QStringLiteral("Word");
+}
+
+QString pointBase(const core::CPointInfo &p)
+{
+    if (p.m_dataSize == 1)
+        return {};
+    return p.m_base == 2 ? QStringLiteral("HEX") : p.m_base == 3 ? QStringLiteral("BCD")
+                                                                 : QStringLiteral("DEC");
+}
+
 } // namespace
 
 CTagListDlg::CTagListDlg(const core::CScreenData &screen, QWidget *parent)
@@ -32,9 +52,14 @@ CTagListDlg::CTagListDlg(const core::CScreenData &screen, QWidget *parent)
                tr("직선"),   tr("원"),       tr("시계"),   tr("이미지 문자")};
     m_tabs = new QTabWidget(this);
     for (int kind = 0; kind < core::kTagKindCount; ++kind) {
-        auto *grid = new QTableWidget(0, 4, m_tabs);
+        const bool device = core::tagKindInfo(kind).deviceTag;
+        auto *grid = new QTableWidget(0, device ? 9 : 4, m_tabs);
         grid->setObjectName(QStringLiteral("TAG INFO"));
-        grid->setHorizontalHeaderLabels({message(53020), message(53021), tr("너비"), tr("높이")});
+        QStringList headers{message(53020), message(53021), tr("너비"), tr("높이")};
+        if (device)
+            headers << message(53022) << message(53023) << message(53024) << message(53032)
+                    << message(53033);
+        grid->setHorizontalHeaderLabels(headers);
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
         for (const auto &tag : screen.Tags()) {
@@ -46,6 +71,20 @@ CTagListDlg::CTagListDlg(const core::CScreenData &screen, QWidget *parent)
             const int values[4] = {tag->X(), tag->Y(), r.right - r.left, r.bottom - r.top};
             for (int col = 0; col < 4; ++col)
                 grid->setItem(row, col, new QTableWidgetItem(QString::number(values[col])));
+            const auto points = core::devicePoints(*tag);
+            if (device && !points.empty()) {
+                // The first point; a moving tag's second follows after a slash.
+                QStringList columns[5];
+                for (const core::CPointInfo *p : points) {
+                    columns[0] << pointChannel(*p);
+                    columns[1] << QString::number(p->m_station);
+                    columns[2] << QString::fromStdString(p->m_address + p->m_second);
+                    columns[3] << pointSize(*p);
+                    columns[4] << pointBase(*p);
+                }
+                for (int c = 0; c < 5; ++c)
+                    grid->setItem(row, 4 + c, new QTableWidgetItem(columns[c].join(u'/')));
+            }
         }
         m_tabs->addTab(grid, kinds[kind]);
     }
