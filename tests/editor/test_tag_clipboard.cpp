@@ -1,4 +1,4 @@
-#include "core/editor/new_tag.h"
+#include "core/tags/tag_factory.h"
 #include "core/editor/tag_clipboard.h"
 #include "core/tags/line_tag.h"
 #include "core/tags/rect_tag.h"
@@ -70,9 +70,9 @@ TEST(PasteOffset, PlusFourOrMinusFourAtTheLimits)
 TEST(NewTag, EveryKindWithAClassIsMade)
 {
     for (int kind = 0; kind <= 14; ++kind) {
-        const auto tag = newTag(kind);
+        const auto tag = core::createTag(kind);
         ASSERT_TRUE(tag) << kind;
         EXPECT_EQ(tag->Kind(), kind);
     }
-    EXPECT_FALSE(newTag(16));
+    EXPECT_FALSE(core::createTag(16));
 }

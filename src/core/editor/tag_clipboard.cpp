@@ -1,6 +1,6 @@
 #include "core/editor/tag_clipboard.h"
 
-#include "core/editor/new_tag.h"
+#include "core/tags/tag_factory.h"
 
 #include "util/archive.h"
 
@@ -30,7 +30,7 @@ std::optional<TagRecord> readTagRecord(util::ConstByteSpan bytes)
         return std::nullopt;
     for (std::uint32_t i = 0; i < count; ++i) {
         const std::uint16_t kind = ar.readU16();
-        std::unique_ptr<CTag> tag = ar.ok() ? newTag(kind) : nullptr;
+        std::unique_ptr<CTag> tag = ar.ok() ? createTag(kind) : nullptr;
         if (!tag)
             return std::nullopt;
         tag->Serialize(ar);

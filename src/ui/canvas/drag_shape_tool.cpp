@@ -2,7 +2,7 @@
 
 #include "ui/canvas/add_remove_tags_command.h"
 
-#include "core/editor/new_tag.h"
+#include "core/tags/tag_factory.h"
 #include "core/model/screen_data.h"
 
 #include <QMouseEvent>
@@ -49,7 +49,7 @@ void CDragShapeTool::mouseReleased(QMouseEvent *event)
         int result = screen.CanAddKind(m_toolId);
         std::unique_ptr<core::CTag> tag;
         if (result == core::kTagOk) {
-            tag = core::editor::newTag(m_toolId);
+            tag = core::createTag(m_toolId);
             if (!tag)
                 result = core::kTagLimit;
         }

@@ -3,7 +3,7 @@
 #include "ui/canvas/add_remove_tags_command.h"
 #include "ui/canvas/screen_canvas.h"
 
-#include "core/editor/new_tag.h"
+#include "core/tags/tag_factory.h"
 #include "core/editor/selection_rules.h"
 #include "core/model/screen_data.h"
 
@@ -29,7 +29,7 @@ void CPointTagTool::mousePressed(QMouseEvent *event)
     int result = screen.CanAddKind(m_toolId);
     std::unique_ptr<core::CTag> tag;
     if (result == core::kTagOk) {
-        tag = core::editor::newTag(m_toolId);
+        tag = core::createTag(m_toolId);
         if (!tag)
             result = core::kTagLimit;
     }
