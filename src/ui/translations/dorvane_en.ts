@@ -123,6 +123,14 @@
 <context>
     <name>ui::CMainFrame</name>
     <message>
+        <source>키 할당...</source>
+        <translation>Assign key...</translation>
+    </message>
+    <message>
+        <source>기능키 리스트</source>
+        <translation>Function key list</translation>
+    </message>
+    <message>
         <location filename="../undo/screen_props_command.cpp" line="29"/>
         <source>화면 속성</source>
         <translation>Screen properties</translation>
@@ -759,6 +767,28 @@
         <location filename="../view/zoom_wnd.cpp" line="13"/>
         <source>확대상자</source>
         <translation>Magnifier</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CFuncKeyDialog</name>
+    <message>
+        <source>부호</source>
+        <translation>Signed</translation>
+    </message>
+    <message>
+        <source>암호 사용</source>
+        <translation>Use password</translation>
+    </message>
+    <message>
+        <source>모든 화면에 적용</source>
+        <translation>Apply to all screens</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CFuncKeyListDialog</name>
+    <message>
+        <source>기능키 리스트</source>
+        <translation>Function key list</translation>
     </message>
 </context>
 </TS>
