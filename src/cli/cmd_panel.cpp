@@ -9,6 +9,7 @@
 #include "core/comm/panel_commands.h"
 #include "core/comm/panel_ui.h"
 #include "core/comm/system_info.h"
+#include "core/transfer/os_downloader.h"
 #include "core/transfer/project_transfer.h"
 #include "util/ini_file.h"
 
@@ -296,6 +297,13 @@ void addPanelCommands(CLI::App &app, CliContext &ctx)
     add("sysinfo", "Print the panel's system information")->callback([&ctx, o] {
         runSysinfo(ctx, *o);
     });
+
+    app.add_subcommand("os-download", "Start Quillet, the boot and OS flash downloader")
+            ->callback([&ctx, o] {
+                ctx.loadConfig();
+                CliPanelUi ui(*o);
+                finish(core::StartOsDownloader(ctx.config().exeDir(), ui));
+            });
 }
 
 } // namespace cli
