@@ -9,18 +9,18 @@
 // PLC's own ASCII form (see docs/plc-addresses.md). Communication is fixed at 19200 baud,
 // 7 data bits, even parity, 1 stop bit.
 
+#include "common/address_text.h"
 #include "common/driver_export.h"
-#include "common/driver_text.h"
 
 #include <array>
 #include <cstdio>
-#include <type_traits>
 
 namespace {
 
-constexpr std::int32_t kBit = 1;
-constexpr std::int32_t kWord = 2;
-constexpr std::int32_t kDWord = 4;
+using drv::kBit;
+using drv::kDWord;
+using drv::knownKind;
+using drv::kWord;
 
 constexpr int kBitAccess = 1;
 constexpr int kWordAccess = 2;
@@ -33,6 +33,8 @@ struct Area
     int access; // kinds the area serves, as a mask of 1, 2 and 4
     bool readOnly;
     std::uint32_t last; // highest word number
+
+    bool serves(std::int32_t kind) const { return knownKind(kind) && (access & kind) != 0; }
 };
 
 // Listed per kind in this order: the area list of a kind keeps it.
@@ -47,29 +49,10 @@ constexpr std::array<Area, 8> kAreas{{
         {"SM", {'S', 'M'}, kBitAccess, true, 63},
 }};
 
-bool knownKind(std::int32_t kind)
-{
-    return kind == kBit || kind == kWord || kind == kDWord;
-}
-
-bool serves(const Area &area, std::int32_t kind)
-{
-    return knownKind(kind) && (area.access & kind) != 0;
-}
-
-const Area *findArea(std::int32_t kind, std::string_view name)
-{
-    for (const Area &area : kAreas) {
-        if (serves(area, kind) && drv::equalsNoCase(name, area.name))
-            return &area;
-    }
-    return nullptr;
-}
-
 const Area *findAreaByCode(std::int32_t kind, const std::uint8_t *code)
 {
     for (const Area &area : kAreas) {
-        if (serves(area, kind) && code[0] == std::uint8_t(area.code[0])
+        if (area.serves(kind) && code[0] == std::uint8_t(area.code[0])
             && code[1] == std::uint8_t(area.code[1]))
             return &area;
     }
@@ -93,13 +76,12 @@ std::uint32_t lastWord(const Area &area, std::int32_t kind)
     return kind == kDWord ? area.last - 1 : area.last; // a double word takes two words
 }
 
-std::optional<Address> parse(std::int32_t kind, const char *areaText, const char *numberText)
+std::optional<Address> parse(std::int32_t kind, std::string_view areaName, std::string_view number)
 {
     Address address;
-    address.area = findArea(kind, drv::bufferText(areaText, PLC_AREA_TEXT_SIZE));
+    address.area = drv::findArea(kAreas, kind, areaName);
     if (!address.area)
         return std::nullopt;
-    std::string_view number = drv::bufferText(numberText, PLC_NUMBER_TEXT_SIZE);
     if (number.empty())
         return std::nullopt;
     if (kind == kBit) {
@@ -141,7 +123,7 @@ void encode(std::int32_t kind, const Address &address, std::uint8_t *field)
     field[7] = std::uint8_t(kHex[address.bit & 0xF]);
 }
 
-// The exact inverse of encode(): any byte that encode() would not have written rejects the field.
+// Reads what encode() writes; drv::buildUpAddr() rejects any byte that encode() would not write.
 std::optional<Address> decode(std::int32_t kind, const std::uint8_t *field)
 {
     if (!knownKind(kind) || field[2] != std::uint8_t(accessLetter(kind)))
@@ -161,71 +143,35 @@ std::optional<Address> decode(std::int32_t kind, const std::uint8_t *field)
     if (address.word > lastWord(*address.area, kind) || bit < 0 || (kind != kBit && bit != 0))
         return std::nullopt;
     address.bit = std::uint16_t(bit);
-    std::uint8_t expected[PLC_DOWN_ADDR_SIZE];
-    encode(kind, address, expected);
-    if (std::memcmp(expected, field, PLC_DOWN_ADDR_SIZE) != 0)
-        return std::nullopt;
     return address;
 }
 
-std::int32_t buildDown(std::int32_t kind, const char *area, const char *number, std::uint16_t *bit,
-                       std::uint8_t *downAddr)
-{
-    if (!downAddr)
-        return -1;
-    std::memset(downAddr, 0, PLC_DOWN_ADDR_SIZE);
-    if (bit)
-        *bit = 0;
-    const auto address = parse(kind, area, number);
-    if (!address)
-        return -1;
-    encode(kind, *address, downAddr);
-    if (bit)
-        *bit = address->bit;
-    return 2;
-}
+constexpr drv::AddressCodec<Address> kCodec{parse, encode, decode, normalised};
 
 } // namespace
 
 DRV_EXPORT std::int32_t GetTypeAreaList(std::int32_t kind, char *out)
 {
-    if (!out)
-        return 0;
-    std::int32_t count = 0;
-    for (const Area &area : kAreas) {
-        if (serves(area, kind))
-            drv::putText(out + PLC_AREA_TEXT_SIZE * count++, PLC_AREA_TEXT_SIZE, area.name);
-    }
-    return count;
+    return drv::listAreas(kAreas, kind, out);
 }
 
 DRV_EXPORT std::int32_t GetAreaReadOnly(std::int32_t kind, const char *area,
                                         std::uint32_t *readOnly)
 {
-    const Area *found = findArea(kind, drv::bufferText(area, PLC_AREA_TEXT_SIZE));
-    if (!found || !readOnly)
-        return 0;
-    *readOnly = found->readOnly ? 1 : 0;
-    return 1;
+    return drv::areaReadOnly(kAreas, kind, area, readOnly);
 }
 
 DRV_EXPORT std::int32_t ValidCheck(std::int32_t kind, const char *area, char *number)
 {
-    const auto address = parse(kind, area, number);
-    if (!address)
-        return -1;
-    drv::putText(number, PLC_NUMBER_TEXT_SIZE, normalised(kind, *address));
-    return 0;
+    return drv::validCheck(kCodec, kind, area, number);
 }
 
 // Selector 0 asks for the first writable address of the kind, 1 for the first read-only one.
 DRV_EXPORT std::int32_t GetDefaultAddr(std::int32_t kind, std::uint32_t selector, char *area,
                                        char *number)
 {
-    if (!area || !number)
+    if (!drv::clearAddressText(area, number))
         return 0;
-    std::memset(area, 0, PLC_AREA_TEXT_SIZE);
-    std::memset(number, 0, PLC_NUMBER_TEXT_SIZE);
     const char *name = nullptr;
     if (kind == kBit)
         name = selector == 1 ? "X" : "M";
@@ -233,39 +179,27 @@ DRV_EXPORT std::int32_t GetDefaultAddr(std::int32_t kind, std::uint32_t selector
         name = selector == 1 ? "SD" : "D";
     if (!name)
         return 0;
-    drv::putText(area, PLC_AREA_TEXT_SIZE, name);
-    drv::putText(number, PLC_NUMBER_TEXT_SIZE, kind == kBit ? "00" : "0");
+    drv::putAddressText(area, number, name, kind == kBit ? "00" : "0");
     return 1;
 }
 
 DRV_EXPORT std::int32_t BuildDownAddr(std::int32_t kind, const char *area, const char *number,
                                       std::uint16_t *bit, std::uint8_t *downAddr)
 {
-    return buildDown(kind, area, number, bit, downAddr);
+    return drv::buildDownAddr(kCodec, kind, area, number, bit, downAddr);
 }
 
 // The extra value has no meaning for LX addresses.
 DRV_EXPORT std::int32_t BuildDownAddr1(std::int32_t kind, const char *area, const char *number,
                                        std::uint16_t *bit, std::uint8_t *downAddr, std::uint32_t)
 {
-    return buildDown(kind, area, number, bit, downAddr);
+    return drv::buildDownAddr(kCodec, kind, area, number, bit, downAddr);
 }
 
 DRV_EXPORT std::int32_t BuildUpAddr(std::int32_t kind, const std::uint8_t *downAddr, char *area,
                                     char *number, std::uint16_t *bit)
 {
-    if (!downAddr || !area || !number)
-        return 3;
-    std::memset(area, 0, PLC_AREA_TEXT_SIZE);
-    std::memset(number, 0, PLC_NUMBER_TEXT_SIZE);
-    const auto address = decode(kind, downAddr);
-    if (!address)
-        return 3;
-    drv::putText(area, PLC_AREA_TEXT_SIZE, address->area->name);
-    drv::putText(number, PLC_NUMBER_TEXT_SIZE, normalised(kind, *address));
-    if (bit)
-        *bit = address->bit;
-    return 2;
+    return drv::buildUpAddr(kCodec, kind, downAddr, area, number, bit);
 }
 
 DRV_EXPORT std::int32_t GetTransSize()
@@ -287,13 +221,3 @@ DRV_EXPORT std::int32_t GetCommSetting(std::uint32_t *editable, std::uint8_t *re
     }
     return 1;
 }
-
-static_assert(std::is_same_v<decltype(&GetTypeAreaList), PlcGetTypeAreaList>);
-static_assert(std::is_same_v<decltype(&GetAreaReadOnly), PlcGetAreaReadOnly>);
-static_assert(std::is_same_v<decltype(&ValidCheck), PlcValidCheck>);
-static_assert(std::is_same_v<decltype(&GetDefaultAddr), PlcGetDefaultAddr>);
-static_assert(std::is_same_v<decltype(&BuildDownAddr), PlcBuildDownAddr>);
-static_assert(std::is_same_v<decltype(&BuildDownAddr1), PlcBuildDownAddr1>);
-static_assert(std::is_same_v<decltype(&BuildUpAddr), PlcBuildUpAddr>);
-static_assert(std::is_same_v<decltype(&GetTransSize), PlcGetTransSize>);
-static_assert(std::is_same_v<decltype(&GetCommSetting), PlcGetCommSetting>);

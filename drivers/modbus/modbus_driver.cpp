@@ -7,18 +7,18 @@
 // as in the 5-digit form 40001 (registers 1 to 9999) or the 6-digit form 400001 (1 to 65536).
 // The layout of the 40-byte download address is documented in docs/plc-addresses.md.
 
+#include "common/address_text.h"
 #include "common/driver_export.h"
-#include "common/driver_text.h"
 
 #include <array>
 #include <cstdio>
-#include <type_traits>
 
 namespace {
 
-constexpr std::int32_t kBit = 1;
-constexpr std::int32_t kWord = 2;
-constexpr std::int32_t kDWord = 4;
+using drv::kBit;
+using drv::kDWord;
+using drv::knownKind;
+using drv::kWord;
 
 constexpr std::uint8_t kLayoutMark = 'M';
 constexpr std::uint32_t kMaxNumber = 65536;
@@ -30,6 +30,11 @@ struct Area
     bool bits; // coils and inputs; otherwise registers (word and double word)
     bool readOnly;
     std::uint8_t readFn; // Modbus function codes the panel uses for the area
+
+    bool serves(std::int32_t kind) const
+    {
+        return bits ? kind == kBit : (kind == kWord || kind == kDWord);
+    }
 };
 
 constexpr std::array<Area, 4> kAreas{{
@@ -39,29 +44,10 @@ constexpr std::array<Area, 4> kAreas{{
         {"4x", '4', false, false, 0x03},
 }};
 
-bool knownKind(std::int32_t kind)
-{
-    return kind == kBit || kind == kWord || kind == kDWord;
-}
-
-bool serves(const Area &area, std::int32_t kind)
-{
-    return area.bits ? kind == kBit : (kind == kWord || kind == kDWord);
-}
-
-const Area *findArea(std::int32_t kind, std::string_view name)
-{
-    for (const Area &area : kAreas) {
-        if (serves(area, kind) && drv::equalsNoCase(name, area.name))
-            return &area;
-    }
-    return nullptr;
-}
-
 const Area *findAreaByDigit(std::int32_t kind, char digit)
 {
     for (const Area &area : kAreas) {
-        if (serves(area, kind) && area.digit == digit)
+        if (area.serves(kind) && area.digit == digit)
             return &area;
     }
     return nullptr;
@@ -91,14 +77,13 @@ struct Address
     const Area *area = nullptr;
     std::uint32_t number = 0; // 1-based
     bool reference = false; // typed with the area as leading digit
+    std::uint16_t bit = 0; // coils are addressed one by one: there is no bit inside a word
 };
 
-std::optional<Address> parse(std::int32_t kind, const char *areaText, const char *numberText)
+std::optional<Address> parse(std::int32_t kind, std::string_view areaName, std::string_view number)
 {
     if (!knownKind(kind))
         return std::nullopt;
-    const std::string_view areaName = drv::bufferText(areaText, PLC_AREA_TEXT_SIZE);
-    const std::string_view number = drv::bufferText(numberText, PLC_NUMBER_TEXT_SIZE);
     Address address;
     std::optional<std::uint32_t> value;
     if (areaName.empty()) {
@@ -109,7 +94,7 @@ std::optional<Address> parse(std::int32_t kind, const char *areaText, const char
         address.reference = true;
         value = drv::parseDecimal(number.substr(1), lastNumber(kind));
     } else {
-        address.area = findArea(kind, areaName);
+        address.area = drv::findArea(kAreas, kind, areaName);
         value = drv::parseDecimal(number, lastNumber(kind));
     }
     if (!address.area || !value || *value == 0)
@@ -118,7 +103,7 @@ std::optional<Address> parse(std::int32_t kind, const char *areaText, const char
     return address;
 }
 
-std::string normalised(const Address &address)
+std::string normalised(std::int32_t, const Address &address)
 {
     char text[16];
     if (!address.reference)
@@ -145,7 +130,7 @@ void encode(std::int32_t kind, const Address &address, std::uint8_t *field)
     field[8] = std::uint8_t(address.area->digit);
 }
 
-// The exact inverse of encode(): any byte that encode() would not have written rejects the field.
+// Reads what encode() writes; drv::buildUpAddr() rejects any byte that encode() would not write.
 std::optional<Address> decode(std::int32_t kind, const std::uint8_t *field)
 {
     if (!knownKind(kind) || field[0] != kLayoutMark || field[3] != kind)
@@ -157,75 +142,38 @@ std::optional<Address> decode(std::int32_t kind, const std::uint8_t *field)
     address.number = ((std::uint32_t(field[4]) << 8) | field[5]) + 1;
     if (address.number > lastNumber(kind))
         return std::nullopt;
-    std::uint8_t expected[PLC_DOWN_ADDR_SIZE];
-    encode(kind, address, expected);
-    if (std::memcmp(expected, field, PLC_DOWN_ADDR_SIZE) != 0)
-        return std::nullopt;
     return address;
 }
 
-std::int32_t buildDown(std::int32_t kind, const char *area, const char *number, std::uint16_t *bit,
-                       std::uint8_t *downAddr)
-{
-    if (!downAddr)
-        return -1;
-    std::memset(downAddr, 0, PLC_DOWN_ADDR_SIZE);
-    if (bit)
-        *bit = 0; // coils are addressed one by one: there is no bit inside a word
-    const auto address = parse(kind, area, number);
-    if (!address)
-        return -1;
-    encode(kind, *address, downAddr);
-    return 2;
-}
+constexpr drv::AddressCodec<Address> kCodec{parse, encode, decode, normalised};
 
 } // namespace
 
 DRV_EXPORT std::int32_t GetTypeAreaList(std::int32_t kind, char *out)
 {
-    if (!out)
-        return 0;
-    std::int32_t count = 0;
-    for (const Area &area : kAreas) {
-        if (serves(area, kind))
-            drv::putText(out + PLC_AREA_TEXT_SIZE * count++, PLC_AREA_TEXT_SIZE, area.name);
-    }
-    return count;
+    return drv::listAreas(kAreas, kind, out);
 }
 
 DRV_EXPORT std::int32_t GetAreaReadOnly(std::int32_t kind, const char *area,
                                         std::uint32_t *readOnly)
 {
-    const Area *found = findArea(kind, drv::bufferText(area, PLC_AREA_TEXT_SIZE));
-    if (!found || !readOnly)
-        return 0;
-    *readOnly = found->readOnly ? 1 : 0;
-    return 1;
+    return drv::areaReadOnly(kAreas, kind, area, readOnly);
 }
 
 DRV_EXPORT std::int32_t ValidCheck(std::int32_t kind, const char *area, char *number)
 {
-    const auto address = parse(kind, area, number);
-    if (!address)
-        return -1;
-    drv::putText(number, PLC_NUMBER_TEXT_SIZE, normalised(*address));
-    return 0;
+    return drv::validCheck(kCodec, kind, area, number);
 }
 
 // Selector 0 asks for the first writable address of the kind, 1 for the first read-only one.
 DRV_EXPORT std::int32_t GetDefaultAddr(std::int32_t kind, std::uint32_t selector, char *area,
                                        char *number)
 {
-    if (!area || !number)
-        return 0;
-    std::memset(area, 0, PLC_AREA_TEXT_SIZE);
-    std::memset(number, 0, PLC_NUMBER_TEXT_SIZE);
-    if (!knownKind(kind))
+    if (!drv::clearAddressText(area, number) || !knownKind(kind))
         return 0;
     for (const Area &candidate : kAreas) {
-        if (serves(candidate, kind) && candidate.readOnly == (selector == 1)) {
-            drv::putText(area, PLC_AREA_TEXT_SIZE, candidate.name);
-            drv::putText(number, PLC_NUMBER_TEXT_SIZE, "1");
+        if (candidate.serves(kind) && candidate.readOnly == (selector == 1)) {
+            drv::putAddressText(area, number, candidate.name, "1");
             return 1;
         }
     }
@@ -235,31 +183,20 @@ DRV_EXPORT std::int32_t GetDefaultAddr(std::int32_t kind, std::uint32_t selector
 DRV_EXPORT std::int32_t BuildDownAddr(std::int32_t kind, const char *area, const char *number,
                                       std::uint16_t *bit, std::uint8_t *downAddr)
 {
-    return buildDown(kind, area, number, bit, downAddr);
+    return drv::buildDownAddr(kCodec, kind, area, number, bit, downAddr);
 }
 
 // The extra value has no meaning for Modbus addresses.
 DRV_EXPORT std::int32_t BuildDownAddr1(std::int32_t kind, const char *area, const char *number,
                                        std::uint16_t *bit, std::uint8_t *downAddr, std::uint32_t)
 {
-    return buildDown(kind, area, number, bit, downAddr);
+    return drv::buildDownAddr(kCodec, kind, area, number, bit, downAddr);
 }
 
 DRV_EXPORT std::int32_t BuildUpAddr(std::int32_t kind, const std::uint8_t *downAddr, char *area,
                                     char *number, std::uint16_t *bit)
 {
-    if (!downAddr || !area || !number)
-        return 3;
-    std::memset(area, 0, PLC_AREA_TEXT_SIZE);
-    std::memset(number, 0, PLC_NUMBER_TEXT_SIZE);
-    const auto address = decode(kind, downAddr);
-    if (!address)
-        return 3;
-    drv::putText(area, PLC_AREA_TEXT_SIZE, address->area->name);
-    drv::putText(number, PLC_NUMBER_TEXT_SIZE, normalised(*address));
-    if (bit)
-        *bit = 0;
-    return 2;
+    return drv::buildUpAddr(kCodec, kind, downAddr, area, number, bit);
 }
 
 DRV_EXPORT std::int32_t GetTransSize()
@@ -282,13 +219,3 @@ DRV_EXPORT std::int32_t GetCommSetting(std::uint32_t *editable, std::uint8_t *re
     }
     return 1;
 }
-
-static_assert(std::is_same_v<decltype(&GetTypeAreaList), PlcGetTypeAreaList>);
-static_assert(std::is_same_v<decltype(&GetAreaReadOnly), PlcGetAreaReadOnly>);
-static_assert(std::is_same_v<decltype(&ValidCheck), PlcValidCheck>);
-static_assert(std::is_same_v<decltype(&GetDefaultAddr), PlcGetDefaultAddr>);
-static_assert(std::is_same_v<decltype(&BuildDownAddr), PlcBuildDownAddr>);
-static_assert(std::is_same_v<decltype(&BuildDownAddr1), PlcBuildDownAddr1>);
-static_assert(std::is_same_v<decltype(&BuildUpAddr), PlcBuildUpAddr>);
-static_assert(std::is_same_v<decltype(&GetTransSize), PlcGetTransSize>);
-static_assert(std::is_same_v<decltype(&GetCommSetting), PlcGetCommSetting>);
