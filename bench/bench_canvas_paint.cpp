@@ -84,7 +84,7 @@ struct BusyScreen
         }
         canvas = std::make_unique<ui::CScreenCanvas>(doc, *screen, config, &undo);
         canvas->setZoomFactor(4.0, 4.0); // 200 %
-        canvas->selectAll();
+        canvas->actions().selectAll();
     }
 };
 

@@ -24,6 +24,8 @@ function(dorvane_add_test)
     add_executable(${ARG_NAME} ${ARG_SOURCES})
     dorvane_warnings(${ARG_NAME})
     target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+    # Shared test pieces (tests/support) and other modules' fixtures are found from tests/.
+    target_include_directories(${ARG_NAME} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_compile_definitions(${ARG_NAME} PRIVATE
         DORVANE_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
         DORVANE_RUNTIME_DIR="${DORVANE_RUNTIME_DIR}"

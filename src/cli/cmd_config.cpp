@@ -32,9 +32,11 @@ ordered_json colorJson(std::uint32_t c)
     return {{"value", c}, {"rgb", text}};
 }
 
-ordered_json fontJson(const core::CLogFont &f)
+ordered_json fontJson(const util::CLogFont &f)
 {
-    return {{"face", f.faceName()}, {"height", f.height()}, {"width", f.width()},
+    return {{"face", f.faceName()},
+            {"height", f.height()},
+            {"width", f.width()},
             {"charSet", f.charSet()}};
 }
 
@@ -83,17 +85,20 @@ ordered_json configJson(const core::CAppConfig &c)
                        {"8x16", fontJson(c.panelFont(core::PanelFontSize::Font8x16))},
                        {"6x8", fontJson(c.panelFont(core::PanelFontSize::Font6x8))}};
     const auto &comm = c.commSetup();
-    j["commSetup"] = {{"port", comm.port},         {"baudRate", comm.baudRate},
-                      {"stopBit", comm.stopBit},   {"parity", comm.parity},
-                      {"dataBit", comm.dataBit},   {"connect", comm.connect}};
+    j["commSetup"]
+            = {{"port", comm.port},     {"baudRate", comm.baudRate}, {"stopBit", comm.stopBit},
+               {"parity", comm.parity}, {"dataBit", comm.dataBit},   {"connect", comm.connect}};
     j["autoSaveMinutes"] = c.autoSaveInterval();
     const auto &col = c.colors();
-    j["colors"] = {{"grid", colorJson(col.grid)},     {"back", colorJson(col.back)},
+    j["colors"] = {{"grid", colorJson(col.grid)},       {"back", colorJson(col.back)},
                    {"outline", colorJson(col.outline)}, {"fill", colorJson(col.fill)},
-                   {"select", colorJson(col.select)}, {"focus", colorJson(col.focus)}};
+                   {"select", colorJson(col.select)},   {"focus", colorJson(col.focus)}};
     const auto &g = c.grid();
-    j["grid"] = {{"snap", g.snap}, {"showGrid", g.showGrid}, {"xDot", g.xDot},
-                 {"yDot", g.yDot}, {"style", g.style}};
+    j["grid"] = {{"snap", g.snap},
+                 {"showGrid", g.showGrid},
+                 {"xDot", g.xDot},
+                 {"yDot", g.yDot},
+                 {"style", g.style}};
     j["screen"] = rectJson(c.screenRect());
     ordered_json keys = ordered_json::array();
     for (int k = 1; k <= 8; ++k)
@@ -106,7 +111,8 @@ ordered_json configJson(const core::CAppConfig &c)
 
 void addConfigCommand(CLI::App &app, CliContext &ctx)
 {
-    auto *cmd = app.add_subcommand("config", "Print the configuration read from the program folder");
+    auto *cmd
+            = app.add_subcommand("config", "Print the configuration read from the program folder");
     cmd->callback([&ctx] {
         ctx.loadConfig();
         std::cout << configJson(ctx.config()).dump(2) << "\n";

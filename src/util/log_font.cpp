@@ -1,8 +1,8 @@
-#include "core/app/log_font.h"
+#include "util/log_font.h"
 
 #include <algorithm>
 
-namespace core {
+namespace util {
 
 CLogFont CLogFont::make(std::int32_t height, std::int32_t width, std::uint8_t charSet,
                         std::string_view face)
@@ -23,4 +23,4 @@ CLogFont CLogFont::fromBytes(util::ConstByteSpan bytes)
     return f;
 }
 
-} // namespace core
+} // namespace util

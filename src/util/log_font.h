@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-namespace core {
+namespace util {
 
 class CLogFont
 {
@@ -58,4 +58,4 @@ private:
     std::array<std::uint8_t, kSize> m_bytes{};
 };
 
-} // namespace core
+} // namespace util

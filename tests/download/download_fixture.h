@@ -18,9 +18,9 @@ struct ProjectServices
     core::CMemoryMonitor monitor;
     core::CStrResMgr strings{&monitor};
     core::CImgResMgr images{&monitor};
-    core::CPlcSlots slots;
+    core::CPlcSlots plcSlots;
     core::CDownloadImages areas;
-    core::DocServices services() { return core::DocServices{strings, images, slots, monitor}; }
+    core::DocServices services() { return core::DocServices{strings, images, plcSlots, monitor}; }
     core::CDownloadImages &Areas() { return areas; }
 };
 

@@ -53,7 +53,7 @@ protected:
         }
         doc.Alarms() = {CAlarmRecord::Default().Bytes(), CAlarmRecord::Default().Bytes()};
         doc.Calculations() = {CCalcRecord::Default().Bytes()};
-        doc.Transfers() = {CTransRecord::Default(env.slots).Bytes()};
+        doc.Transfers() = {CTransRecord::Default(env.plcSlots).Bytes()};
         doc.Reservations() = {CReserveRecord().Bytes()};
         auto ch1 = doc.Channel(1);
         util::setLe16(ch1, 0, 0x0001);

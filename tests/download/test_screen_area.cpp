@@ -62,12 +62,12 @@ TEST_F(ScreenArea, HeaderIndexAndGroups)
     EXPECT_EQ(util::fixedText(h, 0, 24), "MAIN");
     for (std::size_t i = 4; i < 34; ++i)
         EXPECT_EQ(h[i], 0) << i;
-    EXPECT_EQ(util::be16(h, 34), 0);    // password setting
-    EXPECT_EQ(util::be16(h, 36), 1);    // background on
+    EXPECT_EQ(util::be16(h, 34), 0); // password setting
+    EXPECT_EQ(util::be16(h, 36), 1); // background on
     EXPECT_EQ(util::be16(h, 38), 1000); // background image
-    EXPECT_EQ(util::be16(h, 40), 4);    // next
-    EXPECT_EQ(util::be16(h, 42), 2);    // previous
-    EXPECT_EQ(util::be16(h, 44), 2);    // tags
+    EXPECT_EQ(util::be16(h, 40), 4); // next
+    EXPECT_EQ(util::be16(h, 42), 2); // previous
+    EXPECT_EQ(util::be16(h, 44), 2); // tags
     EXPECT_EQ(util::be32(h, 46), 0x410000u + second + 696); // group 1: numeric tags
     EXPECT_EQ(util::be16(h, 106), 2);
     for (std::size_t g = 1; g < 15; ++g) {
@@ -85,9 +85,9 @@ TEST_F(ScreenArea, HeaderIndexAndGroups)
 
     // The tag records are the tags' own, in tag order.
     util::Bytes rec(80, 0);
-    ASSERT_TRUE(a->BuildDownloadRecord(m_env.slots, rec));
+    ASSERT_TRUE(a->BuildDownloadRecord(m_env.plcSlots, rec));
     EXPECT_EQ(bytesOf(img.subspan(second + 696, 80)), rec);
-    ASSERT_TRUE(b->BuildDownloadRecord(m_env.slots, rec));
+    ASSERT_TRUE(b->BuildDownloadRecord(m_env.plcSlots, rec));
     EXPECT_EQ(bytesOf(img.subspan(second + 776, 80)), rec);
 }
 

@@ -4,10 +4,10 @@
 // asked, and a throw-away program folder with its own APP.INI, PLC.INI and the real driver
 // plugins, so that dialogs that write the configuration never touch the build's program folder.
 
-#include "plc_test_support.h"
+#include "plc/plc_test_support.h"
 
 #include "core/app/app_config.h"
-#include "core/functions/function_prompt.h"
+#include "support/recording_prompt.h"
 
 #include <filesystem>
 #include <fstream>
@@ -17,22 +17,12 @@
 
 namespace plctest {
 
-struct RecordingPrompt : core::CFunctionPrompt
+// Questions are answered Yes unless a test says otherwise.
+struct RecordingPrompt : support::RecordingPrompt
 {
-    void ShowMessage(int id, const std::string &text) override
-    {
-        shown.push_back(id);
-        texts.push_back(text);
-    }
-    bool AskYesNo(int id, const std::string &) override
-    {
-        asked.push_back(id);
-        return answer;
-    }
-    std::vector<int> shown;
-    std::vector<std::string> texts;
-    std::vector<int> asked;
-    bool answer = true;
+    RecordingPrompt()
+        : support::RecordingPrompt(true)
+    { }
 };
 
 inline constexpr std::uint16_t kModbusType = 0x0001;

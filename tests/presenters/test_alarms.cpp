@@ -2,8 +2,8 @@
 
 #include "functions_test_support.h"
 
-#include "core/functions/alarm_dlg.h"
 #include "core/functions/device_block.h"
+#include "core/presenters/alarm_dlg.h"
 
 #include <gtest/gtest.h>
 
@@ -229,7 +229,7 @@ TEST_F(Alarms, OkBuildsTheRecordThroughTheChannelsDriver)
 TEST_F(Alarms, ListWorksOnTheDocumentsOwnList)
 {
     static_assert(std::is_same_v<CAlarmRecord::Raw, AlarmRecord>);
-    fntest::Project p(t.slots);
+    fntest::Project p(t.plcSlots);
     p.doc.Alarms().push_back(alarmWith("kept"));
     CAlarmDlg dlg(t.env);
     dlg.Open(p.doc.Alarms());

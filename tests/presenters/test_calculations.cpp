@@ -2,8 +2,8 @@
 
 #include "functions_test_support.h"
 
-#include "core/functions/calc_dlg.h"
 #include "core/functions/device_block.h"
+#include "core/presenters/calc_dlg.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 #include "params_test_support.h"
 
-#include "core/plc/comm_basic_presenter.h"
-#include "core/plc/comm_para_presenter.h"
 #include "core/plc/panel_params.h"
+#include "core/presenters/comm_basic_dlg.h"
+#include "core/presenters/comm_para_dlg.h"
 
 #include "util/byte_order.h"
 
@@ -107,9 +107,9 @@ protected:
         m_block = CDorvaneDoc::NewProjectParameters(0);
     }
 
-    CCommBasicPresenter open()
+    CCommBasicDlg open()
     {
-        return CCommBasicPresenter(m_slots, m_prompt, m_folder.config.languages(), m_block);
+        return CCommBasicDlg(m_slots, m_prompt, m_folder.config.languages(), m_block);
     }
     void setGroup(int group, const PanelAddrGroup &g)
     {
@@ -126,7 +126,7 @@ protected:
 
 TEST_F(PanelSettings, LatchRangeZeroTo999IsAccepted)
 {
-    CCommBasicPresenter dlg = open();
+    CCommBasicDlg dlg = open();
     dlg.latchOn = true;
     dlg.latchStart = 0;
     dlg.latchEnd = 999;
@@ -140,7 +140,7 @@ TEST_F(PanelSettings, LatchRangeZeroTo999IsAccepted)
 
 TEST_F(PanelSettings, LatchOutOfRangeOrReversedIsRefusedAndNothingStored)
 {
-    CCommBasicPresenter dlg = open();
+    CCommBasicDlg dlg = open();
     dlg.initialScreen = 7;
     dlg.latchEnd = 1000;
     EXPECT_FALSE(dlg.Ok());
@@ -162,7 +162,7 @@ TEST_F(PanelSettings, PlainFieldsAndSwitchedOffWaitsAreStored)
 {
     util::setLe16(m_block, CPanelParams::kSaverWait, 15);
     util::setLe16(m_block, CPanelParams::kLanguage, 9); // beyond the two languages
-    CCommBasicPresenter dlg = open();
+    CCommBasicDlg dlg = open();
     EXPECT_TRUE(dlg.saverOn);
     EXPECT_EQ(dlg.saverWait, 15);
     EXPECT_TRUE(dlg.backlightOn); // new project: 20 minutes
@@ -192,7 +192,7 @@ TEST_F(PanelSettings, ChannelRadiosFollowTheDeviceKind)
     util::setFixedText(g.field, 0, 40, "D100");
     setGroup(CPanelParams::kScreenChange, g);
 
-    CCommBasicPresenter dlg = open();
+    CCommBasicDlg dlg = open();
     EXPECT_TRUE(dlg.DeviceEnabled(1));
     EXPECT_FALSE(dlg.DeviceEnabled(2));
     EXPECT_EQ(dlg.GroupDevice(CPanelParams::kScreenChange), 0);
@@ -207,7 +207,7 @@ TEST_F(PanelSettings, PanelSystemWordIsShownByName)
     PanelAddrGroup g;
     util::setFixedText(g.field, 0, 40, "914");
     setGroup(CPanelParams::kScreenChange, g);
-    const CCommBasicPresenter dlg = open();
+    const CCommBasicDlg dlg = open();
     EXPECT_EQ(dlg.GroupText(CPanelParams::kScreenChange), "CUR_SCR");
     EXPECT_EQ(dlg.GroupText(CPanelParams::kScreenTransfer), "0");
 }
@@ -222,7 +222,7 @@ TEST_F(PanelSettings, PlcAddressIsReadBackAndBuiltOnOk)
     ASSERT_EQ(modbus.BuildDownAddr(kAddrWord, "4x", "100", bit, g.field), 2);
     setGroup(CPanelParams::kScreenTransfer, g);
 
-    CCommBasicPresenter dlg = open();
+    CCommBasicDlg dlg = open();
     std::string area, number;
     modbus.BuildUpAddr(kAddrWord, g.field, area, number, bit);
     EXPECT_EQ(dlg.GroupText(CPanelParams::kScreenTransfer), area + number);
@@ -249,7 +249,7 @@ TEST_F(PanelSettings, PlcAddressIsReadBackAndBuiltOnOk)
 
 TEST_F(PanelSettings, NewDeviceStartsFromItsDefaultAndPanelNumbersStayText)
 {
-    CCommBasicPresenter dlg = open();
+    CCommBasicDlg dlg = open();
     ASSERT_TRUE(dlg.ChooseDevice(CPanelParams::kScreenChange, 1));
     EXPECT_EQ(dlg.GroupText(CPanelParams::kScreenChange), "4x1"); // the Modbus default word
 
@@ -281,7 +281,7 @@ CChannelParams channel(std::uint16_t config, std::uint16_t own, std::uint16_t ty
 TEST(ChannelSettings, OwnStationBoxCannotBeUncheckedInNToM)
 {
     RecordingPrompt prompt;
-    CCommParaPresenter dlg(prompt, channel(CChannelParams::k1To1, 3), true);
+    CCommParaDlg dlg(prompt, channel(CChannelParams::k1To1, 3), true);
     EXPECT_FALSE(dlg.StationBoxesEnabled());
     dlg.SetConfiguration(CChannelParams::kNToM);
     EXPECT_TRUE(dlg.StationBoxesEnabled());
@@ -304,7 +304,7 @@ TEST(ChannelSettings, OwnStationBoxCannotBeUncheckedInNToM)
 TEST(ChannelSettings, OwnStationMovesItsCheckAndOneToOneClearsTheList)
 {
     RecordingPrompt prompt;
-    CCommParaPresenter dlg(prompt, channel(CChannelParams::kNTo1, 3), true);
+    CCommParaDlg dlg(prompt, channel(CChannelParams::kNTo1, 3), true);
     dlg.SetConfiguration(CChannelParams::kNTo1);
     dlg.SetStationChecked(20, true);
     dlg.SetOwnStation(6);
@@ -324,7 +324,7 @@ TEST(ChannelSettings, OkRebuildsTheRecord)
     RecordingPrompt prompt;
     CChannelParams start = channel(CChannelParams::k1To1, 0);
     start.SetRemoteStation(12);
-    CCommParaPresenter dlg(prompt, start, true);
+    CCommParaDlg dlg(prompt, start, true);
     EXPECT_TRUE(dlg.RemoteVisible());
     dlg.SetConfiguration(CChannelParams::kNToM);
     EXPECT_FALSE(dlg.RemoteVisible());
@@ -357,18 +357,18 @@ TEST(ChannelSettings, OkRebuildsTheRecord)
 TEST(ChannelSettings, FixedLinkHidesControlsAndLabelsFollowTheFlag)
 {
     RecordingPrompt prompt;
-    const CCommParaPresenter fixed(prompt, channel(0, 0, 0x8020), true);
+    const CCommParaDlg fixed(prompt, channel(0, 0, 0x8020), true);
     EXPECT_FALSE(fixed.TimeoutVisible());
     EXPECT_FALSE(fixed.RemoteVisible());
     EXPECT_FALSE(fixed.ConfigVisible());
     EXPECT_EQ(fixed.RemoteLabel(), "슬레이브 번호:");
 
-    const CCommParaPresenter plain(prompt, channel(0, 0), false);
+    const CCommParaDlg plain(prompt, channel(0, 0), false);
     EXPECT_TRUE(plain.TimeoutVisible());
     EXPECT_TRUE(plain.RemoteVisible());
     EXPECT_FALSE(plain.ConfigVisible());
     EXPECT_EQ(plain.RemoteLabel(), "상대국 번호:");
-    EXPECT_TRUE(CCommParaPresenter(prompt, channel(0, 0), true).ConfigVisible());
+    EXPECT_TRUE(CCommParaDlg(prompt, channel(0, 0), true).ConfigVisible());
 }
 
 TEST(ChannelSettings, CounterShowsTwoDigitsUntilChanged)
@@ -376,7 +376,7 @@ TEST(ChannelSettings, CounterShowsTwoDigitsUntilChanged)
     RecordingPrompt prompt;
     CChannelParams start = channel(CChannelParams::kNToM, 1);
     start.SetMasters({1, 4, 6});
-    CCommParaPresenter dlg(prompt, start, true);
+    CCommParaDlg dlg(prompt, start, true);
     EXPECT_EQ(dlg.CounterText(), "03");
     dlg.SetStationChecked(4, false);
     EXPECT_EQ(dlg.CounterText(), "2");
@@ -386,7 +386,7 @@ TEST(ChannelSettings, StationFileRoundTripAndForeignNumbers)
 {
     plctest::ProgramFolder folder("stations");
     RecordingPrompt prompt;
-    CCommParaPresenter dlg(prompt, channel(CChannelParams::kNToM, 3), true);
+    CCommParaDlg dlg(prompt, channel(CChannelParams::kNToM, 3), true);
     dlg.SetConfiguration(CChannelParams::kNToM);
     dlg.SetStationChecked(0, true);
     dlg.SetStationChecked(17, true);

@@ -4,8 +4,8 @@
 #include "functions_test_support.h"
 
 #include "core/functions/device_block.h"
-#include "core/functions/dlg_func_key.h"
-#include "core/functions/func_key_list_dlg.h"
+#include "core/presenters/dlg_func_key.h"
+#include "core/presenters/func_key_list_dlg.h"
 
 #include <gtest/gtest.h>
 
@@ -137,7 +137,7 @@ TEST_F(FuncKeys, DescriptionOfScreenChangeAndUnusedKeys)
 
 TEST_F(FuncKeys, SharedKeyAsksFirstAndReachesEveryScreen)
 {
-    fntest::Project p(t.slots);
+    fntest::Project p(t.plcSlots);
     for (std::uint16_t n : {0, 3, 7})
         ASSERT_EQ(p.doc.AddScreen(n), kScreenOk);
     CScreenData &current = *p.doc.FindScreen(3);

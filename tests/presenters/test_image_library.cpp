@@ -3,10 +3,10 @@
 
 #include "functions_test_support.h"
 
-#include "core/functions/image_lib_add_dlg.h"
-#include "core/functions/image_lib_dlg.h"
-#include "core/functions/img_viewer_dlg.h"
 #include "core/model/indexed_image.h"
+#include "core/presenters/image_lib_add_dlg.h"
+#include "core/presenters/image_lib_dlg.h"
+#include "core/presenters/img_viewer_dlg.h"
 #include "core/tags/tag.h"
 #include "core/tags/tag_kinds.h"
 
@@ -289,7 +289,7 @@ TEST(ImageViewer, ScrollRangeAndCells)
 TEST(ImageViewer, InformationAndReferencesOfTheClickedImage)
 {
     fntest::Env t;
-    fntest::Project p(t.slots);
+    fntest::Project p(t.plcSlots);
     auto img = std::make_unique<CIndexedImage>();
     img->m_id = 1001;
     img->m_bitmap = util::CMonoBitmap(30, 12);

@@ -2,10 +2,10 @@
 
 #include "functions_test_support.h"
 
-#include "core/functions/dlg_edit_strs.h"
-#include "core/functions/message_tag_table.h"
-#include "core/functions/msg_edit.h"
 #include "core/model/str_res_mgr.h"
+#include "core/presenters/dlg_edit_strs.h"
+#include "core/presenters/message_tag_table.h"
+#include "core/presenters/msg_edit.h"
 #include "core/tags/message_tag.h"
 
 #include <gtest/gtest.h>

@@ -10,11 +10,11 @@
 #include "core/model/img_res_mgr.h"
 #include "core/model/memory_monitor.h"
 #include "core/model/str_res_mgr.h"
-#include "core/plc/com_port_presenter.h"
-#include "core/plc/comm_para_presenter.h"
 #include "core/plc/panel_params.h"
-#include "core/plc/plc_type_presenter.h"
-#include "core/plc/prj_mgn_presenter.h"
+#include "core/presenters/com_port_dlg.h"
+#include "core/presenters/comm_para_dlg.h"
+#include "core/presenters/plc_type_dlg.h"
+#include "core/presenters/prj_mgn_dlg.h"
 
 #include "util/byte_order.h"
 
@@ -118,7 +118,7 @@ TEST_F(PlcTypeChange, AnsweringNoChangesNothing)
     const ParamBlock params = m_doc.Parameters();
     const auto alarms = m_doc.Alarms();
     const auto calcs = m_doc.Calculations();
-    CPlcTypePresenter dlg(m_folder.config, m_prompt, m_doc);
+    CPlcTypeDlg dlg(m_folder.config, m_prompt, m_doc);
     dlg.Choice(2).Select(1); // MODBUS RTU
     m_prompt.answer = false;
     EXPECT_FALSE(dlg.Ok(m_doc));
@@ -134,7 +134,7 @@ TEST_F(PlcTypeChange, RejectedAddressesOfTheChangedChannelTakeTheNewDefault)
 {
     const auto ch1Alarm = m_doc.Alarms()[0];
     const DownAddr ch1Operand = fieldOf(m_doc.Calculations()[0], CCalcRecord::kOperand1);
-    CPlcTypePresenter dlg(m_folder.config, m_prompt, m_doc);
+    CPlcTypeDlg dlg(m_folder.config, m_prompt, m_doc);
     dlg.Choice(2).Select(1);
     ASSERT_TRUE(dlg.Ok(m_doc));
     EXPECT_EQ(m_slots.slot(2).Type(), kModbusType);
@@ -155,7 +155,7 @@ TEST_F(PlcTypeChange, RejectedAddressesOfTheChangedChannelTakeTheNewDefault)
 TEST_F(PlcTypeChange, AddressesTheNewDriverAcceptsAreKept)
 {
     const auto before = m_doc.Alarms()[1];
-    CPlcTypePresenter dlg(m_folder.config, m_prompt, m_doc);
+    CPlcTypeDlg dlg(m_folder.config, m_prompt, m_doc);
     dlg.Choice(2).Select(3); // LX NET: the same address syntax
     ASSERT_TRUE(dlg.Ok(m_doc));
     EXPECT_EQ(m_slots.slot(2).DeviceKind(), kDeviceKind2);
@@ -167,7 +167,7 @@ TEST_F(PlcTypeChange, AddressesTheNewDriverAcceptsAreKept)
 
 TEST_F(PlcTypeChange, RemoteStationsReachTheAddressesOfTheirChannel)
 {
-    CPlcTypePresenter dlg(m_folder.config, m_prompt, m_doc);
+    CPlcTypeDlg dlg(m_folder.config, m_prompt, m_doc);
     auto settings = dlg.Choice(1).OpenSettings(m_prompt);
     ASSERT_TRUE(settings);
     settings->SetRemoteStation(7);
@@ -184,7 +184,7 @@ TEST_F(PlcTypeChange, RemoteStationsReachTheAddressesOfTheirChannel)
     CChannelParams ch2(m_doc.Channel(2));
     ch2.SetConfiguration(CChannelParams::kNTo1);
     m_doc.SetChannel(2, ch2.Bytes());
-    CPlcTypePresenter again(m_folder.config, m_prompt, m_doc);
+    CPlcTypeDlg again(m_folder.config, m_prompt, m_doc);
     ASSERT_TRUE(again.Ok(m_doc));
     EXPECT_EQ(util::le16(m_doc.Alarms()[1], 60), 4);
     EXPECT_EQ(CPanelParams(m_doc.Parameters()).AddrGroup(CPanelParams::kScreenChange).station, 4);
@@ -192,7 +192,7 @@ TEST_F(PlcTypeChange, RemoteStationsReachTheAddressesOfTheirChannel)
 
 TEST_F(PlcTypeChange, ChannelSettingsOkStoresTheRecordAndItsStation)
 {
-    CCommParaPresenter dlg(m_prompt, CChannelParams(m_doc.Channel(2)), true);
+    CCommParaDlg dlg(m_prompt, CChannelParams(m_doc.Channel(2)), true);
     dlg.SetConfiguration(CChannelParams::kNTo1);
     dlg.SetRemoteStation(9);
     dlg.ApplyTo(m_doc, 2);
@@ -205,7 +205,7 @@ TEST_F(PlcTypeChange, ChannelSettingsOkStoresTheRecordAndItsStation)
 
 TEST_F(PlcTypeChange, ChoicesListUnusedFirstAndTakeFixedSettings)
 {
-    CPlcTypePresenter dlg(m_folder.config, m_prompt, m_doc);
+    CPlcTypeDlg dlg(m_folder.config, m_prompt, m_doc);
     CChannelChoice &ch1 = dlg.Choice(1);
     ASSERT_EQ(ch1.Names().size(), 4u);
     EXPECT_EQ(ch1.Names()[0], "미사용");
@@ -243,7 +243,7 @@ TEST(NewProjectDialog, ProposesFreeNameAndHandsBackChannelsAndPort)
     plctest::ProgramFolder folder("prjmgn", "[comm_setup]\nPort=2\nBaudRate=38400\n");
     folder.write("Project/제목없음1.kvr", "x");
     RecordingPrompt prompt;
-    CPrjMgnPresenter dlg(folder.config, prompt, 1);
+    CPrjMgnDlg dlg(folder.config, prompt, 1);
     EXPECT_EQ(dlg.FileName(), folder.path("Project/제목없음2.kvr"));
     EXPECT_EQ(dlg.Port().PortIndex(), 1);
     EXPECT_EQ(dlg.Port().SpeedIndex(), 1);
@@ -271,10 +271,10 @@ TEST(NewProjectDialog, ProposesFreeNameAndHandsBackChannelsAndPort)
 TEST(PortDialog, SpeedOutsideTheListBecomes115200AndOkWritesTheConfiguration)
 {
     plctest::ProgramFolder folder("comport", "[comm_setup]\nPort=12\nBaudRate=57600\n");
-    CComPortPresenter dlg(folder.config.commSetup());
+    CComPortDlg dlg(folder.config.commSetup());
     EXPECT_EQ(dlg.PortIndex(), 0);
     EXPECT_EQ(dlg.SpeedIndex(), -1);
-    EXPECT_EQ(CComPortPresenter::PortName(7), "COM8");
+    EXPECT_EQ(CComPortDlg::PortName(7), "COM8");
     dlg.SelectPort(2);
     EXPECT_EQ(dlg.Result().baudRate, 115200);
     ASSERT_TRUE(dlg.Ok(folder.config));
@@ -284,7 +284,7 @@ TEST(PortDialog, SpeedOutsideTheListBecomes115200AndOkWritesTheConfiguration)
     EXPECT_NE(ini.find("BaudRate=115200"), std::string::npos) << ini;
 
     RecordingPrompt prompt;
-    EXPECT_TRUE(CComPortPresenter::WiringDiagram(folder.config, prompt).empty());
+    EXPECT_TRUE(CComPortDlg::WiringDiagram(folder.config, prompt).empty());
     EXPECT_EQ(prompt.shown, std::vector<int>{51810});
 }
 

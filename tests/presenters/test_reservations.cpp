@@ -3,7 +3,7 @@
 #include "functions_test_support.h"
 
 #include "core/functions/device_block.h"
-#include "core/functions/reserve_dlg.h"
+#include "core/presenters/reserve_dlg.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,17 @@
 // The editor's window rules that live outside the windows: gauge labels, recent files, the new
-// screen dialog, screen deletion and the screen clipboard.
+// screen and screen property dialogs, screen deletion and the screen clipboard.
 
 #include "core/app/app_services.h"
-#include "core/ui_logic/gauge_label.h"
-#include "core/ui_logic/new_screen_presenter.h"
-#include "core/ui_logic/recent_files.h"
-#include "core/ui_logic/screen_rules.h"
-#include "core/ui_logic/screen_snapshot.h"
+#include "core/editor/screen_rules.h"
+#include "core/editor/screen_snapshot.h"
+#include "core/presenters/dlg_new_screen.h"
+#include "core/presenters/gauge_label.h"
+#include "core/presenters/recent_files.h"
+#include "core/presenters/screen_prop_dlg.h"
 
 #include "util/code_page.h"
+
+#include "support/recording_prompt.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +70,7 @@ TEST_F(ProjectFixture, NewScreenProposesNextNumberAndChecksOk)
     add(0);
     add(1);
     add(7);
-    CNewScreenPresenter p(*m_doc, util::kLangKorean);
+    CDlgNewScreen p(*m_doc, util::kLangKorean);
     EXPECT_EQ(p.Number(), 8);
     EXPECT_EQ(p.Name(), "화면8");
     p.SpinTo(12);
@@ -76,14 +79,14 @@ TEST_F(ProjectFixture, NewScreenProposesNextNumberAndChecksOk)
     EXPECT_EQ(p.Number(), 12);
 
     p.SetName("");
-    EXPECT_EQ(p.Ok(nullptr), CNewScreenPresenter::kMsgNameLength);
+    EXPECT_EQ(p.Ok(nullptr), CDlgNewScreen::kMsgNameLength);
     p.SetName(std::string(24, 'a'));
-    EXPECT_EQ(p.Ok(nullptr), CNewScreenPresenter::kMsgNameLength);
+    EXPECT_EQ(p.Ok(nullptr), CDlgNewScreen::kMsgNameLength);
     p.SetName("Main");
     p.SetNumber(1000);
-    EXPECT_EQ(p.Ok(nullptr), CNewScreenPresenter::kMsgNumberRange);
+    EXPECT_EQ(p.Ok(nullptr), CDlgNewScreen::kMsgNumberRange);
     p.SetNumber(7);
-    EXPECT_EQ(p.Ok(nullptr), CNewScreenPresenter::kMsgScreenExists);
+    EXPECT_EQ(p.Ok(nullptr), CDlgNewScreen::kMsgScreenExists);
     EXPECT_EQ(m_doc->Screens().size(), 3u);
 
     CScreenData *created = nullptr;
@@ -101,8 +104,8 @@ TEST_F(ProjectFixture, NewScreenReportsFullScreenArea)
     // 10 + 93 * 704 = 65482: one more screen would pass 65536.
     for (std::uint16_t n = 0; n < 93; ++n)
         add(n);
-    CNewScreenPresenter p(*m_doc, util::kLangKorean);
-    EXPECT_EQ(p.Ok(nullptr), CNewScreenPresenter::kMsgScreenFull);
+    CDlgNewScreen p(*m_doc, util::kLangKorean);
+    EXPECT_EQ(p.Ok(nullptr), CDlgNewScreen::kMsgScreenFull);
 }
 
 TEST_F(ProjectFixture, ScreensTravelThroughTheClipboard)
@@ -154,4 +157,50 @@ TEST_F(ProjectFixture, RestoredScreenKeepsBackgroundAndPassword)
     EXPECT_TRUE(back->IsPasswordOn());
     // The number is taken now.
     EXPECT_EQ(restoreScreen(*m_doc, snap, 2), 52201);
+}
+
+TEST_F(ProjectFixture, ScreenPropertiesActAtOnceAndRefuseWhatCannotBeKept)
+{
+    add(0);
+    add(2);
+    CScreenData &screen = add(5);
+    screen.SetName("five");
+    support::RecordingPrompt prompt;
+    CScreenPropDlg dlg(*m_doc, screen, util::kLangKorean, prompt);
+
+    EXPECT_TRUE(dlg.SetName("main"));
+    EXPECT_EQ(screen.Name(), "main");
+    EXPECT_FALSE(dlg.SetName("main")); // unchanged: nothing to tell
+    // A number another screen has is refused with 52603; one above 999 silently.
+    EXPECT_FALSE(dlg.SetNumber(2));
+    EXPECT_EQ(prompt.shown, std::vector<int>{52603});
+    EXPECT_FALSE(dlg.SetNumber(1000));
+    EXPECT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(screen.Number(), 5);
+    EXPECT_TRUE(dlg.SetNumber(7));
+    EXPECT_EQ(m_doc->FindScreen(7), &screen);
+    EXPECT_FALSE(dlg.SetPrev(1000));
+    EXPECT_TRUE(dlg.SetNext(2));
+    EXPECT_TRUE(dlg.SetPasswordOn(true));
+    EXPECT_FALSE(dlg.Now() == dlg.Before());
+}
+
+TEST_F(ProjectFixture, ScreenPropertiesCancelPutsEverythingBack)
+{
+    add(0);
+    CScreenData &screen = add(5);
+    screen.SetName("five");
+    screen.SetPrevScreen(0);
+    support::RecordingPrompt prompt;
+    CScreenPropDlg dlg(*m_doc, screen, util::kLangKorean, prompt);
+    const ScreenProps before = ScreenProps::Of(screen);
+    dlg.SetName("other");
+    dlg.SetNumber(9);
+    dlg.SetPrev(3);
+    dlg.SetBackgroundOn(true);
+    dlg.SetPasswordOn(true);
+    dlg.Cancel();
+    EXPECT_EQ(ScreenProps::Of(screen), before);
+    EXPECT_EQ(m_doc->FindScreen(5), &screen);
+    EXPECT_EQ(m_doc->FindScreen(9), nullptr);
 }

@@ -3,7 +3,7 @@
 
 #include "params_test_support.h"
 
-#include "core/plc/sys_addr_presenter.h"
+#include "core/presenters/sys_addr_dlg.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +20,9 @@ protected:
         m_slots.BindChannel(1, m_folder.config.plcList(1), plctest::kModbusType, 0,
                             m_folder.config.protocolsDir());
     }
-    CSysAddrPresenter panel(std::int32_t kind, bool mustWrite, const std::string &number)
+    CSysAddrDlg panel(std::int32_t kind, bool mustWrite, const std::string &number)
     {
-        return CSysAddrPresenter(m_slots, m_prompt, 0, kind, mustWrite, "", number);
+        return CSysAddrDlg(m_slots, m_prompt, 0, kind, mustWrite, "", number);
     }
 
     plctest::ProgramFolder m_folder{"sysaddr"};
@@ -32,7 +32,7 @@ protected:
 
 TEST_F(AddressEntry, SystemWordIsRefusedForWritablePointAndNamedForReadOnly)
 {
-    CSysAddrPresenter writable = panel(kAddrWord, true, "0");
+    CSysAddrDlg writable = panel(kAddrWord, true, "0");
     EXPECT_FALSE(writable.SystemEnabled());
     EXPECT_FALSE(writable.AreaEnabled());
     writable.SetNumberText("950");
@@ -41,7 +41,7 @@ TEST_F(AddressEntry, SystemWordIsRefusedForWritablePointAndNamedForReadOnly)
     writable.SetNumberText("899");
     EXPECT_TRUE(writable.Ok());
 
-    CSysAddrPresenter readOnly = panel(kAddrWord, false, "0");
+    CSysAddrDlg readOnly = panel(kAddrWord, false, "0");
     ASSERT_EQ(readOnly.SystemNames().size(), 52u);
     readOnly.SetNumberText("950");
     EXPECT_EQ(readOnly.SystemNames()[std::size_t(readOnly.SystemIndex())], "CALC_L_ERR");
@@ -53,7 +53,7 @@ TEST_F(AddressEntry, SystemWordIsRefusedForWritablePointAndNamedForReadOnly)
 
 TEST_F(AddressEntry, BitAddressSelectsTheSystemWordOfItsWordPart)
 {
-    CSysAddrPresenter dlg = panel(kAddrBit, false, "900A");
+    CSysAddrDlg dlg = panel(kAddrBit, false, "900A");
     ASSERT_EQ(dlg.SystemIndex(), 0);
     EXPECT_EQ(dlg.SystemNames()[0], "RTC_C_Y");
     EXPECT_EQ(panel(kAddrBit, false, "9000").SystemIndex(), 0);
@@ -68,7 +68,7 @@ TEST_F(AddressEntry, BitAddressSelectsTheSystemWordOfItsWordPart)
 
 TEST_F(AddressEntry, PanelNumbersAreCheckedAndNormalised)
 {
-    CSysAddrPresenter bit = panel(kAddrBit, true, "0");
+    CSysAddrDlg bit = panel(kAddrBit, true, "0");
     bit.SetNumberText("12a");
     ASSERT_TRUE(bit.Ok());
     EXPECT_EQ(bit.Number(), "12A");
@@ -76,9 +76,9 @@ TEST_F(AddressEntry, PanelNumbersAreCheckedAndNormalised)
     EXPECT_FALSE(bit.Ok());
 
     // Double words have no system names; 1000 is past the panel memory.
-    CSysAddrPresenter dword = panel(kAddrDWord, false, "0");
+    CSysAddrDlg dword = panel(kAddrDWord, false, "0");
     EXPECT_FALSE(dword.SystemEnabled());
-    CSysAddrPresenter word = panel(kAddrWord, false, "0");
+    CSysAddrDlg word = panel(kAddrWord, false, "0");
     word.SetNumberText("1000");
     EXPECT_FALSE(word.Ok());
     EXPECT_EQ(m_prompt.shown, (std::vector<int>{52350, 52350}));
@@ -86,12 +86,12 @@ TEST_F(AddressEntry, PanelNumbersAreCheckedAndNormalised)
 
 TEST_F(AddressEntry, PlcAreasComeFromTheDriverWithoutReadOnlyOnesForWrites)
 {
-    const CSysAddrPresenter write(m_slots, m_prompt, 1, kAddrBit, true, "0x", "1");
+    const CSysAddrDlg write(m_slots, m_prompt, 1, kAddrBit, true, "0x", "1");
     EXPECT_TRUE(write.AreaEnabled());
     EXPECT_FALSE(write.SystemEnabled());
     EXPECT_EQ(write.Areas(), std::vector<std::string>{"0x"});
 
-    CSysAddrPresenter read(m_slots, m_prompt, 1, kAddrBit, false, "1X", "7");
+    CSysAddrDlg read(m_slots, m_prompt, 1, kAddrBit, false, "1X", "7");
     EXPECT_EQ(read.Areas(), (std::vector<std::string>{"0x", "1x"}));
     EXPECT_EQ(read.AreaIndex(), 1); // the current area, whatever its case
 
@@ -107,7 +107,7 @@ TEST_F(AddressEntry, PlcAreasComeFromTheDriverWithoutReadOnlyOnesForWrites)
 TEST_F(AddressEntry, ChannelWithoutPlcUsesPanelRules)
 {
     // Channel 2 holds no PLC: no areas, and the built-in number rules apply.
-    CSysAddrPresenter dlg(m_slots, m_prompt, 2, kAddrWord, true, "", "5");
+    CSysAddrDlg dlg(m_slots, m_prompt, 2, kAddrWord, true, "", "5");
     EXPECT_FALSE(dlg.AreaEnabled());
     dlg.SetNumberText("999");
     EXPECT_TRUE(dlg.Ok());

@@ -4,7 +4,7 @@
 #include "functions_test_support.h"
 
 #include "core/functions/device_block.h"
-#include "core/functions/trans_dlg.h"
+#include "core/presenters/trans_dlg.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +25,8 @@ TEST_F(Transfers, ListOpensOnlyWithAPlc)
 {
     EXPECT_TRUE(CTransEditDlg::CanOpen(t.env));
     fntest::Env none;
-    none.slots.slot(1).SetType(0);
-    none.slots.slot(2).SetType(0x8001); // device kind 2 is no PLC for this rule
+    none.plcSlots.slot(1).SetType(0);
+    none.plcSlots.slot(2).SetType(0x8001); // device kind 2 is no PLC for this rule
     EXPECT_FALSE(CTransEditDlg::CanOpen(none.env));
     EXPECT_EQ(none.prompt.last(), 50200);
 }
@@ -66,7 +66,7 @@ TEST_F(Transfers, DirectionChangeClearsThePanelWord)
 
 TEST_F(Transfers, BrowsedPanelWordResetsASizeThatNoLongerFits)
 {
-    CTransRecord r = CTransRecord::Default(t.slots);
+    CTransRecord r = CTransRecord::Default(t.plcSlots);
     r.SetDataSize(11);
     r.SetDirection(CTransRecord::kToPlc);
     e.Load(r);
@@ -88,7 +88,7 @@ TEST_F(Transfers, BrowsedPanelWordResetsASizeThatNoLongerFits)
 
 TEST_F(Transfers, OkChecksTheSizeAndBuildsTheRecord)
 {
-    CTransRecord r = CTransRecord::Default(t.slots);
+    CTransRecord r = CTransRecord::Default(t.plcSlots);
     r.SetDataSize(900);
     e.Load(r);
     EXPECT_FALSE(e.Ok());
@@ -126,13 +126,13 @@ TEST_F(Transfers, OkChecksTheSizeAndBuildsTheRecord)
     EXPECT_EQ(CTransDlg::CellText(env, h, CTransDlg::kColPlc), "1-9-250");
     EXPECT_EQ(CTransDlg::CellText(env, h, CTransDlg::kColPanel), "100");
     EXPECT_EQ(CTransDlg::CellText(env, h, CTransDlg::kColSize), "899");
-    EXPECT_EQ(CTransDlg::CellText(env, CTransRecord::Default(t.slots), CTransDlg::kColDirection),
+    EXPECT_EQ(CTransDlg::CellText(env, CTransRecord::Default(t.plcSlots), CTransDlg::kColDirection),
               "HMI<-PLC");
 }
 
 TEST_F(Transfers, PlcDriverLimitsTheSizeAndPrefixesItsAddresses)
 {
-    ASSERT_TRUE(fntest::loadLetterPlc(t.slots));
+    ASSERT_TRUE(fntest::loadLetterPlc(t.plcSlots));
     CTransEditDlg ed(t.env);
     EXPECT_EQ(ed.Plc().Text(), "D0"); // the driver's default word
     ed.Plc().SetAddress("D", "100");

@@ -54,9 +54,9 @@ struct Env
     CMemoryMonitor monitor;
     CStrResMgr strings{&monitor};
     CImgResMgr images{&monitor};
-    CPlcSlots slots;
+    CPlcSlots plcSlots;
     CDownloadImages areas;
-    CDorvaneDoc doc{DocServices{strings, images, slots, monitor}};
+    CDorvaneDoc doc{DocServices{strings, images, plcSlots, monitor}};
     TagResources previous;
 
     Env()
@@ -189,7 +189,7 @@ void fill(Env &env)
     alarm.SetBuzzerSeconds(3);
     doc.Alarms() = {alarm.Bytes(), CAlarmRecord::Default().Bytes()};
     doc.Calculations() = {CCalcRecord::Default().Bytes()};
-    doc.Transfers() = {CTransRecord::Default(env.slots).Bytes()};
+    doc.Transfers() = {CTransRecord::Default(env.plcSlots).Bytes()};
     CReserveRecord reserve;
     reserve.SetWord(CReserveRecord::kYear, 0x2026);
     reserve.SetWord(CReserveRecord::kHour, 0x0009);

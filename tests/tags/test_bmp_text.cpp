@@ -5,8 +5,8 @@
 #include "core/model/img_res_mgr.h"
 #include "core/model/memory_monitor.h"
 #include "core/tags/bmp_text_tag.h"
-#include "core/tags/tag_resources.h"
 #include "core/tags/tag_kinds.h"
+#include "core/tags/tag_resources.h"
 #include "core/tags/text_render.h"
 
 #include "tag_test_support.h"
@@ -16,9 +16,9 @@ using namespace testing_tags;
 
 namespace {
 
-CLogFont arial(std::int32_t height, std::int32_t escapement = 0)
+util::CLogFont arial(std::int32_t height, std::int32_t escapement = 0)
 {
-    CLogFont font = CBmpTextTag::DefaultFont();
+    util::CLogFont font = CBmpTextTag::DefaultFont();
     font.setFaceName("Arial");
     font.setWidth(0);
     font.setHeight(height);
@@ -47,7 +47,7 @@ TEST(TextRender, WindowsFacesMapToInstalledFamilies)
     EXPECT_EQ(fontFamilyFor("DejaVu Sans"), "DejaVu Sans");
 
     EXPECT_TRUE(canCreateFont(arial(16), util::kLangEnglish));
-    CLogFont missing = arial(16);
+    util::CLogFont missing = arial(16);
     missing.setFaceName("No Such Face 123");
     EXPECT_FALSE(canCreateFont(missing, util::kLangEnglish));
     EXPECT_FALSE(measureText(missing, "A", util::kLangEnglish).has_value());
@@ -77,7 +77,7 @@ TEST_F(BmpTextTest, DefaultFontAndSize)
     EXPECT_EQ(tag.Kind(), kTagBmpText);
     EXPECT_EQ(tag.Text(), "ImgText");
     EXPECT_EQ(tag.ImageId(), -1);
-    const CLogFont &f = tag.WindowsFont();
+    const util::CLogFont &f = tag.WindowsFont();
     EXPECT_EQ(f.height(), 16);
     EXPECT_GT(f.width(), 0) << "the face's average character width";
     EXPECT_EQ(f.faceName(), "\xB1\xBC\xB8\xB2"); // 굴림 in CP949
@@ -109,7 +109,7 @@ TEST_F(BmpTextTest, TurnedByNinetyDegreesStandsOnItsSide)
 TEST_F(BmpTextTest, MissingFontGivesTheFallbackSize)
 {
     CBmpTextTag tag;
-    CLogFont font = arial(16);
+    util::CLogFont font = arial(16);
     font.setFaceName("No Such Face 123");
     tag.SetWindowsFont(font);
     EXPECT_EQ(tag.Rect(), (CRect{0, 0, 128, 32}));
@@ -191,7 +191,7 @@ TEST_F(BmpTextTest, BorderAndPanelEdgeClipping)
     for (int y = 0; y < 14; ++y)
         EXPECT_FALSE(image->pixel(11, y));
 
-    CLogFont odd = arial(16);
+    util::CLogFont odd = arial(16);
     odd.setEscapement(450);
     tag.SetWindowsFont(odd);
     tag.MoveTo(0, 0);
@@ -258,7 +258,7 @@ TEST_F(BmpTextTest, RenderedTextGoesToTheImageManager)
     EXPECT_EQ(entry->m_bitmap.width(), tag.Rect().Width());
 }
 
-#include "core/tags/bmp_text_images.h"
+#include "core/download/bmp_text_images.h"
 #include "core/tags/text_tag.h"
 
 TEST_F(BmpTextTest, AreaRendererAndTextBlockHandOver)

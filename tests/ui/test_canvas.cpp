@@ -1,7 +1,8 @@
 // The screen canvas driven with real mouse and key events on the offscreen platform.
 
-#include "core/model/dorvane_doc.h" // before Qt: the document has a member named "slots"
+#include "core/model/dorvane_doc.h"
 
+#include "ui/app/message_box.h"
 #include "ui/canvas/screen_canvas.h"
 #include "ui/canvas/tag_painter.h"
 #include "ui/canvas/tool_ids.h"
@@ -24,6 +25,8 @@
 #include <QUndoStack>
 
 using core::CRect;
+using ui::AlignEdge;
+using ui::CanvasCommand;
 using ui::CScreenCanvas;
 
 class TestCanvas : public QObject
@@ -79,7 +82,10 @@ private slots:
         m_undo = std::make_unique<QUndoStack>();
         m_canvas = std::make_unique<CScreenCanvas>(*m_doc, *m_screen, m_config, m_undo.get());
         m_messages.clear();
-        m_canvas->setMessageHandler([this](int id, const QString &) { m_messages << id; });
+        ui::setMessageHandler([this](int id, const QString &, ui::AskKind) {
+            m_messages << id;
+            return QMessageBox::Ok;
+        });
         core::GridSettings grid;
         grid.snap = false;
         m_canvas->setGridSettings(grid);
@@ -88,6 +94,7 @@ private slots:
     }
     void cleanup()
     {
+        ui::setMessageHandler({});
         m_canvas.reset();
         m_undo.reset();
         m_doc.reset();
@@ -234,7 +241,7 @@ private slots:
         QTest::keyClick(m_canvas.get(), Qt::Key_Up);
         QCOMPARE(line->Start(), (core::CPoint{60, 39}));
         QCOMPARE(line->End(), (core::CPoint{20, 9}));
-        m_canvas->alignScreenLeft();
+        m_canvas->actions().align(AlignEdge::ScreenLeft);
         QCOMPARE(line->End(), (core::CPoint{0, 9}));
         QCOMPARE(line->Start(), (core::CPoint{40, 39}));
         m_undo->undo();
@@ -275,7 +282,7 @@ private slots:
     {
         core::CTag *a = addRect(0, 10, 10, 10);
         core::CTag *b = addRect(50, 10, 10, 10);
-        m_canvas->selectAll();
+        m_canvas->actions().selectAll();
         QTest::keyClick(m_canvas.get(), Qt::Key_Right);
         QTest::keyClick(m_canvas.get(), Qt::Key_Down);
         QCOMPARE(a->Rect(), box(1, 11, 10, 10));
@@ -294,7 +301,7 @@ private slots:
         const auto empty = m_doc->ScreenMemoryUsed();
         addRect(50, 10, 10, 10);
         const auto full = m_doc->ScreenMemoryUsed();
-        m_canvas->selectAll();
+        m_canvas->actions().selectAll();
         QTest::keyClick(m_canvas.get(), Qt::Key_Escape);
         QVERIFY(m_canvas->selection().empty());
         click(dev(55, 15));
@@ -311,9 +318,9 @@ private slots:
     {
         addRect(10, 10, 10, 10);
         addRect(188, 60, 4, 4);
-        m_canvas->selectAll();
-        m_canvas->copy();
-        m_canvas->paste();
+        m_canvas->actions().selectAll();
+        m_canvas->actions().copy();
+        m_canvas->actions().paste();
         QCOMPARE(int(m_screen->TagCount()), 4);
         QCOMPARE(m_screen->Tags()[2]->Rect(), box(14, 14, 10, 10));
         QCOMPARE(m_screen->Tags()[3]->Rect(), box(184, 56, 4, 4));
@@ -324,13 +331,13 @@ private slots:
         core::CScreenData *other = nullptr;
         m_doc->AddScreen(1, &other);
         CScreenCanvas second(*m_doc, *other, m_config, m_undo.get());
-        second.paste();
+        second.actions().paste();
         QCOMPARE(int(other->TagCount()), 2);
         QCOMPARE(other->Tags()[0]->Rect(), box(10, 10, 10, 10));
 
         m_canvas->clearSelection();
         click(dev(12, 12));
-        m_canvas->cut();
+        m_canvas->actions().cut();
         QCOMPARE(int(m_screen->TagCount()), 1);
     }
 
@@ -340,9 +347,9 @@ private slots:
             QCOMPARE(m_screen->CreateTag(core::kTagDigit, false), int(core::kTagOk));
         m_canvas->select(m_screen->Tags()[0].get(), false);
         m_canvas->select(m_screen->Tags()[1].get(), true);
-        m_canvas->copy();
+        m_canvas->actions().copy();
         const auto used = m_doc->ScreenMemoryUsed();
-        m_canvas->paste(); // the second of the two breaks the device-tag limit
+        m_canvas->actions().paste(); // the second of the two breaks the device-tag limit
         QCOMPARE(int(m_screen->TagCount()), core::kMaxDeviceTags - 1);
         QCOMPARE(m_doc->ScreenMemoryUsed(), used);
         QCOMPARE(m_messages, QList<int>{52301});
@@ -385,23 +392,23 @@ private slots:
         core::CTag *a = addRect(31, 0, 10, 4);
         core::CTag *b = addRect(0, 20, 10, 4);
         core::CTag *c = addRect(12, 40, 10, 4);
-        m_canvas->selectAll();
-        m_canvas->distributeHorizontally();
+        m_canvas->actions().selectAll();
+        m_canvas->actions().align(AlignEdge::SpreadH);
         QCOMPARE(c->Rect().left, 15);
         QCOMPARE(a->Rect().left, 30);
-        m_canvas->alignLeft();
+        m_canvas->actions().align(AlignEdge::Left);
         QCOMPARE(a->Rect().left, 0);
         QCOMPARE(c->Rect().left, 0);
-        m_canvas->alignBottom();
+        m_canvas->actions().align(AlignEdge::Bottom);
         QCOMPARE(b->Rect().bottom, 44);
-        m_canvas->alignScreenRight();
+        m_canvas->actions().align(AlignEdge::ScreenRight);
         QCOMPARE(a->Rect().right, 192);
-        m_canvas->alignScreenTop();
+        m_canvas->actions().align(AlignEdge::ScreenTop);
         QCOMPARE(c->Rect().top, 0);
-        m_canvas->centreVertically();
+        m_canvas->actions().align(AlignEdge::ScreenCentreV);
         QCOMPARE(a->Rect().top, 30);
         const int steps = m_undo->count();
-        m_canvas->alignRight(); // all end at 192: nothing, no step
+        m_canvas->actions().align(AlignEdge::Right); // all end at 192: nothing, no step
         QCOMPARE(m_undo->count(), steps);
         for (int i = 0; i < steps; ++i)
             m_undo->undo();
@@ -411,7 +418,7 @@ private slots:
 
         // No room between the tags.
         b->SetBounds(box(5, 20, 30, 4));
-        m_canvas->distributeHorizontally();
+        m_canvas->actions().align(AlignEdge::SpreadH);
         QCOMPARE(m_messages, QList<int>{52303});
         QCOMPARE(m_undo->index(), 0);
         QCOMPARE(a->Rect(), box(31, 0, 10, 4));
@@ -419,39 +426,38 @@ private slots:
 
     void updateRulesFollowTheSelection()
     {
-        QVERIFY(!m_canvas->canInvoke("selectAll"));
+        QVERIFY(!m_canvas->actions().canRun(CanvasCommand::SelectAll));
         addRect(0, 0, 4, 4);
         addRect(10, 0, 4, 4);
         addRect(20, 0, 4, 4);
-        QVERIFY(m_canvas->canInvoke("selectAll"));
-        QVERIFY(!m_canvas->canInvoke("bringToFront"));
+        QVERIFY(m_canvas->actions().canRun(CanvasCommand::SelectAll));
+        QVERIFY(!m_canvas->actions().canRun(CanvasCommand::BringToFront));
         click(dev(1, 1));
-        QVERIFY(m_canvas->canInvoke("alignScreenRight"));
-        QVERIFY(!m_canvas->canInvoke("alignLeft"));
-        m_canvas->selectAll();
-        QVERIFY(m_canvas->canInvoke("distributeVertically"));
-        QVERIFY(!m_canvas->canInvoke("noSuchCommand"));
-        m_canvas->copy();
-        QVERIFY(m_canvas->canInvoke("paste"));
+        QVERIFY(m_canvas->actions().canRun(CanvasCommand::AlignScreenRight));
+        QVERIFY(!m_canvas->actions().canRun(CanvasCommand::AlignLeft));
+        m_canvas->actions().selectAll();
+        QVERIFY(m_canvas->actions().canRun(CanvasCommand::DistributeVertically));
+        m_canvas->actions().copy();
+        QVERIFY(m_canvas->actions().canRun(CanvasCommand::Paste));
     }
 
     void lockAndZOrder()
     {
         core::CTag *a = addRect(10, 10, 10, 10);
         core::CTag *b = addRect(30, 10, 10, 10);
-        m_canvas->selectAll();
-        m_canvas->sendToBack(); // a then b: b ends backmost
+        m_canvas->actions().selectAll();
+        m_canvas->actions().sendToBack(); // a then b: b ends backmost
         QCOMPARE(m_screen->Tags().front().get(), b);
-        m_canvas->bringToFront();
+        m_canvas->actions().bringToFront();
         QCOMPARE(m_screen->Tags().back().get(), b);
         m_undo->undo();
         QCOMPARE(m_screen->Tags().front().get(), b);
 
-        m_canvas->lockSelection();
+        m_canvas->actions().lockSelection();
         QVERIFY(a->IsLocked() && b->IsLocked());
         click(dev(12, 12));
         QVERIFY(m_canvas->selection().empty());
-        m_canvas->unlockAll();
+        m_canvas->actions().unlockAll();
         click(dev(12, 12));
         QCOMPARE(m_canvas->selection(), (std::vector<core::CTag *>{a}));
         m_undo->undo();

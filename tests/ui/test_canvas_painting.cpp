@@ -1,6 +1,6 @@
 // What the canvas paints: panel text in fixed cells, images and their placeholder, print output.
 
-#include "core/model/dorvane_doc.h" // before Qt: the document has a member named "slots"
+#include "core/model/dorvane_doc.h"
 
 #include "ui/canvas/panel_text_painter.h"
 #include "ui/canvas/screen_canvas.h"

@@ -2,8 +2,11 @@
 // main window as one undo step.
 
 #include "helpers/ui_fixture.h"
+#include "support/recording_prompt.h"
 
-#include "ui/app/core_model.h"
+#include "core/model/dorvane_doc.h"
+#include "core/presenters/dlg_func_key.h"
+#include "core/presenters/function_env.h"
 #include "ui/app/dorvane_app.h"
 #include "ui/app/main_frame.h"
 #include "ui/dialogs/func_key_dialog.h"
@@ -22,22 +25,7 @@
 
 using namespace ui;
 
-namespace {
-
-class RecordingPrompt : public core::CFunctionPrompt
-{
-public:
-    void ShowMessage(int id, const std::string &) override { ids.push_back(id); }
-    bool AskYesNo(int id, const std::string &) override
-    {
-        ids.push_back(id);
-        return yes;
-    }
-    std::vector<int> ids;
-    bool yes = true;
-};
-
-} // namespace
+using RecordingPrompt = support::RecordingPrompt;
 
 class TestFuncKeyDialog : public QObject
 {
@@ -49,7 +37,7 @@ private slots:
     void screenChangeKeepsItsNumberRule()
     {
         core::CPlcSlots driverSlots;
-        RecordingPrompt prompt;
+        RecordingPrompt prompt(true);
         const core::FunctionEnv env{driverSlots, prompt};
         CFuncKeyDialog dialog(env, 2, core::CFuncKeyRecord::Default(), false);
         dialog.functionBox()->setCurrentIndex(core::CFuncKeyRecord::kScreenChange);
@@ -59,7 +47,7 @@ private slots:
         dialog.valueEdit()->setText(QStringLiteral("1000"));
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Rejected)); // stays open
-        QVERIFY(std::find(prompt.ids.begin(), prompt.ids.end(), 52601) != prompt.ids.end());
+        QVERIFY(std::find(prompt.shown.begin(), prompt.shown.end(), 52601) != prompt.shown.end());
 
         dialog.valueEdit()->setText(QStringLiteral("999"));
         dialog.accept();
@@ -72,14 +60,13 @@ private slots:
     void sharedKeyAsksBeforeApplyingToAllScreens()
     {
         core::CPlcSlots driverSlots;
-        RecordingPrompt prompt;
-        prompt.yes = false;
+        RecordingPrompt prompt(false);
         const core::FunctionEnv env{driverSlots, prompt};
         CFuncKeyDialog dialog(env, 0, core::CFuncKeyRecord::Default(), false);
         dialog.applyAllBox()->setChecked(true);
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(std::find(prompt.ids.begin(), prompt.ids.end(), 51915) != prompt.ids.end());
+        QVERIFY(std::find(prompt.asked.begin(), prompt.asked.end(), 51915) != prompt.asked.end());
     }
 
     void keyFromTheMainWindowIsOneUndoStep()
@@ -117,7 +104,7 @@ private slots:
     void listShowsOneBlockPerKey()
     {
         core::CPlcSlots driverSlots;
-        RecordingPrompt prompt;
+        RecordingPrompt prompt(true);
         const core::FunctionEnv env{driverSlots, prompt};
         core::CScreenData screen(4);
         screen.SetName("Main");

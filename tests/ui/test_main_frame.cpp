@@ -3,12 +3,15 @@
 
 #include "helpers/ui_fixture.h"
 
-#include "ui/app/core_model.h"
+#include "core/editor/screen_rules.h"
+#include "core/model/dorvane_doc.h"
+#include "core/presenters/gauge_label.h"
 #include "ui/app/dorvane_app.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/memory_gauges.h"
-#include "ui/dialogs/prj_mgn_dlg.h"
-#include "ui/project/dlg_new_screen.h"
+#include "ui/app/project_controller.h"
+#include "ui/dialogs/prj_mgn_dialog.h"
+#include "ui/project/new_screen_dialog.h"
 #include "ui/project/project_window.h"
 #include "ui/view/dorvane_view.h"
 
@@ -115,7 +118,7 @@ private slots:
         uitest::MessageRecorder messages;
         QString proposed;
         QTimer::singleShot(0, this, [&] {
-            auto *dlg = qobject_cast<CPrjMgnDlg *>(QApplication::activeModalWidget());
+            auto *dlg = qobject_cast<CPrjMgnDialog *>(QApplication::activeModalWidget());
             QVERIFY(dlg);
             proposed = QFileInfo(dlg->fileNameEdit()->text()).fileName();
             dlg->fileNameEdit()->setText(QStringLiteral("   "));
@@ -141,7 +144,7 @@ private slots:
         uitest::MessageRecorder messages;
         bool sawProposal = false;
         QTimer::singleShot(0, this, [&] {
-            auto *dlg = qobject_cast<CDlgNewScreen *>(QApplication::activeModalWidget());
+            auto *dlg = qobject_cast<CNewScreenDialog *>(QApplication::activeModalWidget());
             QVERIFY(dlg);
             sawProposal = dlg->numberSpin()->value() == 1;
             dlg->nameEdit()->clear();
@@ -227,12 +230,12 @@ private slots:
             tree()->topLevelItem(i)->setSelected(true);
         {
             uitest::MessageRecorder no(QMessageBox::No);
-            frame().deleteScreens(frame().projectWindow()->selectedScreens(), true, 50502);
+            frame().deleteScreens(frame().projectWindow()->selectedScreens(), 50502);
             QCOMPARE(no.ids, std::vector<int>{50502});
             QCOMPARE(tree()->topLevelItemCount(), 3);
         }
         uitest::MessageRecorder yes;
-        frame().deleteScreens(frame().projectWindow()->selectedScreens(), true, 50502);
+        frame().deleteScreens(frame().projectWindow()->selectedScreens(), 50502);
         // Three selected of three: the last two go, screen 0 stays.
         QCOMPARE(tree()->topLevelItemCount(), 1);
         QVERIFY(frame().document()->FindScreen(0));
@@ -259,8 +262,8 @@ private slots:
     {
         QVERIFY(newProject());
         QCOMPARE(frame().addScreen(1, QStringLiteral("one")), 0);
-        frame().copyScreens({1});
-        frame().pasteScreens();
+        frame().controller().copyScreens({1});
+        frame().controller().pasteScreens();
         QCOMPARE(tree()->topLevelItemCount(), 3);
         QCOMPARE(frame().document()->FindScreen(2)->Name(), std::string("one"));
         frame().undoStack()->undo();

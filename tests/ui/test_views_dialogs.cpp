@@ -3,19 +3,24 @@
 
 #include "helpers/ui_fixture.h"
 
-#include "ui/app/core_model.h"
-#include "ui/app/dorvane_app.h"
+#include "core/editor/screen_rules.h"
+#include "core/model/dorvane_doc.h"
+#include "core/presenters/dlg_func_key.h"
+#include "core/presenters/function_env.h"
 #include "core/tags/mobile_tag.h"
+#include "core/tags/tag_kinds.h"
+#include "ui/app/dorvane_app.h"
 #include "ui/app/main_frame.h"
-#include "ui/dialogs/func_key_dialog.h"
+#include "ui/app/project_controller.h"
 #include "ui/app/qt_prompt.h"
 #include "ui/canvas/screen_canvas.h"
-#include "ui/dialogs/env_config.h"
-#include "ui/dialogs/grid_snap_dlg.h"
-#include "ui/dialogs/memory_use_dlg.h"
+#include "ui/dialogs/env_config_dialog.h"
+#include "ui/dialogs/func_key_dialog.h"
+#include "ui/dialogs/grid_snap_dialog.h"
+#include "ui/dialogs/memory_use_dialog.h"
 #include "ui/project/project_window.h"
-#include "ui/project/screen_prop_dlg.h"
-#include "ui/project/tag_list_dlg.h"
+#include "ui/project/screen_prop_dialog.h"
+#include "ui/project/tag_list_dialog.h"
 #include "ui/view/dorvane_view.h"
 #include "ui/view/panel_picture.h"
 #include "ui/view/zoom_wnd.h"
@@ -31,10 +36,10 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QUndoStack>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -181,7 +186,7 @@ private slots:
         core::CScreenData &screen = *frame().document()->FindScreen(0);
         uitest::MessageRecorder messages;
         {
-            CScreenPropDlg dlg(frame(), screen, frame().panelLangId(), &frame());
+            CScreenPropDialog dlg(frame().controller(), screen, &frame());
             dlg.nameEdit()->setText(QStringLiteral("Main"));
             dlg.nameEdited();
             QCOMPARE(frame().findView(0)->parentWidget()->windowTitle(), caption(0));
@@ -200,7 +205,7 @@ private slots:
             QCOMPARE(dlg.prevEdit()->value(), 0);
             dlg.passwordCheck()->setChecked(true);
             dlg.done(QDialog::Accepted);
-            dlg.commit(*frame().undoStack());
+            dlg.commit();
         }
         QVERIFY(screen.IsPasswordOn());
         frame().undoStack()->undo();
@@ -215,7 +220,7 @@ private slots:
         core::CScreenData &screen = *frame().document()->FindScreen(0);
         const int steps = frame().undoStack()->count();
         {
-            CScreenPropDlg dlg(frame(), screen, frame().panelLangId(), &frame());
+            CScreenPropDialog dlg(frame().controller(), screen, &frame());
             dlg.numberEdit()->setValue(12);
             dlg.numberEdited();
             dlg.nameEdit()->setText(QString()); // empty: refused at once
@@ -235,11 +240,11 @@ private slots:
         core::CAppConfig &config = m_app->services().Config();
         uitest::MessageRecorder messages;
         {
-            CEnvConfig same(config);
+            CEnvConfigDialog same(config);
             QVERIFY(!same.apply());
             QVERIFY(messages.ids.empty());
         }
-        CEnvConfig dlg(config);
+        CEnvConfigDialog dlg(config);
         const int other = dlg.languageCombo()->currentIndex() == 0 ? 1 : 0;
         dlg.languageCombo()->setCurrentIndex(other);
         dlg.setColor(0, 0x00112233);
@@ -259,7 +264,7 @@ private slots:
         core::GridSettings grid;
         grid.style = 2;
         grid.xDot = 4;
-        CGridSnapDlg dlg(grid);
+        CGridSnapDialog dlg(grid);
         dlg.snapCheck()->setChecked(true);
         core::GridSettings result = dlg.result();
         QCOMPARE(result.style, 2);
@@ -268,7 +273,7 @@ private slots:
 
         auto &monitor = m_app->services().Monitor();
         monitor.Publish(core::MemoryGauge::Image, 65536);
-        CMemoryUseDlg memory(monitor);
+        CMemoryUseDialog memory(monitor);
         QCOMPARE(memory.table()->item(1, 0)->text(), QStringLiteral("32 kbyte"));
         QCOMPARE(memory.table()->item(0, 1)->text(), QStringLiteral("714 byte"));
         QCOMPARE(memory.table()->item(2, 2)->text(), QStringLiteral("100 %"));
@@ -286,7 +291,7 @@ private slots:
         moving.XPoint().m_second = "120";
         moving.YPoint().m_second = "121";
         moving.YPoint().m_channel = 1;
-        CTagListDlg dlg(screen);
+        CTagListDialog dlg(screen);
         // A device tag lists channel, station, address, size and radix of its points.
         QCOMPARE(dlg.table(core::kTagMobile)->columnCount(), 9);
         QCOMPARE(dlg.table(core::kTagMobile)->item(0, 4)->text(), QStringLiteral("S/Ch1"));
@@ -302,9 +307,9 @@ private slots:
         view()->canvas()->refresh();
         view()->canvas()->clearSelection();
         QVERIFY(!frame().action("alignLeft")->isEnabled());
-        view()->canvas()->selectAll();
+        view()->canvas()->actions().selectAll();
         QCOMPARE(frame().action("bringToFront")->isEnabled(),
-                 view()->canvas()->canInvoke("bringToFront"));
+                 view()->canvas()->actions().canRun(ui::CanvasCommand::BringToFront));
     }
 
     void magnifierKeepsItsSourceOnTheScreen()

@@ -48,11 +48,10 @@ void CAppConfig::readPaths()
     const util::CIniFile gui(m_guiIni);
     m_connectDir = util::nativePath(app.getString("DIR_INFO", "CONNECT_DIR", "", kPathBuffer));
     // The INI value carries its own leading separator: it is appended as it is.
-    m_imagesDir = m_exeDir
-                  + util::nativePath(app.getString("DIR_INFO", "IMAGES_DIR", "", kPathBuffer));
+    m_imagesDir
+            = m_exeDir + util::nativePath(app.getString("DIR_INFO", "IMAGES_DIR", "", kPathBuffer));
     m_panelPicture = m_exeDir + "/"
-                     + util::nativePath(
-                             gui.getString("SCREEN_IMAGE", "IMAGEFILE", "", kPathBuffer));
+            + util::nativePath(gui.getString("SCREEN_IMAGE", "IMAGEFILE", "", kPathBuffer));
 }
 
 void CAppConfig::readPlcLists()
@@ -110,8 +109,8 @@ void CAppConfig::readResources()
     const util::CIniFile ini(m_appIni);
     const int total = ini.getInt("RESOURCE", "TOTAL_RES", 0);
     for (int i = 0; i < total; ++i) {
-        const auto fields =
-                util::splitFields(ini.getString("RESOURCE", "RES" + std::to_string(i)), 4);
+        const auto fields
+                = util::splitFields(ini.getString("RESOURCE", "RES" + std::to_string(i)), 4);
         if (fields.size() < 4)
             continue;
         CIndexedRes res;
@@ -208,7 +207,7 @@ const CPlcInfo *CAppConfig::findPlc(int channel, const std::string &name) const
     return findPlcByName(plcList(channel), name);
 }
 
-CLogFont CAppConfig::panelFont(PanelFontSize size) const
+util::CLogFont CAppConfig::panelFont(PanelFontSize size) const
 {
     return m_resources.panelFont(m_systemLangId, size);
 }
@@ -222,10 +221,10 @@ bool CAppConfig::setCommSetup(const CommSetup &comm)
 {
     util::CIniFile ini(m_appIni);
     const bool ok = ini.writeInt("comm_setup", "Port", comm.port)
-                    && ini.writeInt("comm_setup", "BaudRate", comm.baudRate)
-                    && ini.writeInt("comm_setup", "StopBit", comm.stopBit)
-                    && ini.writeInt("comm_setup", "Parity", comm.parity)
-                    && ini.writeInt("comm_setup", "DataBit", comm.dataBit);
+            && ini.writeInt("comm_setup", "BaudRate", comm.baudRate)
+            && ini.writeInt("comm_setup", "StopBit", comm.stopBit)
+            && ini.writeInt("comm_setup", "Parity", comm.parity)
+            && ini.writeInt("comm_setup", "DataBit", comm.dataBit);
     const std::string connect = m_comm.connect;
     m_comm = comm;
     m_comm.connect = connect; // the port dialog never changes the connect file
@@ -240,8 +239,8 @@ bool CAppConfig::setColors(const EditorColors &colors)
     };
     m_colors = colors;
     return put("Grid", colors.grid) && put("Back", colors.back) && put("Outline", colors.outline)
-           && put("Fill", colors.fill) && put("Select", colors.select)
-           && put("Focus", colors.focus);
+            && put("Fill", colors.fill) && put("Select", colors.select)
+            && put("Focus", colors.focus);
 }
 
 bool CAppConfig::setGrid(const GridSettings &grid)
@@ -249,10 +248,10 @@ bool CAppConfig::setGrid(const GridSettings &grid)
     util::CIniFile ini(m_appIni);
     m_grid = grid;
     return ini.writeInt("GridSnap", "Snap", grid.snap ? 1 : 0)
-           && ini.writeInt("GridSnap", "ShowGrid", grid.showGrid ? 1 : 0)
-           && ini.writeInt("GridSnap", "XDot", grid.xDot)
-           && ini.writeInt("GridSnap", "YDot", grid.yDot)
-           && ini.writeInt("GridSnap", "Style", grid.style);
+            && ini.writeInt("GridSnap", "ShowGrid", grid.showGrid ? 1 : 0)
+            && ini.writeInt("GridSnap", "XDot", grid.xDot)
+            && ini.writeInt("GridSnap", "YDot", grid.yDot)
+            && ini.writeInt("GridSnap", "Style", grid.style);
 }
 
 bool CAppConfig::setAutoSaveInterval(int minutes)

@@ -96,7 +96,7 @@ public:
     std::uint16_t systemLangId() const { return m_systemLangId; }
     std::uint16_t resourceLang() const { return m_resourceLang; }
     // The panel text font of a size, from the resource entry of the system default LANGID.
-    CLogFont panelFont(PanelFontSize size) const;
+    util::CLogFont panelFont(PanelFontSize size) const;
 
     // Panel picture geometry from GUI.INI.
     const Rect &screenRect() const { return m_screenRect; }

@@ -46,27 +46,27 @@ std::uint32_t CResInfo::langIdOf(const std::string &name) const
     return it == m_list.end() ? 0 : it->langId;
 }
 
-CLogFont CResInfo::panelFont(std::uint32_t langId, PanelFontSize size) const
+util::CLogFont CResInfo::panelFont(std::uint32_t langId, PanelFontSize size) const
 {
     const auto *e = find(langId);
     const bool small = size == PanelFontSize::Font6x8;
     const std::string *face = nullptr;
     if (e) {
         face = size == PanelFontSize::Font16x16 ? &e->face16x16
-               : small                          ? &e->face6x8
+                : small                         ? &e->face6x8
                                                 : &e->face8x16;
     }
     if (!face || face->empty())
-        return CLogFont::make(small ? 8 : 16, 0, 1, "Arial");
+        return util::CLogFont::make(small ? 8 : 16, 0, 1, "Arial");
     switch (size) {
     case PanelFontSize::Font16x16:
-        return CLogFont::make(e->height16x16, e->width16x16, e->charSet16x16, *face);
+        return util::CLogFont::make(e->height16x16, e->width16x16, e->charSet16x16, *face);
     case PanelFontSize::Font8x16:
-        return CLogFont::make(e->height8x16, e->width8x16, e->charSet8x16, *face);
+        return util::CLogFont::make(e->height8x16, e->width8x16, e->charSet8x16, *face);
     case PanelFontSize::Font6x8:
         break;
     }
-    return CLogFont::make(e->height6x8, e->width6x8, e->charSet6x8, *face);
+    return util::CLogFont::make(e->height6x8, e->width6x8, e->charSet6x8, *face);
 }
 
 } // namespace core

@@ -3,7 +3,7 @@
 // The program's resource languages (APP.INI [RESOURCE]), each with its translation file, help
 // file and the three panel text fonts the editor draws panel text with.
 
-#include "core/app/log_font.h"
+#include "util/log_font.h"
 
 #include <cstdint>
 #include <string>
@@ -42,7 +42,7 @@ public:
 
     // The panel text font of that size from the entry of `langId`; height 16 (8 for 6x8),
     // width 0, character set 1, "Arial" when there is no entry or its face is empty.
-    CLogFont panelFont(std::uint32_t langId, PanelFontSize size) const;
+    util::CLogFont panelFont(std::uint32_t langId, PanelFontSize size) const;
 
 private:
     std::vector<CIndexedRes> m_list;

@@ -1,4 +1,4 @@
-#include "core/tags/bmp_text_images.h"
+#include "core/download/bmp_text_images.h"
 
 #include "core/tags/bmp_text_tag.h"
 #include "core/tags/tag_kinds.h"

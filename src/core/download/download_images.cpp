@@ -1,12 +1,12 @@
 #include "core/download/download_images.h"
 
+#include "core/download/bmp_text_images.h"
 #include "core/download/global_area.h"
 #include "core/download/screen_area.h"
 #include "core/download/string_area.h"
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"
 #include "core/model/str_res_mgr.h"
-#include "core/tags/bmp_text_images.h"
 #include "core/tags/bmp_text_tag.h"
 #include "core/tags/tag_kinds.h"
 
@@ -33,10 +33,9 @@ char areaLetter(AreaId area)
 
 std::uint32_t areaCapacity(AreaId area)
 {
-    static constexpr std::uint32_t caps[] = {kGlobalCapacity,   kStringCapacity, kScreenCapacity,
-                                             kImageCapacity,    kConstantCapacity,
-                                             kDriverCapacity,   kFontCapacity,
-                                             kPasswordBlockSize};
+    static constexpr std::uint32_t caps[]
+            = {kGlobalCapacity,   kStringCapacity, kScreenCapacity, kImageCapacity,
+               kConstantCapacity, kDriverCapacity, kFontCapacity,   kPasswordBlockSize};
     return caps[std::size_t(area)];
 }
 
@@ -120,12 +119,12 @@ AreaResult CDownloadImages::LoadConstantArea(const std::string &menuFile)
 {
     const auto data = util::readFile(menuFile);
     if (!data)
-        return remember(AreaResult::fail(
-                util::formatMessage(50401, ("Const File: " + menuFile).c_str())));
+        return remember(
+                AreaResult::fail(util::formatMessage(50401, ("Const File: " + menuFile).c_str())));
     if (data->size() > kConstantCapacity || data->size() < kAreaHeaderSize)
         return remember(AreaResult::fail("The menu file " + menuFile + " has "
-                                          + std::to_string(data->size())
-                                          + " bytes; it must hold 6 to 8192."));
+                                         + std::to_string(data->size())
+                                         + " bytes; it must hold 6 to 8192."));
     auto buffer = Buffer(AreaId::Constant);
     std::fill(buffer.begin(), buffer.end(), std::uint8_t(0));
     std::copy(data->begin(), data->end(), buffer.begin());
@@ -139,8 +138,8 @@ AreaResult CDownloadImages::LoadDriverArea(const std::string &ch1File, const std
     const auto d1 = util::readFile(ch1File);
     const auto d2 = util::readFile(ch2File);
     if (!d1 || !d2)
-        return remember(AreaResult::fail(
-                util::formatMessage(50401, (!d1 ? ch1File : ch2File).c_str())));
+        return remember(
+                AreaResult::fail(util::formatMessage(50401, (!d1 ? ch1File : ch2File).c_str())));
     if (d1->size() > kMaxDriver1 || d2->size() > kMaxDriver2)
         return remember(AreaResult::fail(
                 "A driver file is too large for the panel's driver area (channel 1 holds 12288 "
@@ -158,8 +157,8 @@ AreaResult CDownloadImages::LoadFontArea(const std::string &fontFile)
 {
     const auto data = util::readFile(fontFile);
     if (!data)
-        return remember(AreaResult::fail(
-                util::formatMessage(50401, ("Font File: " + fontFile).c_str())));
+        return remember(
+                AreaResult::fail(util::formatMessage(50401, ("Font File: " + fontFile).c_str())));
     if (data->size() > kMaxFontFile)
         return remember(AreaResult::fail("파일이 너무 커서 다운로드 할 수 없습니다."));
     auto buffer = Buffer(AreaId::Font);

@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::size_t kRoomLimit = 0xFFFA;
 constexpr std::size_t kRecordHead = 6;
-constexpr std::size_t kTextBlockHead = 2 + CLogFont::kSize;
+constexpr std::size_t kTextBlockHead = 2 + util::CLogFont::kSize;
 
 void encodeBands(const util::CMonoBitmap &b, util::ByteSpan out)
 {
@@ -152,7 +152,8 @@ AreaResult parseImageArea(util::ConstByteSpan image, CImgResMgr &images,
         const std::uint32_t pointer = util::be32(image, 10 + 6 * i);
         if (pointer == 0)
             continue; // an image that did not fit when the area was built
-        if (pointer < kImageBase + recordsStart || pointer - kImageBase + kRecordHead > image.size())
+        if (pointer < kImageBase + recordsStart
+            || pointer - kImageBase + kRecordHead > image.size())
             return damaged("a pointer lies outside it");
         entries.push_back({util::be16(image, 14 + 6 * i), pointer - kImageBase});
     }
@@ -167,8 +168,7 @@ AreaResult parseImageArea(util::ConstByteSpan image, CImgResMgr &images,
     for (const auto &e : entries) {
         const int w = util::be16(image, e.at), h = util::be16(image, e.at + 2);
         const std::size_t d = util::be16(image, e.at + 4);
-        if (w == 0 || h == 0 || d != imageDataSize(w, h)
-            || d > image.size() - e.at - kRecordHead)
+        if (w == 0 || h == 0 || d != imageDataSize(w, h) || d > image.size() - e.at - kRecordHead)
             return damaged("an image record does not match its size");
         auto bitmap = decodeImageData(image.subspan(e.at + kRecordHead, d), w, h);
         const std::size_t end = e.at + kRecordHead + d;
@@ -181,7 +181,7 @@ AreaResult parseImageArea(util::ConstByteSpan image, CImgResMgr &images,
             if (end + kTextBlockHead + len != limit)
                 return damaged("a text block does not match its length");
             TextBlock block;
-            block.font = CLogFont::fromBytes(image.subspan(end + 2, CLogFont::kSize));
+            block.font = util::CLogFont::fromBytes(image.subspan(end + 2, util::CLogFont::kSize));
             block.text.assign(image.begin() + std::ptrdiff_t(end + kTextBlockHead),
                               image.begin() + std::ptrdiff_t(limit));
             block.bitmap = std::move(bitmap);

@@ -5,8 +5,8 @@
 // Image data is cut into bands of eight rows; each band is one byte per column, bit 0 the top
 // row, a set bit white, rows below the image white.
 
-#include "core/app/log_font.h"
 #include "core/download/area_image.h"
+#include "util/log_font.h"
 
 #include "util/mono_bitmap.h"
 
@@ -27,7 +27,7 @@ struct TextImage
     std::uint16_t id = 0; // the tag's bitmap-text identifier (5000, 5001, ...)
     util::CMonoBitmap bitmap;
     std::string text;
-    CLogFont font;
+    util::CLogFont font;
 };
 // Renders an image-text tag for the panel; nothing when the tag's font cannot be made (the tag
 // then contributes no record, but keeps its index entry).
@@ -37,7 +37,7 @@ using TextImageRenderer = std::function<std::optional<TextImage>(const CTag &)>;
 struct TextBlock
 {
     std::string text;
-    CLogFont font;
+    util::CLogFont font;
     util::CMonoBitmap bitmap;
 };
 

@@ -15,7 +15,7 @@ class CPlcSlots;
 inline constexpr std::size_t kScreenHeaderSize = 696;
 
 // Builds one screen's record (header and tag records) into `out`, which must hold its length.
-AreaResult buildScreenRecord(const CScreenData &screen, const CPlcSlots &slots,
+AreaResult buildScreenRecord(const CScreenData &screen, const CPlcSlots &plcSlots,
                              std::uint32_t recordOffset, util::ByteSpan out);
 // Bytes of a screen's record: the header plus every tag's record.
 std::size_t screenRecordSize(const CScreenData &screen);

@@ -1,4 +1,4 @@
-#include "core/ui_logic/screen_rules.h"
+#include "core/editor/screen_rules.h"
 
 #include "util/code_page.h"
 #include "util/messages.h"

@@ -1,4 +1,4 @@
-#include "core/ui_logic/screen_snapshot.h"
+#include "core/editor/screen_snapshot.h"
 
 #include "util/archive.h"
 

@@ -22,20 +22,20 @@ struct CDeviceAddr
 
     // The text the editor shows: with the device prefix when the channel holds a PLC (device
     // kind 3), else the number alone.
-    std::string Text(const CPlcSlots &slots) const;
+    std::string Text(const CPlcSlots &plcSlots) const;
     // "channel-station-address", the form of the list columns.
-    std::string CellText(const CPlcSlots &slots) const;
+    std::string CellText(const CPlcSlots &plcSlots) const;
 
     // Rebuilds the texts from the block at `block` of `record` (address kind 1, 2 or 4).
-    static CDeviceAddr FromBlock(const CPlcSlots &slots, util::ConstByteSpan record,
+    static CDeviceAddr FromBlock(const CPlcSlots &plcSlots, util::ConstByteSpan record,
                                  std::size_t block, std::int32_t kind);
     // Writes channel, station, download address and (for bits) the bit number into the block;
     // the other words are left to the caller. Returns the driver's result.
-    std::int32_t BuildInto(const CPlcSlots &slots, util::ByteSpan record, std::size_t block,
+    std::int32_t BuildInto(const CPlcSlots &plcSlots, util::ByteSpan record, std::size_t block,
                            std::int32_t kind) const;
 
     // The channel's default address for the kind ("0" on the panel's own memory).
-    static CDeviceAddr DefaultFor(const CPlcSlots &slots, std::uint16_t channel,
+    static CDeviceAddr DefaultFor(const CPlcSlots &plcSlots, std::uint16_t channel,
                                   std::uint16_t station, std::int32_t kind);
 
     bool operator==(const CDeviceAddr &) const = default;

@@ -1,4 +1,4 @@
-#include "core/plc/project_addresses.h"
+#include "core/functions/project_addresses.h"
 
 #include "core/functions/alarm_record.h"
 #include "core/functions/calc_record.h"

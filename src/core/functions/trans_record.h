@@ -38,7 +38,7 @@ public:
 
     // What a fresh editor shows: PLC to panel, 2 words, always; the PLC address on channel 1
     // when it holds a PLC, else channel 2, at the driver's default word.
-    static CTransRecord Default(const CPlcSlots &slots);
+    static CTransRecord Default(const CPlcSlots &plcSlots);
 
     const Raw &Bytes() const { return m_raw; }
     Raw &Bytes() { return m_raw; }

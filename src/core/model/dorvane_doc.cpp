@@ -109,8 +109,8 @@ void CDorvaneDoc::RebindDrivers()
         const ChannelParams params = Channel(ch);
         const std::uint16_t type = util::le16(params, 0);
         const std::uint16_t station = util::le16(params, 50);
-        m_services.slots.slot(ch).Bind(findPlcByType(*list, type), station,
-                                       m_services.protocolsDir);
+        m_services.plcSlots.slot(ch).Bind(findPlcByType(*list, type), station,
+                                          m_services.protocolsDir);
     }
 }
 
@@ -388,7 +388,7 @@ void CDorvaneDoc::NumberBmpTextTags()
 void CDorvaneDoc::PlcTypeChanged(bool ch1Changed, bool ch2Changed)
 {
     for (const auto &screen : m_screens)
-        screen->PlcTypeChanged(m_services.slots, ch1Changed, ch2Changed);
+        screen->PlcTypeChanged(m_services.plcSlots, ch1Changed, ch2Changed);
 }
 
 void CDorvaneDoc::StationChanged(std::uint16_t channel, std::uint16_t station)

@@ -60,13 +60,13 @@ struct DocServices
     DocServices(CStrResMgr &s, CImgResMgr &i, CPlcSlots &p, CMemoryMonitor &m)
         : strings(s)
         , images(i)
-        , slots(p)
+        , plcSlots(p)
         , monitor(m)
     { }
 
     CStrResMgr &strings;
     CImgResMgr &images;
-    CPlcSlots &slots;
+    CPlcSlots &plcSlots;
     CMemoryMonitor &monitor;
     // PLC catalogues of the two channels and the Protocols folder, for binding the driver slots
     // after New and Open. Without catalogues the slots are left as they are.
@@ -188,7 +188,7 @@ public:
     void SetModified(bool modified = true) { m_modified = modified; }
     CStrResMgr &Strings() const { return m_services.strings; }
     CImgResMgr &Images() const { return m_services.images; }
-    CPlcSlots &Slots() const { return m_services.slots; }
+    CPlcSlots &Slots() const { return m_services.plcSlots; }
     CMemoryMonitor &Monitor() const { return m_services.monitor; }
 
     // --- helpers for the new-project dialog ---------------------------------------------------

@@ -10,6 +10,8 @@
 
 #include "util/archive.h"
 
+#include "util/message_ids.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -30,6 +32,11 @@ using FunctionKeyRecord = std::array<std::uint8_t, kFunctionKeySize>;
 enum TagResult : int { kTagOk = 0, kTagNoRoom = 1, kTagLimit = 3 };
 // Result of pasting a screen whose archive is cut short or names no known tag class.
 inline constexpr int kTagBadArchive = -1;
+// The message a refused tag gets: the screen area is full, or a kind's limit is reached.
+inline constexpr int tagRefusalMessage(int result)
+{
+    return result == kTagNoRoom ? util::msg::kMemoryFull : util::msg::kTagLimit;
+}
 
 inline constexpr std::uint32_t kScreenMemoryEmpty = 10;
 inline constexpr std::uint16_t kMaxScreenNumber = 999;
@@ -77,7 +84,7 @@ public:
     void RefreshMessageTags(const CStrResMgr &strings);
     // After a channel's PLC type changed: every tag revalidates its addresses, and function keys
     // on a changed channel take the new driver's default address.
-    void PlcTypeChanged(const CPlcSlots &slots, bool ch1Changed, bool ch2Changed);
+    void PlcTypeChanged(const CPlcSlots &plcSlots, bool ch1Changed, bool ch2Changed);
     // Tags and function keys on `channel` take the station.
     void StationChanged(std::uint16_t channel, std::uint16_t station);
     // Numbers the input objects 0, 1, ... by their anchor: top to bottom, then left to right.

@@ -1,4 +1,4 @@
-#include "core/functions/addr_group.h"
+#include "core/presenters/addr_group.h"
 
 namespace core {
 

@@ -17,7 +17,7 @@ public:
     static constexpr std::uint16_t kStationCount = 32;
 
     // `kind` is the address kind the browse button and the defaults use.
-    CAddrGroup(const CPlcSlots &slots, std::int32_t kind);
+    CAddrGroup(const CPlcSlots &plcSlots, std::int32_t kind);
 
     void Load(const CDeviceAddr &addr);
     const CDeviceAddr &Addr() const { return m_addr; }

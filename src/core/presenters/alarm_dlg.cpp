@@ -1,4 +1,4 @@
-#include "core/functions/alarm_dlg.h"
+#include "core/presenters/alarm_dlg.h"
 
 #include "core/functions/user_text.h"
 
@@ -27,8 +27,8 @@ std::string CAlarmDlg::CellText(const FunctionEnv &env, const CAlarmRecord &reco
 {
     switch (column) {
     case kColAddress:
-        return CDeviceAddr::FromBlock(env.slots, record.Bytes(), CAlarmRecord::kBlock, kAddrBit)
-                .CellText(env.slots);
+        return CDeviceAddr::FromBlock(env.plcSlots, record.Bytes(), CAlarmRecord::kBlock, kAddrBit)
+                .CellText(env.plcSlots);
     case kColCondition:
         return std::string(util::messageText(record.ConditionOn() ? 51211 : 51210));
     case kColBuzzer:

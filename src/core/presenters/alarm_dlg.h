@@ -3,8 +3,8 @@
 // The logic of the alarm list: at most 20 alarms, edited as copies, written back on OK. The
 // columns show the address, the condition, the buzzer, the message and whether the message stays.
 
-#include "core/functions/alarm_edit_dlg.h"
-#include "core/functions/record_list_dlg.h"
+#include "core/presenters/alarm_edit_dlg.h"
+#include "core/presenters/record_list_dlg.h"
 
 namespace core {
 

@@ -1,4 +1,4 @@
-#include "core/functions/alarm_edit_dlg.h"
+#include "core/presenters/alarm_edit_dlg.h"
 
 #include "core/functions/device_block.h"
 #include "core/functions/user_text.h"
@@ -9,7 +9,7 @@ namespace core {
 
 CAlarmEditDlg::CAlarmEditDlg(const FunctionEnv &env)
     : m_env(env)
-    , m_address(env.slots, kAddrBit)
+    , m_address(env.plcSlots, kAddrBit)
 {
     Load(CAlarmRecord::Default());
 }
@@ -23,7 +23,7 @@ void CAlarmEditDlg::Load(const CAlarmRecord &record)
     m_seconds = record.BuzzerSeconds();
     m_hide = record.HideAfterClear();
     m_address.Load(
-            CDeviceAddr::FromBlock(m_env.slots, record.Bytes(), CAlarmRecord::kBlock, kAddrBit));
+            CDeviceAddr::FromBlock(m_env.plcSlots, record.Bytes(), CAlarmRecord::kBlock, kAddrBit));
 }
 
 std::string CAlarmEditDlg::Message() const
@@ -70,7 +70,7 @@ bool CAlarmEditDlg::Ok()
     r.SetFlags(flags);
     util::setLe16(r.Bytes(), CAlarmRecord::kBlock + devblock::kDataKind, 1);
     util::setLe16(r.Bytes(), CAlarmRecord::kBlock + devblock::kCount, 1);
-    m_address.Addr().BuildInto(m_env.slots, r.Bytes(), CAlarmRecord::kBlock, kAddrBit);
+    m_address.Addr().BuildInto(m_env.plcSlots, r.Bytes(), CAlarmRecord::kBlock, kAddrBit);
     m_record = r;
     return true;
 }

@@ -5,9 +5,9 @@
 // OK refuses an empty message (51230) and otherwise builds the record through the channel's
 // driver.
 
-#include "core/functions/addr_group.h"
 #include "core/functions/alarm_record.h"
-#include "core/functions/function_env.h"
+#include "core/presenters/addr_group.h"
+#include "core/presenters/function_env.h"
 
 #include <string>
 

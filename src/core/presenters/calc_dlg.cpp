@@ -1,4 +1,4 @@
-#include "core/functions/calc_dlg.h"
+#include "core/presenters/calc_dlg.h"
 
 #include "util/messages.h"
 
@@ -28,8 +28,8 @@ std::string CCalcDlg::CellText(const FunctionEnv &env, const CCalcRecord &record
     const std::int32_t kind = type.kind == kDataLong ? kAddrDWord : kAddrWord;
     switch (column) {
     case kColStart:
-        return CDeviceAddr::FromBlock(env.slots, record.Bytes(), CCalcRecord::kStart, kAddrBit)
-                .CellText(env.slots);
+        return CDeviceAddr::FromBlock(env.plcSlots, record.Bytes(), CCalcRecord::kStart, kAddrBit)
+                .CellText(env.plcSlots);
     case kColCondition:
         return record.Condition() < CCalcRecord::kConditionCount
                 ? std::string(util::messageText(51410 + record.Condition()))
@@ -41,14 +41,14 @@ std::string CCalcDlg::CellText(const FunctionEnv &env, const CCalcRecord &record
         const int operand = column == kColOperand1 ? 0 : 1;
         if (record.IsConstant(operand))
             return record.ConstantText(operand) + ", Const";
-        return CDeviceAddr::FromBlock(env.slots, record.Bytes(), CCalcRecord::OperandBlock(operand),
-                                      kind)
-                       .CellText(env.slots)
+        return CDeviceAddr::FromBlock(env.plcSlots, record.Bytes(),
+                                      CCalcRecord::OperandBlock(operand), kind)
+                       .CellText(env.plcSlots)
                 + ", Addr";
     }
     case kColResult:
-        return CDeviceAddr::FromBlock(env.slots, record.Bytes(), CCalcRecord::kResult, kind)
-                .CellText(env.slots);
+        return CDeviceAddr::FromBlock(env.plcSlots, record.Bytes(), CCalcRecord::kResult, kind)
+                .CellText(env.plcSlots);
     case kColType: {
         static const char *const formats[] = {"DEC", "HEX", "BCD"};
         const char *format = type.format >= 1 && type.format <= 3 ? formats[type.format - 1] : "";

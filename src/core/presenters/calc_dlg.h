@@ -3,8 +3,8 @@
 // The logic of the calculation list: at most 20 calculations, edited as copies, written back on
 // OK; the columns show start address and condition, operator, operands, result and data type.
 
-#include "core/functions/calc_edit_dlg.h"
-#include "core/functions/record_list_dlg.h"
+#include "core/presenters/calc_edit_dlg.h"
+#include "core/presenters/record_list_dlg.h"
 
 namespace core {
 

@@ -1,4 +1,4 @@
-#include "core/functions/calc_edit_dlg.h"
+#include "core/presenters/calc_edit_dlg.h"
 
 #include "core/functions/device_block.h"
 
@@ -14,9 +14,9 @@ constexpr int kInvalidValue = 52601;
 
 CCalcEditDlg::CCalcEditDlg(const FunctionEnv &env)
     : m_env(env)
-    , m_start(env.slots, kAddrBit)
-    , m_operands{CAddrGroup(env.slots, kAddrWord), CAddrGroup(env.slots, kAddrWord)}
-    , m_result(env.slots, kAddrWord)
+    , m_start(env.plcSlots, kAddrBit)
+    , m_operands{CAddrGroup(env.plcSlots, kAddrWord), CAddrGroup(env.plcSlots, kAddrWord)}
+    , m_result(env.plcSlots, kAddrWord)
 {
     Load(CCalcRecord::Default());
 }
@@ -35,7 +35,7 @@ void CCalcEditDlg::Load(const CCalcRecord &record)
     const std::int32_t kind = m_type.AddrKind();
     m_operator = record.Operator() < CCalcRecord::kOperatorCount ? record.Operator() : 0;
     m_condition = record.Condition() < CCalcRecord::kConditionCount ? record.Condition() : 0;
-    m_start.Load(CDeviceAddr::FromBlock(m_env.slots, raw, CCalcRecord::kStart, kAddrBit));
+    m_start.Load(CDeviceAddr::FromBlock(m_env.plcSlots, raw, CCalcRecord::kStart, kAddrBit));
     m_start.SetEnabled(m_condition != 0);
     for (int i = 0; i < 2; ++i) {
         CAddrGroup &group = m_operands[std::size_t(i)];
@@ -46,12 +46,12 @@ void CCalcEditDlg::Load(const CCalcRecord &record)
             group.Load(CDeviceAddr{});
         } else {
             m_constText[std::size_t(i)] = "0";
-            group.Load(
-                    CDeviceAddr::FromBlock(m_env.slots, raw, CCalcRecord::OperandBlock(i), kind));
+            group.Load(CDeviceAddr::FromBlock(m_env.plcSlots, raw, CCalcRecord::OperandBlock(i),
+                                              kind));
         }
     }
     m_result.SetKind(kind);
-    m_result.Load(CDeviceAddr::FromBlock(m_env.slots, raw, CCalcRecord::kResult, kind));
+    m_result.Load(CDeviceAddr::FromBlock(m_env.plcSlots, raw, CCalcRecord::kResult, kind));
 }
 
 void CCalcEditDlg::SetCondition(std::uint16_t condition)
@@ -137,16 +137,16 @@ bool CCalcEditDlg::Ok()
     // The start block is built even for "always", from whatever the disabled group holds.
     util::setLe16(raw, CCalcRecord::kStart + devblock::kDataKind, kDataBit);
     util::setLe16(raw, CCalcRecord::kStart + devblock::kCount, 1);
-    m_start.Addr().BuildInto(m_env.slots, raw, CCalcRecord::kStart, kAddrBit);
+    m_start.Addr().BuildInto(m_env.plcSlots, raw, CCalcRecord::kStart, kAddrBit);
     const std::int32_t kind = m_type.AddrKind();
-    m_result.Addr().BuildInto(m_env.slots, raw, CCalcRecord::kResult, kind);
+    m_result.Addr().BuildInto(m_env.plcSlots, raw, CCalcRecord::kResult, kind);
     for (int i = 0; i < 2; ++i) {
         const std::size_t block = CCalcRecord::OperandBlock(i);
         if (IsConstant(i)) {
             util::setLe16(raw, block + devblock::kChannel, devblock::kConstantChannel);
             devblock::setFieldText(raw, block, ConstantText(i));
         } else {
-            m_operands[std::size_t(i)].Addr().BuildInto(m_env.slots, raw, block, kind);
+            m_operands[std::size_t(i)].Addr().BuildInto(m_env.plcSlots, raw, block, kind);
         }
     }
     for (std::size_t block : {CCalcRecord::kOperand1, CCalcRecord::kOperand2, CCalcRecord::kResult})

@@ -4,9 +4,9 @@
 // words or constants), the result device and the data type shared by operands and result.
 // Constants are checked against the type at focus loss and at OK (52601).
 
-#include "core/functions/addr_group.h"
 #include "core/functions/calc_record.h"
-#include "core/functions/function_env.h"
+#include "core/presenters/addr_group.h"
+#include "core/presenters/function_env.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
-#include "core/plc/channel_choice.h"
+#include "core/presenters/channel_choice.h"
 
-#include "core/plc/comm_para_presenter.h"
 #include "core/plc/plc_drv.h"
+#include "core/presenters/comm_para_dlg.h"
 
 #include "util/messages.h"
 
@@ -67,11 +67,11 @@ void CChannelChoice::ApplyDriverSettings()
     }
 }
 
-std::unique_ptr<CCommParaPresenter> CChannelChoice::OpenSettings(CFunctionPrompt &prompt) const
+std::unique_ptr<CCommParaDlg> CChannelChoice::OpenSettings(CFunctionPrompt &prompt) const
 {
     if (!m_settingsEnabled)
         return nullptr;
-    return std::make_unique<CCommParaPresenter>(prompt, m_record, false);
+    return std::make_unique<CCommParaDlg>(prompt, m_record, false);
 }
 
 void CChannelChoice::AcceptSettings(const CChannelParams &record)

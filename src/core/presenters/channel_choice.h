@@ -6,8 +6,8 @@
 // diagram. Holds a copy of the channel record; choosing a PLC with fixed settings copies them in.
 
 #include "core/app/app_config.h"
-#include "core/functions/function_prompt.h"
 #include "core/plc/channel_params.h"
+#include "core/presenters/function_prompt.h"
 
 #include <memory>
 #include <string>
@@ -15,7 +15,7 @@
 
 namespace core {
 
-class CCommParaPresenter;
+class CCommParaDlg;
 
 class CChannelChoice
 {
@@ -39,7 +39,7 @@ public:
     bool SettingsEnabled() const { return m_settingsEnabled; }
     // The settings dialog for this channel (without configuration controls), or null when the
     // button is disabled. Its Result() goes back through AcceptSettings.
-    std::unique_ptr<CCommParaPresenter> OpenSettings(CFunctionPrompt &prompt) const;
+    std::unique_ptr<CCommParaDlg> OpenSettings(CFunctionPrompt &prompt) const;
     void AcceptSettings(const CChannelParams &record);
 
     // The wiring diagram picture of the selected PLC; with none selected, message 51810 and an

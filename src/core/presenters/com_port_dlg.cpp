@@ -1,4 +1,4 @@
-#include "core/plc/com_port_presenter.h"
+#include "core/presenters/com_port_dlg.h"
 
 #include "util/messages.h"
 
@@ -6,7 +6,7 @@
 
 namespace core {
 
-CComPortPresenter::CComPortPresenter(const CommSetup &current)
+CComPortDlg::CComPortDlg(const CommSetup &current)
     : m_current(current)
     // A port outside the list shows COM1, so that OK never gives port 0.
     , m_portIndex(current.port >= 1 && current.port <= kPortCount ? current.port - 1 : 0)
@@ -15,24 +15,24 @@ CComPortPresenter::CComPortPresenter(const CommSetup &current)
     m_speedIndex = it != kSpeeds.end() ? int(it - kSpeeds.begin()) : -1;
 }
 
-std::string CComPortPresenter::PortName(int index)
+std::string CComPortDlg::PortName(int index)
 {
     return util::formatText("COM%d", index + 1);
 }
 
-void CComPortPresenter::SelectPort(int index)
+void CComPortDlg::SelectPort(int index)
 {
     if (index >= 0 && index < kPortCount)
         m_portIndex = index;
 }
 
-void CComPortPresenter::SelectSpeed(int index)
+void CComPortDlg::SelectSpeed(int index)
 {
     if (index >= -1 && index < int(kSpeeds.size()))
         m_speedIndex = index;
 }
 
-CommSetup CComPortPresenter::Result() const
+CommSetup CComPortDlg::Result() const
 {
     CommSetup out = m_current;
     out.port = m_portIndex + 1;
@@ -40,12 +40,12 @@ CommSetup CComPortPresenter::Result() const
     return out;
 }
 
-bool CComPortPresenter::Ok(CAppConfig &config)
+bool CComPortDlg::Ok(CAppConfig &config)
 {
     return config.setCommSetup(Result());
 }
 
-std::string CComPortPresenter::WiringDiagram(const CAppConfig &config, CFunctionPrompt &prompt)
+std::string CComPortDlg::WiringDiagram(const CAppConfig &config, CFunctionPrompt &prompt)
 {
     if (config.connectFile().empty()) {
         prompt.ShowMessage(kMsgNoFileName, util::formatMessage(kMsgNoFileName));

@@ -5,14 +5,14 @@
 // to the serial worker.
 
 #include "core/app/app_config.h"
-#include "core/functions/function_prompt.h"
+#include "core/presenters/function_prompt.h"
 
 #include <array>
 #include <string>
 
 namespace core {
 
-class CComPortPresenter
+class CComPortDlg
 {
 public:
     static constexpr int kPortCount = 8;
@@ -20,7 +20,7 @@ public:
     static constexpr int kDefaultSpeed = 115200;
     static constexpr int kMsgNoFileName = 51810;
 
-    explicit CComPortPresenter(const CommSetup &current);
+    explicit CComPortDlg(const CommSetup &current);
 
     // "COM1" ... "COM8"; the port is the list index + 1.
     static std::string PortName(int index);

@@ -1,4 +1,4 @@
-#include "core/plc/comm_basic_presenter.h"
+#include "core/presenters/comm_basic_dlg.h"
 
 #include "core/plc/system_address.h"
 
@@ -18,8 +18,8 @@ bool groupWrites(int group)
 
 } // namespace
 
-CCommBasicPresenter::CCommBasicPresenter(const CPlcSlots &slots, CFunctionPrompt &prompt,
-                                         const CLangInfo &languages, const ParamBlock &params)
+CCommBasicDlg::CCommBasicDlg(const CPlcSlots &slots, CFunctionPrompt &prompt,
+                             const CLangInfo &languages, const ParamBlock &params)
     : m_slots(slots)
     , m_prompt(prompt)
     , m_params(params)
@@ -40,20 +40,20 @@ CCommBasicPresenter::CCommBasicPresenter(const CPlcSlots &slots, CFunctionPrompt
     LoadGroup(CPanelParams::kScreenTransfer);
 }
 
-void CCommBasicPresenter::SelectLanguage(int index)
+void CCommBasicDlg::SelectLanguage(int index)
 {
     // An index beyond the list shows the first entry.
     m_language = index >= 0 && index < int(m_languages.size()) ? index : 0;
 }
 
-bool CCommBasicPresenter::DeviceEnabled(int device) const
+bool CCommBasicDlg::DeviceEnabled(int device) const
 {
     if (device == 0)
         return true;
     return (device == 1 || device == 2) && m_slots.slot(device).DeviceKind() == kDevicePlc;
 }
 
-void CCommBasicPresenter::LoadGroup(int group)
+void CCommBasicDlg::LoadGroup(int group)
 {
     const PanelAddrGroup stored = m_params.AddrGroup(group);
     Group &g = m_groups.at(std::size_t(group));
@@ -77,7 +77,7 @@ void CCommBasicPresenter::LoadGroup(int group)
     m_slots.slot(g.device).BuildUpAddr(kAddrWord, stored.field, g.area, g.number, bit);
 }
 
-bool CCommBasicPresenter::ChooseDevice(int group, std::uint16_t device)
+bool CCommBasicDlg::ChooseDevice(int group, std::uint16_t device)
 {
     if (!DeviceEnabled(device))
         return false;
@@ -94,13 +94,13 @@ bool CCommBasicPresenter::ChooseDevice(int group, std::uint16_t device)
     return true;
 }
 
-void CCommBasicPresenter::SetStation(int group, std::uint16_t station)
+void CCommBasicDlg::SetStation(int group, std::uint16_t station)
 {
     if (station < kStationCount)
         m_groups.at(std::size_t(group)).station = station;
 }
 
-std::string CCommBasicPresenter::GroupText(int group) const
+std::string CCommBasicDlg::GroupText(int group) const
 {
     const Group &g = m_groups.at(std::size_t(group));
     if (g.device == 0)
@@ -108,28 +108,28 @@ std::string CCommBasicPresenter::GroupText(int group) const
     return g.area + g.number;
 }
 
-std::unique_ptr<CSysAddrPresenter>
-CCommBasicPresenter::OpenAddressEntry(int group, CFunctionPrompt &prompt) const
+std::unique_ptr<CSysAddrDlg> CCommBasicDlg::OpenAddressEntry(int group,
+                                                             CFunctionPrompt &prompt) const
 {
     const Group &g = m_groups.at(std::size_t(group));
-    return std::make_unique<CSysAddrPresenter>(m_slots, prompt, g.device, kAddrWord,
-                                               groupWrites(group), g.area, g.number);
+    return std::make_unique<CSysAddrDlg>(m_slots, prompt, g.device, kAddrWord, groupWrites(group),
+                                         g.area, g.number);
 }
 
-void CCommBasicPresenter::AcceptAddress(int group, const CSysAddrPresenter &entry)
+void CCommBasicDlg::AcceptAddress(int group, const CSysAddrDlg &entry)
 {
     Group &g = m_groups.at(std::size_t(group));
     g.area = entry.Area();
     g.number = entry.Number();
 }
 
-bool CCommBasicPresenter::Refuse(int id, const std::string &text)
+bool CCommBasicDlg::Refuse(int id, const std::string &text)
 {
     m_prompt.ShowMessage(id, text);
     return false;
 }
 
-PanelAddrGroup CCommBasicPresenter::BuildGroup(int group) const
+PanelAddrGroup CCommBasicDlg::BuildGroup(int group) const
 {
     const Group &g = m_groups.at(std::size_t(group));
     PanelAddrGroup out;
@@ -149,7 +149,7 @@ PanelAddrGroup CCommBasicPresenter::BuildGroup(int group) const
     return out;
 }
 
-bool CCommBasicPresenter::Ok()
+bool CCommBasicDlg::Ok()
 {
     if (latchStart >= kLatchLimit || latchEnd >= kLatchLimit)
         return Refuse(kMsgLatchRange, util::formatMessage(kMsgLatchRange, 0, int(kLatchLimit - 1)));

@@ -6,10 +6,10 @@
 // latch range, then stores the fields and builds the download address of each link that is on.
 
 #include "core/app/lang_info.h"
-#include "core/functions/function_prompt.h"
 #include "core/plc/panel_params.h"
 #include "core/plc/plc_slots.h"
-#include "core/plc/sys_addr_presenter.h"
+#include "core/presenters/function_prompt.h"
+#include "core/presenters/sys_addr_dlg.h"
 
 #include <array>
 #include <cstdint>
@@ -19,7 +19,7 @@
 
 namespace core {
 
-class CCommBasicPresenter
+class CCommBasicDlg
 {
 public:
     static constexpr int kMsgLatchRange = 50202;
@@ -27,8 +27,8 @@ public:
     static constexpr std::uint32_t kLatchLimit = 1000; // panel words 0 to 999
     static constexpr std::uint16_t kStationCount = 32;
 
-    CCommBasicPresenter(const CPlcSlots &slots, CFunctionPrompt &prompt, const CLangInfo &languages,
-                        const ParamBlock &params);
+    CCommBasicDlg(const CPlcSlots &plcSlots, CFunctionPrompt &prompt, const CLangInfo &languages,
+                  const ParamBlock &params);
 
     // --- plain fields -----------------------------------------------------------------------
     std::uint16_t initialScreen = 0;
@@ -63,8 +63,8 @@ public:
     const std::string &GroupArea(int group) const { return m_groups.at(group).area; }
     const std::string &GroupNumber(int group) const { return m_groups.at(group).number; }
     // The address entry dialog for a group's browse button, and taking its result.
-    std::unique_ptr<CSysAddrPresenter> OpenAddressEntry(int group, CFunctionPrompt &prompt) const;
-    void AcceptAddress(int group, const CSysAddrPresenter &entry);
+    std::unique_ptr<CSysAddrDlg> OpenAddressEntry(int group, CFunctionPrompt &prompt) const;
+    void AcceptAddress(int group, const CSysAddrDlg &entry);
 
     // --- OK -----------------------------------------------------------------------------------
     bool Ok();

@@ -1,7 +1,7 @@
-#include "core/plc/comm_para_presenter.h"
+#include "core/presenters/comm_para_dlg.h"
 
+#include "core/functions/project_addresses.h"
 #include "core/plc/plc_slots.h"
-#include "core/plc/project_addresses.h"
 
 #include "util/ini_file.h"
 #include "util/messages.h"
@@ -24,8 +24,8 @@ std::uint16_t station(std::uint16_t value)
 
 } // namespace
 
-CCommParaPresenter::CCommParaPresenter(CFunctionPrompt &prompt, const CChannelParams &record,
-                                       bool configControls)
+CCommParaDlg::CCommParaDlg(CFunctionPrompt &prompt, const CChannelParams &record,
+                           bool configControls)
     : m_prompt(prompt)
     , m_record(record)
     , m_configControls(configControls)
@@ -43,38 +43,38 @@ CCommParaPresenter::CCommParaPresenter(CFunctionPrompt &prompt, const CChannelPa
             m_checked[s] = true;
 }
 
-bool CCommParaPresenter::RemoteVisible() const
+bool CCommParaDlg::RemoteVisible() const
 {
     return !m_record.FixedLink() && CChannelParams::UsesRemoteStation(m_config);
 }
 
-std::string CCommParaPresenter::RemoteLabel() const
+std::string CCommParaDlg::RemoteLabel() const
 {
     return m_configControls ? std::string(util::messageText(kMsgSlaveLabel)) : kRemoteLabel;
 }
 
-bool CCommParaPresenter::StationBoxesEnabled() const
+bool CCommParaDlg::StationBoxesEnabled() const
 {
     return CChannelParams::UsesMasterList(m_config);
 }
 
-int CCommParaPresenter::CheckedCount() const
+int CCommParaDlg::CheckedCount() const
 {
     return int(std::count(m_checked.begin(), m_checked.end(), true));
 }
 
-std::string CCommParaPresenter::CounterText() const
+std::string CCommParaDlg::CounterText() const
 {
     return util::formatText(m_counterChanged ? "%d" : "%02d", CheckedCount());
 }
 
-void CCommParaPresenter::SetRemoteStation(std::uint16_t s)
+void CCommParaDlg::SetRemoteStation(std::uint16_t s)
 {
     if (s < kStations)
         m_remote = s;
 }
 
-void CCommParaPresenter::SetConfiguration(std::uint16_t config)
+void CCommParaDlg::SetConfiguration(std::uint16_t config)
 {
     if (config > CChannelParams::kNToM)
         return;
@@ -88,7 +88,7 @@ void CCommParaPresenter::SetConfiguration(std::uint16_t config)
     Changed();
 }
 
-void CCommParaPresenter::SetOwnStation(std::uint16_t s)
+void CCommParaDlg::SetOwnStation(std::uint16_t s)
 {
     if (s >= kStations)
         return;
@@ -100,7 +100,7 @@ void CCommParaPresenter::SetOwnStation(std::uint16_t s)
     m_own = s;
 }
 
-bool CCommParaPresenter::SetStationChecked(std::size_t s, bool checked)
+bool CCommParaDlg::SetStationChecked(std::size_t s, bool checked)
 {
     if (s >= kStations || !StationBoxesEnabled())
         return false;
@@ -114,7 +114,7 @@ bool CCommParaPresenter::SetStationChecked(std::size_t s, bool checked)
     return true;
 }
 
-void CCommParaPresenter::SetSelectAll(bool on)
+void CCommParaDlg::SetSelectAll(bool on)
 {
     m_selectAll = on;
     m_checked.fill(on);
@@ -124,7 +124,7 @@ void CCommParaPresenter::SetSelectAll(bool on)
     Changed();
 }
 
-bool CCommParaPresenter::SaveStations(const std::string &path) const
+bool CCommParaDlg::SaveStations(const std::string &path) const
 {
     std::string list;
     for (std::size_t s = 0; s < kStations; ++s) {
@@ -135,7 +135,7 @@ bool CCommParaPresenter::SaveStations(const std::string &path) const
     return ini.writeString(kSection, kKey, list);
 }
 
-bool CCommParaPresenter::LoadStations(const std::string &path)
+bool CCommParaDlg::LoadStations(const std::string &path)
 {
     const util::CIniFile ini(path);
     if (!ini.exists())
@@ -161,7 +161,7 @@ bool CCommParaPresenter::LoadStations(const std::string &path)
     return true;
 }
 
-CChannelParams CCommParaPresenter::Result() const
+CChannelParams CCommParaDlg::Result() const
 {
     CChannelParams r = m_record;
     r.SetConfiguration(m_config);
@@ -180,7 +180,7 @@ CChannelParams CCommParaPresenter::Result() const
     return r;
 }
 
-void CCommParaPresenter::ApplyTo(CDorvaneDoc &doc, int channel) const
+void CCommParaDlg::ApplyTo(CDorvaneDoc &doc, int channel) const
 {
     const CChannelParams r = Result();
     const std::uint16_t ch = channel == 2 ? 2 : 1;

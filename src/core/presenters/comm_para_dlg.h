@@ -5,9 +5,9 @@
 // station boxes of the master list. It works on a copy of the channel record; Result() is the
 // record OK rebuilt. The station list can be saved to and loaded from a small INI file.
 
-#include "core/functions/function_prompt.h"
 #include "core/model/dorvane_doc.h"
 #include "core/plc/channel_params.h"
+#include "core/presenters/function_prompt.h"
 
 #include <array>
 #include <cstdint>
@@ -15,7 +15,7 @@
 
 namespace core {
 
-class CCommParaPresenter
+class CCommParaDlg
 {
 public:
     static constexpr int kMsgSlaveLabel = 52100;
@@ -24,7 +24,7 @@ public:
 
     // `configControls` shows the configuration combo and the master list (the panel settings
     // path); the PLC type and new-project dialogs open it without them.
-    CCommParaPresenter(CFunctionPrompt &prompt, const CChannelParams &record, bool configControls);
+    CCommParaDlg(CFunctionPrompt &prompt, const CChannelParams &record, bool configControls);
 
     // --- what is shown ----------------------------------------------------------------------
     bool ConfigVisible() const { return m_configControls && !m_record.FixedLink(); }

@@ -1,4 +1,4 @@
-#include "core/functions/dlg_edit_strs.h"
+#include "core/presenters/dlg_edit_strs.h"
 
 #include "core/functions/user_text.h"
 #include "core/model/str_res_mgr.h"

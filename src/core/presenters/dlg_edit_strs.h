@@ -4,7 +4,7 @@
 // edit, and add, change and delete on the process-wide message store, each refusal with its
 // message (52613, 52302, 52607, 52606).
 
-#include "core/functions/function_env.h"
+#include "core/presenters/function_env.h"
 
 #include <cstdint>
 #include <functional>

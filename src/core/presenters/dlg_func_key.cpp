@@ -1,4 +1,4 @@
-#include "core/functions/dlg_func_key.h"
+#include "core/presenters/dlg_func_key.h"
 
 #include "core/functions/device_block.h"
 #include "core/model/dorvane_doc.h"
@@ -55,7 +55,7 @@ bool screenNumberValid(const std::string &text)
 
 CDlgFuncKey::CDlgFuncKey(const FunctionEnv &env)
     : m_env(env)
-    , m_address(env.slots, kAddrWord)
+    , m_address(env.plcSlots, kAddrWord)
 {
     Load(0, CFuncKeyRecord::Default(), false);
 }
@@ -78,7 +78,7 @@ void CDlgFuncKey::Load(int key, const CFuncKeyRecord &record, bool shared)
             = m_function == CFuncKeyRecord::kBitControl ? kAddrBit : m_type.AddrKind();
     m_address.SetKind(kind);
     m_address.Load(
-            CDeviceAddr::FromBlock(m_env.slots, record.Bytes(), CFuncKeyRecord::kBlock, kind));
+            CDeviceAddr::FromBlock(m_env.plcSlots, record.Bytes(), CFuncKeyRecord::kBlock, kind));
     m_applyAll = shared;
     m_settingsEnabled = !shared;
 }
@@ -216,7 +216,7 @@ bool CDlgFuncKey::Ok()
         } else {
             r.SetValue(std::uint32_t(std::stoul(m_valueText)));
         }
-        m_address.Addr().BuildInto(m_env.slots, r.Bytes(), CFuncKeyRecord::kBlock, r.AddrKind());
+        m_address.Addr().BuildInto(m_env.plcSlots, r.Bytes(), CFuncKeyRecord::kBlock, r.AddrKind());
     }
     if (m_applyAll && !m_env.prompt.AskYesNo(51915, message(51915)))
         return false;
@@ -246,9 +246,9 @@ std::string CDlgFuncKey::Describe(const FunctionEnv &env, const CFuncKeyRecord &
         std::erase_if(label, [](char c) { return c == '\n' || c == '\r'; });
         return util::formatText("%s: %s = %u", name.c_str(), label.c_str(), record.Value());
     }
-    const std::string address = CDeviceAddr::FromBlock(env.slots, record.Bytes(),
+    const std::string address = CDeviceAddr::FromBlock(env.plcSlots, record.Bytes(),
                                                        CFuncKeyRecord::kBlock, record.AddrKind())
-                                        .CellText(env.slots);
+                                        .CellText(env.plcSlots);
     std::string value;
     if (f == CFuncKeyRecord::kBitControl)
         value = bitActionText(record.Value());

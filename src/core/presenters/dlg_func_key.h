@@ -5,9 +5,9 @@
 // checks the value (52601), builds the address through the channel's driver and, for a shared
 // key, asks 51915 first; Store() then writes the record where the sharing flag says.
 
-#include "core/functions/addr_group.h"
 #include "core/functions/func_key_record.h"
-#include "core/functions/function_env.h"
+#include "core/presenters/addr_group.h"
+#include "core/presenters/function_env.h"
 
 #include <string>
 

@@ -1,23 +1,23 @@
-#include "core/ui_logic/new_screen_presenter.h"
+#include "core/presenters/dlg_new_screen.h"
 
 #include "util/code_page.h"
 #include "util/messages.h"
 
 namespace core {
 
-CNewScreenPresenter::CNewScreenPresenter(CDorvaneDoc &doc, std::uint16_t panelLangId)
+CDlgNewScreen::CDlgNewScreen(CDorvaneDoc &doc, std::uint16_t panelLangId)
     : m_doc(doc)
     , m_langId(panelLangId)
     , m_number(doc.NextFreeScreenNumber())
     , m_name(DefaultName(m_number))
 { }
 
-std::string CNewScreenPresenter::DefaultName(int number)
+std::string CDlgNewScreen::DefaultName(int number)
 {
     return std::string(util::messageText(50500)) + std::to_string(number);
 }
 
-void CNewScreenPresenter::SpinTo(int number)
+void CDlgNewScreen::SpinTo(int number)
 {
     if (number < 0 || number > kMaxScreenNumber)
         return;
@@ -25,7 +25,7 @@ void CNewScreenPresenter::SpinTo(int number)
     m_name = DefaultName(number);
 }
 
-int CNewScreenPresenter::Ok(CScreenData **created)
+int CDlgNewScreen::Ok(CScreenData **created)
 {
     const std::string bytes = util::fromUtf8Lossy(m_name, m_langId);
     if (CDorvaneDoc::CheckScreenName(bytes) != 0)

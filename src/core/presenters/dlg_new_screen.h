@@ -10,7 +10,7 @@
 
 namespace core {
 
-class CNewScreenPresenter
+class CDlgNewScreen
 {
 public:
     static constexpr int kMsgNameLength = 52200;
@@ -19,7 +19,7 @@ public:
     static constexpr int kMsgScreenExists = 52201;
 
     // Texts are UTF-8 here; the screen stores its name in the panel code page.
-    CNewScreenPresenter(CDorvaneDoc &doc, std::uint16_t panelLangId);
+    CDlgNewScreen(CDorvaneDoc &doc, std::uint16_t panelLangId);
 
     int Number() const { return m_number; }
     const std::string &Name() const { return m_name; }

@@ -1,4 +1,4 @@
-#include "core/functions/func_key_list_dlg.h"
+#include "core/presenters/func_key_list_dlg.h"
 
 #include "core/functions/device_addr.h"
 
@@ -35,10 +35,10 @@ void addressRows(const FunctionEnv &env, const CFuncKeyRecord &r,
                  std::vector<CFuncKeyListDlg::Row> &rows)
 {
     const CDeviceAddr addr
-            = CDeviceAddr::FromBlock(env.slots, r.Bytes(), CFuncKeyRecord::kBlock, r.AddrKind());
+            = CDeviceAddr::FromBlock(env.plcSlots, r.Bytes(), CFuncKeyRecord::kBlock, r.AddrKind());
     rows.push_back({label(53022, "채널"), std::to_string(addr.channel)});
     rows.push_back({label(53023, "국번"), std::to_string(addr.station)});
-    rows.push_back({label(53024, "주소값"), addr.Text(env.slots)});
+    rows.push_back({label(53024, "주소값"), addr.Text(env.plcSlots)});
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 // size, radix, sign or screen number).
 
 #include "core/functions/func_key_record.h"
-#include "core/functions/function_env.h"
+#include "core/presenters/function_env.h"
 
 #include <array>
 #include <string>

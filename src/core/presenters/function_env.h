@@ -4,8 +4,8 @@
 // and read device addresses, the prompt that shows messages and asks questions, and the panel
 // language whose code page the records' texts are stored in.
 
-#include "core/functions/function_prompt.h"
 #include "core/plc/plc_slots.h"
+#include "core/presenters/function_prompt.h"
 
 #include "util/code_page.h"
 
@@ -15,7 +15,7 @@ namespace core {
 
 struct FunctionEnv
 {
-    const CPlcSlots &slots;
+    const CPlcSlots &plcSlots;
     CFunctionPrompt &prompt;
     std::uint16_t panelLang = util::kLangKorean;
 

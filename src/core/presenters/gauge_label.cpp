@@ -1,4 +1,4 @@
-#include "core/ui_logic/gauge_label.h"
+#include "core/presenters/gauge_label.h"
 
 #include "util/messages.h"
 

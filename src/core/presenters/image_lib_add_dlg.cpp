@@ -1,4 +1,4 @@
-#include "core/functions/image_lib_add_dlg.h"
+#include "core/presenters/image_lib_add_dlg.h"
 
 #include "core/functions/image_category.h"
 

@@ -4,7 +4,7 @@
 // one), a source bitmap file with its preview checks, and OK copying the file into the library
 // folder, asking first when the number is taken.
 
-#include "core/functions/function_env.h"
+#include "core/presenters/function_env.h"
 
 #include "util/mono_bitmap.h"
 

@@ -1,4 +1,4 @@
-#include "core/functions/image_lib_dlg.h"
+#include "core/presenters/image_lib_dlg.h"
 
 #include "util/file_io.h"
 

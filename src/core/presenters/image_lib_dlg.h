@@ -4,9 +4,9 @@
 // over the category's numbers, a scroll position counted in rows, one selected number, and the
 // add and delete commands on the library folder's files.
 
-#include "core/functions/function_env.h"
 #include "core/functions/image_category.h"
-#include "core/functions/image_lib_add_dlg.h"
+#include "core/presenters/function_env.h"
+#include "core/presenters/image_lib_add_dlg.h"
 
 #include <array>
 #include <cstdint>

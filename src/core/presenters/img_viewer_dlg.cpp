@@ -1,4 +1,4 @@
-#include "core/functions/img_viewer_dlg.h"
+#include "core/presenters/img_viewer_dlg.h"
 
 #include "core/functions/image_category.h"
 #include "core/functions/user_text.h"

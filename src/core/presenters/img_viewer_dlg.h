@@ -4,7 +4,7 @@
 // eight at a time, and for the clicked image its size, its library and the screens that refer to
 // it with their reference counts.
 
-#include "core/functions/function_env.h"
+#include "core/presenters/function_env.h"
 
 #include <array>
 #include <cstdint>

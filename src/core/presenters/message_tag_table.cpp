@@ -1,4 +1,4 @@
-#include "core/functions/message_tag_table.h"
+#include "core/presenters/message_tag_table.h"
 
 #include "core/tags/message_tag.h"
 

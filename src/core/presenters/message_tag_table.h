@@ -2,7 +2,7 @@
 
 // The message-table editor's view of a real message tag: its entries as table rows.
 
-#include "core/functions/msg_edit.h"
+#include "core/presenters/msg_edit.h"
 
 namespace core {
 

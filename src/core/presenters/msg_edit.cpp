@@ -1,4 +1,4 @@
-#include "core/functions/msg_edit.h"
+#include "core/presenters/msg_edit.h"
 
 #include "core/functions/user_text.h"
 #include "core/model/str_res_mgr.h"

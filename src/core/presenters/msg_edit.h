@@ -4,7 +4,7 @@
 // message ID, with the message's text beside it. Cells are checked as they are edited (52601,
 // 52602, 52614) and the whole table at OK (52600) before the tag's table is rebuilt.
 
-#include "core/functions/function_env.h"
+#include "core/presenters/function_env.h"
 
 #include <array>
 #include <cstdint>

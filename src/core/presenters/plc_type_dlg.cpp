@@ -1,21 +1,20 @@
-#include "core/plc/plc_type_presenter.h"
+#include "core/presenters/plc_type_dlg.h"
 
+#include "core/functions/project_addresses.h"
 #include "core/plc/plc_slots.h"
-#include "core/plc/project_addresses.h"
 
 #include "util/messages.h"
 
 namespace core {
 
-CPlcTypePresenter::CPlcTypePresenter(const CAppConfig &config, CFunctionPrompt &prompt,
-                                     const CDorvaneDoc &doc)
+CPlcTypeDlg::CPlcTypeDlg(const CAppConfig &config, CFunctionPrompt &prompt, const CDorvaneDoc &doc)
     : m_config(config)
     , m_prompt(prompt)
     , m_ch1(config, 1, CChannelParams(doc.Channel(1)))
     , m_ch2(config, 2, CChannelParams(doc.Channel(2)))
 { }
 
-bool CPlcTypePresenter::Ok(CDorvaneDoc &doc)
+bool CPlcTypeDlg::Ok(CDorvaneDoc &doc)
 {
     const bool changed1 = m_ch1.Record().PlcType() != CChannelParams(doc.Channel(1)).PlcType();
     const bool changed2 = m_ch2.Record().PlcType() != CChannelParams(doc.Channel(2)).PlcType();

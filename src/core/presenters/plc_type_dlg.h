@@ -6,18 +6,18 @@
 // project on a changed channel and applies the remote station numbers.
 
 #include "core/app/app_config.h"
-#include "core/functions/function_prompt.h"
 #include "core/model/dorvane_doc.h"
-#include "core/plc/channel_choice.h"
+#include "core/presenters/channel_choice.h"
+#include "core/presenters/function_prompt.h"
 
 namespace core {
 
-class CPlcTypePresenter
+class CPlcTypeDlg
 {
 public:
     static constexpr int kMsgConfirmChange = 52103;
 
-    CPlcTypePresenter(const CAppConfig &config, CFunctionPrompt &prompt, const CDorvaneDoc &doc);
+    CPlcTypeDlg(const CAppConfig &config, CFunctionPrompt &prompt, const CDorvaneDoc &doc);
 
     // Channel 1 or 2.
     CChannelChoice &Choice(int channel) { return channel == 2 ? m_ch2 : m_ch1; }

@@ -1,4 +1,4 @@
-#include "core/plc/prj_mgn_presenter.h"
+#include "core/presenters/prj_mgn_dlg.h"
 
 #include "util/messages.h"
 
@@ -17,8 +17,8 @@ std::string trimmed(const std::string &text)
 
 } // namespace
 
-CPrjMgnPresenter::CPrjMgnPresenter(const CAppConfig &config, CFunctionPrompt &prompt,
-                                   std::uint16_t panelLanguage)
+CPrjMgnDlg::CPrjMgnDlg(const CAppConfig &config, CFunctionPrompt &prompt,
+                       std::uint16_t panelLanguage)
     : m_config(config)
     , m_prompt(prompt)
     , m_panelLanguage(panelLanguage)
@@ -28,12 +28,12 @@ CPrjMgnPresenter::CPrjMgnPresenter(const CAppConfig &config, CFunctionPrompt &pr
     , m_fileName(CDorvaneDoc::ProposeNewProjectPath(config.projectDir()))
 { }
 
-const std::string &CPrjMgnPresenter::BrowseFolder() const
+const std::string &CPrjMgnDlg::BrowseFolder() const
 {
     return m_config.projectDir();
 }
 
-bool CPrjMgnPresenter::Ok()
+bool CPrjMgnDlg::Ok()
 {
     if (trimmed(m_fileName).empty()) {
         m_prompt.ShowMessage(kMsgNoProjectName, util::formatMessage(kMsgNoProjectName));
@@ -42,7 +42,7 @@ bool CPrjMgnPresenter::Ok()
     return true;
 }
 
-NewProjectSettings CPrjMgnPresenter::Settings() const
+NewProjectSettings CPrjMgnDlg::Settings() const
 {
     NewProjectSettings s;
     s.path = trimmed(m_fileName);

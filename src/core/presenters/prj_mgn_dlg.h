@@ -5,26 +5,25 @@
 // the first free "제목없음<n>.kvr" of the project folder. OK refuses an empty name (52000).
 
 #include "core/app/app_config.h"
-#include "core/functions/function_prompt.h"
 #include "core/model/dorvane_doc.h"
-#include "core/plc/channel_choice.h"
-#include "core/plc/com_port_presenter.h"
+#include "core/presenters/channel_choice.h"
+#include "core/presenters/com_port_dlg.h"
+#include "core/presenters/function_prompt.h"
 
 #include <string>
 
 namespace core {
 
-class CPrjMgnPresenter
+class CPrjMgnDlg
 {
 public:
     static constexpr int kMsgNoProjectName = 52000;
 
     // `panelLanguage` is the new project's menu language index.
-    CPrjMgnPresenter(const CAppConfig &config, CFunctionPrompt &prompt,
-                     std::uint16_t panelLanguage);
+    CPrjMgnDlg(const CAppConfig &config, CFunctionPrompt &prompt, std::uint16_t panelLanguage);
 
     CChannelChoice &Choice(int channel) { return channel == 2 ? m_ch2 : m_ch1; }
-    CComPortPresenter &Port() { return m_port; }
+    CComPortDlg &Port() { return m_port; }
 
     const std::string &FileName() const { return m_fileName; }
     void SetFileName(const std::string &name) { m_fileName = name; }
@@ -42,7 +41,7 @@ private:
     std::uint16_t m_panelLanguage;
     CChannelChoice m_ch1;
     CChannelChoice m_ch2;
-    CComPortPresenter m_port;
+    CComPortDlg m_port;
     std::string m_fileName;
 };
 

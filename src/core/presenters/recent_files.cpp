@@ -1,4 +1,4 @@
-#include "core/ui_logic/recent_files.h"
+#include "core/presenters/recent_files.h"
 
 #include <algorithm>
 

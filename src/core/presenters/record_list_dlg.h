@@ -6,7 +6,7 @@
 // the list dialog, so a new entry starts from the record it last held: the defaults the first
 // time, later the last record that was added or loaded for modification.
 
-#include "core/functions/function_env.h"
+#include "core/presenters/function_env.h"
 
 #include <cstddef>
 #include <functional>

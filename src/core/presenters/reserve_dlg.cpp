@@ -1,4 +1,4 @@
-#include "core/functions/reserve_dlg.h"
+#include "core/presenters/reserve_dlg.h"
 
 #include "util/messages.h"
 
@@ -66,8 +66,9 @@ std::string CReserveDlg::CellText(const FunctionEnv &env, const CReserveRecord &
     case kColCondition:
         return record.Condition() <= 2 ? message(51610 + record.Condition()) : std::string();
     case kColStart:
-        return CDeviceAddr::FromBlock(env.slots, record.Bytes(), CReserveRecord::kStart, kAddrBit)
-                .CellText(env.slots);
+        return CDeviceAddr::FromBlock(env.plcSlots, record.Bytes(), CReserveRecord::kStart,
+                                      kAddrBit)
+                .CellText(env.plcSlots);
     case kColRepeat:
         return repeatText(record);
     case kColTime:
@@ -75,9 +76,9 @@ std::string CReserveDlg::CellText(const FunctionEnv &env, const CReserveRecord &
                                 record.Word(CReserveRecord::kMinute),
                                 record.Word(CReserveRecord::kSecond));
     case kColExec:
-        return CDeviceAddr::FromBlock(env.slots, record.Bytes(), CReserveRecord::kExecBlock,
+        return CDeviceAddr::FromBlock(env.plcSlots, record.Bytes(), CReserveRecord::kExecBlock,
                                       kAddrBit)
-                .CellText(env.slots);
+                .CellText(env.plcSlots);
     case kColValue:
         return record.Value() != 0 ? "On" : "Off";
     default:

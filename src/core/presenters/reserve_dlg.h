@@ -3,8 +3,8 @@
 // The logic of the reservation list: at most 20 reservations, edited as copies, written back on
 // OK; the columns show start condition and address, the repeat, the time, the bit and its value.
 
-#include "core/functions/record_list_dlg.h"
-#include "core/functions/reserve_edit_dlg.h"
+#include "core/presenters/record_list_dlg.h"
+#include "core/presenters/reserve_edit_dlg.h"
 
 namespace core {
 

@@ -1,4 +1,4 @@
-#include "core/functions/reserve_edit_dlg.h"
+#include "core/presenters/reserve_edit_dlg.h"
 
 #include "core/functions/device_block.h"
 
@@ -27,8 +27,8 @@ CReserveRecord defaultRecord()
 
 CReserveEditDlg::CReserveEditDlg(const FunctionEnv &env, ReserveDate today)
     : m_env(env)
-    , m_start(env.slots, kAddrBit)
-    , m_exec(env.slots, kAddrBit)
+    , m_start(env.plcSlots, kAddrBit)
+    , m_exec(env.plcSlots, kAddrBit)
     , m_date(today)
 {
     Load(defaultRecord());
@@ -65,10 +65,10 @@ void CReserveEditDlg::Load(const CReserveRecord &record)
     m_time = {bcd(CReserveRecord::kHour), bcd(CReserveRecord::kMinute),
               bcd(CReserveRecord::kSecond)};
     m_valueOn = record.Value() != 0;
-    m_start.Load(
-            CDeviceAddr::FromBlock(m_env.slots, record.Bytes(), CReserveRecord::kStart, kAddrBit));
+    m_start.Load(CDeviceAddr::FromBlock(m_env.plcSlots, record.Bytes(), CReserveRecord::kStart,
+                                        kAddrBit));
     m_start.SetEnabled(m_condition != 0);
-    m_exec.Load(CDeviceAddr::FromBlock(m_env.slots, record.Bytes(), CReserveRecord::kExecBlock,
+    m_exec.Load(CDeviceAddr::FromBlock(m_env.plcSlots, record.Bytes(), CReserveRecord::kExecBlock,
                                        kAddrBit));
 }
 
@@ -129,8 +129,8 @@ bool CReserveEditDlg::Ok()
     default:
         break;
     }
-    m_start.Addr().BuildInto(m_env.slots, r.Bytes(), CReserveRecord::kStart, kAddrBit);
-    m_exec.Addr().BuildInto(m_env.slots, r.Bytes(), CReserveRecord::kExecBlock, kAddrBit);
+    m_start.Addr().BuildInto(m_env.plcSlots, r.Bytes(), CReserveRecord::kStart, kAddrBit);
+    m_exec.Addr().BuildInto(m_env.plcSlots, r.Bytes(), CReserveRecord::kExecBlock, kAddrBit);
     m_record = r;
     return true;
 }

@@ -4,9 +4,9 @@
 // date, weekdays or day of the month, the time, the bit that is set and the value it gets. Dates
 // and times are decimal here and BCD in the record.
 
-#include "core/functions/addr_group.h"
-#include "core/functions/function_env.h"
 #include "core/functions/reserve_record.h"
+#include "core/presenters/addr_group.h"
+#include "core/presenters/function_env.h"
 
 #include <array>
 #include <string>

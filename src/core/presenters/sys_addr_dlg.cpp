@@ -1,4 +1,4 @@
-#include "core/plc/sys_addr_presenter.h"
+#include "core/presenters/sys_addr_dlg.h"
 
 #include "core/plc/system_address.h"
 
@@ -21,9 +21,9 @@ bool sameText(const std::string &a, const std::string &b)
 
 } // namespace
 
-CSysAddrPresenter::CSysAddrPresenter(const CPlcSlots &slots, CFunctionPrompt &prompt, int device,
-                                     std::int32_t kind, bool mustWrite, const std::string &area,
-                                     const std::string &number)
+CSysAddrDlg::CSysAddrDlg(const CPlcSlots &slots, CFunctionPrompt &prompt, int device,
+                         std::int32_t kind, bool mustWrite, const std::string &area,
+                         const std::string &number)
     : m_slots(slots)
     , m_prompt(prompt)
     , m_device(device)
@@ -55,18 +55,18 @@ CSysAddrPresenter::CSysAddrPresenter(const CPlcSlots &slots, CFunctionPrompt &pr
     SetNumberText(number);
 }
 
-bool CSysAddrPresenter::PanelLike() const
+bool CSysAddrDlg::PanelLike() const
 {
     return m_slots.slot(m_device).DeviceKind() != kDevicePlc;
 }
 
-void CSysAddrPresenter::SelectArea(int index)
+void CSysAddrDlg::SelectArea(int index)
 {
     if (index >= 0 && index < int(m_areas.size()))
         m_areaIndex = index;
 }
 
-void CSysAddrPresenter::SelectSystem(int index)
+void CSysAddrDlg::SelectSystem(int index)
 {
     if (!SystemEnabled() || index >= int(m_systemNames.size()))
         return;
@@ -76,7 +76,7 @@ void CSysAddrPresenter::SelectSystem(int index)
                                        m_kind == kAddrBit);
 }
 
-void CSysAddrPresenter::SetNumberText(const std::string &text)
+void CSysAddrDlg::SetNumberText(const std::string &text)
 {
     m_number = text;
     m_systemIndex = -1;
@@ -86,13 +86,13 @@ void CSysAddrPresenter::SetNumberText(const std::string &text)
         m_systemIndex = int(entry->address - kFirstSystemAddress);
 }
 
-bool CSysAddrPresenter::Refuse()
+bool CSysAddrDlg::Refuse()
 {
     m_prompt.ShowMessage(kMsgInvalidAddress, util::formatMessage(kMsgInvalidAddress));
     return false;
 }
 
-bool CSysAddrPresenter::Ok()
+bool CSysAddrDlg::Ok()
 {
     if (m_systemIndex >= 0) {
         // A chosen name stands for its number; it is valid by construction.
@@ -118,7 +118,7 @@ bool CSysAddrPresenter::Ok()
     return true;
 }
 
-std::string CSysAddrPresenter::DisplayText() const
+std::string CSysAddrDlg::DisplayText() const
 {
     if (PanelLike())
         return panelAddressText(m_number, m_kind == kAddrBit);

@@ -5,8 +5,8 @@
 // writable ones when the point is written to); for the panel's own memory it offers the named
 // system addresses instead. OK checks the typed number with the device's rules.
 
-#include "core/functions/function_prompt.h"
 #include "core/plc/plc_slots.h"
+#include "core/presenters/function_prompt.h"
 
 #include <cstdint>
 #include <string>
@@ -14,16 +14,15 @@
 
 namespace core {
 
-class CSysAddrPresenter
+class CSysAddrDlg
 {
 public:
     static constexpr int kMsgInvalidAddress = 52350;
 
     // `device` 0 panel, 1 or 2 a channel; `kind` 1 bit, 2 word, 4 double word; `mustWrite`
     // when the panel writes to the point. `area` and `number` are the current texts.
-    CSysAddrPresenter(const CPlcSlots &slots, CFunctionPrompt &prompt, int device,
-                      std::int32_t kind, bool mustWrite, const std::string &area,
-                      const std::string &number);
+    CSysAddrDlg(const CPlcSlots &plcSlots, CFunctionPrompt &prompt, int device, std::int32_t kind,
+                bool mustWrite, const std::string &area, const std::string &number);
 
     // Area combo: enabled for a PLC (device kind 3) only.
     bool AreaEnabled() const { return m_areaEnabled; }

@@ -1,4 +1,4 @@
-#include "core/functions/trans_dlg.h"
+#include "core/presenters/trans_dlg.h"
 
 #include "util/messages.h"
 
@@ -26,8 +26,8 @@ std::string CTransDlg::CellText(const FunctionEnv &env, const CTransRecord &reco
 {
     switch (column) {
     case kColStart:
-        return CDeviceAddr::FromBlock(env.slots, record.Bytes(), CTransRecord::kStart, kAddrBit)
-                .CellText(env.slots);
+        return CDeviceAddr::FromBlock(env.plcSlots, record.Bytes(), CTransRecord::kStart, kAddrBit)
+                .CellText(env.plcSlots);
     case kColCondition:
         return record.Condition() < CTransRecord::kConditionCount
                 ? std::string(util::messageText(51510 + record.Condition()))
@@ -35,8 +35,9 @@ std::string CTransDlg::CellText(const FunctionEnv &env, const CTransRecord &reco
     case kColDirection:
         return record.Direction() != 0 ? "HMI->PLC" : "HMI<-PLC";
     case kColPlc:
-        return CDeviceAddr::FromBlock(env.slots, record.Bytes(), CTransRecord::kPlcBlock, kAddrWord)
-                .CellText(env.slots);
+        return CDeviceAddr::FromBlock(env.plcSlots, record.Bytes(), CTransRecord::kPlcBlock,
+                                      kAddrWord)
+                .CellText(env.plcSlots);
     case kColPanel:
         return record.PanelAddress();
     case kColSize:

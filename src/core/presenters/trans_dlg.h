@@ -3,8 +3,8 @@
 // The logic of the block-transfer list: at most 20 transfers, edited as copies, written back on
 // OK; it opens only when a channel holds a PLC.
 
-#include "core/functions/record_list_dlg.h"
-#include "core/functions/trans_edit_dlg.h"
+#include "core/presenters/record_list_dlg.h"
+#include "core/presenters/trans_edit_dlg.h"
 
 namespace core {
 

@@ -1,4 +1,4 @@
-#include "core/functions/trans_edit_dlg.h"
+#include "core/presenters/trans_edit_dlg.h"
 
 #include "core/functions/device_block.h"
 #include "core/functions/value_type.h"
@@ -28,17 +28,17 @@ std::uint32_t editNumber(const std::string &text)
 
 CTransEditDlg::CTransEditDlg(const FunctionEnv &env)
     : m_env(env)
-    , m_plc(env.slots, kAddrWord)
-    , m_start(env.slots, kAddrBit)
+    , m_plc(env.plcSlots, kAddrWord)
+    , m_start(env.plcSlots, kAddrBit)
 {
     m_plc.SetPanelAllowed(false);
-    Load(CTransRecord::Default(env.slots));
+    Load(CTransRecord::Default(env.plcSlots));
 }
 
 bool CTransEditDlg::CanOpen(const FunctionEnv &env)
 {
-    if (env.slots.slot(1).DeviceKind() == kDevicePlc
-        || env.slots.slot(2).DeviceKind() == kDevicePlc)
+    if (env.plcSlots.slot(1).DeviceKind() == kDevicePlc
+        || env.plcSlots.slot(2).DeviceKind() == kDevicePlc)
         return true;
     env.Show(50200);
     return false;
@@ -52,10 +52,10 @@ void CTransEditDlg::Load(const CTransRecord &record)
     m_size = record.DataSize();
     m_condition = record.Condition() < CTransRecord::kConditionCount ? record.Condition() : 0;
     m_panel = record.PanelAddress();
-    m_plc.Load(CDeviceAddr::FromBlock(m_env.slots, record.Bytes(), CTransRecord::kPlcBlock,
+    m_plc.Load(CDeviceAddr::FromBlock(m_env.plcSlots, record.Bytes(), CTransRecord::kPlcBlock,
                                       kAddrWord));
     m_start.Load(
-            CDeviceAddr::FromBlock(m_env.slots, record.Bytes(), CTransRecord::kStart, kAddrBit));
+            CDeviceAddr::FromBlock(m_env.plcSlots, record.Bytes(), CTransRecord::kStart, kAddrBit));
     m_start.SetEnabled(m_condition != 0);
 }
 
@@ -84,7 +84,8 @@ void CTransEditDlg::DataSizeFocusLost(const std::string &typed)
     m_size = editNumber(typed);
     if (m_size == 0)
         m_size = 1;
-    const std::int32_t largest = std::max(1, m_env.slots.slot(m_plc.Addr().channel).GetTransSize());
+    const std::int32_t largest
+            = std::max(1, m_env.plcSlots.slot(m_plc.Addr().channel).GetTransSize());
     if (m_size > std::uint32_t(largest))
         m_size = std::uint32_t(largest);
     ApplyAreaLimit();
@@ -128,8 +129,8 @@ bool CTransEditDlg::Ok()
     r.SetCondition(m_condition);
     util::setLe16(raw, CTransRecord::kStart + devblock::kDataKind, kDataBit);
     util::setLe16(raw, CTransRecord::kStart + devblock::kCount, 1);
-    m_start.Addr().BuildInto(m_env.slots, raw, CTransRecord::kStart, kAddrBit);
-    m_plc.Addr().BuildInto(m_env.slots, raw, CTransRecord::kPlcBlock, kAddrWord);
+    m_start.Addr().BuildInto(m_env.plcSlots, raw, CTransRecord::kStart, kAddrBit);
+    m_plc.Addr().BuildInto(m_env.plcSlots, raw, CTransRecord::kPlcBlock, kAddrWord);
     r.SetPanelAddress(m_panel);
     m_record = r;
     return true;

@@ -5,9 +5,9 @@
 // focus: at least 1, at most the driver's largest transfer, and back to 1 when the panel-side
 // block would run past its area.
 
-#include "core/functions/addr_group.h"
-#include "core/functions/function_env.h"
 #include "core/functions/trans_record.h"
+#include "core/presenters/addr_group.h"
+#include "core/presenters/function_env.h"
 
 #include <string>
 

@@ -4,8 +4,8 @@
 // inverted. Its records share a screen-record group with the image-text tag; byte 6 tells them
 // apart. No resize handles: the size follows from the image.
 
-#include "core/app/log_font.h"
 #include "core/tags/tag.h"
+#include "util/log_font.h"
 
 #include <cstdint>
 
@@ -36,13 +36,13 @@ public:
     std::uint16_t Image() const { return m_image; }
     std::uint16_t Magnification() const { return m_magnification; }
     bool IsInverse() const { return m_inverse != 0; }
-    const CLogFont &CaptionFont() const { return m_captionFont; }
+    const util::CLogFont &CaptionFont() const { return m_captionFont; }
 
 private:
     std::uint16_t m_image = 0xFFFF;
     std::uint16_t m_magnification = 1;
     std::uint32_t m_inverse = 0;
-    CLogFont m_captionFont;
+    util::CLogFont m_captionFont;
 };
 
 } // namespace core

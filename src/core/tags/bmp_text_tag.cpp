@@ -19,16 +19,16 @@ CBmpTextTag::CBmpTextTag()
     RecalcRect(0);
 }
 
-CLogFont CBmpTextTag::DefaultFont()
+util::CLogFont CBmpTextTag::DefaultFont()
 {
-    CLogFont font;
+    util::CLogFont font;
     font.setHeight(16);
     auto bytes = font.bytes();
     bytes[24] = 1; // output precision
     bytes[25] = 2; // clip precision
     bytes[26] = 1; // quality
     bytes[27] = 0x12;
-    font = CLogFont::fromBytes(bytes);
+    font = util::CLogFont::fromBytes(bytes);
     font.setFaceName(util::fromUtf8Lossy("굴림", util::kLangKorean));
     font.setWidth(averageCharWidth(font, util::kLangKorean));
     return font;
@@ -80,7 +80,7 @@ void CBmpTextTag::SetText(std::string_view text)
     chargeImageBytes(before);
 }
 
-void CBmpTextTag::SetWindowsFont(const CLogFont &font)
+void CBmpTextTag::SetWindowsFont(const util::CLogFont &font)
 {
     const std::uint32_t before = ImageBytes();
     m_font = font;
@@ -142,16 +142,16 @@ bool CBmpTextTag::ApplyTextBlock(util::ConstByteSpan block)
 {
     util::ByteReader r(block, util::Endian::Little);
     std::uint16_t length = 0;
-    std::array<std::uint8_t, CLogFont::kSize> font{};
+    std::array<std::uint8_t, util::CLogFont::kSize> font{};
     if (!r.u16(length) || !r.bytes(font) || r.remaining() < length)
         return false;
     const auto *text = block.data() + r.position();
     ApplyText(std::string_view(reinterpret_cast<const char *>(text), length),
-              CLogFont::fromBytes(font));
+              util::CLogFont::fromBytes(font));
     return true;
 }
 
-void CBmpTextTag::ApplyText(std::string_view text, const CLogFont &font)
+void CBmpTextTag::ApplyText(std::string_view text, const util::CLogFont &font)
 {
     m_font = font;
     SetText(text);
@@ -181,11 +181,11 @@ void CBmpTextTag::Serialize(util::CArchive &ar)
     CTag::Serialize(ar);
     ar.io(m_inverse);
     ar.io(m_border);
-    std::array<std::uint8_t, CLogFont::kSize> font = m_font.bytes();
+    std::array<std::uint8_t, util::CLogFont::kSize> font = m_font.bytes();
     ar.io(util::ByteSpan(font));
     ar.io(util::ByteSpan(m_text));
     if (ar.IsLoading()) {
-        m_font = CLogFont::fromBytes(font);
+        m_font = util::CLogFont::fromBytes(font);
         m_text.back() = 0;
         RecalcRect(0);
     }

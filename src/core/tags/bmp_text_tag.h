@@ -6,8 +6,8 @@
 // (byte 6 is 1 here). The rendered image and the text block go to the image area under the
 // tag's bitmap-text identifier. No resize handles.
 
-#include "core/app/log_font.h"
 #include "core/tags/tag.h"
+#include "util/log_font.h"
 
 #include "util/mono_bitmap.h"
 
@@ -33,7 +33,7 @@ public:
 
     // Height 16, the face's average width, escapement 0, weight 0, output precision 1, clip
     // precision 2, quality 1, pitch-and-family 0x12, face "굴림" (CP949).
-    static CLogFont DefaultFont();
+    static util::CLogFont DefaultFont();
 
     std::unique_ptr<CTag> Clone() const override;
     // The text followed by one space, measured in the font (128 x 32 when the font cannot be
@@ -46,7 +46,7 @@ public:
 
     // Takes at most 24 bytes.
     void SetText(std::string_view text);
-    void SetWindowsFont(const CLogFont &font);
+    void SetWindowsFont(const util::CLogFont &font);
     void SetBorder(bool on);
     void SetInverse(bool on) { m_inverse = on ? 1 : 0; }
     void CopyFieldsFrom(const CBmpTextTag &other);
@@ -60,7 +60,7 @@ public:
     // Takes text and font back from such a block; false when it is cut short.
     bool ApplyTextBlock(util::ConstByteSpan block);
     // The same from a block already read (the image area parser hands text and font over).
-    void ApplyText(std::string_view text, const CLogFont &font);
+    void ApplyText(std::string_view text, const util::CLogFont &font);
     // What the tag takes in the image area for its memory gauge: its image of the rectangle's
     // size and its text. SetText and SetWindowsFont change it by the difference.
     std::uint32_t ImageBytes() const;
@@ -68,7 +68,7 @@ public:
     bool UpdateBmpText() const;
 
     std::string Text() const;
-    const CLogFont &WindowsFont() const { return m_font; }
+    const util::CLogFont &WindowsFont() const { return m_font; }
     std::int32_t ImageId() const { return m_imageId; }
     bool HasBorder() const { return m_border != 0; }
     bool IsInverse() const { return m_inverse != 0; }
@@ -79,7 +79,7 @@ private:
     std::uint32_t m_inverse = 0;
     std::array<std::uint8_t, kTextField> m_text{'I', 'm', 'g', 'T', 'e', 'x', 't'};
     std::uint32_t m_border = 0;
-    CLogFont m_font;
+    util::CLogFont m_font;
     std::int32_t m_imageId = -1;
 };
 

@@ -2,9 +2,9 @@
 
 namespace core {
 
-CLogFont defaultCaptionFont()
+util::CLogFont defaultCaptionFont()
 {
-    CLogFont font;
+    util::CLogFont font;
     font.setHeight(-8);
     font.setWeight(700);
     font.setItalic(true);
@@ -13,7 +13,7 @@ CLogFont defaultCaptionFont()
     bytes[25] = 3; // clip precision
     bytes[26] = 2; // quality
     bytes[27] = 0x12;
-    font = CLogFont::fromBytes(bytes);
+    font = util::CLogFont::fromBytes(bytes);
     font.setFaceName("Times New Roman");
     return font;
 }

@@ -15,13 +15,8 @@ CCircleTag::CCircleTag()
 
 void CCircleTag::CopyFieldsFrom(const CCircleTag &o)
 {
-    m_x = o.m_x;
-    m_y = o.m_y;
+    CShapeTag::CopyFieldsFrom(o);
     m_radius = o.m_radius;
-    m_lineType = o.m_lineType;
-    m_thickness = o.m_thickness;
-    m_fill = o.m_fill;
-    m_rect = o.m_rect;
 }
 
 std::unique_ptr<CTag> CCircleTag::Clone() const
@@ -70,17 +65,14 @@ bool CCircleTag::HitTest(CPoint p) const
     return dx * dx + dy * dy <= 1.0;
 }
 
-bool CCircleTag::IntersectsRect(const CRect &rect) const
+bool CCircleTag::OutlineMeets(const CRect &band) const
 {
-    if (m_fill)
-        return CTag::IntersectsRect(rect);
     // The outline is the ring between the radius grown and shrunk by half the pen width: the
     // band meets it when its nearest point lies inside the outer circle and its farthest point
     // outside the inner one.
-    const CRect band = rect.Normalized();
     const double cx = m_x + double(m_radius);
     const double cy = m_y + double(m_radius);
-    const double h = halfThickness(m_thickness);
+    const double h = halfThickness(Thickness());
     const double nearX = std::clamp(cx, double(band.left), double(band.right));
     const double nearY = std::clamp(cy, double(band.top), double(band.bottom));
     const double farX = std::max(std::abs(band.left - cx), std::abs(band.right - cx));
@@ -92,12 +84,7 @@ bool CCircleTag::IntersectsRect(const CRect &rect) const
 
 void CCircleTag::Serialize(util::CArchive &ar)
 {
-    CTag::Serialize(ar);
-    ar.io(m_x);
-    ar.io(m_y);
-    ar.io(m_fill);
-    ar.io(m_lineType);
-    ar.io(m_thickness);
+    CShapeTag::Serialize(ar);
     ar.io(m_radius);
     if (ar.IsLoading())
         RecalcRect(0);
@@ -105,27 +92,17 @@ void CCircleTag::Serialize(util::CArchive &ar)
 
 bool CCircleTag::BuildDownloadRecord(const CPlcSlots &, util::ByteSpan out) const
 {
-    if (out.size() < kRecordSize)
+    if (!WriteShapeRecord(out, kRecordSize, 6))
         return false;
-    util::setBe16(out, 0, std::uint16_t(m_x));
-    util::setBe16(out, 2, std::uint16_t(m_y));
     util::setBe16(out, 4, m_radius);
-    util::setBe16(out, 6, m_lineType);
-    util::setBe16(out, 8, m_thickness);
-    util::setBe16(out, 10, m_fill);
     return true;
 }
 
 bool CCircleTag::LoadRecord(const CPlcSlots &, util::ConstByteSpan record)
 {
-    if (record.size() < kRecordSize)
+    if (!ReadShapeRecord(record, kRecordSize, 6))
         return false;
-    m_x = std::int16_t(util::be16(record, 0));
-    m_y = std::int16_t(util::be16(record, 2));
     m_radius = util::be16(record, 4);
-    m_lineType = util::be16(record, 6);
-    m_thickness = util::be16(record, 8);
-    m_fill = util::be16(record, 10);
     RecalcRect(0);
     return true;
 }

@@ -4,14 +4,13 @@
 // thickness, optionally filled. It is hit inside its circle only; unfilled, a band selects it
 // only where it meets the outline.
 
-#include "core/tags/line_style.h"
-#include "core/tags/tag.h"
+#include "core/tags/shape_tag.h"
 
 #include <cstdint>
 
 namespace core {
 
-class CCircleTag : public CTag
+class CCircleTag : public CShapeTag
 {
 public:
     static constexpr std::size_t kRecordSize = 12;
@@ -24,27 +23,20 @@ public:
     // A resize keeps the circle round: the radius is half the smaller side (at least 1).
     bool SetBounds(const CRect &rect) override;
     bool HitTest(CPoint p) const override;
-    bool IntersectsRect(const CRect &rect) const override;
     bool BuildDownloadRecord(const CPlcSlots &slots, util::ByteSpan out) const override;
     bool LoadRecord(const CPlcSlots &slots, util::ConstByteSpan record) override;
 
     // Refused below 1.
     bool SetRadius(std::int32_t radius);
-    void SetLineType(std::uint16_t type) { m_lineType = type; }
-    void SetThickness(std::uint16_t thickness) { m_thickness = thickness; }
-    void SetFill(bool on) { m_fill = on ? 1 : 0; }
     void CopyFieldsFrom(const CCircleTag &other);
 
     std::uint16_t Radius() const { return m_radius; }
-    std::uint16_t LineType() const { return m_lineType; }
-    std::uint16_t Thickness() const { return m_thickness; }
-    bool IsFilled() const { return m_fill != 0; }
+
+protected:
+    bool OutlineMeets(const CRect &band) const override;
 
 private:
     std::uint16_t m_radius = 8;
-    std::uint16_t m_lineType = kLineSolid;
-    std::uint16_t m_thickness = 1;
-    std::uint16_t m_fill = 0;
 };
 
 } // namespace core

@@ -4,9 +4,9 @@
 // one device value and its vertical position another. The rectangle is the range plus the
 // image (plus the frame); dragging a handle changes the range.
 
-#include "core/app/log_font.h"
 #include "core/tags/point_info.h"
 #include "core/tags/tag.h"
+#include "util/log_font.h"
 
 #include <cstdint>
 
@@ -60,7 +60,7 @@ public:
     bool MovesY() const { return m_moveY != 0; }
     std::uint32_t Reserved() const { return m_reserved; }
     std::uint16_t Image() const { return m_image; }
-    const CLogFont &CaptionFont() const { return m_captionFont; }
+    const util::CLogFont &CaptionFont() const { return m_captionFont; }
 
 private:
     bool WidthAllowed(std::int32_t width) const;
@@ -75,7 +75,7 @@ private:
     CPointInfo m_yPoint;
     std::uint32_t m_reserved = 0;
     std::uint16_t m_image = kDefaultImage;
-    CLogFont m_captionFont;
+    util::CLogFont m_captionFont;
 };
 
 } // namespace core

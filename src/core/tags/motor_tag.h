@@ -4,16 +4,14 @@
 // at a speed that follows a device value (its maximum is the maximum RPM). Sized by its first
 // image; no resize handles.
 
-#include "core/app/log_font.h"
-#include "core/tags/point_info.h"
-#include "core/tags/tag.h"
+#include "core/tags/image_face_tag.h"
 
 #include <array>
 #include <cstdint>
 
 namespace core {
 
-class CMotorTag : public CTag
+class CMotorTag : public CImageFaceTag
 {
 public:
     static constexpr std::size_t kRecordSize = 90;
@@ -24,12 +22,7 @@ public:
     CMotorTag();
 
     std::unique_ptr<CTag> Clone() const override;
-    void RecalcRect(int flag) override;
     void Serialize(util::CArchive &ar) override;
-    void RevalidateAddress(const CPlcSlots &slots, bool ch1Changed, bool ch2Changed) override;
-    void ChangeStation(std::uint16_t channel, std::uint16_t station) override;
-    void SwapChannels(bool oneToTwo, bool twoToOne) override;
-    bool ImageChanged(std::uint16_t imageId) override;
     std::vector<std::uint16_t> ImageIds() const override;
     bool BuildDownloadRecord(const CPlcSlots &slots, util::ByteSpan out) const override;
     bool LoadRecord(const CPlcSlots &slots, util::ConstByteSpan record) override;
@@ -39,28 +32,23 @@ public:
     // Slot 0 to count - 1.
     bool SetImage(std::size_t slot, std::uint16_t imageId);
     void SetDirection(std::uint16_t direction) { m_direction = direction; }
-    void SetMagnification(std::uint16_t factor);
     void SetInverse(bool on) { m_inverse = on ? 1 : 0; }
     void CopyFieldsFrom(const CMotorTag &other);
 
-    CPointInfo &Point() { return m_point; }
-    const CPointInfo &Point() const { return m_point; }
     std::uint16_t ImageCount() const { return m_count; }
     const std::array<std::uint16_t, kMaxImages> &Images() const { return m_images; }
     std::uint16_t Direction() const { return m_direction; }
-    std::uint16_t Magnification() const { return m_magnification; }
     bool IsInverse() const { return m_inverse != 0; }
-    const CLogFont &CaptionFont() const { return m_captionFont; }
+
+protected:
+    std::uint16_t FaceImage() const override { return m_images[0]; }
 
 private:
     std::uint16_t m_count = 4;
     std::array<std::uint16_t, kMaxImages> m_images{3000,   3001,   3002,   3003,
                                                    0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF};
     std::uint16_t m_direction = 0;
-    std::uint16_t m_magnification = 1;
     std::uint32_t m_inverse = 0;
-    CPointInfo m_point;
-    CLogFont m_captionFont;
 };
 
 } // namespace core

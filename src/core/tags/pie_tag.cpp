@@ -1,6 +1,5 @@
 #include "core/tags/pie_tag.h"
 
-#include "core/tags/point_record.h"
 #include "core/tags/tag_kinds.h"
 
 #include <algorithm>
@@ -15,6 +14,7 @@ constexpr std::int32_t kMaxRadius = 64;
 } // namespace
 
 CPieTag::CPieTag()
+    : CPointTag(false)
 {
     m_kind = kTagPie;
     RecalcRect(0);
@@ -22,15 +22,12 @@ CPieTag::CPieTag()
 
 void CPieTag::CopyFieldsFrom(const CPieTag &o)
 {
-    m_x = o.m_x;
-    m_y = o.m_y;
+    CPointTag::CopyFieldsFrom(o);
     m_start = o.m_start;
     m_sweep = o.m_sweep;
     m_radius = o.m_radius;
     m_mode = o.m_mode;
     m_inverse = o.m_inverse;
-    m_point = o.m_point;
-    m_rect = o.m_rect;
 }
 
 std::unique_ptr<CTag> CPieTag::Clone() const
@@ -142,25 +139,9 @@ bool CPieTag::SetRadius(std::int32_t radius)
     return true;
 }
 
-void CPieTag::RevalidateAddress(const CPlcSlots &slots, bool ch1Changed, bool ch2Changed)
-{
-    revalidatePoint(slots, m_point, false, ch1Changed, ch2Changed);
-}
-
-void CPieTag::ChangeStation(std::uint16_t channel, std::uint16_t station)
-{
-    changePointStation(m_point, channel, station);
-}
-
-void CPieTag::SwapChannels(bool oneToTwo, bool twoToOne)
-{
-    swapPointChannel(m_point, oneToTwo, twoToOne);
-}
-
 void CPieTag::Serialize(util::CArchive &ar)
 {
-    CTag::Serialize(ar);
-    m_point.Serialize(ar);
+    CPointTag::Serialize(ar);
     ar.io(m_radius);
     ar.io(m_start);
     ar.io(m_sweep);
@@ -172,12 +153,8 @@ void CPieTag::Serialize(util::CArchive &ar)
 
 bool CPieTag::BuildDownloadRecord(const CPlcSlots &slots, util::ByteSpan out) const
 {
-    if (out.size() < kRecordSize)
+    if (!WriteRecordHead(slots, out, kRecordSize, m_point))
         return false;
-    std::fill_n(out.begin(), kRecordSize, std::uint8_t(0));
-    writePointBlock(slots, m_point, out, 0);
-    util::setBe16(out, 62, std::uint16_t(m_x));
-    util::setBe16(out, 64, std::uint16_t(m_y));
     util::setBe16(out, 66, m_inverse ? 1 : 0);
     util::setBe16(out, 68, m_radius);
     util::setBe16(out, 70, std::uint16_t(m_start / 45));
@@ -188,11 +165,8 @@ bool CPieTag::BuildDownloadRecord(const CPlcSlots &slots, util::ByteSpan out) co
 
 bool CPieTag::LoadRecord(const CPlcSlots &slots, util::ConstByteSpan record)
 {
-    if (record.size() < kRecordSize)
+    if (!ReadRecordHead(slots, record, kRecordSize))
         return false;
-    readPointBlock(slots, record, 0, m_point);
-    m_x = std::int16_t(util::be16(record, 62));
-    m_y = std::int16_t(util::be16(record, 64));
     m_inverse = util::be16(record, 66) == 1 ? 1 : 0;
     m_radius = util::be16(record, 68);
     m_start = std::uint16_t(util::be16(record, 70) * 45);

@@ -4,8 +4,7 @@
 // from a start angle over a sweep (degrees from the west point, clockwise). Its rectangle covers
 // only the quarters the sweep touches; dragging a handle changes the radius.
 
-#include "core/tags/point_info.h"
-#include "core/tags/tag.h"
+#include "core/tags/point_tag.h"
 
 #include <cstdint>
 
@@ -13,7 +12,7 @@ namespace core {
 
 enum PieMode : std::uint16_t { kPieFilled = 0, kPieNeedle = 1 };
 
-class CPieTag : public CTag
+class CPieTag : public CPointTag
 {
 public:
     static constexpr std::size_t kRecordSize = 76;
@@ -23,9 +22,6 @@ public:
     std::unique_ptr<CTag> Clone() const override;
     void RecalcRect(int flag) override;
     void Serialize(util::CArchive &ar) override;
-    void RevalidateAddress(const CPlcSlots &slots, bool ch1Changed, bool ch2Changed) override;
-    void ChangeStation(std::uint16_t channel, std::uint16_t station) override;
-    void SwapChannels(bool oneToTwo, bool twoToOne) override;
     // Left and top on the panel and a derived radius of 8 to 64.
     bool IsRectOnPanel(const CRect &rect) const override;
     // The dragged rectangle gives the radius; the rectangle follows from the radius.
@@ -47,8 +43,6 @@ public:
     CRect FullBox() const;
     CPoint Centre() const { return {m_x + m_radius, m_y + m_radius}; }
 
-    CPointInfo &Point() { return m_point; }
-    const CPointInfo &Point() const { return m_point; }
     std::uint16_t StartAngle() const { return m_start; }
     std::uint16_t Sweep() const { return m_sweep; }
     std::uint16_t Radius() const { return m_radius; }
@@ -64,7 +58,6 @@ private:
     std::uint16_t m_radius = 16;
     std::uint16_t m_mode = kPieFilled;
     std::uint32_t m_inverse = 0;
-    CPointInfo m_point;
 };
 
 } // namespace core

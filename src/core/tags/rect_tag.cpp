@@ -14,14 +14,9 @@ CRectTag::CRectTag()
 
 void CRectTag::CopyFieldsFrom(const CRectTag &o)
 {
-    m_x = o.m_x;
-    m_y = o.m_y;
+    CShapeTag::CopyFieldsFrom(o);
     m_height = o.m_height;
     m_width = o.m_width;
-    m_lineType = o.m_lineType;
-    m_thickness = o.m_thickness;
-    m_fill = o.m_fill;
-    m_rect = o.m_rect;
 }
 
 std::unique_ptr<CTag> CRectTag::Clone() const
@@ -66,13 +61,10 @@ bool CRectTag::SetBounds(const CRect &rect)
     return true;
 }
 
-bool CRectTag::IntersectsRect(const CRect &rect) const
+bool CRectTag::OutlineMeets(const CRect &band) const
 {
-    if (m_fill)
-        return CTag::IntersectsRect(rect);
     // The outline is the ring between the rectangle grown and shrunk by half the pen width.
-    const std::int32_t h = halfThickness(m_thickness);
-    const CRect band = rect.Normalized();
+    const std::int32_t h = halfThickness(Thickness());
     const CRect r = m_rect.Normalized();
     const CRect outer{r.left - h, r.top - h, r.right + h, r.bottom + h};
     const CRect inner{r.left + h, r.top + h, r.right - h, r.bottom - h};
@@ -85,12 +77,7 @@ bool CRectTag::IntersectsRect(const CRect &rect) const
 
 void CRectTag::Serialize(util::CArchive &ar)
 {
-    CTag::Serialize(ar);
-    ar.io(m_x);
-    ar.io(m_y);
-    ar.io(m_fill);
-    ar.io(m_lineType);
-    ar.io(m_thickness);
+    CShapeTag::Serialize(ar);
     ar.io(m_height);
     ar.io(m_width);
     if (ar.IsLoading())
@@ -99,29 +86,19 @@ void CRectTag::Serialize(util::CArchive &ar)
 
 bool CRectTag::BuildDownloadRecord(const CPlcSlots &, util::ByteSpan out) const
 {
-    if (out.size() < kRecordSize)
+    if (!WriteShapeRecord(out, kRecordSize, 8))
         return false;
-    util::setBe16(out, 0, std::uint16_t(m_x));
-    util::setBe16(out, 2, std::uint16_t(m_y));
     util::setBe16(out, 4, m_width);
     util::setBe16(out, 6, m_height);
-    util::setBe16(out, 8, m_lineType);
-    util::setBe16(out, 10, m_thickness);
-    util::setBe16(out, 12, m_fill);
     return true;
 }
 
 bool CRectTag::LoadRecord(const CPlcSlots &, util::ConstByteSpan record)
 {
-    if (record.size() < kRecordSize)
+    if (!ReadShapeRecord(record, kRecordSize, 8))
         return false;
-    m_x = std::int16_t(util::be16(record, 0));
-    m_y = std::int16_t(util::be16(record, 2));
     m_width = util::be16(record, 4);
     m_height = util::be16(record, 6);
-    m_lineType = util::be16(record, 8);
-    m_thickness = util::be16(record, 10);
-    m_fill = util::be16(record, 12);
     RecalcRect(0);
     return true;
 }

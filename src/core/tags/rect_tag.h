@@ -3,14 +3,13 @@
 // The drawn rectangle (kind 11): outline of a line kind and thickness, optionally filled. Resized
 // with the eight handles; its width and height are the rectangle's.
 
-#include "core/tags/line_style.h"
-#include "core/tags/tag.h"
+#include "core/tags/shape_tag.h"
 
 #include <cstdint>
 
 namespace core {
 
-class CRectTag : public CTag
+class CRectTag : public CShapeTag
 {
 public:
     static constexpr std::size_t kRecordSize = 14;
@@ -22,8 +21,6 @@ public:
     void Serialize(util::CArchive &ar) override;
     // Also takes the new width and height; refused outside 1 to 192 and 1 to 64.
     bool SetBounds(const CRect &rect) override;
-    // Unfilled: only a band that meets the outline selects it.
-    bool IntersectsRect(const CRect &rect) const override;
     bool BuildDownloadRecord(const CPlcSlots &slots, util::ByteSpan out) const override;
     bool LoadRecord(const CPlcSlots &slots, util::ConstByteSpan record) override;
 
@@ -31,23 +28,17 @@ public:
     bool SetWidth(std::int32_t width);
     // Refused outside 1 to 64.
     bool SetHeight(std::int32_t height);
-    void SetLineType(std::uint16_t type) { m_lineType = type; }
-    void SetThickness(std::uint16_t thickness) { m_thickness = thickness; }
-    void SetFill(bool on) { m_fill = on ? 1 : 0; }
     void CopyFieldsFrom(const CRectTag &other);
 
     std::uint16_t Width() const { return m_width; }
     std::uint16_t Height() const { return m_height; }
-    std::uint16_t LineType() const { return m_lineType; }
-    std::uint16_t Thickness() const { return m_thickness; }
-    bool IsFilled() const { return m_fill != 0; }
+
+protected:
+    bool OutlineMeets(const CRect &band) const override;
 
 private:
     std::uint16_t m_height = 16;
     std::uint16_t m_width = 16;
-    std::uint16_t m_lineType = kLineSolid;
-    std::uint16_t m_thickness = 1;
-    std::uint16_t m_fill = 0;
 };
 
 } // namespace core

@@ -134,7 +134,7 @@ private:
     std::map<std::string, FT_Face> m_faces;
 };
 
-std::vector<std::string> faceCandidates(const CLogFont &font, std::uint16_t langId)
+std::vector<std::string> faceCandidates(const util::CLogFont &font, std::uint16_t langId)
 {
     const std::string raw = font.faceName();
     std::vector<std::string> names;
@@ -175,7 +175,7 @@ struct SizedFace
     double ppem = 0;
 };
 
-SizedFace sizedFace(const CLogFont &font, std::uint16_t langId)
+SizedFace sizedFace(const util::CLogFont &font, std::uint16_t langId)
 {
     FontCache &cache = FontCache::instance();
     SizedFace sized;
@@ -248,7 +248,8 @@ std::int32_t textAdvance(FT_Face face, const std::vector<char32_t> &text)
     return width;
 }
 
-InkStrip layOut(const SizedFace &sized, const CLogFont &font, const std::vector<char32_t> &text)
+InkStrip layOut(const SizedFace &sized, const util::CLogFont &font,
+                const std::vector<char32_t> &text)
 {
     FT_Face face = sized.face;
     InkStrip strip;
@@ -295,13 +296,13 @@ std::string fontFamilyFor(std::string_view faceUtf8)
     return std::string(faceUtf8);
 }
 
-bool canCreateFont(const CLogFont &font, std::uint16_t langId)
+bool canCreateFont(const util::CLogFont &font, std::uint16_t langId)
 {
     std::lock_guard lock(FontCache::instance().mutex());
     return sizedFace(font, langId).face != nullptr;
 }
 
-std::optional<TextExtent> measureText(const CLogFont &font, std::string_view bytes,
+std::optional<TextExtent> measureText(const util::CLogFont &font, std::string_view bytes,
                                       std::uint16_t langId)
 {
     std::lock_guard lock(FontCache::instance().mutex());
@@ -312,10 +313,10 @@ std::optional<TextExtent> measureText(const CLogFont &font, std::string_view byt
     return TextExtent{textAdvance(sized.face, text), sized.cellHeight};
 }
 
-std::int32_t averageCharWidth(const CLogFont &font, std::uint16_t langId)
+std::int32_t averageCharWidth(const util::CLogFont &font, std::uint16_t langId)
 {
     std::lock_guard lock(FontCache::instance().mutex());
-    CLogFont natural = font;
+    util::CLogFont natural = font;
     natural.setWidth(0);
     const SizedFace sized = sizedFace(natural, langId);
     if (!sized.face)
@@ -327,7 +328,7 @@ std::int32_t averageCharWidth(const CLogFont &font, std::uint16_t langId)
     return advanceOf(sized.face, U'x');
 }
 
-bool drawText(util::CMonoBitmap &bitmap, const CRect &clip, const CLogFont &font,
+bool drawText(util::CMonoBitmap &bitmap, const CRect &clip, const util::CLogFont &font,
               std::string_view bytes, std::uint16_t langId)
 {
     std::lock_guard lock(FontCache::instance().mutex());

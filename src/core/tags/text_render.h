@@ -6,8 +6,8 @@
 // Liberation Sans, Times New Roman Liberation Serif). Texts are bytes in the code page of
 // `langId`. Rendering is monochrome (no anti-aliasing), as on the panel.
 
-#include "core/app/log_font.h"
 #include "core/tags/geometry.h"
+#include "util/log_font.h"
 
 #include "util/mono_bitmap.h"
 
@@ -28,20 +28,20 @@ struct TextExtent
 std::string fontFamilyFor(std::string_view faceUtf8);
 
 // True when the font's face is installed.
-bool canCreateFont(const CLogFont &font, std::uint16_t langId);
+bool canCreateFont(const util::CLogFont &font, std::uint16_t langId);
 
 // Width of the text along its baseline and the font's cell height; nothing when the font's face
 // is not installed. The escapement does not turn the extent.
-std::optional<TextExtent> measureText(const CLogFont &font, std::string_view bytes,
+std::optional<TextExtent> measureText(const util::CLogFont &font, std::string_view bytes,
                                       std::uint16_t langId);
 
 // The font's average character width in pixels (0 when the face is not installed).
-std::int32_t averageCharWidth(const CLogFont &font, std::uint16_t langId);
+std::int32_t averageCharWidth(const util::CLogFont &font, std::uint16_t langId);
 
 // Draws the text in black into `bitmap`, clipped to `clip`, from the corner the escapement
 // selects: 0 top-left, 900 bottom-left, 1800 bottom-right, 2700 top-right; any other escapement
 // draws nothing. False when the font's face is not installed.
-bool drawText(util::CMonoBitmap &bitmap, const CRect &clip, const CLogFont &font,
+bool drawText(util::CMonoBitmap &bitmap, const CRect &clip, const util::CLogFont &font,
               std::string_view bytes, std::uint16_t langId);
 
 } // namespace core

@@ -4,7 +4,7 @@
 // managers, driver slots, panel picture, translation of the resource language, main window),
 // and the command line (a project file to open, --grab to render the window to a picture).
 
-#include "ui/app/core_model.h"
+#include "core/app/app_services.h"
 
 #include <QImage>
 #include <QString>

@@ -1,35 +1,42 @@
 #pragma once
 
-// The main window: one project at a time with its undo stack, the MDI area with one editor view
-// per open screen, the project window, menus, toolbars, the status-bar memory gauges, recent
-// files, auto-save and dropped project files.
-
-#include "ui/undo/screen_host.h"
-
-#include "ui/app/core_model.h"
+// The main window: the MDI area with one editor view per open screen, the project window, the
+// menus and toolbars, the status-bar memory gauges, recent files, auto-save and dropped project
+// files. The open project and its undo stack belong to the project controller; the frame asks
+// the user, opens the dialogs and keeps the windows in step with the controller's signals.
 
 #include <QImage>
 #include <QMainWindow>
 #include <QTimer>
 
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QComboBox;
 class QMdiArea;
-class QMdiSubWindow;
-class QMenu;
 class QMimeData;
 class QUndoStack;
+
+namespace core {
+class CAppServices;
+class CDorvaneDoc;
+struct NewProjectSettings;
+} // namespace core
 
 namespace ui {
 
 class CDorvaneView;
+class CMainActions;
 class CMemoryGauges;
+class CProjectController;
 class CProjectWindow;
+class CRecentFilesMenu;
 class CZoomWnd;
 
-class CMainFrame : public QMainWindow, public CScreenHost
+class CMainFrame : public QMainWindow
 {
     Q_OBJECT
 public:
@@ -37,16 +44,17 @@ public:
     ~CMainFrame() override;
 
     core::CAppServices &services() { return m_services; }
-    core::CDorvaneDoc *document() const override { return m_doc.get(); }
-    QUndoStack *undoStack() const { return m_undo.get(); }
+    CProjectController &controller() const { return *m_controller; }
+    core::CDorvaneDoc *document() const;
+    QUndoStack *undoStack() const;
+    std::uint16_t panelLangId() const;
     QMdiArea *mdiArea() const { return m_mdi; }
     CProjectWindow *projectWindow() const { return m_project; }
     CMemoryGauges *gauges() const { return m_gauges; }
-    QComboBox *zoomBox() const { return m_zoomBox; }
+    CZoomWnd *zoomWindow() const { return m_zoomWnd; }
+    QComboBox *zoomBox() const;
     QTimer &autoSaveTimer() { return m_autoSave; }
     QAction *action(const QString &name) const;
-    // The panel language's LANGID: the code page of the project's texts.
-    std::uint16_t panelLangId() const;
 
     // --- project ----------------------------------------------------------------------------
     // New with the given settings (the dialog's result); false when the document refuses.
@@ -75,18 +83,18 @@ public:
     void showFunctionKeyList(std::uint16_t screenNumber);
     // Opens the new-screen dialog; the screen it adds is one undo step.
     void newScreen();
-    // Adds a screen as if through the dialog (number and UTF-8 name); returns the message or 0.
+    // Adds a screen as if through the dialog and shows it; 0 or the message.
     int addScreen(int number, const QString &name);
-    // Deletes screens (asked first unless `ask` is false); one undo step.
-    void deleteScreens(const std::vector<std::uint16_t> &numbers, bool ask, int question);
-    void copyScreens(const std::vector<std::uint16_t> &numbers);
-    void pasteScreens();
+    // Deletes screens after the question `question` (none when 0); one undo step.
+    void deleteScreens(const std::vector<std::uint16_t> &numbers, int question);
     void editScreenProperties(std::uint16_t number);
+    void showTagList();
     void setZoom(int index);
     void setAutoSaveInterval(int minutes);
-
-    void screenRemoving(std::uint16_t number) override;
-    void screensChanged() override;
+    // Cascade at 100 % or tile at the fitting zoom.
+    void arrangeWindows(bool tile);
+    // The drawing tool of every canvas; a tool other than select needs an open screen.
+    void chooseTool(int toolId);
 
 public slots:
     void onNew();
@@ -110,37 +118,26 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void createActions();
-    void createMenus();
-    void createToolBars();
-    void createStatusBar();
-    void createProjectWindow();
-    QAction *addAction(const QString &name, const QString &text, const QKeySequence &key,
-                       void (CMainFrame::*slot)());
-    void startProject(std::unique_ptr<core::CDorvaneDoc> doc);
+    void connectController();
+    void connectProjectWindow();
+    void documentChanged();
+    void screensChanged();
+    void closeView(std::uint16_t number);
     void updateTitle();
     void updateActions();
-    void addRecentFile(const QString &path);
-    void removeRecentFile(const QString &path);
-    void updateRecentMenu();
-    void pushScreenSnapshotCommands(const std::vector<std::uint16_t> &numbers, bool removed);
     void forEachView(const std::function<void(CDorvaneView *)> &fn) const;
+    void connectView(CDorvaneView *view);
 
     core::CAppServices &m_services;
     QImage m_picture;
-    std::unique_ptr<core::CDorvaneDoc> m_doc;
-    std::unique_ptr<QUndoStack> m_undo;
+    CProjectController *m_controller = nullptr;
     QMdiArea *m_mdi = nullptr;
     CProjectWindow *m_project = nullptr;
     CMemoryGauges *m_gauges = nullptr;
-    QComboBox *m_zoomBox = nullptr;
-    QMenu *m_recentMenu = nullptr;
-    QMenu *m_editMenu = nullptr;
-    QAction *m_undoAction = nullptr;
-    QAction *m_redoAction = nullptr;
-    QTimer m_autoSave;
     CZoomWnd *m_zoomWnd = nullptr;
-    std::vector<QAction *> m_canvasActions;
+    std::unique_ptr<CMainActions> m_actions;
+    CRecentFilesMenu *m_recent = nullptr;
+    QTimer m_autoSave;
 };
 
 } // namespace ui

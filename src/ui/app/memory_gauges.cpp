@@ -1,6 +1,6 @@
 #include "ui/app/memory_gauges.h"
 
-#include "ui/app/core_model.h"
+#include "core/presenters/gauge_label.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

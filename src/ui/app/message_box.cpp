@@ -14,7 +14,7 @@ MessageHandler &handler()
 
 QString textOf(int id, const QString &text)
 {
-    return text.isEmpty() ? QString::fromStdString(std::string(util::messageText(id))) : text;
+    return text.isEmpty() ? messageString(id) : text;
 }
 
 QMessageBox::StandardButton ask(QWidget *parent, int id, const QString &text, AskKind kind)
@@ -36,6 +36,12 @@ QMessageBox::StandardButton ask(QWidget *parent, int id, const QString &text, As
 }
 
 } // namespace
+
+QString messageString(int id)
+{
+    const std::string_view text = util::messageText(id);
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 void setMessageHandler(MessageHandler h)
 {

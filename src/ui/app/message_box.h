@@ -2,6 +2,7 @@
 
 // Every message box of the editor goes through here, so the QtTest suites can answer them
 // without a modal loop: a test installs a handler that records the message and gives the answer.
+// Messages are numbered texts of the message table (util/message_ids.h names the numbers).
 
 #include <QMessageBox>
 #include <QString>
@@ -15,6 +16,10 @@ namespace ui {
 enum class AskKind { Info, YesNo, YesNoCancel };
 using MessageHandler
         = std::function<QMessageBox::StandardButton(int id, const QString &text, AskKind kind)>;
+
+// The text of string-table message `id` in the resource language: the one way the windows read
+// the table, for captions and labels as well as for messages.
+QString messageString(int id);
 
 // Replaces the message boxes (an empty handler puts them back).
 void setMessageHandler(MessageHandler handler);

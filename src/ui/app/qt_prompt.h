@@ -2,7 +2,7 @@
 
 // The core presenters' prompt, answered with the editor's message boxes.
 
-#include "core/functions/function_prompt.h"
+#include "core/presenters/function_prompt.h"
 
 class QWidget;
 

@@ -1,9 +1,11 @@
 #include "ui/canvas/drag_shape_tool.h"
 
-#include "ui/canvas/add_remove_tags_command.h"
+#include "ui/app/message_box.h"
 
-#include "core/tags/tag_factory.h"
+#include "ui/undo/add_remove_tags_command.h"
+
 #include "core/model/screen_data.h"
+#include "core/tags/tag_factory.h"
 
 #include <QMouseEvent>
 
@@ -59,7 +61,7 @@ void CDragShapeTool::mouseReleased(QMouseEvent *event)
         if (result == core::kTagOk)
             result = screen.AddTag(std::move(tag), false);
         if (result != core::kTagOk) {
-            m_canvas.showMessage(result == core::kTagNoRoom ? 52302 : 52301);
+            showMessage(&m_canvas, core::tagRefusalMessage(result));
         } else {
             m_canvas.select(raw, false);
             m_canvas.pushCommand(new CAddRemoveTagsCommand(screen, CAddRemoveTagsCommand::Mode::Add,

@@ -68,7 +68,7 @@ QImage CPanelTextPainter::glyph(std::string_view ch, std::uint16_t font, bool do
     const core::PanelFontSize size = font == core::kFontSmall ? core::PanelFontSize::Font6x8
             : doubleByte                                      ? core::PanelFontSize::Font16x16
                                                               : core::PanelFontSize::Font8x16;
-    const core::CLogFont lf = m_config.panelFont(size);
+    const util::CLogFont lf = m_config.panelFont(size);
     const int cellW = core::panelCellWidth(
             font == core::kFontSmall ? font : std::uint16_t(core::kFontNormal), doubleByte);
     const int cellH = core::panelCellHeight(

@@ -5,7 +5,7 @@
 // and stretched onto its cell. Texts are bytes in the panel's code page; rendered glyphs are kept
 // for reuse.
 
-#include "core/app/log_font.h"
+#include "util/log_font.h"
 
 #include <QColor>
 #include <QHash>

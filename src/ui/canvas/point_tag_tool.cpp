@@ -1,11 +1,12 @@
 #include "ui/canvas/point_tag_tool.h"
 
-#include "ui/canvas/add_remove_tags_command.h"
+#include "ui/app/message_box.h"
 #include "ui/canvas/screen_canvas.h"
+#include "ui/undo/add_remove_tags_command.h"
 
-#include "core/tags/tag_factory.h"
 #include "core/editor/selection_rules.h"
 #include "core/model/screen_data.h"
+#include "core/tags/tag_factory.h"
 
 #include <QMouseEvent>
 
@@ -37,7 +38,7 @@ void CPointTagTool::mousePressed(QMouseEvent *event)
     if (result == core::kTagOk)
         result = screen.AddTag(std::move(tag), false);
     if (result != core::kTagOk) {
-        m_canvas.showMessage(result == core::kTagNoRoom ? 52302 : 52301);
+        showMessage(&m_canvas, core::tagRefusalMessage(result));
         cancel();
         return;
     }

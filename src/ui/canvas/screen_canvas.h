@@ -1,8 +1,12 @@
 #pragma once
 
 // The canvas of one screen: draws the 192 x 64 display (background, grid, tags back to front,
-// selection marks), holds the selection, routes the mouse to the current drawing tool and carries
-// out the arrange and edit commands. Every change goes onto the undo stack as one command.
+// selection marks), holds the selection and routes the mouse and keys to the current drawing
+// tool. Its edit and arrange commands are carried out by its CCanvasActions. Every change goes
+// onto the undo stack as one command.
+
+#include "ui/canvas/canvas_actions.h"
+#include "ui/canvas/canvas_overlay.h"
 
 #include "core/editor/canvas_mapping.h"
 #include "core/tags/tag.h"
@@ -11,7 +15,6 @@
 #include <QUndoStack>
 #include <QWidget>
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -60,10 +63,8 @@ public:
     void setGridSettings(const core::GridSettings &grid);
     const core::GridSettings &gridSettings() const;
 
-    // Messages (52301, 52302, 52303) go to a message box unless a handler takes them.
-    using MessageHandler = std::function<void(int id, const QString &text)>;
-    void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
-    void showMessage(int id);
+    // The edit and arrange commands on this canvas.
+    CCanvasActions &actions() { return m_actions; }
 
     // --- selection ----------------------------------------------------------------------
     const std::vector<core::CTag *> &selection() const { return m_selection; }
@@ -71,6 +72,8 @@ public:
     void select(core::CTag *tag, bool add);
     void deselect(core::CTag *tag);
     void clearSelection();
+    // Replaces the selection (locked tags are left out).
+    void setSelection(std::vector<core::CTag *> tags);
     // Device rectangle (a click when empty): adds every tag the band takes.
     void selectInRect(const QRect &deviceRect, bool add);
     core::CRect selectionBounds() const;
@@ -86,8 +89,8 @@ public:
     core::CPoint toLogical(const QPoint &device) const;
     QRect toDevice(const core::CRect &logical) const;
     // The transient figures the tools drag out (device coordinates), painted over the canvas.
-    enum class Band { None, Focus, Outline, Tracker, Line, Ellipse, Rect };
-    void setBand(Band band, const QRect &rect = {}, QPoint offset = {}, int handle = 0);
+    using Band = BandFigure::Kind;
+    void setBand(Band band, const QRect &rect = {}, QPoint offset = {});
     Band band() const { return m_band; }
     // Pushes a command (or applies it when there is no stack).
     void pushCommand(QUndoCommand *command);
@@ -98,35 +101,8 @@ public:
 
     QSize sizeHint() const override;
 
-    // The update rule of an edit or arrange command, by its slot name (e.g. "alignLeft"): how
-    // many tags must be selected, or whether the screen must hold any. Unknown names: false.
-    bool canInvoke(const char *slot) const;
-
     // Paints the panel at the canvas's zoom: for printing without grid, outlines and selection.
     void renderPanel(QPainter &p, bool printing) const;
-
-public slots:
-    void selectAll();
-    void deleteSelection();
-    void cut();
-    void copy();
-    void paste();
-    void bringToFront();
-    void sendToBack();
-    void alignLeft();
-    void alignRight();
-    void alignTop();
-    void alignBottom();
-    void alignScreenLeft();
-    void alignScreenRight();
-    void alignScreenTop();
-    void alignScreenBottom();
-    void centreHorizontally();
-    void centreVertically();
-    void distributeHorizontally();
-    void distributeVertically();
-    void lockSelection();
-    void unlockAll();
 
 signals:
     void selectionChanged();
@@ -146,18 +122,11 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    friend class CCanvasPaintAccess;
     void paintScreen(QPainter &p, const QRect &clip, bool printing) const;
-    void paintGrid(QPainter &p) const;
-    void paintSelection(QPainter &p) const;
-    void paintBand(QPainter &p) const;
     void invalidateTag(const core::CTag *tag);
     void pruneSelection();
-    // Applies a rectangle per selected tag (arrange commands); one undo step when any moved.
-    void applyRects(const std::vector<core::CRect> &rects, const QString &text);
-    std::vector<core::CRect> selectedRects() const;
-    void setSelection(std::vector<core::CTag *> tags);
     bool arrowKey(int key);
+    void updateCursor(core::CPoint logical);
 
     core::CDorvaneDoc &m_doc;
     core::CScreenData &m_screen;
@@ -168,13 +137,12 @@ private:
     std::vector<core::CTag *> m_selection;
     std::map<int, std::unique_ptr<CAbstractTool>> m_tools;
     std::unique_ptr<CTagPainter> m_painter;
-    MessageHandler m_messageHandler;
+    CCanvasActions m_actions{*this};
     int m_toolId = 100;
     bool m_active = true;
     Band m_band = Band::None;
     QRect m_bandRect;
     QPoint m_bandOffset;
-    int m_bandHandle = 0;
 };
 
 } // namespace ui

@@ -1,7 +1,7 @@
 #include "ui/canvas/select_tool.h"
 
-#include "ui/canvas/change_tags_command.h"
 #include "ui/canvas/screen_canvas.h"
+#include "ui/undo/change_tags_command.h"
 
 #include "core/app/app_config.h"
 #include "core/editor/snap_rule.h"

@@ -181,7 +181,7 @@ QImage CTagPainter::monoImage(const util::CMonoBitmap &bitmap, bool inverse)
 }
 
 void CTagPainter::drawImage(QPainter &p, const QRect &rect, std::uint16_t imageId, bool inverse,
-                            const core::CLogFont &caption)
+                            const util::CLogFont &caption)
 {
     const core::CImgResMgr *images = core::tagResources().images;
     const util::CMonoBitmap *bitmap = images ? images->Bitmap(imageId) : nullptr;

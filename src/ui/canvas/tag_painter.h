@@ -17,13 +17,13 @@ class QPainter;
 namespace core {
 class CAppConfig;
 class CTag;
-class CLogFont;
 class CBmpTextTag;
 } // namespace core
 
 namespace util {
+class CLogFont;
 class CMonoBitmap;
-}
+} // namespace util
 
 namespace ui {
 
@@ -53,7 +53,7 @@ private:
     void drawTextTag(QPainter &p, const core::CTag &tag, const std::string &text,
                      std::uint16_t font, bool inverse, bool border, bool printing);
     void drawImage(QPainter &p, const QRect &rect, std::uint16_t imageId, bool inverse,
-                   const core::CLogFont &caption);
+                   const util::CLogFont &caption);
     void drawBmpText(QPainter &p, const core::CBmpTextTag &tag);
     void drawGraph(QPainter &p, const core::CTag &tag, bool printing);
     void drawPie(QPainter &p, const core::CTag &tag);

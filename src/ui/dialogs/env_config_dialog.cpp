@@ -1,4 +1,4 @@
-#include "ui/dialogs/env_config.h"
+#include "ui/dialogs/env_config_dialog.h"
 
 #include "ui/app/message_box.h"
 
@@ -27,7 +27,7 @@ std::uint32_t toColorref(const QColor &c)
 
 } // namespace
 
-CEnvConfig::CEnvConfig(core::CAppConfig &config, QWidget *parent)
+CEnvConfigDialog::CEnvConfigDialog(core::CAppConfig &config, QWidget *parent)
     : QDialog(parent)
     , m_config(config)
     , m_colors(config.colors())
@@ -78,38 +78,38 @@ CEnvConfig::CEnvConfig(core::CAppConfig &config, QWidget *parent)
     layout->addWidget(buttons);
 }
 
-std::uint32_t &CEnvConfig::colorAt(int index)
+std::uint32_t &CEnvConfigDialog::colorAt(int index)
 {
     std::uint32_t *all[6] = {&m_colors.back,   &m_colors.fill,    &m_colors.grid,
                              &m_colors.select, &m_colors.outline, &m_colors.focus};
     return *all[index];
 }
 
-void CEnvConfig::showColor(int index)
+void CEnvConfigDialog::showColor(int index)
 {
     m_buttons[index]->setStyleSheet(
             QStringLiteral("background-color: %1").arg(fromColorref(colorAt(index)).name()));
 }
 
-void CEnvConfig::setColor(int index, std::uint32_t colorref)
+void CEnvConfigDialog::setColor(int index, std::uint32_t colorref)
 {
     colorAt(index) = colorref;
     showColor(index);
 }
 
-void CEnvConfig::chooseColor(int index)
+void CEnvConfigDialog::chooseColor(int index)
 {
     const QColor c = QColorDialog::getColor(fromColorref(colorAt(index)), this);
     if (c.isValid())
         setColor(index, toColorref(c));
 }
 
-int CEnvConfig::autoSaveInterval() const
+int CEnvConfigDialog::autoSaveInterval() const
 {
     return m_autoSave->value();
 }
 
-bool CEnvConfig::apply()
+bool CEnvConfigDialog::apply()
 {
     m_config.setColors(m_colors);
     const std::uint32_t lang = m_language->currentData().toUInt();

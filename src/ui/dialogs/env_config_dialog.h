@@ -16,11 +16,11 @@ class QSpinBox;
 
 namespace ui {
 
-class CEnvConfig : public QDialog
+class CEnvConfigDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CEnvConfig(core::CAppConfig &config, QWidget *parent = nullptr);
+    explicit CEnvConfigDialog(core::CAppConfig &config, QWidget *parent = nullptr);
 
     core::EditorColors colors() const { return m_colors; }
     void setColor(int index, std::uint32_t colorref);

@@ -1,12 +1,11 @@
 #include "ui/dialogs/func_key_dialog.h"
 
-#include "util/code_page.h"
-#include "util/messages.h"
+#include "core/presenters/addr_group.h"
+#include "ui/app/message_box.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,31 +16,22 @@
 
 namespace ui {
 
-namespace {
-
-QString text(int id)
-{
-    return QString::fromUtf8(util::messageText(id).data(), int(util::messageText(id).size()));
-}
-
-} // namespace
-
 CFuncKeyDialog::CFuncKeyDialog(const core::FunctionEnv &env, int key,
                                const core::CFuncKeyRecord &record, bool shared, QWidget *parent)
-    : QDialog(parent)
+    : CPresenterDialog(parent)
     , m_presenter(std::make_unique<core::CDlgFuncKey>(env))
 {
     m_presenter->Load(key, record, shared);
     setWindowTitle(QString::fromStdString(m_presenter->Title()));
     build();
-    refresh();
+    refreshView();
 }
 
 CFuncKeyDialog::~CFuncKeyDialog() = default;
 
 void CFuncKeyDialog::build()
 {
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout;
     m_settings = new QWidget(this);
     auto *form = new QFormLayout(m_settings);
     form->setContentsMargins(0, 0, 0, 0);
@@ -49,11 +39,11 @@ void CFuncKeyDialog::build()
     m_function = new QComboBox(m_settings);
     for (const auto &name : core::CDlgFuncKey::FunctionNames())
         m_function->addItem(QString::fromStdString(name));
-    form->addRow(text(51910), m_function);
+    form->addRow(messageString(51910), m_function);
 
     m_bitAction = new QComboBox(m_settings);
     for (int id : {51210, 51211, 53048, 53049})
-        m_bitAction->addItem(text(id));
+        m_bitAction->addItem(messageString(id));
     form->addRow(QString(), m_bitAction);
 
     m_valueLabel = new QLabel(m_settings);
@@ -69,7 +59,7 @@ void CFuncKeyDialog::build()
     typeRow->addWidget(m_dataKind);
     typeRow->addWidget(m_format);
     typeRow->addWidget(m_signed);
-    form->addRow(text(53033), typeRow);
+    form->addRow(messageString(53033), typeRow);
 
     m_channel = new QButtonGroup(this);
     auto *channelRow = new QHBoxLayout;
@@ -81,11 +71,11 @@ void CFuncKeyDialog::build()
     }
     m_station = new QSpinBox(m_settings);
     m_station->setRange(0, core::CAddrGroup::kStationCount - 1);
-    channelRow->addWidget(new QLabel(text(53023), m_settings));
+    channelRow->addWidget(new QLabel(messageString(53023), m_settings));
     channelRow->addWidget(m_station);
-    form->addRow(text(53022), channelRow);
+    form->addRow(messageString(53022), channelRow);
     m_address = new QLineEdit(m_settings);
-    form->addRow(text(51200), m_address);
+    form->addRow(messageString(51200), m_address);
 
     m_password = new QCheckBox(tr("암호 사용"), m_settings);
     form->addRow(QString(), m_password);
@@ -93,66 +83,46 @@ void CFuncKeyDialog::build()
 
     m_applyAll = new QCheckBox(tr("모든 화면에 적용"), this);
     layout->addWidget(m_applyAll);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CFuncKeyDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setContent(layout);
 
     auto &p = *m_presenter;
-    connect(m_function, &QComboBox::currentIndexChanged, this, [this, &p](int i) {
-        if (!m_refreshing) {
-            p.SetFunction(std::uint16_t(i));
-            refresh();
-        }
-    });
+    connect(m_function, &QComboBox::currentIndexChanged, this,
+            [this, &p](int i) { forward([&] { p.SetFunction(std::uint16_t(i)); }); });
     connect(m_bitAction, &QComboBox::currentIndexChanged, this, [this, &p](int i) {
-        if (!m_refreshing)
+        if (!refreshing())
             p.SetBitAction(std::uint32_t(i));
     });
     connect(m_value, &QLineEdit::editingFinished, this,
             [this, &p] { p.ValueFocusLost(m_value->text().toStdString()); });
     connect(m_dataKind, &QComboBox::currentIndexChanged, this, [this, &p](int i) {
-        if (!m_refreshing) {
-            p.SetDataKind(i == 0 ? core::kDataWord : core::kDataLong);
-            refresh();
-        }
+        forward([&] { p.SetDataKind(i == 0 ? core::kDataWord : core::kDataLong); });
     });
     connect(m_format, &QComboBox::currentIndexChanged, this, [this, &p](int i) {
-        if (!m_refreshing) {
-            p.SetFormat(i == 0 ? core::kFormatDec : core::kFormatHex);
-            refresh();
-        }
+        forward([&] { p.SetFormat(i == 0 ? core::kFormatDec : core::kFormatHex); });
     });
     connect(m_signed, &QCheckBox::toggled, this, [this, &p](bool on) {
-        if (!m_refreshing)
+        if (!refreshing())
             p.SetSigned(on);
     });
-    connect(m_channel, &QButtonGroup::idClicked, this, [this, &p](int ch) {
-        p.Address().ChooseChannel(std::uint16_t(ch));
-        refresh();
-    });
+    connect(m_channel, &QButtonGroup::idClicked, this,
+            [this, &p](int ch) { forward([&] { p.Address().ChooseChannel(std::uint16_t(ch)); }); });
     connect(m_station, &QSpinBox::valueChanged, this, [this, &p](int s) {
-        if (!m_refreshing)
+        if (!refreshing())
             p.Address().SetStation(std::uint16_t(s));
     });
     connect(m_address, &QLineEdit::editingFinished, this, [this, &p] {
         p.Address().SetAddress(p.Address().Addr().area, m_address->text().toStdString());
     });
     connect(m_password, &QCheckBox::toggled, this, [this, &p](bool on) {
-        if (!m_refreshing)
+        if (!refreshing())
             p.SetPassword(on);
     });
-    connect(m_applyAll, &QCheckBox::toggled, this, [this, &p](bool on) {
-        if (!m_refreshing) {
-            p.SetApplyAll(on);
-            refresh();
-        }
-    });
+    connect(m_applyAll, &QCheckBox::toggled, this,
+            [this, &p](bool on) { forward([&] { p.SetApplyAll(on); }); });
 }
 
 void CFuncKeyDialog::refresh()
 {
-    m_refreshing = true;
     const auto &p = *m_presenter;
     const auto visible = p.Visible();
     m_function->setCurrentIndex(p.Function());
@@ -182,16 +152,14 @@ void CFuncKeyDialog::refresh()
     m_password->setChecked(p.Password());
     m_applyAll->setChecked(p.ApplyAll());
     m_settings->setEnabled(p.SettingsEnabled());
-    m_refreshing = false;
 }
 
-void CFuncKeyDialog::accept()
+bool CFuncKeyDialog::acceptChanges()
 {
     // The value edit may still hold an unconfirmed entry.
     if (m_value->isVisibleTo(this) && !m_presenter->ValueFocusLost(m_value->text().toStdString()))
-        return;
-    if (m_presenter->Ok())
-        QDialog::accept();
+        return false;
+    return m_presenter->Ok();
 }
 
 } // namespace ui

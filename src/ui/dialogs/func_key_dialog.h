@@ -3,10 +3,11 @@
 // The function-key dialog: shows the core presenter of one key and forwards every change to it.
 // OK runs the presenter's checks; the caller stores the record as one undo step.
 
-#include "ui/app/core_model.h"
-#include "ui/app/qt_prompt.h"
+#include "ui/dialogs/presenter_dialog.h"
 
-#include <QDialog>
+#include "core/functions/func_key_record.h"
+#include "core/presenters/dlg_func_key.h"
+#include "core/presenters/function_env.h"
 
 #include <memory>
 
@@ -19,7 +20,7 @@ class QSpinBox;
 
 namespace ui {
 
-class CFuncKeyDialog : public QDialog
+class CFuncKeyDialog : public CPresenterDialog
 {
     Q_OBJECT
 public:
@@ -32,15 +33,14 @@ public:
     QLineEdit *valueEdit() const { return m_value; }
     QCheckBox *applyAllBox() const { return m_applyAll; }
 
-public slots:
-    void accept() override;
+protected:
+    void refresh() override;
+    bool acceptChanges() override;
 
 private:
     void build();
-    void refresh();
 
     std::unique_ptr<core::CDlgFuncKey> m_presenter;
-    bool m_refreshing = false;
     QComboBox *m_function = nullptr;
     QComboBox *m_bitAction = nullptr;
     QLabel *m_valueLabel = nullptr;

@@ -3,7 +3,9 @@
 // The function-key list: a read-only overview of one screen's eight keys, one block of rows per
 // key, as the core presenter lays them out.
 
-#include "ui/app/core_model.h"
+#include "core/model/dorvane_doc.h"
+#include "core/presenters/func_key_list_dlg.h"
+#include "core/presenters/function_env.h"
 
 #include <QDialog>
 

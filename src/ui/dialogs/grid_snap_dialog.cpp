@@ -1,4 +1,4 @@
-#include "ui/dialogs/grid_snap_dlg.h"
+#include "ui/dialogs/grid_snap_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,7 +8,7 @@
 
 namespace ui {
 
-CGridSnapDlg::CGridSnapDlg(const core::GridSettings &grid, QWidget *parent)
+CGridSnapDialog::CGridSnapDialog(const core::GridSettings &grid, QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("그리드 및 스냅"));
@@ -40,7 +40,7 @@ CGridSnapDlg::CGridSnapDlg(const core::GridSettings &grid, QWidget *parent)
     layout->addWidget(buttons);
 }
 
-core::GridSettings CGridSnapDlg::result() const
+core::GridSettings CGridSnapDialog::result() const
 {
     core::GridSettings g;
     g.snap = m_snap->isChecked();

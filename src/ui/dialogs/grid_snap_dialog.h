@@ -13,11 +13,11 @@ class QSpinBox;
 
 namespace ui {
 
-class CGridSnapDlg : public QDialog
+class CGridSnapDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CGridSnapDlg(const core::GridSettings &grid, QWidget *parent = nullptr);
+    explicit CGridSnapDialog(const core::GridSettings &grid, QWidget *parent = nullptr);
     core::GridSettings result() const;
 
     QCheckBox *snapCheck() const { return m_snap; }

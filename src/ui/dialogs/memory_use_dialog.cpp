@@ -1,4 +1,4 @@
-#include "ui/dialogs/memory_use_dlg.h"
+#include "ui/dialogs/memory_use_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -7,7 +7,7 @@
 
 namespace ui {
 
-CMemoryUseDlg::CMemoryUseDlg(const core::CMemoryMonitor &monitor, QWidget *parent)
+CMemoryUseDialog::CMemoryUseDialog(const core::CMemoryMonitor &monitor, QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("Velmar Panel 메모리 사용량"));

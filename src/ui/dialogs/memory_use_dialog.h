@@ -10,11 +10,11 @@ class QTableWidget;
 
 namespace ui {
 
-class CMemoryUseDlg : public QDialog
+class CMemoryUseDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CMemoryUseDlg(const core::CMemoryMonitor &monitor, QWidget *parent = nullptr);
+    explicit CMemoryUseDialog(const core::CMemoryMonitor &monitor, QWidget *parent = nullptr);
     QTableWidget *table() const { return m_table; }
 
 private:

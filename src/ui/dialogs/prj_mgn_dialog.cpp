@@ -1,4 +1,4 @@
-#include "ui/dialogs/prj_mgn_dlg.h"
+#include "ui/dialogs/prj_mgn_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -10,7 +10,8 @@
 
 namespace ui {
 
-CPrjMgnDlg::CPrjMgnDlg(const core::CAppConfig &config, std::uint16_t panelLanguage, QWidget *parent)
+CPrjMgnDialog::CPrjMgnDialog(const core::CAppConfig &config, std::uint16_t panelLanguage,
+                             QWidget *parent)
     : QDialog(parent)
     , m_prompt(this)
     , m_presenter(config, m_prompt, panelLanguage)
@@ -22,8 +23,8 @@ CPrjMgnDlg::CPrjMgnDlg(const core::CAppConfig &config, std::uint16_t panelLangua
 
     auto *port = new QComboBox(this);
     port->setObjectName(QStringLiteral("port"));
-    for (int i = 0; i < core::CComPortPresenter::kPortCount; ++i)
-        port->addItem(QString::fromStdString(core::CComPortPresenter::PortName(i)));
+    for (int i = 0; i < core::CComPortDlg::kPortCount; ++i)
+        port->addItem(QString::fromStdString(core::CComPortDlg::PortName(i)));
     port->setCurrentIndex(m_presenter.Port().PortIndex());
     connect(port, &QComboBox::currentIndexChanged, this,
             [this](int i) { m_presenter.Port().SelectPort(i); });
@@ -31,7 +32,7 @@ CPrjMgnDlg::CPrjMgnDlg(const core::CAppConfig &config, std::uint16_t panelLangua
 
     auto *speed = new QComboBox(this);
     speed->setObjectName(QStringLiteral("speed"));
-    for (int s : core::CComPortPresenter::kSpeeds)
+    for (int s : core::CComPortDlg::kSpeeds)
         speed->addItem(QString::number(s));
     speed->setCurrentIndex(m_presenter.Port().SpeedIndex());
     connect(speed, &QComboBox::currentIndexChanged, this,
@@ -41,22 +42,22 @@ CPrjMgnDlg::CPrjMgnDlg(const core::CAppConfig &config, std::uint16_t panelLangua
     m_fileName = new QLineEdit(QString::fromStdString(m_presenter.FileName()), this);
     m_fileName->setObjectName(QStringLiteral("fileName"));
     auto *browseButton = new QPushButton(tr("찾아보기..."), this);
-    connect(browseButton, &QPushButton::clicked, this, &CPrjMgnDlg::browse);
+    connect(browseButton, &QPushButton::clicked, this, &CPrjMgnDialog::browse);
     auto *row = new QHBoxLayout;
     row->addWidget(m_fileName, 1);
     row->addWidget(browseButton);
     form->addRow(tr("프로젝트 파일:"), row);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CPrjMgnDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CPrjMgnDlg::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CPrjMgnDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CPrjMgnDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
     m_fileName->setMinimumWidth(320);
 }
 
-QComboBox *CPrjMgnDlg::channelCombo(int channel)
+QComboBox *CPrjMgnDialog::channelCombo(int channel)
 {
     auto *combo = new QComboBox(this);
     combo->setObjectName(QStringLiteral("channel%1").arg(channel));
@@ -69,7 +70,7 @@ QComboBox *CPrjMgnDlg::channelCombo(int channel)
     return combo;
 }
 
-void CPrjMgnDlg::browse()
+void CPrjMgnDialog::browse()
 {
     const QString path = QFileDialog::getSaveFileName(
             this, tr("찾아보기..."), QString::fromStdString(m_presenter.BrowseFolder()),
@@ -78,7 +79,7 @@ void CPrjMgnDlg::browse()
         m_fileName->setText(path);
 }
 
-void CPrjMgnDlg::accept()
+void CPrjMgnDialog::accept()
 {
     m_presenter.SetFileName(m_fileName->text().toStdString());
     if (m_presenter.Ok())

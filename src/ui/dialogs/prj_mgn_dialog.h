@@ -3,7 +3,7 @@
 // The new-project dialog ("프로젝트 관리"): PLC of both channels, the panel connection port and
 // speed, and the project file name. The rules are the presenter's.
 
-#include "ui/app/core_model.h"
+#include "core/presenters/prj_mgn_dlg.h"
 #include "ui/app/qt_prompt.h"
 
 #include <QDialog>
@@ -13,14 +13,14 @@ class QLineEdit;
 
 namespace ui {
 
-class CPrjMgnDlg : public QDialog
+class CPrjMgnDialog : public QDialog
 {
     Q_OBJECT
 public:
-    CPrjMgnDlg(const core::CAppConfig &config, std::uint16_t panelLanguage,
-               QWidget *parent = nullptr);
+    CPrjMgnDialog(const core::CAppConfig &config, std::uint16_t panelLanguage,
+                  QWidget *parent = nullptr);
 
-    core::CPrjMgnPresenter &presenter() { return m_presenter; }
+    core::CPrjMgnDlg &presenter() { return m_presenter; }
     QLineEdit *fileNameEdit() const { return m_fileName; }
 
 public slots:
@@ -31,7 +31,7 @@ private:
     QComboBox *channelCombo(int channel);
 
     CQtPrompt m_prompt;
-    core::CPrjMgnPresenter m_presenter;
+    core::CPrjMgnDlg m_presenter;
     QLineEdit *m_fileName = nullptr;
 };
 

@@ -1,4 +1,4 @@
-#include "ui/project/dlg_new_screen.h"
+#include "ui/project/new_screen_dialog.h"
 
 #include "ui/app/message_box.h"
 
@@ -9,7 +9,8 @@
 
 namespace ui {
 
-CDlgNewScreen::CDlgNewScreen(core::CDorvaneDoc &doc, std::uint16_t panelLangId, QWidget *parent)
+CNewScreenDialog::CNewScreenDialog(core::CDorvaneDoc &doc, std::uint16_t panelLangId,
+                                   QWidget *parent)
     : QDialog(parent)
     , m_presenter(doc, panelLangId)
 {
@@ -31,22 +32,22 @@ CDlgNewScreen::CDlgNewScreen(core::CDorvaneDoc &doc, std::uint16_t panelLangId, 
     form->addRow(tr("화면 이름:"), m_name);
     form->addRow(tr("화면 번호:"), m_number);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgNewScreen::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgNewScreen::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CNewScreenDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CNewScreenDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
 }
 
-void CDlgNewScreen::accept()
+void CNewScreenDialog::accept()
 {
     m_presenter.SetName(m_name->text().toStdString());
     m_presenter.SetNumber(m_number->value());
     const int message = m_presenter.Ok(&m_created);
     if (message != 0) {
         showMessage(this, message);
-        if (message == core::CNewScreenPresenter::kMsgNameLength
-            || message == core::CNewScreenPresenter::kMsgNumberRange)
+        if (message == core::CDlgNewScreen::kMsgNameLength
+            || message == core::CDlgNewScreen::kMsgNumberRange)
             return;
         reject();
         return;

@@ -3,7 +3,8 @@
 // The new-screen dialog ("새 화면 추가"): name and number with its spin control. OK adds the
 // screen through the presenter; a refused entry keeps the dialog open with its message.
 
-#include "ui/app/core_model.h"
+#include "core/model/dorvane_doc.h"
+#include "core/presenters/dlg_new_screen.h"
 
 #include <QDialog>
 
@@ -12,11 +13,11 @@ class QSpinBox;
 
 namespace ui {
 
-class CDlgNewScreen : public QDialog
+class CNewScreenDialog : public QDialog
 {
     Q_OBJECT
 public:
-    CDlgNewScreen(core::CDorvaneDoc &doc, std::uint16_t panelLangId, QWidget *parent = nullptr);
+    CNewScreenDialog(core::CDorvaneDoc &doc, std::uint16_t panelLangId, QWidget *parent = nullptr);
 
     QLineEdit *nameEdit() const { return m_name; }
     QSpinBox *numberSpin() const { return m_number; }
@@ -27,7 +28,7 @@ public slots:
     void accept() override;
 
 private:
-    core::CNewScreenPresenter m_presenter;
+    core::CDlgNewScreen m_presenter;
     QLineEdit *m_name = nullptr;
     QSpinBox *m_number = nullptr;
     core::CScreenData *m_created = nullptr;

@@ -1,6 +1,11 @@
-#include "ui/app/core_model.h"
+#include "core/editor/screen_rules.h"
+#include "core/model/dorvane_doc.h"
 
 #include "ui/project/project_window.h"
+
+#include "ui/app/message_box.h"
+
+#include "util/message_ids.h"
 
 #include "util/messages.h"
 
@@ -19,7 +24,7 @@ CProjectWindow::CProjectWindow(QWidget *parent)
     : QDockWidget(parent)
 {
     setObjectName(QStringLiteral("ProjectWorkspaceWnd"));
-    setWindowTitle(QString::fromStdString(std::string(util::messageText(50600))));
+    setWindowTitle(messageString(util::msg::kProjectWindowTitle));
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("screenTree"));
     m_tree->setHeaderHidden(true);

@@ -1,61 +1,51 @@
-#include "ui/app/core_model.h"
+#include "ui/project/screen_prop_dialog.h"
 
-#include "ui/project/screen_prop_dlg.h"
+#include "ui/app/project_controller.h"
+#include "ui/undo/screen_props_command.h"
 
-#include "ui/app/message_box.h"
-#include "ui/undo/screen_host.h"
+#include "core/model/screen_data.h"
 
-#include "util/code_page.h"
+#include "util/message_ids.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
-#include <QUndoStack>
 
 namespace ui {
 
-CScreenPropDlg::CScreenPropDlg(CScreenHost &host, core::CScreenData &screen,
-                               std::uint16_t panelLangId, QWidget *parent)
-    : QDialog(parent)
-    , m_host(host)
-    , m_screen(screen)
-    , m_langId(panelLangId)
-    , m_before(ScreenProps::of(screen))
+CScreenPropDialog::CScreenPropDialog(CProjectController &project, core::CScreenData &screen,
+                                     QWidget *parent)
+    : CPresenterDialog(parent)
+    , m_project(project)
+    , m_presenter(*project.document(), screen, project.panelLangId(), prompt())
 {
     setWindowTitle(tr("화면 속성"));
-    m_name = new QLineEdit(QString::fromStdString(util::toUtf8Lossy(screen.Name(), m_langId)),
-                           this);
+    m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("name"));
     m_name->setMaxLength(23);
-    connect(m_name, &QLineEdit::editingFinished, this, &CScreenPropDlg::nameEdited);
-    m_number = numberSpin(screen.Number());
-    connect(m_number, &QSpinBox::editingFinished, this, &CScreenPropDlg::numberEdited);
-    m_prev = numberSpin(screen.PrevScreen());
-    connect(m_prev, &QSpinBox::editingFinished, this, &CScreenPropDlg::prevEdited);
-    m_next = numberSpin(screen.NextScreen());
-    connect(m_next, &QSpinBox::editingFinished, this, &CScreenPropDlg::nextEdited);
+    connect(m_name, &QLineEdit::editingFinished, this, &CScreenPropDialog::nameEdited);
+    m_number = numberSpin();
+    connect(m_number, &QSpinBox::editingFinished, this, &CScreenPropDialog::numberEdited);
+    m_prev = numberSpin();
+    connect(m_prev, &QSpinBox::editingFinished, this, &CScreenPropDialog::prevEdited);
+    m_next = numberSpin();
+    connect(m_next, &QSpinBox::editingFinished, this, &CScreenPropDialog::nextEdited);
 
     m_background = new QCheckBox(tr("배경 이미지 선택"), this);
-    m_background->setChecked(screen.IsBackgroundOn());
     connect(m_background, &QCheckBox::toggled, this, [this](bool on) {
-        m_screen.SetBackgroundOn(on);
-        changed();
+        if (!refreshing())
+            changed(m_presenter.SetBackgroundOn(on));
     });
-    int w = 0, h = 0;
-    if (auto *doc = m_host.document())
-        if (const auto *image = doc->Images().Find(screen.BackgroundImage())) {
-            w = image->m_bitmap.width();
-            h = image->m_bitmap.height();
-        }
-    auto *size = new QLabel(QStringLiteral("( %1 x %2 )").arg(w).arg(h), this);
+    auto *size = new QLabel(QStringLiteral("( %1 x %2 )")
+                                    .arg(m_presenter.BackgroundWidth())
+                                    .arg(m_presenter.BackgroundHeight()),
+                            this);
     m_password = new QCheckBox(tr("암호 사용"), this);
-    m_password->setChecked(screen.IsPasswordOn());
     connect(m_password, &QCheckBox::toggled, this, [this](bool on) {
-        m_screen.SetPasswordOn(on);
-        changed();
+        if (!refreshing())
+            changed(m_presenter.SetPasswordOn(on));
     });
 
     auto *form = new QFormLayout;
@@ -65,82 +55,67 @@ CScreenPropDlg::CScreenPropDlg(CScreenHost &host, core::CScreenData &screen,
     form->addRow(tr("다음 화면(▶):"), m_next);
     form->addRow(m_background, size);
     form->addRow(m_password);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(buttons);
+    setContent(form);
+    refreshView();
 }
 
-QSpinBox *CScreenPropDlg::numberSpin(int value)
+QSpinBox *CScreenPropDialog::numberSpin()
 {
     auto *spin = new QSpinBox(this);
     // One digit more than the range, so a number above 999 can be typed and put back.
     spin->setRange(0, 9999);
-    spin->setValue(value);
     return spin;
 }
 
-void CScreenPropDlg::changed()
+void CScreenPropDialog::refresh()
 {
-    m_host.screensChanged();
+    const QString name = QString::fromStdString(m_presenter.Name());
+    if (m_name->text() != name)
+        m_name->setText(name);
+    m_number->setValue(m_presenter.Number());
+    m_prev->setValue(m_presenter.Prev());
+    m_next->setValue(m_presenter.Next());
+    m_background->setChecked(m_presenter.BackgroundOn());
+    m_password->setChecked(m_presenter.PasswordOn());
 }
 
-void CScreenPropDlg::nameEdited()
+void CScreenPropDialog::changed(bool screenChanged)
 {
-    const std::string bytes = util::fromUtf8Lossy(m_name->text().toStdString(), m_langId);
-    if (core::CDorvaneDoc::CheckScreenName(bytes) != 0) {
-        m_name->setText(QString::fromStdString(util::toUtf8Lossy(m_screen.Name(), m_langId)));
-        return;
-    }
-    if (bytes == m_screen.Name())
-        return;
-    m_screen.SetName(bytes);
-    changed();
+    const QSignalBlocker blockNumber(m_number), blockPrev(m_prev), blockNext(m_next);
+    refreshView();
+    if (screenChanged)
+        m_project.notifyScreensChanged();
 }
 
-void CScreenPropDlg::numberEdited()
+void CScreenPropDialog::nameEdited()
 {
-    auto *doc = m_host.document();
-    const int n = m_number->value();
-    if (!doc || n == m_screen.Number())
-        return;
-    const int result
-            = n > core::kMaxScreenNumber ? 52300 : doc->RenumberScreen(m_screen, std::uint16_t(n));
-    if (result != 0) {
-        const QSignalBlocker block(m_number);
-        m_number->setValue(m_screen.Number());
-        if (result == 52603) {
-            showMessage(this, 52603);
-            m_number->setFocus();
-        }
-        return;
-    }
-    changed();
+    changed(m_presenter.SetName(m_name->text().toStdString()));
 }
 
-void CScreenPropDlg::prevEdited()
+void CScreenPropDialog::numberEdited()
 {
-    if (m_prev->value() > core::kMaxScreenNumber) {
-        const QSignalBlocker block(m_prev);
-        m_prev->setValue(m_screen.PrevScreen());
-        return;
-    }
-    m_screen.SetPrevScreen(std::uint16_t(m_prev->value()));
+    const int before = m_presenter.Number();
+    const bool renumbered = m_presenter.SetNumber(m_number->value());
+    // A number another screen has was refused with its message: the entry gets the focus back.
+    if (!renumbered && m_number->value() != before && m_number->value() <= core::kMaxScreenNumber)
+        m_number->setFocus();
+    changed(renumbered);
 }
 
-void CScreenPropDlg::nextEdited()
+void CScreenPropDialog::prevEdited()
 {
-    if (m_next->value() > core::kMaxScreenNumber) {
-        const QSignalBlocker block(m_next);
-        m_next->setValue(m_screen.NextScreen());
-        return;
-    }
-    m_screen.SetNextScreen(std::uint16_t(m_next->value()));
+    // Neighbours change neither the tree nor a caption.
+    m_presenter.SetPrev(m_prev->value());
+    changed(false);
 }
 
-void CScreenPropDlg::done(int result)
+void CScreenPropDialog::nextEdited()
+{
+    m_presenter.SetNext(m_next->value());
+    changed(false);
+}
+
+void CScreenPropDialog::done(int result)
 {
     if (result == QDialog::Accepted) {
         // A field still being edited counts, as when it loses the focus to OK.
@@ -149,17 +124,18 @@ void CScreenPropDlg::done(int result)
         prevEdited();
         nextEdited();
     } else {
-        CScreenPropsCommand::apply(m_host, ScreenProps::of(m_screen), m_before);
+        m_presenter.Cancel();
+        m_project.notifyScreensChanged();
     }
     QDialog::done(result);
 }
 
-void CScreenPropDlg::commit(QUndoStack &stack)
+void CScreenPropDialog::commit()
 {
-    const ScreenProps after = ScreenProps::of(m_screen);
-    if (after == m_before)
+    const core::ScreenProps after = m_presenter.Now();
+    if (after == m_presenter.Before())
         return;
-    stack.push(new CScreenPropsCommand(m_host, m_before, after));
+    m_project.push(new CScreenPropsCommand(m_project, m_presenter.Before(), after));
 }
 
 } // namespace ui

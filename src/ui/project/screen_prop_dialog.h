@@ -1,28 +1,29 @@
 #pragma once
 
-// The screen property dialog ("화면 속성"). Each field acts on the screen when its edit loses the
-// focus; anything but OK puts the screen back as it was, OK makes the whole change one undo step.
+// The screen property dialog ("화면 속성"), a view over the core's screen-property presenter. Each
+// field acts on the screen when its edit loses the focus; anything but OK puts the screen back as
+// it was, and OK's change becomes one undo step through `commit()`.
 
-#include "ui/undo/screen_props_command.h"
+#include "ui/dialogs/presenter_dialog.h"
 
-#include <QDialog>
+#include "core/presenters/screen_prop_dlg.h"
 
 class QCheckBox;
 class QLineEdit;
 class QSpinBox;
-class QUndoStack;
 
 namespace ui {
 
-class CScreenHost;
+class CProjectController;
 
-class CScreenPropDlg : public QDialog
+class CScreenPropDialog : public CPresenterDialog
 {
     Q_OBJECT
 public:
-    CScreenPropDlg(CScreenHost &host, core::CScreenData &screen, std::uint16_t panelLangId,
-                   QWidget *parent = nullptr);
+    CScreenPropDialog(CProjectController &project, core::CScreenData &screen,
+                      QWidget *parent = nullptr);
 
+    core::CScreenPropDlg &presenter() { return m_presenter; }
     QLineEdit *nameEdit() const { return m_name; }
     QSpinBox *numberEdit() const { return m_number; }
     QSpinBox *prevEdit() const { return m_prev; }
@@ -30,8 +31,8 @@ public:
     QCheckBox *backgroundCheck() const { return m_background; }
     QCheckBox *passwordCheck() const { return m_password; }
 
-    // After OK: the change as one command (nothing when nothing changed).
-    void commit(QUndoStack &stack);
+    // After OK: the change as one undo step (nothing when nothing changed).
+    void commit();
 
 public slots:
     void done(int result) override;
@@ -40,14 +41,16 @@ public slots:
     void prevEdited();
     void nextEdited();
 
-private:
-    QSpinBox *numberSpin(int value);
-    void changed();
+protected:
+    void refresh() override;
 
-    CScreenHost &m_host;
-    core::CScreenData &m_screen;
-    std::uint16_t m_langId;
-    ScreenProps m_before;
+private:
+    QSpinBox *numberSpin();
+    // Shows the presenter's state and, when the screen changed, tells the project.
+    void changed(bool screenChanged);
+
+    CProjectController &m_project;
+    core::CScreenPropDlg m_presenter;
     QLineEdit *m_name = nullptr;
     QSpinBox *m_number = nullptr;
     QSpinBox *m_prev = nullptr;

@@ -1,6 +1,10 @@
-#include "ui/project/tag_list_dlg.h"
+#include "ui/project/tag_list_dialog.h"
 
-#include "ui/app/core_model.h"
+#include "ui/app/message_box.h"
+
+#include "core/model/dorvane_doc.h"
+#include "core/tags/tag_kinds.h"
+#include "core/tags/tag_points.h"
 
 #include "util/messages.h"
 
@@ -14,11 +18,6 @@ namespace ui {
 
 namespace {
 
-QString message(int id)
-{
-    return QString::fromStdString(std::string(util::messageText(id)));
-}
-
 QString pointChannel(const core::CPointInfo &p)
 {
     return p.m_channel == 0 ? QStringLiteral("S") : QStringLiteral("Ch%1").arg(p.m_channel);
@@ -26,22 +25,23 @@ QString pointChannel(const core::CPointInfo &p)
 
 QString pointSize(const core::CPointInfo &p)
 {
-    return p.m_dataSize == 1 ? QStringLiteral("Bit")
-           : p.m_dataSize == 3 ? QStringLiteral("Double Word")
-                               : QStringLiteral("Word");
+    return p.m_dataSize == 1    ? QStringLiteral("Bit")
+            : p.m_dataSize == 3 ? QStringLiteral("Double Word")
+                                : QStringLiteral("Word");
 }
 
 QString pointBase(const core::CPointInfo &p)
 {
     if (p.m_dataSize == 1)
         return {};
-    return p.m_base == 2 ? QStringLiteral("HEX") : p.m_base == 3 ? QStringLiteral("BCD")
-                                                                 : QStringLiteral("DEC");
+    return p.m_base == 2    ? QStringLiteral("HEX")
+            : p.m_base == 3 ? QStringLiteral("BCD")
+                            : QStringLiteral("DEC");
 }
 
 } // namespace
 
-CTagListDlg::CTagListDlg(const core::CScreenData &screen, QWidget *parent)
+CTagListDialog::CTagListDialog(const core::CScreenData &screen, QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("태그 리스트"));
@@ -55,10 +55,10 @@ CTagListDlg::CTagListDlg(const core::CScreenData &screen, QWidget *parent)
         const bool device = core::tagKindInfo(kind).deviceTag;
         auto *grid = new QTableWidget(0, device ? 9 : 4, m_tabs);
         grid->setObjectName(QStringLiteral("TAG INFO"));
-        QStringList headers{message(53020), message(53021), tr("너비"), tr("높이")};
+        QStringList headers{messageString(53020), messageString(53021), tr("너비"), tr("높이")};
         if (device)
-            headers << message(53022) << message(53023) << message(53024) << message(53032)
-                    << message(53033);
+            headers << messageString(53022) << messageString(53023) << messageString(53024)
+                    << messageString(53032) << messageString(53033);
         grid->setHorizontalHeaderLabels(headers);
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -96,7 +96,7 @@ CTagListDlg::CTagListDlg(const core::CScreenData &screen, QWidget *parent)
     resize(520, 360);
 }
 
-QTableWidget *CTagListDlg::table(int kind) const
+QTableWidget *CTagListDialog::table(int kind) const
 {
     return qobject_cast<QTableWidget *>(m_tabs->widget(kind));
 }

@@ -14,11 +14,11 @@ class CScreenData;
 
 namespace ui {
 
-class CTagListDlg : public QDialog
+class CTagListDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CTagListDlg(const core::CScreenData &screen, QWidget *parent = nullptr);
+    explicit CTagListDialog(const core::CScreenData &screen, QWidget *parent = nullptr);
 
     QTabWidget *tabs() const { return m_tabs; }
     QTableWidget *table(int kind) const;

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>ui::CDlgNewScreen</name>
+    <name>ui::CNewScreenDialog</name>
     <message>
         <location filename="../project/dlg_new_screen.cpp" line="16"/>
         <source>새 화면 추가</source>
@@ -20,7 +20,7 @@
     </message>
 </context>
 <context>
-    <name>ui::CEnvConfig</name>
+    <name>ui::CEnvConfigDialog</name>
     <message>
         <location filename="../dialogs/env_config.cpp" line="35"/>
         <source>옵션</source>
@@ -73,7 +73,7 @@
     </message>
 </context>
 <context>
-    <name>ui::CGridSnapDlg</name>
+    <name>ui::CGridSnapDialog</name>
     <message>
         <location filename="../dialogs/grid_snap_dlg.cpp" line="14"/>
         <source>그리드 및 스냅</source>
@@ -516,7 +516,7 @@
     </message>
 </context>
 <context>
-    <name>ui::CMemoryUseDlg</name>
+    <name>ui::CMemoryUseDialog</name>
     <message>
         <location filename="../dialogs/memory_use_dlg.cpp" line="13"/>
         <source>Velmar Panel 메모리 사용량</source>
@@ -554,7 +554,7 @@
     </message>
 </context>
 <context>
-    <name>ui::CPrjMgnDlg</name>
+    <name>ui::CPrjMgnDialog</name>
     <message>
         <location filename="../dialogs/prj_mgn_dlg.cpp" line="18"/>
         <source>프로젝트 관리</source>
@@ -626,7 +626,7 @@
     </message>
 </context>
 <context>
-    <name>ui::CScreenPropDlg</name>
+    <name>ui::CScreenPropDialog</name>
     <message>
         <location filename="../project/screen_prop_dlg.cpp" line="28"/>
         <source>화면 속성</source>
@@ -664,7 +664,7 @@
     </message>
 </context>
 <context>
-    <name>ui::CTagListDlg</name>
+    <name>ui::CTagListDialog</name>
     <message>
         <location filename="../project/tag_list_dlg.cpp" line="27"/>
         <source>태그 리스트</source>
@@ -789,6 +789,21 @@
     <message>
         <source>기능키 리스트</source>
         <translation>Function key list</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CRecordListDialog</name>
+    <message>
+        <source>추가(&amp;A)</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>수정(&amp;M)</source>
+        <translation>&amp;Modify</translation>
+    </message>
+    <message>
+        <source>삭제(&amp;D)</source>
+        <translation>&amp;Delete</translation>
     </message>
 </context>
 </TS>

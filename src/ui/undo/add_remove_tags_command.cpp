@@ -1,4 +1,4 @@
-#include "ui/canvas/add_remove_tags_command.h"
+#include "ui/undo/add_remove_tags_command.h"
 
 #include "core/model/screen_data.h"
 

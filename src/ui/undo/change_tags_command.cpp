@@ -1,4 +1,4 @@
-#include "ui/canvas/change_tags_command.h"
+#include "ui/undo/change_tags_command.h"
 
 #include "core/tags/tag.h"
 

@@ -3,7 +3,7 @@
 // One undo step for a function-key change: the eight keys of every screen and the sharing flags
 // before and after (a shared key changes every screen at once).
 
-#include "ui/app/core_model.h"
+#include "core/model/dorvane_doc.h"
 
 #include <QUndoCommand>
 

@@ -1,4 +1,4 @@
-#include "ui/canvas/lock_tags_command.h"
+#include "ui/undo/lock_tags_command.h"
 
 #include "core/tags/tag.h"
 

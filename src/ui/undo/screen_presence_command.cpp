@@ -1,15 +1,17 @@
 #include "ui/undo/screen_presence_command.h"
 
-#include "ui/undo/screen_host.h"
+#include "ui/app/project_controller.h"
+
+#include "core/model/dorvane_doc.h"
 
 #include <QCoreApplication>
 
 namespace ui {
 
-CScreenPresenceCommand::CScreenPresenceCommand(CScreenHost &host, Kind kind,
+CScreenPresenceCommand::CScreenPresenceCommand(CProjectController &project, Kind kind,
                                                core::ScreenSnapshot snapshot, QUndoCommand *parent)
     : QUndoCommand(parent)
-    , m_host(host)
+    , m_project(project)
     , m_kind(kind)
     , m_snapshot(std::move(snapshot))
 {
@@ -34,22 +36,22 @@ void CScreenPresenceCommand::redo()
 
 void CScreenPresenceCommand::add()
 {
-    if (auto *doc = m_host.document()) {
+    if (auto *doc = m_project.document()) {
         core::restoreScreen(*doc, m_snapshot, m_snapshot.number);
-        m_host.screensChanged();
+        m_project.notifyScreensChanged();
     }
 }
 
 void CScreenPresenceCommand::remove()
 {
-    auto *doc = m_host.document();
+    auto *doc = m_project.document();
     if (!doc)
         return;
     if (const auto *screen = doc->FindScreen(m_snapshot.number))
         m_snapshot = core::captureScreen(*screen);
-    m_host.screenRemoving(m_snapshot.number);
+    m_project.notifyScreenRemoving(m_snapshot.number);
     doc->RemoveScreen(m_snapshot.number);
-    m_host.screensChanged();
+    m_project.notifyScreensChanged();
 }
 
 } // namespace ui

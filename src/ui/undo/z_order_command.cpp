@@ -1,4 +1,4 @@
-#include "ui/canvas/z_order_command.h"
+#include "ui/undo/z_order_command.h"
 
 #include "core/model/screen_data.h"
 

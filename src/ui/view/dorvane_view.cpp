@@ -3,12 +3,13 @@
 #include "ui/app/qt_prompt.h"
 #include "ui/view/panel_picture.h"
 
-#include "core/app/app_config.h"
-#include "ui/app/core_model.h"
-
-#ifdef DORVANE_HAVE_CANVAS
 #include "ui/canvas/screen_canvas.h"
-#endif
+
+#include "core/app/app_config.h"
+#include "core/functions/func_key_record.h"
+#include "core/model/dorvane_doc.h"
+#include "core/presenters/dlg_func_key.h"
+#include "core/presenters/function_env.h"
 
 #include <QMdiSubWindow>
 #include <QResizeEvent>
@@ -40,13 +41,9 @@ CDorvaneView::CDorvaneView(core::CDorvaneDoc &doc, core::CScreenData &screen,
     m_picture->setKeyDescriber([this](int key) { return describeKey(key); });
     connect(m_picture, &CPanelPicture::keyClicked, this, &CDorvaneView::functionKeyClicked);
     setWidget(m_picture);
-#ifdef DORVANE_HAVE_CANVAS
     m_canvas = new CScreenCanvas(doc, screen, config, undo, m_picture);
     connect(m_canvas, &CScreenCanvas::editScreenProperties, this,
             &CDorvaneView::editScreenProperties);
-#else
-    (void)undo;
-#endif
     m_picture->resize(picture.size());
     setZoom(Zoom100);
 }
@@ -56,15 +53,6 @@ CDorvaneView::~CDorvaneView() = default;
 std::uint16_t CDorvaneView::screenNumber() const
 {
     return m_screen.Number();
-}
-
-QWidget *CDorvaneView::canvasWidget() const
-{
-#ifdef DORVANE_HAVE_CANVAS
-    return m_canvas;
-#else
-    return nullptr;
-#endif
 }
 
 double CDorvaneView::fx() const
@@ -118,14 +106,12 @@ void CDorvaneView::placeCanvas()
         m_picture->setScale(double(client.width()) / m_pictureSize.width(),
                             double(client.height()) / m_pictureSize.height());
     }
-#ifdef DORVANE_HAVE_CANVAS
     const QRect r = m_picture->screenRect();
     const core::Rect &s = m_config.screenRect();
     m_canvas->setGeometry(r);
     // The display's 192 x 64 panel pixels fill the screen rectangle.
     m_canvas->setZoomFactor(m_picture->fx() * s.width() / 192.0,
                             m_picture->fy() * s.height() / 64.0);
-#endif
     m_picture->update();
 }
 
@@ -138,18 +124,12 @@ void CDorvaneView::resizeEvent(QResizeEvent *event)
 
 void CDorvaneView::setActive(bool active)
 {
-#ifdef DORVANE_HAVE_CANVAS
     m_canvas->setActive(active);
-#else
-    (void)active;
-#endif
 }
 
 void CDorvaneView::refresh()
 {
-#ifdef DORVANE_HAVE_CANVAS
     m_canvas->refresh();
-#endif
     m_picture->update();
 }
 

@@ -34,9 +34,7 @@ public:
 
     core::CScreenData &screen() const { return m_screen; }
     std::uint16_t screenNumber() const;
-    // The canvas, or null when this build has none.
     CScreenCanvas *canvas() const { return m_canvas; }
-    QWidget *canvasWidget() const;
     CPanelPicture *picture() const { return m_picture; }
 
     int zoom() const { return m_zoom; }

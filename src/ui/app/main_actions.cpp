@@ -1,0 +1,238 @@
+#include "ui/app/main_actions.h"
+
+#include "ui/app/main_frame.h"
+#include "ui/app/message_box.h"
+#include "ui/app/project_controller.h"
+#include "ui/canvas/screen_canvas.h"
+#include "ui/canvas/tool_ids.h"
+#include "ui/project/project_window.h"
+#include "ui/view/dorvane_view.h"
+#include "ui/view/zoom_wnd.h"
+
+#include "util/message_ids.h"
+
+#include <QActionGroup>
+#include <QComboBox>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUndoStack>
+
+namespace ui {
+
+CMainActions::CMainActions(CMainFrame &frame)
+    : m_frame(frame)
+{
+    createActions();
+    createMenus();
+    createToolBars();
+}
+
+QAction *CMainActions::add(const QString &name, const QString &text, const QKeySequence &key)
+{
+    auto *a = new QAction(text, &m_frame);
+    a->setObjectName(name);
+    if (!key.isEmpty())
+        a->setShortcut(key);
+    return a;
+}
+
+void CMainActions::createActions()
+{
+    CMainFrame *f = &m_frame;
+    QUndoStack *undo = m_frame.undoStack();
+    QObject::connect(add("fileNew", tr("새 프로젝트(&N)..."), QKeySequence::New),
+                     &QAction::triggered, f, &CMainFrame::onNew);
+    QObject::connect(add("fileOpen", tr("열기(&O)..."), QKeySequence::Open), &QAction::triggered, f,
+                     &CMainFrame::onOpen);
+    QObject::connect(add("fileClose", tr("닫기(&C)")), &QAction::triggered, f,
+                     &CMainFrame::onClose);
+    QObject::connect(add("fileSave", tr("저장(&S)"), QKeySequence::Save), &QAction::triggered, f,
+                     &CMainFrame::onSave);
+    QObject::connect(add("fileSaveAs", tr("다른 이름으로 저장(&A)...")), &QAction::triggered, f,
+                     &CMainFrame::onSaveAs);
+    QObject::connect(add("fileExit", tr("끝내기(&X)")), &QAction::triggered, f, &QWidget::close);
+
+    m_undo = add("editUndo", tr("실행 취소(&U)"), QKeySequence(tr("Ctrl+Z")));
+    QObject::connect(m_undo, &QAction::triggered, undo, &QUndoStack::undo);
+    m_redo = add("editRedo", tr("다시 실행(&R)"), QKeySequence(tr("Ctrl+Y")));
+    QObject::connect(m_redo, &QAction::triggered, undo, &QUndoStack::redo);
+    QObject::connect(add("editCut", tr("잘라내기(&T)"), QKeySequence::Cut), &QAction::triggered, f,
+                     &CMainFrame::onCut);
+    QObject::connect(add("editCopy", tr("복사(&C)"), QKeySequence::Copy), &QAction::triggered, f,
+                     &CMainFrame::onCopy);
+    QObject::connect(add("editPaste", tr("붙여넣기(&P)"), QKeySequence::Paste), &QAction::triggered,
+                     f, &CMainFrame::onPaste);
+    // No shortcut: the canvas and the tree take the Delete key themselves.
+    QObject::connect(add("editDelete", tr("삭제(&D)")), &QAction::triggered, f,
+                     &CMainFrame::onDelete);
+    QObject::connect(add("editSelectAll", tr("모두 선택(&A)"), QKeySequence::SelectAll),
+                     &QAction::triggered, f, [f] {
+                         if (auto *v = f->activeView())
+                             v->canvas()->actions().selectAll();
+                     });
+
+    QObject::connect(add("screenNew", tr("새 화면(&N)"), QKeySequence(tr("Ctrl+G"))),
+                     &QAction::triggered, f, &CMainFrame::newScreen);
+    QObject::connect(add("screenDelete", tr("화면 삭제(&D)")), &QAction::triggered, f,
+                     &CMainFrame::onDeleteScreen);
+    QObject::connect(add("screenProperties", tr("화면 속성(&P)...")), &QAction::triggered, f, [f] {
+        if (auto *v = f->activeView())
+            f->editScreenProperties(v->screenNumber());
+    });
+    QObject::connect(add("screenTagList", tr("태그 리스트")), &QAction::triggered, f,
+                     &CMainFrame::showTagList);
+    QObject::connect(add("viewMemory", tr("메모리 사용량...")), &QAction::triggered, f,
+                     &CMainFrame::onMemoryUse);
+    QObject::connect(add("viewOptions", tr("옵션...")), &QAction::triggered, f,
+                     &CMainFrame::onOptions);
+    QObject::connect(add("viewGrid", tr("그리드 및 스냅...")), &QAction::triggered, f,
+                     &CMainFrame::onGridSnap);
+    QObject::connect(add("windowCascade", tr("계단식(&C)")), &QAction::triggered, f,
+                     [f] { f->arrangeWindows(false); });
+    QObject::connect(add("windowTile", tr("바둑판식(&T)")), &QAction::triggered, f,
+                     [f] { f->arrangeWindows(true); });
+}
+
+void CMainActions::createMenus()
+{
+    QMenuBar *bar = m_frame.menuBar();
+    const auto action = [this](const char *name) { return m_frame.action(name); };
+    QMenu *file = bar->addMenu(tr("파일(&F)"));
+    file->addActions({action("fileNew"), action("fileOpen"), action("fileClose")});
+    file->addSeparator();
+    file->addActions({action("fileSave"), action("fileSaveAs")});
+    file->addSeparator();
+    m_recentMenu = file->addMenu(tr("최근 파일"));
+    m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
+    file->addSeparator();
+    file->addAction(action("fileExit"));
+
+    m_editMenu = bar->addMenu(tr("편집(&E)"));
+    m_editMenu->addActions({m_undo, m_redo});
+    m_editMenu->addSeparator();
+    m_editMenu->addActions(
+            {action("editCut"), action("editCopy"), action("editPaste"), action("editDelete")});
+
+    QMenu *view = bar->addMenu(tr("보기(&V)"));
+    QAction *projectToggle = m_frame.projectWindow()->toggleViewAction();
+    projectToggle->setText(tr("프로젝트 창(&P)"));
+    projectToggle->setObjectName(QStringLiteral("viewProject"));
+    view->addAction(projectToggle);
+    auto *statusToggle = view->addAction(tr("상태 표시줄(&S)"));
+    statusToggle->setCheckable(true);
+    statusToggle->setChecked(true);
+    QObject::connect(statusToggle, &QAction::toggled, m_frame.statusBar(), &QWidget::setVisible);
+    QAction *zoomToggle = view->addAction(tr("확대상자"));
+    zoomToggle->setObjectName(QStringLiteral("viewZoomWnd"));
+    zoomToggle->setCheckable(true);
+    QObject::connect(zoomToggle, &QAction::toggled, m_frame.zoomWindow(), &QWidget::setVisible);
+    QObject::connect(m_frame.zoomWindow(), &CZoomWnd::shownChanged, zoomToggle,
+                     &QAction::setChecked);
+    view->addSeparator();
+    view->addActions({action("viewMemory"), action("viewGrid"), action("viewOptions")});
+
+    QMenu *screen = bar->addMenu(tr("화면(&S)"));
+    screen->addActions({action("screenNew"), action("screenDelete"), action("screenProperties"),
+                        action("screenTagList")});
+
+    QMenu *window = bar->addMenu(tr("창(&W)"));
+    window->addActions({action("windowCascade"), action("windowTile")});
+}
+
+void CMainActions::createToolBars()
+{
+    QToolBar *file = m_frame.addToolBar(tr("표준"));
+    file->setObjectName(QStringLiteral("standardBar"));
+    file->addActions(
+            {m_frame.action("fileNew"), m_frame.action("fileOpen"), m_frame.action("fileSave")});
+    file->addSeparator();
+    m_zoomBox = new QComboBox(file);
+    m_zoomBox->setObjectName(QStringLiteral("zoomBox"));
+    for (int id = util::msg::kZoomFirst; id <= util::msg::kZoomLast; ++id)
+        m_zoomBox->addItem(messageString(id));
+    m_zoomBox->setCurrentIndex(CDorvaneView::Zoom100);
+    QObject::connect(m_zoomBox, &QComboBox::activated, &m_frame, &CMainFrame::setZoom);
+    file->addWidget(m_zoomBox);
+    createToolActions();
+
+    QToolBar *arrange = m_frame.addToolBar(tr("정렬"));
+    arrange->setObjectName(QStringLiteral("arrangeBar"));
+    QMenu *arrangeMenu = new QMenu(tr("정렬(&A)"), &m_frame);
+    m_frame.menuBar()->insertMenu(m_frame.menuBar()->actions().at(3), arrangeMenu);
+    const std::pair<const char *, CanvasCommand> commands[]
+            = {{"bringToFront", CanvasCommand::BringToFront},
+               {"sendToBack", CanvasCommand::SendToBack},
+               {"alignLeft", CanvasCommand::AlignLeft},
+               {"alignRight", CanvasCommand::AlignRight},
+               {"alignTop", CanvasCommand::AlignTop},
+               {"alignBottom", CanvasCommand::AlignBottom},
+               {"centreHorizontally", CanvasCommand::CentreHorizontally},
+               {"centreVertically", CanvasCommand::CentreVertically},
+               {"distributeHorizontally", CanvasCommand::DistributeHorizontally},
+               {"distributeVertically", CanvasCommand::DistributeVertically},
+               {"lockSelection", CanvasCommand::LockSelection},
+               {"unlockAll", CanvasCommand::UnlockAll}};
+    const QString texts[] = {tr("맨 앞으로"),      tr("맨 뒤로"),        tr("왼쪽 맞춤"),
+                             tr("오른쪽 맞춤"),    tr("위쪽 맞춤"),      tr("아래쪽 맞춤"),
+                             tr("가로 가운데"),    tr("세로 가운데"),    tr("가로 같은 간격"),
+                             tr("세로 같은 간격"), tr("선택 태그 잠금"), tr("잠금 모두 해제")};
+    int i = 0;
+    for (const auto &[name, command] : commands) {
+        QAction *a = add(QString::fromLatin1(name), texts[i++]);
+        m_canvasActions.emplace_back(a, command);
+        QObject::connect(a, &QAction::triggered, &m_frame, [this, command = command] {
+            if (auto *v = m_frame.activeView())
+                v->canvas()->actions().run(command);
+        });
+        arrange->addAction(a);
+        arrangeMenu->addAction(a);
+    }
+    m_editMenu->addAction(m_frame.action("editSelectAll"));
+}
+
+void CMainActions::createToolActions()
+{
+    // The drawing tools: one press each, then the select tool again.
+    QToolBar *tools = m_frame.addToolBar(tr("그리기"));
+    tools->setObjectName(QStringLiteral("toolBar"));
+    auto *group = new QActionGroup(&m_frame);
+    const std::pair<int, QString> toolNames[]
+            = {{ToolSelect, tr("선택")},         {ToolDigit, tr("수치")},
+               {ToolMessage, tr("메시지")},      {ToolText, tr("문자")},
+               {ToolLamp, tr("램프")},           {ToolButton, tr("버튼")},
+               {ToolPie, tr("원그래프")},        {ToolBitmap, tr("이미지")},
+               {ToolBarGraph, tr("막대그래프")}, {ToolTrendGraph, tr("트렌드")},
+               {ToolMotor, tr("회전")},          {ToolMobile, tr("이동")},
+               {ToolRect, tr("사각형")},         {ToolLine, tr("직선")},
+               {ToolCircle, tr("원")},           {ToolClock, tr("시계")},
+               {ToolBmpText, tr("이미지 문자")}};
+    for (const auto &[id, text] : toolNames) {
+        QAction *a = tools->addAction(text);
+        a->setObjectName(QStringLiteral("tool%1").arg(id));
+        a->setCheckable(true);
+        a->setChecked(id == ToolSelect);
+        a->setData(id);
+        group->addAction(a);
+        m_tools.push_back(a);
+        QObject::connect(a, &QAction::triggered, &m_frame,
+                         [this, id = id] { m_frame.chooseTool(id); });
+    }
+}
+
+void CMainActions::checkTool(int toolId)
+{
+    for (QAction *a : m_tools)
+        if (a->data().toInt() == toolId)
+            a->setChecked(true);
+}
+
+int CMainActions::currentTool() const
+{
+    for (QAction *a : m_tools)
+        if (a->isChecked())
+            return a->data().toInt();
+    return ToolSelect;
+}
+
+} // namespace ui

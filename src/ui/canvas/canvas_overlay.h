@@ -1,0 +1,48 @@
+#pragma once
+
+// What the canvas draws over the panel: the grid, the selection marks and the transient figures
+// the tools drag out. Plain functions of what they draw, so the canvas stays about the panel.
+
+#include "core/tags/tag.h"
+
+#include <QColor>
+#include <QRect>
+
+#include <vector>
+
+class QPainter;
+
+namespace core {
+struct EditorColors;
+struct GridSettings;
+namespace editor {
+class CCanvasMapping;
+}
+} // namespace core
+
+namespace ui {
+
+// The figure a tool drags out (device coordinates); `offset` moves the outlines of a dragged
+// selection.
+struct BandFigure
+{
+    enum class Kind { None, Focus, Outline, Tracker, Line, Ellipse, Rect };
+    Kind kind = Kind::None;
+    QRect rect;
+    QPoint offset;
+};
+
+void paintGrid(QPainter &p, const core::GridSettings &grid,
+               const core::editor::CCanvasMapping &mapping, const QColor &colour);
+// Handles for tags that have them, a frame around the others.
+void paintSelectionMarks(QPainter &p, const std::vector<core::CTag *> &selection,
+                         const core::editor::CCanvasMapping &mapping,
+                         const core::EditorColors &colours);
+// Drawn in XOR, so it shows on any background.
+void paintBandFigure(QPainter &p, const BandFigure &band,
+                     const std::vector<core::CTag *> &selection,
+                     const core::editor::CCanvasMapping &mapping);
+// The mouse cursor for a handle.
+Qt::CursorShape cursorShape(core::TagCursor cursor);
+
+} // namespace ui
