@@ -15,11 +15,11 @@ using testing_model::StubTag;
 
 namespace {
 
-int addStub(CScreenData &screen, std::uint16_t kind, StubTag **out = nullptr)
+TagResult addStub(CScreenData &screen, std::uint16_t kind, StubTag **out = nullptr)
 {
     auto tag = std::make_unique<StubTag>(kind);
     StubTag *raw = tag.get();
-    const int result = screen.AddTag(std::move(tag), false);
+    const TagResult result = screen.AddTag(std::move(tag), false);
     if (out)
         *out = result == kTagOk ? raw : nullptr;
     return result;

@@ -142,7 +142,7 @@ private slots:
     {
         // Fifty device tags fill the screen's device-tag allowance.
         for (int i = 0; i < core::kMaxDeviceTags; ++i)
-            QCOMPARE(m_screen->CreateTag(core::kTagDigit, false), int(core::kTagOk));
+            QCOMPARE(m_screen->CreateTag(core::kTagDigit, false), core::kTagOk);
         const auto used = m_doc->ScreenMemoryUsed();
         m_canvas->setTool(ui::ToolDigit);
         click(dev(10, 10));
@@ -344,7 +344,7 @@ private slots:
     void aPasteThatDoesNotFitLeavesNothing()
     {
         for (int i = 0; i < core::kMaxDeviceTags - 1; ++i)
-            QCOMPARE(m_screen->CreateTag(core::kTagDigit, false), int(core::kTagOk));
+            QCOMPARE(m_screen->CreateTag(core::kTagDigit, false), core::kTagOk);
         m_canvas->select(m_screen->Tags()[0].get(), false);
         m_canvas->select(m_screen->Tags()[1].get(), true);
         m_canvas->actions().copy();

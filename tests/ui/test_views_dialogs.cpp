@@ -283,10 +283,10 @@ private slots:
     {
         core::CScreenData &screen = *frame().document()->FindScreen(0);
         core::CTag *line = nullptr;
-        QCOMPARE(screen.CreateTag(core::kTagLine, false, &line), int(core::kTagOk));
+        QCOMPARE(screen.CreateTag(core::kTagLine, false, &line), core::kTagOk);
         line->MoveTo(20, 10);
         core::CTag *mobile = nullptr;
-        QCOMPARE(screen.CreateTag(core::kTagMobile, false, &mobile), int(core::kTagOk));
+        QCOMPARE(screen.CreateTag(core::kTagMobile, false, &mobile), core::kTagOk);
         auto &moving = static_cast<core::CMobileTag &>(*mobile);
         moving.XPoint().m_second = "120";
         moving.YPoint().m_second = "121";

@@ -37,7 +37,7 @@ int restoreScreen(CDorvaneDoc &doc, const ScreenSnapshot &snapshot, std::uint16_
     if (added == kScreenExists)
         return kMsgScreenExists;
     util::CArchive ar(snapshot.record);
-    const int loaded = screen->Serialize(ar);
+    const TagResult loaded = screen->Serialize(ar);
     if (loaded != kTagOk) {
         doc.RemoveScreen(number);
         return loaded == kTagNoRoom   ? kMsgScreenFull

@@ -57,7 +57,7 @@ int CScreenData::KindCount(int kind) const
     return isValidTagKind(kind) ? m_kindCounts[std::size_t(kind)] : 0;
 }
 
-int CScreenData::CanAddKind(int kind) const
+TagResult CScreenData::CanAddKind(int kind) const
 {
     const TagKindInfo &info = tagKindInfo(kind);
     if (std::uint64_t(*m_counter) + info.cost > kScreenAreaSize)
@@ -71,9 +71,9 @@ int CScreenData::CanAddKind(int kind) const
     return kTagOk;
 }
 
-int CScreenData::CreateTag(int kind, bool atHead, CTag **out)
+TagResult CScreenData::CreateTag(int kind, bool atHead, CTag **out)
 {
-    const int check = CanAddKind(kind);
+    const TagResult check = CanAddKind(kind);
     if (check != kTagOk)
         return check;
     std::unique_ptr<CTag> tag = createTag(kind);
@@ -85,11 +85,11 @@ int CScreenData::CreateTag(int kind, bool atHead, CTag **out)
     return kTagOk;
 }
 
-int CScreenData::AddTag(std::unique_ptr<CTag> tag, bool atHead, CTag **out)
+TagResult CScreenData::AddTag(std::unique_ptr<CTag> tag, bool atHead, CTag **out)
 {
     if (!tag)
         return kTagLimit;
-    const int check = CanAddKind(tag->Kind());
+    const TagResult check = CanAddKind(tag->Kind());
     if (check != kTagOk)
         return check;
     if (out)
@@ -248,7 +248,7 @@ void CScreenData::NumberBmpTextTags(std::uint32_t &counter)
             tag->SetTextImageId(std::uint16_t(counter++));
 }
 
-int CScreenData::Serialize(util::CArchive &ar)
+TagResult CScreenData::Serialize(util::CArchive &ar)
 {
     if (ar.IsStoring()) {
         ar.writeU16(m_next);
@@ -289,7 +289,7 @@ int CScreenData::Serialize(util::CArchive &ar)
     std::vector<CTag *> added;
     for (auto &tag : loaded) {
         CTag *raw = tag.get();
-        const int result = AddTag(std::move(tag), false);
+        const TagResult result = AddTag(std::move(tag), false);
         if (result != kTagOk) {
             for (auto it = added.rbegin(); it != added.rend(); ++it)
                 TakeTag(*it);

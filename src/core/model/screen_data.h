@@ -29,11 +29,14 @@ inline constexpr std::size_t kFunctionKeySize = 70;
 using FunctionKeyRecord = std::array<std::uint8_t, kFunctionKeySize>;
 
 // Results of the guarded tag operations.
-enum TagResult : int { kTagOk = 0, kTagNoRoom = 1, kTagLimit = 3 };
+enum class TagResult : int { Ok = 0, NoRoom = 1, Limit = 3, BadArchive = -1 };
+inline constexpr TagResult kTagOk = TagResult::Ok;
+inline constexpr TagResult kTagNoRoom = TagResult::NoRoom;
+inline constexpr TagResult kTagLimit = TagResult::Limit;
 // Result of pasting a screen whose archive is cut short or names no known tag class.
-inline constexpr int kTagBadArchive = -1;
+inline constexpr TagResult kTagBadArchive = TagResult::BadArchive;
 // The message a refused tag gets: the screen area is full, or a kind's limit is reached.
-inline constexpr int tagRefusalMessage(int result)
+inline constexpr int tagRefusalMessage(TagResult result)
 {
     return result == kTagNoRoom ? util::msg::kMemoryFull : util::msg::kTagLimit;
 }
@@ -60,12 +63,12 @@ public:
     // Clipboard form ("KOHMI_SCR"). Loading reads the whole archive first and then adds the tags;
     // when one is refused, nothing is added, the screen is unchanged and the refusal (1 or 3) is
     // returned; an archive that is cut short or names an unknown kind gives kTagBadArchive.
-    virtual int Serialize(util::CArchive &ar);
+    virtual TagResult Serialize(util::CArchive &ar);
 
     // The guarded operations. Order: memory, limits, construction, linking, counter, notification.
-    int CanAddKind(int kind) const;
-    int CreateTag(int kind, bool atHead, CTag **out = nullptr);
-    int AddTag(std::unique_ptr<CTag> tag, bool atHead, CTag **out = nullptr);
+    TagResult CanAddKind(int kind) const;
+    TagResult CreateTag(int kind, bool atHead, CTag **out = nullptr);
+    TagResult AddTag(std::unique_ptr<CTag> tag, bool atHead, CTag **out = nullptr);
     // Unlinks the tag and gives its bytes back; the caller gets it (for undo), or null when the
     // tag is not on this screen.
     std::unique_ptr<CTag> TakeTag(const CTag *tag);

@@ -48,7 +48,7 @@ void CDragShapeTool::mouseReleased(QMouseEvent *event)
     m_canvas.setBand(CScreenCanvas::Band::None);
     if (up != m_downDevice) {
         core::CScreenData &screen = m_canvas.screen();
-        int result = screen.CanAddKind(m_toolId);
+        core::TagResult result = screen.CanAddKind(m_toolId);
         std::unique_ptr<core::CTag> tag;
         if (result == core::kTagOk) {
             tag = core::createTag(m_toolId);

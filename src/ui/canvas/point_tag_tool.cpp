@@ -27,7 +27,7 @@ void CPointTagTool::mousePressed(QMouseEvent *event)
     if (p.x < 0 || p.x >= core::kPanelWidth || p.y < 0 || p.y >= core::kPanelHeight)
         return;
     core::CScreenData &screen = m_canvas.screen();
-    int result = screen.CanAddKind(m_toolId);
+    core::TagResult result = screen.CanAddKind(m_toolId);
     std::unique_ptr<core::CTag> tag;
     if (result == core::kTagOk) {
         tag = core::createTag(m_toolId);

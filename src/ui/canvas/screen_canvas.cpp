@@ -211,7 +211,7 @@ bool CScreenCanvas::moveSelection(std::int32_t dx, std::int32_t dy)
 bool CScreenCanvas::duplicateSelection()
 {
     std::vector<core::CTag *> clones;
-    int failure = core::kTagOk;
+    core::TagResult failure = core::kTagOk;
     for (const core::CTag *tag : m_selection) {
         std::unique_ptr<core::CTag> copy = tag->Clone();
         if (!copy) {
