@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 
 #include "core/plc/plc_slots.h"
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 #include <nlohmann/json.hpp>
@@ -46,14 +47,13 @@ int runAddress(CliContext &ctx, const AddressOptions &o)
     core::CPlcSlots slots;
     for (int ch = 1; ch <= 2; ++ch) {
         const auto type = std::uint16_t(std::stoul(ch == 1 ? o.ch1Type : o.ch2Type, nullptr, 16));
-        slots.BindChannel(ch, ctx.config().plcList(ch), type, 0,
-                          ctx.config().protocolsDir());
+        slots.BindChannel(ch, ctx.config().plcList(ch), type, 0, ctx.config().protocolsDir());
     }
     const auto &drv = slots.slot(o.channel);
     const std::int32_t kind = kindCode(o.kind);
     std::string number = o.text;
     if (drv.ValidCheck(kind, o.area, number) != 0) {
-        std::cerr << util::messageText(52350) << "\n";
+        std::cerr << util::messageText(util::msg::kBadAddress) << "\n";
         return 1;
     }
     core::DownAddr field{};
@@ -63,11 +63,15 @@ int runAddress(CliContext &ctx, const AddressOptions &o)
     std::uint16_t upBit = bit;
     drv.BuildUpAddr(kind, field, upArea, upNumber, upBit);
     if (ctx.json) {
-        nlohmann::ordered_json j{{"channel", o.channel},     {"kind", o.kind},
-                                 {"area", o.area},           {"normalised", number},
+        nlohmann::ordered_json j{{"channel", o.channel},
+                                 {"kind", o.kind},
+                                 {"area", o.area},
+                                 {"normalised", number},
                                  {"downloadAddress", hexBytes(field)},
-                                 {"bit", bit},               {"buildResult", built},
-                                 {"decodedArea", upArea},    {"decodedNumber", upNumber}};
+                                 {"bit", bit},
+                                 {"buildResult", built},
+                                 {"decodedArea", upArea},
+                                 {"decodedNumber", upNumber}};
         std::cout << j.dump(2) << "\n";
     } else {
         std::cout << "normalised: " << o.area << number << "\n"

@@ -6,8 +6,9 @@
 #include "core/model/memory_monitor.h"
 #include "core/model/project_file.h"
 #include "core/tags/tag_kinds.h"
-#include "util/messages.h"
 #include "util/file_io.h"
+#include "util/message_ids.h"
+#include "util/messages.h"
 
 #include <nlohmann/json.hpp>
 
@@ -22,8 +23,9 @@ namespace {
 using nlohmann::ordered_json;
 
 constexpr std::array<const char *, core::kTagKindCount> kKindNames{
-        "numeric", "message", "text",     "lamp",      "button", "pie",    "image",  "bar graph",
-        "trend graph", "rotation", "moving", "rectangle", "line", "circle", "clock", "image text"};
+        "numeric", "message",   "text",        "lamp",      "button", "pie",
+        "image",   "bar graph", "trend graph", "rotation",  "moving", "rectangle",
+        "line",    "circle",    "clock",       "image text"};
 
 [[noreturn]] void fail(const std::string &message)
 {
@@ -38,7 +40,7 @@ void runNew(CliContext &ctx, const std::string &path, bool force)
         fail(path + " exists already (use --force to replace it).");
     auto doc = ctx.app.NewDocument();
     if (!doc->NewProject(ctx.app.NewProjectDefaults(path)))
-        fail(util::messageText(52000).data());
+        fail(util::messageText(util::msg::kNoProjectName).data());
     std::string error;
     if (!doc->SaveDocument(path, ctx.app.Areas(), &error))
         fail("Cannot save " + path + ": " + (error.empty() ? ctx.app.Areas().LastError() : error));
@@ -113,8 +115,8 @@ void runInfo(CliContext &ctx, const std::string &path)
     std::cout << path << ": version " << j["version"].get<std::string>() << ", " << data->size()
               << " bytes\n";
     for (const auto &a : areas)
-        std::cout << "  area " << a["area"].get<std::string>() << " at " << a["offset"]
-                  << ", " << a["size"] << " bytes\n";
+        std::cout << "  area " << a["area"].get<std::string>() << " at " << a["offset"] << ", "
+                  << a["size"] << " bytes\n";
     for (const auto &[key, value] : j["counts"].items())
         if (key != "tagsPerKind")
             std::cout << "  " << key << ": " << value << "\n";
@@ -160,21 +162,20 @@ void runAreas(CliContext &ctx, const std::string &path, const std::string &dir, 
             const auto type = util::le16(doc->Channel(ch), 0);
             const auto *plc = cfg.findPlc(ch, type);
             drivers[ch - 1] = cfg.protocolsDir() + "/"
-                              + (plc && !plc->panelDriver.empty()
-                                         ? plc->panelDriver
-                                         : "ch" + std::to_string(ch) + "_nouse.drv");
+                    + (plc && !plc->panelDriver.empty() ? plc->panelDriver
+                                                        : "ch" + std::to_string(ch) + "_nouse.drv");
         }
         if (auto r = areas.LoadDriverArea(drivers[0], drivers[1]); !r.ok)
             fail(r.error);
     }
     ::mkdir(dir.c_str(), 0755);
     bool ok = writeArea(dir, "G", areas.Image(AreaId::Global))
-              && writeArea(dir, "S", areas.Image(AreaId::String))
-              && writeArea(dir, "R", areas.Image(AreaId::Image))
-              && writeArea(dir, "C", areas.Image(AreaId::Screen));
+            && writeArea(dir, "S", areas.Image(AreaId::String))
+            && writeArea(dir, "R", areas.Image(AreaId::Image))
+            && writeArea(dir, "C", areas.Image(AreaId::Screen));
     if (withFiles)
         ok = ok && writeArea(dir, "P", areas.Image(AreaId::Constant))
-             && writeArea(dir, "Z", areas.Image(AreaId::Driver));
+                && writeArea(dir, "Z", areas.Image(AreaId::Driver));
     if (!ok)
         throw Exit{1};
 }

@@ -1,37 +1,124 @@
 #pragma once
 
-// Names for the message-table numbers the program refers to in code. The numbers are the table's
-// keys (util/messages.h holds the texts); a number used only as data (a caption of a column, a
-// combo entry) may stay a number where the table is read in order.
+// Names for the numbers of the message table (util/messages.h holds the texts in Korean and
+// English). Code refers to a message by its name; the number is what the table is keyed by.
+// Captions that a dialog reads as a run of numbers (weekdays, combo entries) are named by their
+// first entry.
 
 namespace util::msg {
 
-// Lists and limits
+inline constexpr int kOleInitFailed = 100;
+
+// Parameters and addresses
+inline constexpr int kNoSelectablePlc = 50200;
+inline constexpr int kStartAfterEnd = 50201;
+inline constexpr int kAddressRange = 50202; // %d ~ %d
 inline constexpr int kListFull = 50300; // at most %d entries
-// Screens
+inline constexpr int kCannotOpenFile = 50401;
+
+// Screens and the project window
+inline constexpr int kScreenCaption = 50500;
 inline constexpr int kDeleteActiveScreen = 50501; // question
 inline constexpr int kDeleteSelectedScreens = 50502;
 inline constexpr int kProjectWindowTitle = 50600;
 inline constexpr int kRestartForResources = 50900;
+
+// Alarms
+inline constexpr int kAddressCaption = 51200;
+inline constexpr int kConditionCaption = 51201;
+inline constexpr int kAlarmMessageCaption = 51202;
+inline constexpr int kBuzzerCaption = 51203;
+inline constexpr int kOff = 51210;
+inline constexpr int kOn = 51211;
+inline constexpr int kBuzzerNotUsed = 51220;
+inline constexpr int kBuzzerSeconds = 51221;
+inline constexpr int kBuzzerContinuous = 51222;
+inline constexpr int kNoAlarmMessage = 51230;
+inline constexpr int kMessageDisplayCaption = 51231;
+
+// Calculations (captions 51400-51406, conditions 51410-51415)
+inline constexpr int kCalcCaptionFirst = 51400;
+inline constexpr int kCalcConditionFirst = 51410;
+// Block transfers (captions 51500-51505, conditions 51510-51515)
+inline constexpr int kTransCaptionFirst = 51500;
+inline constexpr int kTransConditionFirst = 51510;
+// Reservations (captions 51600-51605, conditions 51610-51612, repeats 51620-51623, weekdays
+// 51630-51636)
+inline constexpr int kReserveCaptionFirst = 51600;
+inline constexpr int kReserveConditionFirst = 51610;
+inline constexpr int kReserveRepeatFirst = 51620;
+inline constexpr int kWeekdayFirst = 51630;
+inline constexpr int kTwoTexts = 51641; // %s%s
+inline constexpr int kNoWeekday = 51650;
+
+// Zoom box: 200 %, 100 %, 50 %, fit
+inline constexpr int kZoomFirst = 51700;
+inline constexpr int kZoomLast = 51703;
+
+// Image library
+inline constexpr int kImageCategoryFirst = 51800; // user, lamp/button, rotation, move
+inline constexpr int kNoFileName = 51810;
+inline constexpr int kImageIdTaken = 51811; // question
+inline constexpr int kReferenceCountCaption = 51812;
+inline constexpr int kNotBitmapFile = 51813;
+inline constexpr int kImageTooLarge = 51814; // %d x %d
+inline constexpr int kDeleteImage = 51815; // question
+inline constexpr int kScreenNameCaption = 51816;
+inline constexpr int kNumberCaption = 51817;
+
+// Function keys (functions 51900-51905, arrow keys 51911-51914)
+inline constexpr int kKeyFunctionFirst = 51900;
+inline constexpr int kFunctionKeyCaption = 51910;
+inline constexpr int kArrowKeyFirst = 51911;
+inline constexpr int kApplyToAllScreens = 51915; // question
+inline constexpr int kValueCaption = 51916;
+
+// Project files
+inline constexpr int kNoProjectName = 52000;
+inline constexpr int kFileNotReadable = 52001;
+inline constexpr int kFileTooNew = 52002; // version %d.%02d
+
+// Communication settings
+inline constexpr int kSlaveNumberCaption = 52100;
+inline constexpr int kUnused = 52101;
+inline constexpr int kOwnStationKept = 52102;
+inline constexpr int kPlcTypeDiffers = 52103; // question
+
+// Screens
+inline constexpr int kScreenNameLength = 52200;
 inline constexpr int kScreenIdTaken = 52201;
+inline constexpr int kScreenNumberCaption = 52202;
 inline constexpr int kIdOutOfRange = 52300;
 inline constexpr int kTagLimit = 52301;
 inline constexpr int kMemoryFull = 52302;
 inline constexpr int kNoRoomToDistribute = 52303;
+inline constexpr int kBadAddress = 52350;
+
+// Grid styles: dots, solid line, dotted line
+inline constexpr int kGridStyleFirst = 52500;
+
+// Messages and values
+inline constexpr int kBadMessageTable = 52600;
+inline constexpr int kBadValue = 52601;
+inline constexpr int kDuplicateValue = 52602;
 inline constexpr int kScreenNumberTaken = 52603;
 inline constexpr int kNoScreenToEdit = 52604;
-// Files
-inline constexpr int kFileNotReadable = 52001;
-inline constexpr int kFileTooNew = 52002;
-// Entries
-inline constexpr int kBadAddress = 52350;
-inline constexpr int kBadValue = 52601;
-inline constexpr int kPlcTypeDiffers = 52103;
-inline constexpr int kApplyToAllScreens = 51915;
-// Texts of the windows
-inline constexpr int kAddressCaption = 51200;
-inline constexpr int kZoomFirst = 51700; // 200 %, 100 %, 50 %, fit: 51700-51703
-inline constexpr int kZoomLast = 51703;
-inline constexpr int kFunctionKeyCaption = 51910;
+inline constexpr int kNoStringSelected = 52606;
+inline constexpr int kStringIdTaken = 52607;
+inline constexpr int kValueColumn = 52609;
+inline constexpr int kMessageColumn = 52610;
+inline constexpr int kNoStringEntered = 52613;
+inline constexpr int kStringIdUnknown = 52614;
+
+// Point captions
+inline constexpr int kXCaption = 53020;
+inline constexpr int kYCaption = 53021;
+inline constexpr int kChannelCaption = 53022;
+inline constexpr int kStationCaption = 53023;
+inline constexpr int kAddressValueCaption = 53024;
+inline constexpr int kSizeCaption = 53032;
+inline constexpr int kRadixCaption = 53033;
+inline constexpr int kToggle = 53048;
+inline constexpr int kOnWhilePressed = 53049;
 
 } // namespace util::msg

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+
 using namespace util;
 
 TEST(Messages, KoreanTextsAndEnglishTranslation)
@@ -37,4 +42,21 @@ TEST(Messages, FormatsArguments)
               "The image is too large to preview. The largest possible image size is "
               "192(w) x 64(h).");
     setMessageLanguage(0x412);
+}
+
+// Code names messages through util/message_ids.h; a name whose number the table lacks would show
+// an empty box.
+TEST(Messages, EveryNamedNumberHasItsText)
+{
+    std::ifstream in(std::string(DORVANE_SOURCE_DIR) + "/src/util/message_ids.h");
+    ASSERT_TRUE(in);
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string header = text.str();
+    const std::regex named(R"(constexpr int (k\w+) = (\d+);)");
+    int count = 0;
+    for (auto it = std::sregex_iterator(header.begin(), header.end(), named);
+         it != std::sregex_iterator(); ++it, ++count)
+        EXPECT_TRUE(hasMessage(std::stoi((*it)[2]))) << (*it)[1] << " = " << (*it)[2];
+    EXPECT_GT(count, 80);
 }

@@ -11,6 +11,7 @@
 #include "core/tags/tag_kinds.h"
 
 #include "util/file_io.h"
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 #include <algorithm>
@@ -119,8 +120,8 @@ AreaResult CDownloadImages::LoadConstantArea(const std::string &menuFile)
 {
     const auto data = util::readFile(menuFile);
     if (!data)
-        return remember(
-                AreaResult::fail(util::formatMessage(50401, ("Const File: " + menuFile).c_str())));
+        return remember(AreaResult::fail(util::formatMessage(util::msg::kCannotOpenFile,
+                                                             ("Const File: " + menuFile).c_str())));
     if (data->size() > kConstantCapacity || data->size() < kAreaHeaderSize)
         return remember(AreaResult::fail("The menu file " + menuFile + " has "
                                          + std::to_string(data->size())
@@ -138,8 +139,8 @@ AreaResult CDownloadImages::LoadDriverArea(const std::string &ch1File, const std
     const auto d1 = util::readFile(ch1File);
     const auto d2 = util::readFile(ch2File);
     if (!d1 || !d2)
-        return remember(
-                AreaResult::fail(util::formatMessage(50401, (!d1 ? ch1File : ch2File).c_str())));
+        return remember(AreaResult::fail(util::formatMessage(util::msg::kCannotOpenFile,
+                                                             (!d1 ? ch1File : ch2File).c_str())));
     if (d1->size() > kMaxDriver1 || d2->size() > kMaxDriver2)
         return remember(AreaResult::fail(
                 "A driver file is too large for the panel's driver area (channel 1 holds 12288 "
@@ -157,8 +158,8 @@ AreaResult CDownloadImages::LoadFontArea(const std::string &fontFile)
 {
     const auto data = util::readFile(fontFile);
     if (!data)
-        return remember(
-                AreaResult::fail(util::formatMessage(50401, ("Font File: " + fontFile).c_str())));
+        return remember(AreaResult::fail(util::formatMessage(util::msg::kCannotOpenFile,
+                                                             ("Font File: " + fontFile).c_str())));
     if (data->size() > kMaxFontFile)
         return remember(AreaResult::fail("파일이 너무 커서 다운로드 할 수 없습니다."));
     auto buffer = Buffer(AreaId::Font);

@@ -1,6 +1,7 @@
 #include "core/editor/screen_rules.h"
 
 #include "util/code_page.h"
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 namespace core {
@@ -8,7 +9,8 @@ namespace core {
 std::string screenCaption(const CScreenData &screen, std::uint16_t panelLangId)
 {
     const std::string name = util::toUtf8Lossy(screen.Name(), panelLangId);
-    return util::formatText("%s%d:%s", std::string(util::messageText(50500)).c_str(),
+    return util::formatText("%s%d:%s",
+                            std::string(util::messageText(util::msg::kScreenCaption)).c_str(),
                             int(screen.Number()), name.c_str());
 }
 

@@ -1,17 +1,11 @@
 #include "core/editor/screen_snapshot.h"
 
 #include "util/archive.h"
+#include "util/message_ids.h"
 
 namespace core {
 
-namespace {
-
-constexpr int kMsgScreenFull = 52302;
-constexpr int kMsgScreenExists = 52201;
-constexpr int kMsgTooManyTags = 52301;
-constexpr int kMsgBadData = 52001;
-
-} // namespace
+namespace { } // namespace
 
 ScreenSnapshot captureScreen(const CScreenData &screen)
 {
@@ -33,16 +27,16 @@ int restoreScreen(CDorvaneDoc &doc, const ScreenSnapshot &snapshot, std::uint16_
     CScreenData *screen = nullptr;
     const int added = doc.AddScreen(number, &screen);
     if (added == kScreenNoRoom)
-        return kMsgScreenFull;
+        return util::msg::kMemoryFull;
     if (added == kScreenExists)
-        return kMsgScreenExists;
+        return util::msg::kScreenIdTaken;
     util::CArchive ar(snapshot.record);
     const TagResult loaded = screen->Serialize(ar);
     if (loaded != kTagOk) {
         doc.RemoveScreen(number);
-        return loaded == kTagNoRoom   ? kMsgScreenFull
-                : loaded == kTagLimit ? kMsgTooManyTags
-                                      : kMsgBadData;
+        return loaded == kTagNoRoom   ? util::msg::kMemoryFull
+                : loaded == kTagLimit ? util::msg::kTagLimit
+                                      : util::msg::kFileNotReadable;
     }
     screen->SetBackgroundImage(snapshot.background);
     screen->SetBackgroundOn(snapshot.backgroundOn);

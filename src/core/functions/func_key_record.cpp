@@ -2,6 +2,7 @@
 
 #include "core/functions/device_block.h"
 
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 #include <utility>
@@ -82,12 +83,12 @@ int CFuncKeyRecord::FunctionNameId(int function)
 
 std::string CFuncKeyRecord::KeyTitle(int key)
 {
-    const std::string label(util::messageText(51910));
+    const std::string label(util::messageText(util::msg::kFunctionKeyCaption));
     if (key >= 0 && key < 4)
         return util::formatText("[ %s F%d ]", label.c_str(), key + 1);
     if (key < 4 || key >= kKeyCount)
         return {};
-    const std::string arrow(util::messageText(51911 + (key - 4)));
+    const std::string arrow(util::messageText(util::msg::kArrowKeyFirst + (key - 4)));
     return util::formatText("[ %s %s ]", label.c_str(), arrow.c_str());
 }
 

@@ -7,6 +7,7 @@
 
 #include "util/code_page.h"
 #include "util/file_io.h"
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 #include <algorithm>
@@ -14,12 +15,6 @@
 namespace core {
 
 namespace {
-
-constexpr int kMsgProjectName = 52000;
-constexpr int kMsgUnreadable = 52001;
-constexpr int kMsgScreenName = 52200;
-constexpr int kMsgScreenId = 52300;
-constexpr int kMsgScreenExists = 52603;
 
 // "제목없음" (untitled): the base of proposed project file names.
 constexpr const char *kUntitled = "제목없음";
@@ -183,7 +178,7 @@ OpenResult CDorvaneDoc::OpenDocument(const std::string &path, CAreaCodec &codec)
     std::array<util::Bytes, 4> areas;
     if (!splitProjectFile(*data, areas)) {
         result.check.ok = false;
-        result.check.messageId = kMsgUnreadable;
+        result.check.messageId = util::msg::kFileNotReadable;
         return result;
     }
 
@@ -203,7 +198,7 @@ OpenResult CDorvaneDoc::OpenDocument(const std::string &path, CAreaCodec &codec)
         CDorvaneDoc scratch(scratchServices);
         if (!scratch.ParseAreas(areas, codec)) {
             result.check.ok = false;
-            result.check.messageId = kMsgUnreadable;
+            result.check.messageId = util::msg::kFileNotReadable;
             return result;
         }
     }
@@ -215,7 +210,7 @@ OpenResult CDorvaneDoc::OpenDocument(const std::string &path, CAreaCodec &codec)
         m_services.images.Clear();
         m_services.images.ClearBmpTexts();
         result.check.ok = false;
-        result.check.messageId = kMsgUnreadable;
+        result.check.messageId = util::msg::kFileNotReadable;
         return result;
     }
     m_path = path;
@@ -343,15 +338,15 @@ std::uint16_t CDorvaneDoc::NextFreeScreenNumber() const
 int CDorvaneDoc::RenumberScreen(CScreenData &screen, std::uint16_t number)
 {
     if (number > kMaxScreenNumber)
-        return kMsgScreenId;
+        return util::msg::kIdOutOfRange;
     if (number == screen.Number())
         return 0;
     if (FindScreen(number))
-        return kMsgScreenExists;
+        return util::msg::kScreenNumberTaken;
     const auto it = std::find_if(m_screens.begin(), m_screens.end(),
                                  [&screen](const auto &s) { return s.get() == &screen; });
     if (it == m_screens.end())
-        return kMsgScreenId;
+        return util::msg::kIdOutOfRange;
     std::unique_ptr<CScreenData> owned = std::move(*it);
     m_screens.erase(it);
     m_screenMap.erase(owned->Number());
@@ -363,7 +358,7 @@ int CDorvaneDoc::RenumberScreen(CScreenData &screen, std::uint16_t number)
 
 int CDorvaneDoc::CheckScreenName(const std::string &name)
 {
-    return name.empty() || name.size() > 23 ? kMsgScreenName : 0;
+    return name.empty() || name.size() > 23 ? util::msg::kScreenNameLength : 0;
 }
 
 // --- function keys and project-wide tag operations
@@ -420,7 +415,7 @@ std::string CDorvaneDoc::ProposeNewProjectPath(const std::string &projectDir)
 
 int CDorvaneDoc::CheckProjectName(const std::string &name)
 {
-    return trimmed(name).empty() ? kMsgProjectName : 0;
+    return trimmed(name).empty() ? util::msg::kNoProjectName : 0;
 }
 
 std::string CDorvaneDoc::AlarmDatabasePathFor(const std::string &executableDir,

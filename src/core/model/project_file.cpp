@@ -1,6 +1,7 @@
 #include "core/model/project_file.h"
 
 #include "util/file_io.h"
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 #include <algorithm>
@@ -16,9 +17,6 @@ constexpr std::size_t kLengthOffset = 6;
 constexpr std::size_t kMakerOffset = 10;
 constexpr std::size_t kMakerSize = 60;
 constexpr std::size_t kTableOffset = 74;
-
-constexpr int kMsgUnreadable = 52001;
-constexpr int kMsgTooNew = 52002;
 
 ProjectFileCheck reject(int messageId)
 {
@@ -60,20 +58,20 @@ bool areaTableConsistent(util::ConstByteSpan file)
 ProjectFileCheck checkProjectBytes(util::ConstByteSpan file, bool readable)
 {
     if (!readable)
-        return reject(kMsgUnreadable);
+        return reject(util::msg::kFileNotReadable);
     if (file.size() < kProjectHeaderSize)
         return reject(0);
     if (!headerMatches(file))
-        return reject(kMsgUnreadable);
+        return reject(util::msg::kFileNotReadable);
     const std::uint16_t version = util::le16(file, kVersionOffset);
     if (version >= kProjectVersionTooNew) {
-        ProjectFileCheck check = reject(kMsgTooNew);
+        ProjectFileCheck check = reject(util::msg::kFileTooNew);
         check.needMajor = version >> 8;
         check.needMinor = version & 0xFF;
         return check;
     }
     if (!areaTableConsistent(file))
-        return reject(kMsgUnreadable);
+        return reject(util::msg::kFileNotReadable);
     ProjectFileCheck check;
     check.ok = true;
     return check;
@@ -91,8 +89,8 @@ std::string projectCheckMessage(const ProjectFileCheck &check)
 {
     if (check.ok || check.messageId == 0)
         return {};
-    if (check.messageId == kMsgTooNew)
-        return util::formatMessage(kMsgTooNew, check.needMajor, check.needMinor);
+    if (check.messageId == util::msg::kFileTooNew)
+        return util::formatMessage(util::msg::kFileTooNew, check.needMajor, check.needMinor);
     return std::string(util::messageText(check.messageId));
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/functions/user_text.h"
 
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 namespace core {
@@ -34,11 +35,12 @@ std::string CAlarmDlg::CellText(const FunctionEnv &env, const CAlarmRecord &reco
     case kColBuzzer:
         switch (record.BuzzerMode()) {
         case CAlarmRecord::kBuzzerOff:
-            return std::string(util::messageText(51220));
+            return std::string(util::messageText(util::msg::kBuzzerNotUsed));
         case CAlarmRecord::kBuzzerTimed:
-            return std::to_string(record.BuzzerSeconds()) + std::string(util::messageText(51221));
+            return std::to_string(record.BuzzerSeconds())
+                    + std::string(util::messageText(util::msg::kBuzzerSeconds));
         case CAlarmRecord::kBuzzerContinuous:
-            return std::string(util::messageText(51222));
+            return std::string(util::messageText(util::msg::kBuzzerContinuous));
         default:
             return {};
         }

@@ -3,6 +3,8 @@
 #include "core/functions/device_block.h"
 #include "core/functions/user_text.h"
 
+#include "util/message_ids.h"
+
 #include <charconv>
 
 namespace core {
@@ -57,7 +59,7 @@ bool CAlarmEditDlg::SecondsFocusLost(const std::string &typed)
 bool CAlarmEditDlg::Ok()
 {
     if (m_message.empty()) {
-        m_env.Show(51230);
+        m_env.Show(util::msg::kNoAlarmMessage);
         return false;
     }
     CAlarmRecord r;

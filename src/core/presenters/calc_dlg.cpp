@@ -1,5 +1,6 @@
 #include "core/presenters/calc_dlg.h"
 
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 namespace core {
@@ -31,9 +32,9 @@ std::string CCalcDlg::CellText(const FunctionEnv &env, const CCalcRecord &record
         return CDeviceAddr::FromBlock(env.plcSlots, record.Bytes(), CCalcRecord::kStart, kAddrBit)
                 .CellText(env.plcSlots);
     case kColCondition:
-        return record.Condition() < CCalcRecord::kConditionCount
-                ? std::string(util::messageText(51410 + record.Condition()))
-                : std::string();
+        return record.Condition() < CCalcRecord::kConditionCount ? std::string(
+                       util::messageText(util::msg::kCalcConditionFirst + record.Condition()))
+                                                                 : std::string();
     case kColOperator:
         return CCalcRecord::OperatorText(record.Operator());
     case kColOperand1:

@@ -9,6 +9,8 @@
 #include "core/plc/channel_params.h"
 #include "core/presenters/function_prompt.h"
 
+#include "util/message_ids.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,8 +22,8 @@ class CCommParaDlg;
 class CChannelChoice
 {
 public:
-    static constexpr int kMsgUnused = 52101;
-    static constexpr int kMsgNoFileName = 51810;
+    static constexpr int kMsgUnused = util::msg::kUnused;
+    static constexpr int kMsgNoFileName = util::msg::kNoFileName;
 
     CChannelChoice(const CAppConfig &config, int channel, const CChannelParams &record);
 

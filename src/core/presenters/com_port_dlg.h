@@ -7,6 +7,8 @@
 #include "core/app/app_config.h"
 #include "core/presenters/function_prompt.h"
 
+#include "util/message_ids.h"
+
 #include <array>
 #include <string>
 
@@ -18,7 +20,7 @@ public:
     static constexpr int kPortCount = 8;
     static constexpr std::array<int, 3> kSpeeds{9600, 38400, 115200};
     static constexpr int kDefaultSpeed = 115200;
-    static constexpr int kMsgNoFileName = 51810;
+    static constexpr int kMsgNoFileName = util::msg::kNoFileName;
 
     explicit CComPortDlg(const CommSetup &current);
 

@@ -11,6 +11,8 @@
 #include "core/presenters/function_prompt.h"
 #include "core/presenters/sys_addr_dlg.h"
 
+#include "util/message_ids.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -22,8 +24,8 @@ namespace core {
 class CCommBasicDlg
 {
 public:
-    static constexpr int kMsgLatchRange = 50202;
-    static constexpr int kMsgLatchOrder = 50201;
+    static constexpr int kMsgLatchRange = util::msg::kAddressRange;
+    static constexpr int kMsgLatchOrder = util::msg::kStartAfterEnd;
     static constexpr std::uint32_t kLatchLimit = 1000; // panel words 0 to 999
     static constexpr std::uint16_t kStationCount = 32;
 

@@ -9,6 +9,8 @@
 #include "core/plc/channel_params.h"
 #include "core/presenters/function_prompt.h"
 
+#include "util/message_ids.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -18,8 +20,8 @@ namespace core {
 class CCommParaDlg
 {
 public:
-    static constexpr int kMsgSlaveLabel = 52100;
-    static constexpr int kMsgOwnStationKept = 52102;
+    static constexpr int kMsgSlaveLabel = util::msg::kSlaveNumberCaption;
+    static constexpr int kMsgOwnStationKept = util::msg::kOwnStationKept;
     static constexpr std::size_t kStations = CChannelParams::kStationCount;
 
     // `configControls` shows the configuration combo and the master list (the panel settings

@@ -3,6 +3,8 @@
 #include "core/functions/user_text.h"
 #include "core/model/str_res_mgr.h"
 
+#include "util/message_ids.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -29,7 +31,7 @@ CDlgEditStrs::CDlgEditStrs(const FunctionEnv &env, CStrResMgr &strings,
 
 std::vector<std::string> CDlgEditStrs::ColumnTitles()
 {
-    return {"ID", std::string(util::messageText(52610))};
+    return {"ID", std::string(util::messageText(util::msg::kMessageColumn))};
 }
 
 void CDlgEditStrs::Reload()

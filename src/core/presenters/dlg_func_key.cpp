@@ -4,6 +4,7 @@
 #include "core/model/dorvane_doc.h"
 #include "core/model/screen_data.h"
 
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 #include <algorithm>
@@ -218,7 +219,7 @@ bool CDlgFuncKey::Ok()
         }
         m_address.Addr().BuildInto(m_env.plcSlots, r.Bytes(), CFuncKeyRecord::kBlock, r.AddrKind());
     }
-    if (m_applyAll && !m_env.prompt.AskYesNo(51915, message(51915)))
+    if (m_applyAll && !m_env.prompt.AskYesNo(util::msg::kApplyToAllScreens, message(51915)))
         return false;
     m_record = r;
     return true;

@@ -1,6 +1,7 @@
 #include "core/presenters/dlg_new_screen.h"
 
 #include "util/code_page.h"
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 namespace core {
@@ -14,7 +15,7 @@ CDlgNewScreen::CDlgNewScreen(CDorvaneDoc &doc, std::uint16_t panelLangId)
 
 std::string CDlgNewScreen::DefaultName(int number)
 {
-    return std::string(util::messageText(50500)) + std::to_string(number);
+    return std::string(util::messageText(util::msg::kScreenCaption)) + std::to_string(number);
 }
 
 void CDlgNewScreen::SpinTo(int number)

@@ -5,6 +5,8 @@
 
 #include "core/model/dorvane_doc.h"
 
+#include "util/message_ids.h"
+
 #include <cstdint>
 #include <string>
 
@@ -13,10 +15,10 @@ namespace core {
 class CDlgNewScreen
 {
 public:
-    static constexpr int kMsgNameLength = 52200;
-    static constexpr int kMsgNumberRange = 52300;
-    static constexpr int kMsgScreenFull = 52302;
-    static constexpr int kMsgScreenExists = 52201;
+    static constexpr int kMsgNameLength = util::msg::kScreenNameLength;
+    static constexpr int kMsgNumberRange = util::msg::kIdOutOfRange;
+    static constexpr int kMsgScreenFull = util::msg::kMemoryFull;
+    static constexpr int kMsgScreenExists = util::msg::kScreenIdTaken;
 
     // Texts are UTF-8 here; the screen stores its name in the panel code page.
     CDlgNewScreen(CDorvaneDoc &doc, std::uint16_t panelLangId);

@@ -2,6 +2,7 @@
 
 #include "core/functions/device_addr.h"
 
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 namespace core {
@@ -23,9 +24,9 @@ std::string bitAction(std::uint32_t action)
     case CFuncKeyRecord::kBitOn:
         return "On";
     case CFuncKeyRecord::kBitToggle:
-        return std::string(util::messageText(53048));
+        return std::string(util::messageText(util::msg::kToggle));
     case CFuncKeyRecord::kBitMomentary:
-        return std::string(util::messageText(53049));
+        return std::string(util::messageText(util::msg::kOnWhilePressed));
     default:
         return {};
     }

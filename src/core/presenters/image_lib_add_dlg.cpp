@@ -4,6 +4,7 @@
 
 #include "util/bmp_file.h"
 #include "util/file_io.h"
+#include "util/message_ids.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -55,16 +56,16 @@ bool CImageLibAddDlg::Preview()
     m_sizeText.clear();
     m_bitmap = util::CMonoBitmap();
     if (m_file.empty()) {
-        m_env.Show(51810);
+        m_env.Show(util::msg::kNoFileName);
         return false;
     }
     util::BmpReadResult bmp = util::readBmpFile(m_file);
     if (!bmp.ok) {
-        m_env.Show(51813);
+        m_env.Show(util::msg::kNotBitmapFile);
         return false;
     }
     if (bmp.bitmap.width() > kMaxWidth || bmp.bitmap.height() > kMaxHeight) {
-        m_env.Show(51814, kMaxWidth, kMaxHeight);
+        m_env.Show(util::msg::kImageTooLarge, kMaxWidth, kMaxHeight);
         return false;
     }
     m_bitmap = std::move(bmp.bitmap);
@@ -76,12 +77,13 @@ bool CImageLibAddDlg::Ok()
 {
     m_copied = false;
     if (m_file.empty()) {
-        m_env.Show(51810);
+        m_env.Show(util::msg::kNoFileName);
         return false;
     }
     const std::string target = libraryImagePath(m_dir, TargetNumber());
     if (util::fileExists(target)
-        && !m_env.prompt.AskYesNo(51811, std::string(util::messageText(51811))))
+        && !m_env.prompt.AskYesNo(util::msg::kImageIdTaken,
+                                  std::string(util::messageText(util::msg::kImageIdTaken))))
         return false;
     std::error_code ec;
     if (std::filesystem::equivalent(m_file, target, ec))

@@ -1,6 +1,7 @@
 #include "core/presenters/image_lib_dlg.h"
 
 #include "util/file_io.h"
+#include "util/message_ids.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -144,7 +145,8 @@ bool CImageLibDlg::DeleteSelected()
         return false;
     const std::string path = libraryImagePath(m_dir, Base() + std::uint32_t(m_selected));
     if (!util::fileExists(path)
-        || !m_env.prompt.AskYesNo(51815, std::string(util::messageText(51815))))
+        || !m_env.prompt.AskYesNo(util::msg::kDeleteImage,
+                                  std::string(util::messageText(util::msg::kDeleteImage))))
         return false;
     std::error_code ec;
     return std::filesystem::remove(path, ec);

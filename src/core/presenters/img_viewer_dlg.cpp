@@ -6,6 +6,7 @@
 #include "core/model/screen_data.h"
 #include "core/tags/tag_kinds.h"
 
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 #include <algorithm>
@@ -21,8 +22,9 @@ CImgViewerDlg::CImgViewerDlg(const FunctionEnv &env, const CImgResMgr &images,
 
 std::vector<std::string> CImgViewerDlg::ReferenceColumns()
 {
-    return {std::string(util::messageText(51817)), std::string(util::messageText(51816)),
-            std::string(util::messageText(51812))};
+    return {std::string(util::messageText(util::msg::kNumberCaption)),
+            std::string(util::messageText(util::msg::kScreenNameCaption)),
+            std::string(util::messageText(util::msg::kReferenceCountCaption))};
 }
 
 std::uint32_t CImgViewerDlg::ScrollRangeMax() const

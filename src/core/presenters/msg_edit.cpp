@@ -3,6 +3,8 @@
 #include "core/functions/user_text.h"
 #include "core/model/str_res_mgr.h"
 
+#include "util/message_ids.h"
+
 #include <algorithm>
 #include <charconv>
 #include <optional>
@@ -40,7 +42,8 @@ CMsgEdit::CMsgEdit(const FunctionEnv &env, const CStrResMgr &strings)
 
 std::vector<std::string> CMsgEdit::ColumnTitles()
 {
-    return {std::string(util::messageText(52609)), "ID", std::string(util::messageText(52610))};
+    return {std::string(util::messageText(util::msg::kValueColumn)), "ID",
+            std::string(util::messageText(util::msg::kMessageColumn))};
 }
 
 std::string CMsgEdit::MessageText(std::uint16_t id) const

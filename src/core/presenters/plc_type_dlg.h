@@ -10,12 +10,14 @@
 #include "core/presenters/channel_choice.h"
 #include "core/presenters/function_prompt.h"
 
+#include "util/message_ids.h"
+
 namespace core {
 
 class CPlcTypeDlg
 {
 public:
-    static constexpr int kMsgConfirmChange = 52103;
+    static constexpr int kMsgConfirmChange = util::msg::kPlcTypeDiffers;
 
     CPlcTypeDlg(const CAppConfig &config, CFunctionPrompt &prompt, const CDorvaneDoc &doc);
 

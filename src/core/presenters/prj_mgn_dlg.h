@@ -10,6 +10,8 @@
 #include "core/presenters/com_port_dlg.h"
 #include "core/presenters/function_prompt.h"
 
+#include "util/message_ids.h"
+
 #include <string>
 
 namespace core {
@@ -17,7 +19,7 @@ namespace core {
 class CPrjMgnDlg
 {
 public:
-    static constexpr int kMsgNoProjectName = 52000;
+    static constexpr int kMsgNoProjectName = util::msg::kNoProjectName;
 
     // `panelLanguage` is the new project's menu language index.
     CPrjMgnDlg(const CAppConfig &config, CFunctionPrompt &prompt, std::uint16_t panelLanguage);

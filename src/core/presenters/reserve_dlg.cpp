@@ -1,5 +1,6 @@
 #include "core/presenters/reserve_dlg.h"
 
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 namespace core {
@@ -31,7 +32,7 @@ std::string repeatText(const CReserveRecord &r)
                 days += ",";
             days += message(51630 + i);
         }
-        return util::formatMessage(51641, message(51622).c_str(), days.c_str());
+        return util::formatMessage(util::msg::kTwoTexts, message(51622).c_str(), days.c_str());
     }
     case CReserveRecord::kMonthly: {
         const std::string day = util::formatText("%X", r.Word(CReserveRecord::kDay));

@@ -2,6 +2,8 @@
 
 #include "core/functions/device_block.h"
 
+#include "util/message_ids.h"
+
 #include <charconv>
 #include <ctime>
 
@@ -103,7 +105,7 @@ bool CReserveEditDlg::Ok()
         if (m_weekdays[std::size_t(i)])
             mask = std::uint16_t(mask | (1u << i));
     if (m_repeat == CReserveRecord::kWeekly && mask == 0) {
-        m_env.Show(51650);
+        m_env.Show(util::msg::kNoWeekday);
         return false;
     }
     CReserveRecord r;

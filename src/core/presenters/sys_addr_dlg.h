@@ -8,6 +8,8 @@
 #include "core/plc/plc_slots.h"
 #include "core/presenters/function_prompt.h"
 
+#include "util/message_ids.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,7 +19,7 @@ namespace core {
 class CSysAddrDlg
 {
 public:
-    static constexpr int kMsgInvalidAddress = 52350;
+    static constexpr int kMsgInvalidAddress = util::msg::kBadAddress;
 
     // `device` 0 panel, 1 or 2 a channel; `kind` 1 bit, 2 word, 4 double word; `mustWrite`
     // when the panel writes to the point. `area` and `number` are the current texts.

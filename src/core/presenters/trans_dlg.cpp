@@ -1,5 +1,6 @@
 #include "core/presenters/trans_dlg.h"
 
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 namespace core {
@@ -29,9 +30,9 @@ std::string CTransDlg::CellText(const FunctionEnv &env, const CTransRecord &reco
         return CDeviceAddr::FromBlock(env.plcSlots, record.Bytes(), CTransRecord::kStart, kAddrBit)
                 .CellText(env.plcSlots);
     case kColCondition:
-        return record.Condition() < CTransRecord::kConditionCount
-                ? std::string(util::messageText(51510 + record.Condition()))
-                : std::string();
+        return record.Condition() < CTransRecord::kConditionCount ? std::string(
+                       util::messageText(util::msg::kTransConditionFirst + record.Condition()))
+                                                                  : std::string();
     case kColDirection:
         return record.Direction() != 0 ? "HMI->PLC" : "HMI<-PLC";
     case kColPlc:

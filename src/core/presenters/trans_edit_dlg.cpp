@@ -3,6 +3,7 @@
 #include "core/functions/device_block.h"
 #include "core/functions/value_type.h"
 
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 #include <algorithm>
@@ -40,7 +41,7 @@ bool CTransEditDlg::CanOpen(const FunctionEnv &env)
     if (env.plcSlots.slot(1).DeviceKind() == kDevicePlc
         || env.plcSlots.slot(2).DeviceKind() == kDevicePlc)
         return true;
-    env.Show(50200);
+    env.Show(util::msg::kNoSelectablePlc);
     return false;
 }
 

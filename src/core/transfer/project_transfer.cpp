@@ -5,6 +5,7 @@
 #include "core/model/dorvane_doc.h"
 
 #include "util/file_io.h"
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 #include <algorithm>
@@ -14,16 +15,17 @@ namespace core {
 namespace {
 
 constexpr const char *kNoGroup = "선택된 영역이 존재하지 않습니다. 영역을 선택하시기 바랍니다.";
-constexpr const char *kAskParameters =
-        "파라미터를 다운로드하면 특정 경보이력이 모두 지워집니다. 계속하시겠습니까?";
-constexpr const char *kMissingDriver =
-        "다음과 같은 드라이버 파일이 없으므로  프로젝트를 다운로드 할 수 없습니다. \n%s";
+constexpr const char *kAskParameters
+        = "파라미터를 다운로드하면 특정 경보이력이 모두 지워집니다. 계속하시겠습니까?";
+constexpr const char *kMissingDriver
+        = "다음과 같은 드라이버 파일이 없으므로  프로젝트를 다운로드 할 수 없습니다. \n%s";
 constexpr const char *kMissingDriverLine = "채널%d: 파일명[%s]";
-constexpr const char *kAskDrivers =
-        "Velmar Panel에 현재 파라미터 설정값과 다른  드라이버가 설치되어 있습니다. \n파라미터를 "
-        "다운로드 하지 않을 시 기기가 정상적으로 동작하지 않을 수 있습니다.\n파라미터를 다운로드 "
-        "하시겠습니까?";
-constexpr const char *kAskReplace = "현재 프로젝트의 내용이 업로드된 데이타로 바뀝니다.\n계속하시겠습니까?";
+constexpr const char *kAskDrivers
+        = "Velmar Panel에 현재 파라미터 설정값과 다른  드라이버가 설치되어 있습니다. \n파라미터를 "
+          "다운로드 하지 않을 시 기기가 정상적으로 동작하지 않을 수 있습니다.\n파라미터를 다운로드 "
+          "하시겠습니까?";
+constexpr const char *kAskReplace
+        = "현재 프로젝트의 내용이 업로드된 데이타로 바뀝니다.\n계속하시겠습니까?";
 constexpr const char *kUploadDone = "통신성공\r\n\r\n통신을 성공적으로 끝냈습니다.";
 
 constexpr std::size_t kDriverIdentity = 30;
@@ -44,7 +46,7 @@ comm::COMM_CMD areaCommand(std::uint8_t main, std::uint8_t sub, util::ByteSpan b
 bool sameIdentity(util::ConstByteSpan panel, util::ConstByteSpan file)
 {
     return panel.size() >= kDriverIdentity && file.size() >= kDriverIdentity
-           && std::equal(panel.begin() + 6, panel.begin() + kDriverIdentity, file.begin() + 6);
+            && std::equal(panel.begin() + 6, panel.begin() + kDriverIdentity, file.begin() + 6);
 }
 
 } // namespace
@@ -53,7 +55,7 @@ CProjectTransfer::CProjectTransfer(CAppServices &app, comm::CCommThread &link, c
     : m_app(app)
     , m_link(link)
     , m_ui(ui)
-{}
+{ }
 
 std::string CProjectTransfer::DriverFile(const CDorvaneDoc &doc, int channel) const
 {
@@ -61,8 +63,8 @@ std::string CProjectTransfer::DriverFile(const CDorvaneDoc &doc, int channel) co
     const auto type = util::le16(doc.Channel(channel), 0);
     const auto *plc = type ? config.findPlc(channel, type) : nullptr;
     const std::string name = plc && !plc->panelDriver.empty()
-                                     ? plc->panelDriver
-                                     : "ch" + std::to_string(channel) + "_nouse.drv";
+            ? plc->panelDriver
+            : "ch" + std::to_string(channel) + "_nouse.drv";
     return config.protocolsDir() + "/" + name;
 }
 
@@ -127,7 +129,8 @@ bool CProjectTransfer::buildCommands(CDorvaneDoc &doc, const TransferGroups &gro
     auto &areas = m_app.Areas();
     const auto &config = m_app.Config();
     const auto command = [&](char letter, AreaId id) {
-        commands.push_back(areaCommand('w', std::uint8_t(letter), areas.Buffer(id), areas.Length(id)));
+        commands.push_back(
+                areaCommand('w', std::uint8_t(letter), areas.Buffer(id), areas.Length(id)));
     };
     if (groups.menu) {
         const auto lang = doc.Param16(kParamLanguage);
@@ -233,7 +236,7 @@ TransferOutcome CProjectTransfer::Upload(std::unique_ptr<CDorvaneDoc> &doc, Tran
         }
     }
     if (!rebuildFromUpload(*doc)) {
-        m_ui.message(util::messageText(52001), comm::IPanelUi::Icon::Warning);
+        m_ui.message(util::messageText(util::msg::kFileNotReadable), comm::IPanelUi::Icon::Warning);
         if (!areas.LastError().empty())
             m_ui.message(areas.LastError(), comm::IPanelUi::Icon::Warning);
         return TransferOutcome::Failed;

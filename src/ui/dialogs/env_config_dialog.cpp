@@ -2,6 +2,8 @@
 
 #include "ui/app/message_box.h"
 
+#include "util/message_ids.h"
+
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -115,7 +117,7 @@ bool CEnvConfigDialog::apply()
     const std::uint32_t lang = m_language->currentData().toUInt();
     if (!m_config.chooseResourceLanguage(lang))
         return false;
-    showMessage(this, 50900);
+    showMessage(this, util::msg::kRestartForResources);
     return true;
 }
 

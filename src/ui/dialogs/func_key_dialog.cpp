@@ -3,6 +3,8 @@
 #include "core/presenters/addr_group.h"
 #include "ui/app/message_box.h"
 
+#include "util/message_ids.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,7 +41,7 @@ void CFuncKeyDialog::build()
     m_function = new QComboBox(m_settings);
     for (const auto &name : core::CDlgFuncKey::FunctionNames())
         m_function->addItem(QString::fromStdString(name));
-    form->addRow(messageString(51910), m_function);
+    form->addRow(messageString(util::msg::kFunctionKeyCaption), m_function);
 
     m_bitAction = new QComboBox(m_settings);
     for (int id : {51210, 51211, 53048, 53049})
@@ -59,7 +61,7 @@ void CFuncKeyDialog::build()
     typeRow->addWidget(m_dataKind);
     typeRow->addWidget(m_format);
     typeRow->addWidget(m_signed);
-    form->addRow(messageString(53033), typeRow);
+    form->addRow(messageString(util::msg::kRadixCaption), typeRow);
 
     m_channel = new QButtonGroup(this);
     auto *channelRow = new QHBoxLayout;
@@ -71,11 +73,11 @@ void CFuncKeyDialog::build()
     }
     m_station = new QSpinBox(m_settings);
     m_station->setRange(0, core::CAddrGroup::kStationCount - 1);
-    channelRow->addWidget(new QLabel(messageString(53023), m_settings));
+    channelRow->addWidget(new QLabel(messageString(util::msg::kStationCaption), m_settings));
     channelRow->addWidget(m_station);
-    form->addRow(messageString(53022), channelRow);
+    form->addRow(messageString(util::msg::kChannelCaption), channelRow);
     m_address = new QLineEdit(m_settings);
-    form->addRow(messageString(51200), m_address);
+    form->addRow(messageString(util::msg::kAddressCaption), m_address);
 
     m_password = new QCheckBox(tr("암호 사용"), m_settings);
     form->addRow(QString(), m_password);

@@ -6,6 +6,7 @@
 #include "core/tags/tag_kinds.h"
 #include "core/tags/tag_points.h"
 
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 #include <QDialogButtonBox>
@@ -55,10 +56,14 @@ CTagListDialog::CTagListDialog(const core::CScreenData &screen, QWidget *parent)
         const bool device = core::tagKindInfo(kind).deviceTag;
         auto *grid = new QTableWidget(0, device ? 9 : 4, m_tabs);
         grid->setObjectName(QStringLiteral("TAG INFO"));
-        QStringList headers{messageString(53020), messageString(53021), tr("너비"), tr("높이")};
+        QStringList headers{messageString(util::msg::kXCaption),
+                            messageString(util::msg::kYCaption), tr("너비"), tr("높이")};
         if (device)
-            headers << messageString(53022) << messageString(53023) << messageString(53024)
-                    << messageString(53032) << messageString(53033);
+            headers << messageString(util::msg::kChannelCaption)
+                    << messageString(util::msg::kStationCaption)
+                    << messageString(util::msg::kAddressValueCaption)
+                    << messageString(util::msg::kSizeCaption)
+                    << messageString(util::msg::kRadixCaption);
         grid->setHorizontalHeaderLabels(headers);
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
