@@ -4,11 +4,29 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char *argv[])
 {
+    // Options that need no window are answered before Qt looks for a display, and the picture
+    // modes run without one.
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+            std::fputs(ui::CDorvaneApp::usage().toLocal8Bit().constData(), stdout);
+            return 0;
+        }
+        if (!std::strcmp(argv[i], "--version")) {
+            std::printf("dorvane %s\n", DORVANE_VERSION);
+            return 0;
+        }
+        if (!std::strcmp(argv[i], "--grab") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("KOVA"));
     QApplication::setApplicationName(QStringLiteral("Dorvane"));
+    QApplication::setApplicationVersion(QStringLiteral(DORVANE_VERSION));
     ui::CDorvaneApp dorvane(QApplication::applicationDirPath());
     QStringList args = QApplication::arguments();
     args.removeFirst();

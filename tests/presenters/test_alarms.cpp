@@ -129,6 +129,17 @@ TEST_F(Alarms, EmptyMessageKeepsTheEditorOpen)
     EXPECT_EQ(e.Held(), CAlarmRecord::Default());
 }
 
+TEST_F(Alarms, AnAddressTheDriverRefusesKeepsTheEditorOpen)
+{
+    CAlarmEditDlg e(t.env);
+    e.SetMessage("Pump");
+    e.Address().ChooseChannel(1);
+    e.Address().SetAddress("", "12G"); // a bit digit past F
+    EXPECT_FALSE(e.Ok());
+    EXPECT_EQ(t.prompt.last(), 52350);
+    EXPECT_EQ(e.Held(), CAlarmRecord::Default());
+}
+
 TEST_F(Alarms, MessageLimitIsThirtySevenBytesOfThePanelCodePage)
 {
     CAlarmEditDlg e(t.env);

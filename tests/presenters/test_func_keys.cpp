@@ -125,6 +125,20 @@ TEST_F(FuncKeys, OkBuildsTheRecord)
     EXPECT_EQ(again.Address().Text(), "3C");
 }
 
+TEST_F(FuncKeys, AnAddressTheDriverRefusesKeepsTheDialogOpen)
+{
+    d.Load(0, CFuncKeyRecord::Default(), false);
+    d.SetFunction(CFuncKeyRecord::kValueSet);
+    ASSERT_TRUE(d.ValueFocusLost("100"));
+    d.Address().ChooseChannel(1);
+    d.Address().SetAddress("", "XYZ");
+    EXPECT_FALSE(d.Ok());
+    EXPECT_EQ(t.prompt.shown, std::vector<int>{52350});
+    // Mended, the same key is accepted.
+    d.Address().SetAddress("", "40");
+    EXPECT_TRUE(d.Ok());
+}
+
 TEST_F(FuncKeys, DescriptionOfScreenChangeAndUnusedKeys)
 {
     EXPECT_EQ(CDlgFuncKey::Describe(t.env, CFuncKeyRecord::Default()), "사용안함");

@@ -10,6 +10,7 @@
 #include "core/presenters/screen_prop_dlg.h"
 
 #include "util/code_page.h"
+#include "util/messages.h"
 
 #include "support/recording_prompt.h"
 
@@ -24,6 +25,11 @@ TEST(GaugeLabel, KeepsItsWidthWhateverThePercentage)
     EXPECT_EQ(gaugeLabel(MemoryGauge::Screen, 100), "화면 100%");
     EXPECT_EQ(gaugeLabel(MemoryGauge::String, 7), "메시지   7%");
     EXPECT_EQ(gaugeLabel(MemoryGauge::Image, 100), "이미지 100%");
+    // The English interface shows English labels of the same fixed width.
+    util::setMessageLanguage(util::kResEnglish);
+    EXPECT_EQ(gaugeLabel(MemoryGauge::Screen, 45), "Screen  45%");
+    EXPECT_EQ(gaugeLabel(MemoryGauge::String, 100), "Message 100%");
+    util::setMessageLanguage(0x412);
 }
 
 TEST(RecentFiles, LatestFirstFourAtMostEachOnce)

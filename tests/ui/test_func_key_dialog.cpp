@@ -57,6 +57,34 @@ private slots:
         QCOMPARE(util::le32(dialog.presenter().Held().Bytes(), core::CFuncKeyRecord::kValue), 999u);
     }
 
+    void addressTheDriverRefusesKeepsTheDialogOpen()
+    {
+        core::CPlcSlots driverSlots;
+        driverSlots.slot(1).SetType(1);
+        driverSlots.slot(1).SetStation(1);
+        RecordingPrompt prompt(true);
+        const core::FunctionEnv env{driverSlots, prompt};
+        CFuncKeyDialog dialog(env, 0, core::CFuncKeyRecord::Default(), false);
+        dialog.show();
+        dialog.functionBox()->setCurrentIndex(core::CFuncKeyRecord::kValueSet);
+        QTest::keyClicks(dialog.valueEdit(), QStringLiteral("100"));
+        QTest::mouseClick(dialog.channelButton(1), Qt::LeftButton);
+        dialog.addressEdit()->setFocus();
+        dialog.addressEdit()->selectAll();
+        QTest::keyClicks(dialog.addressEdit(), QStringLiteral("XYZ"));
+        dialog.valueEdit()->setFocus(); // the address edit loses the focus: entry confirmed
+        dialog.accept();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(prompt.shown, std::vector<int>{52350});
+
+        dialog.addressEdit()->setFocus();
+        dialog.addressEdit()->selectAll();
+        QTest::keyClicks(dialog.addressEdit(), QStringLiteral("100"));
+        dialog.valueEdit()->setFocus();
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
     void sharedKeyAsksBeforeApplyingToAllScreens()
     {
         core::CPlcSlots driverSlots;

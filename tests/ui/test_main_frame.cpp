@@ -14,14 +14,18 @@
 #include "ui/project/new_screen_dialog.h"
 #include "ui/project/project_window.h"
 #include "ui/view/dorvane_view.h"
+#include "util/messages.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QTreeWidget>
@@ -59,6 +63,7 @@ private slots:
 
     void init()
     {
+        util::setMessageLanguage(0x412);
         m_folder = std::make_unique<uitest::ProgramFolder>();
         m_app = std::make_unique<CDorvaneApp>(m_folder->path());
         QVERIFY(m_app->start());
@@ -100,6 +105,42 @@ private slots:
         }
     }
 
+    void headlessGrabOfABadFileSaysWhyAndFails()
+    {
+        uitest::ProgramFolder folder;
+        folder.write("junk.kvr", QByteArray(300, 'j'));
+        const QString out = folder.file("out.png");
+        CDorvaneApp app(folder.path());
+        // A message box would wait for a click forever; the headless mode must not open one.
+        QCOMPARE(app.run({QStringLiteral("--grab"), out, folder.file("junk.kvr")}), 1);
+        QVERIFY(!QFile::exists(out));
+        QCOMPARE(app.run({QStringLiteral("--grab"), out}), 0);
+        QVERIFY(QImage(out).width() > 0);
+    }
+
+    void koreanInterfaceHasKoreanButtonsAndEnglishOneEnglishGauges()
+    {
+        m_app.reset();
+        for (const char *lang : {"0x412", "0x409"}) {
+            uitest::ProgramFolder folder;
+            QFile ini(folder.file("APP.INI"));
+            QVERIFY(ini.open(QIODevice::ReadOnly));
+            QByteArray text = ini.readAll();
+            ini.close();
+            text.replace("[RESOURCE]\n", QByteArray("[RESOURCE]\nLoadResource=") + lang + "\n");
+            folder.write("APP.INI", text);
+            CDorvaneApp app(folder.path());
+            QVERIFY(app.start());
+            const bool korean = QByteArray(lang) == "0x412";
+            // Qt's own buttons speak the interface's language too.
+            QDialogButtonBox box(QDialogButtonBox::Cancel);
+            QCOMPARE(box.button(QDialogButtonBox::Cancel)->text() == QStringLiteral("Cancel"),
+                     !korean);
+            const QString gauge = app.mainFrame()->gauges()->label(core::MemoryGauge::Screen);
+            QCOMPARE(gauge.startsWith(QStringLiteral("Screen")), !korean);
+        }
+    }
+
     void newProjectShowsScreenZeroInTreeAndView()
     {
         QVERIFY(newProject());
@@ -136,6 +177,36 @@ private slots:
         // The alarm database follows the project's name.
         QVERIFY(QString::fromStdString(m_app->services().Config().alarmDbPath())
                         .endsWith(QStringLiteral("/Alarm/mine.mdb")));
+    }
+
+    void newScreenDialogKeepsTypedEntriesAndStaysOpenOnATakenNumber()
+    {
+        QVERIFY(newProject());
+        uitest::MessageRecorder messages;
+        QTimer::singleShot(0, this, [&] {
+            auto *dlg = qobject_cast<CNewScreenDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dlg);
+            dlg->nameEdit()->selectAll();
+            QTest::keyClicks(dlg->nameEdit(), QStringLiteral("Pumps"));
+            dlg->numberSpin()->selectAll();
+            QTest::keyClicks(dlg->numberSpin(), QStringLiteral("0"));
+            // Typing a number keeps the typed name.
+            QCOMPARE(dlg->nameEdit()->text(), QStringLiteral("Pumps"));
+            dlg->accept(); // screen 0 exists: 52201, the dialog stays with the entry
+            QVERIFY(dlg->isVisible());
+            QCOMPARE(dlg->nameEdit()->text(), QStringLiteral("Pumps"));
+            // The spin arrows rename after the number.
+            QTest::keyClick(dlg->numberSpin(), Qt::Key_Up);
+            QCOMPARE(dlg->numberSpin()->value(), 1);
+            QCOMPARE(dlg->nameEdit()->text(), ui::messageString(50500) + QStringLiteral("1"));
+            dlg->nameEdit()->selectAll();
+            QTest::keyClicks(dlg->nameEdit(), QStringLiteral("Pumps"));
+            dlg->accept();
+        });
+        frame().newScreen();
+        QCOMPARE(messages.ids, std::vector<int>{52201});
+        QVERIFY(frame().document()->FindScreen(1));
+        QCOMPARE(frame().document()->FindScreen(1)->Name(), std::string("Pumps"));
     }
 
     void newScreenDialogAddsScreenAsOneUndoStep()
@@ -284,6 +355,53 @@ private slots:
         // Selecting screen 0 brings its open view to the front.
         tree()->setCurrentItem(tree()->topLevelItem(0));
         QCOMPARE(frame().mdiArea()->activeSubWindow()->widget(), frame().findView(0));
+    }
+
+    void modifiedMarkStaysThroughScreenDeletesAndNew()
+    {
+        QVERIFY(newProject());
+        QCOMPARE(frame().addScreen(1, QStringLiteral("one")), 0);
+        QVERIFY(frame().save());
+        QVERIFY(!frame().isWindowModified());
+        // The screen's window is open while it goes.
+        QVERIFY(frame().findView(1));
+        uitest::MessageRecorder yes;
+        frame().deleteScreens({1}, 50501);
+        QVERIFY(frame().isWindowModified());
+        QVERIFY(frame().windowTitle().contains(QStringLiteral("[*]")));
+        QCOMPARE(frame().addScreen(2, QStringLiteral("two")), 0);
+        QVERIFY(frame().isWindowModified());
+
+        QVERIFY(frame().save());
+        QVERIFY(newProject(QStringLiteral("second.kvr")));
+        QVERIFY(frame().isWindowModified());
+        QCOMPARE(frame().addScreen(3, QStringLiteral("three")), 0);
+        QVERIFY(frame().isWindowModified());
+    }
+
+    void recentFilesAreStoredAbsolute()
+    {
+        QVERIFY(newProject());
+        QVERIFY(frame().save());
+        const QString path = QString::fromStdString(frame().document()->Path());
+        frame().closeProject();
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(QFileInfo(path).absolutePath());
+        QVERIFY(frame().openFile(QFileInfo(path).fileName()));
+        QDir::setCurrent(previous);
+        QCOMPARE(frame().recentFiles().value(0), QFileInfo(path).absoluteFilePath());
+        QVERIFY(QFileInfo(frame().recentFiles().value(0)).isAbsolute());
+    }
+
+    void closingTheProjectClearsTheGauges()
+    {
+        QVERIFY(newProject());
+        CMemoryGauges *gauges = frame().gauges();
+        QCOMPARE(gauges->percent(core::MemoryGauge::Screen), 1);
+        frame().closeProject();
+        QCOMPARE(gauges->percent(core::MemoryGauge::Screen), 0);
+        QCOMPARE(gauges->label(core::MemoryGauge::Screen),
+                 QString::fromStdString(core::gaugeLabel(core::MemoryGauge::Screen, 0)));
     }
 
     void refusedRecentFileLeavesTheList()

@@ -14,6 +14,7 @@
 #include "ui/app/project_controller.h"
 #include "ui/app/qt_prompt.h"
 #include "ui/canvas/screen_canvas.h"
+#include "ui/canvas/tool_ids.h"
 #include "ui/dialogs/env_config_dialog.h"
 #include "ui/dialogs/func_key_dialog.h"
 #include "ui/dialogs/grid_snap_dialog.h"
@@ -26,12 +27,14 @@
 #include "ui/view/zoom_wnd.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -129,6 +132,14 @@ private slots:
         QCOMPARE(frame().zoomBox()->currentIndex(), int(CDorvaneView::Zoom100));
         QCOMPARE(frame().zoomBox()->itemText(3),
                  QString::fromStdString(std::string(util::messageText(51703))));
+        // Cascaded frames show the whole picture at 100 %: no scroll bars, no key row cut off.
+        QCoreApplication::processEvents();
+        for (std::uint16_t n : {0, 1}) {
+            CDorvaneView *v = frame().findView(n);
+            QVERIFY2(v->viewport()->width() >= v->scaledPictureSize().width()
+                             && v->viewport()->height() >= v->scaledPictureSize().height(),
+                     qPrintable(QStringLiteral("screen %1").arg(n)));
+        }
     }
 
     void keyAreasHoverPressAndClick()
@@ -259,17 +270,61 @@ private slots:
         QCOMPARE(dlg.autoSaveSpin()->maximum(), 120);
     }
 
+    void changedBackgroundColourRepaintsOpenScreens()
+    {
+        uitest::MessageRecorder messages;
+        CScreenCanvas *canvas = view()->canvas();
+        const QPoint corner(1, 1);
+        const QColor before = canvas->grab().toImage().pixelColor(corner);
+        QTimer::singleShot(0, this, [] {
+            auto *dlg = qobject_cast<CEnvConfigDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dlg);
+            dlg->setColor(0, 0x00112233); // COLORREF: red 0x33, green 0x22, blue 0x11
+            dlg->accept();
+        });
+        frame().onOptions();
+        const QColor after = canvas->grab().toImage().pixelColor(corner);
+        QVERIFY(after != before);
+        QCOMPARE(after, QColor(0x33, 0x22, 0x11));
+    }
+
+    void refusedToolDoesNotStayChosen()
+    {
+        frame().closeProject();
+        uitest::MessageRecorder messages;
+        frame().action(QStringLiteral("tool%1").arg(ui::ToolDigit))->trigger();
+        QCOMPARE(messages.ids, std::vector<int>{52604});
+        QVERIFY(!frame().action(QStringLiteral("tool%1").arg(ui::ToolDigit))->isChecked());
+        QVERIFY(frame().action(QStringLiteral("tool%1").arg(ui::ToolSelect))->isChecked());
+    }
+
     void gridAndMemoryDialogsShowTheSettings()
     {
         core::GridSettings grid;
         grid.style = 2;
         grid.xDot = 4;
         CGridSnapDialog dlg(grid);
+        // 4 x 8 is not in the list: nothing is preselected and the pitch stays.
+        QCOMPARE(dlg.pitchCombo()->currentIndex(), -1);
+        QCOMPARE(dlg.pitchCombo()->itemText(3), QStringLiteral("12x16"));
+        QCOMPARE(dlg.snapCheck()->text(), QStringLiteral("태그를 눈금에 맞춰 이동(&G)"));
         dlg.snapCheck()->setChecked(true);
         core::GridSettings result = dlg.result();
         QCOMPARE(result.style, 2);
         QCOMPARE(result.xDot, 4);
+        QCOMPARE(result.yDot, 8);
         QVERIFY(result.snap);
+        dlg.pitchCombo()->setCurrentIndex(5);
+        QCOMPARE(dlg.result().xDot, 24);
+        QCOMPARE(dlg.result().yDot, 16);
+        QTest::mouseClick(dlg.defaultsButton(), Qt::LeftButton);
+        QCOMPARE(dlg.pitchCombo()->currentText(), QStringLiteral("8x8"));
+        QCOMPARE(dlg.styleCombo()->currentIndex(), 0);
+        QVERIFY(!dlg.snapCheck()->isChecked());
+        QVERIFY(dlg.showCheck()->isChecked());
+        grid.xDot = 16;
+        grid.yDot = 16;
+        QCOMPARE(CGridSnapDialog(grid).pitchCombo()->currentText(), QStringLiteral("16x16"));
 
         auto &monitor = m_app->services().Monitor();
         monitor.Publish(core::MemoryGauge::Image, 65536);

@@ -1,5 +1,8 @@
 #include "core/presenters/addr_group.h"
 
+#include "util/message_ids.h"
+#include "util/messages.h"
+
 namespace core {
 
 CAddrGroup::CAddrGroup(const CPlcSlots &slots, std::int32_t kind)
@@ -56,6 +59,17 @@ void CAddrGroup::SetAddress(const std::string &area, const std::string &number)
 void CAddrGroup::ResetToDefault()
 {
     m_addr = CDeviceAddr::DefaultFor(m_slots, m_addr.channel, m_addr.station, m_kind);
+}
+
+bool CAddrGroup::BuildInto(CFunctionPrompt &prompt, util::ByteSpan record, std::size_t block,
+                           std::int32_t kind) const
+{
+    // The drivers answer a refused address with a negative result.
+    if (m_addr.BuildInto(m_slots, record, block, kind) >= 0 || !m_enabled)
+        return true;
+    prompt.ShowMessage(util::msg::kBadAddress,
+                       std::string(util::messageText(util::msg::kBadAddress)));
+    return false;
 }
 
 } // namespace core

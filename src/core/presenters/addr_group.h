@@ -6,6 +6,7 @@
 // disabled as a whole (a start address whose condition is "always").
 
 #include "core/functions/device_addr.h"
+#include "core/presenters/function_prompt.h"
 
 #include <cstdint>
 
@@ -43,6 +44,12 @@ public:
     void SetAddress(const std::string &area, const std::string &number);
     // The channel's default address for the group's kind (used when the data type changes).
     void ResetToDefault();
+
+    // OK's step: builds the address into the record's block. An address the channel's driver
+    // refuses is reported with 52350 and gives false, so the dialog stays open instead of
+    // storing an empty address. A disabled group is built without the check.
+    bool BuildInto(CFunctionPrompt &prompt, util::ByteSpan record, std::size_t block,
+                   std::int32_t kind) const;
 
 private:
     const CPlcSlots &m_slots;

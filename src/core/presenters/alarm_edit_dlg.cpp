@@ -72,7 +72,8 @@ bool CAlarmEditDlg::Ok()
     r.SetFlags(flags);
     util::setLe16(r.Bytes(), CAlarmRecord::kBlock + devblock::kDataKind, 1);
     util::setLe16(r.Bytes(), CAlarmRecord::kBlock + devblock::kCount, 1);
-    m_address.Addr().BuildInto(m_env.plcSlots, r.Bytes(), CAlarmRecord::kBlock, kAddrBit);
+    if (!m_address.BuildInto(m_env.prompt, r.Bytes(), CAlarmRecord::kBlock, kAddrBit))
+        return false;
     m_record = r;
     return true;
 }

@@ -137,16 +137,18 @@ bool CCalcEditDlg::Ok()
     // The start block is built even for "always", from whatever the disabled group holds.
     util::setLe16(raw, CCalcRecord::kStart + devblock::kDataKind, kDataBit);
     util::setLe16(raw, CCalcRecord::kStart + devblock::kCount, 1);
-    m_start.Addr().BuildInto(m_env.plcSlots, raw, CCalcRecord::kStart, kAddrBit);
     const std::int32_t kind = m_type.AddrKind();
-    m_result.Addr().BuildInto(m_env.plcSlots, raw, CCalcRecord::kResult, kind);
+    if (!m_start.BuildInto(m_env.prompt, raw, CCalcRecord::kStart, kAddrBit)
+        || !m_result.BuildInto(m_env.prompt, raw, CCalcRecord::kResult, kind))
+        return false;
     for (int i = 0; i < 2; ++i) {
         const std::size_t block = CCalcRecord::OperandBlock(i);
         if (IsConstant(i)) {
             util::setLe16(raw, block + devblock::kChannel, devblock::kConstantChannel);
             devblock::setFieldText(raw, block, ConstantText(i));
         } else {
-            m_operands[std::size_t(i)].Addr().BuildInto(m_env.plcSlots, raw, block, kind);
+            if (!m_operands[std::size_t(i)].BuildInto(m_env.prompt, raw, block, kind))
+                return false;
         }
     }
     for (std::size_t block : {CCalcRecord::kOperand1, CCalcRecord::kOperand2, CCalcRecord::kResult})

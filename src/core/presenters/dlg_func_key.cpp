@@ -217,7 +217,8 @@ bool CDlgFuncKey::Ok()
         } else {
             r.SetValue(std::uint32_t(std::stoul(m_valueText)));
         }
-        m_address.Addr().BuildInto(m_env.plcSlots, r.Bytes(), CFuncKeyRecord::kBlock, r.AddrKind());
+        if (!m_address.BuildInto(m_env.prompt, r.Bytes(), CFuncKeyRecord::kBlock, r.AddrKind()))
+            return false;
     }
     if (m_applyAll && !m_env.prompt.AskYesNo(util::msg::kApplyToAllScreens, message(51915)))
         return false;

@@ -25,7 +25,10 @@ std::string cutCharacters(std::string text, std::size_t count)
 
 const std::string &gaugeBaseLabel(MemoryGauge gauge)
 {
-    static const std::array<std::string, 3> labels{"화면   0%", "메시지   0%", "이미지   0%"};
+    // In the resource language, like every other text of the windows.
+    static const std::array<std::string, 3> korean{"화면   0%", "메시지   0%", "이미지   0%"};
+    static const std::array<std::string, 3> english{"Screen   0%", "Message   0%", "Image   0%"};
+    const auto &labels = util::messageLanguage() == util::kResEnglish ? english : korean;
     return labels.at(std::size_t(gauge));
 }
 

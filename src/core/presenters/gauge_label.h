@@ -9,7 +9,7 @@
 
 namespace core {
 
-// The label of a gauge before any total was reported.
+// The label of a gauge before any total was reported, in the resource language of the messages.
 const std::string &gaugeBaseLabel(MemoryGauge gauge);
 // The base label with as many characters cut from its end as "%2d%%" of `percent` has, followed
 // by that formatted percentage. Characters, not bytes: the labels are UTF-8.

@@ -131,8 +131,9 @@ bool CReserveEditDlg::Ok()
     default:
         break;
     }
-    m_start.Addr().BuildInto(m_env.plcSlots, r.Bytes(), CReserveRecord::kStart, kAddrBit);
-    m_exec.Addr().BuildInto(m_env.plcSlots, r.Bytes(), CReserveRecord::kExecBlock, kAddrBit);
+    if (!m_start.BuildInto(m_env.prompt, r.Bytes(), CReserveRecord::kStart, kAddrBit)
+        || !m_exec.BuildInto(m_env.prompt, r.Bytes(), CReserveRecord::kExecBlock, kAddrBit))
+        return false;
     m_record = r;
     return true;
 }

@@ -130,8 +130,9 @@ bool CTransEditDlg::Ok()
     r.SetCondition(m_condition);
     util::setLe16(raw, CTransRecord::kStart + devblock::kDataKind, kDataBit);
     util::setLe16(raw, CTransRecord::kStart + devblock::kCount, 1);
-    m_start.Addr().BuildInto(m_env.plcSlots, raw, CTransRecord::kStart, kAddrBit);
-    m_plc.Addr().BuildInto(m_env.plcSlots, raw, CTransRecord::kPlcBlock, kAddrWord);
+    if (!m_start.BuildInto(m_env.prompt, raw, CTransRecord::kStart, kAddrBit)
+        || !m_plc.BuildInto(m_env.prompt, raw, CTransRecord::kPlcBlock, kAddrWord))
+        return false;
     r.SetPanelAddress(m_panel);
     m_record = r;
     return true;

@@ -1,12 +1,17 @@
 #include "ui/app/dorvane_app.h"
 
 #include "ui/app/main_frame.h"
+#include "ui/app/message_box.h"
 
 #include "util/code_page.h"
 #include "util/messages.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+
+#include <cstdio>
 
 namespace ui {
 
@@ -20,6 +25,7 @@ CDorvaneApp::~CDorvaneApp()
     m_frame.reset();
     if (m_translated)
         QCoreApplication::removeTranslator(&m_translator);
+    QCoreApplication::removeTranslator(&m_qtTranslator);
 }
 
 bool CDorvaneApp::start()
@@ -37,9 +43,30 @@ bool CDorvaneApp::start()
     const std::string qm = config.resources().dllOf(config.resourceLang());
     if (!qm.empty() && m_translator.load(m_dir + '/' + QString::fromStdString(qm)))
         m_translated = QCoreApplication::installTranslator(&m_translator);
+    // Qt's own buttons and dialogs follow the same language (English is Qt's own).
+    if (config.resourceLang() != util::kResEnglish
+        && m_qtTranslator.load(QLocale(QLocale::Korean), QStringLiteral("qtbase"),
+                               QStringLiteral("_"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qtTranslator);
 
     m_frame = std::make_unique<CMainFrame>(m_services, m_picture);
     return true;
+}
+
+QString CDorvaneApp::usage()
+{
+    return QStringLiteral("Usage: dorvane [FILE.kvr]\n"
+                          "       dorvane --grab OUT.png [FILE.kvr]\n"
+                          "\n"
+                          "The engineering editor of the Velmar panels.\n"
+                          "\n"
+                          "  FILE.kvr          open this project\n"
+                          "  --grab OUT.png    draw the main window with the project (or a new\n"
+                          "                    one) into a PNG file and exit, without a display;\n"
+                          "                    messages go to standard error\n"
+                          "  -h, --help        show this text and exit\n"
+                          "  --version         show the version and exit\n");
 }
 
 int CDorvaneApp::run(const QStringList &args)
@@ -51,10 +78,26 @@ int CDorvaneApp::run(const QStringList &args)
         else if (!args[i].startsWith(QLatin1String("--")))
             project = args[i];
     }
-    if (!start())
+    const bool headless = !grabOut.isEmpty();
+    if (headless) {
+        // Nobody is there to click a message box: messages go to standard error, questions
+        // are answered No.
+        setMessageHandler([](int, const QString &text, AskKind) {
+            std::fprintf(stderr, "dorvane: %s\n", text.toLocal8Bit().constData());
+            return QMessageBox::No;
+        });
+    }
+    if (!start()) {
+        if (headless)
+            std::fprintf(stderr, "dorvane: the program folder %s is incomplete\n",
+                         m_dir.toLocal8Bit().constData());
         return 1;
-    if (!grabOut.isEmpty())
-        return grab(grabOut, project) ? 0 : 1;
+    }
+    if (headless) {
+        const bool ok = grab(grabOut, project);
+        setMessageHandler({});
+        return ok ? 0 : 1;
+    }
     m_frame->show();
     if (!project.isEmpty())
         m_frame->openFile(project);
@@ -74,7 +117,11 @@ bool CDorvaneApp::grab(const QString &out, const QString &project)
     m_frame->show();
     QApplication::processEvents();
     QApplication::processEvents();
-    return m_frame->grab().save(out, "PNG");
+    if (!m_frame->grab().save(out, "PNG")) {
+        std::fprintf(stderr, "dorvane: %s cannot be written\n", out.toLocal8Bit().constData());
+        return false;
+    }
+    return true;
 }
 
 } // namespace ui

@@ -32,6 +32,8 @@ public:
 
     // The whole program: `args` without the program name. Returns the exit code.
     int run(const QStringList &args);
+    // What --help prints.
+    static QString usage();
     // Renders the main window (with `project` open when given) into a PNG file.
     bool grab(const QString &out, const QString &project);
 
@@ -40,6 +42,8 @@ private:
     core::CAppServices m_services;
     QImage m_picture;
     QTranslator m_translator;
+    // Qt's own texts (button boxes, file dialogs) in the resource language.
+    QTranslator m_qtTranslator;
     bool m_translated = false;
     std::unique_ptr<CMainFrame> m_frame;
 };

@@ -286,6 +286,8 @@ void CMainFrame::chooseTool(int toolId)
 {
     if (!activeView() && toolId != ToolSelect) {
         showMessage(this, util::msg::kNoScreenToEdit);
+        // The refused tool does not stay chosen.
+        m_actions->checkTool(ToolSelect);
         return;
     }
     forEachView([toolId](CDorvaneView *v) { v->canvas()->setTool(toolId); });
@@ -337,8 +339,15 @@ void CMainFrame::setZoom(int index)
 void CMainFrame::arrangeWindows(bool tile)
 {
     const int zoom = tile ? CDorvaneView::ZoomFit : CDorvaneView::Zoom100;
-    forEachView([zoom](CDorvaneView *v) { v->setZoom(zoom); });
-    tile ? m_mdi->tileSubWindows() : m_mdi->cascadeSubWindows();
+    if (tile) {
+        forEachView([zoom](CDorvaneView *v) { v->setZoom(zoom); });
+        m_mdi->tileSubWindows();
+    } else {
+        // Cascading shrinks the frames; 100 % then gives each the whole picture again, keeping
+        // the cascaded corner.
+        m_mdi->cascadeSubWindows();
+        forEachView([zoom](CDorvaneView *v) { v->setZoom(zoom); });
+    }
     const QSignalBlocker block(zoomBox());
     zoomBox()->setCurrentIndex(zoom);
 }
@@ -469,7 +478,11 @@ void CMainFrame::onOptions()
         return;
     dlg.apply();
     setAutoSaveInterval(dlg.autoSaveInterval());
-    forEachView([](CDorvaneView *v) { v->refresh(); });
+    // Colours and panel fonts change in every open view, not only in views opened later.
+    forEachView([](CDorvaneView *v) {
+        v->canvas()->configChanged();
+        v->refresh();
+    });
 }
 
 void CMainFrame::onGridSnap()

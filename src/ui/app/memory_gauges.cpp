@@ -24,6 +24,13 @@ CMemoryGauges::CMemoryGauges(core::CMemoryMonitor &monitor, QWidget *parent)
         m_bars[i]->setTextVisible(false);
         m_bars[i]->setFixedWidth(80);
         m_bars[i]->setMaximumHeight(14);
+        // Each label names the bar right of it; the pairs stand apart.
+        m_labels[i]->setBuddy(m_bars[i]);
+        m_bars[i]->setAccessibleName(QString::fromStdString(
+                core::gaugeBaseLabel(core::MemoryGauge(i))
+                        .substr(0, core::gaugeBaseLabel(core::MemoryGauge(i)).find(' '))));
+        if (i > 0)
+            layout->addSpacing(16);
         layout->addWidget(m_labels[i]);
         layout->addWidget(m_bars[i]);
         const auto gauge = core::MemoryGauge(i);

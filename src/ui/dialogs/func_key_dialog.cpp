@@ -123,6 +123,11 @@ void CFuncKeyDialog::build()
             [this, &p](bool on) { forward([&] { p.SetApplyAll(on); }); });
 }
 
+QAbstractButton *CFuncKeyDialog::channelButton(int channel) const
+{
+    return m_channel->button(channel);
+}
+
 void CFuncKeyDialog::refresh()
 {
     const auto &p = *m_presenter;
@@ -161,6 +166,10 @@ bool CFuncKeyDialog::acceptChanges()
     // The value edit may still hold an unconfirmed entry.
     if (m_value->isVisibleTo(this) && !m_presenter->ValueFocusLost(m_value->text().toStdString()))
         return false;
+    // So does the address edit.
+    auto &address = m_presenter->Address();
+    if (m_address->isEnabled() && m_address->text().toStdString() != address.Text())
+        address.SetAddress(address.Addr().area, m_address->text().toStdString());
     return m_presenter->Ok();
 }
 

@@ -11,6 +11,7 @@
 
 #include <memory>
 
+class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -32,6 +33,8 @@ public:
     QComboBox *functionBox() const { return m_function; }
     QLineEdit *valueEdit() const { return m_value; }
     QCheckBox *applyAllBox() const { return m_applyAll; }
+    QLineEdit *addressEdit() const { return m_address; }
+    QAbstractButton *channelButton(int channel) const;
 
 protected:
     void refresh() override;

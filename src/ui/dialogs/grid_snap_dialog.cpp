@@ -1,54 +1,63 @@
 #include "ui/dialogs/grid_snap_dialog.h"
 
+#include "ui/app/message_box.h"
+
+#include "util/message_ids.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QSpinBox>
+#include <QLabel>
+#include <QPushButton>
 
 namespace ui {
 
 CGridSnapDialog::CGridSnapDialog(const core::GridSettings &grid, QWidget *parent)
-    : QDialog(parent)
+    : CPresenterDialog(parent)
+    , m_presenter(grid)
 {
-    setWindowTitle(tr("그리드 및 스냅"));
-    m_snap = new QCheckBox(tr("그리드에 맞춤"), this);
-    m_snap->setChecked(grid.snap);
-    m_show = new QCheckBox(tr("그리드 보기"), this);
-    m_show->setChecked(grid.showGrid);
-    // Spacing in panel pixels: at least 1, at most the display's size.
-    m_x = new QSpinBox(this);
-    m_x->setRange(1, 192);
-    m_x->setValue(grid.xDot);
-    m_y = new QSpinBox(this);
-    m_y->setRange(1, 64);
-    m_y->setValue(grid.yDot);
+    setWindowTitle(tr("눈금 및 맞추기"));
+    m_snap = new QCheckBox(tr("태그를 눈금에 맞춰 이동(&G)"), this);
+    m_show = new QCheckBox(tr("화면에 눈금 표시(&D)"), this);
+    m_pitch = new QComboBox(this);
+    for (const std::string &pitch : core::CGridSnapDlg::Pitches())
+        m_pitch->addItem(QString::fromStdString(pitch));
     m_style = new QComboBox(this);
-    m_style->addItems({tr("점"), tr("실선"), tr("점선")});
-    m_style->setCurrentIndex(grid.style >= 0 && grid.style <= 2 ? grid.style : 0);
+    for (int i = 0; i < 3; ++i)
+        m_style->addItem(messageString(util::msg::kGridStyleFirst + i));
+    m_defaults = buttonBox()->addButton(tr("기본값으로 설정(&F)"), QDialogButtonBox::ResetRole);
+
+    connect(m_snap, &QCheckBox::toggled, this,
+            [this](bool on) { forward([&] { m_presenter.SetSnap(on); }); });
+    connect(m_show, &QCheckBox::toggled, this,
+            [this](bool on) { forward([&] { m_presenter.SetShowGrid(on); }); });
+    connect(m_pitch, &QComboBox::currentIndexChanged, this,
+            [this](int i) { forward([&] { m_presenter.SetPitch(i); }); });
+    connect(m_style, &QComboBox::currentIndexChanged, this,
+            [this](int i) { forward([&] { m_presenter.SetStyle(i); }); });
+    connect(m_defaults, &QPushButton::clicked, this,
+            [this] { forward([&] { m_presenter.Defaults(); }); });
+
     auto *form = new QFormLayout;
     form->addRow(m_snap);
     form->addRow(m_show);
-    form->addRow(tr("가로 간격:"), m_x);
-    form->addRow(tr("세로 간격:"), m_y);
-    form->addRow(tr("모양:"), m_style);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(buttons);
+    auto *pitchLabel = new QLabel(tr("눈금 간격(&S):"), this);
+    pitchLabel->setBuddy(m_pitch);
+    form->addRow(pitchLabel, m_pitch);
+    auto *styleLabel = new QLabel(tr("눈금 모양(&T):"), this);
+    styleLabel->setBuddy(m_style);
+    form->addRow(styleLabel, m_style);
+    setContent(form);
+    refreshView();
 }
 
-core::GridSettings CGridSnapDialog::result() const
+void CGridSnapDialog::refresh()
 {
-    core::GridSettings g;
-    g.snap = m_snap->isChecked();
-    g.showGrid = m_show->isChecked();
-    g.xDot = m_x->value();
-    g.yDot = m_y->value();
-    g.style = m_style->currentIndex();
-    return g;
+    m_snap->setChecked(m_presenter.Snap());
+    m_show->setChecked(m_presenter.ShowGrid());
+    m_pitch->setCurrentIndex(m_presenter.Pitch());
+    m_style->setCurrentIndex(m_presenter.Style());
 }
 
 } // namespace ui

@@ -1,19 +1,34 @@
 #pragma once
 
-// The new-screen dialog ("새 화면 추가"): name and number with its spin control. OK adds the
-// screen through the presenter; a refused entry keeps the dialog open with its message.
+// The new-screen dialog ("새 화면 추가"), a view over the core's new-screen presenter: name and
+// number with its spin control. Turning the spin control renames the screen after its number;
+// typing a number keeps the name. OK adds the screen; a refused entry keeps the dialog open with
+// its message and what was typed.
+
+#include "ui/dialogs/presenter_dialog.h"
 
 #include "core/model/dorvane_doc.h"
 #include "core/presenters/dlg_new_screen.h"
 
-#include <QDialog>
+#include <QSpinBox>
 
 class QLineEdit;
-class QSpinBox;
 
 namespace ui {
 
-class CNewScreenDialog : public QDialog
+// A spin box that tells the arrows (and the Up/Down keys and the wheel) from typing.
+class CStepSpinBox : public QSpinBox
+{
+    Q_OBJECT
+public:
+    using QSpinBox::QSpinBox;
+    void stepBy(int steps) override;
+
+signals:
+    void stepped(int value);
+};
+
+class CNewScreenDialog : public CPresenterDialog
 {
     Q_OBJECT
 public:
@@ -24,13 +39,14 @@ public:
     // The screen OK created, or null.
     core::CScreenData *created() const { return m_created; }
 
-public slots:
-    void accept() override;
+protected:
+    void refresh() override;
+    bool acceptChanges() override;
 
 private:
     core::CDlgNewScreen m_presenter;
     QLineEdit *m_name = nullptr;
-    QSpinBox *m_number = nullptr;
+    CStepSpinBox *m_number = nullptr;
     core::CScreenData *m_created = nullptr;
 };
 
