@@ -5,7 +5,11 @@
 
 #include "core/app/app_services.h"
 
+#include <CLI/CLI.hpp>
+
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace cli {
@@ -22,6 +26,16 @@ struct CliContext
     // Opens a project file; on failure prints why to standard error and returns null.
     std::unique_ptr<core::CDorvaneDoc> openProject(const std::string &path);
 };
+
+// "COMn" (n from 1 to 256) names a port that APP.INI maps to its device; nothing for any other
+// text, which is a device path.
+std::optional<std::uint32_t> comPortNumber(const std::string &text);
+// Refuses "COM" followed by digits that are no port number; device paths pass.
+CLI::Validator portValidator();
+// Refuses anything but one to four hexadecimal digits (a PLC type).
+CLI::Validator hexWordValidator();
+// One to four hexadecimal digits as a number; nothing for any other text.
+std::optional<std::uint16_t> parseHexWord(const std::string &text);
 
 // Thrown by a command callback to end the program with that status (after its message).
 struct Exit

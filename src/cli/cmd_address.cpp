@@ -46,7 +46,8 @@ int runAddress(CliContext &ctx, const AddressOptions &o)
     ctx.loadConfig();
     core::CPlcSlots slots;
     for (int ch = 1; ch <= 2; ++ch) {
-        const auto type = std::uint16_t(std::stoul(ch == 1 ? o.ch1Type : o.ch2Type, nullptr, 16));
+        // The option validators have let only 1 to 4 hexadecimal digits through.
+        const auto type = parseHexWord(ch == 1 ? o.ch1Type : o.ch2Type).value_or(0);
         slots.BindChannel(ch, ctx.config().plcList(ch), type, 0, ctx.config().protocolsDir());
     }
     const auto &drv = slots.slot(o.channel);
@@ -94,8 +95,10 @@ void addAddressCommand(CLI::App &app, CliContext &ctx)
     cmd->add_option("--kind", opts->kind, "bit, word or dword")
             ->check(CLI::IsMember({"bit", "word", "dword"}));
     cmd->add_option("--area", opts->area, "Area name as the driver lists it");
-    cmd->add_option("--ch1-type", opts->ch1Type, "PLC type of channel 1 (hexadecimal)");
-    cmd->add_option("--ch2-type", opts->ch2Type, "PLC type of channel 2 (hexadecimal)");
+    cmd->add_option("--ch1-type", opts->ch1Type, "PLC type of channel 1 (hexadecimal)")
+            ->check(hexWordValidator());
+    cmd->add_option("--ch2-type", opts->ch2Type, "PLC type of channel 2 (hexadecimal)")
+            ->check(hexWordValidator());
     cmd->add_option("text", opts->text, "The address as typed")->required();
     cmd->callback([&ctx, opts] {
         if (const int rc = runAddress(ctx, *opts); rc != 0)

@@ -10,7 +10,10 @@
 #include "core/comm/comm_thread.h"
 #include "core/comm/panel_commands.h"
 #include "core/comm/panel_ui.h"
+#include "core/comm/system_info.h"
+#include "core/download/area_image.h"
 #include "util/code_page.h"
+#include "util/file_io.h"
 #include "util/ini_file.h"
 
 #include <ctime>
@@ -25,7 +28,7 @@ namespace {
 
 struct AlarmOptions
 {
-    std::string db, port, from, to, message, password;
+    std::string db, port, from, to, message, password, project;
     int baud = 115200;
     bool upload = false, search = false, remove = false, yes = false;
 };
@@ -35,7 +38,7 @@ class AlarmUi : public comm::IPanelUi
 public:
     explicit AlarmUi(const AlarmOptions &o)
         : m_o(o)
-    {}
+    { }
     bool ask(std::string_view q) override
     {
         std::cerr << q << (m_o.yes ? " [yes]\n" : " [no: use --yes]\n");
@@ -43,8 +46,10 @@ public:
     }
     void message(std::string_view text, Icon icon, std::string_view) override
     {
-        (icon == Icon::Warning ? std::cerr : std::cout) << text << "\n";
-        m_failed = m_failed || icon == Icon::Warning;
+        // Link errors come without an icon; they fail the command as warnings do.
+        const bool failure = icon == Icon::Warning || icon == Icon::None;
+        (failure ? std::cerr : std::cout) << text << "\n";
+        m_failed = m_failed || failure;
     }
     std::optional<std::string> askPanelPassword() override
     {
@@ -81,6 +86,27 @@ void printRows(const std::vector<comm::AlarmRow> &rows)
                   << r.message << "\n";
 }
 
+comm::TextConverter converterFor(std::uint16_t langId)
+{
+    return [langId](const std::string &s) { return util::toUtf8Lossy(s, langId); };
+}
+
+// The panel language whose menu file names the same language as the panel's menu area; the
+// locale's when none does.
+std::uint16_t panelLangIdOfMenu(const CliContext &ctx, util::ConstByteSpan menu)
+{
+    const std::string panel = comm::menuLanguageText(menu);
+    const auto &cfg = ctx.config();
+    if (!panel.empty())
+        for (const auto &lang : cfg.languages().entries()) {
+            const auto file = util::readFileCapped(cfg.protocolsDir() + "/" + lang.constFile,
+                                                   core::kConstantCapacity);
+            if (file && comm::menuLanguageText(*file) == panel)
+                return std::uint16_t(lang.langId);
+        }
+    return std::uint16_t(cfg.systemLangId());
+}
+
 void run(CliContext &ctx, const AlarmOptions &o)
 {
     ctx.loadConfig();
@@ -94,16 +120,27 @@ void run(CliContext &ctx, const AlarmOptions &o)
         comm::CCommThread link(&appIni);
         comm::PORT_SETTING setting;
         setting.baud = std::uint32_t(o.baud);
-        if (o.port.rfind("COM", 0) == 0 && o.port.size() > 3)
-            setting.port = std::uint32_t(std::stoul(o.port.substr(3)));
+        if (const auto number = comPortNumber(o.port))
+            setting.port = *number;
         else
             link.SetDevicePath(o.port);
         link.SetPortSetting(setting);
-        const auto lang = ctx.config().systemLangId();
-        const comm::TextConverter toUtf8 = [lang](const std::string &s) {
-            return util::toUtf8Lossy(s, lang);
-        };
-        if (!comm::UploadAlarmHistory(link, ui, grid, toUtf8) || ui.failed())
+        // The texts are in the panel's code page, whatever this computer's locale: the project's
+        // panel language when a project is named, else the language of the panel's menu.
+        bool uploaded = false;
+        if (!o.project.empty()) {
+            auto doc = ctx.openProject(o.project);
+            if (!doc)
+                throw Exit{1};
+            uploaded = comm::UploadAlarmHistory(link, ui, grid,
+                                                converterFor(ctx.app.PanelLangId(*doc)));
+        } else {
+            const comm::PanelTextChooser choose = [&ctx](util::ConstByteSpan menu) {
+                return converterFor(panelLangIdOfMenu(ctx, menu));
+            };
+            uploaded = comm::UploadAlarmHistory(link, ui, grid, choose);
+        }
+        if (!uploaded || ui.failed())
             throw Exit{1};
         if (!comm::SaveAlarmGrid(db, ui, grid))
             throw Exit{1};
@@ -141,12 +178,17 @@ void run(CliContext &ctx, const AlarmOptions &o)
 void addAlarmCommands(CLI::App &app, CliContext &ctx)
 {
     auto o = std::make_shared<AlarmOptions>();
-    auto *cmd = app.add_subcommand("alarm-history",
-                                   "Read the panel's alarm history into a database, search, delete");
+    auto *cmd = app.add_subcommand(
+            "alarm-history", "Read the panel's alarm history into a database, search, delete");
     cmd->add_option("--db", o->db, "The project's alarm database file")->required();
     cmd->add_flag("--upload", o->upload, "Read the panel's history and save it into the database");
-    cmd->add_option("--port", o->port, "Serial device path or COMn (with --upload)");
-    cmd->add_option("--baud", o->baud, "9600, 38400 or 115200");
+    cmd->add_option("--port", o->port, "Serial device path or COMn (with --upload)")
+            ->check(portValidator());
+    cmd->add_option("--baud", o->baud, "9600, 38400 or 115200")
+            ->check(CLI::IsMember({9600, 38400, 115200}));
+    cmd->add_option("--project", o->project,
+                    "The panel's project (.kvr): its panel language decodes the alarm texts "
+                    "(default: the language of the panel's menu)");
     cmd->add_option("--password", o->password, "The panel's password when it asks for one");
     cmd->add_flag("--search", o->search, "Print the stored rows that match, newest first");
     cmd->add_option("--from", o->from, "Start of the date range");

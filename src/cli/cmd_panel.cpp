@@ -33,13 +33,14 @@ struct PanelOptions
 };
 
 // The command line as the panel commands' user: questions are answered by --yes, the password
-// prompt by --password, messages are printed. A warning marks the command as failed.
+// prompt by --password, messages are printed. A warning or a link error (shown without an icon)
+// marks the command as failed and goes to standard error.
 class CliPanelUi : public comm::IPanelUi
 {
 public:
     explicit CliPanelUi(const PanelOptions &o)
         : m_options(o)
-    {}
+    { }
     bool ask(std::string_view question) override
     {
         std::cerr << question << (m_options.yes ? " [yes]\n" : " [no: use --yes]\n");
@@ -47,9 +48,9 @@ public:
     }
     void message(std::string_view text, Icon icon, std::string_view) override
     {
-        (icon == Icon::Warning ? std::cerr : std::cout) << text << "\n";
-        if (icon == Icon::Warning)
-            m_failed = true;
+        const bool failure = icon == Icon::Warning || icon == Icon::None;
+        (failure ? std::cerr : std::cout) << text << "\n";
+        m_failed = m_failed || failure;
     }
     std::optional<std::string> askPanelPassword() override
     {
@@ -74,8 +75,8 @@ std::unique_ptr<comm::CCommThread> openLink(CliContext &ctx, const PanelOptions 
     auto link = std::make_unique<comm::CCommThread>(&appIni);
     comm::PORT_SETTING setting;
     setting.baud = std::uint32_t(o.baud);
-    if (o.port.size() > 3 && o.port.compare(0, 3, "COM") == 0)
-        setting.port = std::uint32_t(std::stoul(o.port.substr(3)));
+    if (const auto number = comPortNumber(o.port))
+        setting.port = *number;
     else
         link->SetDevicePath(o.port);
     link->SetPortSetting(setting);
@@ -118,6 +119,7 @@ void runDownload(CliContext &ctx, const PanelOptions &o)
     core::CProjectTransfer transfer(ctx.app, *link, ui);
     const auto outcome = transfer.Download(*doc, parseGroups(o.groups, true));
     finish(outcome == core::TransferOutcome::Done && !ui.failed());
+    std::cout << core::kTransferDoneText << "\n";
 }
 
 void runUpload(CliContext &ctx, const PanelOptions &o)
@@ -128,7 +130,7 @@ void runUpload(CliContext &ctx, const PanelOptions &o)
     core::CProjectTransfer transfer(ctx.app, *link, ui);
     std::unique_ptr<core::CDorvaneDoc> doc;
     const auto outcome = transfer.Upload(doc, parseGroups(o.groups, false));
-    if (outcome != core::TransferOutcome::Done || !doc)
+    if (outcome != core::TransferOutcome::Done || !doc || ui.failed())
         throw Exit{1};
     std::string error;
     if (!doc->SaveDocument(o.out, ctx.app.Areas(), &error)) {
@@ -211,13 +213,19 @@ void runSysinfo(CliContext &ctx, const PanelOptions &o)
         const auto info = comm::ReadSystemInfo(link, ui);
         if (!info)
             return false;
-        const std::pair<const char *, const std::string *> rows[] = {
-                {"OS version", &info->osVersion},       {"OS date", &info->osDate},
-                {"clock", &info->clockType},            {"panel time", &info->clockTime},
-                {"scan time (max)", &info->scanMax},    {"scan time", &info->scanCurrent},
-                {"menu language", &info->menuLanguage}, {"menu version", &info->menuVersion},
-                {"driver 1", &info->driver1Name},       {"driver 1 version", &info->driver1Version},
-                {"driver 2", &info->driver2Name},       {"driver 2 version", &info->driver2Version}};
+        const std::pair<const char *, const std::string *> rows[]
+                = {{"OS version", &info->osVersion},
+                   {"OS date", &info->osDate},
+                   {"clock", &info->clockType},
+                   {"panel time", &info->clockTime},
+                   {"scan time (max)", &info->scanMax},
+                   {"scan time", &info->scanCurrent},
+                   {"menu language", &info->menuLanguage},
+                   {"menu version", &info->menuVersion},
+                   {"driver 1", &info->driver1Name},
+                   {"driver 1 version", &info->driver1Version},
+                   {"driver 2", &info->driver2Name},
+                   {"driver 2 version", &info->driver2Version}};
         for (const auto &[name, value] : rows)
             std::cout << name << ": " << *value << "\n";
         return true;
@@ -226,7 +234,9 @@ void runSysinfo(CliContext &ctx, const PanelOptions &o)
 
 void addPortOptions(CLI::App *cmd, PanelOptions &o)
 {
-    cmd->add_option("--port", o.port, "Serial device path or COMn")->required();
+    cmd->add_option("--port", o.port, "Serial device path or COMn")
+            ->required()
+            ->check(portValidator());
     cmd->add_option("--baud", o.baud, "9600, 38400 or 115200")
             ->check(CLI::IsMember({9600, 38400, 115200}));
     cmd->add_flag("--yes", o.yes, "Answer the questions with yes");
@@ -270,20 +280,17 @@ void addPanelCommands(CLI::App &app, CliContext &ctx)
     });
     add("clear-password", "Remove the panel's password")->callback([&ctx, o] {
         withConnection(ctx, *o, [](comm::CCommThread &link, CliPanelUi &ui) {
-            comm::RemovePanelPassword(link, ui);
-            return true;
+            return comm::RemovePanelPassword(link, ui);
         });
     });
     add("erase", "Erase the panel's whole memory")->callback([&ctx, o] {
         withConnection(ctx, *o, [](comm::CCommThread &link, CliPanelUi &ui) {
-            comm::ErasePanelMemory(link, ui);
-            return true;
+            return comm::ErasePanelMemory(link, ui);
         });
     });
     add("clear-alarm-history", "Delete the panel's alarm history")->callback([&ctx, o] {
         withConnection(ctx, *o, [](comm::CCommThread &link, CliPanelUi &ui) {
-            comm::DeletePanelAlarmHistory(link, ui);
-            return true;
+            return comm::DeletePanelAlarmHistory(link, ui);
         });
     });
     auto *font = add("font", "Download a panel font file (.BMA)");

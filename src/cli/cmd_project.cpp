@@ -54,8 +54,7 @@ void runCheck(CliContext &ctx, const std::string &path)
     const auto check = core::checkProjectFile(path);
     if (check.ok)
         return;
-    const std::string message = core::projectCheckMessage(check);
-    fail(message.empty() ? "The file is not a project file." : message);
+    fail(core::projectCheckMessage(check));
 }
 
 ordered_json memoryJson(const std::string &name, core::MemoryGauge gauge, std::uint32_t bytes)
@@ -69,8 +68,8 @@ ordered_json memoryJson(const std::string &name, core::MemoryGauge gauge, std::u
 void runInfo(CliContext &ctx, const std::string &path)
 {
     ctx.loadConfig();
-    const auto data = util::readFile(path);
     auto doc = ctx.openProject(path);
+    const auto data = core::readProjectBytes(path);
     if (!doc || !data)
         throw Exit{1};
     ordered_json j;

@@ -10,15 +10,22 @@ int main(int argc, char **argv)
     cli::CliContext ctx;
     CLI::App app{"Dorvane command-line tool: projects, panel images and panel commands"};
     app.require_subcommand(1);
-    app.add_option("--program-dir", ctx.programDir,
-                   "Program folder with APP.INI, PLC.INI, GUI.INI (default: the executable's)");
-    app.add_flag("--json", ctx.json, "Structured output as JSON");
+    app.set_version_flag("--version", "dorvane-cli " DORVANE_VERSION);
+    const auto addCommon = [&ctx](CLI::App &on) {
+        on.add_option("--program-dir", ctx.programDir,
+                      "Program folder with APP.INI, PLC.INI, GUI.INI (default: the executable's)");
+        on.add_flag("--json", ctx.json, "Structured output as JSON");
+    };
+    addCommon(app);
     cli::addConfigCommand(app, ctx);
     cli::addAddressCommand(app, ctx);
     cli::addProjectCommands(app, ctx);
     cli::addPanelCommands(app, ctx);
     cli::addAlarmCommands(app, ctx);
     cli::addJsonCommands(app, ctx);
+    // The shared options are taken after the command name as well ("info --json FILE").
+    for (CLI::App *command : app.get_subcommands({}))
+        addCommon(*command);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &e) {

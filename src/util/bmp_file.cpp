@@ -12,6 +12,9 @@ constexpr std::size_t kFileHeader = 14;
 // Refuse images that could not be a panel picture or library image by a wide margin, before
 // allocating anything for them.
 constexpr std::int64_t kMaxPixels = 16 * 1024 * 1024;
+// The largest file such an image can need: 32 bits a pixel, with room for any header, palette
+// and gap before the pixels. Anything larger is refused before it is read.
+constexpr std::uint64_t kMaxBmpFile = std::uint64_t(kMaxPixels) * 4 + 1024 * 1024;
 
 BmpReadResult fail(std::string why)
 {
@@ -124,7 +127,7 @@ BmpReadResult readBmp(ConstByteSpan data)
             if (bitCount <= 8) {
                 const std::size_t bitPos = std::size_t(x) * bitCount;
                 const int index = (line[bitPos / 8] >> (8 - bitCount - int(bitPos % 8)))
-                                  & ((1 << bitCount) - 1);
+                        & ((1 << bitCount) - 1);
                 white = std::size_t(index) < paletteWhite.size() && paletteWhite[index];
             } else if (bitCount == 24) {
                 const auto *p = line + x * 3;
@@ -143,9 +146,10 @@ BmpReadResult readBmp(ConstByteSpan data)
 
 BmpReadResult readBmpFile(const std::string &path)
 {
-    const auto data = readFile(path);
+    bool tooLarge = false;
+    const auto data = readFileCapped(path, kMaxBmpFile, &tooLarge);
     if (!data)
-        return fail("cannot read " + path);
+        return fail(tooLarge ? "BMP is too large" : "cannot read " + path);
     return readBmp(*data);
 }
 

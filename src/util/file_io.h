@@ -4,15 +4,32 @@
 
 #include "util/byte_order.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
 namespace util {
 
 std::optional<Bytes> readFile(const std::string &path);
+// A whole regular file of at most `maxBytes`. A larger file is refused from its size before
+// anything is read, and one that grows past the bound while it is read is refused too, so a
+// stray huge file never costs more than `maxBytes` of memory. `tooLarge` (when given) tells a
+// refusal for size from a file that cannot be opened or read.
+std::optional<Bytes> readFileCapped(const std::string &path, std::uint64_t maxBytes,
+                                    bool *tooLarge = nullptr);
 // Writes a temporary file beside `path`, flushes it to disk and renames it over `path`, so the
-// old file survives any failure. On failure `error` (when given) says why.
+// old file survives any failure. A symbolic link is followed: the file it names is replaced and
+// the link stays. A file without write permission is refused, not replaced. Temporaries of the
+// same file left by an earlier, killed write are removed first. On failure `error` (when given)
+// says why.
 bool writeFileAtomic(const std::string &path, ConstByteSpan data, std::string *error = nullptr);
+// Removes "<path>.XXXXXX" temporaries (six letters or digits) older than this process: those of
+// a write that was killed before its rename. Newer ones may belong to a write in progress.
+void removeStaleTemporaries(const std::string &path);
+// Past a file-size limit (ulimit -f) the kernel kills a writer with SIGXFSZ; with the signal
+// ignored write() fails with EFBIG and the caller can say why. The writers here call it; a
+// handler the program installed itself is left alone.
+void ignoreFileSizeSignal();
 bool fileExists(const std::string &path);
 // Folder of a path ("" when it has none) and the file name without folder and extension.
 std::string dirName(const std::string &path);

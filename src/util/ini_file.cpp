@@ -1,5 +1,7 @@
 #include "util/ini_file.h"
 
+#include "util/file_io.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -23,11 +25,10 @@ std::string_view trim(std::string_view s)
 
 bool equalNoCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size()
-           && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-                  return std::tolower(static_cast<unsigned char>(x))
-                         == std::tolower(static_cast<unsigned char>(y));
-              });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x))
+                       == std::tolower(static_cast<unsigned char>(y));
+           });
 }
 
 // "[name]" -> name; not a header -> false.
@@ -66,13 +67,13 @@ void CIniFile::reload()
     m_lines.clear();
     m_exists = false;
     m_crlf = true;
-    std::ifstream in(m_path, std::ios::binary);
-    if (!in)
+    m_tooLarge = false;
+    const auto data = readFileCapped(m_path, kMaxIniFile, &m_tooLarge);
+    // A file too large to be ours still exists: it reads as empty and is never written over.
+    m_exists = data || m_tooLarge;
+    if (!data)
         return;
-    m_exists = true;
-    std::stringstream ss;
-    ss << in.rdbuf();
-    const std::string all = ss.str();
+    const std::string all(data->begin(), data->end());
     m_crlf = all.find("\r\n") != std::string::npos || all.find('\n') == std::string::npos;
     std::size_t start = 0;
     while (start < all.size()) {
@@ -153,9 +154,9 @@ int CIniFile::getInt(std::string_view section, std::string_view key, int default
     unsigned long value = 0;
     for (char c : s) {
         const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
-                          : (base == 16 && std::isxdigit(static_cast<unsigned char>(c)))
-                                  ? std::tolower(static_cast<unsigned char>(c)) - 'a' + 10
-                                  : -1;
+                : (base == 16 && std::isxdigit(static_cast<unsigned char>(c)))
+                ? std::tolower(static_cast<unsigned char>(c)) - 'a' + 10
+                : -1;
         if (digit < 0)
             break;
         value = (value * unsigned(base) + unsigned(digit)) & 0xFFFFFFFFul;
@@ -203,8 +204,9 @@ bool CIniFile::writeInt(std::string_view section, std::string_view key, int valu
 
 bool CIniFile::save() const
 {
-    if (m_path.empty())
+    if (m_path.empty() || m_tooLarge)
         return false;
+    ignoreFileSizeSignal();
     // Write beside the file and rename over it, so a failed write never leaves half a file.
     const std::string temp = m_path + ".tmp";
     {
@@ -258,8 +260,8 @@ unsigned long parseHex(std::string_view text)
         if (!std::isxdigit(static_cast<unsigned char>(c)))
             break;
         const int d = std::isdigit(static_cast<unsigned char>(c))
-                              ? c - '0'
-                              : std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
+                ? c - '0'
+                : std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
         v = (v << 4 | unsigned(d)) & 0xFFFFFFFFul;
     }
     return v;

@@ -15,10 +15,14 @@ namespace util {
 class CIniFile
 {
 public:
+    // The INI files of a program folder are a few kilobytes; a larger file is not read.
+    static constexpr std::size_t kMaxIniFile = 1024 * 1024;
+
     CIniFile() = default;
     explicit CIniFile(std::string path);
 
-    // Reads the file again; a missing or unreadable file is an empty one.
+    // Reads the file again; a missing or unreadable file is an empty one. A file larger than
+    // kMaxIniFile reads as empty too, and writing into it fails.
     void reload();
     const std::string &path() const { return m_path; }
     bool exists() const { return m_exists; }
@@ -52,6 +56,7 @@ private:
     std::vector<std::string> m_lines;
     bool m_crlf = true;
     bool m_exists = false;
+    bool m_tooLarge = false;
 };
 
 // Splits a value at its commas into at most `maxFields` fields: the last field keeps any further

@@ -211,6 +211,29 @@ TEST_F(AlarmDb, MissingFileIsCreatedFromTheTemplateAndNeverOverwritten)
     EXPECT_FALSE(noTemplate.lastError().empty());
 }
 
+TEST_F(AlarmDb, SearchingLeavesAReadOnlyFileReadOnly)
+{
+    CAlarmDatabase db(m_path, m_template);
+    ASSERT_TRUE(db.save({{"2026-01-01 00:00:00", "", "A"}, {"2026-01-02 00:00:00", "", "B"}}));
+    ::chmod(m_path.c_str(), 0444);
+    const auto before = std::filesystem::last_write_time(m_path);
+    AlarmSearch onlyB;
+    onlyB.useDate = false;
+    onlyB.message = "B";
+    const auto rows = db.search(onlyB);
+    ASSERT_TRUE(rows) << db.lastError();
+    ASSERT_EQ(rows->size(), 1u);
+    EXPECT_EQ((*rows)[0].message, "B");
+    const auto messages = db.distinctMessages();
+    ASSERT_TRUE(messages) << db.lastError();
+    EXPECT_EQ(*messages, (std::vector<std::string>{"A", "B"}));
+    struct stat st
+    { };
+    ASSERT_EQ(::stat(m_path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+    EXPECT_EQ(std::filesystem::last_write_time(m_path), before);
+}
+
 TEST_F(AlarmDb, SaveUpdatesTheClearTimeOfAnExistingPair)
 {
     CAlarmDatabase db(m_path, m_template);

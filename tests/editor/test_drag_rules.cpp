@@ -81,6 +81,34 @@ TEST(MoveRules, GroupMovesAllOrNone)
     EXPECT_EQ(a.Rect().top, 0);
 }
 
+TEST(MoveRules, TagsStayOnTheDisplay)
+{
+    core::CRectTag a;
+    a.MoveTo(150, 10);
+    a.SetWidth(30);
+    a.SetHeight(20); // 150..180 x 10..30
+    std::vector<core::CTag *> tags{&a};
+    EXPECT_TRUE(acceptsOffset(tags, 12, 0)); // ends at 192
+    EXPECT_FALSE(acceptsOffset(tags, 13, 0)); // one pixel past the edge
+    EXPECT_FALSE(acceptsOffset(tags, 0, 40)); // past the bottom
+    // A drag past the edge lands at the edge, whatever the direction.
+    EXPECT_EQ(clampToDisplay(tags, 41, 0), (CPoint{12, 0}));
+    EXPECT_EQ(clampToDisplay(tags, -200, -50), (CPoint{-150, -10}));
+    EXPECT_EQ(clampToDisplay(tags, 5, 5), (CPoint{5, 5}));
+
+    // A tag a file brought in hanging off may come back in, not go further out.
+    core::CRectTag off;
+    off.MoveTo(185, 50);
+    off.SetWidth(20);
+    off.SetHeight(20); // 185..205 x 50..70: 13 + 6 past the edges
+    EXPECT_EQ(overhang(off.Rect()), 19);
+    std::vector<core::CTag *> offTags{&off};
+    EXPECT_TRUE(acceptsOffset(offTags, -5, 0));
+    EXPECT_FALSE(acceptsOffset(offTags, 1, 0));
+    EXPECT_EQ(clampToDisplay(offTags, 3, 0), (CPoint{3, 0})); // left to acceptsOffset
+    EXPECT_TRUE(keepsOnDisplay(off.Rect(), {180, 40, 192, 64}));
+}
+
 TEST(MoveRules, ALineMovesBothEnds)
 {
     core::CLineTag line;

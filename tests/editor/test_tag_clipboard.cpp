@@ -1,7 +1,7 @@
-#include "core/tags/tag_factory.h"
 #include "core/editor/tag_clipboard.h"
 #include "core/tags/line_tag.h"
 #include "core/tags/rect_tag.h"
+#include "core/tags/tag_factory.h"
 #include "core/tags/text_tag.h"
 
 #include <gtest/gtest.h>

@@ -77,7 +77,7 @@ protected:
 
     // An S-record file of the pieces, written by srec_cat: S1 with 2 address bytes, else S2.
     std::string makeSRecords(const std::string &name, const std::vector<Piece> &pieces,
-                             int addressBytes)
+                             int addressBytes, bool crlf = true)
     {
         std::string command = "srec_cat";
         for (std::size_t i = 0; i < pieces.size(); ++i) {
@@ -87,7 +87,7 @@ protected:
         }
         const std::string path = m_dir + "/" + name;
         command += " -o " + path + " -motorola -address-length=" + std::to_string(addressBytes)
-                + " -crlf";
+                + (crlf ? " -crlf" : "");
         EXPECT_EQ(runCommand(command), 0);
         return path;
     }
@@ -257,13 +257,17 @@ TEST_F(FlowTest, MissingFilesAndEmptyOsImages)
         EXPECT_EQ(lastMessage(), "failed to open the file[" + m_dir + "/]");
     }
     {
-        // The only record lies outside the map: reading stops, the flow ends without a word.
+        // The only record lies outside the map: nothing to write, and the flow says so before
+        // the boot program goes out.
         m_observer.messages.clear();
         const auto os = makeSRecords("far.mot", {{0x20000, randomBytes(64, 13)}}, 3);
         CSimProcess sim(0, m_out);
         EXPECT_FALSE(run(sim, 0, boot, os));
-        EXPECT_TRUE(m_observer.messages.empty());
+        EXPECT_EQ(m_observer.messages,
+                  std::vector<std::string>{"no data for the target's flash memory in the file[" + os
+                                           + "]"});
         EXPECT_EQ(readFileText(m_out + "/events.txt").find("block"), std::string::npos);
+        EXPECT_EQ(readFileText(m_out + "/events.txt").find("boot"), std::string::npos);
     }
     {
         m_observer.messages.clear();
@@ -281,12 +285,48 @@ TEST_F(FlowTest, MissingFilesAndEmptyOsImages)
     }
 }
 
+TEST_F(FlowTest, ImagesWithoutDataRecordsAreRefusedBeforeThePortOpens)
+{
+    // A port that cannot open: had the flow tried, it would say so instead.
+    const std::string noPort = m_dir + "/no-such-tty";
+    const auto images = h8Images();
+    const auto boot = makeSRecords("boot.sub", images.boot, 2);
+    const auto os = makeSRecords("os.mot", images.os, 3);
+    const auto empty = makeRaw("empty.mot", {});
+    const std::string headerOnly = "S00600004844521B\r\nS9030000FC\r\n";
+    const auto noData = makeRaw("header.mot", Bytes(headerOnly.begin(), headerOnly.end()));
+    const auto binary = makeRaw("image.bin", randomBytes(512, 20));
+    struct Case
+    {
+        int device;
+        std::string boot, os, refused;
+    };
+    const Case cases[]
+            = {{0, empty, os, empty},   {0, noData, os, noData},   {0, binary, os, binary},
+               {0, boot, empty, empty}, {2, boot, noData, noData}, {3, boot, binary, binary}};
+    for (const auto &c : cases) {
+        m_observer.messages.clear();
+        FlashRequest request;
+        request.deviceIndex = c.device;
+        request.portDevice = noPort;
+        request.bootPath = c.boot;
+        request.osPath = c.os;
+        CFlashWorker worker(request, m_observer);
+        EXPECT_FALSE(worker.run());
+        EXPECT_EQ(
+                m_observer.messages,
+                std::vector<std::string>{"no S1 or S2 data record in the file[" + c.refused + "]"})
+                << c.boot << " " << c.os;
+    }
+}
+
 TEST_F(FlowTest, NoPortGivesOpenFailure)
 {
     FlashRequest request;
     request.deviceIndex = 0;
     request.portDevice = m_dir + "/no-such-tty";
     request.bootPath = makeSRecords("boot.sub", h8Images().boot, 2);
+    request.osPath = makeSRecords("os.mot", h8Images().os, 3);
     CFlashWorker worker(request, m_observer);
     EXPECT_FALSE(worker.run());
     EXPECT_EQ(m_observer.messages,
@@ -404,6 +444,34 @@ TEST_F(FlowTest, CommandLineProgramRunsAFlowThroughQuilletIni)
                              "100%", "Complete!!!"})
         EXPECT_NE(output.find(text), std::string::npos) << text;
     EXPECT_EQ(readFileBytes(m_out + "/os.bin"), expectedFlash(0x40000, osPieces));
+
+    // What srec_cat writes without -crlf: lines that end with LF alone. A block whose data
+    // ends on a piece boundary goes out without an extra piece.
+    const std::vector<Piece> lfPieces = {{0x1000, randomBytes(0x100, 32)}};
+    const auto lfBoot = makeSRecords("lf.sub", bootPieces, 2, false);
+    const auto lfOs = makeSRecords("lf.mot", lfPieces, 2, false);
+    ASSERT_EQ(readFileText(lfOs).find('\r'), std::string::npos);
+    {
+        CSimProcess lfSim(2, m_out);
+        EXPECT_EQ(runCommand(std::string(QUILLET_CLI_PATH) + " --folder " + m_dir + " --port "
+                             + lfSim.port() + " --boot " + lfBoot + " --os " + lfOs + " > " + log),
+                  0)
+                << readFileText(log);
+        EXPECT_NE(readFileText(log).find("Complete!!!"), std::string::npos);
+    }
+    EXPECT_EQ(readFileBytes(m_out + "/os.bin"), expectedFlash(0x40000, lfPieces));
+    EXPECT_NE(readFileText(m_out + "/events.txt").find("block 001000 000100\n"), std::string::npos)
+            << readFileText(m_out + "/events.txt");
+
+    // A file without data records is refused with its reason, before the port is touched.
+    const auto empty = makeRaw("empty.mot", {});
+    EXPECT_EQ(runCommand(std::string(QUILLET_CLI_PATH) + " --folder " + m_dir
+                         + " --port /nonexistent/tty --boot " + lfBoot + " --os " + empty + " > "
+                         + log),
+              1);
+    EXPECT_NE(readFileText(log).find("no S1 or S2 data record in the file[" + empty + "]"),
+              std::string::npos)
+            << readFileText(log);
 
     // A failing flow ends with its message and a non-zero exit.
     EXPECT_EQ(runCommand(std::string(QUILLET_CLI_PATH) + " --folder " + m_dir + " --port "

@@ -65,6 +65,7 @@ private slots:
     void downloadDialogRunsAFlow();
     void stopButtonStopsTheWorker();
     void closingWhileRunningActsAsStop();
+    void imageWithoutDataEndsWithItsReason();
 
 private:
     FlashRequest request(const CSimProcess &sim, const std::string &dir, std::uint32_t timeout);
@@ -197,6 +198,25 @@ void TestQuilletUi::closingWhileRunningActsAsStop()
     QVERIFY(!dialog.running());
     QTRY_VERIFY(!dialog.isVisible());
     QCOMPARE(messages, QStringList{QStringLiteral("Stopped!!")});
+}
+
+void TestQuilletUi::imageWithoutDataEndsWithItsReason()
+{
+    const CTempFolder temp("quillet-ui-");
+    const std::string dir = temp.path();
+    QVERIFY(makeImages(dir));
+    // Binary data under an S-record name: no record at all.
+    const std::string os = dir + "/os-in.bin";
+    CSimProcess sim(2, "");
+    FlashRequest plain = request(sim, dir, 3000);
+    plain.osPath = os;
+    CDownloadDialog dialog(plain);
+    QStringList messages;
+    dialog.setMessageSink([&](const QString &text) { messages << text; });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QCOMPARE(
+            messages,
+            QStringList{QString::fromStdString("no S1 or S2 data record in the file[" + os + "]")});
 }
 
 QTEST_MAIN(TestQuilletUi)

@@ -70,6 +70,27 @@ TEST(SegmentTable, OneHundredTwentyNineBytesMakeTwoPieces)
         ASSERT_EQ(block.data[i], 0xFF);
 }
 
+TEST(SegmentTable, WholePiecesOfDataGetNoExtraPiece)
+{
+    // Data that ends on a piece boundary well before the block's end is sent as it is: one
+    // more piece would write 128 erased bytes and put them into the checksum.
+    for (const std::uint32_t length : {128u, 256u, 0x1000u, 0x6F80u}) {
+        auto table = CFlashSegmentTable::forDevice(0);
+        ASSERT_TRUE(table.load({record(0x1000, length, 0x00)})) << length;
+        const auto &block = table.blocks()[4]; // 0x1000-0x7FFF
+        EXPECT_EQ(block.length, length);
+        EXPECT_EQ(table.totalLength(), length);
+        std::uint8_t sum = 0;
+        for (std::uint32_t i = 0; i < length; ++i)
+            sum = static_cast<std::uint8_t>(sum + static_cast<std::uint8_t>(i));
+        EXPECT_EQ(block.checksum, static_cast<std::uint8_t>(~sum)) << length;
+    }
+    // A piece boundary inside the data after a gap: the block's data ends at 0x200.
+    auto gap = CFlashSegmentTable::forDevice(0);
+    ASSERT_TRUE(gap.load({record(0x1180, 128)}));
+    EXPECT_EQ(gap.blocks()[4].length, 0x200u);
+}
+
 TEST(SegmentTable, BlockChecksumIsOnesComplementOfTheByteSum)
 {
     auto table = CFlashSegmentTable::forDevice(0);

@@ -67,7 +67,7 @@ TEST(ProjectHeader, EachRefusalWithItsMessage)
     const util::Bytes shortFile(good.begin(), good.begin() + 121);
     const ProjectFileCheck tooShort = checkProjectBytes(shortFile);
     EXPECT_FALSE(tooShort.ok);
-    EXPECT_EQ(tooShort.messageId, 0) << "refused without a message";
+    EXPECT_EQ(tooShort.messageId, 52001) << "refused with the message of every refusal";
 
     util::Bytes headerOnly(good.begin(), good.begin() + 122);
     util::setLe32(headerOnly, 6, 122);
@@ -345,6 +345,10 @@ TEST_F(Project, ProposedNameSkipsExistingUntitledFiles)
     for (int n : {1, 2})
         std::fclose(std::fopen((dir + "/제목없음" + std::to_string(n) + ".kvr").c_str(), "w"));
     EXPECT_EQ(CDorvaneDoc::ProposeNewProjectPath(dir), dir + "/제목없음3.kvr");
+    // The English interface proposes English names.
+    util::setMessageLanguage(util::kResEnglish);
+    EXPECT_EQ(CDorvaneDoc::ProposeNewProjectPath(dir), dir + "/Untitled1.kvr");
+    util::setMessageLanguage(0x412);
     EXPECT_EQ(CDorvaneDoc::CheckProjectName("  "), 52000);
     EXPECT_EQ(CDorvaneDoc::CheckProjectName("a"), 0);
     EXPECT_EQ(CDorvaneDoc::AlarmDatabasePathFor("/opt/d", "/home/u/Project/line1.kvr"),

@@ -8,6 +8,12 @@
 
 #include "test_helpers.h"
 
+#include "core/tags/tag_resources.h"
+
+#include "util/code_page.h"
+
+#include "util/messages.h"
+
 #include <gtest/gtest.h>
 
 using namespace core;
@@ -26,6 +32,24 @@ TagResult addStub(CScreenData &screen, std::uint16_t kind, StubTag **out = nullp
 }
 
 } // namespace
+
+TEST(ScreenDefaults, NameIsTheInterfacesWordInThePanelsCodePage)
+{
+    // Korean interface, English panel: the Korean word cannot be shown, the English one stands
+    // in (never CP949 bytes read as CP1252).
+    TagResources english = tagResources();
+    english.panelLangId = util::kLangEnglish;
+    const TagResources previous = setTagResources(english);
+    util::setMessageLanguage(0x412);
+    EXPECT_EQ(CScreenData(0).Name(), "Screen0");
+    util::setMessageLanguage(util::kResEnglish);
+    EXPECT_EQ(CScreenData(3).Name(), "Screen3");
+    // English interface, Korean panel: the English word.
+    setTagResources(previous);
+    EXPECT_EQ(CScreenData(4).Name(), "Screen4");
+    util::setMessageLanguage(0x412);
+    EXPECT_EQ(CScreenData(5).Name(), "\xC8\xAD\xB8\xE9" "5");
+}
 
 TEST(ScreenDefaults, NewScreenFields)
 {

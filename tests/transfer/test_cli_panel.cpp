@@ -6,8 +6,11 @@
 #include "download/download_fixture.h"
 
 #include "core/app/app_services.h"
+#include "core/comm/alarm_history.h"
+#include "core/comm/comm_thread.h"
 #include "core/functions/alarm_record.h"
 #include "core/tags/tag_kinds.h"
+#include "util/code_page.h"
 #include "util/file_io.h"
 
 #include <array>
@@ -96,7 +99,33 @@ TEST_F(CliPanel, DownloadThenUploadGivesTheSameProject)
     const auto up = cli("upload -o '" + back + "' --yes " + port());
     ASSERT_EQ(up.status, 0) << up.out;
     EXPECT_NE(up.out.find("통신성공"), std::string::npos);
+    EXPECT_NE(down.out.find("통신성공"), std::string::npos) << "a download says it ended well too";
     EXPECT_EQ(util::readFile(back), util::readFile(m_project));
+}
+
+TEST_F(CliPanel, DownloadWritesTheAreasInTheirFixedOrder)
+{
+    // The panel takes the areas in any order; its menu, drivers and screens rely on P, G, R, S,
+    // C, Z. The simulator's trace shows the order the writes arrived in.
+    const std::string trace = m_dir + "/trace.txt";
+    ASSERT_TRUE(m_sim.start({"--trace", trace}));
+    const auto down = cli("download '" + m_project + "' --yes " + port());
+    ASSERT_EQ(down.status, 0) << down.out;
+    m_sim.stop();
+    const auto lines = util::readFile(trace);
+    ASSERT_TRUE(lines);
+    std::string order, requests;
+    std::size_t start = 0;
+    const std::string text(lines->begin(), lines->end());
+    while (start < text.size()) {
+        const auto end = text.find('\n', start);
+        const std::string line = text.substr(start, end - start);
+        requests += line.substr(0, 2) + " ";
+        if (line[0] == 'w' && (order.empty() || order.back() != line[1]))
+            order += line[1];
+        start = end == std::string::npos ? text.size() : end + 1;
+    }
+    EXPECT_EQ(order, "PGRSCZ") << requests;
 }
 
 TEST_F(CliPanel, PasswordProtectedPanel)
@@ -133,6 +162,116 @@ TEST_F(CliPanel, EraseThenUploadReportsAnErasedMemory)
     EXPECT_NE(up.status, 0);
     EXPECT_NE(up.out.find("메모리가 지워져 있습니다."), std::string::npos) << up.out;
     EXPECT_FALSE(util::fileExists(back));
+}
+
+TEST_F(CliPanel, PanelCommandsFailOnAnyLinkError)
+{
+    // Response 1 answers the command's own check of the panel, response 2 the connection of the
+    // command itself; the faults hit that one.
+    struct Case
+    {
+        const char *command;
+        const char *fault;
+        const char *text;
+    };
+    const Case cases[] = {{"erase --yes", "bcc:2", "BCC 에러"},
+                          {"erase --yes", "nak:2:3", "NAK 수신"},
+                          {"erase --yes", "drop:2", "타임아웃 에러입니다."},
+                          {"clear-password", "bcc:2", "BCC 에러"},
+                          {"clear-password", "nak:2:3", "NAK 수신"},
+                          {"clear-alarm-history --yes", "bcc:2", "BCC 에러"},
+                          {"clear-alarm-history --yes", "nak:2:3", "NAK 수신"},
+                          {"clear-alarm-history --yes", "nak:3:3", "NAK 수신"}};
+    for (const auto &c : cases) {
+        testsupport::SimProcess sim;
+        ASSERT_TRUE(sim.start({"--fault", c.fault})) << c.fault;
+        const auto r = cli(std::string(c.command) + " --port '" + sim.port() + "'");
+        EXPECT_EQ(r.status, 1) << c.command << " " << c.fault << ": " << r.out;
+        EXPECT_NE(r.out.find(c.text), std::string::npos)
+                << c.command << " " << c.fault << ": " << r.out;
+    }
+    // Without the faults each succeeds; a question not answered is no success.
+    ASSERT_TRUE(m_sim.start());
+    for (const char *command : {"erase --yes", "clear-password", "clear-alarm-history --yes"})
+        EXPECT_EQ(cli(std::string(command) + " " + port()).status, 0) << command;
+    for (const char *command : {"erase", "clear-alarm-history"})
+        EXPECT_EQ(cli(std::string(command) + " " + port()).status, 1) << command;
+}
+
+namespace {
+
+// Writes one block into the simulated panel as a panel tool would.
+void writePanel(const std::string &port, std::uint8_t area, std::uint32_t address, util::Bytes data)
+{
+    comm::CCommThread link;
+    link.SetDevicePath(port);
+    std::uint8_t status = 0;
+    ASSERT_TRUE(link.Connect(status));
+    comm::COMM_CMD c{'w', area, data, std::uint32_t(data.size()), address, address};
+    ASSERT_TRUE(link.Run(c));
+    link.Disconnect();
+}
+
+// A history of one alarm whose text is in the Korean code page.
+util::Bytes koreanHistory(const std::string &utf8)
+{
+    util::Bytes h(comm::kHistoryLength, 0xFF);
+    const auto entry = util::ByteSpan(h).first(comm::kWholeEntrySize);
+    util::setFixedText(entry, 2, 37, util::fromUtf8Lossy(utf8, 0x412));
+    const std::uint8_t when[7] = {0x20, 0x26, 0x12, 0x01, 0x10, 0x00, 0x00};
+    std::copy_n(when, 7, entry.begin() + 40);
+    return h;
+}
+
+util::Bytes menuFile(const char *name)
+{
+    auto menu = *util::readFile(kDir + "/Protocols/" + name);
+    menu.resize(comm::kMenuHeaderLength);
+    return menu;
+}
+
+} // namespace
+
+TEST_F(CliPanel, AlarmTextsAreDecodedInThePanelsLanguageWhateverTheLocale)
+{
+    const std::string text = "탱크 수위 낮음";
+    const std::string db = m_dir + "/alarms.mdb";
+    const auto search = [&] { return cli("alarm-history --db '" + db + "' --search"); };
+    const std::string english = "LC_ALL= LANG=en_US.UTF-8 ";
+    {
+        // The panel's menu is the Korean one: its texts are Korean.
+        ASSERT_TRUE(m_sim.start());
+        writePanel(m_sim.port(), 'P', 0, menuFile("menu_kor.mnu"));
+        writePanel(m_sim.port(), 'W', comm::kHistoryAddress, koreanHistory(text));
+        const std::string run = "cd / && " + english + "'" + kDir + "/dorvane-cli' alarm-history "
+                + "--db '" + db + "' --upload " + port() + " 2>&1";
+        ASSERT_EQ(std::system(run.c_str()), 0);
+        const auto found = search();
+        ASSERT_EQ(found.status, 0) << found.out;
+        EXPECT_NE(found.out.find(text), std::string::npos) << found.out;
+        m_sim.stop();
+    }
+    {
+        // A project names the panel's language: it decides, whatever the menu says.
+        std::filesystem::remove(db);
+        CAppServices app;
+        app.Load(kDir, 0x409);
+        auto doc = app.NewDocument();
+        const std::string project = m_dir + "/korean.kvr";
+        ASSERT_TRUE(doc->NewProject(app.NewProjectDefaults(project)));
+        doc->SetParam16(kParamLanguage,
+                        std::uint16_t(app.Config().languages().indexOfLangId(0x412)));
+        std::string error;
+        ASSERT_TRUE(doc->SaveDocument(project, app.Areas(), &error)) << error;
+        ASSERT_TRUE(m_sim.start());
+        writePanel(m_sim.port(), 'P', 0, menuFile("menu_eng.mnu"));
+        writePanel(m_sim.port(), 'W', comm::kHistoryAddress, koreanHistory(text));
+        const std::string run = english + "'" + kDir + "/dorvane-cli' alarm-history --db '" + db
+                + "' --upload --project '" + project + "' " + port() + " 2>&1";
+        ASSERT_EQ(std::system(run.c_str()), 0);
+        const auto found = search();
+        EXPECT_NE(found.out.find(text), std::string::npos) << found.out;
+    }
 }
 
 TEST_F(CliPanel, InjectedFaultsEndWithTheirTextsAndWriteNothing)

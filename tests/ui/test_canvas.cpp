@@ -464,6 +464,59 @@ private slots:
         QVERIFY(a->IsLocked());
     }
 
+    void lockedTagsCarryAMarkAndEveryKindShowsItsSelection()
+    {
+        core::CTag *a = addRect(20, 20, 30, 20); // device 40..100 x 40..80
+        const QPoint mark(2 * 50 - 3, 2 * 20 + 6); // inside the top-right corner
+        const QColor before = m_canvas->grab().toImage().pixelColor(mark);
+        m_canvas->select(a, false);
+        m_canvas->actions().lockSelection();
+        const QImage locked = m_canvas->grab().toImage();
+        QVERIFY(locked.pixelColor(mark) != before);
+        m_canvas->actions().unlockAll();
+        QCOMPARE(m_canvas->grab().toImage().pixelColor(mark), before);
+
+        // A text tag has no handles: its selection still shows a handle at each corner.
+        m_canvas->setTool(ui::ToolText);
+        click(dev(100, 30));
+        core::CTag *text = m_screen->Tags().back().get();
+        QCOMPARE(m_canvas->selection(), (std::vector<core::CTag *>{text}));
+        QCOMPARE(text->GetHandleCount(), 0);
+        const core::CRect r = text->Rect().Normalized();
+        const QPoint corner(2 * (r.left - 1), 2 * (r.top - 1));
+        const QImage selected = m_canvas->grab().toImage();
+        QCOMPARE(selected.pixelColor(corner), ui::fromColorRef(m_config.colors().focus));
+        m_canvas->clearSelection();
+        QVERIFY(m_canvas->grab().toImage().pixelColor(corner)
+                != ui::fromColorRef(m_config.colors().focus));
+    }
+
+    void dragsAndKeysKeepTagsOnTheDisplay()
+    {
+        core::CTag *a = addRect(150, 10, 30, 20);
+        // Dragged 40 pixels right, the tag lands at the right edge.
+        drag(dev(160, 20), dev(200, 20));
+        QCOMPARE(a->Rect(), box(162, 10, 30, 20));
+        // At the edge, the arrow key moves nothing.
+        m_canvas->select(a, false);
+        QTest::keyClick(m_canvas.get(), Qt::Key_Right);
+        QCOMPARE(a->Rect().right, 192);
+        QTest::keyClick(m_canvas.get(), Qt::Key_Left);
+        QCOMPARE(a->Rect().right, 191);
+
+        // A tag hanging off (as a file may hold it) carries a warning mark.
+        core::CTag *off = addRect(180, 50, 30, 10); // 180..210 x 50..60
+        const QPoint mark(2 * 180 + 4, 2 * 50 + 6); // inside the triangle at the top-left
+        const QImage shown = m_canvas->grab().toImage();
+        QCOMPARE(shown.pixelColor(mark), QColor(255, 200, 0));
+        m_canvas->select(off, false);
+        for (int i = 0; i < 18; ++i)
+            QTest::keyClick(m_canvas.get(), Qt::Key_Left);
+        QCOMPARE(off->Rect().right, 192);
+        QVERIFY(m_canvas->grab().toImage().pixelColor(QPoint(2 * 162 + 4, 2 * 50 + 6))
+                != QColor(255, 200, 0));
+    }
+
     void zoomMapsMouseAndSize()
     {
         m_canvas->setZoomFactor(4.0, 1.0);

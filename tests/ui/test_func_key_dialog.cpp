@@ -11,6 +11,7 @@
 #include "ui/app/main_frame.h"
 #include "ui/dialogs/func_key_dialog.h"
 #include "ui/dialogs/func_key_list_dialog.h"
+#include "ui/view/dorvane_view.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -85,6 +86,23 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
+    void refusedValueKeepsTheFocus()
+    {
+        core::CPlcSlots driverSlots;
+        RecordingPrompt prompt(true);
+        const core::FunctionEnv env{driverSlots, prompt};
+        CFuncKeyDialog dialog(env, 0, core::CFuncKeyRecord::Default(), false);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        dialog.functionBox()->setCurrentIndex(core::CFuncKeyRecord::kValueSet);
+        dialog.valueEdit()->setFocus();
+        QTest::keyClicks(dialog.valueEdit(), QStringLiteral("65536"));
+        QTest::keyClick(dialog.valueEdit(), Qt::Key_Tab); // leaves the edit: refused
+        QVERIFY(!prompt.shown.empty());
+        QTRY_VERIFY(dialog.valueEdit()->hasFocus());
+        QCOMPARE(dialog.valueEdit()->selectedText(), dialog.valueEdit()->text());
+    }
+
     void sharedKeyAsksBeforeApplyingToAllScreens()
     {
         core::CPlcSlots driverSlots;
@@ -109,15 +127,27 @@ private slots:
         core::CScreenData *screen = frame.document()->FindScreen(0);
         QVERIFY(screen);
 
-        QTimer::singleShot(0, [] {
+        frame.show();
+        QWidget *screenWindow = frame.findView(0)->parentWidget();
+        QPoint dialogCentre, windowCentre;
+        QTimer::singleShot(0, [&] {
             auto *dialog = qobject_cast<CFuncKeyDialog *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
+            // Over the screen's window, not in the middle of the main window.
+            dialogCentre = dialog->frameGeometry().center();
+            windowCentre = screenWindow->mapToGlobal(screenWindow->rect().center());
             dialog->functionBox()->setCurrentIndex(core::CFuncKeyRecord::kScreenChange);
             dialog->valueEdit()->setText(QStringLiteral("7"));
             dialog->accept();
         });
         const int before = frame.undoStack()->count();
         frame.editFunctionKey(0, 1);
+        QVERIFY2((dialogCentre - windowCentre).manhattanLength() < 40,
+                 qPrintable(QStringLiteral("%1,%2 vs %3,%4")
+                                    .arg(dialogCentre.x())
+                                    .arg(dialogCentre.y())
+                                    .arg(windowCentre.x())
+                                    .arg(windowCentre.y())));
         QCOMPARE(util::le16(screen->FunctionKey(1), core::CFuncKeyRecord::kFunction),
                  std::uint16_t(core::CFuncKeyRecord::kScreenChange));
         QCOMPARE(util::le32(screen->FunctionKey(1), core::CFuncKeyRecord::kValue), 7u);

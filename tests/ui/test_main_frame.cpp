@@ -155,7 +155,10 @@ private slots:
 
     void newProjectDialogProposesAFreeNameAndRefusesAnEmptyOne()
     {
-        m_folder->write("Project/" + QString::fromUtf8("제목없음1.kvr"), "x");
+        const QString untitled = util::messageLanguage() == util::kResEnglish
+                ? QStringLiteral("Untitled")
+                : QString::fromUtf8("제목없음");
+        m_folder->write("Project/" + untitled + "1.kvr", "x");
         uitest::MessageRecorder messages;
         QString proposed;
         QTimer::singleShot(0, this, [&] {
@@ -169,7 +172,7 @@ private slots:
             dlg->accept();
         });
         frame().onNew();
-        QCOMPARE(proposed, QString::fromUtf8("제목없음2.kvr"));
+        QCOMPARE(proposed, untitled + QStringLiteral("2.kvr"));
         QCOMPARE(messages.ids, std::vector<int>{52000});
         QVERIFY(frame().document());
         QCOMPARE(QString::fromStdString(frame().document()->Path()),

@@ -37,10 +37,12 @@ public:
         : m_error(error)
     { }
 
-    bool open(const std::string &path)
+    bool open(const std::string &path, bool readOnly = false)
     {
         sqlite3 *db = nullptr;
-        const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        const int rc
+                = sqlite3_open_v2(path.c_str(), &db,
+                                  readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
         m_db.reset(db);
         if (rc != SQLITE_OK)
             return fail();
@@ -135,11 +137,11 @@ CAlarmDatabase::CAlarmDatabase(std::string path, std::string templatePath)
     , m_templatePath(std::move(templatePath))
 { }
 
-bool CAlarmDatabase::prepareFile()
+bool CAlarmDatabase::prepareFile(bool forWriting)
 {
     m_error.clear();
     if (!util::fileExists(m_path)) {
-        const std::optional<util::Bytes> image = util::readFile(m_templatePath);
+        const std::optional<util::Bytes> image = util::readFileCapped(m_templatePath, kMaxTemplate);
         if (!image) {
             m_error = "cannot read " + m_templatePath;
             return false;
@@ -152,7 +154,7 @@ bool CAlarmDatabase::prepareFile()
         const int fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd < 0) {
             if (errno == EEXIST)
-                return prepareFile();
+                return prepareFile(forWriting);
             m_error = std::strerror(errno);
             return false;
         }
@@ -164,9 +166,11 @@ bool CAlarmDatabase::prepareFile()
             return false;
         }
     }
+    // Only a command that writes clears the read-only attribute; a search leaves the file as
+    // the user set it.
     struct stat st
     { };
-    if (::stat(m_path.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR))
+    if (forWriting && ::stat(m_path.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR))
         ::chmod(m_path.c_str(), st.st_mode | S_IWUSR);
     return true;
 }
@@ -174,7 +178,7 @@ bool CAlarmDatabase::prepareFile()
 bool CAlarmDatabase::save(const std::vector<AlarmRow> &rows)
 {
     Session s(m_error);
-    if (!prepareFile() || !s.open(m_path) || !s.execute("BEGIN"))
+    if (!prepareFile(true) || !s.open(m_path) || !s.execute("BEGIN"))
         return false;
     for (const AlarmRow &row : rows) {
         const int found = s.exists("SELECT * FROM Alarm WHERE AlarmDate=? AND Message=?",
@@ -196,7 +200,7 @@ bool CAlarmDatabase::save(const std::vector<AlarmRow> &rows)
 std::optional<std::vector<AlarmRow>> CAlarmDatabase::search(const AlarmSearch &search)
 {
     Session s(m_error);
-    if (!prepareFile() || !s.open(m_path))
+    if (!prepareFile(false) || !s.open(m_path, true))
         return std::nullopt;
     const SqlStatement statement = buildSearchStatement(search);
     Statement stmt = s.prepare(statement.sql, statement.parameters);
@@ -220,7 +224,7 @@ std::optional<std::vector<AlarmRow>> CAlarmDatabase::search(const AlarmSearch &s
 std::optional<std::vector<std::string>> CAlarmDatabase::distinctMessages()
 {
     Session s(m_error);
-    if (!prepareFile() || !s.open(m_path))
+    if (!prepareFile(false) || !s.open(m_path, true))
         return std::nullopt;
     Statement stmt = s.prepare("SELECT DISTINCT Message FROM Alarm ORDER BY Message ASC", {});
     if (!stmt)
@@ -239,7 +243,7 @@ std::optional<std::vector<std::string>> CAlarmDatabase::distinctMessages()
 bool CAlarmDatabase::remove(const std::vector<AlarmRow> &rows)
 {
     Session s(m_error);
-    if (!prepareFile() || !s.open(m_path) || !s.execute("BEGIN"))
+    if (!prepareFile(true) || !s.open(m_path) || !s.execute("BEGIN"))
         return false;
     for (const AlarmRow &row : rows) {
         if (!s.execute("DELETE FROM Alarm WHERE AlarmDate=? AND Message=?",

@@ -8,6 +8,7 @@
 #include "core/comm/alarm_history.h"
 #include "core/comm/alarm_search.h"
 
+#include <cstdint>
 #include <optional>
 #include <set>
 #include <string>
@@ -30,9 +31,12 @@ public:
     void setPath(std::string path) { m_path = std::move(path); }
     const std::string &lastError() const { return m_error; }
 
-    // Copies the template to the path when the file is missing (never over an existing file)
-    // and clears a read-only attribute.
-    bool prepareFile();
+    // The empty template is a few kilobytes; a larger file is no template.
+    static constexpr std::uint64_t kMaxTemplate = 1024 * 1024;
+
+    // Copies the template to the path when the file is missing (never over an existing file);
+    // for a command that writes, also clears a read-only attribute.
+    bool prepareFile(bool forWriting);
 
     // Updates the clear time of rows that exist, inserts the others.
     bool save(const std::vector<AlarmRow> &rows);

@@ -76,10 +76,13 @@ std::vector<AlarmRow> decodeAlarmHistory(util::ConstByteSpan alarmBlock,
     return rows;
 }
 
-bool UploadAlarmHistory(CCommThread &link, IPanelUi &ui, CAlarmGrid &grid,
-                        const TextConverter &convert)
+namespace {
+
+bool uploadHistory(CCommThread &link, IPanelUi &ui, CAlarmGrid &grid, TextConverter convert,
+                   const PanelTextChooser *choose)
 {
     util::Bytes version(2), alarms(kAlarmBlockLength), history(kHistoryLength);
+    util::Bytes menu(kMenuHeaderLength);
     bool read = false;
     {
         CBusyScope busy(ui);
@@ -93,7 +96,8 @@ bool UploadAlarmHistory(CCommThread &link, IPanelUi &ui, CAlarmGrid &grid,
                 ui.message(text::kHistOldVersion, IPanelUi::Icon::Warning);
                 ui.message(text::kHistReadFailed, IPanelUi::Icon::Warning);
             } else if (!readBlock(link, 'G', kAlarmBlockAddress, alarms)
-                       || !readBlock(link, 'W', kHistoryAddress, history)) {
+                       || !readBlock(link, 'W', kHistoryAddress, history)
+                       || (choose && !readBlock(link, 'P', 0, menu))) {
                 ui.message(text::kHistReadFailed, IPanelUi::Icon::Warning);
             } else {
                 read = true;
@@ -108,9 +112,25 @@ bool UploadAlarmHistory(CCommThread &link, IPanelUi &ui, CAlarmGrid &grid,
         link.Disconnect();
     if (!read)
         return false;
+    if (choose)
+        convert = (*choose)(menu);
     for (const AlarmRow &row : decodeAlarmHistory(alarms, history, convert))
         grid.addRow(row);
     return true;
+}
+
+} // namespace
+
+bool UploadAlarmHistory(CCommThread &link, IPanelUi &ui, CAlarmGrid &grid,
+                        const TextConverter &convert)
+{
+    return uploadHistory(link, ui, grid, convert, nullptr);
+}
+
+bool UploadAlarmHistory(CCommThread &link, IPanelUi &ui, CAlarmGrid &grid,
+                        const PanelTextChooser &choose)
+{
+    return uploadHistory(link, ui, grid, {}, &choose);
 }
 
 } // namespace comm

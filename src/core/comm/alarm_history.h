@@ -58,4 +58,13 @@ std::vector<AlarmRow> decodeAlarmHistory(util::ConstByteSpan alarmBlock,
 bool UploadAlarmHistory(CCommThread &link, IPanelUi &ui, CAlarmGrid &grid,
                         const TextConverter &convert = {});
 
+// Picks the converter of the panel's texts from the first kMenuHeaderLength bytes of its menu
+// area, which name the panel's language.
+using PanelTextChooser = std::function<TextConverter(util::ConstByteSpan menuHeader)>;
+inline constexpr std::size_t kMenuHeaderLength = 25;
+// The same upload for a caller that knows no language for the panel's texts: the menu area's
+// header is read in the same connection and `choose` decides how the texts are decoded.
+bool UploadAlarmHistory(CCommThread &link, IPanelUi &ui, CAlarmGrid &grid,
+                        const PanelTextChooser &choose);
+
 } // namespace comm

@@ -140,41 +140,48 @@ bool SetPanelPassword(CCommThread &link, IPanelUi &ui, const PasswordChange &e)
     return checked;
 }
 
-void RemovePanelPassword(CCommThread &link, IPanelUi &ui)
+bool RemovePanelPassword(CCommThread &link, IPanelUi &ui)
 {
+    bool removed = false;
     {
         CBusyScope busy(ui);
         std::uint8_t status = 0;
         if (!link.Connect(status)) {
             showLinkError(link, ui);
-            return;
+            return false;
         }
         if (status != 1) {
             ui.message(text::kPwdRemoved, Icon::Information);
+            removed = true;
         } else if (VerifyPanelPassword(link, ui, status) == PasswordCheck::GoOn) {
             util::Bytes block = passwordBlock({});
-            if (writeBlock(link, 'A', block, 0))
+            removed = writeBlock(link, 'A', block, 0);
+            if (removed)
                 ui.message(text::kPwdRemoved, Icon::Information);
             else
                 ui.message(text::kPwdRemoveFailed, Icon::Warning);
         }
     }
-    if (link.GetLastError() != 0)
+    if (link.GetLastError() != 0) {
         showLinkError(link, ui); // the connection is left open
-    else
-        link.Disconnect();
+        return false;
+    }
+    link.Disconnect();
+    return removed;
 }
 
-void DeletePanelAlarmHistory(CCommThread &link, IPanelUi &ui)
+bool DeletePanelAlarmHistory(CCommThread &link, IPanelUi &ui)
 {
     if (!ui.ask(text::kAskDeleteHistory))
-        return;
+        return false;
+    bool deleted = false;
     {
         CBusyScope busy(ui);
         std::uint8_t status = 0;
         if (link.Connect(status) && VerifyPanelPassword(link, ui, status) == PasswordCheck::GoOn) {
             util::Bytes data{static_cast<std::uint8_t>(status == 1 ? 1 : 0), 0};
-            if (writeBlock(link, 'W', data, 0))
+            deleted = writeBlock(link, 'W', data, 0);
+            if (deleted)
                 ui.message(text::kHistoryDeleted, Icon::Information);
             else
                 ui.message(text::kHistoryDeleteFailed, Icon::Warning);
@@ -184,26 +191,31 @@ void DeletePanelAlarmHistory(CCommThread &link, IPanelUi &ui)
     if (error != 0)
         ui.message(CCommThread::ErrorText(error), Icon::None);
     link.Disconnect();
+    return deleted && error == 0;
 }
 
-void ErasePanelMemory(CCommThread &link, IPanelUi &ui)
+bool ErasePanelMemory(CCommThread &link, IPanelUi &ui)
 {
     if (!ui.ask(text::kAskErase))
-        return;
+        return false;
+    bool erased = false;
     {
         CBusyScope busy(ui);
         std::uint8_t status = 0;
         if (!link.Connect(status)) {
             showLinkError(link, ui);
-            return;
+            return false;
         }
         COMM_CMD erase{'y', 'Z', {}, 0, 0, 0};
-        if (link.Run(erase))
+        erased = link.Run(erase);
+        if (erased)
             ui.message(text::kEraseDone, Icon::Information);
         else
             ui.message(text::kEraseFailed, Icon::Warning);
     }
+    const bool linkError = link.GetLastError() != 0;
     showLinkError(link, ui);
+    return erased && !linkError;
 }
 
 std::size_t buildFontArea(util::ConstByteSpan file, util::ByteSpan area)
@@ -222,14 +234,15 @@ bool DownloadFont(CCommThread &link, IPanelUi &ui, const std::string &path, util
 {
     if (!ui.ask(text::kAskFontDownload))
         return false;
-    const std::optional<util::Bytes> file = util::readFile(path);
+    bool tooLarge = false;
+    const std::optional<util::Bytes> file = util::readFileCapped(path, kMaxFontFile, &tooLarge);
+    if (tooLarge) {
+        ui.message(text::kFileTooLarge, Icon::Warning);
+        return false;
+    }
     if (!file) {
         const std::string what = std::string(text::kFontFilePrefix) + path;
         ui.message(util::formatText(text::kCannotOpenFile, what.c_str()), Icon::Warning);
-        return false;
-    }
-    if (file->size() > kMaxFontFile) {
-        ui.message(text::kFileTooLarge, Icon::Warning);
         return false;
     }
     const std::size_t length = buildFontArea(*file, area);

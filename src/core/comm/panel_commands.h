@@ -42,9 +42,11 @@ struct PasswordChange
 };
 // OK of the password dialog; true when the dialog may close.
 bool SetPanelPassword(CCommThread &link, IPanelUi &ui, const PasswordChange &entries);
-void RemovePanelPassword(CCommThread &link, IPanelUi &ui);
-void DeletePanelAlarmHistory(CCommThread &link, IPanelUi &ui);
-void ErasePanelMemory(CCommThread &link, IPanelUi &ui);
+// These three return true only when the panel did what was asked: a question answered no, a
+// refused password or any link error gives false.
+bool RemovePanelPassword(CCommThread &link, IPanelUi &ui);
+bool DeletePanelAlarmHistory(CCommThread &link, IPanelUi &ui);
+bool ErasePanelMemory(CCommThread &link, IPanelUi &ui);
 
 inline constexpr std::size_t kFontAreaCapacity = 0x40000;
 inline constexpr std::size_t kMaxFontFile = kFontAreaCapacity - 6;

@@ -31,6 +31,11 @@ void driverTexts(util::ConstByteSpan id, std::string &name, std::string &ver)
 
 } // namespace
 
+std::string menuLanguageText(util::ConstByteSpan menu)
+{
+    return menu.size() < 15 ? std::string() : util::fixedText(menu, 12, 3);
+}
+
 SystemInfoTexts formatSystemInfo(util::ConstByteSpan m, util::ConstByteSpan menu,
                                  util::ConstByteSpan driver1, util::ConstByteSpan driver2)
 {
@@ -45,7 +50,7 @@ SystemInfoTexts formatSystemInfo(util::ConstByteSpan m, util::ConstByteSpan menu
                                    dayName.c_str(), w(6), w(8), w(10));
     t.scanMax = util::formatText("%u", w(14));
     t.scanCurrent = util::formatText("%u", w(18));
-    t.menuLanguage = util::fixedText(menu, 12, 3);
+    t.menuLanguage = menuLanguageText(menu);
     t.menuVersion = util::fixedText(menu, 20, 4);
     driverTexts(driver1, t.driver1Name, t.driver1Version);
     driverTexts(driver2, t.driver2Name, t.driver2Version);

@@ -29,6 +29,10 @@ struct SystemInfoTexts
     std::string driver2Version;
 };
 
+// The panel language's text at bytes 12-14 of the menu area ("KOR", "ENG", ...), as the system
+// information shows it; "" when the bytes are too few.
+std::string menuLanguageText(util::ConstByteSpan menu);
+
 // Texts from the 28-byte system record, 25 bytes of the menu area and the two 30-byte driver
 // identities.
 SystemInfoTexts formatSystemInfo(util::ConstByteSpan system, util::ConstByteSpan menu,

@@ -1,5 +1,7 @@
 #include "core/editor/selection_rules.h"
 
+#include <algorithm>
+
 namespace core::editor {
 
 bool bandSelects(const CTag &tag, const CRect &band)
@@ -9,12 +11,44 @@ bool bandSelects(const CTag &tag, const CRect &band)
     return tag.IntersectsRect(band.Normalized());
 }
 
+std::int64_t overhang(const CRect &rect)
+{
+    const CRect r = rect.Normalized();
+    const auto past = [](std::int64_t v) { return v > 0 ? v : 0; };
+    return past(-std::int64_t(r.left)) + past(-std::int64_t(r.top))
+            + past(std::int64_t(r.right) - kPanelWidth)
+            + past(std::int64_t(r.bottom) - kPanelHeight);
+}
+
+bool keepsOnDisplay(const CRect &before, const CRect &after)
+{
+    return overhang(after) <= overhang(before);
+}
+
 bool acceptsOffset(const std::vector<CTag *> &tags, std::int32_t dx, std::int32_t dy)
 {
-    for (const CTag *tag : tags)
-        if (!tag->IsRectOnPanel(tag->Rect().Offset(dx, dy)))
+    for (const CTag *tag : tags) {
+        const CRect moved = tag->Rect().Offset(dx, dy);
+        if (!tag->IsRectOnPanel(moved) || !keepsOnDisplay(tag->Rect(), moved))
             return false;
+    }
     return true;
+}
+
+CPoint clampToDisplay(const std::vector<CTag *> &tags, std::int32_t dx, std::int32_t dy)
+{
+    if (tags.empty())
+        return {dx, dy};
+    CRect bounds = tags.front()->Rect().Normalized();
+    for (const CTag *tag : tags) {
+        const CRect r = tag->Rect().Normalized();
+        bounds = {std::min(bounds.left, r.left), std::min(bounds.top, r.top),
+                  std::max(bounds.right, r.right), std::max(bounds.bottom, r.bottom)};
+    }
+    if (overhang(bounds) > 0)
+        return {dx, dy};
+    return {std::clamp(dx, -bounds.left, kPanelWidth - bounds.right),
+            std::clamp(dy, -bounds.top, kPanelHeight - bounds.bottom)};
 }
 
 bool moveTagBy(CTag &tag, std::int32_t dx, std::int32_t dy)

@@ -13,8 +13,20 @@ namespace core::editor {
 // meets.
 bool bandSelects(const CTag &tag, const CRect &band);
 
-// Every tag accepts its rectangle moved by (dx, dy); the group moves all or none.
+// How far a rectangle reaches past the display's edges: the sum over the four sides.
+std::int64_t overhang(const CRect &rect);
+// The editor keeps tags on the display: a change is kept when it leaves the tag no further off
+// the display than it was. A tag that a file brought in hanging off may come back in, never go
+// further out.
+bool keepsOnDisplay(const CRect &before, const CRect &after);
+
+// Every tag accepts its rectangle moved by (dx, dy) and stays on the display by the rule above;
+// the group moves all or none.
 bool acceptsOffset(const std::vector<CTag *> &tags, std::int32_t dx, std::int32_t dy);
+
+// The offset cut down so that a selection on the display stays on it: a drag past an edge
+// lands at the edge. A selection already off the display keeps the offset.
+CPoint clampToDisplay(const std::vector<CTag *> &tags, std::int32_t dx, std::int32_t dy);
 
 // Moves one tag by (dx, dy) when it accepts the moved rectangle. The anchor moves, so a line
 // keeps its direction and a pie its layout. Returns whether it moved.

@@ -16,8 +16,11 @@ namespace core {
 
 namespace {
 
-// "제목없음" (untitled): the base of proposed project file names.
-constexpr const char *kUntitled = "제목없음";
+// "제목없음" (untitled): the base of proposed project file names, in the interface's language.
+const char *untitledBase()
+{
+    return util::messageLanguage() == util::kResEnglish ? "Untitled" : "제목없음";
+}
 
 constexpr std::size_t kChannelTimeout = 10;
 constexpr std::size_t kChannelBaud = 12;
@@ -407,7 +410,7 @@ void CDorvaneDoc::RemoveUnreferencedImages()
 std::string CDorvaneDoc::ProposeNewProjectPath(const std::string &projectDir)
 {
     for (int n = 1;; ++n) {
-        std::string path = util::formatText("%s/%s%d.kvr", projectDir.c_str(), kUntitled, n);
+        std::string path = util::formatText("%s/%s%d.kvr", projectDir.c_str(), untitledBase(), n);
         if (!util::fileExists(path))
             return path;
     }

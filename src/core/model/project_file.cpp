@@ -57,10 +57,10 @@ bool areaTableConsistent(util::ConstByteSpan file)
 
 ProjectFileCheck checkProjectBytes(util::ConstByteSpan file, bool readable)
 {
-    if (!readable)
+    if (!readable || file.size() > kMaxProjectFileSize)
         return reject(util::msg::kFileNotReadable);
     if (file.size() < kProjectHeaderSize)
-        return reject(0);
+        return reject(util::msg::kFileNotReadable);
     if (!headerMatches(file))
         return reject(util::msg::kFileNotReadable);
     const std::uint16_t version = util::le16(file, kVersionOffset);
@@ -77,9 +77,14 @@ ProjectFileCheck checkProjectBytes(util::ConstByteSpan file, bool readable)
     return check;
 }
 
+std::optional<util::Bytes> readProjectBytes(const std::string &path)
+{
+    return util::readFileCapped(path, kMaxProjectFileSize);
+}
+
 ProjectFileCheck checkProjectFile(const std::string &path)
 {
-    const std::optional<util::Bytes> data = util::readFile(path);
+    const std::optional<util::Bytes> data = readProjectBytes(path);
     if (!data)
         return checkProjectBytes({}, false);
     return checkProjectBytes(*data);

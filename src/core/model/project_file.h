@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace core {
@@ -23,6 +24,9 @@ inline constexpr const char *kProjectMaker = "Tarvossa Mechanikas Works, Ltd.";
 // Area order in the file and their capacities in the panel.
 enum ProjectArea { kAreaGlobal = 0, kAreaString = 1, kAreaImage = 2, kAreaScreen = 3 };
 inline constexpr std::array<std::uint32_t, 4> kProjectAreaCapacity{16384, 32768, 65536, 65536};
+// No project file is larger than its header and the four areas at their capacities.
+inline constexpr std::uint64_t kMaxProjectFileSize = kProjectHeaderSize + kProjectAreaCapacity[0]
+        + kProjectAreaCapacity[1] + kProjectAreaCapacity[2] + kProjectAreaCapacity[3];
 
 // Outcome of the check. `messageId` is the message to show (0: refuse silently, or accepted).
 struct ProjectFileCheck
@@ -34,10 +38,14 @@ struct ProjectFileCheck
     int needMinor = 0;
 };
 
-// The checks in their order: readable (52001), at least 122 bytes (silent), total length, magic
-// and maker string (52001), version below 2.00 (52002), area table consistent (52001).
+// The checks in their order: readable and no larger than kMaxProjectFileSize (52001), at least
+// 122 bytes, total length, magic and maker string (52001), version below 2.00 (52002), area
+// table consistent (52001).
 ProjectFileCheck checkProjectBytes(util::ConstByteSpan file, bool readable = true);
 ProjectFileCheck checkProjectFile(const std::string &path);
+// The bytes of a project file; nothing when it cannot be read or is larger than any project
+// can be (then it is not read at all).
+std::optional<util::Bytes> readProjectBytes(const std::string &path);
 // The message text of a failed check ("" when none is shown), formatted.
 std::string projectCheckMessage(const ProjectFileCheck &check);
 

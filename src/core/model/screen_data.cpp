@@ -3,17 +3,18 @@
 #include "core/model/memory_monitor.h"
 #include "core/plc/plc_slots.h"
 #include "core/tags/tag_factory.h"
+#include "core/tags/tag_resources.h"
 
 #include "util/byte_order.h"
+#include "util/code_page.h"
+#include "util/message_ids.h"
+#include "util/messages.h"
 
 #include <algorithm>
 
 namespace core {
 
 namespace {
-
-// "화면" in CP949: screen names are panel text.
-constexpr const char *kScreenWord = "\xC8\xAD\xB8\xE9";
 
 constexpr std::size_t kKeyDataKind = 40;
 constexpr std::size_t kKeyBit = 42;
@@ -25,7 +26,13 @@ constexpr std::size_t kKeyAction = 64;
 
 std::string defaultScreenName(std::uint16_t number)
 {
-    return std::string(kScreenWord) + std::to_string(number);
+    // Screen names are panel text: the interface's word for "screen" in the panel's code page.
+    // A word the panel cannot show (Korean on an English panel) gives way to the English one,
+    // never to bytes of another code page.
+    const std::uint16_t panelLang = tagResources().panelLangId;
+    const std::string_view word = util::messageText(util::msg::kScreenCaption);
+    std::string name = util::fromUtf8(word, panelLang).value_or("Screen");
+    return name + std::to_string(number);
 }
 
 FunctionKeyRecord defaultFunctionKey()

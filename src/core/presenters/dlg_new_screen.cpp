@@ -13,9 +13,10 @@ CDlgNewScreen::CDlgNewScreen(CDorvaneDoc &doc, std::uint16_t panelLangId)
     , m_name(DefaultName(m_number))
 { }
 
-std::string CDlgNewScreen::DefaultName(int number)
+std::string CDlgNewScreen::DefaultName(int number) const
 {
-    return std::string(util::messageText(util::msg::kScreenCaption)) + std::to_string(number);
+    // The name a new screen would get, shown in UTF-8.
+    return util::toUtf8Lossy(defaultScreenName(std::uint16_t(number)), m_langId);
 }
 
 void CDlgNewScreen::SpinTo(int number)

@@ -35,7 +35,7 @@ public:
     // stays open for 52200 and 52300).
     int Ok(CScreenData **created);
 
-    static std::string DefaultName(int number);
+    std::string DefaultName(int number) const;
 
 private:
     CDorvaneDoc &m_doc;

@@ -9,11 +9,14 @@ namespace core {
 
 namespace {
 
-// Labels without an entry of their own in the string table fall back to the dialog's texts.
-std::string label(int id, const char *fallback)
+// Labels without an entry of their own in the string table fall back to the dialog's texts, in
+// the interface's language.
+std::string label(int id, const char *korean, const char *english = nullptr)
 {
     const std::string_view text = util::messageText(id);
-    return text.empty() ? std::string(fallback) : std::string(text);
+    if (!text.empty())
+        return std::string(text);
+    return english && util::messageLanguage() == util::kResEnglish ? english : korean;
 }
 
 std::string bitAction(std::uint32_t action)
@@ -64,7 +67,7 @@ std::vector<CFuncKeyListDlg::Row> CFuncKeyListDlg::Rows(const FunctionEnv &env, 
         case CFuncKeyRecord::kBitControl:
             rows.push_back({label(51916, "값 입력"), bitAction(r.Value())});
             addressRows(env, r, rows);
-            rows.push_back({label(53029, "암호 사용"), password});
+            rows.push_back({label(53029, "암호 사용", "Password"), password});
             break;
         case CFuncKeyRecord::kValueSet:
         case CFuncKeyRecord::kValueIncrease:
@@ -75,15 +78,15 @@ std::vector<CFuncKeyListDlg::Row> CFuncKeyListDlg::Rows(const FunctionEnv &env, 
                                     : std::to_string(r.Value());
             rows.push_back({label(51916, "값 입력"), value});
             addressRows(env, r, rows);
-            rows.push_back({label(53029, "암호 사용"), password});
+            rows.push_back({label(53029, "암호 사용", "Password"), password});
             rows.push_back({label(53032, "크기"), type.kind == kDataWord ? "Word" : "Long"});
             rows.push_back({label(53033, "진법"), type.format == kFormatHex ? "HEX" : "DEC"});
-            rows.push_back({label(53038, "부호"), type.isSigned ? "O" : "X"});
+            rows.push_back({label(53038, "부호", "Signed"), type.isSigned ? "O" : "X"});
             break;
         }
         case CFuncKeyRecord::kScreenChange:
             rows.push_back({label(52202, "화면번호"), std::to_string(r.Value())});
-            rows.push_back({label(53029, "암호 사용"), password});
+            rows.push_back({label(53029, "암호 사용", "Password"), password});
             break;
         default:
             break;

@@ -2,6 +2,7 @@
 
 #include "core/app/app_services.h"
 #include "core/comm/panel_commands.h"
+#include "core/download/area_image.h"
 #include "core/model/dorvane_doc.h"
 
 #include "util/file_io.h"
@@ -26,9 +27,12 @@ constexpr const char *kAskDrivers
           "하시겠습니까?";
 constexpr const char *kAskReplace
         = "현재 프로젝트의 내용이 업로드된 데이타로 바뀝니다.\n계속하시겠습니까?";
-constexpr const char *kUploadDone = "통신성공\r\n\r\n통신을 성공적으로 끝냈습니다.";
 
 constexpr std::size_t kDriverIdentity = 30;
+// What each channel's part of the panel's driver area holds: no driver file can be larger.
+constexpr std::size_t kDriverFileLimit[2] = {kDriver2Offset, kDriverImageLength - kDriver2Offset};
+constexpr const char *kDriverTooLarge = "The driver file %s is too large for the panel's driver "
+                                        "area (channel %d holds %u bytes).";
 
 comm::COMM_CMD areaCommand(std::uint8_t main, std::uint8_t sub, util::ByteSpan buffer,
                            std::uint32_t size, std::uint32_t start = 0)
@@ -90,7 +94,14 @@ TransferOutcome CProjectTransfer::checkDrivers(const CDorvaneDoc &doc, TransferG
     std::array<util::Bytes, 2> files;
     for (int ch = 1; ch <= 2; ++ch) {
         const std::string path = DriverFile(doc, ch);
-        auto data = util::readFile(path);
+        bool tooLarge = false;
+        auto data = util::readFileCapped(path, kDriverFileLimit[ch - 1], &tooLarge);
+        if (tooLarge) {
+            m_ui.message(util::formatText(kDriverTooLarge, path.c_str(), ch,
+                                          unsigned(kDriverFileLimit[ch - 1])),
+                         comm::IPanelUi::Icon::Warning);
+            return TransferOutcome::Cancelled;
+        }
         if (!data) {
             const std::string name = path.substr(path.find_last_of('/') + 1);
             const std::string line = util::formatText(kMissingDriverLine, ch, name.c_str());
@@ -159,8 +170,13 @@ bool CProjectTransfer::buildCommands(CDorvaneDoc &doc, const TransferGroups &gro
         command('S', AreaId::String);
         command('C', AreaId::Screen);
     }
-    if (m_sendDrivers && areas.LoadDriverArea(DriverFile(doc, 1), DriverFile(doc, 2)).ok)
-        command('Z', AreaId::Driver);
+    if (m_sendDrivers) {
+        // The panel's drivers differ from the project's: leaving them out must not pass unseen.
+        if (const auto r = areas.LoadDriverArea(DriverFile(doc, 1), DriverFile(doc, 2)); r.ok)
+            command('Z', AreaId::Driver);
+        else
+            m_ui.message(r.error, comm::IPanelUi::Icon::Warning);
+    }
     return true;
 }
 
@@ -244,7 +260,7 @@ TransferOutcome CProjectTransfer::Upload(std::unique_ptr<CDorvaneDoc> &doc, Tran
     doc->SetModified();
     m_app.BindProject(*doc);
     if (outcome == TransferOutcome::Done)
-        m_ui.message(kUploadDone, comm::IPanelUi::Icon::Information);
+        m_ui.message(kTransferDoneText, comm::IPanelUi::Icon::Information);
     return outcome;
 }
 

@@ -24,12 +24,15 @@ struct TransferGroups
     bool menu = true; // download only
 };
 
+// Shown when an upload has ended well; the command line prints it after a download too.
+inline constexpr const char *kTransferDoneText = "통신성공\r\n\r\n통신을 성공적으로 끝냈습니다.";
+
 enum class TransferOutcome {
-    Done,       // the transfer ran to its end
-    Stay,       // the dialog stays open (nothing selected, a question answered No, a link error)
-    Cancelled,  // the command ends without a transfer
-    Failed,     // the transfer failed: the caller may start again from the dialog
-    Nothing,    // the command list was empty
+    Done, // the transfer ran to its end
+    Stay, // the dialog stays open (nothing selected, a question answered No, a link error)
+    Cancelled, // the command ends without a transfer
+    Failed, // the transfer failed: the caller may start again from the dialog
+    Nothing, // the command list was empty
 };
 
 class CProjectTransfer

@@ -64,6 +64,7 @@ extern "C" void onSignal(int)
 int main(int argc, char **argv)
 {
     CLI::App app{"Quillet: writes a boot program and an OS image into a target's flash memory"};
+    app.set_version_flag("--version", "quillet-cli " DORVANE_VERSION);
     std::string folder = programFolder();
     std::optional<int> device;
     std::string port;

@@ -44,6 +44,12 @@ inline constexpr std::string_view EraseFailed = "failed to erase OS Area";
 inline constexpr std::string_view OsFailed = "failed to download O/S";
 inline constexpr std::string_view OpenFileFailed = "failed to open the file[%s]";
 inline constexpr std::string_view BootTooLarge = "boot image larger than 65535 bytes[%s]";
+inline constexpr std::string_view FileTooLarge = "file too large for an image[%s]";
+inline constexpr std::string_view NoDataRecords = "no S1 or S2 data record in the file[%s]";
+inline constexpr std::string_view NoDataInMap
+        = "no data for the target's flash memory in the file[%s]";
+inline constexpr std::string_view UnknownDevice = "unknown device type";
+inline constexpr std::string_view DownloadFailed = "the download failed";
 inline constexpr std::string_view CompleteBlocks = "Complete!!!";
 inline constexpr std::string_view CompleteFrames = "Complete!!";
 inline constexpr std::string_view CannotCreateThread = "cannot create thread";

@@ -35,6 +35,8 @@ CFlashWorker::CFlashWorker(FlashRequest request, IFlashObserver &observer)
 bool CFlashWorker::run()
 {
     const bool ok = runFlow();
+    if (!ok && m_observer.messages == 0)
+        m_observer.message(text::DownloadFailed);
     m_port.close();
     m_finished.store(true);
     return ok;
@@ -51,21 +53,48 @@ bool CFlashWorker::runFlow()
     case 1:
         return flowPlc();
     default:
+        m_observer.message(text::UnknownDevice);
         return false;
     }
 }
 
+std::optional<std::vector<SRecord>> CFlashWorker::readSRecords(const std::string &path)
+{
+    bool tooLarge = false;
+    auto records = CSRecordFile::read(path, &tooLarge);
+    if (!records) {
+        m_observer.message(withPath(tooLarge ? text::FileTooLarge : text::OpenFileFailed, path));
+        return std::nullopt;
+    }
+    // Not one record read: a file of another format, or lines the reader does not accept.
+    if (CSRecordFile::concatenate(*records).empty()) {
+        m_observer.message(withPath(text::NoDataRecords, path));
+        return std::nullopt;
+    }
+    return records;
+}
+
 bool CFlashWorker::readBootSRecords(std::vector<std::uint8_t> &image)
 {
-    const auto records = CSRecordFile::read(m_request.bootPath);
-    if (!records) {
-        m_observer.message(withPath(text::OpenFileFailed, m_request.bootPath));
+    const auto records = readSRecords(m_request.bootPath);
+    if (!records)
         return false;
-    }
     image = CSRecordFile::concatenate(*records);
     // The boot mode announces the length in 16 bits; a longer image would be cut short.
     if (image.size() > CBootModeLoader::kMaxImage) {
         m_observer.message(withPath(text::BootTooLarge, m_request.bootPath));
+        return false;
+    }
+    return true;
+}
+
+bool CFlashWorker::readOsSRecords(CFlashSegmentTable &table)
+{
+    const auto records = readSRecords(m_request.osPath);
+    if (!records)
+        return false;
+    if (!table.load(*records)) {
+        m_observer.message(withPath(text::NoDataInMap, m_request.osPath));
         return false;
     }
     return true;
@@ -76,8 +105,13 @@ bool CFlashWorker::flowBootMode(bool withSpeed)
     m_port.setSpeed(kBootSpeed);
     m_observer.phase(text::PhaseBoot);
     m_observer.speed(speedText(kBootSpeed));
+    // Both images are read before the port opens: a target never gets a boot program whose OS
+    // image turns out to be unusable.
     std::vector<std::uint8_t> boot;
     if (!readBootSRecords(boot))
+        return false;
+    CFlashSegmentTable table = CFlashSegmentTable::forDevice(m_request.deviceIndex);
+    if (!readOsSRecords(table))
         return false;
     const SpeedSetting setting = speedSettingFor(m_request.deviceIndex);
     CBootModeLoader loader(m_port, m_observer);
@@ -90,14 +124,6 @@ bool CFlashWorker::flowBootMode(bool withSpeed)
     m_port.setSpeed(osSpeed);
     m_observer.phase(text::PhaseOs);
     m_observer.speed(speedText(osSpeed));
-    const auto records = CSRecordFile::read(m_request.osPath);
-    if (!records) {
-        m_observer.message(withPath(text::OpenFileFailed, m_request.osPath));
-        return false;
-    }
-    CFlashSegmentTable table = CFlashSegmentTable::forDevice(m_request.deviceIndex);
-    if (!table.load(*records))
-        return false; // nothing to write: the flow ends quietly
     CBlockWriter writer(m_port, m_observer);
     const bool ok = writer.run(table, withSpeed);
     m_port.close();
@@ -106,6 +132,18 @@ bool CFlashWorker::flowBootMode(bool withSpeed)
 
 bool CFlashWorker::flowPlc()
 {
+    // Both images are read before the port opens, so a missing OS file is found before the
+    // boot program is replaced.
+    const auto boot = readRawImage(m_request.bootPath, kPlcBootLength);
+    if (!boot) {
+        m_observer.message(withPath(text::OpenFileFailed, m_request.bootPath));
+        return false;
+    }
+    const auto os = readRawImage(m_request.osPath, kPlcOsLength);
+    if (!os) {
+        m_observer.message(withPath(text::OpenFileFailed, m_request.osPath));
+        return false;
+    }
     CPlcLoader loader(m_port, m_observer);
     m_port.setSpeed(38400);
     if (!loader.enterLoader())
@@ -113,11 +151,6 @@ bool CFlashWorker::flowPlc()
     m_observer.phase(text::PhaseBoot);
     m_observer.speed(speedText(38400));
 
-    const auto boot = readRawImage(m_request.bootPath, kPlcBootLength);
-    if (!boot) {
-        m_observer.message(withPath(text::OpenFileFailed, m_request.bootPath));
-        return false;
-    }
     if (!loader.writeAscii(std::span(*boot).first(kPlcBootLength), kPlcBootAddress)) {
         m_observer.message(text::BootFailed);
         return false;
@@ -135,11 +168,6 @@ bool CFlashWorker::flowPlc()
     m_observer.speed(speedText(115200));
     if (!loader.binaryCommand())
         return false;
-    const auto os = readRawImage(m_request.osPath, kPlcOsLength);
-    if (!os) {
-        m_observer.message(withPath(text::OpenFileFailed, m_request.osPath));
-        return false;
-    }
     if (!loader.writeBinary(std::span(*os).first(kPlcOsLength), kPlcOsAddress)) {
         m_observer.message(text::OsFailed);
         return false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -54,12 +55,22 @@ CProfileFile::CProfileFile(std::string path)
 void CProfileFile::load()
 {
     m_lines.clear();
+    std::error_code error;
+    const auto size = std::filesystem::file_size(m_path, error);
+    m_tooLarge = !error && size > kMaxFile;
+    if (m_tooLarge)
+        return;
     std::ifstream in(m_path, std::ios::binary);
     if (!in)
         return;
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    const std::string text = buffer.str();
+    std::string text(kMaxFile + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    m_tooLarge = text.size() > kMaxFile;
+    if (m_tooLarge) {
+        m_lines.clear();
+        return;
+    }
     m_crlf = text.find('\n') == npos || text.find("\r\n") != npos;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -76,6 +87,8 @@ void CProfileFile::load()
 
 bool CProfileFile::save() const
 {
+    if (m_tooLarge)
+        return false;
     std::string text;
     for (const auto &line : m_lines)
         text += line + (m_crlf ? "\r\n" : "\n");

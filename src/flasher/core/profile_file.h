@@ -14,6 +14,9 @@ namespace quillet {
 class CProfileFile
 {
 public:
+    // Quillet.ini is a few hundred bytes; a larger file is neither read nor written over.
+    static constexpr std::size_t kMaxFile = 1024 * 1024;
+
     explicit CProfileFile(std::string path);
 
     const std::string &path() const { return m_path; }
@@ -38,6 +41,7 @@ private:
     std::string m_path;
     std::vector<std::string> m_lines;
     bool m_crlf = true;
+    bool m_tooLarge = false;
 };
 
 } // namespace quillet

@@ -31,11 +31,17 @@ int hexByte(std::string_view text, std::size_t pos)
 
 std::optional<SRecord> CSRecordFile::parseLine(std::string_view line)
 {
-    if (line.size() < 6 || line.size() > kMaxLine || line[0] != 'S'
-        || (line[1] != '1' && line[1] != '2') || line.substr(line.size() - 2) != "\r\n")
+    // The record without its line end; the length limit counts a CR LF end either way.
+    if (line.empty() || line.back() != '\n')
+        return std::nullopt;
+    line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    if (line.size() < 4 || line.size() + 2 > kMaxLine || line[0] != 'S'
+        || (line[1] != '1' && line[1] != '2'))
         return std::nullopt;
     const int count = hexByte(line, 2);
-    if (count < 0 || line.size() != static_cast<std::size_t>(2 * count + 6))
+    if (count < 0 || line.size() != static_cast<std::size_t>(2 * count + 4))
         return std::nullopt;
     const std::size_t addressBytes = line[1] == '1' ? 2 : 3;
     // The count covers address, data and checksum; fewer bytes than that is no record.
@@ -76,16 +82,31 @@ std::vector<SRecord> CSRecordFile::parse(std::string_view text)
     return records;
 }
 
-std::optional<std::vector<SRecord>> CSRecordFile::read(const std::string &path)
+std::optional<std::vector<SRecord>> CSRecordFile::read(const std::string &path, bool *tooLarge)
 {
+    if (tooLarge)
+        *tooLarge = false;
     // A folder opens like a file here but reads nothing; it is no image.
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         return std::nullopt;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error)
+        return std::nullopt;
+    if (size > kMaxFile) {
+        if (tooLarge)
+            *tooLarge = true;
+        return std::nullopt;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // One byte more than the size: a file that grew meanwhile is no image to trust.
+    std::string text(static_cast<std::size_t>(size) + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (static_cast<std::uintmax_t>(in.gcount()) != size)
+        return std::nullopt;
+    text.resize(static_cast<std::size_t>(size));
     return parse(text);
 }
 

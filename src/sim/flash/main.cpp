@@ -42,6 +42,7 @@ bool writeAll(int fd, const std::vector<std::uint8_t> &bytes)
 int main(int argc, char **argv)
 {
     CLI::App app{"Flash target simulator on a pseudo-terminal"};
+    app.set_version_flag("--version", "velmar-flash-sim " DORVANE_VERSION);
     int device = 0;
     std::string outDir;
     std::string faultName = "none";

@@ -83,10 +83,34 @@ CPanelServer::CPanelServer(CPanelMemory &memory, unsigned baud, std::vector<Faul
 
 CPanelServer::~CPanelServer()
 {
+    if (m_trace)
+        std::fclose(m_trace);
     if (m_slave >= 0)
         ::close(m_slave);
     if (m_master >= 0)
         ::close(m_master);
+}
+
+bool CPanelServer::setTrace(const std::string &path)
+{
+    if (m_trace)
+        std::fclose(m_trace);
+    m_trace = std::fopen(path.c_str(), "w");
+    return m_trace != nullptr;
+}
+
+std::string CPanelServer::traceLine(util::ConstByteSpan request)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string line;
+    line += request.size() > 1 ? static_cast<char>(request[1]) : '?';
+    line += request.size() > 2 ? static_cast<char>(request[2]) : '?';
+    line += ' ';
+    for (const std::uint8_t b : request) {
+        line += kHex[b >> 4];
+        line += kHex[b & 0xF];
+    }
+    return line;
 }
 
 bool CPanelServer::open(std::string &slavePath)
@@ -337,6 +361,11 @@ void CPanelServer::serve()
             const util::Bytes request(pending.begin(),
                                       pending.begin() + static_cast<std::ptrdiff_t>(length));
             pending.erase(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(length));
+            if (m_trace) {
+                // Flushed at once: a test reads the file while the simulator still runs.
+                std::fprintf(m_trace, "%s\n", traceLine(request).c_str());
+                std::fflush(m_trace);
+            }
             // The request counts as arrived once its bytes would have crossed the line.
             sleepUntil(lineFree);
             respond(answer(request), lineFree);

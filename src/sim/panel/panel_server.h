@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,11 @@ public:
 
     CPanelServer(CPanelMemory &memory, unsigned baud, std::vector<Fault> faults);
     ~CPanelServer();
+
+    // Records every request served from now on into `path`, a line each (see traceLine).
+    bool setTrace(const std::string &path);
+    // "wG 02..." : main and sub letter, a blank, then the whole frame in hexadecimal.
+    static std::string traceLine(util::ConstByteSpan request);
 
     // Opens the pseudo-terminal; its device path is the port to use.
     bool open(std::string &slavePath);
@@ -60,6 +66,7 @@ private:
     bool m_authorized = true;
     bool m_silent = false;
     unsigned m_responses = 0;
+    std::FILE *m_trace = nullptr;
 };
 
 } // namespace sim

@@ -26,6 +26,7 @@ CMainActions::CMainActions(CMainFrame &frame)
     createActions();
     createMenus();
     createToolBars();
+    createToolMenus();
 }
 
 QAction *CMainActions::add(const QString &name, const QString &text, const QKeySequence &key)
@@ -167,19 +168,28 @@ void CMainActions::createToolBars()
                {"alignRight", CanvasCommand::AlignRight},
                {"alignTop", CanvasCommand::AlignTop},
                {"alignBottom", CanvasCommand::AlignBottom},
+               {"alignScreenLeft", CanvasCommand::AlignScreenLeft},
+               {"alignScreenRight", CanvasCommand::AlignScreenRight},
+               {"alignScreenTop", CanvasCommand::AlignScreenTop},
+               {"alignScreenBottom", CanvasCommand::AlignScreenBottom},
                {"centreHorizontally", CanvasCommand::CentreHorizontally},
                {"centreVertically", CanvasCommand::CentreVertically},
                {"distributeHorizontally", CanvasCommand::DistributeHorizontally},
                {"distributeVertically", CanvasCommand::DistributeVertically},
                {"lockSelection", CanvasCommand::LockSelection},
                {"unlockAll", CanvasCommand::UnlockAll}};
-    const QString texts[] = {tr("맨 앞으로"),      tr("맨 뒤로"),        tr("왼쪽 맞춤"),
-                             tr("오른쪽 맞춤"),    tr("위쪽 맞춤"),      tr("아래쪽 맞춤"),
-                             tr("가로 가운데"),    tr("세로 가운데"),    tr("가로 같은 간격"),
-                             tr("세로 같은 간격"), tr("선택 태그 잠금"), tr("잠금 모두 해제")};
+    const QString texts[] = {tr("맨 앞으로"),        tr("맨 뒤로"),          tr("왼쪽 맞춤"),
+                             tr("오른쪽 맞춤"),      tr("위쪽 맞춤"),        tr("아래쪽 맞춤"),
+                             tr("화면 왼쪽 맞춤"),   tr("화면 오른쪽 맞춤"), tr("화면 위쪽 맞춤"),
+                             tr("화면 아래쪽 맞춤"), tr("가로 가운데"),      tr("세로 가운데"),
+                             tr("가로 같은 간격"),   tr("세로 같은 간격"),   tr("선택 태그 잠금"),
+                             tr("잠금 모두 해제")};
     int i = 0;
     for (const auto &[name, command] : commands) {
-        QAction *a = add(QString::fromLatin1(name), texts[i++]);
+        QAction *a
+                = add(QString::fromLatin1(name), texts[i++],
+                      command == CanvasCommand::LockSelection ? QKeySequence(Qt::CTRL | Qt::Key_L)
+                                                              : QKeySequence());
         m_canvasActions.emplace_back(a, command);
         QObject::connect(a, &QAction::triggered, &m_frame, [this, command = command] {
             if (auto *v = m_frame.activeView())
@@ -193,31 +203,73 @@ void CMainActions::createToolBars()
 
 void CMainActions::createToolActions()
 {
-    // The drawing tools: one press each, then the select tool again.
-    QToolBar *tools = m_frame.addToolBar(tr("그리기"));
-    tools->setObjectName(QStringLiteral("toolBar"));
+    // The drawing tools: one press each, then the select tool again. Each is in the tool bar and
+    // in the "태그" (tags) or "그리기" (draw) menu, with its accelerator.
+    struct Tool
+    {
+        int id;
+        QString text;
+        QKeySequence key;
+    };
+    const Tool tools[] = {
+            {ToolSelect, tr("선택"), QKeySequence(Qt::Key_Escape)},
+            {ToolDigit, tr("숫자"), QKeySequence(Qt::Key_F2)},
+            {ToolMessage, tr("메시지"), QKeySequence(Qt::Key_F3)},
+            {ToolText, tr("문자열"), QKeySequence(Qt::ALT | Qt::Key_M)},
+            {ToolLamp, tr("램프"), QKeySequence(Qt::Key_F5)},
+            {ToolButton, tr("버튼"), QKeySequence(Qt::Key_F4)},
+            {ToolPie, tr("파이 그래프"), QKeySequence(Qt::Key_F8)},
+            {ToolBitmap, tr("이미지"), QKeySequence(Qt::ALT | Qt::Key_I)},
+            {ToolBarGraph, tr("막대 그래프"), QKeySequence(Qt::Key_F6)},
+            {ToolTrendGraph, tr("트렌드 그래프"), QKeySequence(Qt::Key_F7)},
+            {ToolMotor, tr("회전"), QKeySequence(Qt::Key_F9)},
+            {ToolMobile, tr("이동"), QKeySequence(Qt::Key_F11)},
+            {ToolRect, tr("사각형"), QKeySequence(Qt::ALT | Qt::Key_N)},
+            {ToolLine, tr("선"), QKeySequence(Qt::ALT | Qt::Key_L)},
+            {ToolCircle, tr("원"), QKeySequence(Qt::ALT | Qt::Key_B)},
+            {ToolClock, tr("시계"), QKeySequence(Qt::Key_F12)},
+            {ToolBmpText, tr("이미지텍스트"), QKeySequence(Qt::ALT | Qt::Key_G)},
+    };
+    QToolBar *bar = m_frame.addToolBar(tr("그리기"));
+    bar->setObjectName(QStringLiteral("toolBar"));
     auto *group = new QActionGroup(&m_frame);
-    const std::pair<int, QString> toolNames[]
-            = {{ToolSelect, tr("선택")},         {ToolDigit, tr("수치")},
-               {ToolMessage, tr("메시지")},      {ToolText, tr("문자")},
-               {ToolLamp, tr("램프")},           {ToolButton, tr("버튼")},
-               {ToolPie, tr("원그래프")},        {ToolBitmap, tr("이미지")},
-               {ToolBarGraph, tr("막대그래프")}, {ToolTrendGraph, tr("트렌드")},
-               {ToolMotor, tr("회전")},          {ToolMobile, tr("이동")},
-               {ToolRect, tr("사각형")},         {ToolLine, tr("직선")},
-               {ToolCircle, tr("원")},           {ToolClock, tr("시계")},
-               {ToolBmpText, tr("이미지 문자")}};
-    for (const auto &[id, text] : toolNames) {
-        QAction *a = tools->addAction(text);
-        a->setObjectName(QStringLiteral("tool%1").arg(id));
+    for (const Tool &tool : tools) {
+        auto *a = new QAction(tool.text, &m_frame);
+        a->setObjectName(QStringLiteral("tool%1").arg(tool.id));
         a->setCheckable(true);
-        a->setChecked(id == ToolSelect);
-        a->setData(id);
+        a->setChecked(tool.id == ToolSelect);
+        a->setData(tool.id);
+        a->setShortcut(tool.key);
+        a->setToolTip(tool.text + QStringLiteral(" (") + tool.key.toString(QKeySequence::NativeText)
+                      + QLatin1Char(')'));
+        if (tool.id == ToolSelect) {
+            // Escape belongs to the canvas (it also cancels a drag); the menu only shows it.
+            a->setShortcutContext(Qt::WidgetShortcut);
+        }
         group->addAction(a);
+        bar->addAction(a);
+        m_frame.addAction(a);
         m_tools.push_back(a);
         QObject::connect(a, &QAction::triggered, &m_frame,
-                         [this, id = id] { m_frame.chooseTool(id); });
+                         [this, id = tool.id] { m_frame.chooseTool(id); });
     }
+}
+
+void CMainActions::createToolMenus()
+{
+    QMenuBar *bar = m_frame.menuBar();
+    QAction *before = bar->actions().last(); // ahead of the window menu
+    QMenu *tags = new QMenu(tr("태그(&T)"), &m_frame);
+    tags->setObjectName(QStringLiteral("tagMenu"));
+    for (int id : {ToolDigit, ToolMessage, ToolButton, ToolLamp, ToolBarGraph, ToolTrendGraph,
+                   ToolPie, ToolMotor, ToolMobile, ToolClock})
+        tags->addAction(m_frame.action(QStringLiteral("tool%1").arg(id)));
+    QMenu *draw = new QMenu(tr("그리기(&D)"), &m_frame);
+    draw->setObjectName(QStringLiteral("drawMenu"));
+    for (int id : {ToolSelect, ToolText, ToolBmpText, ToolBitmap, ToolLine, ToolRect, ToolCircle})
+        draw->addAction(m_frame.action(QStringLiteral("tool%1").arg(id)));
+    bar->insertMenu(before, tags);
+    bar->insertMenu(before, draw);
 }
 
 void CMainActions::checkTool(int toolId)

@@ -47,6 +47,7 @@ private:
     void createMenus();
     void createToolBars();
     void createToolActions();
+    void createToolMenus();
 
     CMainFrame &m_frame;
     QComboBox *m_zoomBox = nullptr;

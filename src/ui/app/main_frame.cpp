@@ -304,6 +304,9 @@ void CMainFrame::editFunctionKey(std::uint16_t screenNumber, int key)
     const auto before = CFunctionKeysCommand::Capture(*doc);
     CFuncKeyDialog dialog(env, key, core::CFuncKeyRecord(screen->FunctionKey(std::size_t(key))),
                           doc->IsCommonKey(std::size_t(key)), this);
+    // Over the screen's window, where the key was clicked.
+    if (auto *view = findView(screenNumber))
+        dialog.placeOver(view->parentWidget());
     if (dialog.exec() != QDialog::Accepted)
         return;
     dialog.presenter().Store(*doc, *screen);

@@ -25,7 +25,8 @@ QMessageBox::StandardButton ask(QWidget *parent, int id, const QString &text, As
     const QString title = QStringLiteral("Dorvane");
     switch (kind) {
     case AskKind::Info:
-        return QMessageBox::information(parent, title, shown);
+        // The program's messages report refusals and failures: the warning icon.
+        return QMessageBox::warning(parent, title, shown);
     case AskKind::YesNo:
         return QMessageBox::question(parent, title, shown, QMessageBox::Yes | QMessageBox::No);
     case AskKind::YesNoCancel:

@@ -2,11 +2,15 @@
 
 #include "core/app/app_config.h"
 #include "core/editor/canvas_mapping.h"
+#include "core/editor/selection_rules.h"
 
 #include "ui/canvas/tag_painter.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -74,11 +78,21 @@ void paintSelectionMarks(QPainter &p, const std::vector<core::CTag *> &selection
                 p.drawImage(c.x - core::kHandleDrawRadius, c.y - core::kHandleDrawRadius, handle);
             }
         } else {
+            // A frame in two contrasting lines (it shows on a dark and a light background alike)
+            // with a handle image at each corner, as the tags with handles have.
             const core::CRect r = tag->Rect().Normalized();
-            p.setPen(select);
+            const QRect frame
+                    = toDevice(mapping, {r.left - 1, r.top - 1, r.right + 1, r.bottom + 1})
+                              .adjusted(0, 0, -1, -1);
             p.setBrush(Qt::NoBrush);
-            p.drawRect(toDevice(mapping, {r.left - 1, r.top - 1, r.right + 1, r.bottom + 1})
-                               .adjusted(0, 0, -1, -1));
+            p.setPen(QPen(select, 1));
+            p.drawRect(frame);
+            p.setPen(QPen(Qt::white, 1, Qt::DashLine));
+            p.drawRect(frame);
+            for (const QPoint &c :
+                 {frame.topLeft(), frame.topRight(), frame.bottomLeft(), frame.bottomRight()})
+                p.drawImage(c.x() - core::kHandleDrawRadius, c.y() - core::kHandleDrawRadius,
+                            handle);
         }
     }
 }
@@ -112,6 +126,46 @@ void paintBandFigure(QPainter &p, const BandFigure &band,
         p.drawRect(band.rect.adjusted(0, 0, -1, -1));
         break;
     }
+}
+
+namespace {
+
+// A warning triangle at the visible top-left of a tag that hangs off the display: the panel will
+// cut it.
+void paintOffDisplayMark(QPainter &p, const QRect &tag)
+{
+    const int x = std::max(tag.left(), 0), y = std::max(tag.top(), 0);
+    const QPolygon triangle({QPoint(x + 4, y), QPoint(x + 8, y + 8), QPoint(x, y + 8)});
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(255, 200, 0));
+    p.drawPolygon(triangle);
+    p.restore();
+}
+
+} // namespace
+
+void paintLockMarks(QPainter &p, const std::vector<const core::CTag *> &tags,
+                    const core::editor::CCanvasMapping &mapping)
+{
+    // A small padlock at the top-right corner of every locked tag, drawn in XOR so that it shows
+    // on any colour.
+    p.save();
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.setPen(QPen(Qt::white, 1));
+    for (const core::CTag *tag : tags) {
+        if (core::editor::overhang(tag->Rect()) > 0)
+            paintOffDisplayMark(p, toDevice(mapping, tag->Rect().Normalized()));
+        if (!tag->IsLocked())
+            continue;
+        const QRect r = toDevice(mapping, tag->Rect().Normalized());
+        const QRect body(r.right() - kLockMarkSize.width() + 1, r.top() + 3, kLockMarkSize.width(),
+                         kLockMarkSize.height() - 3);
+        p.fillRect(body, Qt::white);
+        p.drawArc(QRect(body.left() + 1, r.top(), body.width() - 3, 6), 0, 180 * 16);
+    }
+    p.restore();
 }
 
 Qt::CursorShape cursorShape(core::TagCursor cursor)

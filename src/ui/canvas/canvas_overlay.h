@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QSize>
 
 #include <vector>
 
@@ -42,6 +43,11 @@ void paintSelectionMarks(QPainter &p, const std::vector<core::CTag *> &selection
 void paintBandFigure(QPainter &p, const BandFigure &band,
                      const std::vector<core::CTag *> &selection,
                      const core::editor::CCanvasMapping &mapping);
+// The lock mark of the locked tags among `tags`, inside each tag's top-right corner, and a
+// warning mark on the tags that hang off the display.
+inline constexpr QSize kLockMarkSize{7, 9};
+void paintLockMarks(QPainter &p, const std::vector<const core::CTag *> &tags,
+                    const core::editor::CCanvasMapping &mapping);
 // The mouse cursor for a handle.
 Qt::CursorShape cursorShape(core::TagCursor cursor);
 

@@ -62,6 +62,7 @@ void CPointTagTool::commitMove(core::CPoint offset)
     if (m_created) {
         // The fresh tag moves as part of its creation, not as a step of its own.
         const std::vector<core::CTag *> sel = m_canvas.selection();
+        offset = core::editor::clampToDisplay(sel, offset.x, offset.y);
         if (core::editor::acceptsOffset(sel, offset.x, offset.y))
             for (core::CTag *tag : sel)
                 core::editor::moveTagBy(*tag, offset.x, offset.y);

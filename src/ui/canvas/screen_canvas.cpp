@@ -194,6 +194,10 @@ core::CTag *CScreenCanvas::hitTest(core::CPoint logical) const
 
 bool CScreenCanvas::moveSelection(std::int32_t dx, std::int32_t dy)
 {
+    // A drag past the display's edge lands at the edge.
+    const core::CPoint kept = core::editor::clampToDisplay(m_selection, dx, dy);
+    dx = kept.x;
+    dy = kept.y;
     if (m_selection.empty() || (dx == 0 && dy == 0))
         return false;
     if (!core::editor::acceptsOffset(m_selection, dx, dy))
@@ -334,6 +338,12 @@ void CScreenCanvas::paintScreen(QPainter &p, const QRect &clip, bool printing) c
     for (const auto &tag : m_screen.Tags())
         m_painter->draw(p, *tag, printing);
     p.restore();
+    if (!printing) {
+        std::vector<const core::CTag *> tags;
+        for (const auto &tag : m_screen.Tags())
+            tags.push_back(tag.get());
+        paintLockMarks(p, tags, m_mapping);
+    }
 }
 
 // --- mouse and keys --------------------------------------------------------------------------

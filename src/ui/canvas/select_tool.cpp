@@ -1,5 +1,7 @@
 #include "ui/canvas/select_tool.h"
 
+#include "core/editor/selection_rules.h"
+
 #include "ui/canvas/screen_canvas.h"
 #include "ui/undo/change_tags_command.h"
 
@@ -136,10 +138,15 @@ void CSelectTool::mouseReleased(QMouseEvent *event)
                 core::CTag *tag = m_canvas.selection().front();
                 std::vector<core::CTag *> tags{tag};
                 auto before = CChangeTagsCommand::snapshot(tags);
+                const core::CRect old = tag->Rect();
                 tag->MoveHandleTo(m_handle, m_lastLogical.x, m_lastLogical.y);
                 auto *cmd
                         = new CChangeTagsCommand(tags, std::move(before), QObject::tr("크기 변경"));
-                if (cmd->isEmpty())
+                // A handle dragged off the display does not take the tag with it.
+                const bool offDisplay = !core::editor::keepsOnDisplay(old, tag->Rect());
+                if (offDisplay)
+                    cmd->undo();
+                if (offDisplay || cmd->isEmpty())
                     delete cmd;
                 else
                     m_canvas.pushCommand(cmd);

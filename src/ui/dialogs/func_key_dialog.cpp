@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -94,8 +95,11 @@ void CFuncKeyDialog::build()
         if (!refreshing())
             p.SetBitAction(std::uint32_t(i));
     });
-    connect(m_value, &QLineEdit::editingFinished, this,
-            [this, &p] { p.ValueFocusLost(m_value->text().toStdString()); });
+    connect(m_value, &QLineEdit::editingFinished, this, [this, &p] {
+        // A refused value keeps the focus, so it can be mended at once.
+        if (!p.ValueFocusLost(m_value->text().toStdString()))
+            refocusValue();
+    });
     connect(m_dataKind, &QComboBox::currentIndexChanged, this, [this, &p](int i) {
         forward([&] { p.SetDataKind(i == 0 ? core::kDataWord : core::kDataLong); });
     });
@@ -121,6 +125,15 @@ void CFuncKeyDialog::build()
     });
     connect(m_applyAll, &QCheckBox::toggled, this,
             [this, &p](bool on) { forward([&] { p.SetApplyAll(on); }); });
+}
+
+void CFuncKeyDialog::refocusValue()
+{
+    // After the message box has closed and the focus has moved on.
+    QTimer::singleShot(0, m_value, [edit = m_value] {
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
+    });
 }
 
 QAbstractButton *CFuncKeyDialog::channelButton(int channel) const
@@ -164,8 +177,10 @@ void CFuncKeyDialog::refresh()
 bool CFuncKeyDialog::acceptChanges()
 {
     // The value edit may still hold an unconfirmed entry.
-    if (m_value->isVisibleTo(this) && !m_presenter->ValueFocusLost(m_value->text().toStdString()))
+    if (m_value->isVisibleTo(this) && !m_presenter->ValueFocusLost(m_value->text().toStdString())) {
+        refocusValue();
         return false;
+    }
     // So does the address edit.
     auto &address = m_presenter->Address();
     if (m_address->isEnabled() && m_address->text().toStdString() != address.Text())

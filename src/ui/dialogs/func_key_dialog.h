@@ -42,6 +42,7 @@ protected:
 
 private:
     void build();
+    void refocusValue();
 
     std::unique_ptr<core::CDlgFuncKey> m_presenter;
     QComboBox *m_function = nullptr;

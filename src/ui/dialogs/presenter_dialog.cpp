@@ -1,7 +1,10 @@
 #include "ui/dialogs/presenter_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -26,6 +29,25 @@ void CPresenterDialog::refreshView()
     m_refreshing = true;
     refresh();
     m_refreshing = false;
+}
+
+void CPresenterDialog::placeOver(QWidget *widget)
+{
+    if (!widget)
+        return;
+    adjustSize();
+    const QPoint centre = widget->mapToGlobal(widget->rect().center());
+    QRect frame(QPoint(), frameGeometry().size());
+    frame.moveCenter(centre);
+    if (const QScreen *screen = widget->screen()) {
+        const QRect area = screen->availableGeometry();
+        frame.moveLeft(std::clamp(frame.left(), area.left(),
+                                  std::max(area.left(), area.right() - frame.width())));
+        frame.moveTop(std::clamp(frame.top(), area.top(),
+                                 std::max(area.top(), area.bottom() - frame.height())));
+    }
+    // Moved by hand, the dialog is no longer centred over its parent when shown.
+    move(frame.topLeft());
 }
 
 void CPresenterDialog::accept()

@@ -23,6 +23,9 @@ public:
     explicit CPresenterDialog(QWidget *parent = nullptr);
 
     QDialogButtonBox *buttonBox() const { return m_buttons; }
+    // Opens over `widget` (a screen's window, say) rather than over the middle of the main
+    // window; kept on the widget's screen.
+    void placeOver(QWidget *widget);
 
 public slots:
     void accept() override;

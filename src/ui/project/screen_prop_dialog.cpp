@@ -34,6 +34,12 @@ CScreenPropDialog::CScreenPropDialog(CProjectController &project, core::CScreenD
     connect(m_next, &QSpinBox::editingFinished, this, &CScreenPropDialog::nextEdited);
 
     m_background = new QCheckBox(tr("배경 이미지 선택"), this);
+    // Without an image of the project behind the number there is nothing to show: the box
+    // stays off until an image is chosen.
+    const bool hasImage = m_presenter.BackgroundWidth() > 0;
+    m_background->setEnabled(hasImage || m_presenter.BackgroundOn());
+    if (!m_background->isEnabled())
+        m_background->setToolTip(tr("이 화면에는 배경 이미지가 없습니다."));
     connect(m_background, &QCheckBox::toggled, this, [this](bool on) {
         if (!refreshing())
             changed(m_presenter.SetBackgroundOn(on));

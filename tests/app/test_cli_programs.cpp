@@ -1,0 +1,209 @@
+// The command-line programs as a user meets them: versions and help, options after the command
+// name, option values that are no numbers, and project files that are too short or far too
+// large (sparse files: the size costs no disk).
+
+#include "core/app/app_services.h"
+#include "core/model/project_file.h"
+#include "util/file_io.h"
+#include "util/message_ids.h"
+#include "util/messages.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kDir = DORVANE_RUNTIME_DIR;
+const std::string kCli = "'" + kDir + "/dorvane-cli'";
+const std::string kQuillet = "'" + kDir + "/Quillet/quillet-cli'";
+
+struct Outcome
+{
+    bool exited = false; // a normal exit, not a signal
+    int status = -1;
+    std::string out; // standard output and standard error together
+};
+
+Outcome run(const std::string &command)
+{
+    Outcome r;
+    FILE *p = ::popen((command + " 2>&1").c_str(), "r");
+    std::array<char, 4096> buf{};
+    while (p && std::fgets(buf.data(), int(buf.size()), p))
+        r.out += buf.data();
+    const int s = p ? ::pclose(p) : -1;
+    // The shell reports a child killed by a signal as 128 + the signal.
+    r.exited = WIFEXITED(s) && WEXITSTATUS(s) < 128;
+    r.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+    return r;
+}
+
+class CliPrograms : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char tmpl[] = "/tmp/dorvane-cliprog-XXXXXX";
+        m_dir = ::mkdtemp(tmpl);
+        m_project = m_dir + "/plant.kvr";
+        ASSERT_EQ(run(kCli + " new '" + m_project + "'").status, 0);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    std::string m_dir, m_project;
+};
+
+} // namespace
+
+TEST_F(CliPrograms, EveryProgramTellsItsVersionAndHelp)
+{
+    const std::pair<const char *, std::string> programs[]
+            = {{"dorvane-cli", kCli},
+               {"quillet-cli", kQuillet},
+               {"velmar-panel-sim", "'" + kDir + "/velmar-panel-sim'"},
+               {"velmar-flash-sim", "'" + kDir + "/velmar-flash-sim'"}};
+    for (const auto &[name, path] : programs) {
+        const Outcome version = run(path + " --version");
+        EXPECT_EQ(version.status, 0) << name;
+        EXPECT_EQ(version.out, std::string(name) + " " + DORVANE_VERSION + "\n");
+        const Outcome help = run(path + " --help");
+        EXPECT_EQ(help.status, 0) << name;
+        EXPECT_NE(help.out.find("--version"), std::string::npos) << name << ": " << help.out;
+    }
+}
+
+TEST_F(CliPrograms, SharedOptionsAreTakenAfterTheCommandToo)
+{
+    const Outcome after
+            = run(kCli + " info --json '" + m_project + "' --program-dir '" + kDir + "'");
+    ASSERT_EQ(after.status, 0) << after.out;
+    const auto json = nlohmann::json::parse(after.out);
+    EXPECT_EQ(json["file"], m_project);
+    EXPECT_EQ(run(kCli + " --json info '" + m_project + "'").out, after.out);
+    EXPECT_NE(run(kCli + " info --program-dir").status, 0) << "the option still needs its value";
+}
+
+TEST_F(CliPrograms, OptionValuesThatAreNoNumbersAreRefusedWithAMessage)
+{
+    const std::string port = " --port /nonexistent/tty";
+    const std::string cases[] = {
+            kCli + " address --channel 1 --ch1-type zz D100",
+            kCli + " address --channel 1 --ch1-type '' D100",
+            kCli + " address --channel 1 --ch2-type 123456789012345678901 D100",
+            kCli + " address --channel 1 --ch1-type -1 D100",
+            kCli + " address --channel x D100",
+            kCli + " address --channel 99999999999 D100",
+            kCli + " download '" + m_project + "' --port COM99999999999999999999",
+            kCli + " download '" + m_project + "' --port COM0",
+            kCli + " download '" + m_project + "' --port ''",
+            kCli + " clock --port /dev/null --baud 12ab",
+            kCli + " alarm-history --db x.mdb --upload --port COM99999999999999999999",
+            kCli + " alarm-history --db x.mdb --upload --port /dev/null --baud 1e99",
+            kCli + " alarm-history --db x.mdb --upload --port /dev/null --baud 1200",
+            kQuillet + " --device 9" + port,
+            kQuillet + " --device -1" + port,
+            kQuillet + " --device abc" + port,
+            kQuillet + " --timeout -5" + port,
+            kQuillet + " --timeout 99999999999999" + port,
+    };
+    for (const auto &command : cases) {
+        const Outcome r = run(command);
+        EXPECT_TRUE(r.exited) << command << "\n" << r.out;
+        EXPECT_NE(r.status, 0) << command;
+        EXPECT_EQ(r.out.find("terminate called"), std::string::npos) << command << "\n" << r.out;
+        EXPECT_NE(r.out.find("--"), std::string::npos) << "names the option: " << command;
+    }
+}
+
+TEST_F(CliPrograms, ProjectFilesLargerThanAnyProjectAreRefusedUnread)
+{
+    const std::string refused(util::messageText(util::msg::kFileNotReadable, 0x409));
+    // A real project with zeros behind it, and a header that claims them as part of the screen
+    // area: each area still parses, but no project can be this large.
+    auto bytes = *util::readFile(m_project);
+    const std::uint64_t size = core::kMaxProjectFileSize + 1;
+    util::setLe32(bytes, 6, std::uint32_t(size));
+    util::setLe32(bytes, 78 + 24, util::le32(bytes, 78 + 24) + std::uint32_t(size - bytes.size()));
+    const std::string large = m_dir + "/large.kvr";
+    ASSERT_TRUE(util::writeFileAtomic(large, bytes));
+    fs::resize_file(large, size);
+    for (const char *command : {"info", "check", "export"}) {
+        const Outcome r
+                = run("LANG=en_US.UTF-8 LC_ALL= " + kCli + " " + command + " '" + large + "'");
+        EXPECT_EQ(r.status, 1) << command << ": " << r.out;
+        EXPECT_EQ(r.out, refused + "\n") << command;
+    }
+    // One byte less is a size a project may have (this one's areas are consistent).
+    fs::resize_file(large, size - 1);
+    util::setLe32(bytes, 6, std::uint32_t(size - 1));
+    util::setLe32(bytes, 78 + 24, util::le32(bytes, 78 + 24) - 1);
+    std::fstream(large, std::ios::in | std::ios::out | std::ios::binary)
+            .write(reinterpret_cast<const char *>(bytes.data()), 122);
+    EXPECT_EQ(run(kCli + " info '" + large + "'").status, 0);
+
+    // 2 GiB: refused at once, not after reading it all.
+    const std::string huge = m_dir + "/huge.kvr";
+    fs::copy_file(m_project, huge);
+    fs::resize_file(huge, 2ull << 30);
+    const auto start = std::chrono::steady_clock::now();
+    const Outcome r = run("LANG=en_US.UTF-8 LC_ALL= " + kCli + " info '" + huge + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, refused + "\n");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+}
+
+TEST_F(CliPrograms, ShortFileGetsTheRefusalOfTheUsersLanguage)
+{
+    const std::string shortFile = m_dir + "/short.kvr";
+    auto bytes = *util::readFile(m_project);
+    bytes.resize(core::kProjectHeaderSize - 1);
+    ASSERT_TRUE(util::writeFileAtomic(shortFile, bytes));
+    for (const auto &[locale, langId] :
+         {std::pair<const char *, std::uint16_t>{"ko_KR.UTF-8", 0x412}, {"en_US.UTF-8", 0x409}})
+        for (const char *command : {"check", "info"}) {
+            const Outcome r = run(std::string("LC_ALL= LANG=") + locale + " " + kCli + " " + command
+                                  + " '" + shortFile + "'");
+            EXPECT_EQ(r.status, 1);
+            EXPECT_EQ(r.out,
+                      std::string(util::messageText(util::msg::kFileNotReadable, langId)) + "\n")
+                    << locale << " " << command;
+        }
+}
+
+TEST_F(CliPrograms, SavingFollowsLinksAndSaysWhyItFails)
+{
+    // Over a link: the linked file changes, the link stays.
+    const std::string link = m_dir + "/link.kvr";
+    fs::create_symlink(m_project, link);
+    const auto before = util::readFile(m_project);
+    ASSERT_EQ(run(kCli + " new --force '" + link + "'").status, 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(core::checkProjectFile(m_project).ok);
+
+    // A read-only project is not replaced.
+    fs::permissions(m_project, fs::perms::owner_read | fs::perms::group_read);
+    const Outcome locked = run(kCli + " new --force '" + m_project + "'");
+    EXPECT_EQ(locked.status, 1);
+    EXPECT_NE(locked.out.find("read-only"), std::string::npos) << locked.out;
+    EXPECT_EQ(util::readFile(m_project), before);
+
+    // Past the file-size limit: a message and a failed save, not a death by signal.
+    const std::string limited = m_dir + "/limited.kvr";
+    const Outcome full = run("sh -c \"ulimit -f 1; exec " + kCli + " new '" + limited + "'\"");
+    EXPECT_TRUE(full.exited) << full.out;
+    EXPECT_EQ(full.status, 1);
+    EXPECT_NE(full.out.find(std::strerror(EFBIG)), std::string::npos) << full.out;
+    EXPECT_FALSE(fs::exists(limited));
+}
