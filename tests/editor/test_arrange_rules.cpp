@@ -1,5 +1,6 @@
 #include "core/editor/arrange_rules.h"
 #include "core/editor/z_order.h"
+#include "core/tags/tag_factory.h"
 
 #include <gtest/gtest.h>
 
@@ -107,4 +108,29 @@ TEST(ZOrder, FrontAndBackFollowSelectionOrder)
     // Send to back of A then B ends with B behind A.
     EXPECT_EQ(sendToBack(order, {3, 4}), (std::vector<int>{4, 3, 1, 2}));
     EXPECT_EQ(sendToBack(order, {9}), order);
+}
+
+TEST(ZOrder, KeptOrderIsTheFilesGroupOrder)
+{
+    // A clock placed first, then an image text and a text over it: the file keeps the image
+    // text (group 5) behind the clock (group 11), the text (group 4) behind both.
+    auto clock = core::createTag(core::kTagClock);
+    auto image = core::createTag(core::kTagBmpText);
+    auto text = core::createTag(core::kTagText);
+    auto text2 = core::createTag(core::kTagText);
+    const std::vector<core::CTag *> placed{clock.get(), image.get(), text.get(), text2.get()};
+    const auto kept = keptOrder(placed);
+    EXPECT_EQ(kept, (std::vector<core::CTag *>{text.get(), text2.get(), image.get(), clock.get()}));
+
+    // Bringing the first text to the front keeps it within its group, and the request is not
+    // fully kept; within the group it is.
+    const auto front = keptOrder(bringToFront(kept, {text.get()}));
+    EXPECT_EQ(front,
+              (std::vector<core::CTag *>{text2.get(), text.get(), image.get(), clock.get()}));
+    EXPECT_FALSE(selectionAtEnd(front, {text.get()}, true));
+    EXPECT_TRUE(selectionAtEnd(front, {clock.get()}, true));
+    const auto back = keptOrder(sendToBack(kept, {clock.get()}));
+    EXPECT_EQ(back, kept);
+    EXPECT_FALSE(selectionAtEnd(back, {clock.get()}, false));
+    EXPECT_TRUE(selectionAtEnd(back, {text.get(), text2.get()}, false));
 }

@@ -58,6 +58,20 @@ private:
                 core::screenCaption(*frame().document()->FindScreen(n), frame().panelLangId()));
     }
 
+    // A program folder whose interface language is `lang` ("0x409", "0x412").
+    static std::unique_ptr<uitest::ProgramFolder> folderIn(const char *lang)
+    {
+        auto folder = std::make_unique<uitest::ProgramFolder>();
+        QFile ini(folder->file("APP.INI"));
+        if (!ini.open(QIODevice::ReadOnly))
+            return folder;
+        QByteArray text = ini.readAll();
+        ini.close();
+        text.replace("[RESOURCE]\n", QByteArray("[RESOURCE]\nLoadResource=") + lang + "\n");
+        folder->write("APP.INI", text);
+        return folder;
+    }
+
 private slots:
     void initTestCase() { uitest::isolateSettings(); }
 
@@ -89,14 +103,8 @@ private slots:
         m_app.reset(); // its translation would answer for the Korean run
         for (const auto &[lang, file] :
              {std::pair{"0x409", "&File"}, std::pair{"0x412", "파일(&F)"}}) {
-            uitest::ProgramFolder folder;
-            QFile ini(folder.file("APP.INI"));
-            QVERIFY(ini.open(QIODevice::ReadOnly));
-            QByteArray text = ini.readAll();
-            ini.close();
-            text.replace("[RESOURCE]\n", QByteArray("[RESOURCE]\nLoadResource=") + lang + "\n");
-            folder.write("APP.INI", text);
-            CDorvaneApp app(folder.path());
+            const auto folder = folderIn(lang);
+            CDorvaneApp app(folder->path());
             QVERIFY(app.start());
             // Korean is built in: it has no translation file.
             QCOMPARE(app.translationLoaded(), QByteArray(lang) == "0x409");
@@ -122,14 +130,8 @@ private slots:
     {
         m_app.reset();
         for (const char *lang : {"0x412", "0x409"}) {
-            uitest::ProgramFolder folder;
-            QFile ini(folder.file("APP.INI"));
-            QVERIFY(ini.open(QIODevice::ReadOnly));
-            QByteArray text = ini.readAll();
-            ini.close();
-            text.replace("[RESOURCE]\n", QByteArray("[RESOURCE]\nLoadResource=") + lang + "\n");
-            folder.write("APP.INI", text);
-            CDorvaneApp app(folder.path());
+            const auto folder = folderIn(lang);
+            CDorvaneApp app(folder->path());
             QVERIFY(app.start());
             const bool korean = QByteArray(lang) == "0x412";
             // Qt's own buttons speak the interface's language too.

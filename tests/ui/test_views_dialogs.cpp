@@ -247,6 +247,39 @@ private slots:
         QCOMPARE(frame().projectWindow()->tree()->topLevelItem(0)->text(0), caption(0));
     }
 
+    void whatTheCanvasShowsIsWhatTheFileKeeps()
+    {
+        core::CScreenData &screen = *frame().document()->FindScreen(0);
+        core::CTag *clock = nullptr, *image = nullptr;
+        QCOMPARE(screen.CreateTag(core::kTagClock, false, &clock), core::kTagOk);
+        clock->MoveTo(20, 20);
+        clock->UpdateRect();
+        QCOMPARE(screen.CreateTag(core::kTagBmpText, false, &image), core::kTagOk);
+        image->MoveTo(22, 22); // placed later, over the clock
+        image->UpdateRect();
+        view()->canvas()->refresh();
+        const QImage shown = view()->canvas()->grab().toImage();
+        QVERIFY(frame().save());
+        const QString path = QString::fromStdString(frame().document()->Path());
+        frame().closeProject();
+        QVERIFY(frame().openFile(path));
+        view()->canvas()->setGridSettings(m_app->services().Config().grid());
+        QCOMPARE(view()->canvas()->grab().toImage(), shown);
+
+        // Bringing the image text to the front cannot be kept: the status bar says so.
+        core::CScreenData &reopened = *frame().document()->FindScreen(0);
+        core::CTag *text = nullptr;
+        for (const auto &tag : reopened.Tags())
+            if (tag->Kind() == core::kTagBmpText)
+                text = tag.get();
+        QVERIFY(text);
+        QSignalSpy notice(view()->canvas(), &CScreenCanvas::statusMessage);
+        view()->canvas()->select(text, false);
+        view()->canvas()->actions().bringToFront();
+        QCOMPARE(notice.count(), 1);
+        QCOMPARE(view()->canvas()->drawingOrder().back()->Kind(), std::uint16_t(core::kTagClock));
+    }
+
     void backgroundBoxNeedsAnImage()
     {
         core::CScreenData &screen = *frame().document()->FindScreen(0);

@@ -27,22 +27,6 @@ std::string message(int id)
     return std::string(util::messageText(id));
 }
 
-std::string bitActionText(std::uint32_t action)
-{
-    switch (action) {
-    case CFuncKeyRecord::kBitOff:
-        return "Off";
-    case CFuncKeyRecord::kBitOn:
-        return "On";
-    case CFuncKeyRecord::kBitToggle:
-        return message(53048);
-    case CFuncKeyRecord::kBitMomentary:
-        return message(53049);
-    default:
-        return {};
-    }
-}
-
 // Decimal digits only, at most 999.
 bool screenNumberValid(const std::string &text)
 {
@@ -237,6 +221,22 @@ void CDlgFuncKey::Store(CDorvaneDoc &doc, CScreenData &current) const
     doc.SetModified();
 }
 
+std::string CDlgFuncKey::BitActionText(std::uint32_t action)
+{
+    switch (action) {
+    case CFuncKeyRecord::kBitOff:
+        return "Off";
+    case CFuncKeyRecord::kBitOn:
+        return "On";
+    case CFuncKeyRecord::kBitToggle:
+        return message(util::msg::kToggle);
+    case CFuncKeyRecord::kBitMomentary:
+        return message(util::msg::kOnWhilePressed);
+    default:
+        return {};
+    }
+}
+
 std::string CDlgFuncKey::Describe(const FunctionEnv &env, const CFuncKeyRecord &record)
 {
     const std::uint16_t f = record.Function();
@@ -253,7 +253,7 @@ std::string CDlgFuncKey::Describe(const FunctionEnv &env, const CFuncKeyRecord &
                                         .CellText(env.plcSlots);
     std::string value;
     if (f == CFuncKeyRecord::kBitControl)
-        value = bitActionText(record.Value());
+        value = BitActionText(record.Value());
     else if (record.Type().isSigned)
         value = std::to_string(std::int32_t(record.Value()));
     else

@@ -1,5 +1,7 @@
 #include "core/presenters/func_key_list_dlg.h"
 
+#include "core/presenters/dlg_func_key.h"
+
 #include "core/functions/device_addr.h"
 
 #include "util/message_ids.h"
@@ -17,22 +19,6 @@ std::string label(int id, const char *korean, const char *english = nullptr)
     if (!text.empty())
         return std::string(text);
     return english && util::messageLanguage() == util::kResEnglish ? english : korean;
-}
-
-std::string bitAction(std::uint32_t action)
-{
-    switch (action) {
-    case CFuncKeyRecord::kBitOff:
-        return "Off";
-    case CFuncKeyRecord::kBitOn:
-        return "On";
-    case CFuncKeyRecord::kBitToggle:
-        return std::string(util::messageText(util::msg::kToggle));
-    case CFuncKeyRecord::kBitMomentary:
-        return std::string(util::messageText(util::msg::kOnWhilePressed));
-    default:
-        return {};
-    }
 }
 
 void addressRows(const FunctionEnv &env, const CFuncKeyRecord &r,
@@ -65,7 +51,7 @@ std::vector<CFuncKeyListDlg::Row> CFuncKeyListDlg::Rows(const FunctionEnv &env, 
         const std::string password = r.Password() ? "O" : "X";
         switch (f) {
         case CFuncKeyRecord::kBitControl:
-            rows.push_back({label(51916, "값 입력"), bitAction(r.Value())});
+            rows.push_back({label(51916, "값 입력"), CDlgFuncKey::BitActionText(r.Value())});
             addressRows(env, r, rows);
             rows.push_back({label(53029, "암호 사용", "Password"), password});
             break;

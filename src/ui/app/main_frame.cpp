@@ -278,6 +278,8 @@ void CMainFrame::connectView(CDorvaneView *view)
     CScreenCanvas *canvas = view->canvas();
     connect(canvas, &CScreenCanvas::gridDialogRequested, this, &CMainFrame::onGridSnap);
     connect(canvas, &CScreenCanvas::selectionChanged, this, &CMainFrame::updateActions);
+    connect(canvas, &CScreenCanvas::statusMessage, this,
+            [this](const QString &text) { statusBar()->showMessage(text, 5000); });
     connect(canvas, &CScreenCanvas::toolFinished, this,
             [this] { m_actions->checkTool(ToolSelect); });
 }

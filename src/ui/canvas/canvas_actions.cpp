@@ -208,21 +208,32 @@ void CCanvasActions::align(AlignEdge edge)
 
 void CCanvasActions::bringToFront()
 {
-    const auto before = drawingOrder(m_canvas.screen());
-    const auto after = core::editor::bringToFront(before, m_canvas.selection());
-    if (after != before)
-        m_canvas.pushCommand(
-                new CZOrderCommand(m_canvas.screen(), before, after, tr("맨 앞으로 가져오기")));
-    m_canvas.update();
+    reorder(true);
 }
 
 void CCanvasActions::sendToBack()
 {
+    reorder(false);
+}
+
+void CCanvasActions::reorder(bool front)
+{
+    // The file keeps tags group by group: a tag moves to the front (back) of its own group,
+    // and the user is told when that is not in front of (behind) everything.
     const auto before = drawingOrder(m_canvas.screen());
-    const auto after = core::editor::sendToBack(before, m_canvas.selection());
+    const auto &selection = m_canvas.selection();
+    const auto moved = front ? core::editor::bringToFront(before, selection)
+                             : core::editor::sendToBack(before, selection);
+    const auto after = core::editor::keptOrder(moved);
     if (after != before)
         m_canvas.pushCommand(
-                new CZOrderCommand(m_canvas.screen(), before, after, tr("맨 뒤로 보내기")));
+                new CZOrderCommand(m_canvas.screen(), before, after,
+                                   front ? tr("맨 앞으로 가져오기") : tr("맨 뒤로 보내기")));
+    if (!core::editor::selectionAtEnd(after, selection, front))
+        emit m_canvas.statusMessage(
+                front ? tr(
+                        "태그 종류의 그리는 순서 때문에 맨 앞으로 가져올 수 없는 태그가 있습니다.")
+                      : tr("태그 종류의 그리는 순서 때문에 맨 뒤로 보낼 수 없는 태그가 있습니다."));
     m_canvas.update();
 }
 

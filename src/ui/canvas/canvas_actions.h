@@ -84,6 +84,7 @@ public:
     static QString mimeType();
 
 private:
+    void reorder(bool front);
     // Applies a rectangle per selected tag; one undo step when any moved.
     void applyRects(const std::vector<core::CRect> &rects, const QString &text);
     std::vector<core::CRect> selectedRects() const;

@@ -16,6 +16,7 @@
 #include "core/app/app_config.h"
 #include "core/editor/arrange_rules.h"
 #include "core/editor/selection_rules.h"
+#include "core/editor/z_order.h"
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"
 #include "core/model/screen_data.h"
@@ -183,12 +184,20 @@ core::CRect CScreenCanvas::selectionBounds() const
     return core::editor::boundingRect(rects);
 }
 
+std::vector<core::CTag *> CScreenCanvas::drawingOrder() const
+{
+    std::vector<core::CTag *> order;
+    for (const auto &tag : m_screen.Tags())
+        order.push_back(tag.get());
+    return core::editor::keptOrder(std::move(order));
+}
+
 core::CTag *CScreenCanvas::hitTest(core::CPoint logical) const
 {
-    const auto &tags = m_screen.Tags();
+    const auto tags = drawingOrder();
     for (auto it = tags.rbegin(); it != tags.rend(); ++it)
         if ((*it)->HitTestHandle(logical, true) >= 0)
-            return it->get();
+            return *it;
     return nullptr;
 }
 
@@ -335,7 +344,8 @@ void CScreenCanvas::paintScreen(QPainter &p, const QRect &clip, bool printing) c
         paintGrid(p, *m_grid, m_mapping, fromColorRef(m_config.colors().grid));
     p.save();
     p.scale(m_mapping.sx(), m_mapping.sy());
-    for (const auto &tag : m_screen.Tags())
+    // In the order the file keeps, so what is drawn here is what the panel will draw.
+    for (const core::CTag *tag : drawingOrder())
         m_painter->draw(p, *tag, printing);
     p.restore();
     if (!printing) {

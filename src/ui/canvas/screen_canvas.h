@@ -77,6 +77,8 @@ public:
     // Device rectangle (a click when empty): adds every tag the band takes.
     void selectInRect(const QRect &deviceRect, bool add);
     core::CRect selectionBounds() const;
+    // The tags in the order they are drawn and kept in the file (back to front).
+    std::vector<core::CTag *> drawingOrder() const;
     // Front-most tag at a logical point, or null.
     core::CTag *hitTest(core::CPoint logical) const;
     // All or none; one undo step. Returns whether anything moved.
@@ -110,6 +112,8 @@ signals:
     void editScreenProperties();
     void editTagProperties(core::CTag *tag);
     void gridDialogRequested();
+    // A short notice for the status bar (a request that could only partly be kept).
+    void statusMessage(const QString &text);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

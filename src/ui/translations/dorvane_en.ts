@@ -690,6 +690,14 @@
         <source>속성</source>
         <translation>Properties</translation>
     </message>
+    <message>
+        <source>태그 종류의 그리는 순서 때문에 맨 앞으로 가져올 수 없는 태그가 있습니다.</source>
+        <translation>Some tags cannot come to the front: tags of each kind are drawn in a fixed order.</translation>
+    </message>
+    <message>
+        <source>태그 종류의 그리는 순서 때문에 맨 뒤로 보낼 수 없는 태그가 있습니다.</source>
+        <translation>Some tags cannot go to the back: tags of each kind are drawn in a fixed order.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CScreenPropDialog</name>
