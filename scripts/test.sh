@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test; then the Qt-free tests again under ASan and UBSan.
+# Sets up, builds and runs every test; then the Qt-free tests again under ASan and UBSan, and
+# builds the libFuzzer programs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
@@ -16,4 +17,10 @@ if [ "${DORVANE_SKIP_SANITIZE:-0}" != "1" ]; then
   cmake --build build-asan -j "$(nproc)"
   (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
      ctest --output-on-failure -j "$(nproc)" -L core)
+  # The libFuzzer programs (clang only) are built, not run: the tests above replay their corpus.
+  if [ ! -f build-fuzz/build.ninja ]; then
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DDORVANE_FUZZ=ON >/dev/null
+  fi
+  cmake --build build-fuzz -j "$(nproc)" --target fuzz_project fuzz_areas fuzz_bytes
 fi

@@ -9,6 +9,7 @@
 #include "util/file_io.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <unistd.h>
 
@@ -40,13 +41,12 @@ TEST_F(Areas, StringAreaIndexAndRecords)
     ASSERT_EQ(m_env.strings.Add(3, "\xC8\xAD"), 0);
     ASSERT_TRUE(m_images.BuildStringArea(m_env.strings).ok);
     // Header 10, index 2 x 6 = 12, records 2+2 and 2+2: 30 bytes.
-    const util::Bytes expected{
-            0,    0,    0,    30, 0, 0, // length, checksum (below)
-            0x01, 0x00, 0x00, 0x02,       // version, count
-            0x00, 0x40, 0x80, 22,   0x00, 0x07, // 0x408000 + 22, id 7
-            0x00, 0x40, 0x80, 26,   0x00, 0x03, // 0x408000 + 26, id 3
-            0x00, 0x02, 'A',  'B',              // table order, not identifier order
-            0x00, 0x02, 0xC8, 0xAD};
+    const util::Bytes expected{0,    0,    0,    30,   0,    0, // length, checksum (below)
+                               0x01, 0x00, 0x00, 0x02, // version, count
+                               0x00, 0x40, 0x80, 22,   0x00, 0x07, // 0x408000 + 22, id 7
+                               0x00, 0x40, 0x80, 26,   0x00, 0x03, // 0x408000 + 26, id 3
+                               0x00, 0x02, 'A',  'B', // table order, not identifier order
+                               0x00, 0x02, 0xC8, 0xAD};
     util::Bytes image = bytesOf(m_images.Image(AreaId::String));
     ASSERT_EQ(image.size(), expected.size());
     unsigned sum = 0;
@@ -72,14 +72,14 @@ TEST_F(Areas, EmptyGlobalAreaIs352Bytes)
     const auto image = m_images.Image(AreaId::Global);
     ASSERT_EQ(image.size(), 352u);
     EXPECT_EQ(util::be32(image, 0), 352u);
-    EXPECT_EQ(util::be16(image, 6), 0xF5FA);       // block 0 at area 6, big-endian
-    EXPECT_EQ(util::be16(image, 6 + 16), 20);     // backlight
-    EXPECT_EQ(util::be16(image, 232), 1);          // channel 1 type at area 232
-    EXPECT_EQ(util::be16(image, 264), 0);          // channel 2 type at area 264
-    for (std::size_t at : {216, 248, 316})         // the zero gaps
+    EXPECT_EQ(util::be16(image, 6), 0xF5FA); // block 0 at area 6, big-endian
+    EXPECT_EQ(util::be16(image, 6 + 16), 20); // backlight
+    EXPECT_EQ(util::be16(image, 232), 1); // channel 1 type at area 232
+    EXPECT_EQ(util::be16(image, 264), 0); // channel 2 type at area 264
+    for (std::size_t at : {216, 248, 316}) // the zero gaps
         EXPECT_EQ(util::be32(image, at), 0u) << at;
     for (std::size_t at = 328; at < 352; ++at)
-        EXPECT_EQ(image[at], 0) << at;             // four zero counts and pointers
+        EXPECT_EQ(image[at], 0) << at; // four zero counts and pointers
     unsigned sum = 0;
     for (std::size_t i = 6; i < 352; ++i)
         sum += image[i];
@@ -89,8 +89,8 @@ TEST_F(Areas, EmptyGlobalAreaIs352Bytes)
 TEST_F(Areas, GlobalAreaPlacesAndConvertsRecords)
 {
     AlarmRecord alarm{};
-    alarm[0] = '1';                  // address field copied as it is
-    util::setLe16(alarm, 40, 1);     // address block word 40 (little-endian in memory)
+    alarm[0] = '1'; // address field copied as it is
+    util::setLe16(alarm, 40, 1); // address block word 40 (little-endian in memory)
     util::setLe32(alarm, 54, 0x01020304);
     util::setLe16(alarm, 62, 0x1234);
     util::setLe16(alarm, 66, 0xABCD); // not a converted field: copied as it is
@@ -149,9 +149,9 @@ TEST_F(Areas, ImageBandsAndPadding)
     EXPECT_EQ(util::be32(buffer, 10), 0x420000u + 16);
     EXPECT_EQ(util::be16(buffer, 14), 42);
     EXPECT_EQ((util::Bytes(buffer.begin() + 16, buffer.begin() + 28)),
-              (util::Bytes{0, 3, 0, 10, 0, 6,      // width, height, data length
-                           0xFE, 0xFF, 0xFF,       // band 1: bit 0 (top row) of column 0 clear
-                           0xFF, 0xFF, 0xFD}));    // band 2: row 9 is bit 1 of column 2
+              (util::Bytes{0, 3, 0, 10, 0, 6, // width, height, data length
+                           0xFE, 0xFF, 0xFF, // band 1: bit 0 (top row) of column 0 clear
+                           0xFF, 0xFF, 0xFD})); // band 2: row 9 is bit 1 of column 2
     EXPECT_EQ(decodeImageData(util::ConstByteSpan(buffer).subspan(22, 6), 3, 10), b);
 
     util::CMonoBitmap eight(2, 16, false);
@@ -271,6 +271,17 @@ TEST_F(FileAreas, DriverImageIsAlways40960Bytes)
     EXPECT_FALSE(m_images.LoadDriverArea(make("a.drv", 10, 1), make("big2.drv", 0x7001, 2)).ok);
     EXPECT_TRUE(m_images.LoadDriverArea(make("a.drv", 0x3000, 1), make("b.drv", 0x7000, 2)).ok);
     EXPECT_FALSE(m_images.LoadDriverArea(m_dir + "/missing.drv", make("b.drv", 1, 2)).ok);
+}
+
+TEST_F(FileAreas, HugeFilesAreRefusedUnread)
+{
+    // Four gigabytes of holes: refused from their size, nothing of that size is allocated.
+    const std::string huge = make("huge.bin", 1, 1);
+    std::filesystem::resize_file(huge, std::uintmax_t(1) << 32);
+    EXPECT_FALSE(m_images.LoadDriverArea(huge, make("b.drv", 30, 2)).ok);
+    EXPECT_FALSE(m_images.LoadDriverArea(make("a.drv", 10, 1), huge).ok);
+    EXPECT_FALSE(m_images.LoadFontArea(huge).ok);
+    EXPECT_FALSE(m_images.LoadConstantArea(huge).ok);
 }
 
 TEST_F(FileAreas, ConstantAndFontAreas)

@@ -17,6 +17,8 @@
 
 #include "util/file_io.h"
 
+#include <algorithm>
+#include <climits>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -165,6 +167,66 @@ TEST_F(ProjectFile, DamagedFilesAreRefusedAndTheProjectStays)
         EXPECT_EQ(open.Path(), good) << d.what;
         EXPECT_EQ(env2.strings.Count(), 2u) << d.what;
     }
+}
+
+TEST_F(ProjectFile, AnImageTextWhoseFontPutsItOutsideThePanelIsRefused)
+{
+    // The image text's font travels in the image area's text block; its height sets the tag's
+    // rectangle, and compiling sized the tag's image from it (gigabytes for a damaged one).
+    testing_support::ProjectServices env;
+    CDorvaneDoc source{env.services()};
+    fill(source, env, "D");
+    const std::string good = m_dir + "/good.kvr";
+    ASSERT_TRUE(source.SaveDocument(good, env.Areas()));
+    const util::Bytes bytes = *util::readFile(good);
+    const auto font = CBmpTextTag::DefaultFont().bytes();
+    const auto at = std::search(bytes.begin(), bytes.end(), font.begin(), font.end());
+    ASSERT_NE(at, bytes.end());
+    const auto heightAt = std::size_t(at - bytes.begin());
+
+    testing_support::ProjectServices env2;
+    CDorvaneDoc open{env2.services()};
+    ASSERT_TRUE(open.OpenDocument(good, env2.Areas()).ok);
+    const auto memory = open.ScreenMemoryUsed();
+    const auto images = env2.images.UsedBytes();
+    for (const std::int32_t height : {1921830111, -1921830111, 0x7FFFFFFF, INT32_MIN}) {
+        util::Bytes bad = bytes;
+        util::setLe32(bad, heightAt, std::uint32_t(height));
+        const std::string path = m_dir + "/bad.kvr";
+        ASSERT_TRUE(util::writeFileAtomic(path, bad));
+        const auto r = open.OpenDocument(path, env2.Areas());
+        EXPECT_FALSE(r.ok) << height;
+        EXPECT_EQ(r.check.messageId, 52001) << height;
+        EXPECT_EQ(open.Path(), good) << height;
+        EXPECT_EQ(open.ScreenMemoryUsed(), memory) << height;
+        EXPECT_EQ(env2.images.UsedBytes(), images) << height;
+    }
+}
+
+TEST_F(ProjectFile, TagsHangingOffTheDisplayOpenAndCompileAsBefore)
+{
+    testing_support::ProjectServices env;
+    CDorvaneDoc doc{env.services()};
+    fill(doc, env, "E");
+    // Every kind once more, hanging off each edge of the display.
+    CScreenData *s = nullptr;
+    ASSERT_EQ(doc.AddScreen(9, &s), kScreenOk);
+    const CPoint places[] = {{180, 58}, {-20, -9}, {150, -30}, {-60, 40}};
+    for (int kind = 0; kind < kTagKindCount; ++kind) {
+        CTag *t = nullptr;
+        ASSERT_EQ(s->CreateTag(kind, false, &t), kTagOk) << kind;
+        const CPoint p = places[std::size_t(kind) % std::size(places)];
+        t->MoveTo(p.x, p.y);
+    }
+    const std::string first = m_dir + "/first.kvr", second = m_dir + "/second.kvr";
+    std::string error;
+    ASSERT_TRUE(doc.SaveDocument(first, env.Areas(), &error)) << error;
+
+    testing_support::ProjectServices env2;
+    CDorvaneDoc back{env2.services()};
+    ASSERT_TRUE(back.OpenDocument(first, env2.Areas()).ok) << env2.Areas().LastError();
+    ASSERT_TRUE(back.SaveDocument(second, env2.Areas(), &error)) << error;
+    EXPECT_EQ(util::readFile(first), util::readFile(second));
 }
 
 TEST_F(ProjectFile, KillingASaveLeavesThePreviousFileWhole)

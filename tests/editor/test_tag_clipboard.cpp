@@ -52,6 +52,10 @@ TEST(TagClipboard, DamagedRecordsPasteNothing)
     noEnd.back() = 0;
     EXPECT_FALSE(readTagRecord(noEnd));
     EXPECT_FALSE(readTagRecord(util::Bytes{1, 0}));
+    // An anchor no panel can hold (x = 0x40000000) is damage, not a tag to paste.
+    util::Bytes far = bytes;
+    far[11] = 0x40;
+    EXPECT_FALSE(readTagRecord(far));
 }
 
 TEST(PasteOffset, PlusFourOrMinusFourAtTheLimits)

@@ -408,8 +408,9 @@ TEST_F(Project, SaveThenOpenRunsTheAreasInOrder)
     const OpenResult opened = other.OpenDocument(path, codec);
     ASSERT_TRUE(opened.ok);
     // Once into a scratch project, then for real.
-    EXPECT_EQ(codec.calls, (std::vector<std::string>{"parse0", "parse1", "parse2", "parse3",
-                                                     "parse0", "parse1", "parse2", "parse3"}));
+    EXPECT_EQ(codec.calls,
+              (std::vector<std::string>{"parse0", "parse1", "parse2", "parse3", "parse0", "parse1",
+                                        "parse2", "parse3"}));
     EXPECT_EQ(other.Param16(kParamInitialScreen), 3);
     EXPECT_EQ(other.Screens().size(), 2u);
     EXPECT_TRUE(m_strings.Exists(9));
@@ -434,6 +435,21 @@ TEST_F(Project, RefusedFileLeavesTheProjectAsItWas)
     EXPECT_TRUE(codec.calls.empty());
     EXPECT_TRUE(m_doc.FindScreen(1));
     EXPECT_TRUE(m_strings.Exists(2));
+}
+
+TEST_F(Project, AFileLargerThanAnyProjectIsRefusedUnread)
+{
+    m_doc.AddScreen(1);
+    const std::string path = (m_dir / "huge.kvr").string();
+    ASSERT_TRUE(util::writeFileAtomic(path, validFile()));
+    // A valid header followed by a gigabyte of holes: no allocation of its size is made.
+    fs::resize_file(path, std::uintmax_t(1) << 30);
+    RecordingCodec codec;
+    const OpenResult result = m_doc.OpenDocument(path, codec);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.check.messageId, 52001);
+    EXPECT_TRUE(codec.calls.empty());
+    EXPECT_TRUE(m_doc.FindScreen(1));
 }
 
 TEST_F(Project, AreaThatDoesNotParseLeavesTheProjectAsItWas)

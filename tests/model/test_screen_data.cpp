@@ -16,6 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <functional>
+#include <vector>
+
 using namespace core;
 using testing_model::StubTag;
 
@@ -385,6 +389,67 @@ TEST(ScreenClipboard, CutOrForeignArchivesAreRejectedWhole)
     util::CArchive in2(foreign);
     EXPECT_EQ(target.Serialize(in2), kTagBadArchive);
     EXPECT_EQ(target.TagCount(), 0u);
+}
+
+TEST(ScreenClipboard, TagsNoPanelCanHoldAreRejectedWhole)
+{
+    // A pasted screen holding one tag of each kind, its anchor or size patched in the archive.
+    const auto paste = [](int kind, const std::function<void(util::Bytes &, std::size_t)> &patch) {
+        CScreenData source(1);
+        CTag *tag = nullptr;
+        EXPECT_EQ(source.CreateTag(kind, false, &tag), kTagOk);
+        tag->MoveTo(11, 7);
+        util::CArchive body;
+        tag->Serialize(body);
+        util::CArchive out;
+        source.Serialize(out);
+        util::Bytes bytes = out.buffer();
+        patch(bytes, bytes.size() - body.buffer().size()); // the tag's body ends the archive
+        std::uint32_t counter = 10;
+        CScreenData target(2, &counter);
+        util::CArchive in(bytes);
+        const TagResult result = target.Serialize(in);
+        EXPECT_EQ(target.TagCount(), result == kTagOk ? 1u : 0u);
+        EXPECT_EQ(counter == 10, result != kTagOk);
+        return result;
+    };
+    const auto anchorAt = [](int kind, std::int32_t x, std::int32_t y) {
+        return [kind, x, y](util::Bytes &b, std::size_t body) {
+            const bool shape = kind == kTagRect || kind == kTagLine || kind == kTagCircle;
+            for (std::size_t at :
+                 shape ? std::vector<std::size_t>{0, 8} : std::vector<std::size_t>{0}) {
+                util::setLe32(b, body + at, std::uint32_t(x));
+                util::setLe32(b, body + at + 4, std::uint32_t(y));
+            }
+        };
+    };
+    for (int kind = 0; kind < kTagKindCount; ++kind) {
+        SCOPED_TRACE(kind);
+        EXPECT_EQ(paste(kind, anchorAt(kind, INT32_MAX - 3, 7)), kTagBadArchive);
+        EXPECT_EQ(paste(kind, anchorAt(kind, 7, INT32_MAX - 3)), kTagBadArchive);
+        EXPECT_EQ(paste(kind, anchorAt(kind, -2000000, 7)), kTagBadArchive);
+        // Hanging off the display is a place tags may have.
+        EXPECT_EQ(paste(kind, anchorAt(kind, 180, -12)), kTagOk);
+        EXPECT_EQ(paste(kind, anchorAt(kind, -40, 60)), kTagOk);
+    }
+
+    // Sizes of graph and moving tags are 32-bit fields near the body's end (the width after the
+    // height); neither a negative nor a huge one is a size.
+    struct SizeCase
+    {
+        int kind;
+        std::size_t heightFromEnd;
+    };
+    for (const SizeCase c :
+         {SizeCase{kTagGraph1, 22}, SizeCase{kTagGraph2, 22}, SizeCase{kTagMobile, 24}}) {
+        SCOPED_TRACE(c.kind);
+        for (const std::int32_t width : {-100, INT32_MAX - 3}) {
+            const auto setWidth = [&](util::Bytes &b, std::size_t) {
+                util::setLe32(b, b.size() - c.heightFromEnd + 4, std::uint32_t(width));
+            };
+            EXPECT_EQ(paste(c.kind, setWidth), kTagBadArchive) << width;
+        }
+    }
 }
 
 TEST(ScreenImages, ImageChangedReportsBackgroundAndTags)

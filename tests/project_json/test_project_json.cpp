@@ -438,6 +438,35 @@ TEST_F(ProjectJson, RefusalsOfTheModelAreReportedAtTheScreen)
     EXPECT_FALSE(util::fileExists(path("full.kvr")));
 }
 
+TEST_F(ProjectJson, TagsBeyondAnyPanelAreRefused)
+{
+    // x and y take any int32 and a graph's width any uint32, which the tag reads as int32: a tag
+    // that far out, or 5 pixels narrower than nothing, has no rectangle a tag can have.
+    const auto base = ordered_json::parse(exportedProject());
+    struct Case
+    {
+        const char *kind;
+        const char *key;
+        std::int64_t value;
+    };
+    for (const Case c : {Case{"clock", "x", 2000000000}, Case{"clock", "y", -2000000000},
+                         Case{"barGraph", "width", 0xFFFFFFFB}}) {
+        SCOPED_TRACE(c.kind);
+        auto j = base;
+        auto tag = tagOf(j, 0, c.kind);
+        if (tag.contains(c.key))
+            tag[c.key] = c.value;
+        else
+            tag["fields"][c.key] = c.value;
+        j["screens"][0]["tags"].push_back(tag);
+        Env env;
+        const auto r = importProjectJsonToFile(j.dump(), env.doc, env.areas, path("far.kvr"));
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.error, "screens[0].tags: the tags cannot be read back");
+        EXPECT_FALSE(util::fileExists(path("far.kvr")));
+    }
+}
+
 namespace {
 
 // A text tag whose body carries one byte more than the text tag's layout.

@@ -69,6 +69,23 @@ TEST(TextRender, CellHeightFollowsTheFontHeight)
     EXPECT_GE(korean->width, 12) << "한글 가 measured in NanumGothic";
 }
 
+TEST(TextRender, FontsTooLargeToDrawMeasureTheSameWhateverCameBefore)
+{
+    // FreeType takes no size above 65535 pixels; such a font must not be measured at the size of
+    // whichever font the face was set to last.
+    const auto huge = arial(100000);
+    ASSERT_TRUE(measureText(arial(8), "Hello", util::kLangEnglish).has_value());
+    const auto afterSmall = measureText(huge, "Hello", util::kLangEnglish);
+    ASSERT_TRUE(measureText(arial(200), "Hello", util::kLangEnglish).has_value());
+    const auto afterLarge = measureText(huge, "Hello", util::kLangEnglish);
+    ASSERT_TRUE(afterSmall.has_value() && afterLarge.has_value());
+    EXPECT_EQ(afterSmall->width, afterLarge->width);
+    EXPECT_EQ(afterSmall->height, 100000);
+    // Scaled from the largest drawn size: about 100000 / 200 times the width at 200 pixels.
+    const auto at200 = measureText(arial(200), "Hello", util::kLangEnglish);
+    EXPECT_NEAR(double(afterSmall->width), at200->width * 500.0, at200->width * 500.0 * 0.02);
+}
+
 using BmpTextTest = TagTest;
 
 TEST_F(BmpTextTest, DefaultFontAndSize)
@@ -199,6 +216,26 @@ TEST_F(BmpTextTest, BorderAndPanelEdgeClipping)
     const auto blank = tag.RenderTextImage();
     ASSERT_TRUE(blank.has_value());
     EXPECT_EQ(blackPixels(*blank), 0) << "other escapements draw no text";
+}
+
+TEST_F(BmpTextTest, ImagesLargerThanTheImageAreaAreNotRendered)
+{
+    // Far above the panel the image keeps its whole height: 3064 rows of 180 columns would need
+    // more than the image area's 64 KiB and could never be stored.
+    CBmpTextTag tag;
+    tag.SetWindowsFont(arial(3100));
+    tag.MoveTo(12, -3000);
+    ASSERT_EQ(tag.Rect().top, -3000);
+    ASSERT_EQ(tag.Rect().Height(), 3100);
+    EXPECT_FALSE(tag.RenderTextImage().has_value());
+
+    // Hanging off the panel by a few rows, the same tag is drawn.
+    tag.SetWindowsFont(arial(40));
+    tag.MoveTo(12, -10);
+    const auto image = tag.RenderTextImage();
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(image->height(), 40);
+    EXPECT_GT(blackPixels(*image), 0);
 }
 
 TEST_F(BmpTextTest, RecordMarksTheImageTextGroup)

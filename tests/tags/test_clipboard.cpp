@@ -6,6 +6,7 @@
 #include "core/tags/button_tag.h"
 #include "core/tags/circle_tag.h"
 #include "core/tags/clock_tag.h"
+#include "core/tags/digit_tag.h"
 #include "core/tags/graph_tag.h"
 #include "core/tags/lamp_tag.h"
 #include "core/tags/line_tag.h"
@@ -20,6 +21,7 @@
 #include "tag_test_support.h"
 
 #include <functional>
+#include <limits>
 
 using namespace core;
 using namespace testing_tags;
@@ -174,5 +176,65 @@ TEST_F(ClipboardTest, FactoryMakesEveryKindWithItsRecordSize)
         EXPECT_TRUE(tag->BuildDownloadRecord(m_slots, exact));
         auto back = createTag(kind);
         EXPECT_TRUE(back->LoadRecord(m_slots, exact));
+    }
+}
+
+namespace {
+
+void putLe32(util::Bytes &b, std::size_t at, std::int32_t value)
+{
+    util::setLe32(b, at, std::uint32_t(value));
+}
+
+bool isShape(std::uint16_t kind)
+{
+    return kind == kTagRect || kind == kTagLine || kind == kTagCircle;
+}
+
+} // namespace
+
+TEST_F(ClipboardTest, BodiesAtTheInt32LimitsGiveRectanglesThatDoNotWrap)
+{
+    // Right and bottom are sums of the pasted anchor and sizes; computed in 32 bits they wrap
+    // (and are undefined) for values a damaged or hostile clipboard holds.
+    constexpr std::int32_t kFar = std::numeric_limits<std::int32_t>::max() - 3;
+    auto cases = kindCases();
+    cases.push_back(makeCase<CDigitTag>(kTagDigit, [](CDigitTag &t) { t.SetDigits(4); }));
+    for (const KindCase &c : cases) {
+        SCOPED_TRACE(c.kind);
+        util::Bytes body = storeBody(*c.edited());
+        for (std::size_t at : {0, 4})
+            putLe32(body, at, kFar);
+        if (isShape(c.kind)) // shapes store their anchor twice
+            for (std::size_t at : {8, 12})
+                putLe32(body, at, kFar);
+        auto pasted = c.fresh();
+        ASSERT_TRUE(loadBody(*pasted, body));
+        pasted->AfterLoad();
+        const CRect r = pasted->Rect();
+        EXPECT_LE(r.left, r.right);
+        EXPECT_LE(r.top, r.bottom);
+    }
+
+    // Graph and moving tags keep their sizes as 32-bit fields at the end of the body.
+    struct SizeCase
+    {
+        std::uint16_t kind;
+        std::size_t heightFromEnd; // the width follows the height
+    };
+    for (const SizeCase sc :
+         {SizeCase{kTagGraph1, 22}, SizeCase{kTagGraph2, 22}, SizeCase{kTagMobile, 24}}) {
+        SCOPED_TRACE(sc.kind);
+        auto tag = createTag(sc.kind);
+        tag->MoveTo(11, 7);
+        util::Bytes body = storeBody(*tag);
+        putLe32(body, body.size() - sc.heightFromEnd, kFar);
+        putLe32(body, body.size() - sc.heightFromEnd + 4, kFar);
+        auto pasted = createTag(sc.kind);
+        ASSERT_TRUE(loadBody(*pasted, body));
+        pasted->AfterLoad();
+        const CRect r = pasted->Rect();
+        EXPECT_LE(r.left, r.right);
+        EXPECT_LE(r.top, r.bottom);
     }
 }

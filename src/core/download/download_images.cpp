@@ -62,7 +62,7 @@ void CDownloadImages::SetLength(AreaId area, std::uint32_t length)
     m_lengths[std::size_t(area)] = std::min(length, areaCapacity(area));
 }
 
-void CDownloadImages::restoreImageTexts(CDorvaneDoc &doc)
+AreaResult CDownloadImages::restoreImageTexts(CDorvaneDoc &doc)
 {
     // An image text's text and font travel in the image area behind its rendered image.
     for (const auto &screen : doc.Screens())
@@ -74,11 +74,19 @@ void CDownloadImages::restoreImageTexts(CDorvaneDoc &doc)
             if (it == m_textBlocks.end())
                 continue;
             applyTextBlock(*tag, it->second);
+            // The tag's size follows from the font: a damaged font gives a rectangle whose
+            // image would be sized from it.
+            if (!isPlausibleTagRect(tag->Rect()))
+                return AreaResult::fail("The screen area is damaged (the font of an image text on "
+                                        "screen "
+                                        + std::to_string(screen->Number())
+                                        + " puts it outside the panel).");
             auto text = std::make_unique<CBmpText>();
             text->m_id = it->first;
             text->m_bitmap = it->second.bitmap;
             doc.Images().SetBmpText(std::move(text));
         }
+    return {};
 }
 
 AreaResult CDownloadImages::remember(AreaResult result)
@@ -118,14 +126,17 @@ void CDownloadImages::AssignTextImageIds(CDorvaneDoc &doc)
 
 AreaResult CDownloadImages::LoadConstantArea(const std::string &menuFile)
 {
-    const auto data = util::readFile(menuFile);
-    if (!data)
+    // Files are read only up to what the area holds: a huge file is refused unread.
+    bool tooLarge = false;
+    const auto data = util::readFileCapped(menuFile, kConstantCapacity, &tooLarge);
+    if (!data && !tooLarge)
         return remember(AreaResult::fail(util::formatMessage(util::msg::kCannotOpenFile,
                                                              ("Const File: " + menuFile).c_str())));
-    if (data->size() > kConstantCapacity || data->size() < kAreaHeaderSize)
-        return remember(AreaResult::fail("The menu file " + menuFile + " has "
-                                         + std::to_string(data->size())
-                                         + " bytes; it must hold 6 to 8192."));
+    if (tooLarge || data->size() < kAreaHeaderSize)
+        return remember(AreaResult::fail(
+                "The menu file " + menuFile + " has "
+                + (tooLarge ? std::string("more than 8192") : std::to_string(data->size()))
+                + " bytes; it must hold 6 to 8192."));
     auto buffer = Buffer(AreaId::Constant);
     std::fill(buffer.begin(), buffer.end(), std::uint8_t(0));
     std::copy(data->begin(), data->end(), buffer.begin());
@@ -136,12 +147,13 @@ AreaResult CDownloadImages::LoadConstantArea(const std::string &menuFile)
 
 AreaResult CDownloadImages::LoadDriverArea(const std::string &ch1File, const std::string &ch2File)
 {
-    const auto d1 = util::readFile(ch1File);
-    const auto d2 = util::readFile(ch2File);
-    if (!d1 || !d2)
+    bool tooLarge1 = false, tooLarge2 = false;
+    const auto d1 = util::readFileCapped(ch1File, kMaxDriver1, &tooLarge1);
+    const auto d2 = util::readFileCapped(ch2File, kMaxDriver2, &tooLarge2);
+    if ((!d1 && !tooLarge1) || (!d2 && !tooLarge2))
         return remember(AreaResult::fail(util::formatMessage(util::msg::kCannotOpenFile,
                                                              (!d1 ? ch1File : ch2File).c_str())));
-    if (d1->size() > kMaxDriver1 || d2->size() > kMaxDriver2)
+    if (tooLarge1 || tooLarge2)
         return remember(AreaResult::fail(
                 "A driver file is too large for the panel's driver area (channel 1 holds 12288 "
                 "bytes, channel 2 holds 28672)."));
@@ -156,11 +168,12 @@ AreaResult CDownloadImages::LoadDriverArea(const std::string &ch1File, const std
 
 AreaResult CDownloadImages::LoadFontArea(const std::string &fontFile)
 {
-    const auto data = util::readFile(fontFile);
-    if (!data)
+    bool tooLarge = false;
+    const auto data = util::readFileCapped(fontFile, kMaxFontFile, &tooLarge);
+    if (!data && !tooLarge)
         return remember(AreaResult::fail(util::formatMessage(util::msg::kCannotOpenFile,
                                                              ("Font File: " + fontFile).c_str())));
-    if (data->size() > kMaxFontFile)
+    if (tooLarge)
         return remember(AreaResult::fail("파일이 너무 커서 다운로드 할 수 없습니다."));
     auto buffer = Buffer(AreaId::Font);
     std::fill(buffer.begin(), buffer.end(), std::uint8_t(0));
@@ -228,7 +241,7 @@ bool CDownloadImages::ParseArea(ProjectArea area, CDorvaneDoc &doc, util::ConstB
     case kAreaScreen:
         r = parseScreenArea(image, doc);
         if (r.ok)
-            restoreImageTexts(doc);
+            r = restoreImageTexts(doc);
         break;
     }
     return remember(r).ok;

@@ -66,7 +66,9 @@ public:
 
 private:
     AreaResult remember(AreaResult result);
-    void restoreImageTexts(CDorvaneDoc &doc);
+    // Gives the image-text tags their text and font back; fails when a font makes a tag's
+    // rectangle one no tag can have.
+    AreaResult restoreImageTexts(CDorvaneDoc &doc);
 
     std::array<std::vector<std::uint8_t>, kAreaIdCount> m_buffers;
     std::array<std::uint32_t, kAreaIdCount> m_lengths{};

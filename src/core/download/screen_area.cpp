@@ -165,9 +165,14 @@ AreaResult parseScreenRecord(util::ConstByteSpan image, std::size_t at, std::siz
                 kind = kTagBmpText;
             CTag *tag = nullptr;
             if (screen->CreateTag(kind, false, &tag) != kTagOk || !tag)
-                return damaged("screen " + std::to_string(number) + " holds more tags than allowed");
+                return damaged("screen " + std::to_string(number)
+                               + " holds more tags than allowed");
             if (!tag->LoadRecord(doc.Slots(), rec))
                 return damaged("a tag record of kind " + std::to_string(kind) + " is not valid");
+            // Tags may hang off the display; a rectangle no tag can have is damage.
+            if (!isPlausibleTagRect(tag->Rect()))
+                return damaged("a tag of kind " + std::to_string(kind) + " on screen "
+                               + std::to_string(number) + " lies outside the panel");
         }
         tags += count;
     }

@@ -1,5 +1,7 @@
 #include "core/editor/tag_clipboard.h"
 
+#include "core/tags/geometry.h"
+
 #include "core/tags/tag_factory.h"
 
 #include "util/archive.h"
@@ -37,6 +39,9 @@ std::optional<TagRecord> readTagRecord(util::ConstByteSpan bytes)
         if (!ar.ok())
             return std::nullopt;
         tag->AfterLoad();
+        // The body's anchor and sizes are untrusted: a rectangle no tag can have is damage.
+        if (!isPlausibleTagRect(tag->Rect()))
+            return std::nullopt;
         record.tags.push_back(std::move(tag));
     }
     if (ar.readU32() != kTagRecordEnd || !ar.ok())

@@ -2,6 +2,7 @@
 
 #include "core/model/img_res_mgr.h"
 #include "core/model/memory_monitor.h"
+#include "core/model/project_file.h"
 #include "core/model/str_res_mgr.h"
 #include "core/plc/plc_slots.h"
 
@@ -174,7 +175,8 @@ void CDorvaneDoc::ParametersLoaded() const
 OpenResult CDorvaneDoc::OpenDocument(const std::string &path, CAreaCodec &codec)
 {
     OpenResult result;
-    const std::optional<util::Bytes> data = util::readFile(path);
+    // Nothing larger than a project can be is read: a huge file is refused unread.
+    const std::optional<util::Bytes> data = readProjectBytes(path);
     result.check = data ? checkProjectBytes(*data) : checkProjectBytes({}, false);
     if (!result.check.ok)
         return result;

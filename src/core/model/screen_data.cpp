@@ -16,6 +16,7 @@ namespace core {
 
 namespace {
 
+
 constexpr std::size_t kKeyDataKind = 40;
 constexpr std::size_t kKeyBit = 42;
 constexpr std::size_t kKeyChannel = 58;
@@ -290,6 +291,10 @@ TagResult CScreenData::Serialize(util::CArchive &ar)
         tag->Serialize(ar);
         if (!ar.ok())
             return kTagBadArchive;
+        // The body's sizes and anchor are untrusted: a rectangle no tag can have is damage.
+        tag->AfterLoad();
+        if (!isPlausibleTagRect(tag->Rect()))
+            return kTagBadArchive;
         loaded.push_back(std::move(tag));
     }
 
@@ -308,8 +313,6 @@ TagResult CScreenData::Serialize(util::CArchive &ar)
     m_prev = prev;
     m_name = std::move(name);
     m_keys = keys;
-    for (CTag *tag : added)
-        tag->AfterLoad();
     return kTagOk;
 }
 

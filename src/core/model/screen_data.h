@@ -62,7 +62,8 @@ public:
 
     // Clipboard form ("KOHMI_SCR"). Loading reads the whole archive first and then adds the tags;
     // when one is refused, nothing is added, the screen is unchanged and the refusal (1 or 3) is
-    // returned; an archive that is cut short or names an unknown kind gives kTagBadArchive.
+    // returned; an archive that is cut short, names an unknown kind or holds a tag whose
+    // rectangle no tag can have (isPlausibleTagRect) gives kTagBadArchive.
     virtual TagResult Serialize(util::CArchive &ar);
 
     // The guarded operations. Order: memory, limits, construction, linking, counter, notification.

@@ -224,7 +224,10 @@ void fieldsFromJson(const RecordLayout &layout, const Json &fields, const std::s
                     std::uint16_t langId, util::ByteSpan bytes)
 {
     requireObject(fields, path);
-    for (const auto &[key, value] : fields.items()) {
+    // Named members rather than a structured binding: clang before 16 cannot capture one.
+    for (const auto &item : fields.items()) {
+        const std::string &key = item.key();
+        const Json &value = item.value();
         const auto it = std::find_if(layout.fields.begin(), layout.fields.end(),
                                      [&](const FieldDef &f) { return key == f.name; });
         if (it == layout.fields.end())

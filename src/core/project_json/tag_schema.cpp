@@ -246,7 +246,9 @@ void bodyFromJson(int kind, const Json &fields, const std::string &path, std::in
 {
     requireObject(fields, path);
     const auto &schema = tagSchema(kind);
-    for (const auto &[key, value] : fields.items()) {
+    // Named members rather than a structured binding: clang before 16 cannot capture one.
+    for (const auto &item : fields.items()) {
+        const std::string &key = item.key();
         const bool known = std::any_of(schema.begin(), schema.end(), [&](const BodyField &f) {
             return f.type != B::Anchor && key == f.name;
         });

@@ -38,7 +38,8 @@ void CBitmapTag::RecalcRect(int)
 {
     const ImageSize size = tagImageSize(m_image);
     const std::int32_t mag = m_magnification == 2 ? 2 : 1;
-    m_rect = {m_x, m_y, m_x + size.width * mag, m_y + size.height * mag};
+    m_rect = boundedRect(m_x, m_y, std::int64_t(m_x) + std::int64_t(size.width) * mag,
+                         std::int64_t(m_y) + std::int64_t(size.height) * mag);
 }
 
 bool CBitmapTag::ImageChanged(std::uint16_t imageId)

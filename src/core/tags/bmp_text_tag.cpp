@@ -61,15 +61,16 @@ std::string CBmpTextTag::Text() const
 void CBmpTextTag::RecalcRect(int)
 {
     const auto extent = measureText(m_font, Text() + " ", tagResources().panelLangId);
-    std::int32_t width = extent ? extent->width : kFallbackWidth;
-    std::int32_t height = extent ? extent->height : kFallbackHeight;
+    // The font comes from the file: its extent may be anything an int32 holds.
+    std::int64_t width = extent ? extent->width : kFallbackWidth;
+    std::int64_t height = extent ? extent->height : kFallbackHeight;
     if (m_border) {
         width += 2;
         height += 2;
     }
     if (m_font.escapement() == 900 || m_font.escapement() == 2700)
         std::swap(width, height);
-    m_rect = CRect{m_x, m_y, m_x + width, m_y + height}.Normalized();
+    m_rect = boundedRect(m_x, m_y, m_x + width, m_y + height).Normalized();
 }
 
 void CBmpTextTag::SetText(std::string_view text)
@@ -104,9 +105,16 @@ void CBmpTextTag::SetBorder(bool on)
 std::optional<util::CMonoBitmap> CBmpTextTag::RenderTextImage() const
 {
     const CRect r = m_rect.Normalized();
+    if (!isPlausibleTagRect(r))
+        return std::nullopt;
     const std::int32_t width = std::min(r.Width(), kPanelWidth - r.left);
     const std::int32_t height = std::min(r.Height(), kPanelHeight - r.top);
     if (width <= 0 || height <= 0)
+        return std::nullopt;
+    // The image is cut at the panel's right and bottom edges only, so a tag far above or left of
+    // the panel keeps its whole height or width. An image larger than the panel's whole image
+    // area could never be stored: it is not drawn either.
+    if ((std::int64_t(width) + 7) / 8 * height > std::int64_t(CImgResMgr::kAreaSize))
         return std::nullopt;
     util::CMonoBitmap bitmap(width, height, true);
     CRect textRect{0, 0, width, height};

@@ -28,7 +28,8 @@ std::unique_ptr<CTag> CCircleTag::Clone() const
 
 void CCircleTag::RecalcRect(int)
 {
-    m_rect = {m_x, m_y, m_x + 2 * m_radius, m_y + 2 * m_radius};
+    m_rect = boundedRect(m_x, m_y, std::int64_t(m_x) + 2 * m_radius,
+                         std::int64_t(m_y) + 2 * m_radius);
 }
 
 bool CCircleTag::SetRadius(std::int32_t radius)

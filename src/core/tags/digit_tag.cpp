@@ -67,7 +67,8 @@ void CDigitTag::RecalcRect(int)
 {
     const PanelTextSize size = panelTextExtent(m_sample, m_font);
     const std::int32_t extra = m_border ? 2 : 0;
-    m_rect = {m_x, m_y, m_x + size.width + extra, m_y + size.height + extra};
+    m_rect = boundedRect(m_x, m_y, std::int64_t(m_x) + size.width + extra,
+                         std::int64_t(m_y) + size.height + extra);
 }
 
 CRect CDigitTag::TextRect() const

@@ -51,4 +51,31 @@ struct CRect
     bool operator==(const CRect &) const = default;
 };
 
+// How far from the panel's origin a tag's edge may lie. Records hold anchors as 16-bit signed
+// values and sizes as 16-bit unsigned ones (a circle's box is twice its radius), so no stored
+// tag reaches beyond about 164000; 2^18 leaves room above that.
+inline constexpr std::int32_t kTagCoordLimit = 1 << 18;
+
+// A rectangle from edges summed in 64 bits out of stored (and so untrusted) fields. Each edge is
+// kept within one pixel beyond kTagCoordLimit: no sum overflows, Width() and Height() stay small,
+// and an edge that was out of range stays out of range for isPlausibleTagRect.
+inline CRect boundedRect(std::int64_t left, std::int64_t top, std::int64_t right,
+                         std::int64_t bottom)
+{
+    const auto bound = [](std::int64_t v) {
+        const std::int64_t limit = std::int64_t(kTagCoordLimit) + 1;
+        return std::int32_t(std::clamp(v, -limit, limit));
+    };
+    return {bound(left), bound(top), bound(right), bound(bottom)};
+}
+
+// A rectangle a tag can have: no negative width or height, every edge within kTagCoordLimit.
+// Tags may hang off the display, or be larger than it (a long text in the large font).
+inline bool isPlausibleTagRect(const CRect &r)
+{
+    const auto inRange = [](std::int32_t v) { return v >= -kTagCoordLimit && v <= kTagCoordLimit; };
+    return r.left <= r.right && r.top <= r.bottom && inRange(r.left) && inRange(r.top)
+            && inRange(r.right) && inRange(r.bottom);
+}
+
 } // namespace core

@@ -45,7 +45,8 @@ void CMobileTag::RecalcRect(int)
 {
     const ImageSize size = tagImageSize(m_image);
     const std::int32_t frame = m_border ? 2 : 0;
-    m_rect = {m_x, m_y, m_x + m_width + size.width + frame, m_y + m_height + size.height + frame};
+    m_rect = boundedRect(m_x, m_y, std::int64_t(m_x) + m_width + size.width + frame,
+                         std::int64_t(m_y) + m_height + size.height + frame);
 }
 
 bool CMobileTag::ImageChanged(std::uint16_t imageId)

@@ -2,6 +2,9 @@
 
 #include "util/code_page.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace core {
 
 std::int32_t panelCellWidth(std::uint16_t font, bool doubleByte)
@@ -30,17 +33,19 @@ std::int32_t panelCellHeight(std::uint16_t font)
 
 PanelTextSize panelTextExtent(std::string_view bytes, std::uint16_t font)
 {
-    PanelTextSize size{0, panelCellHeight(font)};
+    // Pasted texts have any length: the width is summed in 64 bits and held at the int32 limit.
+    std::int64_t width = 0;
     if (font == kFontSmall) {
-        size.width = std::int32_t(bytes.size()) * panelCellWidth(font, false);
-        return size;
+        width = std::int64_t(bytes.size()) * panelCellWidth(font, false);
+    } else {
+        for (std::size_t pos = 0; pos < bytes.size();) {
+            const std::size_t len = util::charLengthAt(bytes, pos);
+            width += panelCellWidth(font, len == 2);
+            pos += len;
+        }
     }
-    for (std::size_t pos = 0; pos < bytes.size();) {
-        const std::size_t len = util::charLengthAt(bytes, pos);
-        size.width += panelCellWidth(font, len == 2);
-        pos += len;
-    }
-    return size;
+    constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
+    return {std::int32_t(std::min(width, kMax)), panelCellHeight(font)};
 }
 
 } // namespace core

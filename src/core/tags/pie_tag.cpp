@@ -11,6 +11,13 @@ namespace {
 constexpr std::int32_t kMinRadius = 8;
 constexpr std::int32_t kMaxRadius = 64;
 
+// The pie's box spans 2r - 1 pixels; a radius of 0 (a stored value, never a drawn one) an empty
+// box rather than an inverted one.
+std::int64_t diameter(std::uint16_t radius)
+{
+    return std::max<std::int64_t>(2 * std::int64_t(radius) - 1, 0);
+}
+
 } // namespace
 
 CPieTag::CPieTag()
@@ -58,21 +65,23 @@ CPieTag::Layout CPieTag::CurrentLayout() const
 
 CRect CPieTag::FullBox() const
 {
-    return {m_x, m_y, m_x + 2 * m_radius - 1, m_y + 2 * m_radius - 1};
+    const std::int64_t d = diameter(m_radius);
+    return boundedRect(m_x, m_y, m_x + d, m_y + d);
 }
 
 void CPieTag::RecalcRect(int)
 {
-    const std::int32_t r = m_radius;
+    const std::int64_t r = m_radius;
+    const std::int64_t d = diameter(m_radius);
     switch (CurrentLayout()) {
     case Layout::Quarter:
-        m_rect = {m_x, m_y, m_x + r, m_y + r};
+        m_rect = boundedRect(m_x, m_y, m_x + r, m_y + r);
         break;
     case Layout::HalfWide:
-        m_rect = {m_x, m_y, m_x + 2 * r - 1, m_y + r};
+        m_rect = boundedRect(m_x, m_y, m_x + d, m_y + r);
         break;
     case Layout::HalfTall:
-        m_rect = {m_x, m_y, m_x + r, m_y + 2 * r - 1};
+        m_rect = boundedRect(m_x, m_y, m_x + r, m_y + d);
         break;
     case Layout::Full:
         m_rect = FullBox();

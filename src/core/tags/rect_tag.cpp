@@ -28,7 +28,7 @@ std::unique_ptr<CTag> CRectTag::Clone() const
 
 void CRectTag::RecalcRect(int)
 {
-    m_rect = {m_x, m_y, m_x + m_width, m_y + m_height};
+    m_rect = boundedRect(m_x, m_y, std::int64_t(m_x) + m_width, std::int64_t(m_y) + m_height);
 }
 
 bool CRectTag::SetWidth(std::int32_t width)

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <mutex>
 #include <utility>
@@ -166,14 +167,30 @@ std::vector<char32_t> decodeUtf8(std::string_view s)
     return out;
 }
 
-// A face set to the font's size, with the cell metrics Windows would report.
+// Largest size, in pixels per em, that glyphs are rendered at: 128 times the panel's height, and
+// a glyph bitmap of a few megabytes. A LOGFONT holds any int32, and FreeType would take up to
+// 65535 pixels (half a gigabyte for one glyph).
+constexpr double kMaxGlyphPixels = 8192;
+
+// A face set to the font's size, with the cell metrics Windows would report. Beyond
+// kMaxGlyphPixels the face is set to that size and advances are scaled up by `scaleX`; such a
+// font is measured but not drawn.
 struct SizedFace
 {
     FT_Face face = nullptr;
     std::int32_t cellHeight = 0;
     std::int32_t ascent = 0;
     double ppem = 0;
+    double scaleX = 1;
+    bool drawable = true;
 };
+
+// Rounded and held within int32: a character height of INT32_MIN makes a cell of 2^31 and more.
+std::int32_t toPixels(double value)
+{
+    constexpr double kMax = std::numeric_limits<std::int32_t>::max();
+    return std::int32_t(std::lround(std::clamp(value, -kMax, kMax)));
+}
 
 SizedFace sizedFace(const util::CLogFont &font, std::uint16_t langId)
 {
@@ -205,17 +222,22 @@ SizedFace sizedFace(const util::CLogFont &font, std::uint16_t langId)
         sized.cellHeight = height;
     } else { // character height
         sized.ppem = -double(height);
-        sized.cellHeight = std::int32_t(std::lround(cellUnits * sized.ppem / upem));
+        sized.cellHeight = toPixels(cellUnits * sized.ppem / upem);
     }
-    sized.ascent = std::int32_t(std::lround(ascUnits * sized.ppem / upem));
+    sized.ascent = toPixels(ascUnits * sized.ppem / upem);
     double ppemX = sized.ppem;
     if (font.width() > 0 && os2 && os2->xAvgCharWidth > 0) {
         const double average = os2->xAvgCharWidth * sized.ppem / upem;
         if (std::lround(average) != font.width())
             ppemX = sized.ppem * font.width() / average;
     }
-    FT_Set_Char_Size(face, FT_F26Dot6(std::lround(ppemX * 64)),
-                     FT_F26Dot6(std::lround(sized.ppem * 64)), 72, 72);
+    const double setX = std::min(ppemX, kMaxGlyphPixels);
+    const double setY = std::min(sized.ppem, kMaxGlyphPixels);
+    sized.drawable = setX == ppemX && setY == sized.ppem;
+    if (!sized.drawable && setX > 0)
+        sized.scaleX = ppemX / setX;
+    FT_Set_Char_Size(face, FT_F26Dot6(std::lround(setX * 64)), FT_F26Dot6(std::lround(setY * 64)),
+                     72, 72);
     return sized;
 }
 
@@ -233,50 +255,65 @@ struct InkStrip
     }
 };
 
-std::int32_t advanceOf(FT_Face face, char32_t cp)
+std::int64_t advanceOf(const SizedFace &sized, char32_t cp)
 {
-    if (FT_Load_Char(face, cp, FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME) != 0)
+    if (FT_Load_Char(sized.face, cp, FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME) != 0)
         return 0;
-    return std::int32_t((face->glyph->advance.x + 32) >> 6);
+    const FT_Pos advance = sized.face->glyph->advance.x;
+    if (sized.scaleX != 1)
+        return std::llround(double(advance) * sized.scaleX / 64);
+    return (advance + 32) >> 6;
 }
 
-std::int32_t textAdvance(FT_Face face, const std::vector<char32_t> &text)
+// Summed in 64 bits: a font's width is untrusted; the sum is held at the int32 limit.
+std::int32_t textAdvance(const SizedFace &sized, const std::vector<char32_t> &text)
 {
-    std::int32_t width = 0;
+    std::int64_t width = 0;
     for (const char32_t cp : text)
-        width += advanceOf(face, cp);
-    return width;
+        width += advanceOf(sized, cp);
+    return std::int32_t(std::min<std::int64_t>(width, std::numeric_limits<std::int32_t>::max()));
 }
 
+// Only the first `maxWidth` x `maxHeight` pixels of the strip are kept: the part that can land in
+// the caller's clip, so the strip is never larger than the image it is drawn into.
 InkStrip layOut(const SizedFace &sized, const util::CLogFont &font,
-                const std::vector<char32_t> &text)
+                const std::vector<char32_t> &text, std::int32_t maxWidth, std::int32_t maxHeight)
 {
     FT_Face face = sized.face;
     InkStrip strip;
-    strip.width = textAdvance(face, text) + sized.cellHeight; // room for italic overhang
-    strip.height = sized.cellHeight;
-    strip.ink.assign(std::size_t(strip.width) * std::size_t(std::max(strip.height, 0)), 0);
-    std::int32_t pen = 0;
+    // Room for italic overhang.
+    const std::int64_t full = std::int64_t(textAdvance(sized, text)) + sized.cellHeight;
+    strip.width = std::int32_t(std::clamp<std::int64_t>(full, 0, std::max(maxWidth, 0)));
+    strip.height = std::clamp(sized.cellHeight, 0, std::max(maxHeight, 0));
+    strip.ink.assign(std::size_t(strip.width) * std::size_t(strip.height), 0);
+    std::int64_t pen = 0;
     for (const char32_t cp : text) {
         if (FT_Load_Char(face, cp, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME) != 0)
             continue;
         const FT_GlyphSlot g = face->glyph;
         const FT_Bitmap &bm = g->bitmap;
         if (bm.pixel_mode == FT_PIXEL_MODE_MONO) {
-            for (unsigned row = 0; row < bm.rows; ++row) {
+            const std::int64_t left = pen + g->bitmap_left;
+            const std::int64_t top = std::int64_t(sized.ascent) - g->bitmap_top;
+            // Only the rows and columns that fall into the strip.
+            const auto rows = unsigned(std::clamp<std::int64_t>(strip.height - top, 0, bm.rows));
+            const auto cols = unsigned(std::clamp<std::int64_t>(strip.width - left, 0, bm.width));
+            const auto row0 = unsigned(std::clamp<std::int64_t>(-top, 0, rows));
+            const auto col0 = unsigned(std::clamp<std::int64_t>(-left, 0, cols));
+            for (unsigned row = row0; row < rows; ++row) {
                 const unsigned char *line = bm.buffer + std::ptrdiff_t(row) * bm.pitch;
-                for (unsigned col = 0; col < bm.width; ++col)
+                for (unsigned col = col0; col < cols; ++col)
                     if (line[col >> 3] & (0x80 >> (col & 7)))
-                        strip.set(pen + g->bitmap_left + std::int32_t(col),
-                                  sized.ascent - g->bitmap_top + std::int32_t(row));
+                        strip.set(std::int32_t(left + col), std::int32_t(top + row));
             }
         }
-        pen += std::int32_t((g->advance.x + 32) >> 6);
+        pen += (g->advance.x + 32) >> 6;
     }
     const std::int32_t lineWidth = std::max<std::int32_t>(1, std::lround(sized.ppem / 14.0));
+    const auto ruleEnd = std::int32_t(std::min<std::int64_t>(pen, strip.width));
     auto rule = [&](std::int32_t y) {
-        for (std::int32_t t = 0; t < lineWidth; ++t)
-            for (std::int32_t x = 0; x < pen; ++x)
+        for (std::int32_t t = 0; t < lineWidth && y + t < strip.height; ++t)
+            for (std::int32_t x = 0; x < ruleEnd; ++x)
                 strip.set(x, y + t);
     };
     if (font.underline())
@@ -310,7 +347,7 @@ std::optional<TextExtent> measureText(const util::CLogFont &font, std::string_vi
     if (!sized.face)
         return std::nullopt;
     const auto text = decodeUtf8(util::toUtf8Lossy(bytes, langId));
-    return TextExtent{textAdvance(sized.face, text), sized.cellHeight};
+    return TextExtent{textAdvance(sized, text), sized.cellHeight};
 }
 
 std::int32_t averageCharWidth(const util::CLogFont &font, std::uint16_t langId)
@@ -325,7 +362,7 @@ std::int32_t averageCharWidth(const util::CLogFont &font, std::uint16_t langId)
     const double upem = sized.face->units_per_EM ? sized.face->units_per_EM : 1000;
     if (os2 && os2->xAvgCharWidth > 0)
         return std::int32_t(std::lround(os2->xAvgCharWidth * sized.ppem / upem));
-    return advanceOf(sized.face, U'x');
+    return std::int32_t(advanceOf(sized, U'x'));
 }
 
 bool drawText(util::CMonoBitmap &bitmap, const CRect &clip, const util::CLogFont &font,
@@ -333,13 +370,16 @@ bool drawText(util::CMonoBitmap &bitmap, const CRect &clip, const util::CLogFont
 {
     std::lock_guard lock(FontCache::instance().mutex());
     const SizedFace sized = sizedFace(font, langId);
-    if (!sized.face)
+    if (!sized.face || !sized.drawable)
         return false;
     const std::int32_t escapement = font.escapement();
     if (escapement != 0 && escapement != 900 && escapement != 1800 && escapement != 2700)
         return true;
-    const InkStrip strip = layOut(sized, font, decodeUtf8(util::toUtf8Lossy(bytes, langId)));
     const CRect c = clip.Normalized();
+    // Along the baseline the strip runs across the clip, or up and down it when turned.
+    const bool turned = escapement == 900 || escapement == 2700;
+    const InkStrip strip = layOut(sized, font, decodeUtf8(util::toUtf8Lossy(bytes, langId)),
+                                  turned ? c.Height() : c.Width(), turned ? c.Width() : c.Height());
     for (std::int32_t v = 0; v < strip.height; ++v) {
         for (std::int32_t u = 0; u < strip.width; ++u) {
             if (!strip.ink[std::size_t(v) * std::size_t(strip.width) + std::size_t(u)])
