@@ -1,5 +1,5 @@
 // The four device flows end to end against velmar-flash-sim over a pseudo-terminal, with images
-// made by srec_cat; injected faults, Stop, and quillet-cli.
+// made by srec_cat; injected faults, Stop, quillet-cli, and the demo images of the program folder.
 
 #include "flash_texts.h"
 #include "flash_worker.h"
@@ -480,3 +480,68 @@ TEST_F(FlowTest, CommandLineProgramRunsAFlowThroughQuilletIni)
     EXPECT_NE(readFileText(log).find("failed to open the file[" + m_dir + "/none.sub]"),
               std::string::npos);
 }
+
+#ifdef QUILLET_DEMO_IMAGES
+// The demo images laid out beside Quillet each flash their device through quillet-cli, and the
+// target ends with exactly their data.
+TEST_F(FlowTest, DemoImagesFlashEveryDevice)
+{
+    struct Demo
+    {
+        int device;
+        std::string boot, os;
+        std::size_t flashSize; // 0: a raw image of this fixed length
+        std::size_t bootSize; // raw boot length, 0 for S-records
+        std::string complete;
+    };
+    const std::vector<Demo> demos
+            = {{0, "demo_boot_velmar.sub", "demo_os_velmar.mot", 0x20000, 0, "Complete!!!"},
+               {1, "demo_boot_br10.bin", "demo_os_br10.bin", 0, 0x50C, "Complete!!"},
+               {2, "demo_boot_br12.sub", "demo_os_br12.mot", 0x40000, 0, "Complete!!!"},
+               {3, "demo_boot_br12e.sub", "demo_os_br12e.mot", 0x20000, 0, "Complete!!!"}};
+    const std::string folder = std::string(DORVANE_RUNTIME_DIR) + "/Quillet";
+    const std::string log = m_dir + "/cli.txt";
+    for (const Demo &demo : demos) {
+        SCOPED_TRACE(demo.os);
+        const std::string boot = folder + "/" + demo.boot;
+        const std::string os = folder + "/" + demo.os;
+        ASSERT_FALSE(readFileBytes(boot).empty());
+        ASSERT_FALSE(readFileBytes(os).empty());
+        runCommand("rm -f " + m_out + "/*");
+        {
+            CSimProcess sim(demo.device, m_out);
+            ASSERT_TRUE(sim.started());
+            // --folder keeps the test away from the program folder's own Quillet.ini.
+            EXPECT_EQ(runCommand(std::string(QUILLET_CLI_PATH) + " --folder " + m_dir + " --device "
+                                 + std::to_string(demo.device) + " --port " + sim.port()
+                                 + " --boot " + boot + " --os " + os + " > " + log),
+                      0)
+                    << readFileText(log);
+            EXPECT_NE(readFileText(log).find(demo.complete), std::string::npos);
+            if (demo.flashSize == 0) {
+                EXPECT_TRUE(sim.waitExit(5000)); // the PLC flow's last frame ends the target
+            }
+        }
+        Bytes wantBoot, wantOs;
+        if (demo.flashSize == 0) {
+            wantBoot = readFileBytes(boot);
+            wantBoot.resize(demo.bootSize, 0xFF);
+            wantOs = readFileBytes(os);
+            wantOs.resize(0x1F800, 0xFF);
+        } else {
+            // srec_cat's view of the same files: the boot data, and the OS laid over erased flash.
+            ASSERT_EQ(runCommand("srec_cat " + boot + " -motorola -o " + m_dir
+                                 + "/want-boot.bin -binary"),
+                      0);
+            ASSERT_EQ(runCommand("srec_cat " + os + " -motorola -fill 0xFF 0 "
+                                 + std::to_string(demo.flashSize) + " -o " + m_dir
+                                 + "/want-os.bin -binary"),
+                      0);
+            wantBoot = readFileBytes(m_dir + "/want-boot.bin");
+            wantOs = readFileBytes(m_dir + "/want-os.bin");
+        }
+        EXPECT_EQ(readFileBytes(m_out + "/boot.bin"), wantBoot);
+        EXPECT_EQ(readFileBytes(m_out + "/os.bin"), wantOs);
+    }
+}
+#endif

@@ -1,8 +1,9 @@
-// Quillet's windows offscreen: the main dialog's settings, and the download dialog running a
-// flow against velmar-flash-sim, stopped by its button or by closing it.
+// Quillet's windows offscreen: the main dialog's settings, the port chooser, and the download
+// dialog running a flow against velmar-flash-sim, stopped by its button or by closing it.
 
 #include "about_dialog.h"
 #include "download_dialog.h"
+#include "port_chooser.h"
 #include "quillet_dialog.h"
 #include "sim_process.h"
 #include "temp_folder.h"
@@ -11,9 +12,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+
+#include <filesystem>
 
 using namespace quillet;
 
@@ -62,6 +66,7 @@ class TestQuilletUi : public QObject
 private slots:
     void settingsAreLoadedShownAndSaved();
     void aboutBoxOpensFromTheMenuEntry();
+    void portChooserMapsTheSelectedSlot();
     void downloadDialogRunsAFlow();
     void stopButtonStopsTheWorker();
     void closingWhileRunningActsAsStop();
@@ -81,7 +86,7 @@ void TestQuilletUi::settingsAreLoadedShownAndSaved()
     RecordingDialog dialog(QString::fromStdString(dir));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Quillet(Version 2.1)..."));
     QCOMPARE(dialog.portList()->count(), 8);
-    QCOMPARE(dialog.portList()->currentText(), QStringLiteral("COM8"));
+    QCOMPARE(dialog.portList()->currentText(), QStringLiteral("COM8  (/dev/ttyUSB7)"));
     QCOMPARE(dialog.deviceList()->count(), 4);
     QCOMPARE(dialog.deviceList()->currentText(), QStringLiteral("BR12(E)"));
     QCOMPARE(dialog.bootText()->text(), QString::fromStdString(dir + "/b.sub"));
@@ -126,6 +131,93 @@ void TestQuilletUi::aboutBoxOpensFromTheMenuEntry()
     dialog.aboutAction()->trigger();
     QCOMPARE(title, QStringLiteral("About Quillet"));
     QCOMPARE(text, QStringLiteral("Quillet Version 2.1"));
+}
+
+void TestQuilletUi::portChooserMapsTheSelectedSlot()
+{
+    namespace fs = std::filesystem;
+    const CTempFolder temp("quillet-ui-");
+    const std::string dir = temp.path();
+    writeText(dir + "/Quillet.ini",
+              "[CONFIG]\r\nComport=3\r\n\r\n[comm_ports]\r\nCOM1=/dev/ttyS0\r\n");
+    // One CDC-ACM device in a made-up /dev and /sys.
+    const std::string dev = dir + "/dev", sys = dir + "/sys";
+    const std::string usb = sys + "/devices/usb1/1-2";
+    fs::create_directories(dev);
+    fs::create_directories(usb + "/1-2:1.0");
+    fs::create_directories(sys + "/class/tty/ttyACM0");
+    fs::create_directory_symlink(usb + "/1-2:1.0", sys + "/class/tty/ttyACM0/device");
+    writeText(dev + "/ttyACM0", "");
+    writeText(usb + "/idVendor", "1a86\n");
+    writeText(usb + "/product", "Velmar Link\n");
+
+    RecordingDialog dialog(QString::fromStdString(dir));
+    dialog.setPortCatalogue(CPortCatalogue(dev, sys));
+    QCOMPARE(dialog.portList()->itemText(0), QStringLiteral("COM1  (/dev/ttyS0)"));
+    QCOMPARE(dialog.portList()->currentText(), QStringLiteral("COM3  (/dev/ttyUSB2)"));
+    QVERIFY(!dialog.portButton()->text().isEmpty());
+
+    // Typing a path the list does not offer, as for the simulator's pseudo-terminal.
+    QStringList listed;
+    QString title;
+    QString pathAtOpen;
+    bool listHadFocus = false;
+    bool tabReachedPath = false;
+    QTimer::singleShot(0, [&] {
+        auto *chooser = qobject_cast<CPortChooser *>(QApplication::activeModalWidget());
+        if (!chooser)
+            return;
+        title = chooser->windowTitle();
+        for (int i = 0; i < chooser->deviceList()->count(); ++i)
+            listed << chooser->deviceList()->item(i)->text();
+        listHadFocus = chooser->focusWidget() == chooser->deviceList();
+        pathAtOpen = chooser->pathEdit()->text();
+        QTest::keyClick(chooser->deviceList(), Qt::Key_Tab); // from the list to the path line
+        tabReachedPath = chooser->focusWidget() == chooser->pathEdit();
+        chooser->pathEdit()->selectAll();
+        QTest::keyClicks(chooser->pathEdit(), QStringLiteral("/dev/pts/7"));
+        QTest::keyClick(chooser->pathEdit(), Qt::Key_Return);
+    });
+    QTest::mouseClick(dialog.portButton(), Qt::LeftButton);
+    QVERIFY(title.contains(QStringLiteral("COM3")));
+    QCOMPARE(listed, QStringList{QString::fromStdString(dev + "/ttyACM0  —  Velmar Link")});
+    QVERIFY(listHadFocus);
+    QCOMPARE(pathAtOpen, QStringLiteral("/dev/ttyUSB2")); // the slot's device, not the first row
+    QVERIFY(tabReachedPath);
+    QCOMPARE(dialog.portList()->currentText(), QStringLiteral("COM3  (/dev/pts/7)"));
+    QCOMPARE(dialog.settings().portDevice(2), std::string("/dev/pts/7"));
+    std::string ini = readFileText(dir + "/Quillet.ini");
+    QVERIFY(ini.find("[comm_ports]\r\nCOM1=/dev/ttyS0\r\nCOM3=/dev/pts/7\r\n")
+            != std::string::npos);
+    QCOMPARE(CFlashSettings(dir).resolvePort("COM3"), std::string("/dev/pts/7"));
+    QTest::mouseClick(dialog.downloadButton(), Qt::LeftButton);
+    QCOMPARE(dialog.requests.size(), std::size_t(1));
+    QCOMPARE(dialog.requests[0].portDevice, std::string("/dev/pts/7"));
+
+    // Keyboard only: down to the listed device and Enter, for another slot.
+    dialog.portList()->setCurrentIndex(1);
+    QTimer::singleShot(0, [&] {
+        if (auto *chooser = qobject_cast<CPortChooser *>(QApplication::activeModalWidget())) {
+            QTest::keyClick(chooser->deviceList(), Qt::Key_Down);
+            QTest::keyClick(chooser->deviceList(), Qt::Key_Return);
+        }
+    });
+    QTest::mouseClick(dialog.portButton(), Qt::LeftButton);
+    QCOMPARE(dialog.settings().portDevice(1), dev + "/ttyACM0");
+    QCOMPARE(dialog.portList()->itemText(1), QString::fromStdString("COM2  (" + dev + "/ttyACM0)"));
+
+    // Escape leaves the mapping as it was, even after typing.
+    QTimer::singleShot(0, [&] {
+        if (auto *chooser = qobject_cast<CPortChooser *>(QApplication::activeModalWidget())) {
+            chooser->pathEdit()->setFocus();
+            QTest::keyClicks(chooser->pathEdit(), QStringLiteral("/dev/pts/9"));
+            QTest::keyClick(chooser, Qt::Key_Escape);
+        }
+    });
+    QTest::mouseClick(dialog.portButton(), Qt::LeftButton);
+    QCOMPARE(dialog.settings().portDevice(1), dev + "/ttyACM0");
+    ini = readFileText(dir + "/Quillet.ini");
+    QVERIFY(ini.find("pts/9") == std::string::npos);
 }
 
 FlashRequest TestQuilletUi::request(const CSimProcess &sim, const std::string &dir,

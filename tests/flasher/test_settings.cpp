@@ -124,6 +124,32 @@ TEST_F(SettingsTest, PortsMapToDeviceFiles)
     EXPECT_EQ(CFlashSettings::portName(7), "COM8");
 }
 
+TEST_F(SettingsTest, ChosenPortDeviceIsStoredInItsSlotAndOverridesTheEditor)
+{
+    const std::string app = "[comm_ports]\r\nCOM3=/dev/ttyACM0\r\n";
+    const std::string own = "[CONFIG]\r\nComport=3\r\n\r\n[comm_ports]\r\n;COM1=/dev/ttyS0\r\n";
+    ASSERT_EQ(runCommand("mkdir -p " + m_dir + "/Quillet"), 0);
+    writeFileBytes(m_dir + "/APP.INI", std::vector<unsigned char>(app.begin(), app.end()));
+    writeFileBytes(m_dir + "/Quillet/Quillet.ini",
+                   std::vector<unsigned char>(own.begin(), own.end()));
+    CFlashSettings settings(m_dir + "/Quillet");
+    ASSERT_TRUE(settings.setPortDevice(2, "/dev/pts/7"));
+    EXPECT_EQ(settings.portDevice(2), "/dev/pts/7");
+    EXPECT_EQ(settings.resolvePort("COM3"), "/dev/pts/7");
+    EXPECT_EQ(settings.portDevice(1), "/dev/ttyUSB1"); // other slots keep their mapping
+    EXPECT_EQ(readFileText(m_dir + "/Quillet/Quillet.ini"),
+              "[CONFIG]\r\nComport=3\r\n\r\n[comm_ports]\r\n;COM1=/dev/ttyS0\r\n"
+              "COM3=/dev/pts/7\r\n");
+    // A new choice replaces the slot's line; nothing else is touched.
+    ASSERT_TRUE(settings.setPortDevice(2, "/dev/serial/by-id/usb-X-if00"));
+    EXPECT_EQ(readFileText(m_dir + "/Quillet/Quillet.ini"),
+              "[CONFIG]\r\nComport=3\r\n\r\n[comm_ports]\r\n;COM1=/dev/ttyS0\r\n"
+              "COM3=/dev/serial/by-id/usb-X-if00\r\n");
+    EXPECT_FALSE(settings.setPortDevice(8, "/dev/ttyS0")); // there is no COM9 in the list
+    EXPECT_FALSE(settings.setPortDevice(0, ""));
+    EXPECT_EQ(settings.portDevice(0), "/dev/ttyUSB0");
+}
+
 TEST_F(SettingsTest, BrowseDefaultsFollowTheDevice)
 {
     CFlashSettings settings(m_dir);

@@ -94,6 +94,14 @@ std::string CFlashSettings::portDevice(int portIndex) const
     return "/dev/ttyUSB" + std::to_string(portIndex);
 }
 
+bool CFlashSettings::setPortDevice(int portIndex, std::string_view device) const
+{
+    if (portIndex < 0 || portIndex >= kPortCount || device.empty())
+        return false;
+    CProfileFile ini(iniPath());
+    return ini.writeString("comm_ports", portName(portIndex), device);
+}
+
 std::string CFlashSettings::resolvePort(std::string_view text) const
 {
     if (text.size() > 3 && std::toupper(static_cast<unsigned char>(text[0])) == 'C'

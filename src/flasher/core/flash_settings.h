@@ -46,6 +46,8 @@ public:
     std::string portDevice(int portIndex) const;
     // "COMn" (any case) maps as above; anything else is taken as a device path.
     std::string resolvePort(std::string_view text) const;
+    // Maps "COMn" to a device file in Quillet.ini's [comm_ports], which then wins over APP.INI.
+    bool setPortDevice(int portIndex, std::string_view device) const;
 
     BrowseDefaults browseDefaults() const;
 

@@ -3,6 +3,7 @@
 #include "about_dialog.h"
 #include "download_dialog.h"
 #include "flash_texts.h"
+#include "port_chooser.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -11,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace quillet {
@@ -50,6 +52,8 @@ CQuilletDialog::CQuilletDialog(const QString &programFolder, QWidget *parent)
     m_port = new QComboBox(this);
     for (int i = 0; i < kPortCount; ++i)
         m_port->addItem(QString::fromStdString(CFlashSettings::portName(i)));
+    m_choosePort = new QPushButton(tr("포트(&P)..."), this);
+    m_choosePort->setToolTip(tr("Choose the device file of the selected port"));
     m_device = new QComboBox(this);
     for (const auto name : kDeviceNames)
         m_device->addItem(qs(name));
@@ -62,13 +66,21 @@ CQuilletDialog::CQuilletDialog(const QString &programFolder, QWidget *parent)
     m_download->setDefault(true);
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(tr("Comm Port:"), this), 0, 0);
+    // Each field is named by its label, for screen readers and for the label's mnemonic.
+    const auto label = [this](const QString &text, QWidget *buddy) {
+        auto *l = new QLabel(text, this);
+        l->setBuddy(buddy);
+        return l;
+    };
+    m_boot->setAccessibleName(tr("Boot"));
+    grid->addWidget(label(tr("Co&mm Port:"), m_port), 0, 0);
     grid->addWidget(m_port, 0, 1);
-    grid->addWidget(new QLabel(tr("Device:"), this), 1, 0);
+    grid->addWidget(m_choosePort, 0, 2);
+    grid->addWidget(label(tr("D&evice:"), m_device), 1, 0);
     grid->addWidget(m_device, 1, 1);
-    grid->addWidget(new QLabel(tr("Boot:"), this), 2, 0);
+    grid->addWidget(label(tr("Boot:"), m_boot), 2, 0);
     grid->addWidget(m_boot, 2, 1, 1, 2);
-    grid->addWidget(new QLabel(tr("OS:"), this), 3, 0);
+    grid->addWidget(label(tr("&OS:"), m_os), 3, 0);
     grid->addWidget(m_os, 3, 1);
     grid->addWidget(m_browse, 3, 2);
     auto *buttons = new QHBoxLayout;
@@ -88,6 +100,7 @@ CQuilletDialog::CQuilletDialog(const QString &programFolder, QWidget *parent)
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     connect(m_about, &QAction::triggered, this, &CQuilletDialog::showAbout);
+    connect(m_choosePort, &QPushButton::clicked, this, &CQuilletDialog::choosePort);
     connect(m_browse, &QPushButton::clicked, this, &CQuilletDialog::browse);
     connect(m_download, &QPushButton::clicked, this, &CQuilletDialog::download);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
@@ -99,8 +112,37 @@ CQuilletDialog::CQuilletDialog(const QString &programFolder, QWidget *parent)
             [this](int index) { m_settings.setPortIndex(index); });
 }
 
+void CQuilletDialog::showPortDevices()
+{
+    for (int i = 0; i < m_port->count(); ++i) {
+        m_port->setItemText(i,
+                            QStringLiteral("%1  (%2)")
+                                    .arg(QString::fromStdString(CFlashSettings::portName(i)),
+                                         QString::fromStdString(m_settings.portDevice(i))));
+    }
+}
+
+void CQuilletDialog::choosePort()
+{
+    const int index = m_port->currentIndex();
+    const QString name = QString::fromStdString(CFlashSettings::portName(index));
+    CPortChooser chooser(name, QString::fromStdString(m_settings.portDevice(index)), m_catalogue,
+                         this);
+    if (chooser.exec() != QDialog::Accepted)
+        return;
+    // Stored at once: the mapping belongs to the slot, not to the next download.
+    if (!m_settings.setPortDevice(index, chooser.chosenPath().toStdString())) {
+        QMessageBox::warning(
+                this, qs(kProgramName),
+                tr("Cannot write %1.").arg(QString::fromStdString(m_settings.iniPath())));
+        return;
+    }
+    showPortDevices();
+}
+
 void CQuilletDialog::showSettings()
 {
+    showPortDevices();
     m_port->setCurrentIndex(m_settings.portIndex());
     m_device->setCurrentIndex(m_settings.deviceIndex());
     m_boot->setText(QString::fromStdString(m_settings.bootPath()));

@@ -6,6 +6,7 @@
 
 #include "flash_settings.h"
 #include "flash_worker.h"
+#include "port_catalogue.h"
 
 #include <QDialog>
 
@@ -26,13 +27,18 @@ public:
 
     const CFlashSettings &settings() const { return m_settings; }
     QComboBox *portList() const { return m_port; }
+    QPushButton *portButton() const { return m_choosePort; }
     QComboBox *deviceList() const { return m_device; }
     QLabel *bootText() const { return m_boot; }
     QLineEdit *osEdit() const { return m_os; }
     QPushButton *downloadButton() const { return m_download; }
     QAction *aboutAction() const { return m_about; }
 
+    // Where the port chooser looks for devices; tests give it a made-up /dev and /sys.
+    void setPortCatalogue(CPortCatalogue catalogue) { m_catalogue = std::move(catalogue); }
+
 public slots:
+    void choosePort();
     void browse();
     void download();
     void showAbout();
@@ -43,10 +49,13 @@ protected:
 
 private:
     void showSettings();
+    void showPortDevices();
     void onDeviceChanged(int index);
 
     CFlashSettings m_settings;
+    CPortCatalogue m_catalogue;
     QComboBox *m_port = nullptr;
+    QPushButton *m_choosePort = nullptr;
     QComboBox *m_device = nullptr;
     QLabel *m_boot = nullptr;
     QLineEdit *m_os = nullptr;
