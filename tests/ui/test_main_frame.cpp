@@ -403,8 +403,13 @@ private slots:
         QVERIFY(newProject());
         CMemoryGauges *gauges = frame().gauges();
         QCOMPARE(gauges->percent(core::MemoryGauge::Screen), 1);
+        // Messages and images of the project count too.
+        QCOMPARE(frame().document()->Strings().Add(1, std::string(3000, 'm')), 0);
+        QVERIFY(gauges->percent(core::MemoryGauge::String) > 0);
         frame().closeProject();
         QCOMPARE(gauges->percent(core::MemoryGauge::Screen), 0);
+        QCOMPARE(gauges->percent(core::MemoryGauge::String), 0);
+        QCOMPARE(gauges->percent(core::MemoryGauge::Image), 0);
         QCOMPARE(gauges->label(core::MemoryGauge::Screen),
                  QString::fromStdString(core::gaugeLabel(core::MemoryGauge::Screen, 0)));
     }

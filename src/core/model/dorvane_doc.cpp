@@ -256,14 +256,9 @@ void CDorvaneDoc::ClearScreens()
 
 void CDorvaneDoc::CloseDocument()
 {
-    m_alarms.clear();
-    m_calculations.clear();
-    m_transfers.clear();
-    m_reservations.clear();
-    m_screenMap.clear();
-    m_screens.clear();
-    m_screenMemory = kScreenMemoryEmpty;
-    m_services.monitor.Publish(MemoryGauge::Screen, m_screenMemory);
+    // The messages and images go with the project: the gauges then show an empty panel rather
+    // than the figures of a project that is no longer open.
+    ClearProject();
     m_path.clear();
     m_modified = false;
 }

@@ -111,7 +111,7 @@ public:
     // Numbers the image-text tags, builds G, S, R, C and writes header and areas. The old file is
     // replaced only once the new one is complete. `error` says why a save failed.
     bool SaveDocument(const std::string &path, CAreaCodec &codec, std::string *error = nullptr);
-    // Empties the lists and screens and forgets the path.
+    // Empties the lists, screens, messages and images and forgets the path.
     void CloseDocument();
     // Rebuilds the whole project from the four area images (G, S, R, C) in the order a file is
     // read; false at the first area that does not parse.
