@@ -449,8 +449,9 @@ TEST_F(ProjectJson, TagsBeyondAnyPanelAreRefused)
         const char *key;
         std::int64_t value;
     };
+    // An anchor beyond 16 bits would be stored wrapped (40000 read back as -25536): refused too.
     for (const Case c : {Case{"clock", "x", 2000000000}, Case{"clock", "y", -2000000000},
-                         Case{"barGraph", "width", 0xFFFFFFFB}}) {
+                         Case{"clock", "x", 40000}, Case{"barGraph", "width", 0xFFFFFFFB}}) {
         SCOPED_TRACE(c.kind);
         auto j = base;
         auto tag = tagOf(j, 0, c.kind);
@@ -462,7 +463,7 @@ TEST_F(ProjectJson, TagsBeyondAnyPanelAreRefused)
         Env env;
         const auto r = importProjectJsonToFile(j.dump(), env.doc, env.areas, path("far.kvr"));
         EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.error, "screens[0].tags: the tags cannot be read back");
+        EXPECT_EQ(r.error.rfind("screens[0].tags", 0), 0u) << r.error;
         EXPECT_FALSE(util::fileExists(path("far.kvr")));
     }
 }

@@ -136,7 +136,8 @@ void readTag(const Json &tag, const std::string &path, std::size_t index, std::u
                "expected a tag kind name (numeric, message, text, lamp, "
                "button, pie, image, barGraph, trendGraph, rotation, "
                "moving, rectangle, line, circle, clock, imageText)");
-    constexpr std::int64_t kMin = INT32_MIN, kMax = INT32_MAX;
+    // The screen area keeps anchors as 16-bit words: a wider value would come back moved.
+    constexpr std::int64_t kMin = INT16_MIN, kMax = INT16_MAX;
     const auto x = std::int32_t(
             pjson::intFromJson(required(tag, path, "x"), member(path, "x"), kMin, kMax));
     const auto y = std::int32_t(
