@@ -128,6 +128,28 @@ TEST_F(CliPanel, DownloadWritesTheAreasInTheirFixedOrder)
     EXPECT_EQ(order, "PGRSCZ") << requests;
 }
 
+TEST_F(CliPanel, DriverCheckReadsEachChannelsIdentityWhereItLies)
+{
+    // The first download sends the drivers; on the second, channel 1's identity matches and
+    // channel 2's is read at 0x3000: 30 bytes there, not 1024 from address 0.
+    const std::string trace = m_dir + "/trace.txt";
+    ASSERT_TRUE(m_sim.start({"--trace", trace}));
+    ASSERT_EQ(cli("download '" + m_project + "' --yes " + port()).status, 0);
+    const auto second = cli("download '" + m_project + "' --yes " + port());
+    ASSERT_EQ(second.status, 0) << second.out;
+    m_sim.stop();
+    const auto bytes = util::readFile(trace);
+    ASSERT_TRUE(bytes);
+    const std::string text(bytes->begin(), bytes->end());
+    // "rZ <frame in hex>": the frame's bytes 3-5 are the address, 6-7 the length.
+    std::vector<std::string> reads;
+    for (std::size_t at = text.find("rZ "); at != std::string::npos; at = text.find("rZ ", at + 1))
+        reads.push_back(text.substr(at + 3 + 6, 10));
+    ASSERT_GE(reads.size(), 3u) << text;
+    EXPECT_EQ(reads[reads.size() - 2], "000000001E");
+    EXPECT_EQ(reads.back(), "003000001E");
+}
+
 TEST_F(CliPanel, PasswordProtectedPanel)
 {
     ASSERT_TRUE(m_sim.start({"--password", "Abc123"}));

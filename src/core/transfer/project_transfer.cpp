@@ -43,6 +43,8 @@ comm::COMM_CMD areaCommand(std::uint8_t main, std::uint8_t sub, util::ByteSpan b
     c.buffer = buffer;
     c.size = size;
     c.start = start;
+    // The first request addresses the start: a read at 0x3000 must not begin at 0.
+    c.current = start;
     return c;
 }
 
