@@ -211,9 +211,6 @@ OpenResult CDorvaneDoc::OpenDocument(const std::string &path, CAreaCodec &codec)
     if (!ParseAreas(areas, codec)) {
         // The same bytes parsed once already; should this still fail, nothing half-built stays.
         CloseDocument();
-        m_services.strings.Clear();
-        m_services.images.Clear();
-        m_services.images.ClearBmpTexts();
         result.check.ok = false;
         result.check.messageId = util::msg::kFileNotReadable;
         return result;

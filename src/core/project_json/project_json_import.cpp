@@ -299,9 +299,6 @@ void build(const Plan &plan, CDorvaneDoc &doc)
 void emptyProject(CDorvaneDoc &doc)
 {
     doc.CloseDocument();
-    doc.Strings().Clear();
-    doc.Images().Clear();
-    doc.Images().ClearBmpTexts();
 }
 
 } // namespace
