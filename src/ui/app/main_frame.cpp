@@ -264,6 +264,8 @@ void CMainFrame::connectView(CDorvaneView *view)
 {
     connect(view, &CDorvaneView::editScreenProperties, this,
             [this, view] { editScreenProperties(view->screenNumber()); });
+    connect(view, &CDorvaneView::editTagProperties, this,
+            [this, view](core::CTag *tag) { editTagProperties(view->screenNumber(), tag); });
     connect(view, &CDorvaneView::functionKeyClicked, this,
             [this, view](int key) { editFunctionKey(view->screenNumber(), key); });
     connect(view->picture(), &CPanelPicture::keyContextMenu, this,

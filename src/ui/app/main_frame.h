@@ -5,6 +5,8 @@
 // files. The open project and its undo stack belong to the project controller; the frame asks
 // the user, opens the dialogs and keeps the windows in step with the controller's signals.
 
+#include "ui/tags/tag_prop_dialog.h"
+
 #include <QImage>
 #include <QMainWindow>
 #include <QTimer>
@@ -88,6 +90,11 @@ public:
     // Deletes screens after the question `question` (none when 0); one undo step.
     void deleteScreens(const std::vector<std::uint16_t> &numbers, int question);
     void editScreenProperties(std::uint16_t number);
+    // The property dialog of a tag of a screen; its OK is one undo step (none without a change).
+    void editTagProperties(std::uint16_t screenNumber, core::CTag *tag);
+    // What the tag property dialogs need: the driver slots, the address entry, the image
+    // library, and the repaint of the screen's canvas.
+    TagDialogContext tagDialogContext(std::uint16_t screenNumber);
     void showTagList();
     void setZoom(int index);
     void setAutoSaveInterval(int minutes);

@@ -465,6 +465,12 @@ void CScreenCanvas::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Delete:
         m_actions.deleteSelection();
         break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter opens the properties of the one selected tag.
+        if (m_selection.size() == 1)
+            emit editTagProperties(m_selection.front());
+        break;
     default:
         QWidget::keyPressEvent(event);
     }
@@ -492,7 +498,7 @@ std::unique_ptr<QMenu> CScreenCanvas::buildContextMenu()
     menu->addAction(tr("눈금 및 맞추기(&G)..."), this, &CScreenCanvas::gridDialogRequested);
     add(tr("선택된 태그 고정(&L)"), CanvasCommand::LockSelection, any);
     menu->addSeparator();
-    menu->addAction(tr("속성"), this, [this] {
+    menu->addAction(tr("속성(&R)..."), this, [this] {
         if (m_selection.size() == 1)
             emit editTagProperties(m_selection.front());
         else

@@ -44,6 +44,7 @@ CDorvaneView::CDorvaneView(core::CDorvaneDoc &doc, core::CScreenData &screen,
     m_canvas = new CScreenCanvas(doc, screen, config, undo, m_picture);
     connect(m_canvas, &CScreenCanvas::editScreenProperties, this,
             &CDorvaneView::editScreenProperties);
+    connect(m_canvas, &CScreenCanvas::editTagProperties, this, &CDorvaneView::editTagProperties);
     m_picture->resize(picture.size());
     setZoom(Zoom100);
 }

@@ -13,6 +13,7 @@ namespace core {
 class CAppConfig;
 class CDorvaneDoc;
 class CScreenData;
+class CTag;
 } // namespace core
 
 namespace ui {
@@ -52,6 +53,7 @@ public:
 signals:
     void functionKeyClicked(int key);
     void editScreenProperties();
+    void editTagProperties(core::CTag *tag);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

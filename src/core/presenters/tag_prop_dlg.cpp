@@ -1,0 +1,98 @@
+#include "core/presenters/tag_prop_dlg.h"
+
+#include "core/functions/image_category.h"
+#include "core/model/img_res_mgr.h"
+#include "core/tags/tag.h"
+#include "core/tags/tag_resources.h"
+
+#include "util/archive.h"
+#include "util/message_ids.h"
+#include "util/messages.h"
+
+namespace core {
+
+CTagPropDlg::CTagPropDlg(const FunctionEnv &env, CTag &tag)
+    : m_env(env)
+    , m_tag(tag)
+    , m_before(Body(tag))
+{ }
+
+util::Bytes CTagPropDlg::Body(CTag &tag)
+{
+    util::CArchive ar;
+    tag.Serialize(ar);
+    return ar.buffer();
+}
+
+void CTagPropDlg::LoadBody(CTag &tag, const util::Bytes &body)
+{
+    util::CArchive ar(body);
+    tag.Serialize(ar);
+    tag.AfterLoad();
+}
+
+std::int32_t CTagPropDlg::X() const
+{
+    return m_tag.X();
+}
+
+std::int32_t CTagPropDlg::Y() const
+{
+    return m_tag.Y();
+}
+
+bool CTagPropDlg::SetX(std::int64_t x)
+{
+    if (!InRange(x, 0, kPanelWidth - 1))
+        return false;
+    m_tag.MoveTo(std::int32_t(x), m_tag.Y());
+    return true;
+}
+
+bool CTagPropDlg::SetY(std::int64_t y)
+{
+    if (!InRange(y, 0, kPanelHeight - 1))
+        return false;
+    m_tag.MoveTo(m_tag.X(), std::int32_t(y));
+    return true;
+}
+
+void CTagPropDlg::Cancel()
+{
+    if (Changed())
+        LoadBody(m_tag, m_before);
+}
+
+bool CTagPropDlg::Changed() const
+{
+    return Body(m_tag) != m_before;
+}
+
+bool CTagPropDlg::InRange(std::int64_t value, std::int64_t min, std::int64_t max) const
+{
+    if (value >= min && value <= max)
+        return true;
+    // The dialog framework's own range message; it has no number in the string table.
+    m_env.prompt.ShowMessage(0,
+                             util::formatText("Enter an integer between %lld and %lld.",
+                                              static_cast<long long>(min),
+                                              static_cast<long long>(max)));
+    return false;
+}
+
+bool CTagPropDlg::TakeImage(std::uint32_t number) const
+{
+    if (number >= ImageCategory::kFirstUncategorised)
+        return false;
+    CImgResMgr *images = tagResources().images;
+    if (!images || images->Find(number))
+        return true;
+    // A number without a loadable library file is kept: the tag shows its placeholder. A file
+    // that loads but does not fit into the image area is refused.
+    if (images->ReloadFromLibrary(int(number)) != ImageReload::NoRoom)
+        return true;
+    m_env.Show(util::msg::kMemoryFull);
+    return false;
+}
+
+} // namespace core

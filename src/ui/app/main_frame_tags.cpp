@@ -1,0 +1,47 @@
+// The main frame's tag property dialogs: the context they work in and the undo step of OK.
+
+#include "ui/app/main_frame.h"
+
+#include "ui/app/project_controller.h"
+#include "ui/canvas/screen_canvas.h"
+#include "ui/tags/tag_prop_dialogs.h"
+#include "ui/undo/change_tags_command.h"
+#include "ui/view/dorvane_view.h"
+
+#include "core/app/app_services.h"
+#include "core/model/dorvane_doc.h"
+
+namespace ui {
+
+TagDialogContext CMainFrame::tagDialogContext(std::uint16_t screenNumber)
+{
+    TagDialogContext context;
+    context.plcSlots = &document()->Slots();
+    context.panelLang = panelLangId();
+    context.strings = &m_services.Strings();
+    context.tagChanged = [this, screenNumber] {
+        if (CDorvaneView *view = findView(screenNumber))
+            view->refresh();
+    };
+    return context;
+}
+
+void CMainFrame::editTagProperties(std::uint16_t screenNumber, core::CTag *tag)
+{
+    if (!tag || !document() || !document()->FindScreen(screenNumber))
+        return;
+    const auto before = CChangeTagsCommand::snapshot({tag});
+    auto dialog = makeTagPropDialog(tagDialogContext(screenNumber), *tag, this);
+    if (!dialog)
+        return;
+    if (CDorvaneView *view = findView(screenNumber))
+        dialog->placeOver(view->parentWidget());
+    if (dialog->exec() != QDialog::Accepted)
+        return;
+    auto command = std::make_unique<CChangeTagsCommand>(std::vector<core::CTag *>{tag}, before,
+                                                        dialog->windowTitle());
+    if (!command->isEmpty())
+        m_controller->push(command.release());
+}
+
+} // namespace ui

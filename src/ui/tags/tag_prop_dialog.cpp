@@ -1,0 +1,58 @@
+#include "ui/tags/tag_prop_dialog.h"
+
+#include "core/tags/tag.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QSpinBox>
+
+namespace ui {
+
+CTagPropDialog::CTagPropDialog(const TagDialogContext &context, QWidget *parent)
+    : CPresenterDialog(parent)
+    , m_context(context)
+{ }
+
+void CTagPropDialog::reject()
+{
+    presenter().Cancel();
+    notifyTagChanged();
+    CPresenterDialog::reject();
+}
+
+void CTagPropDialog::addPositionRows(QFormLayout *form)
+{
+    m_x = new QSpinBox(this);
+    m_x->setRange(0, core::kPanelWidth - 1);
+    m_y = new QSpinBox(this);
+    m_y->setRange(0, core::kPanelHeight - 1);
+    form->addRow(tr("&X:"), m_x);
+    form->addRow(tr("&Y:"), m_y);
+    connect(m_x, &QSpinBox::valueChanged, this,
+            [this](int v) { edit([&] { presenter().SetX(v); }); });
+    connect(m_y, &QSpinBox::valueChanged, this,
+            [this](int v) { edit([&] { presenter().SetY(v); }); });
+}
+
+void CTagPropDialog::refreshPosition()
+{
+    if (m_x)
+        m_x->setValue(presenter().X());
+    if (m_y)
+        m_y->setValue(presenter().Y());
+}
+
+void CTagPropDialog::notifyTagChanged()
+{
+    if (m_context.tagChanged)
+        m_context.tagChanged();
+}
+
+std::optional<std::uint16_t> CTagPropDialog::chooseImage(std::uint16_t current)
+{
+    if (!m_context.chooseImage)
+        return std::nullopt;
+    return m_context.chooseImage(this, current);
+}
+
+} // namespace ui
