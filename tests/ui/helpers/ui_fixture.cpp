@@ -1,7 +1,12 @@
 #include "helpers/ui_fixture.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSet>
 #include <QStandardPaths>
 
 namespace uitest {
@@ -43,6 +48,28 @@ void isolateSettings()
 {
     static QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+}
+
+bool everyInputLabelled(const QWidget &dialog)
+{
+    QSet<const QWidget *> buddies;
+    for (const QLabel *label : dialog.findChildren<QLabel *>())
+        if (label->buddy())
+            buddies.insert(label->buddy());
+    bool ok = true;
+    for (const QWidget *w : dialog.findChildren<QWidget *>()) {
+        const bool input = qobject_cast<const QLineEdit *>(w) || qobject_cast<const QComboBox *>(w)
+                || qobject_cast<const QAbstractSpinBox *>(w);
+        // A spin box's own line edit is named through the spin box.
+        if (!input || qobject_cast<const QAbstractSpinBox *>(w->parentWidget())
+            || qobject_cast<const QComboBox *>(w->parentWidget()))
+            continue;
+        if (buddies.contains(w) || !w->accessibleName().isEmpty())
+            continue;
+        qWarning("unlabelled %s %s", w->metaObject()->className(), qPrintable(w->objectName()));
+        ok = false;
+    }
+    return ok;
 }
 
 } // namespace uitest

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <vector>
 
@@ -37,5 +38,9 @@ public:
 
 // Call once from initTestCase: settings go to a private folder.
 void isolateSettings();
+
+// Every edit, spin box and combo box of `dialog` is named for screen readers: a label has it as
+// its buddy, or it carries an accessible name. Prints the ones that are not.
+bool everyInputLabelled(const QWidget &dialog);
 
 } // namespace uitest
