@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config git
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-  qt6-translations-l10n
+  qt6-translations-l10n qt6-svg-dev libqt6svg6
   libfreetype-dev libfontconfig-dev libsqlite3-dev sqlite3
   fonts-nanum fonts-liberation2
   googletest libgtest-dev libgmock-dev libbenchmark-dev

@@ -13,12 +13,26 @@
 
 #include <QActionGroup>
 #include <QComboBox>
+#include <QIcon>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUndoStack>
 
 namespace ui {
+
+namespace {
+
+// A toolbar picture from the resource (src/ui/icons, drawn by docs/tools/toolbar_icons.py).
+QIcon barIcon(const char *name)
+{
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
+}
+
+// Toolbar pictures are drawn on a 24-unit grid; at 24 px their strokes fall on whole pixels.
+constexpr int kBarIconSize = 24;
+
+} // namespace
 
 CMainActions::CMainActions(CMainFrame &frame)
     : m_frame(frame)
@@ -143,8 +157,12 @@ void CMainActions::createMenus()
 
 void CMainActions::createToolBars()
 {
+    m_frame.setIconSize(QSize(kBarIconSize, kBarIconSize));
     QToolBar *file = m_frame.addToolBar(tr("표준"));
     file->setObjectName(QStringLiteral("standardBar"));
+    m_frame.action("fileNew")->setIcon(barIcon("file_new"));
+    m_frame.action("fileOpen")->setIcon(barIcon("file_open"));
+    m_frame.action("fileSave")->setIcon(barIcon("file_save"));
     file->addActions(
             {m_frame.action("fileNew"), m_frame.action("fileOpen"), m_frame.action("fileSave")});
     file->addSeparator();
@@ -157,27 +175,37 @@ void CMainActions::createToolBars()
     file->addWidget(m_zoomBox);
     createToolActions();
 
+    // Sixteen arrange commands do not fit beside the tools at this size: they get a row of their
+    // own rather than hiding behind the toolbar's overflow arrow.
+    m_frame.addToolBarBreak();
     QToolBar *arrange = m_frame.addToolBar(tr("정렬"));
     arrange->setObjectName(QStringLiteral("arrangeBar"));
     QMenu *arrangeMenu = new QMenu(tr("정렬(&A)"), &m_frame);
     m_frame.menuBar()->insertMenu(m_frame.menuBar()->actions().at(3), arrangeMenu);
-    const std::pair<const char *, CanvasCommand> commands[]
-            = {{"bringToFront", CanvasCommand::BringToFront},
-               {"sendToBack", CanvasCommand::SendToBack},
-               {"alignLeft", CanvasCommand::AlignLeft},
-               {"alignRight", CanvasCommand::AlignRight},
-               {"alignTop", CanvasCommand::AlignTop},
-               {"alignBottom", CanvasCommand::AlignBottom},
-               {"alignScreenLeft", CanvasCommand::AlignScreenLeft},
-               {"alignScreenRight", CanvasCommand::AlignScreenRight},
-               {"alignScreenTop", CanvasCommand::AlignScreenTop},
-               {"alignScreenBottom", CanvasCommand::AlignScreenBottom},
-               {"centreHorizontally", CanvasCommand::CentreHorizontally},
-               {"centreVertically", CanvasCommand::CentreVertically},
-               {"distributeHorizontally", CanvasCommand::DistributeHorizontally},
-               {"distributeVertically", CanvasCommand::DistributeVertically},
-               {"lockSelection", CanvasCommand::LockSelection},
-               {"unlockAll", CanvasCommand::UnlockAll}};
+    struct Command
+    {
+        const char *name;
+        CanvasCommand command;
+        const char *icon;
+    };
+    const Command commands[] = {
+            {"bringToFront", CanvasCommand::BringToFront, "bring_to_front"},
+            {"sendToBack", CanvasCommand::SendToBack, "send_to_back"},
+            {"alignLeft", CanvasCommand::AlignLeft, "align_left"},
+            {"alignRight", CanvasCommand::AlignRight, "align_right"},
+            {"alignTop", CanvasCommand::AlignTop, "align_top"},
+            {"alignBottom", CanvasCommand::AlignBottom, "align_bottom"},
+            {"alignScreenLeft", CanvasCommand::AlignScreenLeft, "align_screen_left"},
+            {"alignScreenRight", CanvasCommand::AlignScreenRight, "align_screen_right"},
+            {"alignScreenTop", CanvasCommand::AlignScreenTop, "align_screen_top"},
+            {"alignScreenBottom", CanvasCommand::AlignScreenBottom, "align_screen_bottom"},
+            {"centreHorizontally", CanvasCommand::CentreHorizontally, "centre_horizontally"},
+            {"centreVertically", CanvasCommand::CentreVertically, "centre_vertically"},
+            {"distributeHorizontally", CanvasCommand::DistributeHorizontally,
+             "distribute_horizontally"},
+            {"distributeVertically", CanvasCommand::DistributeVertically, "distribute_vertically"},
+            {"lockSelection", CanvasCommand::LockSelection, "lock"},
+            {"unlockAll", CanvasCommand::UnlockAll, "unlock"}};
     const QString texts[] = {tr("맨 앞으로"),        tr("맨 뒤로"),          tr("왼쪽 맞춤"),
                              tr("오른쪽 맞춤"),      tr("위쪽 맞춤"),        tr("아래쪽 맞춤"),
                              tr("화면 왼쪽 맞춤"),   tr("화면 오른쪽 맞춤"), tr("화면 위쪽 맞춤"),
@@ -185,11 +213,12 @@ void CMainActions::createToolBars()
                              tr("가로 같은 간격"),   tr("세로 같은 간격"),   tr("선택 태그 잠금"),
                              tr("잠금 모두 해제")};
     int i = 0;
-    for (const auto &[name, command] : commands) {
+    for (const auto &[name, command, icon] : commands) {
         QAction *a
                 = add(QString::fromLatin1(name), texts[i++],
                       command == CanvasCommand::LockSelection ? QKeySequence(Qt::CTRL | Qt::Key_L)
                                                               : QKeySequence());
+        a->setIcon(barIcon(icon));
         m_canvasActions.emplace_back(a, command);
         QObject::connect(a, &QAction::triggered, &m_frame, [this, command = command] {
             if (auto *v = m_frame.activeView())
@@ -210,25 +239,26 @@ void CMainActions::createToolActions()
         int id;
         QString text;
         QKeySequence key;
+        const char *icon;
     };
     const Tool tools[] = {
-            {ToolSelect, tr("선택"), QKeySequence(Qt::Key_Escape)},
-            {ToolDigit, tr("숫자"), QKeySequence(Qt::Key_F2)},
-            {ToolMessage, tr("메시지"), QKeySequence(Qt::Key_F3)},
-            {ToolText, tr("문자열"), QKeySequence(Qt::ALT | Qt::Key_M)},
-            {ToolLamp, tr("램프"), QKeySequence(Qt::Key_F5)},
-            {ToolButton, tr("버튼"), QKeySequence(Qt::Key_F4)},
-            {ToolPie, tr("파이 그래프"), QKeySequence(Qt::Key_F8)},
-            {ToolBitmap, tr("이미지"), QKeySequence(Qt::ALT | Qt::Key_I)},
-            {ToolBarGraph, tr("막대 그래프"), QKeySequence(Qt::Key_F6)},
-            {ToolTrendGraph, tr("트렌드 그래프"), QKeySequence(Qt::Key_F7)},
-            {ToolMotor, tr("회전"), QKeySequence(Qt::Key_F9)},
-            {ToolMobile, tr("이동"), QKeySequence(Qt::Key_F11)},
-            {ToolRect, tr("사각형"), QKeySequence(Qt::ALT | Qt::Key_N)},
-            {ToolLine, tr("선"), QKeySequence(Qt::ALT | Qt::Key_L)},
-            {ToolCircle, tr("원"), QKeySequence(Qt::ALT | Qt::Key_B)},
-            {ToolClock, tr("시계"), QKeySequence(Qt::Key_F12)},
-            {ToolBmpText, tr("이미지텍스트"), QKeySequence(Qt::ALT | Qt::Key_G)},
+            {ToolSelect, tr("선택"), QKeySequence(Qt::Key_Escape), "select"},
+            {ToolDigit, tr("숫자"), QKeySequence(Qt::Key_F2), "digit"},
+            {ToolMessage, tr("메시지"), QKeySequence(Qt::Key_F3), "message"},
+            {ToolText, tr("문자열"), QKeySequence(Qt::ALT | Qt::Key_M), "text"},
+            {ToolLamp, tr("램프"), QKeySequence(Qt::Key_F5), "lamp"},
+            {ToolButton, tr("버튼"), QKeySequence(Qt::Key_F4), "button"},
+            {ToolPie, tr("파이 그래프"), QKeySequence(Qt::Key_F8), "pie"},
+            {ToolBitmap, tr("이미지"), QKeySequence(Qt::ALT | Qt::Key_I), "bitmap"},
+            {ToolBarGraph, tr("막대 그래프"), QKeySequence(Qt::Key_F6), "bar_graph"},
+            {ToolTrendGraph, tr("트렌드 그래프"), QKeySequence(Qt::Key_F7), "trend_graph"},
+            {ToolMotor, tr("회전"), QKeySequence(Qt::Key_F9), "motor"},
+            {ToolMobile, tr("이동"), QKeySequence(Qt::Key_F11), "mobile"},
+            {ToolRect, tr("사각형"), QKeySequence(Qt::ALT | Qt::Key_N), "rect"},
+            {ToolLine, tr("선"), QKeySequence(Qt::ALT | Qt::Key_L), "line"},
+            {ToolCircle, tr("원"), QKeySequence(Qt::ALT | Qt::Key_B), "circle"},
+            {ToolClock, tr("시계"), QKeySequence(Qt::Key_F12), "clock"},
+            {ToolBmpText, tr("이미지텍스트"), QKeySequence(Qt::ALT | Qt::Key_G), "bmp_text"},
     };
     QToolBar *bar = m_frame.addToolBar(tr("그리기"));
     bar->setObjectName(QStringLiteral("toolBar"));
@@ -239,6 +269,7 @@ void CMainActions::createToolActions()
         a->setCheckable(true);
         a->setChecked(tool.id == ToolSelect);
         a->setData(tool.id);
+        a->setIcon(barIcon(tool.icon));
         a->setShortcut(tool.key);
         a->setToolTip(tool.text + QStringLiteral(" (") + tool.key.toString(QKeySequence::NativeText)
                       + QLatin1Char(')'));
