@@ -3,6 +3,7 @@
 
 #include "params_test_support.h"
 
+#include "core/functions/device_addr.h"
 #include "core/presenters/sys_addr_dlg.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,13 @@ TEST_F(AddressEntry, BitAddressSelectsTheSystemWordOfItsWordPart)
     EXPECT_EQ(panel(kAddrBit, false, "9000").SystemIndex(), 0);
     EXPECT_EQ(panel(kAddrBit, false, "90").SystemIndex(), -1); // word 9
 
+    // A typed bit of a system word keeps its bit digit on OK.
+    dlg.SetNumberText("9003");
+    EXPECT_EQ(dlg.SystemIndex(), 0);
+    ASSERT_TRUE(dlg.Ok());
+    EXPECT_EQ(dlg.Number(), "9003");
+    EXPECT_EQ(dlg.DisplayText(), "RTC_C_Y");
+
     // Choosing a name gives its word with bit 0.
     dlg.SelectSystem(28); // KEY_F1, 928
     ASSERT_TRUE(dlg.Ok());
@@ -102,6 +110,32 @@ TEST_F(AddressEntry, PlcAreasComeFromTheDriverWithoutReadOnlyOnesForWrites)
     ASSERT_TRUE(read.Ok());
     EXPECT_EQ(read.Area(), "1x");
     EXPECT_EQ(read.DisplayText(), "1x" + read.Number());
+}
+
+TEST_F(AddressEntry, LetterPlcLeavesOutReadOnlyAreasPerKind)
+{
+    m_slots.BindChannel(2, m_folder.config.plcList(2), plctest::kLetterType, 0,
+                        m_folder.config.protocolsDir());
+    const CSysAddrDlg word(m_slots, m_prompt, 2, kAddrWord, true, "D", "0");
+    EXPECT_EQ(word.Areas(), (std::vector<std::string>{"D", "W", "Y", "M", "L"}));
+    const CSysAddrDlg bit(m_slots, m_prompt, 2, kAddrBit, true, "M", "0");
+    EXPECT_EQ(bit.Areas(), (std::vector<std::string>{"Y", "M", "L"}));
+    // The current area may be one a written point cannot use: the first area is offered.
+    const CSysAddrDlg fromReadOnly(m_slots, m_prompt, 2, kAddrBit, true, "SM", "0");
+    EXPECT_EQ(fromReadOnly.AreaIndex(), 0);
+    const CSysAddrDlg read(m_slots, m_prompt, 2, kAddrBit, false, "SM", "0");
+    EXPECT_EQ(read.Areas().size(), 5u);
+    EXPECT_EQ(read.Areas()[std::size_t(read.AreaIndex())], "SM");
+}
+
+TEST_F(AddressEntry, DisplayTextNamesPanelWordsOnly)
+{
+    EXPECT_EQ(deviceAddressText(m_slots, 0, kAddrWord, "", "950"), "CALC_L_ERR");
+    EXPECT_EQ(deviceAddressText(m_slots, 0, kAddrBit, "", "951F"), "CALC_H_ERR");
+    EXPECT_EQ(deviceAddressText(m_slots, 0, kAddrWord, "", "9510"), "9510");
+    EXPECT_EQ(deviceAddressText(m_slots, 0, kAddrWord, "", "95x"), "95x");
+    // On a PLC the same number is the PLC's.
+    EXPECT_EQ(deviceAddressText(m_slots, 1, kAddrWord, "4x", "950"), "4x950");
 }
 
 TEST_F(AddressEntry, ChannelWithoutPlcUsesPanelRules)

@@ -1,6 +1,7 @@
 #include "core/functions/device_addr.h"
 
 #include "core/functions/device_block.h"
+#include "core/plc/system_address.h"
 
 #include "util/messages.h"
 
@@ -54,6 +55,14 @@ CDeviceAddr CDeviceAddr::DefaultFor(const CPlcSlots &slots, std::uint16_t channe
     if (channel != 0)
         slots.slot(channel).GetDefaultAddr(kind, 0, addr.area, addr.number);
     return addr;
+}
+
+std::string deviceAddressText(const CPlcSlots &slots, int device, std::int32_t kind,
+                              std::string_view area, std::string_view number)
+{
+    if (slots.slot(device).DeviceKind() == kDevicePlc)
+        return std::string(area).append(number);
+    return panelAddressText(number, kind == kAddrBit);
 }
 
 } // namespace core

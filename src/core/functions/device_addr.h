@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace core {
 
@@ -40,5 +41,11 @@ struct CDeviceAddr
 
     bool operator==(const CDeviceAddr &) const = default;
 };
+
+// How an address is shown in a property dialog: on a channel with a PLC (device kind 3) the area
+// followed by the number; on the panel's own memory the number, or the system address's name
+// when the number (for a bit address `kind` 1: its word part) names one.
+std::string deviceAddressText(const CPlcSlots &plcSlots, int device, std::int32_t kind,
+                              std::string_view area, std::string_view number);
 
 } // namespace core

@@ -23,6 +23,11 @@ public:
     void Load(const CDeviceAddr &addr);
     const CDeviceAddr &Addr() const { return m_addr; }
     std::string Text() const { return m_addr.Text(m_slots); }
+    // The read-only address text of a dialog: a panel word by its system-address name.
+    std::string DisplayText() const
+    {
+        return deviceAddressText(m_slots, m_addr.channel, m_kind, m_addr.area, m_addr.number);
+    }
 
     std::int32_t Kind() const { return m_kind; }
     void SetKind(std::int32_t kind) { m_kind = kind; }

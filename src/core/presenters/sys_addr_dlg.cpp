@@ -1,5 +1,6 @@
 #include "core/presenters/sys_addr_dlg.h"
 
+#include "core/functions/device_addr.h"
 #include "core/plc/system_address.h"
 
 #include "util/messages.h"
@@ -94,12 +95,13 @@ bool CSysAddrDlg::Refuse()
 
 bool CSysAddrDlg::Ok()
 {
+    const bool bit = m_kind == kAddrBit;
     if (m_systemIndex >= 0) {
-        // A chosen name stands for its number; it is valid by construction.
-        m_area.clear();
-        m_number = systemAddressNumber(systemAddresses()[std::size_t(m_systemIndex)],
-                                       m_kind == kAddrBit);
-        return true;
+        // A chosen name stands for its word (bit 0). A typed bit address of that word selects
+        // the name too; its bit digit is kept rather than replaced by bit 0.
+        const SystemAddress &entry = systemAddresses()[std::size_t(m_systemIndex)];
+        if (systemAddressOf(m_number, bit) != &entry)
+            m_number = systemAddressNumber(entry, bit);
     }
     std::string area;
     if (m_areaEnabled) {
@@ -111,7 +113,7 @@ bool CSysAddrDlg::Ok()
     if (m_slots.slot(m_device).ValidCheck(m_kind, area, number) != 0)
         return Refuse();
     // The panel's system words are its own; a point the panel writes to may not use them.
-    if (m_device == 0 && m_mustWrite && !panelAddressWritable(number, m_kind == kAddrBit))
+    if (m_device == 0 && m_mustWrite && !panelAddressWritable(number, bit))
         return Refuse();
     m_area = area;
     m_number = number;
@@ -120,9 +122,7 @@ bool CSysAddrDlg::Ok()
 
 std::string CSysAddrDlg::DisplayText() const
 {
-    if (PanelLike())
-        return panelAddressText(m_number, m_kind == kAddrBit);
-    return m_area + m_number;
+    return deviceAddressText(m_slots, m_device, m_kind, m_area, m_number);
 }
 
 } // namespace core

@@ -2,6 +2,7 @@
 
 #include "core/presenters/addr_group.h"
 #include "ui/app/message_box.h"
+#include "ui/dialogs/sys_addr_dialog.h"
 
 #include "util/message_ids.h"
 
@@ -12,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -22,6 +24,7 @@ namespace ui {
 CFuncKeyDialog::CFuncKeyDialog(const core::FunctionEnv &env, int key,
                                const core::CFuncKeyRecord &record, bool shared, QWidget *parent)
     : CPresenterDialog(parent)
+    , m_slots(env.plcSlots)
     , m_presenter(std::make_unique<core::CDlgFuncKey>(env))
 {
     m_presenter->Load(key, record, shared);
@@ -78,7 +81,14 @@ void CFuncKeyDialog::build()
     channelRow->addWidget(m_station);
     form->addRow(messageString(util::msg::kChannelCaption), channelRow);
     m_address = new QLineEdit(m_settings);
-    form->addRow(messageString(util::msg::kAddressCaption), m_address);
+    m_address->setReadOnly(true);
+    m_addressButton = new QPushButton(tr("주소(&D)..."), m_settings);
+    auto *addressRow = new QHBoxLayout;
+    addressRow->addWidget(m_address, 1);
+    addressRow->addWidget(m_addressButton);
+    auto *addressLabel = new QLabel(messageString(util::msg::kAddressCaption), m_settings);
+    addressLabel->setBuddy(m_address);
+    form->addRow(addressLabel, addressRow);
 
     m_password = new QCheckBox(tr("암호 사용"), m_settings);
     form->addRow(QString(), m_password);
@@ -116,9 +126,7 @@ void CFuncKeyDialog::build()
         if (!refreshing())
             p.Address().SetStation(std::uint16_t(s));
     });
-    connect(m_address, &QLineEdit::editingFinished, this, [this, &p] {
-        p.Address().SetAddress(p.Address().Addr().area, m_address->text().toStdString());
-    });
+    connect(m_addressButton, &QPushButton::clicked, this, &CFuncKeyDialog::editAddress);
     connect(m_password, &QCheckBox::toggled, this, [this, &p](bool on) {
         if (!refreshing())
             p.SetPassword(on);
@@ -134,6 +142,16 @@ void CFuncKeyDialog::refocusValue()
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();
     });
+}
+
+void CFuncKeyDialog::editAddress()
+{
+    // The panel writes the target of every key function, so the point must be writable.
+    core::CAddrGroup &group = m_presenter->Address();
+    std::string area = group.Addr().area;
+    std::string number = group.Addr().number;
+    if (editDeviceAddress(this, m_slots, group.Addr().channel, group.Kind(), true, area, number))
+        forward([&] { group.SetAddress(area, number); });
 }
 
 QAbstractButton *CFuncKeyDialog::channelButton(int channel) const
@@ -167,7 +185,8 @@ void CFuncKeyDialog::refresh()
     m_station->setEnabled(visible.address && address.StationEnabled());
     m_station->setValue(address.Addr().station);
     m_address->setEnabled(visible.address);
-    m_address->setText(QString::fromStdString(address.Text()));
+    m_address->setText(QString::fromStdString(address.DisplayText()));
+    m_addressButton->setEnabled(visible.address);
     m_password->setEnabled(visible.password);
     m_password->setChecked(p.Password());
     m_applyAll->setChecked(p.ApplyAll());
@@ -181,10 +200,6 @@ bool CFuncKeyDialog::acceptChanges()
         refocusValue();
         return false;
     }
-    // So does the address edit.
-    auto &address = m_presenter->Address();
-    if (m_address->isEnabled() && m_address->text().toStdString() != address.Text())
-        address.SetAddress(address.Addr().area, m_address->text().toStdString());
     return m_presenter->Ok();
 }
 

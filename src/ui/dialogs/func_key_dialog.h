@@ -1,7 +1,8 @@
 #pragma once
 
 // The function-key dialog: shows the core presenter of one key and forwards every change to it.
-// OK runs the presenter's checks; the caller stores the record as one undo step.
+// The target address is shown read-only and edited through the address entry dialog. OK runs
+// the presenter's checks; the caller stores the record as one undo step.
 
 #include "ui/dialogs/presenter_dialog.h"
 
@@ -17,6 +18,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 
 namespace ui {
@@ -32,8 +34,11 @@ public:
     core::CDlgFuncKey &presenter() { return *m_presenter; }
     QComboBox *functionBox() const { return m_function; }
     QLineEdit *valueEdit() const { return m_value; }
+    QComboBox *dataKindBox() const { return m_dataKind; }
     QCheckBox *applyAllBox() const { return m_applyAll; }
+    // Read-only: the address as shown (a panel system word by its name).
     QLineEdit *addressEdit() const { return m_address; }
+    QPushButton *addressButton() const { return m_addressButton; }
     QAbstractButton *channelButton(int channel) const;
 
 protected:
@@ -43,7 +48,9 @@ protected:
 private:
     void build();
     void refocusValue();
+    void editAddress();
 
+    const core::CPlcSlots &m_slots;
     std::unique_ptr<core::CDlgFuncKey> m_presenter;
     QComboBox *m_function = nullptr;
     QComboBox *m_bitAction = nullptr;
@@ -55,6 +62,7 @@ private:
     QButtonGroup *m_channel = nullptr;
     QSpinBox *m_station = nullptr;
     QLineEdit *m_address = nullptr;
+    QPushButton *m_addressButton = nullptr;
     QCheckBox *m_password = nullptr;
     QCheckBox *m_applyAll = nullptr;
     QWidget *m_settings = nullptr;
