@@ -1,6 +1,6 @@
 #include "core/presenters/point_group.h"
 
-#include "core/plc/system_address.h"
+#include "core/functions/device_addr.h"
 
 #include "util/message_ids.h"
 #include "util/messages.h"
@@ -64,9 +64,8 @@ bool CPointGroup::SetStation(std::uint16_t station)
 
 std::string CPointGroup::AddressText() const
 {
-    if (m_env.plcSlots.slot(m_point.m_channel).DeviceKind() == kDevicePlc)
-        return m_point.m_address + m_point.m_second;
-    return panelAddressText(m_point.m_second, AddressKind() == kAddrBit);
+    return deviceAddressText(m_env.plcSlots, m_point.m_channel, AddressKind(), m_point.m_address,
+                             m_point.m_second);
 }
 
 void CPointGroup::SetAddress(const std::string &area, const std::string &number)

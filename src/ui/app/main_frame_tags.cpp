@@ -4,6 +4,7 @@
 
 #include "ui/app/project_controller.h"
 #include "ui/canvas/screen_canvas.h"
+#include "ui/dialogs/sys_addr_dialog.h"
 #include "ui/tags/tag_prop_dialogs.h"
 #include "ui/undo/change_tags_command.h"
 #include "ui/view/dorvane_view.h"
@@ -19,6 +20,11 @@ TagDialogContext CMainFrame::tagDialogContext(std::uint16_t screenNumber)
     context.plcSlots = &document()->Slots();
     context.panelLang = panelLangId();
     context.strings = &m_services.Strings();
+    context.editAddress = [this](QWidget *parent, int device, std::int32_t kind, bool mustWrite,
+                                 std::string &area, std::string &number) {
+        return editDeviceAddress(parent, document()->Slots(), device, kind, mustWrite, area,
+                                 number);
+    };
     context.tagChanged = [this, screenNumber] {
         if (CDorvaneView *view = findView(screenNumber))
             view->refresh();

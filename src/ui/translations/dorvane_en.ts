@@ -17,6 +17,85 @@
     </message>
 </context>
 <context>
+    <name>ui::CDigitTagDialog</name>
+    <message>
+        <source>숫자 속성</source>
+        <translation>Numeric Properties</translation>
+    </message>
+    <message>
+        <source>디바이스</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>숫자</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>전체 자릿수(&amp;T):</source>
+        <translation>&amp;Total digits:</translation>
+    </message>
+    <message>
+        <source>소수점 이하 자릿수(&amp;P):</source>
+        <translation>Decimal &amp;places:</translation>
+    </message>
+    <message>
+        <source>진법:</source>
+        <translation>Base:</translation>
+    </message>
+    <message>
+        <source>부호 가능(&amp;G)</source>
+        <translation>Si&amp;gned</translation>
+    </message>
+    <message>
+        <source>데이터:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>쓰기 가능(&amp;R)</source>
+        <translation>W&amp;ritable</translation>
+    </message>
+    <message>
+        <source>암호 사용(&amp;U)</source>
+        <translation>&amp;Use password</translation>
+    </message>
+    <message>
+        <source>입력:</source>
+        <translation>Input:</translation>
+    </message>
+    <message>
+        <source>위치</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>모양</source>
+        <translation>Appearance</translation>
+    </message>
+    <message>
+        <source>색 반전(&amp;I)</source>
+        <translation>&amp;Invert colours</translation>
+    </message>
+    <message>
+        <source>테두리(&amp;O)</source>
+        <translation>B&amp;order</translation>
+    </message>
+    <message>
+        <source>0채움(&amp;Z)</source>
+        <translation>&amp;Zero fill</translation>
+    </message>
+    <message>
+        <source>작은 글꼴(&amp;S)</source>
+        <translation>&amp;Small font</translation>
+    </message>
+    <message>
+        <source>보통 글꼴(&amp;N)</source>
+        <translation>&amp;Normal font</translation>
+    </message>
+    <message>
+        <source>큰 글꼴(&amp;L)</source>
+        <translation>&amp;Large font</translation>
+    </message>
+</context>
+<context>
     <name>ui::CEnvConfigDialog</name>
     <message>
         <source>옵션</source>
@@ -72,6 +151,10 @@
     <message>
         <source>모든 화면에 적용</source>
         <translation>Apply to all screens</translation>
+    </message>
+    <message>
+        <source>주소(&amp;D)...</source>
+        <translation>A&amp;ddress...</translation>
     </message>
 </context>
 <context>
@@ -496,6 +579,45 @@
     </message>
 </context>
 <context>
+    <name>ui::CPointGroupBox</name>
+    <message>
+        <source>장치 %1</source>
+        <translation>Device %1</translation>
+    </message>
+    <message>
+        <source>국  번(&amp;N):</source>
+        <translation>Statio&amp;n:</translation>
+    </message>
+    <message>
+        <source>장치:</source>
+        <translation>Device:</translation>
+    </message>
+    <message>
+        <source>주소 입력(&amp;A)...</source>
+        <translation>&amp;Address...</translation>
+    </message>
+    <message>
+        <source>주소:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>부호 가능(&amp;G)</source>
+        <translation>Si&amp;gned</translation>
+    </message>
+    <message>
+        <source>데이터:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>최소값(&amp;M):</source>
+        <translation>&amp;Minimum:</translation>
+    </message>
+    <message>
+        <source>최대값(&amp;X):</source>
+        <translation>Ma&amp;ximum:</translation>
+    </message>
+</context>
+<context>
     <name>ui::CPrjMgnDialog</name>
     <message>
         <source>프로젝트 관리</source>
@@ -687,16 +809,16 @@
         <translation>&amp;Lock selected tags</translation>
     </message>
     <message>
-        <source>속성</source>
-        <translation>Properties</translation>
-    </message>
-    <message>
         <source>태그 종류의 그리는 순서 때문에 맨 앞으로 가져올 수 없는 태그가 있습니다.</source>
         <translation>Some tags cannot come to the front: tags of each kind are drawn in a fixed order.</translation>
     </message>
     <message>
         <source>태그 종류의 그리는 순서 때문에 맨 뒤로 보낼 수 없는 태그가 있습니다.</source>
         <translation>Some tags cannot go to the back: tags of each kind are drawn in a fixed order.</translation>
+    </message>
+    <message>
+        <source>속성(&amp;R)...</source>
+        <translation>P&amp;roperties...</translation>
     </message>
 </context>
 <context>
@@ -732,6 +854,25 @@
     <message>
         <source>이 화면에는 배경 이미지가 없습니다.</source>
         <translation>This screen has no background image.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CSysAddrDialog</name>
+    <message>
+        <source>주소 입력</source>
+        <translation>Address Entry</translation>
+    </message>
+    <message>
+        <source>영역(&amp;A):</source>
+        <translation>&amp;Area:</translation>
+    </message>
+    <message>
+        <source>특수 버퍼(&amp;S):</source>
+        <translation>&amp;Special buffer:</translation>
+    </message>
+    <message>
+        <source>주소(&amp;N):</source>
+        <translation>Address &amp;number:</translation>
     </message>
 </context>
 <context>
@@ -811,6 +952,17 @@
     <message>
         <source>높이</source>
         <translation>Height</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CTagPropDialog</name>
+    <message>
+        <source>&amp;X:</source>
+        <translation>&amp;X:</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y:</translation>
     </message>
 </context>
 <context>
