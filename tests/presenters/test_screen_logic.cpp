@@ -264,6 +264,21 @@ TEST_F(BackgroundFixture, ChosenBackgroundIsLoadedAndSwitchedOn)
     EXPECT_EQ(m_services.Images().UsedBytes(), CImgResMgr::kEmptyBytes);
 }
 
+TEST_F(BackgroundFixture, OkKeepsOnlyTheImageFinallyChosen)
+{
+    library(7, 8, 8);
+    library(8, 8, 8);
+    CScreenData &screen = add(0);
+    support::RecordingPrompt prompt;
+    CScreenPropDlg dlg(*m_doc, screen, util::kLangKorean, prompt);
+    EXPECT_TRUE(dlg.SetBackgroundImage(7));
+    EXPECT_TRUE(dlg.SetBackgroundImage(8));
+    dlg.Ok();
+    EXPECT_EQ(m_services.Images().Find(7), nullptr);
+    EXPECT_NE(m_services.Images().Find(8), nullptr);
+    EXPECT_EQ(screen.BackgroundImage(), 8);
+}
+
 TEST_F(BackgroundFixture, BackgroundRefusedWhenTooLargeOrTheAreaIsFull)
 {
     library(3, 193, 10);

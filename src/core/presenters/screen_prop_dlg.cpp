@@ -185,11 +185,21 @@ ScreenProps CScreenPropDlg::Now() const
     return ScreenProps::Of(m_screen);
 }
 
+void CScreenPropDlg::Ok()
+{
+    DropLoadedImages();
+}
+
 void CScreenPropDlg::Cancel()
 {
     ApplyScreenProps(m_doc, Now(), m_before);
+    DropLoadedImages();
+}
+
+void CScreenPropDlg::DropLoadedImages()
+{
     for (const std::uint16_t id : m_loaded)
-        if (!m_doc.Images().IsImageReferenced(id, m_doc.Screens()))
+        if (id != m_before.background && !m_doc.Images().IsImageReferenced(id, m_doc.Screens()))
             m_doc.Images().Remove(id);
     m_loaded.clear();
 }

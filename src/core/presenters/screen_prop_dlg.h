@@ -67,6 +67,9 @@ public:
     // The screen as the dialog found it, and as it is now.
     const ScreenProps &Before() const { return m_before; }
     ScreenProps Now() const;
+    // OK: keeps the screen as it is, and drops the images loaded for a choice made again
+    // before OK (the image the screen had before stays, for undo).
+    void Ok();
     // Puts the screen back as the dialog found it (anything but OK), and drops the images it
     // loaded that nothing refers to any more.
     void Cancel();
@@ -76,6 +79,8 @@ private:
     CScreenData &m_screen;
     std::uint16_t m_langId;
     CFunctionPrompt &m_prompt;
+    void DropLoadedImages();
+
     ScreenProps m_before;
     std::vector<std::uint16_t> m_loaded; // images this dialog added to the project
 };
