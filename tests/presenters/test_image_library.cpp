@@ -136,6 +136,31 @@ TEST_F(ImageLibrary, ScrollingIsClampedAndTheMarkFollowsTheNumber)
     EXPECT_EQ(d.Cells()[7].number, 2999u);
 }
 
+TEST_F(ImageLibrary, ArrowStepsKeepTheSelectionShown)
+{
+    CImageLibDlg d(t.env, dir.string());
+    d.Open(65535);
+    d.Step(4); // nothing selected yet: the first cell
+    EXPECT_EQ(d.SelectedIndex(), 0);
+    d.Step(-1); // before the first number: ignored
+    EXPECT_EQ(d.SelectedIndex(), 0);
+    d.Step(4);
+    d.Step(4); // into the third row: one row down
+    EXPECT_EQ(d.SelectedIndex(), 8);
+    EXPECT_EQ(d.Row(), 1u);
+    EXPECT_TRUE(d.Cells()[4].selected);
+    d.OnScroll(CImageLibDlg::Scroll::Bottom); // the selection scrolled out of sight
+    d.Step(-4);
+    EXPECT_EQ(d.SelectedIndex(), 4);
+    EXPECT_EQ(d.Row(), 1u);
+    d.Open(998);
+    d.Step(4); // beyond the category
+    EXPECT_EQ(d.SelectedIndex(), 998);
+    d.Step(1);
+    EXPECT_EQ(d.Ok(), 999);
+    EXPECT_EQ(d.Row(), 248u);
+}
+
 TEST_F(ImageLibrary, DeleteAsksOnlyForAnExistingSelectedFile)
 {
     CImageLibDlg d(t.env, dir.string());

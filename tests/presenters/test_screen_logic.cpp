@@ -4,17 +4,22 @@
 #include "core/app/app_services.h"
 #include "core/editor/screen_rules.h"
 #include "core/editor/screen_snapshot.h"
+#include "core/model/indexed_image.h"
 #include "core/presenters/dlg_new_screen.h"
 #include "core/presenters/gauge_label.h"
 #include "core/presenters/recent_files.h"
 #include "core/presenters/screen_prop_dlg.h"
 
+#include "util/bmp_file.h"
 #include "util/code_page.h"
 #include "util/messages.h"
 
 #include "support/recording_prompt.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
 
 using namespace core;
 
@@ -209,4 +214,93 @@ TEST_F(ProjectFixture, ScreenPropertiesCancelPutsEverythingBack)
     EXPECT_EQ(ScreenProps::Of(screen), before);
     EXPECT_EQ(m_doc->FindScreen(5), &screen);
     EXPECT_EQ(m_doc->FindScreen(9), nullptr);
+}
+
+class BackgroundFixture : public ProjectFixture
+{
+protected:
+    BackgroundFixture()
+    {
+        m_dir = std::filesystem::temp_directory_path()
+                / ("dorvane_bg_" + std::to_string(::getpid()) + "_"
+                   + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(m_dir);
+        m_services.Images().SetImagesDir(m_dir.string());
+    }
+    ~BackgroundFixture() override { std::filesystem::remove_all(m_dir); }
+    void library(std::uint16_t n, int w, int h)
+    {
+        util::writeBmpFile((m_dir / (std::to_string(n) + ".bmp")).string(),
+                           util::CMonoBitmap(w, h));
+    }
+
+    std::filesystem::path m_dir;
+};
+
+TEST_F(BackgroundFixture, ChosenBackgroundIsLoadedAndSwitchedOn)
+{
+    library(7, 100, 40);
+    library(1001, 16, 16);
+    CScreenData &screen = add(0);
+    support::RecordingPrompt prompt;
+    CScreenPropDlg dlg(*m_doc, screen, util::kLangKorean, prompt);
+    EXPECT_TRUE(dlg.SetBackgroundImage(7));
+    EXPECT_EQ(screen.BackgroundImage(), 7);
+    EXPECT_TRUE(screen.IsBackgroundOn());
+    EXPECT_EQ(dlg.BackgroundWidth(), 100);
+    EXPECT_EQ(dlg.BackgroundHeight(), 40);
+    EXPECT_FALSE(dlg.SetBackgroundImage(7)); // the same again: nothing changes
+    // A number without a library file keeps the image, with the message why.
+    EXPECT_FALSE(dlg.SetBackgroundImage(8));
+    EXPECT_EQ(prompt.shown, std::vector<int>{51813});
+    EXPECT_EQ(screen.BackgroundImage(), 7);
+    EXPECT_TRUE(dlg.SetBackgroundImage(1001));
+    EXPECT_EQ(dlg.Now().background, 1001);
+    // Cancel: the old number back, and the images only this dialog loaded gone again.
+    dlg.Cancel();
+    EXPECT_EQ(ScreenProps::Of(screen), dlg.Before());
+    EXPECT_EQ(m_services.Images().Find(7), nullptr);
+    EXPECT_EQ(m_services.Images().Find(1001), nullptr);
+    EXPECT_EQ(m_services.Images().UsedBytes(), CImgResMgr::kEmptyBytes);
+}
+
+TEST_F(BackgroundFixture, OkKeepsOnlyTheImageFinallyChosen)
+{
+    library(7, 8, 8);
+    library(8, 8, 8);
+    CScreenData &screen = add(0);
+    support::RecordingPrompt prompt;
+    CScreenPropDlg dlg(*m_doc, screen, util::kLangKorean, prompt);
+    EXPECT_TRUE(dlg.SetBackgroundImage(7));
+    EXPECT_TRUE(dlg.SetBackgroundImage(8));
+    dlg.Ok();
+    EXPECT_EQ(m_services.Images().Find(7), nullptr);
+    EXPECT_NE(m_services.Images().Find(8), nullptr);
+    EXPECT_EQ(screen.BackgroundImage(), 8);
+}
+
+TEST_F(BackgroundFixture, BackgroundRefusedWhenTooLargeOrTheAreaIsFull)
+{
+    library(3, 193, 10);
+    library(4, 192, 64);
+    CScreenData &screen = add(0);
+    screen.SetBackgroundImage(1);
+    CScreenData &other = add(1);
+    other.SetBackgroundImage(4);
+    support::RecordingPrompt prompt;
+    CScreenPropDlg dlg(*m_doc, screen, util::kLangKorean, prompt);
+    EXPECT_FALSE(dlg.SetBackgroundImage(3));
+    for (std::uint32_t id = 100; id < 142; ++id) // 42 full-size images leave 510 bytes
+        ASSERT_EQ(m_services.Images().Add(std::make_unique<CIndexedImage>(
+                          CIndexedImage{id, util::CMonoBitmap(192, 64)})),
+                  0);
+    EXPECT_FALSE(dlg.SetBackgroundImage(4));
+    EXPECT_EQ(prompt.shown, (std::vector<int>{51814, 52302}));
+    EXPECT_EQ(screen.BackgroundImage(), 1);
+    EXPECT_FALSE(screen.IsBackgroundOn());
+    // A number outside the categories (OK without a cell) means no background.
+    screen.SetBackgroundOn(true);
+    EXPECT_TRUE(dlg.SetBackgroundImage(65535));
+    EXPECT_EQ(screen.BackgroundImage(), kNoImage);
+    EXPECT_FALSE(screen.IsBackgroundOn());
 }

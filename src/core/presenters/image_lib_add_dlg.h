@@ -29,6 +29,8 @@ public:
     // The edit and its spin control stop at both ends of the range.
     void SetNumber(std::int64_t number);
     std::uint32_t TargetNumber() const { return m_base + m_number; }
+    // How many numbers the category has: the entry takes 0 to Count() - 1.
+    std::uint32_t Count() const { return m_count; }
 
     const std::string &File() const { return m_file; }
     void SetFile(const std::string &path) { m_file = path; }

@@ -113,6 +113,23 @@ void CImageLibDlg::Click(int cell)
         m_selected = int(index);
 }
 
+void CImageLibDlg::Step(int delta)
+{
+    if (m_selected < 0) {
+        Click(0);
+        return;
+    }
+    const std::int64_t target = std::int64_t(m_selected) + delta;
+    if (target < 0 || target >= std::int64_t(ImageCategory::At(m_category).count))
+        return;
+    const std::uint32_t row = std::uint32_t(target) / kColumns;
+    if (row < m_row)
+        m_row = row;
+    else if (row >= m_row + kPage)
+        m_row = std::min(row + 1 - kPage, ScrollMax());
+    m_selected = int(target);
+}
+
 std::uint16_t CImageLibDlg::DoubleClick(int cell)
 {
     Click(cell);
@@ -129,8 +146,14 @@ std::uint16_t CImageLibDlg::Ok() const
 
 CImageLibAddDlg CImageLibDlg::MakeAddDialog() const
 {
+    return MakeAddDialog(m_env.prompt);
+}
+
+CImageLibAddDlg CImageLibDlg::MakeAddDialog(CFunctionPrompt &prompt) const
+{
     const ImageCategory &c = ImageCategory::At(m_category);
-    return CImageLibAddDlg(m_env, m_dir, c.base, c.count, AddProposal(), m_lastAddFile);
+    const FunctionEnv env{m_env.plcSlots, prompt, m_env.panelLang};
+    return CImageLibAddDlg(env, m_dir, c.base, c.count, AddProposal(), m_lastAddFile);
 }
 
 int CImageLibDlg::AddFinished(const CImageLibAddDlg &add)

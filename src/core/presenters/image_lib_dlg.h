@@ -53,6 +53,10 @@ public:
     int SelectedIndex() const { return m_selected; }
 
     void Click(int cell);
+    // Moves the selection by `delta` numbers (arrow keys: 1 across, 4 down), scrolling so that it
+    // stays shown; without a selection the first shown cell is selected. Moves beyond the
+    // category are ignored.
+    void Step(int delta);
     // A double click is a click followed by OK.
     std::uint16_t DoubleClick(int cell);
     // The chosen image number; 65535 without a selected cell.
@@ -63,6 +67,8 @@ public:
     // The add dialog for the category, proposing the selected number and starting its file
     // dialog from the file chosen last time.
     CImageLibAddDlg MakeAddDialog() const;
+    // The same, its messages going to `prompt` (the add dialog's own window).
+    CImageLibAddDlg MakeAddDialog(CFunctionPrompt &prompt) const;
     // After the add dialog ended with OK: remembers its file and returns the cell that shows the
     // added number (to be refilled), or -1.
     int AddFinished(const CImageLibAddDlg &add);

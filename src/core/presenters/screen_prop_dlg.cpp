@@ -1,9 +1,11 @@
 #include "core/presenters/screen_prop_dlg.h"
 
+#include "core/functions/image_category.h"
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"
 #include "core/model/screen_data.h"
 
+#include "util/bmp_file.h"
 #include "util/code_page.h"
 #include "util/message_ids.h"
 #include "util/messages.h"
@@ -141,14 +143,65 @@ bool CScreenPropDlg::SetPasswordOn(bool on)
     return true;
 }
 
+bool CScreenPropDlg::SetBackgroundImage(std::uint16_t number)
+{
+    CImgResMgr &images = m_doc.Images();
+    if (number >= ImageCategory::kFirstUncategorised) {
+        const bool changed = m_screen.BackgroundImage() != kNoImage || m_screen.IsBackgroundOn();
+        m_screen.SetBackgroundImage(kNoImage);
+        m_screen.SetBackgroundOn(false);
+        return changed;
+    }
+    if (!images.Find(number)) {
+        // Tell why the library file cannot serve before trying to add it.
+        const util::BmpReadResult bmp = util::readBmpFile(images.LibraryPath(number));
+        if (!bmp.ok) {
+            m_prompt.ShowMessage(util::msg::kNotBitmapFile,
+                                 util::formatMessage(util::msg::kNotBitmapFile));
+            return false;
+        }
+        if (bmp.bitmap.width() > kMaxImageWidth || bmp.bitmap.height() > kMaxImageHeight) {
+            m_prompt.ShowMessage(util::msg::kImageTooLarge,
+                                 util::formatMessage(util::msg::kImageTooLarge, kMaxImageWidth,
+                                                     kMaxImageHeight));
+            return false;
+        }
+        if (images.AddFromLibrary(number) != 0) {
+            m_prompt.ShowMessage(util::msg::kMemoryFull,
+                                 util::formatMessage(util::msg::kMemoryFull));
+            return false;
+        }
+        m_loaded.push_back(number);
+    }
+    if (number == m_screen.BackgroundImage() && m_screen.IsBackgroundOn())
+        return false;
+    m_screen.SetBackgroundImage(number);
+    m_screen.SetBackgroundOn(true);
+    return true;
+}
+
 ScreenProps CScreenPropDlg::Now() const
 {
     return ScreenProps::Of(m_screen);
 }
 
+void CScreenPropDlg::Ok()
+{
+    DropLoadedImages();
+}
+
 void CScreenPropDlg::Cancel()
 {
     ApplyScreenProps(m_doc, Now(), m_before);
+    DropLoadedImages();
+}
+
+void CScreenPropDlg::DropLoadedImages()
+{
+    for (const std::uint16_t id : m_loaded)
+        if (id != m_before.background && !m_doc.Images().IsImageReferenced(id, m_doc.Screens()))
+            m_doc.Images().Remove(id);
+    m_loaded.clear();
 }
 
 } // namespace core

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace core {
 
@@ -57,11 +58,20 @@ public:
     bool SetNext(int number);
     bool SetBackgroundOn(bool on);
     bool SetPasswordOn(bool on);
+    // The background image chosen in the image library. An image the project lacks is loaded
+    // from the library first; a file that does not load (51813, 51814) or does not fit into the
+    // image area (52302) keeps the old image. A number outside the library's categories clears
+    // the background. A new image switches the background on.
+    bool SetBackgroundImage(std::uint16_t number);
 
     // The screen as the dialog found it, and as it is now.
     const ScreenProps &Before() const { return m_before; }
     ScreenProps Now() const;
-    // Puts the screen back as the dialog found it (anything but OK).
+    // OK: keeps the screen as it is, and drops the images loaded for a choice made again
+    // before OK (the image the screen had before stays, for undo).
+    void Ok();
+    // Puts the screen back as the dialog found it (anything but OK), and drops the images it
+    // loaded that nothing refers to any more.
     void Cancel();
 
 private:
@@ -69,7 +79,10 @@ private:
     CScreenData &m_screen;
     std::uint16_t m_langId;
     CFunctionPrompt &m_prompt;
+    void DropLoadedImages();
+
     ScreenProps m_before;
+    std::vector<std::uint16_t> m_loaded; // images this dialog added to the project
 };
 
 } // namespace core

@@ -1,16 +1,21 @@
 #include "ui/project/screen_prop_dialog.h"
 
 #include "ui/app/project_controller.h"
+#include "ui/dialogs/image_lib_dialog.h"
 #include "ui/undo/screen_props_command.h"
 
+#include "core/model/dorvane_doc.h"
+#include "core/model/img_res_mgr.h"
 #include "core/model/screen_data.h"
 
 #include "util/message_ids.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 
 namespace ui {
@@ -34,20 +39,17 @@ CScreenPropDialog::CScreenPropDialog(CProjectController &project, core::CScreenD
     connect(m_next, &QSpinBox::editingFinished, this, &CScreenPropDialog::nextEdited);
 
     m_background = new QCheckBox(tr("배경 이미지 선택"), this);
-    // Without an image of the project behind the number there is nothing to show: the box
-    // stays off until an image is chosen.
-    const bool hasImage = m_presenter.BackgroundWidth() > 0;
-    m_background->setEnabled(hasImage || m_presenter.BackgroundOn());
-    if (!m_background->isEnabled())
-        m_background->setToolTip(tr("이 화면에는 배경 이미지가 없습니다."));
     connect(m_background, &QCheckBox::toggled, this, [this](bool on) {
         if (!refreshing())
             changed(m_presenter.SetBackgroundOn(on));
     });
-    auto *size = new QLabel(QStringLiteral("( %1 x %2 )")
-                                    .arg(m_presenter.BackgroundWidth())
-                                    .arg(m_presenter.BackgroundHeight()),
-                            this);
+    m_chooseBackground = new QPushButton(tr("이미지 선택..."), this);
+    m_chooseBackground->setAutoDefault(false);
+    connect(m_chooseBackground, &QPushButton::clicked, this, &CScreenPropDialog::chooseBackground);
+    m_backgroundSize = new QLabel(this);
+    auto *background = new QHBoxLayout;
+    background->addWidget(m_chooseBackground);
+    background->addWidget(m_backgroundSize, 1);
     m_password = new QCheckBox(tr("암호 사용"), this);
     connect(m_password, &QCheckBox::toggled, this, [this](bool on) {
         if (!refreshing())
@@ -59,7 +61,7 @@ CScreenPropDialog::CScreenPropDialog(CProjectController &project, core::CScreenD
     form->addRow(tr("화면 번호:"), m_number);
     form->addRow(tr("이전 화면(◀):"), m_prev);
     form->addRow(tr("다음 화면(▶):"), m_next);
-    form->addRow(m_background, size);
+    form->addRow(m_background, background);
     form->addRow(m_password);
     setContent(form);
     refreshView();
@@ -82,6 +84,16 @@ void CScreenPropDialog::refresh()
     m_prev->setValue(m_presenter.Prev());
     m_next->setValue(m_presenter.Next());
     m_background->setChecked(m_presenter.BackgroundOn());
+    // Without an image of the project behind the number there is nothing to show: the box
+    // stays off until an image is chosen.
+    const bool hasImage = m_presenter.BackgroundWidth() > 0;
+    m_background->setEnabled(hasImage || m_presenter.BackgroundOn());
+    m_background->setToolTip(m_background->isEnabled() ? QString()
+                                                       : tr("이 화면에는 배경 이미지가 없습니다."));
+    m_backgroundSize->setText(QStringLiteral("( %1 x %2 )")
+                                      .arg(m_presenter.BackgroundWidth())
+                                      .arg(m_presenter.BackgroundHeight()));
+    m_backgroundSize->setAccessibleName(m_backgroundSize->text());
     m_password->setChecked(m_presenter.PasswordOn());
 }
 
@@ -121,6 +133,18 @@ void CScreenPropDialog::nextEdited()
     changed(false);
 }
 
+void CScreenPropDialog::chooseBackground()
+{
+    core::CDorvaneDoc *doc = m_project.document();
+    if (!doc)
+        return;
+    const core::FunctionEnv env{doc->Slots(), prompt(), m_project.panelLangId()};
+    const auto chosen = chooseLibraryImage(this, env, doc->Images().ImagesDir(),
+                                           m_presenter.Now().background);
+    if (chosen)
+        changed(m_presenter.SetBackgroundImage(*chosen));
+}
+
 void CScreenPropDialog::done(int result)
 {
     if (result == QDialog::Accepted) {
@@ -129,6 +153,7 @@ void CScreenPropDialog::done(int result)
         numberEdited();
         prevEdited();
         nextEdited();
+        m_presenter.Ok();
     } else {
         m_presenter.Cancel();
         m_project.notifyScreensChanged();

@@ -9,7 +9,9 @@
 #include "core/presenters/screen_prop_dlg.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 
 namespace ui {
@@ -30,6 +32,8 @@ public:
     QSpinBox *nextEdit() const { return m_next; }
     QCheckBox *backgroundCheck() const { return m_background; }
     QCheckBox *passwordCheck() const { return m_password; }
+    QPushButton *backgroundButton() const { return m_chooseBackground; }
+    QLabel *backgroundSize() const { return m_backgroundSize; }
 
     // After OK: the change as one undo step (nothing when nothing changed).
     void commit();
@@ -40,6 +44,8 @@ public slots:
     void numberEdited();
     void prevEdited();
     void nextEdited();
+    // Picks the background image in the image library.
+    void chooseBackground();
 
 protected:
     void refresh() override;
@@ -56,6 +62,8 @@ private:
     QSpinBox *m_prev = nullptr;
     QSpinBox *m_next = nullptr;
     QCheckBox *m_background = nullptr;
+    QPushButton *m_chooseBackground = nullptr;
+    QLabel *m_backgroundSize = nullptr;
     QCheckBox *m_password = nullptr;
 };
 
