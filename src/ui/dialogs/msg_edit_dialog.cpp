@@ -8,6 +8,7 @@
 #include "util/message_ids.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -115,6 +116,9 @@ void CMsgEditDialog::build()
     setTabOrder(m_sort, m_copy);
     setTabOrder(m_copy, m_registered);
     setTabOrder(m_registered, m_manage);
+    setTabOrder(m_manage, buttonBox()->button(QDialogButtonBox::Ok));
+    setTabOrder(buttonBox()->button(QDialogButtonBox::Ok),
+                buttonBox()->button(QDialogButtonBox::Cancel));
     resize(760, 480);
 
     connect(m_grid, &QTableWidget::itemChanged, this, &CMsgEditDialog::cellEdited);
