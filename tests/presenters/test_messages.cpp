@@ -7,6 +7,7 @@
 #include "core/presenters/message_tag_table.h"
 #include "core/presenters/msg_edit.h"
 #include "core/tags/message_tag.h"
+#include "core/tags/tag_resources.h"
 
 #include <gtest/gtest.h>
 
@@ -199,4 +200,46 @@ TEST_F(Messages, TableOkFillsARealMessageTag)
     ASSERT_EQ(tag.Entries().size(), 2u);
     EXPECT_EQ(tag.Entries()[0], (MessageEntry{2, 5})); // the tag keeps its entries by value
     EXPECT_EQ(tag.Entries()[1], (MessageEntry{40, 5}));
+}
+
+TEST_F(Messages, TableFollowsTheMessageManager)
+{
+    strings.Add(5, "five");
+    strings.Add(2, "two");
+    CMsgEdit e(t.env, strings);
+    const auto registered = e.Registered();
+    ASSERT_EQ(registered.size(), 2u);
+    EXPECT_EQ(registered[0].id, 5);
+    EXPECT_EQ(registered[1].text, "two");
+    e.EditValue(0, "1");
+    e.EditId(0, "5");
+    e.EditValue(1, "2");
+    e.EditId(1, "9"); // not registered yet
+    strings.Remove(5);
+    strings.Add(9, "nine");
+    e.RefreshMessages();
+    EXPECT_EQ(e.Cells()[0].message, "");
+    EXPECT_EQ(e.Cells()[1].message, "nine");
+    EXPECT_EQ(e.Cells()[0].id, "5");
+}
+
+TEST_F(Messages, RebuiltTagShowsItsNewFirstMessage)
+{
+    strings.Add(5, "five");
+    strings.Add(6, "a much longer message");
+    const TagResources previous = setTagResources({nullptr, &strings});
+    CMessageTag tag;
+    tag.AddEntry(1, 5);
+    tag.RecalcRect(0);
+    ASSERT_EQ(tag.ShownText(), "five");
+    const int narrow = tag.Rect().Width();
+    CMessageTagTable table(tag);
+    CMsgEdit e(t.env, strings);
+    e.Load(table.Rows());
+    e.EditValue(1, "0");
+    e.EditId(1, "6");
+    ASSERT_TRUE(e.Ok(table));
+    EXPECT_EQ(tag.ShownText(), "a much longer message");
+    EXPECT_GT(tag.Rect().Width(), narrow);
+    setTagResources(previous);
 }

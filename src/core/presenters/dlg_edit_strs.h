@@ -33,6 +33,7 @@ public:
     static std::vector<std::string> ColumnTitles();
     const std::vector<Row> &Rows() const { return m_rows; }
     void SortBy(int column);
+    int SortColumn() const { return m_sortColumn; }
 
     const std::string &IdText() const { return m_idText; }
     void SetIdText(const std::string &text) { m_idText = text; }

@@ -12,14 +12,19 @@ std::vector<MessageTableRow> CMessageTagTable::Rows() const
     return rows;
 }
 
+// The tag shows the message of its first entry: its text and size follow every change.
 void CMessageTagTable::Clear()
 {
     m_tag.ClearEntries();
+    m_tag.RecalcRect(0);
 }
 
 bool CMessageTagTable::Add(const MessageTableRow &row)
 {
-    return m_tag.AddEntry(row.value, row.id) == kEntryAdded;
+    if (m_tag.AddEntry(row.value, row.id) != kEntryAdded)
+        return false;
+    m_tag.RecalcRect(0);
+    return true;
 }
 
 } // namespace core

@@ -59,12 +59,20 @@ void CMsgEdit::Load(const std::vector<MessageTableRow> &rows)
                       MessageText(rows[i].id)};
 }
 
-std::vector<MessageTableRow> CMsgEdit::Registered() const
+std::vector<CMsgEdit::RegisteredMessage> CMsgEdit::Registered() const
 {
-    std::vector<MessageTableRow> out;
+    std::vector<RegisteredMessage> out;
     for (const auto &s : m_strings.Strings())
-        out.push_back({0, s->Key()});
+        out.push_back({s->Key(), usertext::ToUser(s->m_text, m_env.panelLang)});
     return out;
+}
+
+void CMsgEdit::RefreshMessages()
+{
+    for (Cell &cell : m_cells) {
+        const auto id = number(cell.id);
+        cell.message = id && m_strings.Exists(*id) ? MessageText(*id) : std::string();
+    }
 }
 
 bool CMsgEdit::EditValue(int row, const std::string &text)

@@ -52,8 +52,15 @@ public:
     const std::array<Cell, kRows> &Cells() const { return m_cells; }
     static std::vector<std::string> ColumnTitles();
 
+    struct RegisteredMessage
+    {
+        std::uint16_t id = 0;
+        std::string text; // UTF-8
+    };
     // The right grid: the registered messages, in the store's order.
-    std::vector<MessageTableRow> Registered() const;
+    std::vector<RegisteredMessage> Registered() const;
+    // The message column again, after the message manager changed the store.
+    void RefreshMessages();
 
     // Edits of one cell; false (with the message) when the edit is refused and the cell keeps
     // its old text.
