@@ -1,6 +1,11 @@
 #include "ui/tags/tag_prop_dialogs.h"
 
+#include "ui/tags/bitmap_tag_dialog.h"
+#include "ui/tags/button_tag_dialog.h"
 #include "ui/tags/digit_tag_dialog.h"
+#include "ui/tags/lamp_tag_dialog.h"
+#include "ui/tags/mobile_tag_dialog.h"
+#include "ui/tags/motor_tag_dialog.h"
 
 #include "core/tags/digit_tag.h"
 #include "core/tags/tag_kinds.h"
@@ -14,6 +19,21 @@ std::unique_ptr<CTagPropDialog> makeTagPropDialog(const TagDialogContext &contex
     case core::kTagDigit:
         return std::make_unique<CDigitTagDialog>(context, static_cast<core::CDigitTag &>(tag),
                                                  parent);
+    case core::kTagLamp:
+        return std::make_unique<CLampTagDialog>(context, static_cast<core::CLampTag &>(tag),
+                                                parent);
+    case core::kTagButton:
+        return std::make_unique<CButtonTagDialog>(context, static_cast<core::CButtonTag &>(tag),
+                                                  parent);
+    case core::kTagBitmap:
+        return std::make_unique<CBitmapTagDialog>(context, static_cast<core::CBitmapTag &>(tag),
+                                                  parent);
+    case core::kTagMotor:
+        return std::make_unique<CMotorTagDialog>(context, static_cast<core::CMotorTag &>(tag),
+                                                 parent);
+    case core::kTagMobile:
+        return std::make_unique<CMobileTagDialog>(context, static_cast<core::CMobileTag &>(tag),
+                                                  parent);
     default:
         return nullptr;
     }
