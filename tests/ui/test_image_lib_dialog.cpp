@@ -15,7 +15,6 @@
 #include "ui/dialogs/image_lib_add_dialog.h"
 #include "ui/dialogs/image_lib_cell.h"
 #include "ui/dialogs/image_lib_dialog.h"
-#include "ui/dialogs/image_preview_button.h"
 #include "ui/project/screen_prop_dialog.h"
 
 #include "util/mono_bitmap.h"
@@ -259,24 +258,6 @@ private slots:
         // Nothing left to delete: no question.
         QTest::mouseClick(dlg.deleteButton(), Qt::LeftButton);
         QCOMPARE(messages.ids.size(), std::size_t(1));
-    }
-
-    void previewButtonShowsTheImageOrNoBmp()
-    {
-        CImagePreviewButton button;
-        button.setLabel(QStringLiteral("OFF"));
-        QCOMPARE(button.text(), QStringLiteral("No\nBmp"));
-        QVERIFY(!button.hasImage());
-        util::CMonoBitmap bitmap(24, 12);
-        button.setImage(&bitmap, 1003);
-        QVERIFY(button.hasImage());
-        QCOMPARE(button.text(), QStringLiteral("1003"));
-        QCOMPARE(button.toolTip(), QStringLiteral("1003"));
-        QCOMPARE(button.accessibleName(), QStringLiteral("OFF 1003"));
-        QVERIFY(!button.icon().isNull());
-        QSignalSpy clicked(&button, &QToolButton::clicked);
-        QTest::mouseClick(&button, Qt::LeftButton);
-        QCOMPARE(clicked.count(), 1);
     }
 
     void screenBackgroundPickedInTheLibraryAndPutBackByCancel()

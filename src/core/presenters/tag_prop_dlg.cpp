@@ -9,6 +9,8 @@
 #include "util/message_ids.h"
 #include "util/messages.h"
 
+#include <algorithm>
+
 namespace core {
 
 CTagPropDlg::CTagPropDlg(const FunctionEnv &env, CTag &tag)
@@ -61,6 +63,22 @@ void CTagPropDlg::Cancel()
 {
     if (Changed())
         LoadBody(m_tag, m_before);
+    DropLoadedImages({});
+}
+
+void CTagPropDlg::Accepted()
+{
+    DropLoadedImages(m_tag.ImageIds());
+}
+
+void CTagPropDlg::DropLoadedImages(const std::vector<std::uint16_t> &keep)
+{
+    // Nothing else can show them: they were not in the project when the dialog opened.
+    CImgResMgr *images = tagResources().images;
+    for (const std::uint16_t id : m_loaded)
+        if (images && std::find(keep.begin(), keep.end(), id) == keep.end())
+            images->Remove(id);
+    m_loaded.clear();
 }
 
 bool CTagPropDlg::Changed() const
@@ -89,8 +107,15 @@ bool CTagPropDlg::TakeImage(std::uint32_t number) const
         return true;
     // A number without a loadable library file is kept: the tag shows its placeholder. A file
     // that loads but does not fit into the image area is refused.
-    if (images->ReloadFromLibrary(int(number)) != ImageReload::NoRoom)
+    switch (images->ReloadFromLibrary(int(number))) {
+    case ImageReload::NoRoom:
+        break;
+    case ImageReload::Added:
+        m_loaded.push_back(std::uint16_t(number));
         return true;
+    default:
+        return true;
+    }
     m_env.Show(util::msg::kMemoryFull);
     return false;
 }

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace core {
 
@@ -35,8 +36,11 @@ public:
 
     // OK's checks; false keeps the dialog open with the tag as it is now.
     virtual bool Ok() { return true; }
-    // Every field back as the dialog found it.
+    // Every field back as the dialog found it; images the dialog loaded leave the project again.
     virtual void Cancel();
+    // After OK: images the dialog loaded that the tag no longer shows leave the project again
+    // (picked, then replaced by another pick).
+    void Accepted();
     // Whether the tag differs from what the dialog found (OK with no change pushes nothing).
     bool Changed() const;
     const util::Bytes &Before() const { return m_before; }
@@ -55,9 +59,14 @@ protected:
     bool TakeImage(std::uint32_t number) const;
 
 private:
+    void DropLoadedImages(const std::vector<std::uint16_t> &keep);
+
     FunctionEnv m_env;
     CTag &m_tag;
     util::Bytes m_before;
+    // Library images this dialog brought into the project; mutable because taking an image is
+    // a query of the dialog's state that may load one.
+    mutable std::vector<std::uint16_t> m_loaded;
 };
 
 } // namespace core

@@ -3,7 +3,9 @@
 #include "ui/app/main_frame.h"
 
 #include "ui/app/project_controller.h"
+#include "ui/app/qt_prompt.h"
 #include "ui/canvas/screen_canvas.h"
+#include "ui/dialogs/image_lib_dialog.h"
 #include "ui/dialogs/sys_addr_dialog.h"
 #include "ui/tags/tag_prop_dialogs.h"
 #include "ui/undo/change_tags_command.h"
@@ -11,6 +13,7 @@
 
 #include "core/app/app_services.h"
 #include "core/model/dorvane_doc.h"
+#include "core/model/img_res_mgr.h"
 
 namespace ui {
 
@@ -24,6 +27,11 @@ TagDialogContext CMainFrame::tagDialogContext(std::uint16_t screenNumber)
                                  std::string &area, std::string &number) {
         return editDeviceAddress(parent, document()->Slots(), device, kind, mustWrite, area,
                                  number);
+    };
+    context.chooseImage = [this](QWidget *parent, std::uint16_t current) {
+        CQtPrompt prompt(parent);
+        const core::FunctionEnv env{document()->Slots(), prompt, panelLangId()};
+        return chooseLibraryImage(parent, env, m_services.Images().ImagesDir(), current);
     };
     context.tagChanged = [this, screenNumber] {
         if (CDorvaneView *view = findView(screenNumber))

@@ -20,6 +20,14 @@ void CTagPropDialog::reject()
     CPresenterDialog::reject();
 }
 
+bool CTagPropDialog::acceptChanges()
+{
+    if (!presenter().Ok())
+        return false;
+    presenter().Accepted();
+    return true;
+}
+
 void CTagPropDialog::addPositionRows(QFormLayout *form)
 {
     m_x = new QSpinBox(this);

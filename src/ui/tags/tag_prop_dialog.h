@@ -66,7 +66,7 @@ protected:
     // The X and Y rows (0 to 191, 0 to 63) into `form`.
     void addPositionRows(QFormLayout *form);
     void refreshPosition();
-    bool acceptChanges() override { return presenter().Ok(); }
+    bool acceptChanges() override;
 
     // One change of the tag: forwarded to the presenter, shown, and repainted on the canvas.
     template<typename Change>
