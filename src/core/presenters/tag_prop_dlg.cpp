@@ -2,6 +2,7 @@
 
 #include "core/functions/image_category.h"
 #include "core/model/img_res_mgr.h"
+#include "core/tags/bmp_text_tag.h"
 #include "core/tags/tag.h"
 #include "core/tags/tag_resources.h"
 
@@ -28,9 +29,15 @@ util::Bytes CTagPropDlg::Body(CTag &tag)
 
 void CTagPropDlg::LoadBody(CTag &tag, const util::Bytes &body)
 {
+    // An image text's rendering counts in the image area; the body carries no charge of its
+    // own, so the total follows the difference its text, font and frame make.
+    auto *bmpText = dynamic_cast<CBmpTextTag *>(&tag);
+    const std::uint32_t before = bmpText ? bmpText->ImageBytes() : 0;
     util::CArchive ar(body);
     tag.Serialize(ar);
     tag.AfterLoad();
+    if (CImgResMgr *images = tagResources().images; bmpText && images)
+        images->AdjustUsed(std::int64_t(bmpText->ImageBytes()) - std::int64_t(before));
 }
 
 std::int32_t CTagPropDlg::X() const

@@ -45,7 +45,8 @@ public:
     bool Changed() const;
     const util::Bytes &Before() const { return m_before; }
 
-    // The tag's clipboard body, the form the dialog restores and the undo step keeps.
+    // The tag's clipboard body, the form the dialog restores and the undo step keeps. Loading
+    // an image text's body charges the image area with the change of its image's size.
     static util::Bytes Body(CTag &tag);
     static void LoadBody(CTag &tag, const util::Bytes &body);
 

@@ -98,8 +98,11 @@ void CBmpTextTag::chargeImageBytes(std::uint32_t before) const
 
 void CBmpTextTag::SetBorder(bool on)
 {
+    // The frame is part of the image: it grows by two pixels both ways.
+    const std::uint32_t before = ImageBytes();
     m_border = on ? 1 : 0;
     RecalcRect(0);
+    chargeImageBytes(before);
 }
 
 std::optional<util::CMonoBitmap> CBmpTextTag::RenderTextImage() const

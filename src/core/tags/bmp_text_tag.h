@@ -62,7 +62,7 @@ public:
     // The same from a block already read (the image area parser hands text and font over).
     void ApplyText(std::string_view text, const util::CLogFont &font);
     // What the tag takes in the image area for its memory gauge: its image of the rectangle's
-    // size and its text. SetText and SetWindowsFont change it by the difference.
+    // size and its text. SetText, SetWindowsFont and SetBorder change it by the difference.
     std::uint32_t ImageBytes() const;
     // Renders again and hands the image to the image manager under the tag's identifier.
     bool UpdateBmpText() const;

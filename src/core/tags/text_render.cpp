@@ -350,6 +350,25 @@ std::optional<TextExtent> measureText(const util::CLogFont &font, std::string_vi
     return TextExtent{textAdvance(sized, text), sized.cellHeight};
 }
 
+std::string renderedFamily(const util::CLogFont &font, std::uint16_t langId)
+{
+    std::lock_guard lock(FontCache::instance().mutex());
+    FontCache &cache = FontCache::instance();
+    for (const std::string &name : faceCandidates(font, langId)) {
+        std::string family = fontFamilyFor(name);
+        if (cache.find(family, font.weight() >= 600, font.italic()))
+            return family;
+    }
+    return {};
+}
+
+std::int32_t characterHeight(const util::CLogFont &font, std::uint16_t langId)
+{
+    std::lock_guard lock(FontCache::instance().mutex());
+    const SizedFace sized = sizedFace(font, langId);
+    return sized.face ? toPixels(sized.ppem) : 0;
+}
+
 std::int32_t averageCharWidth(const util::CLogFont &font, std::uint16_t langId)
 {
     std::lock_guard lock(FontCache::instance().mutex());

@@ -35,6 +35,14 @@ bool canCreateFont(const util::CLogFont &font, std::uint16_t langId);
 std::optional<TextExtent> measureText(const util::CLogFont &font, std::string_view bytes,
                                       std::uint16_t langId);
 
+// The installed family the font is drawn with (its face through the mapping above, in the panel's
+// code page or else in CP949); empty when none is installed.
+std::string renderedFamily(const util::CLogFont &font, std::uint16_t langId);
+
+// The font's character height (em size) in pixels: the stored height itself when negative, the
+// cell height scaled by the face's metrics when positive; 0 when the face is not installed.
+std::int32_t characterHeight(const util::CLogFont &font, std::uint16_t langId);
+
 // The font's average character width in pixels (0 when the face is not installed).
 std::int32_t averageCharWidth(const util::CLogFont &font, std::uint16_t langId);
 

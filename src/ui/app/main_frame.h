@@ -25,6 +25,7 @@ class QUndoStack;
 namespace core {
 class CAppServices;
 class CDorvaneDoc;
+class CMessageTag;
 struct NewProjectSettings;
 } // namespace core
 
@@ -95,6 +96,8 @@ public:
     // What the tag property dialogs need: the driver slots, the address entry, the image
     // library, and the repaint of the screen's canvas.
     TagDialogContext tagDialogContext(std::uint16_t screenNumber);
+    // The value-to-message table of a message tag; true when OK changed it.
+    bool editMessageTable(QWidget *parent, core::CMessageTag &tag);
     void showTagList();
     void setZoom(int index);
     void setAutoSaveInterval(int minutes);

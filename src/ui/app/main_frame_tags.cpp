@@ -6,14 +6,17 @@
 #include "ui/app/qt_prompt.h"
 #include "ui/canvas/screen_canvas.h"
 #include "ui/dialogs/image_lib_dialog.h"
+#include "ui/dialogs/msg_edit_dialog.h"
 #include "ui/dialogs/sys_addr_dialog.h"
 #include "ui/tags/tag_prop_dialogs.h"
 #include "ui/undo/change_tags_command.h"
+#include "ui/undo/messages_command.h"
 #include "ui/view/dorvane_view.h"
 
 #include "core/app/app_services.h"
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"
+#include "core/presenters/message_tag_table.h"
 
 namespace ui {
 
@@ -33,11 +36,32 @@ TagDialogContext CMainFrame::tagDialogContext(std::uint16_t screenNumber)
         const core::FunctionEnv env{document()->Slots(), prompt, panelLangId()};
         return chooseLibraryImage(parent, env, m_services.Images().ImagesDir(), current);
     };
+    context.editMessageTable = [this](QWidget *parent, core::CMessageTag &tag) {
+        return editMessageTable(parent, tag);
+    };
     context.tagChanged = [this, screenNumber] {
         if (CDorvaneView *view = findView(screenNumber))
             view->refresh();
     };
     return context;
+}
+
+bool CMainFrame::editMessageTable(QWidget *parent, core::CMessageTag &tag)
+{
+    CQtPrompt prompt(parent);
+    const core::FunctionEnv env{document()->Slots(), prompt, panelLangId()};
+    core::CMessageTagTable table(tag);
+    CMsgEditDialog dialog(env, m_services.Strings(), table, parent);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // Messages changed in the message manager opened from the editor are their own undo step:
+    // they stay even when the tag's dialog is cancelled.
+    if (dialog.messagesChanged()) {
+        m_controller->push(new CMessagesCommand(
+                *document(), dialog.messagesBefore(),
+                CMessagesCommand::Capture(m_services.Strings()),
+                [this] { forEachView([](CDorvaneView *v) { v->refresh(); }); }));
+    }
+    return accepted;
 }
 
 void CMainFrame::editTagProperties(std::uint16_t screenNumber, core::CTag *tag)

@@ -21,6 +21,7 @@ class QFormLayout;
 class QSpinBox;
 
 namespace core {
+class CMessageTag;
 class CStrResMgr;
 class CTag;
 } // namespace core
@@ -41,6 +42,9 @@ struct TagDialogContext
     core::CStrResMgr *strings = nullptr; // the project's messages (message tags)
     AddressEditor editAddress;
     ImageChooser chooseImage;
+    // Opens the value-to-message table editor ("메시지 편집") on a message tag; true when the
+    // table changed.
+    std::function<bool(QWidget *parent, core::CMessageTag &tag)> editMessageTable;
     // Called after every change of the tag (the canvas repaints it).
     std::function<void()> tagChanged;
 };

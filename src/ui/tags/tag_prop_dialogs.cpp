@@ -6,9 +6,15 @@
 #include "ui/tags/lamp_tag_dialog.h"
 #include "ui/tags/mobile_tag_dialog.h"
 #include "ui/tags/motor_tag_dialog.h"
+#include "ui/tags/bmp_text_tag_dialog.h"
+#include "ui/tags/message_tag_dialog.h"
+#include "ui/tags/text_tag_dialog.h"
 
+#include "core/tags/bmp_text_tag.h"
 #include "core/tags/digit_tag.h"
+#include "core/tags/message_tag.h"
 #include "core/tags/tag_kinds.h"
+#include "core/tags/text_tag.h"
 
 namespace ui {
 
@@ -34,6 +40,15 @@ std::unique_ptr<CTagPropDialog> makeTagPropDialog(const TagDialogContext &contex
     case core::kTagMobile:
         return std::make_unique<CMobileTagDialog>(context, static_cast<core::CMobileTag &>(tag),
                                                   parent);
+    case core::kTagText:
+        return std::make_unique<CTextTagDialog>(context, static_cast<core::CTextTag &>(tag),
+                                                parent);
+    case core::kTagMessage:
+        return std::make_unique<CMessageTagDialog>(context, static_cast<core::CMessageTag &>(tag),
+                                                   parent);
+    case core::kTagBmpText:
+        return std::make_unique<CBmpTextTagDialog>(context, static_cast<core::CBmpTextTag &>(tag),
+                                                   parent);
     default:
         return nullptr;
     }

@@ -1,5 +1,6 @@
 #include "ui/undo/change_tags_command.h"
 
+#include "core/presenters/tag_prop_dlg.h"
 #include "core/tags/tag.h"
 
 #include "util/archive.h"
@@ -47,11 +48,9 @@ bool CChangeTagsCommand::mergeWith(const QUndoCommand *other)
 
 void CChangeTagsCommand::restore(const Snapshots &state)
 {
-    for (std::size_t i = 0; i < m_tags.size() && i < state.size(); ++i) {
-        util::CArchive ar(state[i]);
-        m_tags[i]->Serialize(ar);
-        m_tags[i]->AfterLoad();
-    }
+    // Through the dialogs' loader, so that image texts keep the image area's total right.
+    for (std::size_t i = 0; i < m_tags.size() && i < state.size(); ++i)
+        core::CTagPropDlg::LoadBody(*m_tags[i], state[i]);
 }
 
 } // namespace ui

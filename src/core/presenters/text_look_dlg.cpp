@@ -1,0 +1,36 @@
+#include "core/presenters/text_look_dlg.h"
+
+#include "core/tags/panel_text.h"
+
+#include "util/code_page.h"
+
+namespace core {
+
+std::string CTextLookDlg::Text() const
+{
+    return util::toUtf8Lossy(StoredText(), Env().panelLang);
+}
+
+bool CTextLookDlg::TextFits(std::string_view utf8) const
+{
+    const auto bytes = util::fromUtf8(utf8, Env().panelLang);
+    return bytes && bytes->size() <= kMaxTextBytes;
+}
+
+bool CTextLookDlg::SetText(std::string_view utf8)
+{
+    if (!TextEditable() || !TextFits(utf8))
+        return false;
+    const std::string bytes = *util::fromUtf8(utf8, Env().panelLang);
+    return bytes == StoredText() || StoreText(bytes);
+}
+
+bool CTextLookDlg::SetPanelFont(std::uint16_t font)
+{
+    if (!HasPanelFont() || (font != kFontNormal && font != kFontLarge && font != kFontSmall))
+        return false;
+    StorePanelFont(font);
+    return true;
+}
+
+} // namespace core
