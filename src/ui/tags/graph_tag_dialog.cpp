@@ -95,6 +95,12 @@ void CGraphTagDialog::refresh()
     m_point->refresh();
 }
 
+void CGraphTagDialog::reject()
+{
+    dropPendingEdits(this);
+    CTagPropDialog::reject();
+}
+
 bool CGraphTagDialog::acceptChanges()
 {
     return commitEntries({m_count, m_time, m_width, m_height}) && m_presenter.Ok();

@@ -34,6 +34,9 @@ public:
     QCheckBox *borderBox() const { return m_border; }
     CPointGroupBox *pointBox() const { return m_point; }
 
+public slots:
+    void reject() override;
+
 protected:
     void refresh() override;
     bool acceptChanges() override;

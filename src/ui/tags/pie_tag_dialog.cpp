@@ -99,6 +99,12 @@ void CPieTagDialog::refresh()
     m_point->refresh();
 }
 
+void CPieTagDialog::reject()
+{
+    dropPendingEdits(this);
+    CTagPropDialog::reject();
+}
+
 bool CPieTagDialog::acceptChanges()
 {
     return commitEntries({m_radius}) && m_presenter.Ok();

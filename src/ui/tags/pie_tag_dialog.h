@@ -32,6 +32,9 @@ public:
     QCheckBox *inverseBox() const { return m_inverse; }
     CPointGroupBox *pointBox() const { return m_point; }
 
+public slots:
+    void reject() override;
+
 protected:
     void refresh() override;
     bool acceptChanges() override;

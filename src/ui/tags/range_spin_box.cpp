@@ -71,4 +71,12 @@ bool commitEntries(std::initializer_list<CRangeSpinBox *> entries)
     return taken;
 }
 
+void dropPendingEdits(QWidget *dialog)
+{
+    for (CRangeSpinBox *entry : dialog->findChildren<CRangeSpinBox *>())
+        entry->setTake({});
+    for (QLineEdit *edit : dialog->findChildren<QLineEdit *>())
+        edit->setModified(false);
+}
+
 } // namespace ui

@@ -42,5 +42,8 @@ private:
 
 // Hands over every entry's pending text; false when one of them was refused.
 bool commitEntries(std::initializer_list<CRangeSpinBox *> entries);
+// Before Cancel restores the tag: text still typed in an entry or a line edit of `dialog` (the
+// point's limits) is dropped, not handed over when it loses the focus as the window closes.
+void dropPendingEdits(QWidget *dialog);
 
 } // namespace ui

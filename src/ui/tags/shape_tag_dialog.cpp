@@ -1,6 +1,7 @@
 #include "ui/tags/shape_tag_dialog.h"
 
 #include "ui/app/message_box.h"
+#include "ui/tags/range_spin_box.h"
 
 #include "core/tags/line_style.h"
 
@@ -54,6 +55,12 @@ void CShapeTagDialog::addStyleRows(QFormLayout *form)
                 presenter().SetThickness(std::uint16_t(m_thickness->itemData(i).toUInt()));
             });
     });
+}
+
+void CShapeTagDialog::reject()
+{
+    dropPendingEdits(this);
+    CTagPropDialog::reject();
 }
 
 void CShapeTagDialog::refreshStyle()

@@ -24,6 +24,9 @@ public:
     // Null for the line.
     QCheckBox *fillBox() const { return m_fill; }
 
+public slots:
+    void reject() override;
+
 protected:
     using CTagPropDialog::CTagPropDialog;
 
