@@ -94,7 +94,7 @@ void CPointGroupBox::buildLimits(QFormLayout *form)
     m_min = new QLineEdit(this);
     m_max = new QLineEdit(this);
     form->addRow(tr("최소값(&M):"), m_min);
-    form->addRow(tr("최대값(&X):"), m_max);
+    form->addRow(tr("최대값(&K):"), m_max);
     connect(m_min, &QLineEdit::editingFinished, this, [this] { takeLimit(m_min, true); });
     connect(m_max, &QLineEdit::editingFinished, this, [this] { takeLimit(m_max, false); });
 }
@@ -111,6 +111,8 @@ void CPointGroupBox::takeLimit(QLineEdit *edit, bool minimum)
         return;
     }
     // Refused: the stored value comes back and the edit gets the focus with it selected.
+    m_refusedJustNow = true;
+    QTimer::singleShot(0, this, [this] { m_refusedJustNow = false; });
     refresh();
     QTimer::singleShot(0, edit, [edit] {
         edit->setFocus();

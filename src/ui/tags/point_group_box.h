@@ -42,6 +42,8 @@ public:
     QCheckBox *signedBox() const { return m_signed; }
     QLineEdit *minEdit() const { return m_min; }
     QLineEdit *maxEdit() const { return m_max; }
+    // A limit was refused in the event being handled (Enter in a limit edit also presses OK).
+    bool refusedJustNow() const { return m_refusedJustNow; }
 
 signals:
     // The point changed (the dialog refreshes and the canvas repaints).
@@ -74,6 +76,7 @@ private:
     QLineEdit *m_max = nullptr;
     bool m_limitsEnabled = true;
     bool m_refreshing = false;
+    bool m_refusedJustNow = false;
 };
 
 } // namespace ui

@@ -1,5 +1,8 @@
 #include "ui/tags/tag_prop_dialog.h"
 
+#include "ui/tags/point_group_box.h"
+#include "ui/tags/range_spin_box.h"
+
 #include "core/tags/tag.h"
 
 #include <QFormLayout>
@@ -15,6 +18,9 @@ CTagPropDialog::CTagPropDialog(const TagDialogContext &context, QWidget *parent)
 
 void CTagPropDialog::reject()
 {
+    // Text still being typed must not reach the tag once it has been put back (the edits hand
+    // their text over when they lose the focus as the window closes).
+    dropPendingEdits(this);
     presenter().Cancel();
     notifyTagChanged();
     CPresenterDialog::reject();
@@ -22,6 +28,10 @@ void CTagPropDialog::reject()
 
 bool CTagPropDialog::acceptChanges()
 {
+    // A limit refused in the same keypress that pressed OK keeps the dialog open.
+    for (const CPointGroupBox *box : findChildren<CPointGroupBox *>())
+        if (box->refusedJustNow())
+            return false;
     if (!presenter().Ok())
         return false;
     presenter().Accepted();

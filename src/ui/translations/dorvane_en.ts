@@ -17,6 +17,165 @@
     </message>
 </context>
 <context>
+    <name>ui::CBitmapTagDialog</name>
+    <message>
+        <source>이미지 속성</source>
+        <translation>Image Properties</translation>
+    </message>
+    <message>
+        <source>이미지</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>&amp;ID:</source>
+        <translation>&amp;ID:</translation>
+    </message>
+    <message>
+        <source>크기 (폭 x 높이)(&amp;S):</source>
+        <translation>&amp;Size (width x height):</translation>
+    </message>
+    <message>
+        <source>이미지 변경(&amp;C)...</source>
+        <translation>&amp;Change image...</translation>
+    </message>
+    <message>
+        <source>확대(&amp;E)</source>
+        <translation>&amp;Enlarge</translation>
+    </message>
+    <message>
+        <source>색 반전(&amp;I)</source>
+        <translation>&amp;Invert colours</translation>
+    </message>
+    <message>
+        <source>위치</source>
+        <translation>Position</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CBmpTextTagDialog</name>
+    <message>
+        <source>폰트 선택</source>
+        <translation>Choose Font</translation>
+    </message>
+    <message>
+        <source>이미지 텍스트 속성</source>
+        <translation>Image Text Properties</translation>
+    </message>
+    <message>
+        <source>폰트 선택(&amp;F)...</source>
+        <translation>Choose &amp;Font...</translation>
+    </message>
+    <message>
+        <source>미리보기</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>표시방향</source>
+        <translation>Display Direction</translation>
+    </message>
+    <message>
+        <source>이 글꼴은 패널 이미지에 쓸 수 없습니다. 다른 글꼴을 선택하십시오.</source>
+        <translation>This font cannot be used for the panel image. Choose another font.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CButtonTagDialog</name>
+    <message>
+        <source>버튼 속성</source>
+        <translation>Button Properties</translation>
+    </message>
+    <message>
+        <source>동작</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>O&amp;ff</source>
+        <translation>O&amp;ff</translation>
+    </message>
+    <message>
+        <source>&amp;On</source>
+        <translation>&amp;On</translation>
+    </message>
+    <message>
+        <source>반전(&amp;T)</source>
+        <translation>&amp;Toggle</translation>
+    </message>
+    <message>
+        <source>누르는 동안 On(&amp;P)</source>
+        <translation>On while &amp;pressed</translation>
+    </message>
+    <message>
+        <source>암호 사용(&amp;U)</source>
+        <translation>&amp;Use password</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CCircleTagDialog</name>
+    <message>
+        <source>원 속성</source>
+        <translation>Circle Properties</translation>
+    </message>
+    <message>
+        <source>크기</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>반지름(&amp;R):</source>
+        <translation>&amp;Radius:</translation>
+    </message>
+    <message>
+        <source>위치</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>모양</source>
+        <translation>Style</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CClockTagDialog</name>
+    <message>
+        <source>시계 속성</source>
+        <translation>Clock Properties</translation>
+    </message>
+    <message>
+        <source>시계</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source>표시형식(&amp;F):</source>
+        <translation>Display &amp;format:</translation>
+    </message>
+    <message>
+        <source>색 반전(&amp;I)</source>
+        <translation>&amp;Invert colour</translation>
+    </message>
+    <message>
+        <source>테두리(&amp;B)</source>
+        <translation>&amp;Border</translation>
+    </message>
+    <message>
+        <source>위치</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>글꼴</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>작은 글꼴(&amp;S)</source>
+        <translation>&amp;Small font</translation>
+    </message>
+    <message>
+        <source>보통 글꼴(&amp;N)</source>
+        <translation>&amp;Normal font</translation>
+    </message>
+    <message>
+        <source>큰 글꼴(&amp;L)</source>
+        <translation>&amp;Large font</translation>
+    </message>
+</context>
+<context>
     <name>ui::CDigitTagDialog</name>
     <message>
         <source>숫자 속성</source>
@@ -96,6 +255,33 @@
     </message>
 </context>
 <context>
+    <name>ui::CEditStrsDialog</name>
+    <message>
+        <source>메시지 관리</source>
+        <translation>Message Manager</translation>
+    </message>
+    <message>
+        <source>등록된 메시지</source>
+        <translation>Registered messages</translation>
+    </message>
+    <message>
+        <source>추가(&amp;A)</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>삭제(&amp;D)</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>변경(&amp;U)</source>
+        <translation>&amp;Update</translation>
+    </message>
+    <message>
+        <source>닫기(&amp;X)</source>
+        <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
     <name>ui::CEnvConfigDialog</name>
     <message>
         <source>옵션</source>
@@ -165,6 +351,69 @@
     </message>
 </context>
 <context>
+    <name>ui::CGraphTagDialog</name>
+    <message>
+        <source>트렌드 그래프 속성</source>
+        <translation>Trend Graph Properties</translation>
+    </message>
+    <message>
+        <source>막대 그래프 속성</source>
+        <translation>Bar Graph Properties</translation>
+    </message>
+    <message>
+        <source>위치</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>디바이스</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>그래프</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>샘플링 갯수(&amp;C):</source>
+        <translation>Sampling &amp;count:</translation>
+    </message>
+    <message>
+        <source>샘플링 시간(초)(&amp;T):</source>
+        <translation>Sampling &amp;time (s):</translation>
+    </message>
+    <message>
+        <source>가로길이(&amp;W):</source>
+        <translation>&amp;Width:</translation>
+    </message>
+    <message>
+        <source>세로길이(&amp;H):</source>
+        <translation>&amp;Height:</translation>
+    </message>
+    <message>
+        <source>테두리(&amp;B)</source>
+        <translation>&amp;Border</translation>
+    </message>
+    <message>
+        <source>상(▲)</source>
+        <translation>Up(▲)</translation>
+    </message>
+    <message>
+        <source>하(▼)</source>
+        <translation>Down(▼)</translation>
+    </message>
+    <message>
+        <source>좌(◀)</source>
+        <translation>Left(◀)</translation>
+    </message>
+    <message>
+        <source>우(▶)</source>
+        <translation>Right(▶)</translation>
+    </message>
+    <message>
+        <source>표시방향(&amp;D):</source>
+        <translation>&amp;Direction:</translation>
+    </message>
+</context>
+<context>
     <name>ui::CGridSnapDialog</name>
     <message>
         <source>눈금 및 맞추기</source>
@@ -189,6 +438,90 @@
     <message>
         <source>눈금 모양(&amp;T):</source>
         <translation>S&amp;tyle:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CImageLibAddDialog</name>
+    <message>
+        <source>새 이미지 추가</source>
+        <translation>Add New Image</translation>
+    </message>
+    <message>
+        <source>ID :</source>
+        <translation>ID :</translation>
+    </message>
+    <message>
+        <source>파일명 :</source>
+        <translation>File name :</translation>
+    </message>
+    <message>
+        <source>찾아보기...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>크기 (폭 x 높이) : </source>
+        <translation>Size (width x height) : </translation>
+    </message>
+    <message>
+        <source>미리보기(&amp;P)</source>
+        <translation>&amp;Preview</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CImageLibDialog</name>
+    <message>
+        <source>이미지 라이브러리</source>
+        <translation>Image Library</translation>
+    </message>
+    <message>
+        <source>라이브러리 선택 :</source>
+        <translation>Library :</translation>
+    </message>
+    <message>
+        <source>이미지 추가</source>
+        <translation>Add Image</translation>
+    </message>
+    <message>
+        <source>이미지 삭제</source>
+        <translation>Delete Image</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CLampTagDialog</name>
+    <message>
+        <source>램프 속성</source>
+        <translation>Lamp Properties</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CLineTagDialog</name>
+    <message>
+        <source>선 속성</source>
+        <translation>Line Properties</translation>
+    </message>
+    <message>
+        <source>위치</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>시작점 &amp;X:</source>
+        <translation>Start &amp;X:</translation>
+    </message>
+    <message>
+        <source>시작점 &amp;Y:</source>
+        <translation>Start &amp;Y:</translation>
+    </message>
+    <message>
+        <source>끝점 X(&amp;E):</source>
+        <translation>&amp;End X:</translation>
+    </message>
+    <message>
+        <source>끝점 Y(&amp;D):</source>
+        <translation>En&amp;d Y:</translation>
+    </message>
+    <message>
+        <source>모양</source>
+        <translation>Style</translation>
     </message>
 </context>
 <context>
@@ -531,6 +864,10 @@
         <source>그리기(&amp;D)</source>
         <translation>&amp;Draw</translation>
     </message>
+    <message>
+        <source>메시지 관리</source>
+        <translation>Message Manager</translation>
+    </message>
 </context>
 <context>
     <name>ui::CMemoryUseDialog</name>
@@ -564,6 +901,142 @@
     </message>
 </context>
 <context>
+    <name>ui::CMessageTagDialog</name>
+    <message>
+        <source>메시지 속성</source>
+        <translation>Message Properties</translation>
+    </message>
+    <message>
+        <source>디바이스</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>메시지 편집(&amp;M)...</source>
+        <translation>&amp;Edit Messages...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CMobileTagDialog</name>
+    <message>
+        <source>이동 속성</source>
+        <translation>Movement Properties</translation>
+    </message>
+    <message>
+        <source>X 방향</source>
+        <translation>X direction</translation>
+    </message>
+    <message>
+        <source>Y 방향</source>
+        <translation>Y direction</translation>
+    </message>
+    <message>
+        <source>이동 범위</source>
+        <translation>Movement range</translation>
+    </message>
+    <message>
+        <source>폭(&amp;W):</source>
+        <translation>&amp;Width:</translation>
+    </message>
+    <message>
+        <source>높이(&amp;H):</source>
+        <translation>&amp;Height:</translation>
+    </message>
+    <message>
+        <source>x축(&amp;J)</source>
+        <translation>x axis (&amp;J)</translation>
+    </message>
+    <message>
+        <source>y축(&amp;K)</source>
+        <translation>y axis (&amp;K)</translation>
+    </message>
+    <message>
+        <source>테두리 표시(&amp;B)</source>
+        <translation>Show &amp;border</translation>
+    </message>
+    <message>
+        <source>이미지</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>이미지(&amp;P):</source>
+        <translation>&amp;Picture:</translation>
+    </message>
+    <message>
+        <source>위치</source>
+        <translation>Position</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CMotorTagDialog</name>
+    <message>
+        <source>회전 속성</source>
+        <translation>Rotation Properties</translation>
+    </message>
+    <message>
+        <source>이미지</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>시계방향</source>
+        <translation>Clockwise</translation>
+    </message>
+    <message>
+        <source>반시계방향</source>
+        <translation>Counter-clockwise</translation>
+    </message>
+    <message>
+        <source>이미지 갯수(&amp;C):</source>
+        <translation>Image &amp;count:</translation>
+    </message>
+    <message>
+        <source>회전 방향(&amp;D):</source>
+        <translation>&amp;Direction:</translation>
+    </message>
+    <message>
+        <source>확대(&amp;E)</source>
+        <translation>&amp;Enlarge</translation>
+    </message>
+    <message>
+        <source>색 반전(&amp;I)</source>
+        <translation>&amp;Invert colours</translation>
+    </message>
+    <message>
+        <source>디바이스</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>최대 RPM(&amp;R):</source>
+        <translation>Maximum &amp;RPM:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CMsgEditDialog</name>
+    <message>
+        <source>메시지 편집</source>
+        <translation>Edit Messages</translation>
+    </message>
+    <message>
+        <source>메시지 정의</source>
+        <translation>Message definitions</translation>
+    </message>
+    <message>
+        <source>등록된 메시지</source>
+        <translation>Registered messages</translation>
+    </message>
+    <message>
+        <source>&lt;-추가</source>
+        <translation>&lt;- Add</translation>
+    </message>
+    <message>
+        <source>정렬</source>
+        <translation>Sort</translation>
+    </message>
+    <message>
+        <source>메시지 관리</source>
+        <translation>Message Manager</translation>
+    </message>
+</context>
+<context>
     <name>ui::CNewScreenDialog</name>
     <message>
         <source>새 화면 추가</source>
@@ -576,6 +1049,53 @@
     <message>
         <source>화면 번호:</source>
         <translation>Screen number:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CPieTagDialog</name>
+    <message>
+        <source>파이 그래프 속성</source>
+        <translation>Pie Graph Properties</translation>
+    </message>
+    <message>
+        <source>위치</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>디바이스</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>그래프</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>시작 각도(&amp;S):</source>
+        <translation>&amp;Start angle:</translation>
+    </message>
+    <message>
+        <source>동작 각도(&amp;E):</source>
+        <translation>Sw&amp;eep angle:</translation>
+    </message>
+    <message>
+        <source>채우기(&amp;F)</source>
+        <translation>&amp;Fill</translation>
+    </message>
+    <message>
+        <source>바늘(&amp;L)</source>
+        <translation>Need&amp;le</translation>
+    </message>
+    <message>
+        <source>모양:</source>
+        <translation>Style:</translation>
+    </message>
+    <message>
+        <source>반지름(&amp;R):</source>
+        <translation>&amp;Radius:</translation>
+    </message>
+    <message>
+        <source>색 반전(&amp;I)</source>
+        <translation>&amp;Invert colour</translation>
     </message>
 </context>
 <context>
@@ -613,8 +1133,8 @@
         <translation>&amp;Minimum:</translation>
     </message>
     <message>
-        <source>최대값(&amp;X):</source>
-        <translation>Ma&amp;ximum:</translation>
+        <source>최대값(&amp;K):</source>
+        <translation>Maximum (&amp;K):</translation>
     </message>
 </context>
 <context>
@@ -688,6 +1208,33 @@
     <message>
         <source>삭제(&amp;D)</source>
         <translation>&amp;Delete</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CRectTagDialog</name>
+    <message>
+        <source>사각형 속성</source>
+        <translation>Rectangle Properties</translation>
+    </message>
+    <message>
+        <source>크기</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>가로길이(&amp;W):</source>
+        <translation>&amp;Width:</translation>
+    </message>
+    <message>
+        <source>세로길이(&amp;H):</source>
+        <translation>&amp;Height:</translation>
+    </message>
+    <message>
+        <source>위치</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>모양</source>
+        <translation>Style</translation>
     </message>
 </context>
 <context>
@@ -855,6 +1402,29 @@
         <source>이 화면에는 배경 이미지가 없습니다.</source>
         <translation>This screen has no background image.</translation>
     </message>
+    <message>
+        <source>이미지 선택...</source>
+        <translation>Choose Image...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CShapeTagDialog</name>
+    <message>
+        <source>파선</source>
+        <translation>Dashed line</translation>
+    </message>
+    <message>
+        <source>종류(&amp;K):</source>
+        <translation>Line &amp;kind:</translation>
+    </message>
+    <message>
+        <source>두께(&amp;T):</source>
+        <translation>&amp;Thickness:</translation>
+    </message>
+    <message>
+        <source>채우기(&amp;F)</source>
+        <translation>&amp;Fill</translation>
+    </message>
 </context>
 <context>
     <name>ui::CSysAddrDialog</name>
@@ -873,6 +1443,13 @@
     <message>
         <source>주소(&amp;N):</source>
         <translation>Address &amp;number:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CTagImageBox</name>
+    <message>
+        <source>이미지 번호: %1</source>
+        <translation>Image number: %1</translation>
     </message>
 </context>
 <context>
@@ -963,6 +1540,79 @@
     <message>
         <source>&amp;Y:</source>
         <translation>&amp;Y:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CTextLookDialog</name>
+    <message>
+        <source>텍스트</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>텍스트(&amp;T):</source>
+        <translation>&amp;Text:</translation>
+    </message>
+    <message>
+        <source>모양</source>
+        <translation>Appearance</translation>
+    </message>
+    <message>
+        <source>색 반전(&amp;I)</source>
+        <translation>&amp;Invert colours</translation>
+    </message>
+    <message>
+        <source>테두리(&amp;O)</source>
+        <translation>B&amp;order</translation>
+    </message>
+    <message>
+        <source>글꼴</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>작은 글꼴(&amp;S)</source>
+        <translation>&amp;Small font</translation>
+    </message>
+    <message>
+        <source>보통 글꼴(&amp;N)</source>
+        <translation>&amp;Normal font</translation>
+    </message>
+    <message>
+        <source>큰 글꼴(&amp;L)</source>
+        <translation>&amp;Large font</translation>
+    </message>
+    <message>
+        <source>( 한글은 작은글꼴이 지원되지 않습니다. )</source>
+        <translation>( Korean text is not supported in the small font. )</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CTextTagDialog</name>
+    <message>
+        <source>텍스트 속성</source>
+        <translation>Text Properties</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CTwoImageTagDialog</name>
+    <message>
+        <source>디바이스</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>위치</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>On 상태값</source>
+        <translation>On state value</translation>
+    </message>
+    <message>
+        <source>이미지</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>확대(&amp;E)</source>
+        <translation>&amp;Enlarge</translation>
     </message>
 </context>
 <context>

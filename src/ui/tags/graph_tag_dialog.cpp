@@ -1,0 +1,104 @@
+#include "ui/tags/graph_tag_dialog.h"
+
+#include "ui/tags/point_group_box.h"
+#include "ui/tags/range_spin_box.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace ui {
+
+CGraphTagDialog::CGraphTagDialog(const TagDialogContext &context, core::CGraphTag &tag,
+                                 QWidget *parent)
+    : CTagPropDialog(context, parent)
+    , m_presenter(env(), tag)
+{
+    setWindowTitle(m_presenter.IsTrend() ? tr("트렌드 그래프 속성") : tr("막대 그래프 속성"));
+    auto *columns = new QHBoxLayout;
+    auto *left = new QVBoxLayout;
+    left->addWidget(buildGraph());
+    auto *place = new QGroupBox(tr("위치"), this);
+    addPositionRows(new QFormLayout(place));
+    left->addWidget(place);
+    left->addStretch();
+    columns->addLayout(left);
+    m_point = new CPointGroupBox(tr("디바이스"), m_presenter.Point(), context,
+                                 CPointGroupBox::Format | CPointGroupBox::Limits, this);
+    columns->addWidget(m_point, 0, Qt::AlignTop);
+    setContent(columns);
+    connect(m_point, &CPointGroupBox::edited, this, [this] {
+        refreshView();
+        notifyTagChanged();
+    });
+    refreshView();
+}
+
+CRangeSpinBox *CGraphTagDialog::addEntry(QFormLayout *form, const QString &label,
+                                         core::EntryRange range,
+                                         bool (core::CGraphTagDlg::*set)(std::int64_t))
+{
+    auto *entry = new CRangeSpinBox(range, this);
+    form->addRow(label, entry);
+    entry->setTake([this, set](int value) {
+        bool taken = true;
+        edit([&] { taken = (m_presenter.*set)(value); });
+        return taken;
+    });
+    return entry;
+}
+
+QWidget *CGraphTagDialog::buildGraph()
+{
+    using P = core::CGraphTagDlg;
+    auto *box = new QGroupBox(tr("그래프"), this);
+    auto *form = new QFormLayout(box);
+    if (m_presenter.IsTrend()) {
+        m_count = addEntry(form, tr("샘플링 갯수(&C):"), P::kSamplingCountRange,
+                           &P::SetSamplingCount);
+        m_time = addEntry(form, tr("샘플링 시간(초)(&T):"), P::kSamplingTimeRange,
+                          &P::SetSamplingTime);
+    }
+    m_width = addEntry(form, tr("가로길이(&W):"), P::kWidthRange, &P::SetWidth);
+    m_height = addEntry(form, tr("세로길이(&H):"), P::kHeightRange, &P::SetHeight);
+    if (m_presenter.IsTrend()) {
+        m_border = new QCheckBox(tr("테두리(&B)"), box);
+        form->addRow(m_border);
+        connect(m_border, &QCheckBox::toggled, this,
+                [this](bool on) { edit([&] { m_presenter.SetBorder(on); }); });
+    } else {
+        m_direction = new QComboBox(box);
+        m_direction->addItems({tr("상(▲)"), tr("하(▼)"), tr("좌(◀)"), tr("우(▶)")});
+        form->addRow(tr("표시방향(&D):"), m_direction);
+        connect(m_direction, &QComboBox::currentIndexChanged, this,
+                [this](int i) { edit([&] { m_presenter.SetDirection(std::uint16_t(i)); }); });
+    }
+    return box;
+}
+
+void CGraphTagDialog::refresh()
+{
+    const core::CGraphTag &tag = m_presenter.Graph();
+    refreshPosition();
+    m_width->setValue(tag.Width());
+    m_height->setValue(tag.Height());
+    if (m_direction)
+        m_direction->setCurrentIndex(tag.Direction() <= core::kGraphRight ? tag.Direction() : -1);
+    if (m_count) {
+        m_count->setValue(tag.SamplingCount());
+        m_time->setValue(tag.SamplingTime());
+        m_border->setChecked(tag.HasBorder());
+    }
+    m_point->refresh();
+}
+
+
+bool CGraphTagDialog::acceptChanges()
+{
+    return commitEntries({m_count, m_time, m_width, m_height}) && m_presenter.Ok();
+}
+
+} // namespace ui
