@@ -20,7 +20,10 @@ int main(int argc, char *argv[])
             std::printf("dorvane %s\n", DORVANE_VERSION);
             return 0;
         }
-        if (!std::strcmp(argv[i], "--grab") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        const bool picture = !std::strcmp(argv[i], "--grab")
+                || !std::strcmp(argv[i], "--grab-dialog")
+                || !std::strcmp(argv[i], "--grab-dialogs");
+        if (picture && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);

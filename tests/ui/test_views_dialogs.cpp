@@ -470,7 +470,8 @@ private slots:
         QVERIFY(frame().save());
         const QString project = QString::fromStdString(frame().document()->Path());
         const QString out = m_folder->file("grab.png");
-        QVERIFY(m_app->grab(out, project));
+        QVERIFY(m_app->openForGrab(project));
+        QVERIFY(m_app->grab(out));
         QImage png(out);
         QVERIFY(!png.isNull());
         QCOMPARE(png.size(), frame().size());

@@ -1,5 +1,6 @@
 #include "ui/app/dorvane_app.h"
 
+#include "ui/app/dialog_gallery.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/message_box.h"
 
@@ -58,6 +59,8 @@ QString CDorvaneApp::usage()
 {
     return QStringLiteral("Usage: dorvane [FILE.kvr]\n"
                           "       dorvane --grab OUT.png [FILE.kvr]\n"
+                          "       dorvane --grab-dialog NAME OUT.png [FILE.kvr]\n"
+                          "       dorvane --grab-dialogs DIR [FILE.kvr]\n"
                           "\n"
                           "The engineering editor of the Velmar panels.\n"
                           "\n"
@@ -65,20 +68,29 @@ QString CDorvaneApp::usage()
                           "  --grab OUT.png    draw the main window with the project (or a new\n"
                           "                    one) into a PNG file and exit, without a display;\n"
                           "                    messages go to standard error\n"
+                          "  --grab-dialog NAME OUT.png\n"
+                          "                    draw one dialog, named by its class (for example\n"
+                          "                    CDigitTagDialog), filled from the project\n"
+                          "  --grab-dialogs DIR draw every dialog into DIR/NAME.png\n"
                           "  -h, --help        show this text and exit\n"
                           "  --version         show the version and exit\n");
 }
 
 int CDorvaneApp::run(const QStringList &args)
 {
-    QString grabOut, project;
+    QString grabOut, dialogName, dialogOut, dialogDir, project;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--grab") && i + 1 < args.size())
             grabOut = args[++i];
+        else if (args[i] == QLatin1String("--grab-dialog") && i + 2 < args.size()) {
+            dialogName = args[++i];
+            dialogOut = args[++i];
+        } else if (args[i] == QLatin1String("--grab-dialogs") && i + 1 < args.size())
+            dialogDir = args[++i];
         else if (!args[i].startsWith(QLatin1String("--")))
             project = args[i];
     }
-    const bool headless = !grabOut.isEmpty();
+    const bool headless = !grabOut.isEmpty() || !dialogOut.isEmpty() || !dialogDir.isEmpty();
     if (headless) {
         // Nobody is there to click a message box: messages go to standard error, questions
         // are answered No.
@@ -94,7 +106,13 @@ int CDorvaneApp::run(const QStringList &args)
         return 1;
     }
     if (headless) {
-        const bool ok = grab(grabOut, project);
+        bool ok = openForGrab(project);
+        if (ok && !grabOut.isEmpty())
+            ok = grab(grabOut);
+        if (ok && !dialogOut.isEmpty())
+            ok = grabDialog(*m_frame, dialogName, dialogOut);
+        if (ok && !dialogDir.isEmpty())
+            ok = grabDialogs(*m_frame, dialogDir);
         setMessageHandler({});
         return ok ? 0 : 1;
     }
@@ -104,16 +122,17 @@ int CDorvaneApp::run(const QStringList &args)
     return QApplication::exec();
 }
 
-bool CDorvaneApp::grab(const QString &out, const QString &project)
+bool CDorvaneApp::openForGrab(const QString &project)
 {
-    if (!project.isEmpty()) {
-        if (!m_frame->openFile(project))
-            return false;
-    } else {
-        const std::string path
-                = core::CDorvaneDoc::ProposeNewProjectPath(m_services.Config().projectDir());
-        m_frame->newProject(m_services.NewProjectDefaults(path));
-    }
+    if (!project.isEmpty())
+        return m_frame->openFile(project);
+    const std::string path
+            = core::CDorvaneDoc::ProposeNewProjectPath(m_services.Config().projectDir());
+    return m_frame->newProject(m_services.NewProjectDefaults(path));
+}
+
+bool CDorvaneApp::grab(const QString &out)
+{
     m_frame->show();
     QApplication::processEvents();
     QApplication::processEvents();

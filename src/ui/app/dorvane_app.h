@@ -35,7 +35,9 @@ public:
     // What --help prints.
     static QString usage();
     // Renders the main window (with `project` open when given) into a PNG file.
-    bool grab(const QString &out, const QString &project);
+    // The project of a picture mode: the given file, or a new project.
+    bool openForGrab(const QString &project);
+    bool grab(const QString &out);
 
 private:
     QString m_dir;

@@ -50,16 +50,20 @@ void CFuncKeyDialog::build()
     m_bitAction = new QComboBox(m_settings);
     for (int id : {51210, 51211, 53048, 53049})
         m_bitAction->addItem(messageString(id));
+    m_bitAction->setAccessibleName(tr("비트 동작"));
     form->addRow(QString(), m_bitAction);
 
     m_valueLabel = new QLabel(m_settings);
     m_value = new QLineEdit(m_settings);
+    m_valueLabel->setBuddy(m_value);
     form->addRow(m_valueLabel, m_value);
 
     m_dataKind = new QComboBox(m_settings);
     m_dataKind->addItems({QStringLiteral("Word"), QStringLiteral("Double Word")});
     m_format = new QComboBox(m_settings);
     m_format->addItems({QStringLiteral("DEC"), QStringLiteral("HEX")});
+    m_dataKind->setAccessibleName(tr("데이터 크기"));
+    m_format->setAccessibleName(tr("진법"));
     m_signed = new QCheckBox(tr("부호"), m_settings);
     auto *typeRow = new QHBoxLayout;
     typeRow->addWidget(m_dataKind);
@@ -77,7 +81,9 @@ void CFuncKeyDialog::build()
     }
     m_station = new QSpinBox(m_settings);
     m_station->setRange(0, core::CAddrGroup::kStationCount - 1);
-    channelRow->addWidget(new QLabel(messageString(util::msg::kStationCaption), m_settings));
+    auto *stationLabel = new QLabel(messageString(util::msg::kStationCaption), m_settings);
+    stationLabel->setBuddy(m_station);
+    channelRow->addWidget(stationLabel);
     channelRow->addWidget(m_station);
     form->addRow(messageString(util::msg::kChannelCaption), channelRow);
     m_address = new QLineEdit(m_settings);

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -46,7 +47,9 @@ CPrjMgnDialog::CPrjMgnDialog(const core::CAppConfig &config, std::uint16_t panel
     auto *row = new QHBoxLayout;
     row->addWidget(m_fileName, 1);
     row->addWidget(browseButton);
-    form->addRow(tr("프로젝트 파일:"), row);
+    auto *fileLabel = new QLabel(tr("프로젝트 파일:"), this);
+    fileLabel->setBuddy(m_fileName);
+    form->addRow(fileLabel, row);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPrjMgnDialog::accept);

@@ -342,6 +342,18 @@
         <source>주소(&amp;D)...</source>
         <translation>A&amp;ddress...</translation>
     </message>
+    <message>
+        <source>비트 동작</source>
+        <translation>Bit action</translation>
+    </message>
+    <message>
+        <source>데이터 크기</source>
+        <translation>Data size</translation>
+    </message>
+    <message>
+        <source>진법</source>
+        <translation>Base</translation>
+    </message>
 </context>
 <context>
     <name>ui::CFuncKeyListDialog</name>

@@ -66,7 +66,8 @@ bool everyInputLabelled(const QWidget &dialog)
             continue;
         if (buddies.contains(w) || !w->accessibleName().isEmpty())
             continue;
-        qWarning("unlabelled %s %s", w->metaObject()->className(), qPrintable(w->objectName()));
+        qWarning("unlabelled %s in %s", w->metaObject()->className(),
+                 w->parentWidget() ? w->parentWidget()->metaObject()->className() : "-");
         ok = false;
     }
     return ok;

@@ -1,0 +1,235 @@
+#include "ui/app/dialog_gallery.h"
+
+#include "ui/app/main_frame.h"
+#include "ui/app/qt_prompt.h"
+#include "ui/dialogs/edit_strs_dialog.h"
+#include "ui/dialogs/env_config_dialog.h"
+#include "ui/dialogs/func_key_dialog.h"
+#include "ui/dialogs/func_key_list_dialog.h"
+#include "ui/dialogs/grid_snap_dialog.h"
+#include "ui/dialogs/image_lib_add_dialog.h"
+#include "ui/dialogs/image_lib_dialog.h"
+#include "ui/dialogs/memory_use_dialog.h"
+#include "ui/dialogs/msg_edit_dialog.h"
+#include "ui/dialogs/prj_mgn_dialog.h"
+#include "ui/dialogs/sys_addr_dialog.h"
+#include "ui/project/new_screen_dialog.h"
+#include "ui/project/screen_prop_dialog.h"
+#include "ui/project/tag_list_dialog.h"
+#include "ui/tags/tag_prop_dialogs.h"
+
+#include "core/app/app_services.h"
+#include "core/model/dorvane_doc.h"
+#include "core/model/img_res_mgr.h"
+#include "core/presenters/message_tag_table.h"
+#include "core/tags/message_tag.h"
+#include "core/tags/tag_factory.h"
+#include "core/tags/tag_kinds.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+
+#include <cstdio>
+
+namespace ui {
+
+namespace {
+
+// What a gallery dialog keeps alive beside the window: a prompt for its presenter and the
+// objects it was opened on.
+struct Scratch
+{
+    explicit Scratch(CMainFrame &frame)
+        : prompt(&frame)
+        , env{frame.document()->Slots(), prompt, frame.panelLangId()}
+    { }
+    CQtPrompt prompt;
+    core::FunctionEnv env;
+    std::unique_ptr<core::CTag> tag;
+    std::unique_ptr<core::CMessageTagTable> table;
+    std::unique_ptr<QDialog> owner;
+};
+
+core::CScreenData &firstScreen(CMainFrame &frame)
+{
+    return *frame.document()->Screens().front();
+}
+
+// The project's first tag of `kind` with its screen's number; a new tag of the kind (kept by
+// `scratch`) when the project has none.
+std::pair<core::CTag *, std::uint16_t> tagOfKind(CMainFrame &frame, int kind, Scratch &scratch)
+{
+    for (const auto &screen : frame.document()->Screens())
+        for (const auto &tag : screen->Tags())
+            if (tag->Kind() == kind)
+                return {tag.get(), screen->Number()};
+    scratch.tag = core::createTag(kind);
+    return {scratch.tag.get(), firstScreen(frame).Number()};
+}
+
+GalleryEntry tagEntry(const QString &name, int kind)
+{
+    return {name, QStringLiteral("tags"), [kind](CMainFrame &frame) {
+                auto scratch = std::make_shared<Scratch>(frame);
+                auto [tag, screen] = tagOfKind(frame, kind, *scratch);
+                GalleryDialog out;
+                out.dialog = makeTagPropDialog(frame.tagDialogContext(screen), *tag, nullptr);
+                out.keep = scratch;
+                return out;
+            }};
+}
+
+template<typename Make>
+GalleryEntry entry(const char *name, const char *family, Make make)
+{
+    return {QString::fromLatin1(name), QString::fromLatin1(family), [make](CMainFrame &frame) {
+                auto scratch = std::make_shared<Scratch>(frame);
+                GalleryDialog out;
+                out.dialog = make(frame, *scratch);
+                out.keep = scratch;
+                return out;
+            }};
+}
+
+std::vector<GalleryEntry> buildGallery()
+{
+    using namespace core;
+    std::vector<GalleryEntry> g = {
+            tagEntry(QStringLiteral("CDigitTagDialog"), kTagDigit),
+            tagEntry(QStringLiteral("CMessageTagDialog"), kTagMessage),
+            tagEntry(QStringLiteral("CTextTagDialog"), kTagText),
+            tagEntry(QStringLiteral("CBmpTextTagDialog"), kTagBmpText),
+            tagEntry(QStringLiteral("CLampTagDialog"), kTagLamp),
+            tagEntry(QStringLiteral("CButtonTagDialog"), kTagButton),
+            tagEntry(QStringLiteral("CBitmapTagDialog"), kTagBitmap),
+            tagEntry(QStringLiteral("CMotorTagDialog"), kTagMotor),
+            tagEntry(QStringLiteral("CMobileTagDialog"), kTagMobile),
+            tagEntry(QStringLiteral("CGraphTagDialog"), kTagGraph1),
+            tagEntry(QStringLiteral("CGraphTagDialog-trend"), kTagGraph2),
+            tagEntry(QStringLiteral("CPieTagDialog"), kTagPie),
+            tagEntry(QStringLiteral("CClockTagDialog"), kTagClock),
+            tagEntry(QStringLiteral("CLineTagDialog"), kTagLine),
+            tagEntry(QStringLiteral("CRectTagDialog"), kTagRect),
+            tagEntry(QStringLiteral("CCircleTagDialog"), kTagCircle),
+    };
+    g.push_back(entry("CSysAddrDialog", "addresses", [](CMainFrame &frame, Scratch &) {
+        const bool plc = frame.document()->Slots().slot(1).DeviceKind() == kDevicePlc;
+        return std::make_unique<CSysAddrDialog>(frame.document()->Slots(), plc ? 1 : 0, kAddrWord,
+                                                false, "", plc ? "1" : "900");
+    }));
+    g.push_back(entry("CSysAddrDialog-panel", "addresses", [](CMainFrame &frame, Scratch &) {
+        return std::make_unique<CSysAddrDialog>(frame.document()->Slots(), 0, kAddrWord, false, "",
+                                                "900");
+    }));
+    g.push_back(entry("CImageLibDialog", "images", [](CMainFrame &frame, Scratch &s) {
+        return std::make_unique<CImageLibDialog>(s.env, frame.services().Images().ImagesDir(),
+                                                 1000);
+    }));
+    g.push_back(entry("CImageLibAddDialog", "images", [](CMainFrame &frame, Scratch &s) {
+        auto library = std::make_unique<CImageLibDialog>(
+                s.env, frame.services().Images().ImagesDir(), 1000);
+        auto add = std::make_unique<CImageLibAddDialog>(library->presenter());
+        s.owner = std::move(library);
+        return add;
+    }));
+    g.push_back(entry("CMsgEditDialog", "messages", [](CMainFrame &frame, Scratch &s) {
+        auto [tag, screen] = tagOfKind(frame, kTagMessage, s);
+        (void)screen;
+        s.table = std::make_unique<CMessageTagTable>(static_cast<CMessageTag &>(*tag));
+        return std::make_unique<CMsgEditDialog>(s.env, frame.services().Strings(), *s.table);
+    }));
+    g.push_back(entry("CEditStrsDialog", "messages", [](CMainFrame &frame, Scratch &s) {
+        return std::make_unique<CEditStrsDialog>(s.env, frame.services().Strings());
+    }));
+    g.push_back(entry("CFuncKeyDialog", "screens", [](CMainFrame &frame, Scratch &s) {
+        CDorvaneDoc &doc = *frame.document();
+        const CScreenData &screen = firstScreen(frame);
+        return std::make_unique<CFuncKeyDialog>(s.env, 0, CFuncKeyRecord(screen.FunctionKey(0)),
+                                                doc.IsCommonKey(0));
+    }));
+    g.push_back(entry("CFuncKeyListDialog", "screens", [](CMainFrame &frame, Scratch &s) {
+        return std::make_unique<CFuncKeyListDialog>(s.env, firstScreen(frame), frame.panelLangId());
+    }));
+    g.push_back(entry("CScreenPropDialog", "screens", [](CMainFrame &frame, Scratch &) {
+        return std::make_unique<CScreenPropDialog>(frame.controller(), firstScreen(frame));
+    }));
+    g.push_back(entry("CNewScreenDialog", "screens", [](CMainFrame &frame, Scratch &) {
+        return std::make_unique<CNewScreenDialog>(*frame.document(), frame.panelLangId());
+    }));
+    g.push_back(entry("CTagListDialog", "screens", [](CMainFrame &frame, Scratch &) {
+        return std::make_unique<CTagListDialog>(firstScreen(frame));
+    }));
+    g.push_back(entry("CGridSnapDialog", "editor", [](CMainFrame &frame, Scratch &) {
+        return std::make_unique<CGridSnapDialog>(frame.services().Config().grid());
+    }));
+    g.push_back(entry("CEnvConfigDialog", "editor", [](CMainFrame &frame, Scratch &) {
+        return std::make_unique<CEnvConfigDialog>(frame.services().Config());
+    }));
+    g.push_back(entry("CMemoryUseDialog", "editor", [](CMainFrame &frame, Scratch &) {
+        return std::make_unique<CMemoryUseDialog>(frame.services().Monitor());
+    }));
+    g.push_back(entry("CPrjMgnDialog", "project", [](CMainFrame &frame, Scratch &) {
+        return std::make_unique<CPrjMgnDialog>(frame.services().Config(), frame.panelLangId());
+    }));
+    return g;
+}
+
+bool render(QDialog &dialog, const QString &out)
+{
+    dialog.show();
+    QApplication::processEvents();
+    QApplication::processEvents();
+    const bool saved = dialog.grab().save(out, "PNG");
+    // A tag dialog puts its tag back: the gallery changes nothing.
+    dialog.reject();
+    if (!saved)
+        std::fprintf(stderr, "dorvane: %s cannot be written\n", out.toLocal8Bit().constData());
+    return saved;
+}
+
+} // namespace
+
+const std::vector<GalleryEntry> &dialogGallery()
+{
+    static const std::vector<GalleryEntry> gallery = buildGallery();
+    return gallery;
+}
+
+QStringList dialogGalleryNames()
+{
+    QStringList names;
+    for (const GalleryEntry &e : dialogGallery())
+        names << e.name;
+    return names;
+}
+
+bool grabDialog(CMainFrame &frame, const QString &name, const QString &out)
+{
+    for (const GalleryEntry &e : dialogGallery()) {
+        if (e.name != name)
+            continue;
+        GalleryDialog opened = e.open(frame);
+        return opened.dialog && render(*opened.dialog, out);
+    }
+    std::fprintf(stderr, "dorvane: no dialog %s; the gallery has: %s\n",
+                 name.toLocal8Bit().constData(),
+                 dialogGalleryNames().join(QStringLiteral(", ")).toLocal8Bit().constData());
+    return false;
+}
+
+bool grabDialogs(CMainFrame &frame, const QString &dir)
+{
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "dorvane: %s cannot be made\n", dir.toLocal8Bit().constData());
+        return false;
+    }
+    bool ok = true;
+    for (const GalleryEntry &e : dialogGallery()) {
+        GalleryDialog opened = e.open(frame);
+        ok = opened.dialog && render(*opened.dialog, QDir(dir).filePath(e.name + ".png")) && ok;
+    }
+    return ok;
+}
+
+} // namespace ui
