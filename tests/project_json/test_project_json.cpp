@@ -5,6 +5,8 @@
 #include "core/download/download_images.h"
 #include "core/functions/alarm_record.h"
 #include "core/functions/calc_record.h"
+#include "core/functions/device_block.h"
+#include "core/functions/func_key_record.h"
 #include "core/functions/reserve_record.h"
 #include "core/functions/trans_record.h"
 #include "core/model/dorvane_doc.h"
@@ -191,6 +193,7 @@ void fill(Env &env)
     doc.Calculations() = {CCalcRecord::Default().Bytes()};
     doc.Transfers() = {CTransRecord::Default(env.plcSlots).Bytes()};
     CReserveRecord reserve;
+    devblock::setFieldText(reserve.Bytes(), CReserveRecord::kExecBlock, "12"); // bit 120
     reserve.SetWord(CReserveRecord::kYear, 0x2026);
     reserve.SetWord(CReserveRecord::kHour, 0x0009);
     doc.Reservations() = {reserve.Bytes()};
@@ -394,6 +397,31 @@ TEST_F(ProjectJson, BadDocumentsAreRefusedWithThePathAndNothingIsSaved)
              [](ordered_json &j) {
                  j["calculations"][0]["fields"]["operand1"]["address"] = {{"hex", "00"}};
              }},
+            // Addresses the channel's driver (here the panel's own rules) refuses.
+            {"screens[1].tags[numeric].fields.point.address: the panel's memory refuses the word "
+             "address (number \"1000\"); it expects a number 0-999",
+             [](ordered_json &j) { tagOf(j, 1, "numeric")["fields"]["point"]["second"] = "1000"; }},
+            {"screens[2].tags[moving].fields.yPoint.address: the panel's memory refuses",
+             [](ordered_json &j) { tagOf(j, 2, "moving")["fields"]["yPoint"]["second"] = "7x"; }},
+            {"screens[0].tags[lamp].fields.point.address: the panel's memory refuses the bit",
+             [](ordered_json &j) { tagOf(j, 0, "lamp")["fields"]["point"]["second"] = "1000F"; }},
+            {"screens[0].functionKeys[2].fields.target.address: the panel's memory refuses the "
+             "word address (number \"1000\")",
+             [](ordered_json &j) {
+                 auto &key = j["screens"][0]["functionKeys"][2]["fields"];
+                 key["function"] = 2; // value set
+                 key["target"]["address"] = "1000";
+             }},
+            {"alarms[1].fields.device.address: the panel's memory does not read this field as a "
+             "bit address it builds",
+             [](ordered_json &j) { j["alarms"][1]["fields"]["device"]["address"] = "12x"; }},
+            {"reservations[0].fields.target.address: the panel's memory does not read this field",
+             [](ordered_json &j) { j["reservations"][0]["fields"]["target"]["bit"] = 16; }},
+            {"parameters.fields.screenTransferAddress: the panel's memory refuses the word address",
+             [](ordered_json &j) {
+                 j["parameters"]["fields"]["screenTransferOn"] = 1;
+                 j["parameters"]["fields"]["screenTransferAddress"] = "999999";
+             }},
             {"screens: missing", [](ordered_json &j) { j.erase("screens"); }},
             {"version: expected an integer 1-1", [](ordered_json &j) { j["version"] = 2; }},
     };
@@ -421,6 +449,36 @@ TEST_F(ProjectJson, BadDocumentsAreRefusedWithThePathAndNothingIsSaved)
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error.rfind("not valid JSON", 0), 0u) << r.error;
     EXPECT_FALSE(util::fileExists(path("bad.kvr")));
+}
+
+TEST_F(ProjectJson, RefusedAddressLeavesAnExistingFileAsItWas)
+{
+    auto j = ordered_json::parse(exportedProject());
+    const auto original = util::readFile(path("orig.kvr"));
+    ASSERT_TRUE(original);
+    j["calculations"][0]["fields"]["result"]["address"] = "abc";
+    Env env;
+    const auto r = importProjectJsonToFile(j.dump(), env.doc, env.areas, path("orig.kvr"));
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error.rfind("calculations[0].fields.result.address: ", 0), 0u) << r.error;
+    EXPECT_EQ(util::readFile(path("orig.kvr")), original);
+}
+
+TEST_F(ProjectJson, AddressesTheRecordDoesNotUseAreNotJudged)
+{
+    auto j = ordered_json::parse(exportedProject());
+    // A start block without start condition, a link that is off (it keeps the number as typed)
+    // and the target of a key that changes screens are never built into the panel's form.
+    ASSERT_EQ(j["calculations"][0]["fields"]["condition"], 0);
+    j["calculations"][0]["fields"]["start"]["address"] = "";
+    j["parameters"]["fields"]["screenChangeOn"] = 0;
+    j["parameters"]["fields"]["screenChangeAddress"] = "bad";
+    auto &key = j["screens"][0]["functionKeys"][1]["fields"];
+    ASSERT_EQ(key["function"], CFuncKeyRecord::kScreenChange);
+    key["target"]["address"] = "bad";
+    Env env;
+    const auto r = importProjectJson(j.dump(), env.doc);
+    EXPECT_TRUE(r.ok) << r.error;
 }
 
 TEST_F(ProjectJson, RefusalsOfTheModelAreReportedAtTheScreen)

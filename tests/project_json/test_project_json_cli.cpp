@@ -1,9 +1,11 @@
 // dorvane-cli export and import as a user runs them: a project file survives the trip through
-// JSON byte for byte, and a refused document writes nothing and names the bad field.
+// JSON byte for byte, and a refused document writes nothing and names the bad field (also when
+// only the channel's driver can tell that an address is bad).
 
 #include "util/file_io.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <array>
 #include <cstdio>
@@ -92,4 +94,37 @@ TEST_F(ProjectJsonCli, RefusedDocumentWritesNothing)
     std::ofstream(path("broken.json")) << "{ \"format\": ";
     EXPECT_EQ(run("import " + path("broken.json") + " -o " + path("bad.kvr")).status, 1);
     EXPECT_FALSE(util::fileExists(path("bad.kvr")));
+}
+
+TEST_F(ProjectJsonCli, AddressTheDriverRefusesFailsAndKeepsTheExistingFile)
+{
+    // The demo talks Modbus on channel 1; holding register 0 does not exist (they count from 1).
+    const auto demo = util::readFile(std::string(DORVANE_SOURCE_DIR) + "/demo/demo_project.json");
+    ASSERT_TRUE(demo);
+    auto j = nlohmann::ordered_json::parse(demo->begin(), demo->end());
+    std::string where;
+    for (std::size_t s = 0; s < j["screens"].size() && where.empty(); ++s) {
+        auto &tags = j["screens"][s]["tags"];
+        for (std::size_t t = 0; t < tags.size() && where.empty(); ++t) {
+            auto &tag = tags[t];
+            if (tag["kind"] == "numeric" && tag["fields"]["point"]["channel"] == 1) {
+                tag["fields"]["point"]["address"] = "4x";
+                tag["fields"]["point"]["second"] = "0";
+                where = "screens[" + std::to_string(s) + "].tags[" + std::to_string(t)
+                        + "].fields.point.address: channel 1's driver refuses the word address "
+                          "(area \"4x\", number \"0\"); it expects one of the areas 3x, 4x";
+            }
+        }
+    }
+    ASSERT_FALSE(where.empty()) << "the demo has a numeric tag on channel 1";
+    std::ofstream(path("bad.json")) << j.dump(2);
+
+    const auto before = util::readFile(path("a.kvr"));
+    const CliRun r = run("import " + path("bad.json") + " -o " + path("a.kvr") + " --force");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find(where), std::string::npos) << r.out;
+    EXPECT_EQ(util::readFile(path("a.kvr")), before);
+
+    EXPECT_EQ(run("import " + path("bad.json") + " -o " + path("new.kvr")).status, 1);
+    EXPECT_FALSE(util::fileExists(path("new.kvr")));
 }

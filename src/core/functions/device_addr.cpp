@@ -57,6 +57,37 @@ CDeviceAddr CDeviceAddr::DefaultFor(const CPlcSlots &slots, std::uint16_t channe
     return addr;
 }
 
+std::int32_t checkDownAddress(const CPlcDrv &drv, std::int32_t kind, const DownAddr &field,
+                              std::uint16_t bit, std::string &area, std::string &number)
+{
+    area.clear();
+    number.clear();
+    std::uint16_t readBit = bit;
+    const std::int32_t read = drv.BuildUpAddr(kind, field, area, number, readBit);
+    if (read == 0)
+        return 0; // a driver without a reader: nothing to compare with
+    if (read != 2)
+        return kAddrUnreadable;
+    DownAddr built{};
+    std::uint16_t builtBit = 0;
+    const std::int32_t result = drv.BuildDownAddr(kind, area, number, builtBit, built);
+    if (result < 0)
+        return result;
+    // A bit number only matters for bit addresses; words keep the field alone.
+    if (built != field || (kind == kAddrBit && builtBit != bit))
+        return kAddrUnreadable;
+    return 0;
+}
+
+std::int32_t checkBlockAddress(const CPlcSlots &slots, util::ConstByteSpan record,
+                               std::size_t block, std::int32_t kind, std::string &area,
+                               std::string &number)
+{
+    return checkDownAddress(slots.slot(util::le16(record, block + devblock::kChannel)), kind,
+                            devblock::field(record, block),
+                            util::le16(record, block + devblock::kBit), area, number);
+}
+
 std::string deviceAddressText(const CPlcSlots &slots, int device, std::int32_t kind,
                               std::string_view area, std::string_view number)
 {

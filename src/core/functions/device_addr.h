@@ -42,6 +42,19 @@ struct CDeviceAddr
     bool operator==(const CDeviceAddr &) const = default;
 };
 
+// Checks a download address the way a project file holds it: the channel's driver must read it
+// back (with the bit number kept beside the field) and build exactly the same field again.
+// Returns 0 when it does (or when the driver has no reader and cannot judge), the builder's
+// negative result when it refuses the texts it read, and kAddrUnreadable when it cannot read the
+// field or builds a different one. `area` and `number` receive the texts read, if any.
+inline constexpr std::int32_t kAddrUnreadable = -100;
+std::int32_t checkDownAddress(const CPlcDrv &drv, std::int32_t kind, const DownAddr &field,
+                              std::uint16_t bit, std::string &area, std::string &number);
+// The same for the address block at `block` of a common-function record or a function key.
+std::int32_t checkBlockAddress(const CPlcSlots &plcSlots, util::ConstByteSpan record,
+                               std::size_t block, std::int32_t kind, std::string &area,
+                               std::string &number);
+
 // How an address is shown in a property dialog: on a channel with a PLC (device kind 3) the area
 // followed by the number; on the panel's own memory the number, or the system address's name
 // when the number (for a bit address `kind` 1: its word part) names one.

@@ -1,13 +1,15 @@
 // Reading a project from JSON: the whole document is checked and turned into bytes first
 // (parameters, records, messages, images, and per screen the clipboard form the screen loads
 // itself from); only then is the project rebuilt, through the same guarded operations the editor
-// uses, so every limit of the model still holds.
+// uses, so every limit of the model still holds. Device addresses are checked once the channels
+// are bound to their drivers, since only the driver knows which addresses it can build.
 
 #include "core/project_json/project_json.h"
 
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"
 #include "core/model/str_res_mgr.h"
+#include "core/project_json/address_check.h"
 #include "core/project_json/record_layout.h"
 #include "core/project_json/tag_schema.h"
 #include "core/tags/button_tag.h"
@@ -258,6 +260,7 @@ void buildScreen(CDorvaneDoc &doc, const ScreenPlan &plan)
     default:
         refuse(member(plan.path, "tags"), "the tags cannot be read back");
     }
+    pjson::checkScreenAddresses(doc.Slots(), *screen, plan.path);
     screen->SetBackgroundImage(plan.background);
     screen->SetBackgroundOn(plan.backgroundOn);
     screen->SetPasswordOn(plan.password);
@@ -283,6 +286,8 @@ void build(const Plan &plan, CDorvaneDoc &doc)
     }
     doc.RebindDrivers();
     doc.ParametersLoaded();
+    // Addresses are judged by the drivers the channels are now bound to.
+    pjson::checkProjectAddresses(doc);
     for (const ScreenPlan &screen : plan.screens)
         buildScreen(doc, screen);
     // New tags bring their default images along; the project keeps exactly the listed ones.

@@ -3,6 +3,7 @@
 #include "core/model/address_block.h"
 #include "core/plc/plc_slots.h"
 #include "core/tags/panel_text.h"
+#include "core/tags/point_record.h"
 #include "core/tags/tag_kinds.h"
 
 #include <algorithm>
@@ -267,9 +268,7 @@ bool CDigitTag::BuildDownloadRecord(const CPlcSlots &slots, util::ByteSpan out) 
     std::fill_n(out.begin(), kRecordSize, std::uint8_t(0));
     CAddressBlock block;
     std::uint16_t bit = 0;
-    slots.slot(m_point.m_channel)
-            .BuildDownAddr1(m_point.ByteWidth(), m_point.m_address, m_point.m_second, bit,
-                            block.field, m_decimals);
+    buildPointAddress(slots, m_point, m_point.ByteWidth(), m_decimals, block.field, bit);
     block.word40 = m_point.m_dataSize;
     block.word42 = m_point.m_flag; // the point flag replaces the builder's bit number
     block.word44 = m_point.m_base;

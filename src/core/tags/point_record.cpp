@@ -10,14 +10,21 @@ std::int32_t pointAddrKind(const CPointInfo &point)
     return point.m_dataSize == kSizeBit ? kAddrBit : point.ByteWidth();
 }
 
-void writePointBlock(const CPlcSlots &slots, const CPointInfo &point, util::ByteSpan out,
-                     std::size_t offset, std::int32_t addrKind)
+std::int32_t buildPointAddress(const CPlcSlots &slots, const CPointInfo &point,
+                               std::int32_t addrKind, std::uint32_t extra, DownAddr &field,
+                               std::uint16_t &bit)
+{
+    return slots.slot(point.m_channel)
+            .BuildDownAddr1(addrKind ? addrKind : pointAddrKind(point), point.m_address,
+                            point.m_second, bit, field, extra);
+}
+
+std::int32_t writePointBlock(const CPlcSlots &slots, const CPointInfo &point, util::ByteSpan out,
+                             std::size_t offset, std::int32_t addrKind)
 {
     CAddressBlock block;
     std::uint16_t bit = 0;
-    slots.slot(point.m_channel)
-            .BuildDownAddr1(addrKind ? addrKind : pointAddrKind(point), point.m_address,
-                            point.m_second, bit, block.field, 0);
+    const std::int32_t result = buildPointAddress(slots, point, addrKind, 0, block.field, bit);
     block.word40 = point.m_dataSize;
     block.word42 = point.m_dataSize == kSizeBit ? bit : point.m_flag;
     block.word44 = point.m_base;
@@ -28,6 +35,7 @@ void writePointBlock(const CPlcSlots &slots, const CPointInfo &point, util::Byte
     block.channel = point.m_channel;
     block.station = point.m_station;
     block.Write(out, offset, util::Endian::Big);
+    return result;
 }
 
 void readPointBlock(const CPlcSlots &slots, util::ConstByteSpan record, std::size_t offset,

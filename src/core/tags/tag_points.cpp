@@ -8,6 +8,7 @@
 #include "core/tags/mobile_tag.h"
 #include "core/tags/motor_tag.h"
 #include "core/tags/pie_tag.h"
+#include "core/tags/point_record.h"
 
 namespace core {
 
@@ -30,6 +31,32 @@ std::vector<const CPointInfo *> devicePoints(const CTag &tag)
     if (const auto *t = dynamic_cast<const CMobileTag *>(&tag))
         return {&t->XPoint(), &t->YPoint()};
     return {};
+}
+
+std::int32_t devicePointKind(const CTag &tag, const CPointInfo &point)
+{
+    // A message tag always addresses words, the numeric tag its byte width, the others the
+    // point's own kind.
+    if (dynamic_cast<const CDigitTag *>(&tag))
+        return point.ByteWidth();
+    if (dynamic_cast<const CMessageTag *>(&tag))
+        return kAddrWord;
+    return pointAddrKind(point);
+}
+
+std::vector<std::int32_t> buildDevicePoints(const CPlcSlots &slots, const CTag &tag)
+{
+    // The numeric tag passes its decimals to the driver as the extra value.
+    const auto *digit = dynamic_cast<const CDigitTag *>(&tag);
+    const std::uint32_t extra = digit ? digit->Decimals() : 0;
+    std::vector<std::int32_t> results;
+    for (const CPointInfo *point : devicePoints(tag)) {
+        DownAddr field{};
+        std::uint16_t bit = 0;
+        results.push_back(
+                buildPointAddress(slots, *point, devicePointKind(tag, *point), extra, field, bit));
+    }
+    return results;
 }
 
 } // namespace core

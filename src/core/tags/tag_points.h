@@ -5,12 +5,22 @@
 
 #include "core/tags/point_info.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace core {
 
+class CPlcSlots;
 class CTag;
 
 std::vector<const CPointInfo *> devicePoints(const CTag &tag);
+
+// The driver's address kind the tag's panel record builds `point` with.
+std::int32_t devicePointKind(const CTag &tag, const CPointInfo &point);
+
+// Builds the download address of each device point (in the order of devicePoints()) with the
+// address kind and extra value the tag's panel record uses, and returns the drivers' results:
+// a negative one means the channel's driver refuses that point's address.
+std::vector<std::int32_t> buildDevicePoints(const CPlcSlots &slots, const CTag &tag);
 
 } // namespace core
