@@ -35,11 +35,8 @@ CBitmapTagDialog::CBitmapTagDialog(const TagDialogContext &context, core::CBitma
     form->addRow(m_inverse);
     columns->addWidget(image);
 
-    auto *place = new QGroupBox(tr("위치"), this);
-    auto *placeForm = new QFormLayout(place);
-    addPositionRows(placeForm);
     auto *right = new QVBoxLayout;
-    right->addWidget(place);
+    right->addWidget(positionBox());
     right->addStretch();
     columns->addLayout(right);
     setContent(columns);

@@ -19,11 +19,10 @@ CCircleTagDialog::CCircleTagDialog(const TagDialogContext &context, core::CCircl
     auto *left = new QVBoxLayout;
     auto *size = new QGroupBox(tr("크기"), this);
     auto *sizeForm = new QFormLayout(size);
-    m_radius = new CRangeSpinBox(core::CCircleTagDlg::kRadiusRange, size);
-    sizeForm->addRow(tr("반지름(&R):"), m_radius);
+    m_radius = rangeEntry(sizeForm, tr("반지름(&R):"), core::CCircleTagDlg::kRadiusRange,
+                          m_presenter, &core::CCircleTagDlg::SetRadius);
     left->addWidget(size);
-    auto *place = new QGroupBox(tr("위치"), this);
-    addPositionRows(new QFormLayout(place));
+    auto *place = positionBox();
     left->addWidget(place);
     left->addStretch();
     columns->addLayout(left);
@@ -32,11 +31,6 @@ CCircleTagDialog::CCircleTagDialog(const TagDialogContext &context, core::CCircl
     columns->addWidget(style, 0, Qt::AlignTop);
     setContent(columns);
 
-    m_radius->setTake([this](int value) {
-        bool taken = true;
-        edit([&] { taken = m_presenter.SetRadius(value); });
-        return taken;
-    });
     refreshView();
 }
 

@@ -31,8 +31,7 @@ CClockTagDialog::CClockTagDialog(const TagDialogContext &context, core::CClockTa
     form->addRow(m_inverse);
     form->addRow(m_border);
     left->addWidget(clock);
-    auto *place = new QGroupBox(tr("위치"), this);
-    addPositionRows(new QFormLayout(place));
+    auto *place = positionBox();
     left->addWidget(place);
     left->addStretch();
     columns->addLayout(left);

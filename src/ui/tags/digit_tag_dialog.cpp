@@ -35,16 +35,11 @@ CDigitTagDialog::CDigitTagDialog(const TagDialogContext &context, core::CDigitTa
     auto *columns = new QHBoxLayout;
     auto *left = new QVBoxLayout;
     left->addLayout(buildNumber());
-    m_point = new CPointGroupBox(tr("디바이스"), m_presenter.Point(), context,
-                                 CPointGroupBox::Limits, this);
+    m_point = pointGroupBox(tr("디바이스"), m_presenter.Point(), CPointGroupBox::Limits);
     left->addWidget(m_point);
     columns->addLayout(left);
     columns->addLayout(buildLook());
     setContent(columns);
-    connect(m_point, &CPointGroupBox::edited, this, [this] {
-        refreshView();
-        notifyTagChanged();
-    });
     refreshView();
 }
 
@@ -102,10 +97,7 @@ QLayout *CDigitTagDialog::buildNumber()
 QLayout *CDigitTagDialog::buildLook()
 {
     auto *layout = new QVBoxLayout;
-    auto *place = new QGroupBox(tr("위치"), this);
-    auto *form = new QFormLayout(place);
-    addPositionRows(form);
-    layout->addWidget(place);
+    layout->addWidget(positionBox());
 
     auto *look = new QGroupBox(tr("모양"), this);
     auto *lookLayout = new QVBoxLayout(look);

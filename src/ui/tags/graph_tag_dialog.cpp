@@ -21,34 +21,15 @@ CGraphTagDialog::CGraphTagDialog(const TagDialogContext &context, core::CGraphTa
     auto *columns = new QHBoxLayout;
     auto *left = new QVBoxLayout;
     left->addWidget(buildGraph());
-    auto *place = new QGroupBox(tr("위치"), this);
-    addPositionRows(new QFormLayout(place));
+    auto *place = positionBox();
     left->addWidget(place);
     left->addStretch();
     columns->addLayout(left);
-    m_point = new CPointGroupBox(tr("디바이스"), m_presenter.Point(), context,
-                                 CPointGroupBox::Format | CPointGroupBox::Limits, this);
+    m_point = pointGroupBox(tr("디바이스"), m_presenter.Point(),
+                            CPointGroupBox::Format | CPointGroupBox::Limits);
     columns->addWidget(m_point, 0, Qt::AlignTop);
     setContent(columns);
-    connect(m_point, &CPointGroupBox::edited, this, [this] {
-        refreshView();
-        notifyTagChanged();
-    });
     refreshView();
-}
-
-CRangeSpinBox *CGraphTagDialog::addEntry(QFormLayout *form, const QString &label,
-                                         core::EntryRange range,
-                                         bool (core::CGraphTagDlg::*set)(std::int64_t))
-{
-    auto *entry = new CRangeSpinBox(range, this);
-    form->addRow(label, entry);
-    entry->setTake([this, set](int value) {
-        bool taken = true;
-        edit([&] { taken = (m_presenter.*set)(value); });
-        return taken;
-    });
-    return entry;
 }
 
 QWidget *CGraphTagDialog::buildGraph()
@@ -57,13 +38,13 @@ QWidget *CGraphTagDialog::buildGraph()
     auto *box = new QGroupBox(tr("그래프"), this);
     auto *form = new QFormLayout(box);
     if (m_presenter.IsTrend()) {
-        m_count = addEntry(form, tr("샘플링 갯수(&C):"), P::kSamplingCountRange,
-                           &P::SetSamplingCount);
-        m_time = addEntry(form, tr("샘플링 시간(초)(&T):"), P::kSamplingTimeRange,
-                          &P::SetSamplingTime);
+        m_count = rangeEntry(form, tr("샘플링 갯수(&C):"), P::kSamplingCountRange, m_presenter,
+                             &P::SetSamplingCount);
+        m_time = rangeEntry(form, tr("샘플링 시간(초)(&T):"), P::kSamplingTimeRange, m_presenter,
+                            &P::SetSamplingTime);
     }
-    m_width = addEntry(form, tr("가로길이(&W):"), P::kWidthRange, &P::SetWidth);
-    m_height = addEntry(form, tr("세로길이(&H):"), P::kHeightRange, &P::SetHeight);
+    m_width = rangeEntry(form, tr("가로길이(&W):"), P::kWidthRange, m_presenter, &P::SetWidth);
+    m_height = rangeEntry(form, tr("세로길이(&H):"), P::kHeightRange, m_presenter, &P::SetHeight);
     if (m_presenter.IsTrend()) {
         m_border = new QCheckBox(tr("테두리(&B)"), box);
         form->addRow(m_border);
@@ -94,7 +75,6 @@ void CGraphTagDialog::refresh()
     }
     m_point->refresh();
 }
-
 
 bool CGraphTagDialog::acceptChanges()
 {

@@ -34,15 +34,12 @@ public:
     QCheckBox *borderBox() const { return m_border; }
     CPointGroupBox *pointBox() const { return m_point; }
 
-
 protected:
     void refresh() override;
     bool acceptChanges() override;
 
 private:
     QWidget *buildGraph();
-    CRangeSpinBox *addEntry(class QFormLayout *form, const QString &label, core::EntryRange range,
-                            bool (core::CGraphTagDlg::*set)(std::int64_t));
 
     core::CGraphTagDlg m_presenter;
     CRangeSpinBox *m_width = nullptr;

@@ -18,30 +18,16 @@ CLineTagDialog::CLineTagDialog(const TagDialogContext &context, core::CLineTag &
     auto *columns = new QHBoxLayout;
     auto *points = new QGroupBox(tr("위치"), this);
     auto *pointForm = new QFormLayout(points);
-    m_startX = addEntry(pointForm, tr("시작점 &X:"), P::kXRange, &P::SetStartX);
-    m_startY = addEntry(pointForm, tr("시작점 &Y:"), P::kYRange, &P::SetStartY);
-    m_endX = addEntry(pointForm, tr("끝점 X(&E):"), P::kXRange, &P::SetEndX);
-    m_endY = addEntry(pointForm, tr("끝점 Y(&D):"), P::kYRange, &P::SetEndY);
+    m_startX = rangeEntry(pointForm, tr("시작점 &X:"), P::kXRange, m_presenter, &P::SetStartX);
+    m_startY = rangeEntry(pointForm, tr("시작점 &Y:"), P::kYRange, m_presenter, &P::SetStartY);
+    m_endX = rangeEntry(pointForm, tr("끝점 X(&E):"), P::kXRange, m_presenter, &P::SetEndX);
+    m_endY = rangeEntry(pointForm, tr("끝점 Y(&D):"), P::kYRange, m_presenter, &P::SetEndY);
     columns->addWidget(points, 0, Qt::AlignTop);
     auto *style = new QGroupBox(tr("모양"), this);
     addStyleRows(new QFormLayout(style));
     columns->addWidget(style, 0, Qt::AlignTop);
     setContent(columns);
     refreshView();
-}
-
-CRangeSpinBox *CLineTagDialog::addEntry(QFormLayout *form, const QString &label,
-                                        core::EntryRange range,
-                                        bool (core::CLineTagDlg::*set)(std::int64_t))
-{
-    auto *entry = new CRangeSpinBox(range, this);
-    form->addRow(label, entry);
-    entry->setTake([this, set](int value) {
-        bool taken = true;
-        edit([&] { taken = (m_presenter.*set)(value); });
-        return taken;
-    });
-    return entry;
 }
 
 void CLineTagDialog::refresh()

@@ -28,9 +28,6 @@ protected:
     bool acceptChanges() override;
 
 private:
-    CRangeSpinBox *addEntry(QFormLayout *form, const QString &label, core::EntryRange range,
-                            bool (core::CLineTagDlg::*set)(std::int64_t));
-
     core::CLineTagDlg m_presenter;
     CRangeSpinBox *m_startX = nullptr;
     CRangeSpinBox *m_startY = nullptr;

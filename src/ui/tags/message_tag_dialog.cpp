@@ -26,7 +26,7 @@ CMessageTagDialog::CMessageTagDialog(const TagDialogContext &context, core::CMes
 
     auto *right = new QVBoxLayout;
     // The panel reads the word only: no format, no limits.
-    m_point = new CPointGroupBox(tr("디바이스"), m_presenter.Point(), context, 0, this);
+    m_point = pointGroupBox(tr("디바이스"), m_presenter.Point(), 0);
     right->addWidget(m_point);
     m_editMessages = new QPushButton(tr("메시지 편집(&M)..."), this);
     m_editMessages->setEnabled(bool(context.editMessageTable));
@@ -34,11 +34,6 @@ CMessageTagDialog::CMessageTagDialog(const TagDialogContext &context, core::CMes
     right->addStretch();
     columns->addLayout(right);
     setContent(columns);
-
-    connect(m_point, &CPointGroupBox::edited, this, [this] {
-        refreshView();
-        notifyTagChanged();
-    });
     connect(m_editMessages, &QPushButton::clicked, this, &CMessageTagDialog::editMessages);
     refreshView();
 }

@@ -29,16 +29,11 @@ CMobileTagDialog::CMobileTagDialog(const TagDialogContext &context, core::CMobil
 QLayout *CMobileTagDialog::buildPoints()
 {
     const int parts = CPointGroupBox::Format | CPointGroupBox::Limits;
-    m_xPoint = new CPointGroupBox(tr("X 방향"), m_presenter.XPoint(), context(), parts, this);
-    m_yPoint = new CPointGroupBox(tr("Y 방향"), m_presenter.YPoint(), context(), parts, this);
+    m_xPoint = pointGroupBox(tr("X 방향"), m_presenter.XPoint(), parts);
+    m_yPoint = pointGroupBox(tr("Y 방향"), m_presenter.YPoint(), parts);
     auto *layout = new QVBoxLayout;
     layout->addWidget(m_xPoint);
     layout->addWidget(m_yPoint);
-    for (CPointGroupBox *box : {m_xPoint, m_yPoint})
-        connect(box, &CPointGroupBox::edited, this, [this] {
-            refreshView();
-            notifyTagChanged();
-        });
     return layout;
 }
 
@@ -70,9 +65,7 @@ QLayout *CMobileTagDialog::buildRange()
     m_image = makeImageBox(tr("이미지"),
                            [this](std::uint32_t n) { return m_presenter.SetImage(n); });
     lookForm->addRow(tr("이미지(&P):"), m_image);
-    auto *place = new QGroupBox(tr("위치"), this);
-    auto *placeForm = new QFormLayout(place);
-    addPositionRows(placeForm);
+    auto *place = positionBox();
 
     connect(m_width, &QSpinBox::valueChanged, this,
             [this](int v) { edit([&] { m_presenter.SetWidth(v); }); });

@@ -85,8 +85,7 @@ QWidget *CMotorTagDialog::buildImages()
 QLayout *CMotorTagDialog::buildPoint()
 {
     auto *layout = new QVBoxLayout;
-    m_point = new CPointGroupBox(tr("디바이스"), m_presenter.Point(), context(),
-                                 CPointGroupBox::Format, this);
+    m_point = pointGroupBox(tr("디바이스"), m_presenter.Point(), CPointGroupBox::Format);
     layout->addWidget(m_point);
     auto *form = new QFormLayout;
     m_maxRpm = new QLineEdit(this);
@@ -94,11 +93,6 @@ QLayout *CMotorTagDialog::buildPoint()
     addPositionRows(form);
     layout->addLayout(form);
     layout->addStretch();
-
-    connect(m_point, &CPointGroupBox::edited, this, [this] {
-        refreshView();
-        notifyTagChanged();
-    });
     connect(m_maxRpm, &QLineEdit::editingFinished, this, &CMotorTagDialog::takeMaxRpm);
     return layout;
 }

@@ -22,19 +22,14 @@ CPieTagDialog::CPieTagDialog(const TagDialogContext &context, core::CPieTag &tag
     auto *columns = new QHBoxLayout;
     auto *left = new QVBoxLayout;
     left->addWidget(buildPie());
-    auto *place = new QGroupBox(tr("위치"), this);
-    addPositionRows(new QFormLayout(place));
+    auto *place = positionBox();
     left->addWidget(place);
     left->addStretch();
     columns->addLayout(left);
-    m_point = new CPointGroupBox(tr("디바이스"), m_presenter.Point(), context,
-                                 CPointGroupBox::Format | CPointGroupBox::Limits, this);
+    m_point = pointGroupBox(tr("디바이스"), m_presenter.Point(),
+                            CPointGroupBox::Format | CPointGroupBox::Limits);
     columns->addWidget(m_point, 0, Qt::AlignTop);
     setContent(columns);
-    connect(m_point, &CPointGroupBox::edited, this, [this] {
-        refreshView();
-        notifyTagChanged();
-    });
     refreshView();
 }
 
@@ -64,8 +59,7 @@ QWidget *CPieTagDialog::buildPie()
     modeRow->addStretch();
     form->addRow(tr("모양:"), modeRow);
 
-    m_radius = new CRangeSpinBox(P::kRadiusRange, box);
-    form->addRow(tr("반지름(&R):"), m_radius);
+    m_radius = rangeEntry(form, tr("반지름(&R):"), P::kRadiusRange, m_presenter, &P::SetRadius);
     m_inverse = new QCheckBox(tr("색 반전(&I)"), box);
     form->addRow(m_inverse);
 
@@ -76,11 +70,6 @@ QWidget *CPieTagDialog::buildPie()
             [this, &p](int i) { edit([&] { p.SetSweep(P::SweepAt(i)); }); });
     connect(m_mode, &QButtonGroup::idClicked, this,
             [this, &p](int id) { edit([&] { p.SetMode(std::uint16_t(id)); }); });
-    m_radius->setTake([this, &p](int value) {
-        bool taken = true;
-        edit([&] { taken = p.SetRadius(value); });
-        return taken;
-    });
     connect(m_inverse, &QCheckBox::toggled, this,
             [this, &p](bool on) { edit([&] { p.SetInverse(on); }); });
     return box;
@@ -98,7 +87,6 @@ void CPieTagDialog::refresh()
     m_inverse->setChecked(tag.IsInverse());
     m_point->refresh();
 }
-
 
 bool CPieTagDialog::acceptChanges()
 {

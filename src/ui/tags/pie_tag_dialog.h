@@ -32,7 +32,6 @@ public:
     QCheckBox *inverseBox() const { return m_inverse; }
     CPointGroupBox *pointBox() const { return m_point; }
 
-
 protected:
     void refresh() override;
     bool acceptChanges() override;

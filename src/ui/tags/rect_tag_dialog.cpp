@@ -20,13 +20,11 @@ CRectTagDialog::CRectTagDialog(const TagDialogContext &context, core::CRectTag &
     auto *left = new QVBoxLayout;
     auto *size = new QGroupBox(tr("크기"), this);
     auto *sizeForm = new QFormLayout(size);
-    m_width = new CRangeSpinBox(P::kWidthRange, size);
-    m_height = new CRangeSpinBox(P::kHeightRange, size);
-    sizeForm->addRow(tr("가로길이(&W):"), m_width);
-    sizeForm->addRow(tr("세로길이(&H):"), m_height);
+    m_width = rangeEntry(sizeForm, tr("가로길이(&W):"), P::kWidthRange, m_presenter, &P::SetWidth);
+    m_height = rangeEntry(sizeForm, tr("세로길이(&H):"), P::kHeightRange, m_presenter,
+                          &P::SetHeight);
     left->addWidget(size);
-    auto *place = new QGroupBox(tr("위치"), this);
-    addPositionRows(new QFormLayout(place));
+    auto *place = positionBox();
     left->addWidget(place);
     left->addStretch();
     columns->addLayout(left);
@@ -35,17 +33,6 @@ CRectTagDialog::CRectTagDialog(const TagDialogContext &context, core::CRectTag &
     columns->addWidget(style, 0, Qt::AlignTop);
     setContent(columns);
 
-    auto &p = m_presenter;
-    m_width->setTake([this, &p](int value) {
-        bool taken = true;
-        edit([&] { taken = p.SetWidth(value); });
-        return taken;
-    });
-    m_height->setTake([this, &p](int value) {
-        bool taken = true;
-        edit([&] { taken = p.SetHeight(value); });
-        return taken;
-    });
     refreshView();
 }
 

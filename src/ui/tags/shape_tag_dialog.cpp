@@ -57,7 +57,6 @@ void CShapeTagDialog::addStyleRows(QFormLayout *form)
     });
 }
 
-
 void CShapeTagDialog::refreshStyle()
 {
     const auto &p = presenter();

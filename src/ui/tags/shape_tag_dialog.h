@@ -24,7 +24,6 @@ public:
     // Null for the line.
     QCheckBox *fillBox() const { return m_fill; }
 
-
 protected:
     using CTagPropDialog::CTagPropDialog;
 

@@ -6,6 +6,7 @@
 #include "core/tags/tag.h"
 
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QSpinBox>
 
@@ -50,6 +51,38 @@ void CTagPropDialog::addPositionRows(QFormLayout *form)
             [this](int v) { edit([&] { presenter().SetX(v); }); });
     connect(m_y, &QSpinBox::valueChanged, this,
             [this](int v) { edit([&] { presenter().SetY(v); }); });
+}
+
+QGroupBox *CTagPropDialog::positionBox()
+{
+    auto *place = new QGroupBox(tr("위치"), this);
+    addPositionRows(new QFormLayout(place));
+    return place;
+}
+
+CPointGroupBox *CTagPropDialog::pointGroupBox(const QString &title, core::CPointGroup &group,
+                                              int parts)
+{
+    auto *box = new CPointGroupBox(title, group, m_context, parts, this);
+    connect(box, &CPointGroupBox::edited, this, [this] {
+        refreshView();
+        notifyTagChanged();
+    });
+    return box;
+}
+
+CRangeSpinBox *CTagPropDialog::rangeEntry(QFormLayout *form, const QString &label,
+                                          core::EntryRange range,
+                                          std::function<bool(std::int64_t)> set)
+{
+    auto *entry = new CRangeSpinBox(range, this);
+    form->addRow(label, entry);
+    entry->setTake([this, set = std::move(set)](int value) {
+        bool taken = true;
+        edit([&] { taken = set(value); });
+        return taken;
+    });
+    return entry;
 }
 
 void CTagPropDialog::refreshPosition()

@@ -9,6 +9,7 @@
 
 #include "ui/dialogs/presenter_dialog.h"
 
+#include "core/presenters/entry_range.h"
 #include "core/presenters/function_env.h"
 #include "core/presenters/tag_prop_dlg.h"
 
@@ -18,15 +19,20 @@
 #include <string>
 
 class QFormLayout;
+class QGroupBox;
 class QSpinBox;
 
 namespace core {
 class CMessageTag;
+class CPointGroup;
 class CStrResMgr;
 class CTag;
 } // namespace core
 
 namespace ui {
+
+class CPointGroupBox;
+class CRangeSpinBox;
 
 // Opens the address entry for one point; true on OK with `area` and `number` replaced.
 using AddressEditor = std::function<bool(QWidget *parent, int device, std::int32_t kind,
@@ -69,6 +75,22 @@ protected:
 
     // The X and Y rows (0 to 191, 0 to 63) into `form`.
     void addPositionRows(QFormLayout *form);
+    // The "위치" group holding the X and Y rows.
+    QGroupBox *positionBox();
+    // A device-point group (parts as CPointGroupBox takes them) after whose changes the dialog
+    // refreshes and the canvas repaints.
+    CPointGroupBox *pointGroupBox(const QString &title, core::CPointGroup &group, int parts);
+    // A number entry whose value goes to `set` of `presenter` when it is confirmed; a refused
+    // value shows the stored one again.
+    template<typename Presenter>
+    CRangeSpinBox *rangeEntry(QFormLayout *form, const QString &label, core::EntryRange range,
+                              Presenter &presenter, bool (Presenter::*set)(std::int64_t))
+    {
+        return rangeEntry(form, label, range,
+                          [&presenter, set](std::int64_t v) { return (presenter.*set)(v); });
+    }
+    CRangeSpinBox *rangeEntry(QFormLayout *form, const QString &label, core::EntryRange range,
+                              std::function<bool(std::int64_t)> set);
     void refreshPosition();
     bool acceptChanges() override;
 

@@ -19,7 +19,7 @@ void CTwoImageTagDialog::build()
 {
     auto *columns = new QHBoxLayout;
     auto *left = new QVBoxLayout;
-    m_point = new CPointGroupBox(tr("디바이스"), presenter().Point(), context(), 0, this);
+    m_point = pointGroupBox(tr("디바이스"), presenter().Point(), 0);
     left->addWidget(m_point);
     left->addWidget(buildOnValue());
     if (QLayout *extra = buildExtra())
@@ -29,18 +29,10 @@ void CTwoImageTagDialog::build()
 
     auto *right = new QVBoxLayout;
     right->addWidget(buildImages());
-    auto *place = new QGroupBox(tr("위치"), this);
-    auto *form = new QFormLayout(place);
-    addPositionRows(form);
-    right->addWidget(place);
+    right->addWidget(positionBox());
     right->addStretch();
     columns->addLayout(right);
     setContent(columns);
-
-    connect(m_point, &CPointGroupBox::edited, this, [this] {
-        refreshView();
-        notifyTagChanged();
-    });
     refreshView();
 }
 

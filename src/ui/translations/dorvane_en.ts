@@ -46,10 +46,6 @@
         <source>색 반전(&amp;I)</source>
         <translation>&amp;Invert colours</translation>
     </message>
-    <message>
-        <source>위치</source>
-        <translation>Position</translation>
-    </message>
 </context>
 <context>
     <name>ui::CBmpTextTagDialog</name>
@@ -124,10 +120,6 @@
         <translation>&amp;Radius:</translation>
     </message>
     <message>
-        <source>위치</source>
-        <translation>Position</translation>
-    </message>
-    <message>
         <source>모양</source>
         <translation>Style</translation>
     </message>
@@ -153,10 +145,6 @@
     <message>
         <source>테두리(&amp;B)</source>
         <translation>&amp;Border</translation>
-    </message>
-    <message>
-        <source>위치</source>
-        <translation>Position</translation>
     </message>
     <message>
         <source>글꼴</source>
@@ -220,10 +208,6 @@
     <message>
         <source>입력:</source>
         <translation>Input:</translation>
-    </message>
-    <message>
-        <source>위치</source>
-        <translation>Position</translation>
     </message>
     <message>
         <source>모양</source>
@@ -371,10 +355,6 @@
     <message>
         <source>막대 그래프 속성</source>
         <translation>Bar Graph Properties</translation>
-    </message>
-    <message>
-        <source>위치</source>
-        <translation>Position</translation>
     </message>
     <message>
         <source>디바이스</source>
@@ -973,10 +953,6 @@
         <source>이미지(&amp;P):</source>
         <translation>&amp;Picture:</translation>
     </message>
-    <message>
-        <source>위치</source>
-        <translation>Position</translation>
-    </message>
 </context>
 <context>
     <name>ui::CMotorTagDialog</name>
@@ -1068,10 +1044,6 @@
     <message>
         <source>파이 그래프 속성</source>
         <translation>Pie Graph Properties</translation>
-    </message>
-    <message>
-        <source>위치</source>
-        <translation>Position</translation>
     </message>
     <message>
         <source>디바이스</source>
@@ -1239,10 +1211,6 @@
     <message>
         <source>세로길이(&amp;H):</source>
         <translation>&amp;Height:</translation>
-    </message>
-    <message>
-        <source>위치</source>
-        <translation>Position</translation>
     </message>
     <message>
         <source>모양</source>
@@ -1553,6 +1521,10 @@
         <source>&amp;Y:</source>
         <translation>&amp;Y:</translation>
     </message>
+    <message>
+        <source>위치</source>
+        <translation>Position</translation>
+    </message>
 </context>
 <context>
     <name>ui::CTextLookDialog</name>
@@ -1609,10 +1581,6 @@
     <message>
         <source>디바이스</source>
         <translation>Device</translation>
-    </message>
-    <message>
-        <source>위치</source>
-        <translation>Position</translation>
     </message>
     <message>
         <source>On 상태값</source>
