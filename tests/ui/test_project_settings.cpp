@@ -28,11 +28,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUndoStack>
@@ -267,7 +267,8 @@ private slots:
         const auto field = [](const QJsonObject &record, const char *name) {
             return record.value(QLatin1String("fields")).toObject().value(QLatin1String(name));
         };
-        const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(json.text)).object();
+        const QJsonObject root
+                = QJsonDocument::fromJson(QByteArray::fromStdString(json.text)).object();
         const QJsonObject ch1
                 = field(root.value(QLatin1String("parameters")).toObject(), "channel1").toObject();
         QVERIFY2(!ch1.isEmpty(), json.text.substr(0, 300).c_str());

@@ -18,8 +18,8 @@ CChannelChoiceRow::CChannelChoiceRow(core::CChannelChoice &choice, QWidget *pare
     , m_parent(parent)
 {
     const int ch = choice.Channel();
-    auto *label = new QLabel(tr("채널 %1 PLC %2(&%1):").arg(ch).arg(QLatin1String(choice.PortLabel())),
-                             parent);
+    auto *label = new QLabel(
+            tr("채널 %1 PLC %2(&%1):").arg(ch).arg(QLatin1String(choice.PortLabel())), parent);
     m_combo = new QComboBox(parent);
     m_combo->setObjectName(QStringLiteral("channel%1").arg(ch));
     for (const std::string &name : choice.Names())

@@ -25,9 +25,9 @@ CComPortDialog::CComPortDialog(const core::CAppConfig &config, QWidget *parent)
     const util::CIniFile appIni(config.appIni());
     for (int i = 0; i < core::CComPortDlg::kPortCount; ++i) {
         const std::string device = comm::CSerialPort::devicePath(std::uint32_t(i + 1), &appIni);
-        m_port->addItem(QStringLiteral("%1  (%2)").arg(
-                QString::fromStdString(core::CComPortDlg::PortName(i)),
-                QString::fromStdString(device)));
+        m_port->addItem(QStringLiteral("%1  (%2)")
+                                .arg(QString::fromStdString(core::CComPortDlg::PortName(i)),
+                                     QString::fromStdString(device)));
     }
     form->addRow(tr("연결 포트(&P):"), m_port);
     m_speed = new QComboBox(this);

@@ -29,8 +29,9 @@ QSpinBox *spin(QWidget *parent, int max)
 
 } // namespace
 
-CCommBasicDialog::CCommBasicDialog(const core::CPlcSlots &plcSlots, const core::CLangInfo &languages,
-                                   const core::ParamBlock &params, QWidget *parent)
+CCommBasicDialog::CCommBasicDialog(const core::CPlcSlots &plcSlots,
+                                   const core::CLangInfo &languages, const core::ParamBlock &params,
+                                   QWidget *parent)
     : CPresenterDialog(parent)
     , m_slots(plcSlots)
     , m_presenter(plcSlots, prompt(), languages, params)
@@ -204,8 +205,8 @@ void CCommBasicDialog::refresh()
 bool CCommBasicDialog::acceptChanges()
 {
     // A value still being typed counts.
-    for (QSpinBox *box : {m_initial, m_saverWait, m_saverScreen, m_backlightWait, m_latchStart,
-                          m_latchEnd})
+    for (QSpinBox *box :
+         {m_initial, m_saverWait, m_saverScreen, m_backlightWait, m_latchStart, m_latchEnd})
         box->interpretText();
     return m_presenter.Ok();
 }

@@ -64,9 +64,10 @@ void CCommParaDialog::build()
     auto *form = new QFormLayout;
     m_own = stationCombo(this);
     form->addRow(tr("자국 번호(&O):"), m_own);
-    m_baud = combo(this, {QStringLiteral("1200"), QStringLiteral("2400"), QStringLiteral("4800"),
-                          QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
-                          QStringLiteral("57600"), QStringLiteral("115200")});
+    m_baud = combo(this,
+                   {QStringLiteral("1200"), QStringLiteral("2400"), QStringLiteral("4800"),
+                    QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
+                    QStringLiteral("57600"), QStringLiteral("115200")});
     form->addRow(tr("통신 속도(&B):"), m_baud);
     m_dataBits = combo(this, {QStringLiteral("8"), QStringLiteral("7")});
     form->addRow(tr("데이터 비트(&D):"), m_dataBits);
@@ -86,8 +87,9 @@ void CCommParaDialog::build()
     timeoutRow->addStretch();
     form->addRow(m_timeoutLabel, timeoutRow);
 
-    m_config = combo(this, {QStringLiteral("1:1"), QStringLiteral("1:N"), QStringLiteral("N:1"),
-                            QStringLiteral("N:M")});
+    m_config = combo(this,
+                     {QStringLiteral("1:1"), QStringLiteral("1:N"), QStringLiteral("N:1"),
+                      QStringLiteral("N:M")});
     m_configLabel = new QLabel(tr("통신구성(&C):"), this);
     m_configLabel->setBuddy(m_config);
     form->addRow(m_configLabel, m_config);

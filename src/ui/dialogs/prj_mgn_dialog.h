@@ -32,7 +32,6 @@ public slots:
     CChannelChoiceRow &row(int channel) const { return channel == 2 ? *m_row2 : *m_row1; }
 
 private:
-
     CQtPrompt m_prompt;
     core::CPrjMgnDlg m_presenter;
     QLineEdit *m_fileName = nullptr;

@@ -27,9 +27,8 @@ QDialog *showWiringDiagram(QWidget *parent, const std::string &path)
     auto *window = new QDialog(parent);
     window->setObjectName(QStringLiteral("wiringDiagram"));
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(
-            QCoreApplication::translate("ui::CPlcTypeDialog", "결선도 - %1")
-                    .arg(QFileInfo(file).fileName()));
+    window->setWindowTitle(QCoreApplication::translate("ui::CPlcTypeDialog", "결선도 - %1")
+                                   .arg(QFileInfo(file).fileName()));
     auto *label = new QLabel(window);
     label->setObjectName(QStringLiteral("wiringPicture"));
     label->setPixmap(picture);
