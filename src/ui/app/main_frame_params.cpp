@@ -80,8 +80,8 @@ void CMainFrame::changePlcType()
     pushState(*m_controller, *doc, std::move(before), dialog.windowTitle());
     if (const std::size_t reset = dialog.presenter().ResetCount(); reset > 0)
         showMessage(this, 0,
-                    tr("새 PLC가 받아들이지 않는 주소 %n개를 그 PLC의 기본 주소로 바꾸었습니다.",
-                       nullptr, int(reset)));
+                    tr("새 PLC가 받아들이지 않는 주소 %1개를 그 PLC의 기본 주소로 바꾸었습니다.")
+                            .arg(reset));
 }
 
 void CMainFrame::changeComPort()
