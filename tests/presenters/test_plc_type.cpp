@@ -147,6 +147,8 @@ TEST_F(PlcTypeChange, RejectedAddressesOfTheChangedChannelTakeTheNewDefault)
     EXPECT_EQ(fieldOf(m_doc.Transfers()[0], CTransRecord::kPlcBlock), defaultField(2, kAddrWord));
     EXPECT_EQ(CPanelParams(m_doc.Parameters()).AddrGroup(CPanelParams::kScreenChange).field,
               defaultField(2, kAddrWord));
+    // What the user is told: the alarm, the result, the transfer and the panel link.
+    EXPECT_EQ(dlg.ResetCount(), 4u);
     // Channel 1 did not change.
     EXPECT_EQ(m_doc.Alarms()[0], ch1Alarm);
     EXPECT_EQ(fieldOf(m_doc.Calculations()[0], CCalcRecord::kOperand1), ch1Operand);
@@ -160,6 +162,7 @@ TEST_F(PlcTypeChange, AddressesTheNewDriverAcceptsAreKept)
     ASSERT_TRUE(dlg.Ok(m_doc));
     EXPECT_EQ(m_slots.slot(2).DeviceKind(), kDeviceKind2);
     EXPECT_EQ(m_doc.Alarms()[1], before);
+    EXPECT_EQ(dlg.ResetCount(), 0u);
     const CDeviceAddr addr = CDeviceAddr::FromBlock(m_slots, m_doc.Transfers()[0],
                                                     CTransRecord::kPlcBlock, kAddrWord);
     EXPECT_EQ(addr.area, "W");

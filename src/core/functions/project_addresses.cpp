@@ -122,8 +122,9 @@ CProjectAddresses CProjectAddresses::Capture(const CDorvaneDoc &doc, bool ch1Cha
     return out;
 }
 
-void CProjectAddresses::Revalidate(CDorvaneDoc &doc) const
+std::size_t CProjectAddresses::Revalidate(CDorvaneDoc &doc) const
 {
+    std::size_t rejected = 0;
     const CPlcSlots &slots = doc.Slots();
     CPanelParams params(doc.Parameters());
     for (const Entry &e : m_entries) {
@@ -134,6 +135,7 @@ void CProjectAddresses::Revalidate(CDorvaneDoc &doc) const
             area.clear();
             number.clear();
             drv.GetDefaultAddr(e.kind, 0, area, number);
+            ++rejected;
         }
         if (e.list == List::Parameters) {
             PanelAddrGroup g = params.AddrGroup(int(e.record));
@@ -154,6 +156,7 @@ void CProjectAddresses::Revalidate(CDorvaneDoc &doc) const
         addr.BuildInto(slots, record, e.block, e.kind);
     }
     doc.Parameters() = params.Bytes();
+    return rejected;
 }
 
 void CProjectAddresses::ApplyStation(CDorvaneDoc &doc, std::uint16_t channel, std::uint16_t station)

@@ -20,8 +20,8 @@ public:
     // Reads the texts of every address on a changed channel through the slots as they are now.
     static CProjectAddresses Capture(const CDorvaneDoc &doc, bool ch1Changed, bool ch2Changed);
     // After the slots were rebound: checks each captured address with its channel's new driver
-    // and builds it back (the driver's default when rejected).
-    void Revalidate(CDorvaneDoc &doc) const;
+    // and builds it back (the driver's default when rejected). Returns how many were rejected.
+    std::size_t Revalidate(CDorvaneDoc &doc) const;
 
     // Gives every address on `channel` the station number.
     static void ApplyStation(CDorvaneDoc &doc, std::uint16_t channel, std::uint16_t station);

@@ -7,17 +7,6 @@
 
 namespace core {
 
-namespace {
-
-// The online screen change only reads its word from the device; the current-screen transfer
-// writes to it.
-bool groupWrites(int group)
-{
-    return group == CPanelParams::kScreenTransfer;
-}
-
-} // namespace
-
 CCommBasicDlg::CCommBasicDlg(const CPlcSlots &slots, CFunctionPrompt &prompt,
                              const CLangInfo &languages, const ParamBlock &params)
     : m_slots(slots)
@@ -112,7 +101,7 @@ std::unique_ptr<CSysAddrDlg> CCommBasicDlg::OpenAddressEntry(int group,
                                                              CFunctionPrompt &prompt) const
 {
     const Group &g = m_groups.at(std::size_t(group));
-    return std::make_unique<CSysAddrDlg>(m_slots, prompt, g.device, kAddrWord, groupWrites(group),
+    return std::make_unique<CSysAddrDlg>(m_slots, prompt, g.device, kAddrWord, GroupWrites(group),
                                          g.area, g.number);
 }
 
@@ -121,6 +110,13 @@ void CCommBasicDlg::AcceptAddress(int group, const CSysAddrDlg &entry)
     Group &g = m_groups.at(std::size_t(group));
     g.area = entry.Area();
     g.number = entry.Number();
+}
+
+void CCommBasicDlg::SetGroupAddress(int group, const std::string &area, const std::string &number)
+{
+    Group &g = m_groups.at(std::size_t(group));
+    g.area = area;
+    g.number = number;
 }
 
 bool CCommBasicDlg::Refuse(int id, const std::string &text)

@@ -67,6 +67,10 @@ public:
     // The address entry dialog for a group's browse button, and taking its result.
     std::unique_ptr<CSysAddrDlg> OpenAddressEntry(int group, CFunctionPrompt &prompt) const;
     void AcceptAddress(int group, const CSysAddrDlg &entry);
+    // The same for an address entry run elsewhere: its device is the group's, its kind a word,
+    // and it must be writable when the panel writes to it (GroupWrites).
+    void SetGroupAddress(int group, const std::string &area, const std::string &number);
+    static bool GroupWrites(int group) { return group == CPanelParams::kScreenTransfer; }
 
     // --- OK -----------------------------------------------------------------------------------
     bool Ok();

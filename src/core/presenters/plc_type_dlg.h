@@ -27,12 +27,16 @@ public:
 
     // False when the user answered No: the project is left as it was.
     bool Ok(CDorvaneDoc &doc);
+    // After Ok: the addresses (tags, function keys, list records and panel links) the new
+    // drivers rejected and replaced by their default address; a tag counts once.
+    std::size_t ResetCount() const { return m_resetCount; }
 
 private:
     const CAppConfig &m_config;
     CFunctionPrompt &m_prompt;
     CChannelChoice m_ch1;
     CChannelChoice m_ch2;
+    std::size_t m_resetCount = 0;
 };
 
 } // namespace core

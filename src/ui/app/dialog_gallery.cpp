@@ -2,6 +2,9 @@
 
 #include "ui/app/main_frame.h"
 #include "ui/app/qt_prompt.h"
+#include "ui/dialogs/com_port_dialog.h"
+#include "ui/dialogs/comm_basic_dialog.h"
+#include "ui/dialogs/comm_para_dialog.h"
 #include "ui/dialogs/edit_strs_dialog.h"
 #include "ui/dialogs/env_config_dialog.h"
 #include "ui/dialogs/func_key_dialog.h"
@@ -11,6 +14,7 @@
 #include "ui/dialogs/image_lib_dialog.h"
 #include "ui/dialogs/memory_use_dialog.h"
 #include "ui/dialogs/msg_edit_dialog.h"
+#include "ui/dialogs/plc_type_dialog.h"
 #include "ui/dialogs/prj_mgn_dialog.h"
 #include "ui/dialogs/sys_addr_dialog.h"
 #include "ui/project/new_screen_dialog.h"
@@ -171,6 +175,22 @@ std::vector<GalleryEntry> buildGallery()
     }));
     g.push_back(entry("CPrjMgnDialog", "project", [](CMainFrame &frame, Scratch &) {
         return std::make_unique<CPrjMgnDialog>(frame.services().Config(), frame.panelLangId());
+    }));
+    g.push_back(entry("CCommBasicDialog", "project", [](CMainFrame &frame, Scratch &) {
+        const core::CDorvaneDoc &doc = *frame.document();
+        return std::make_unique<CCommBasicDialog>(
+                doc.Slots(), frame.services().Config().languages(), doc.Parameters());
+    }));
+    g.push_back(entry("CCommParaDialog", "project", [](CMainFrame &frame, Scratch &) {
+        return std::make_unique<CCommParaDialog>(core::CChannelParams(frame.document()->Channel(1)),
+                                                 true);
+    }));
+    g.push_back(entry("CPlcTypeDialog", "project", [](CMainFrame &frame, Scratch &s) {
+        return std::make_unique<CPlcTypeDialog>(frame.services().Config(), *frame.document(),
+                                                s.prompt);
+    }));
+    g.push_back(entry("CComPortDialog", "project", [](CMainFrame &frame, Scratch &) {
+        return std::make_unique<CComPortDialog>(frame.services().Config());
     }));
     return g;
 }

@@ -103,6 +103,16 @@ void CMainActions::createActions()
                      &CMainFrame::onOptions);
     QObject::connect(add("viewGrid", tr("그리드 및 스냅...")), &QAction::triggered, f,
                      &CMainFrame::onGridSnap);
+    QObject::connect(add("projectParams", tr("파라미터 설정(&A)...")), &QAction::triggered, f,
+                     &CMainFrame::editPanelSettings);
+    QObject::connect(add("projectComm1", tr("채널 1 통신 설정(&1)...")), &QAction::triggered, f,
+                     [f] { f->editChannelSettings(1); });
+    QObject::connect(add("projectComm2", tr("채널 2 통신 설정(&2)...")), &QAction::triggered, f,
+                     [f] { f->editChannelSettings(2); });
+    QObject::connect(add("projectPlcType", tr("PLC 타입 변경(&T)...")), &QAction::triggered, f,
+                     &CMainFrame::changePlcType);
+    QObject::connect(add("projectComPort", tr("Velmar Panel 연결 포트 변경(&C)...")),
+                     &QAction::triggered, f, &CMainFrame::changeComPort);
     QObject::connect(add("windowCascade", tr("계단식(&C)")), &QAction::triggered, f,
                      [f] { f->arrangeWindows(false); });
     QObject::connect(add("windowTile", tr("바둑판식(&T)")), &QAction::triggered, f,
@@ -150,6 +160,15 @@ void CMainActions::createMenus()
     QMenu *screen = bar->addMenu(tr("화면(&S)"));
     screen->addActions({action("screenNew"), action("screenDelete"), action("screenProperties"),
                         action("screenTagList")});
+
+    QMenu *project = bar->addMenu(tr("프로젝트(&P)"));
+    project->setObjectName(QStringLiteral("projectMenu"));
+    project->addAction(action("projectParams"));
+    project->addActions({action("projectComm1"), action("projectComm2")});
+    project->addAction(action("projectPlcType"));
+    project->addSeparator();
+    // The PC's own port: not part of the project, so always available.
+    project->addAction(action("projectComPort"));
 
     QMenu *window = bar->addMenu(tr("창(&W)"));
     window->addActions({action("windowCascade"), action("windowTile")});

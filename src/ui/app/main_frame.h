@@ -106,6 +106,15 @@ public:
     // The drawing tool of every canvas; a tool other than select needs an open screen.
     void chooseTool(int toolId);
 
+    // --- project settings (main_frame_params.cpp); each OK is one undo step ----------------
+    void editPanelSettings();
+    // Channel 1 or 2, with the configuration controls.
+    void editChannelSettings(int channel);
+    // Asks 52103 for a changed type, then tells how many addresses took the new default.
+    void changePlcType();
+    // The PC's port to the panel: written to APP.INI, not part of the project.
+    void changeComPort();
+
 public slots:
     void onNew();
     void onOpen();

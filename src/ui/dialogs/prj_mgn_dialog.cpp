@@ -1,9 +1,12 @@
 #include "ui/dialogs/prj_mgn_dialog.h"
 
+#include "ui/dialogs/channel_choice_row.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,9 +21,11 @@ CPrjMgnDialog::CPrjMgnDialog(const core::CAppConfig &config, std::uint16_t panel
     , m_presenter(config, m_prompt, panelLanguage)
 {
     setWindowTitle(tr("프로젝트 관리"));
+    auto *channels = new QGridLayout;
+    m_row1 = new CChannelChoiceRow(m_presenter.Choice(1), this, channels, 0);
+    m_row2 = new CChannelChoiceRow(m_presenter.Choice(2), this, channels, 1);
+    channels->setColumnStretch(1, 1);
     auto *form = new QFormLayout;
-    form->addRow(tr("채널 1 PLC:"), channelCombo(1));
-    form->addRow(tr("채널 2 PLC:"), channelCombo(2));
 
     auto *port = new QComboBox(this);
     port->setObjectName(QStringLiteral("port"));
@@ -55,22 +60,10 @@ CPrjMgnDialog::CPrjMgnDialog(const core::CAppConfig &config, std::uint16_t panel
     connect(buttons, &QDialogButtonBox::accepted, this, &CPrjMgnDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPrjMgnDialog::reject);
     auto *layout = new QVBoxLayout(this);
+    layout->addLayout(channels);
     layout->addLayout(form);
     layout->addWidget(buttons);
     m_fileName->setMinimumWidth(320);
-}
-
-QComboBox *CPrjMgnDialog::channelCombo(int channel)
-{
-    auto *combo = new QComboBox(this);
-    combo->setObjectName(QStringLiteral("channel%1").arg(channel));
-    auto &choice = m_presenter.Choice(channel);
-    for (const std::string &name : choice.Names())
-        combo->addItem(QString::fromStdString(name));
-    combo->setCurrentIndex(choice.Selection());
-    connect(combo, &QComboBox::currentIndexChanged, this,
-            [this, channel](int i) { m_presenter.Choice(channel).Select(i); });
-    return combo;
 }
 
 void CPrjMgnDialog::browse()

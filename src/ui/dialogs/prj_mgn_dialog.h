@@ -13,6 +13,8 @@ class QLineEdit;
 
 namespace ui {
 
+class CChannelChoiceRow;
+
 class CPrjMgnDialog : public QDialog
 {
     Q_OBJECT
@@ -27,12 +29,14 @@ public slots:
     void accept() override;
     void browse();
 
-private:
-    QComboBox *channelCombo(int channel);
+    CChannelChoiceRow &row(int channel) const { return channel == 2 ? *m_row2 : *m_row1; }
 
+private:
     CQtPrompt m_prompt;
     core::CPrjMgnDlg m_presenter;
     QLineEdit *m_fileName = nullptr;
+    CChannelChoiceRow *m_row1 = nullptr;
+    CChannelChoiceRow *m_row2 = nullptr;
 };
 
 } // namespace ui

@@ -16,10 +16,12 @@ ProgramFolder::ProgramFolder()
     const QDir runtime(QStringLiteral(DORVANE_RUNTIME_DIR));
     for (const char *name : {"APP.INI", "PLC.INI", "GUI.INI", "Panel.bmp", "dorvane_en.qm"})
         QFile::copy(runtime.filePath(QLatin1String(name)), m_dir.filePath(QLatin1String(name)));
-    for (const char *sub : {"Project", "Alarm", "Images", "Protocols"})
+    for (const char *sub : {"Project", "Alarm", "Images", "Protocols", "Connect"})
         QDir(m_dir.path()).mkpath(QLatin1String(sub));
-    for (const QString &f : QDir(runtime.filePath("Protocols")).entryList(QDir::Files))
-        QFile::copy(runtime.filePath("Protocols/" + f), m_dir.filePath("Protocols/" + f));
+    // The drivers and the wiring diagrams.
+    for (const QString sub : {QStringLiteral("Protocols/"), QStringLiteral("Connect/")})
+        for (const QString &f : QDir(runtime.filePath(sub)).entryList(QDir::Files))
+            QFile::copy(runtime.filePath(sub + f), m_dir.filePath(sub + f));
 }
 
 void ProgramFolder::write(const QString &name, const QByteArray &bytes) const
