@@ -47,6 +47,7 @@ private slots:
     void everyDialogOpensDrawsAndIsLabelled()
     {
         uitest::ProgramFolder folder;
+        uitest::MessageRecorder messages; // no message box may wait for a click here
         CDorvaneApp app(folder.path());
         QVERIFY(app.start());
         CMainFrame &frame = *app.mainFrame();

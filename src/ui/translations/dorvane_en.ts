@@ -106,6 +106,29 @@
     </message>
 </context>
 <context>
+    <name>ui::CChannelChoiceRow</name>
+    <message>
+        <source>채널 %1 PLC %2(&amp;%1):</source>
+        <translation>Channel %1 PLC %2(&amp;%1):</translation>
+    </message>
+    <message>
+        <source>통신설정</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>결선도</source>
+        <translation>Wiring</translation>
+    </message>
+    <message>
+        <source>채널 %1 통신설정</source>
+        <translation>Channel %1 settings</translation>
+    </message>
+    <message>
+        <source>채널 %1 결선도</source>
+        <translation>Channel %1 wiring diagram</translation>
+    </message>
+</context>
+<context>
     <name>ui::CCircleTagDialog</name>
     <message>
         <source>원 속성</source>
@@ -161,6 +184,171 @@
     <message>
         <source>큰 글꼴(&amp;L)</source>
         <translation>&amp;Large font</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CComPortDialog</name>
+    <message>
+        <source>Velmar Panel 연결 포트 변경</source>
+        <translation>Change Velmar Panel Connection Port</translation>
+    </message>
+    <message>
+        <source>연결 포트(&amp;P):</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>통신 속도(&amp;S):</source>
+        <translation>&amp;Speed:</translation>
+    </message>
+    <message>
+        <source>결선도 보기...</source>
+        <translation>View Wiring Diagram...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CCommBasicDialog</name>
+    <message>
+        <source>파라미터 설정</source>
+        <translation>Parameter Settings</translation>
+    </message>
+    <message>
+        <source>온라인 화면전환(HMI&lt;-PLC)</source>
+        <translation>Online screen change (HMI&lt;-PLC)</translation>
+    </message>
+    <message>
+        <source>현재화면번호 전송(HMI-&gt;PLC)</source>
+        <translation>Current screen transfer (HMI-&gt;PLC)</translation>
+    </message>
+    <message>
+        <source>초기화면 번호(&amp;I):</source>
+        <translation>&amp;Initial screen number:</translation>
+    </message>
+    <message>
+        <source>화면 보호기(&amp;V)</source>
+        <translation>Screen sa&amp;ver</translation>
+    </message>
+    <message>
+        <source> 분</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>대기시간(&amp;W):</source>
+        <translation>&amp;Wait time:</translation>
+    </message>
+    <message>
+        <source>전환화면(&amp;C):</source>
+        <translation>Switch to s&amp;creen:</translation>
+    </message>
+    <message>
+        <source>백라이트 꺼짐(&amp;K)</source>
+        <translation>Bac&amp;klight off</translation>
+    </message>
+    <message>
+        <source>대기시간:</source>
+        <translation>Wait time:</translation>
+    </message>
+    <message>
+        <source>백라이트 대기시간</source>
+        <translation>Backlight wait time</translation>
+    </message>
+    <message>
+        <source>Velmar Panel  메뉴(&amp;M):</source>
+        <translation>Velmar Panel &amp;menu:</translation>
+    </message>
+    <message>
+        <source>래치(&amp;L)</source>
+        <translation>&amp;Latch</translation>
+    </message>
+    <message>
+        <source>시작주소(&amp;S):</source>
+        <translation>&amp;Start address:</translation>
+    </message>
+    <message>
+        <source>끝주소(&amp;E):</source>
+        <translation>&amp;End address:</translation>
+    </message>
+    <message>
+        <source>주소 입력</source>
+        <translation>Address entry</translation>
+    </message>
+    <message>
+        <source>국  번:</source>
+        <translation>Station:</translation>
+    </message>
+    <message>
+        <source>주소값:</source>
+        <translation>Address:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CCommParaDialog</name>
+    <message>
+        <source>통신 설정</source>
+        <translation>Communication Settings</translation>
+    </message>
+    <message>
+        <source>자국 번호(&amp;O):</source>
+        <translation>&amp;Own station:</translation>
+    </message>
+    <message>
+        <source>통신 속도(&amp;B):</source>
+        <translation>&amp;Baud rate:</translation>
+    </message>
+    <message>
+        <source>데이터 비트(&amp;D):</source>
+        <translation>&amp;Data bits:</translation>
+    </message>
+    <message>
+        <source>패리티(&amp;P):</source>
+        <translation>&amp;Parity:</translation>
+    </message>
+    <message>
+        <source>정지 비트(&amp;S):</source>
+        <translation>&amp;Stop bits:</translation>
+    </message>
+    <message>
+        <source>타임아웃(&amp;T):</source>
+        <translation>&amp;Time-out:</translation>
+    </message>
+    <message>
+        <source>통신구성(&amp;C):</source>
+        <translation>&amp;Configuration:</translation>
+    </message>
+    <message>
+        <source>마스터 국번호</source>
+        <translation>Master stations</translation>
+    </message>
+    <message>
+        <source>모두선택(&amp;A)</source>
+        <translation>Select &amp;all</translation>
+    </message>
+    <message>
+        <source>등록된 마스터 갯수:</source>
+        <translation>Registered masters:</translation>
+    </message>
+    <message>
+        <source>선택된 국번호 저장</source>
+        <translation>Save selected stations</translation>
+    </message>
+    <message>
+        <source>저장된 국번호 가져오기</source>
+        <translation>Load saved stations</translation>
+    </message>
+    <message>
+        <source>상대국 번호(&amp;R):</source>
+        <translation>&amp;Remote station:</translation>
+    </message>
+    <message>
+        <source>Master Station Files(*.ini);;All Files (*.*)</source>
+        <translation>Master Station Files(*.ini);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>%1에 쓸 수 없습니다.</source>
+        <translation>Cannot write %1.</translation>
+    </message>
+    <message>
+        <source>%1을 읽을 수 없습니다.</source>
+        <translation>Cannot read %1.</translation>
     </message>
 </context>
 <context>
@@ -860,6 +1048,42 @@
         <source>메시지 관리</source>
         <translation>Message Manager</translation>
     </message>
+    <message>
+        <source>파라미터 설정(&amp;A)...</source>
+        <translation>P&amp;arameter Settings...</translation>
+    </message>
+    <message>
+        <source>채널 1 통신 설정(&amp;1)...</source>
+        <translation>Channel &amp;1 Communication Settings...</translation>
+    </message>
+    <message>
+        <source>채널 2 통신 설정(&amp;2)...</source>
+        <translation>Channel &amp;2 Communication Settings...</translation>
+    </message>
+    <message>
+        <source>PLC 타입 변경(&amp;T)...</source>
+        <translation>Change PLC &amp;Type...</translation>
+    </message>
+    <message>
+        <source>Velmar Panel 연결 포트 변경(&amp;C)...</source>
+        <translation>Change Velmar Panel &amp;Connection Port...</translation>
+    </message>
+    <message>
+        <source>프로젝트(&amp;P)</source>
+        <translation>&amp;Project</translation>
+    </message>
+    <message>
+        <source>통신 설정 - 채널 %1</source>
+        <translation>Communication Settings - Channel %1</translation>
+    </message>
+    <message>
+        <source>새 PLC가 받아들이지 않는 주소 %1개를 그 PLC의 기본 주소로 바꾸었습니다.</source>
+        <translation>%1 address(es) the new PLC does not accept were reset to its default address.</translation>
+    </message>
+    <message>
+        <source>%1에 쓸 수 없습니다.</source>
+        <translation>Cannot write %1.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CMemoryUseDialog</name>
@@ -1083,6 +1307,17 @@
     </message>
 </context>
 <context>
+    <name>ui::CPlcTypeDialog</name>
+    <message>
+        <source>PLC 타입 변경</source>
+        <translation>Change PLC Type</translation>
+    </message>
+    <message>
+        <source>결선도 - %1</source>
+        <translation>Wiring Diagram - %1</translation>
+    </message>
+</context>
+<context>
     <name>ui::CPointGroupBox</name>
     <message>
         <source>장치 %1</source>
@@ -1126,14 +1361,6 @@
     <message>
         <source>프로젝트 관리</source>
         <translation>Project management</translation>
-    </message>
-    <message>
-        <source>채널 1 PLC:</source>
-        <translation>Channel 1 PLC:</translation>
-    </message>
-    <message>
-        <source>채널 2 PLC:</source>
-        <translation>Channel 2 PLC:</translation>
     </message>
     <message>
         <source>연결 포트:</source>
