@@ -44,8 +44,10 @@ QWidget *CCalcEditDialog::buildOperand(const core::FunctionEnv &env, int operand
     constRow->addWidget(m_constEdits[i], 1);
     m_operands[i] = new CAddrGroupBox(title, env.plcSlots, m_presenter.Operand(operand), false,
                                       true, holder);
-    layout->addWidget(m_operands[i]);
+    // The box stays where it is when the address group gives way to the constant edit.
     layout->addLayout(constRow);
+    layout->addWidget(m_operands[i]);
+    layout->addStretch();
 
     connect(m_operands[i], &CAddrGroupBox::changed, this, [this] { refreshView(); });
     connect(m_constBoxes[i], &QCheckBox::toggled, this,
