@@ -43,6 +43,11 @@ public:
     // The constant edit lost the focus: 52601 when the text breaks the constant rule (the text
     // stays and the focus goes back). Returns whether it is valid.
     bool ConstantFocusLost(int operand, const std::string &text);
+    // The text as typed, checked only by OK (the edit has not lost the focus yet).
+    void SetConstantText(int operand, const std::string &text)
+    {
+        m_constText.at(std::size_t(operand)) = text;
+    }
 
     const ValueType &Type() const { return m_type; }
     // Word or Long: the operand and result addresses take the new type's default addresses.

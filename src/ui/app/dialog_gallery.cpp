@@ -2,6 +2,8 @@
 
 #include "ui/app/main_frame.h"
 #include "ui/app/qt_prompt.h"
+#include "ui/dialogs/alarm_edit_dialog.h"
+#include "ui/dialogs/calc_edit_dialog.h"
 #include "ui/dialogs/com_port_dialog.h"
 #include "ui/dialogs/comm_basic_dialog.h"
 #include "ui/dialogs/comm_para_dialog.h"
@@ -11,12 +13,18 @@
 #include "ui/dialogs/func_key_list_dialog.h"
 #include "ui/dialogs/grid_snap_dialog.h"
 #include "ui/dialogs/image_lib_add_dialog.h"
+#include "ui/dialogs/image_lib_cell.h"
 #include "ui/dialogs/image_lib_dialog.h"
+#include "ui/dialogs/img_viewer_dialog.h"
 #include "ui/dialogs/memory_use_dialog.h"
 #include "ui/dialogs/msg_edit_dialog.h"
 #include "ui/dialogs/plc_type_dialog.h"
 #include "ui/dialogs/prj_mgn_dialog.h"
+#include "ui/dialogs/record_list_dialog.h"
+#include "ui/dialogs/reserve_edit_dialog.h"
 #include "ui/dialogs/sys_addr_dialog.h"
+#include "ui/dialogs/trans_edit_dialog.h"
+#include "ui/dialogs/used_sys_mem_dialog.h"
 #include "ui/project/new_screen_dialog.h"
 #include "ui/project/screen_prop_dialog.h"
 #include "ui/project/tag_list_dialog.h"
@@ -25,7 +33,12 @@
 #include "core/app/app_services.h"
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"
+#include "core/presenters/alarm_dlg.h"
+#include "core/presenters/calc_dlg.h"
 #include "core/presenters/message_tag_table.h"
+#include "core/presenters/reserve_dlg.h"
+#include "core/presenters/trans_dlg.h"
+#include "core/presenters/used_sys_mem_dlg.h"
 #include "core/tags/message_tag.h"
 #include "core/tags/tag_factory.h"
 #include "core/tags/tag_kinds.h"
@@ -53,6 +66,7 @@ struct Scratch
     std::unique_ptr<core::CTag> tag;
     std::unique_ptr<core::CMessageTagTable> table;
     std::unique_ptr<QDialog> owner;
+    std::shared_ptr<void> presenter; // a list or editor presenter the dialog works on
 };
 
 core::CScreenData &firstScreen(CMainFrame &frame)
@@ -94,6 +108,41 @@ GalleryEntry entry(const char *name, const char *family, Make make)
                 out.keep = scratch;
                 return out;
             }};
+}
+
+// A common-function list over the document's records; its editor is not opened.
+template<typename List, typename Raw>
+GalleryEntry listEntry(const char *name, const QString &title,
+                       std::vector<Raw> &(core::CDorvaneDoc::*records)())
+{
+    return entry(name, "functions", [title, records](CMainFrame &frame, Scratch &s) {
+        struct Kept
+        {
+            explicit Kept(const core::FunctionEnv &env)
+                : list(env)
+                , source(list, [](auto &) { return false; })
+            { }
+            List list;
+            CRecordListSourceOf<List> source;
+        };
+        auto kept = std::make_shared<Kept>(s.env);
+        kept->list.Open((frame.document()->*records)());
+        auto dialog = std::make_unique<CRecordListDialog>(title, kept->source);
+        s.presenter = kept;
+        return dialog;
+    });
+}
+
+// A record editor over a fresh presenter (its defaults).
+template<typename Presenter, typename Dialog>
+GalleryEntry editorEntry(const char *name)
+{
+    return entry(name, "functions", [](CMainFrame &, Scratch &s) {
+        auto presenter = std::make_shared<Presenter>(s.env);
+        auto dialog = std::make_unique<Dialog>(s.env, *presenter);
+        s.presenter = presenter;
+        return dialog;
+    });
 }
 
 std::vector<GalleryEntry> buildGallery()
@@ -191,6 +240,28 @@ std::vector<GalleryEntry> buildGallery()
     }));
     g.push_back(entry("CComPortDialog", "project", [](CMainFrame &frame, Scratch &) {
         return std::make_unique<CComPortDialog>(frame.services().Config());
+    }));
+    g.push_back(
+            listEntry<CAlarmDlg>("CRecordListDialog", QObject::tr("경보"), &CDorvaneDoc::Alarms));
+    g.push_back(listEntry<CCalcDlg>("CRecordListDialog-calculations", QObject::tr("연산"),
+                                    &CDorvaneDoc::Calculations));
+    g.push_back(listEntry<CTransDlg>("CRecordListDialog-transfers", QObject::tr("블록통신"),
+                                     &CDorvaneDoc::Transfers));
+    g.push_back(listEntry<CReserveDlg>("CRecordListDialog-reservations", QObject::tr("예약"),
+                                       &CDorvaneDoc::Reservations));
+    g.push_back(editorEntry<CAlarmEditDlg, CAlarmEditDialog>("CAlarmEditDialog"));
+    g.push_back(editorEntry<CCalcEditDlg, CCalcEditDialog>("CCalcEditDialog"));
+    g.push_back(editorEntry<CTransEditDlg, CTransEditDialog>("CTransEditDialog"));
+    g.push_back(editorEntry<CReserveEditDlg, CReserveEditDialog>("CReserveEditDialog"));
+    g.push_back(entry("CImgViewerDialog", "functions", [](CMainFrame &frame, Scratch &s) {
+        auto dialog = std::make_unique<CImgViewerDialog>(s.env, frame.services().Images(),
+                                                         frame.document()->Screens());
+        // The first image is shown selected, with the screens that use it.
+        emit dialog->cell(0)->clicked(0);
+        return dialog;
+    }));
+    g.push_back(entry("CUsedSysMemDialog", "functions", [](CMainFrame &frame, Scratch &) {
+        return std::make_unique<CUsedSysMemDialog>(CUsedSysMemDlg(*frame.document()));
     }));
     return g;
 }

@@ -113,6 +113,26 @@ void CMainActions::createActions()
                      &CMainFrame::changePlcType);
     QObject::connect(add("projectComPort", tr("Velmar Panel 연결 포트 변경(&C)...")),
                      &QAction::triggered, f, &CMainFrame::changeComPort);
+    // The common functions.
+    const auto function = [&](const char *name, const QString &text, const QKeySequence &key,
+                              void (CMainFrame::*slot)()) {
+        QObject::connect(add(QString::fromLatin1(name), text, key), &QAction::triggered, f, slot);
+    };
+    function("functionAlarms", tr("경보"), QKeySequence(Qt::CTRL | Qt::Key_W),
+             &CMainFrame::editAlarms);
+    function("functionCalculations", tr("연산"), QKeySequence(Qt::CTRL | Qt::Key_I),
+             &CMainFrame::editCalculations);
+    function("functionTransfers", tr("블록통신"), QKeySequence(Qt::CTRL | Qt::Key_T),
+             &CMainFrame::editTransfers);
+    function("functionReservations", tr("예약"), QKeySequence(Qt::CTRL | Qt::Key_R),
+             &CMainFrame::editReservations);
+    function("functionMessages", tr("메시지 관리"), QKeySequence(Qt::CTRL | Qt::Key_M),
+             &CMainFrame::editMessages);
+    function("functionImages", tr("이미지 보기"), QKeySequence(Qt::CTRL | Qt::Key_B),
+             &CMainFrame::showRegisteredImages);
+    function("functionKeys", tr("기능키 리스트"), {}, &CMainFrame::showFunctionKeys);
+    function("functionSystemMemory", tr("시스템 메모리 사용"), {},
+             &CMainFrame::showUsedSystemMemory);
     QObject::connect(add("windowCascade", tr("계단식(&C)")), &QAction::triggered, f,
                      [f] { f->arrangeWindows(false); });
     QObject::connect(add("windowTile", tr("바둑판식(&T)")), &QAction::triggered, f,
@@ -169,6 +189,15 @@ void CMainActions::createMenus()
     project->addSeparator();
     // The PC's own port: not part of the project, so always available.
     project->addAction(action("projectComPort"));
+    QMenu *functions = bar->addMenu(tr("공통(&M)"));
+    functions->setObjectName(QStringLiteral("functionsMenu"));
+    functions->addActions({action("functionAlarms"), action("functionCalculations"),
+                           action("functionTransfers"), action("functionReservations")});
+    functions->addSeparator();
+    functions->addActions(
+            {action("functionMessages"), action("functionImages"), action("functionKeys")});
+    functions->addSeparator();
+    functions->addAction(action("functionSystemMemory"));
 
     QMenu *window = bar->addMenu(tr("창(&W)"));
     window->addActions({action("windowCascade"), action("windowTile")});

@@ -187,7 +187,10 @@ void CMainFrame::updateActions()
     const bool open = document() != nullptr;
     for (const char *name : {"fileClose", "fileSave", "fileSaveAs", "screenNew", "viewMemory"})
         action(name)->setEnabled(open);
-    for (const char *name : {"projectParams", "projectComm1", "projectComm2", "projectPlcType"})
+    for (const char *name :
+         {"projectParams", "projectComm1", "projectComm2", "projectPlcType", "functionAlarms",
+          "functionCalculations", "functionTransfers", "functionReservations", "functionMessages",
+          "functionImages", "functionKeys", "functionSystemMemory"})
         action(name)->setEnabled(open);
     action("screenDelete")->setEnabled(open && document()->Screens().size() > 1);
     action("screenProperties")->setEnabled(activeView() != nullptr);

@@ -99,6 +99,21 @@ public:
     // The value-to-message table of a message tag; true when OK changed it.
     bool editMessageTable(QWidget *parent, core::CMessageTag &tag);
     void showTagList();
+
+    // --- common functions (main_frame_functions.cpp) -------------------------------------------
+    // The four lists; OK that changed a list is one undo step.
+    void editAlarms();
+    void editCalculations();
+    // Refused (50200) while neither channel holds a PLC.
+    void editTransfers();
+    void editReservations();
+    // The message manager; what it changed is one undo step.
+    void editMessages();
+    // The registered images; removing the unused ones is one undo step.
+    void showRegisteredImages();
+    // The function keys of the active screen (else the first one).
+    void showFunctionKeys();
+    void showUsedSystemMemory();
     void setZoom(int index);
     void setAutoSaveInterval(int minutes);
     // Cascade at 100 % or tile at the fitting zoom.

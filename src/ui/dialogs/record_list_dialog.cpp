@@ -35,7 +35,7 @@ CRecordListDialog::CRecordListDialog(const QString &title, CRecordListSource &so
     });
 
     m_add = new QPushButton(tr("추가(&A)"), this);
-    m_modify = new QPushButton(tr("수정(&M)"), this);
+    m_modify = new QPushButton(tr("수정(&U)"), this);
     m_delete = new QPushButton(tr("삭제(&D)"), this);
     connect(m_add, &QPushButton::clicked, this, &CRecordListDialog::addRecord);
     connect(m_modify, &QPushButton::clicked, this, &CRecordListDialog::modifyRecord);
