@@ -12,6 +12,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace ui {
 
 CAlarmHistDialog::CAlarmHistDialog(core::CAlarmHistDlg &presenter, comm::CCommThread &link,
@@ -49,11 +51,15 @@ void CAlarmHistDialog::build()
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    const int widths[] = {29, 120, 120, 245};
+    // At least the widths of the original grid, wider where the font needs it.
+    const QFontMetrics metrics = m_grid->fontMetrics();
+    const int number = metrics.horizontalAdvance(QStringLiteral("00000")) + 12;
+    const int time = metrics.horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) + 16;
+    const int widths[] = {std::max(29, number), std::max(120, time), std::max(120, time), 245};
     for (int c = 0; c < 4; ++c)
         m_grid->setColumnWidth(c, widths[c]);
     m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_grid->setMinimumSize(560, 300);
+    m_grid->setMinimumSize(widths[0] + widths[1] + widths[2] + widths[3] + 24, 300);
     layout->addWidget(m_grid, 1);
     setContent(layout);
 

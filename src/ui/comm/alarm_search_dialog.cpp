@@ -64,10 +64,10 @@ void CAlarmSearchDialog::build()
 
     m_useMessage = new QCheckBox(tr("경보 메시지(&A)"), this);
     layout->addWidget(m_useMessage);
-    auto *message = new QFormLayout;
     m_message = new QLineEdit(this);
     m_message->setAccessibleName(tr("경보 메시지"));
-    message->addRow(QString(), m_message);
+    layout->addWidget(m_message);
+    auto *message = new QFormLayout;
     m_stored = new QComboBox(this);
     for (const std::string &text : m_presenter.StoredMessages())
         m_stored->addItem(QString::fromStdString(text));

@@ -45,6 +45,12 @@ void CDateTimeDialog::build()
     m_pcClock->setReadOnly(true);
     m_panelClock = new QLineEdit(this);
     m_panelClock->setReadOnly(true);
+    // Room for the whole reading in the window's font.
+    const int clockWidth
+            = m_pcClock->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 Wed 00:00:00"))
+            + 24;
+    m_pcClock->setMinimumWidth(clockWidth);
+    m_panelClock->setMinimumWidth(clockWidth);
     clocks->addRow(tr("PC 시계:"), m_pcClock);
     clocks->addRow(tr("HMI 시계:"), m_panelClock);
     layout->addLayout(clocks);
