@@ -10,10 +10,7 @@
 #include "core/comm/comm_thread.h"
 #include "core/comm/panel_commands.h"
 #include "core/comm/panel_ui.h"
-#include "core/comm/system_info.h"
-#include "core/download/area_image.h"
-#include "util/code_page.h"
-#include "util/file_io.h"
+#include "core/presenters/alarm_hist_dlg.h"
 #include "util/ini_file.h"
 
 #include <ctime>
@@ -86,27 +83,6 @@ void printRows(const std::vector<comm::AlarmRow> &rows)
                   << r.message << "\n";
 }
 
-comm::TextConverter converterFor(std::uint16_t langId)
-{
-    return [langId](const std::string &s) { return util::toUtf8Lossy(s, langId); };
-}
-
-// The panel language whose menu file names the same language as the panel's menu area; the
-// locale's when none does.
-std::uint16_t panelLangIdOfMenu(const CliContext &ctx, util::ConstByteSpan menu)
-{
-    const std::string panel = comm::menuLanguageText(menu);
-    const auto &cfg = ctx.config();
-    if (!panel.empty())
-        for (const auto &lang : cfg.languages().entries()) {
-            const auto file = util::readFileCapped(cfg.protocolsDir() + "/" + lang.constFile,
-                                                   core::kConstantCapacity);
-            if (file && comm::menuLanguageText(*file) == panel)
-                return std::uint16_t(lang.langId);
-        }
-    return std::uint16_t(cfg.systemLangId());
-}
-
 void run(CliContext &ctx, const AlarmOptions &o)
 {
     ctx.loadConfig();
@@ -132,13 +108,11 @@ void run(CliContext &ctx, const AlarmOptions &o)
             auto doc = ctx.openProject(o.project);
             if (!doc)
                 throw Exit{1};
-            uploaded = comm::UploadAlarmHistory(link, ui, grid,
-                                                converterFor(ctx.app.PanelLangId(*doc)));
+            uploaded = comm::UploadAlarmHistory(
+                    link, ui, grid, core::panelTextConverter(ctx.app.PanelLangId(*doc)));
         } else {
-            const comm::PanelTextChooser choose = [&ctx](util::ConstByteSpan menu) {
-                return converterFor(panelLangIdOfMenu(ctx, menu));
-            };
-            uploaded = comm::UploadAlarmHistory(link, ui, grid, choose);
+            uploaded = comm::UploadAlarmHistory(link, ui, grid,
+                                                core::panelTextChooser(ctx.config()));
         }
         if (!uploaded || ui.failed())
             throw Exit{1};

@@ -2,6 +2,10 @@
 
 #include "ui/app/main_frame.h"
 #include "ui/app/qt_prompt.h"
+#include "ui/comm/alarm_hist_dialog.h"
+#include "ui/comm/alarm_search_dialog.h"
+#include "ui/comm/date_time_dialog.h"
+#include "ui/comm/pwd_dialog.h"
 #include "ui/dialogs/alarm_edit_dialog.h"
 #include "ui/dialogs/calc_edit_dialog.h"
 #include "ui/dialogs/com_port_dialog.h"
@@ -31,9 +35,12 @@
 #include "ui/tags/tag_prop_dialogs.h"
 
 #include "core/app/app_services.h"
+#include "core/comm/comm_thread.h"
+#include "core/comm/panel_ui.h"
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"
 #include "core/presenters/alarm_dlg.h"
+#include "core/presenters/alarm_hist_dlg.h"
 #include "core/presenters/calc_dlg.h"
 #include "core/presenters/message_tag_table.h"
 #include "core/presenters/reserve_dlg.h"
@@ -143,6 +150,70 @@ GalleryEntry editorEntry(const char *name)
         s.presenter = presenter;
         return dialog;
     });
+}
+
+// The panel windows are drawn over a link that is never connected: nothing reaches a panel, and a
+// question or message (there is none while drawing) is answered no and printed.
+class GalleryPanelUi : public comm::IPanelUi
+{
+public:
+    bool ask(std::string_view) override { return false; }
+    void message(std::string_view text, Icon, std::string_view) override
+    {
+        std::fprintf(stderr, "dorvane: %.*s\n", int(text.size()), text.data());
+    }
+    std::optional<std::string> askPanelPassword() override { return std::nullopt; }
+};
+
+struct PanelScratch
+{
+    comm::CCommThread link;
+    GalleryPanelUi ui;
+    std::unique_ptr<core::CAlarmHistDlg> history;
+    std::unique_ptr<core::CAlarmSearchDlg> search;
+};
+
+const std::vector<comm::AlarmRow> kSampleAlarms = {
+        {"2026-11-30 09:15:00", "2026-11-30 09:20:00", "PRESSURE HIGH"},
+        {"2026-12-01 10:00:00", "", "TANK LOW"},
+};
+
+template<typename Make>
+GalleryEntry panelEntry(const char *name, Make make)
+{
+    return {QString::fromLatin1(name), QStringLiteral("panel"), [make](CMainFrame &frame) {
+                auto scratch = std::make_shared<PanelScratch>();
+                GalleryDialog out;
+                out.dialog = make(frame, *scratch);
+                out.keep = scratch;
+                return out;
+            }};
+}
+
+void addPanelWindows(std::vector<GalleryEntry> &g)
+{
+    g.push_back(panelEntry("CDateTimeDialog", [](CMainFrame &, PanelScratch &s) {
+        return std::make_unique<CDateTimeDialog>(s.link, s.ui);
+    }));
+    g.push_back(panelEntry("CPwdDialog", [](CMainFrame &, PanelScratch &s) {
+        return std::make_unique<CPwdDialog>(s.link, s.ui);
+    }));
+    g.push_back(panelEntry("CAlarmHistDialog", [](CMainFrame &frame, PanelScratch &s) {
+        const core::CAppConfig &config = frame.services().Config();
+        s.history = std::make_unique<core::CAlarmHistDlg>(config.alarmDbPath(), config.exeDir(),
+                                                          comm::TextConverter{});
+        s.history->AddRows(kSampleAlarms);
+        return std::make_unique<CAlarmHistDialog>(*s.history, s.link, s.ui);
+    }));
+    g.push_back(panelEntry("CAlarmSearchDialog", [](CMainFrame &, PanelScratch &s) {
+        comm::AlarmSearch range;
+        range.start = range.end = comm::localClockNow();
+        std::vector<std::string> stored;
+        for (const auto &row : kSampleAlarms)
+            stored.push_back(row.message);
+        s.search = std::make_unique<core::CAlarmSearchDlg>(range, stored);
+        return std::make_unique<CAlarmSearchDialog>(*s.search, s.ui);
+    }));
 }
 
 std::vector<GalleryEntry> buildGallery()
@@ -263,6 +334,7 @@ std::vector<GalleryEntry> buildGallery()
     g.push_back(entry("CUsedSysMemDialog", "functions", [](CMainFrame &frame, Scratch &) {
         return std::make_unique<CUsedSysMemDialog>(CUsedSysMemDlg(*frame.document()));
     }));
+    addPanelWindows(g);
     return g;
 }
 
