@@ -15,6 +15,146 @@
         <source>크기 변경</source>
         <translation>Resize</translation>
     </message>
+    <message>
+        <source>경보</source>
+        <translation>Alarms</translation>
+    </message>
+    <message>
+        <source>연산</source>
+        <translation>Calculations</translation>
+    </message>
+    <message>
+        <source>블록통신</source>
+        <translation>Block Transfers</translation>
+    </message>
+    <message>
+        <source>예약</source>
+        <translation>Reservations</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CAddrGroupBox</name>
+    <message>
+        <source>주소...</source>
+        <translation>Address...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CAlarmEditDialog</name>
+    <message>
+        <source>경보 편집</source>
+        <translation>Edit Alarm</translation>
+    </message>
+    <message>
+        <source>경보메시지(&amp;M):</source>
+        <translation>Alarm &amp;message:</translation>
+    </message>
+    <message>
+        <source>설정시간 동안 울리기</source>
+        <translation>Sound for the set time</translation>
+    </message>
+    <message>
+        <source>계속 울리기</source>
+        <translation>Sound continuously</translation>
+    </message>
+    <message>
+        <source>초</source>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <source>화면에서 계속 보여주기</source>
+        <translation>Keep showing on the screen</translation>
+    </message>
+    <message>
+        <source>화면에서 안 보여주기</source>
+        <translation>Do not show on the screen</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CAlarmHistDialog</name>
+    <message>
+        <source>경보 이력</source>
+        <translation>Alarm history</translation>
+    </message>
+    <message>
+        <source>데이터베이스:</source>
+        <translation>Database:</translation>
+    </message>
+    <message>
+        <source>파일 변경...</source>
+        <translation>Change file...</translation>
+    </message>
+    <message>
+        <source>발생시간</source>
+        <translation>Occurred</translation>
+    </message>
+    <message>
+        <source>해제시간</source>
+        <translation>Cleared</translation>
+    </message>
+    <message>
+        <source>경보메시지</source>
+        <translation>Alarm message</translation>
+    </message>
+    <message>
+        <source>업로드(&amp;U)</source>
+        <translation>&amp;Upload</translation>
+    </message>
+    <message>
+        <source>저장(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>검색(&amp;F)</source>
+        <translation>&amp;Find</translation>
+    </message>
+    <message>
+        <source>삭제(&amp;S)</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>닫기</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>파일 변경</source>
+        <translation>Change file</translation>
+    </message>
+    <message>
+        <source>Dorvane Alarm History (*.mdb);;All Files (*.*)</source>
+        <translation>Dorvane Alarm History (*.mdb);;All Files (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CAlarmSearchDialog</name>
+    <message>
+        <source>경보 검색 범위</source>
+        <translation>Alarm search range</translation>
+    </message>
+    <message>
+        <source>날짜(&amp;D)</source>
+        <translation>&amp;Date</translation>
+    </message>
+    <message>
+        <source>시작(&amp;T):</source>
+        <translation>S&amp;tart:</translation>
+    </message>
+    <message>
+        <source>종료(&amp;E):</source>
+        <translation>&amp;End:</translation>
+    </message>
+    <message>
+        <source>경보 메시지(&amp;A)</source>
+        <translation>&amp;Alarm message</translation>
+    </message>
+    <message>
+        <source>경보 메시지</source>
+        <translation>Alarm message</translation>
+    </message>
+    <message>
+        <source>저장된 메시지(&amp;S):</source>
+        <translation>&amp;Stored messages:</translation>
+    </message>
 </context>
 <context>
     <name>ui::CBitmapTagDialog</name>
@@ -103,6 +243,57 @@
     <message>
         <source>암호 사용(&amp;U)</source>
         <translation>&amp;Use password</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CCalcEditDialog</name>
+    <message>
+        <source>연산 편집</source>
+        <translation>Edit Calculation</translation>
+    </message>
+    <message>
+        <source>연산대상 1</source>
+        <translation>Operand 1</translation>
+    </message>
+    <message>
+        <source>연산대상 2</source>
+        <translation>Operand 2</translation>
+    </message>
+    <message>
+        <source>상수</source>
+        <translation>Constant</translation>
+    </message>
+    <message>
+        <source>상수 값</source>
+        <translation>constant value</translation>
+    </message>
+    <message>
+        <source>기동주소</source>
+        <translation>Start address</translation>
+    </message>
+    <message>
+        <source>기동조건(&amp;C):</source>
+        <translation>Start &amp;condition:</translation>
+    </message>
+    <message>
+        <source>연산자(&amp;O):</source>
+        <translation>&amp;Operator:</translation>
+    </message>
+    <message>
+        <source>결과주소</source>
+        <translation>Result address</translation>
+    </message>
+    <message>
+        <source>데이터</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>표시형식</source>
+        <translation>Display format</translation>
+    </message>
+    <message>
+        <source>부호</source>
+        <translation>Signed</translation>
     </message>
 </context>
 <context>
@@ -349,6 +540,45 @@
     <message>
         <source>%1을 읽을 수 없습니다.</source>
         <translation>Cannot read %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CDateTimeDialog</name>
+    <message>
+        <source>HMI 시계 설정</source>
+        <translation>HMI clock setting</translation>
+    </message>
+    <message>
+        <source>PC 시계:</source>
+        <translation>PC clock:</translation>
+    </message>
+    <message>
+        <source>HMI 시계:</source>
+        <translation>HMI clock:</translation>
+    </message>
+    <message>
+        <source>PC 시계(&amp;P)</source>
+        <translation>Use the &amp;PC clock</translation>
+    </message>
+    <message>
+        <source>아래 설정값(&amp;B)</source>
+        <translation>Use the values &amp;below</translation>
+    </message>
+    <message>
+        <source>날짜(&amp;D):</source>
+        <translation>&amp;Date:</translation>
+    </message>
+    <message>
+        <source>시간(&amp;M):</source>
+        <translation>Ti&amp;me:</translation>
+    </message>
+    <message>
+        <source>시간설정(&amp;S)</source>
+        <translation>&amp;Set time</translation>
+    </message>
+    <message>
+        <source>확인</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -664,6 +894,41 @@
     <message>
         <source>이미지 삭제</source>
         <translation>Delete Image</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CImgViewerDialog</name>
+    <message>
+        <source>등록된 이미지</source>
+        <translation>Registered Images</translation>
+    </message>
+    <message>
+        <source>선택된 이미지 정보</source>
+        <translation>Selected image</translation>
+    </message>
+    <message>
+        <source>폭:</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>높이:</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>라이브러리:</source>
+        <translation>Library:</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>참조 화면 리스트:</source>
+        <translation>Referring screens:</translation>
+    </message>
+    <message>
+        <source>사용하지 않는 이미지 삭제</source>
+        <translation>Delete Unused Images</translation>
     </message>
 </context>
 <context>
@@ -1084,6 +1349,38 @@
         <source>%1에 쓸 수 없습니다.</source>
         <translation>Cannot write %1.</translation>
     </message>
+    <message>
+        <source>경보</source>
+        <translation>Alarms</translation>
+    </message>
+    <message>
+        <source>연산</source>
+        <translation>Calculations</translation>
+    </message>
+    <message>
+        <source>블록통신</source>
+        <translation>Block Transfers</translation>
+    </message>
+    <message>
+        <source>예약</source>
+        <translation>Reservations</translation>
+    </message>
+    <message>
+        <source>이미지 보기</source>
+        <translation>View Images</translation>
+    </message>
+    <message>
+        <source>시스템 메모리 사용</source>
+        <translation>Used System Memory</translation>
+    </message>
+    <message>
+        <source>공통(&amp;M)</source>
+        <translation>Co&amp;mmon</translation>
+    </message>
+    <message>
+        <source>사용하지 않는 이미지 삭제</source>
+        <translation>Delete Unused Images</translation>
+    </message>
 </context>
 <context>
     <name>ui::CMemoryUseDialog</name>
@@ -1407,18 +1704,37 @@
     </message>
 </context>
 <context>
+    <name>ui::CPwdDialog</name>
+    <message>
+        <source>암호 설정</source>
+        <translation>Password setting</translation>
+    </message>
+    <message>
+        <source>이전 암호(&amp;O):</source>
+        <translation>&amp;Old password:</translation>
+    </message>
+    <message>
+        <source>새 암호(&amp;N):</source>
+        <translation>&amp;New password:</translation>
+    </message>
+    <message>
+        <source>새 암호 확인(&amp;C):</source>
+        <translation>&amp;Confirm new password:</translation>
+    </message>
+</context>
+<context>
     <name>ui::CRecordListDialog</name>
     <message>
         <source>추가(&amp;A)</source>
         <translation>&amp;Add</translation>
     </message>
     <message>
-        <source>수정(&amp;M)</source>
-        <translation>&amp;Modify</translation>
-    </message>
-    <message>
         <source>삭제(&amp;D)</source>
         <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>수정(&amp;U)</source>
+        <translation>&amp;Modify</translation>
     </message>
 </context>
 <context>
@@ -1442,6 +1758,101 @@
     <message>
         <source>모양</source>
         <translation>Style</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CReserveEditDialog</name>
+    <message>
+        <source>예약 편집</source>
+        <translation>Edit Reservation</translation>
+    </message>
+    <message>
+        <source>되풀이방법</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>1회(&amp;S)</source>
+        <translation>&amp;Once</translation>
+    </message>
+    <message>
+        <source>매일(&amp;D)</source>
+        <translation>&amp;Daily</translation>
+    </message>
+    <message>
+        <source>매주(&amp;W)</source>
+        <translation>&amp;Weekly</translation>
+    </message>
+    <message>
+        <source>매월(&amp;M)</source>
+        <translation>&amp;Monthly</translation>
+    </message>
+    <message>
+        <source>다음 날짜에 실행</source>
+        <translation>Run on this date</translation>
+    </message>
+    <message>
+        <source>일요일</source>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <source>월요일</source>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <source>화요일</source>
+        <translation>Tuesday</translation>
+    </message>
+    <message>
+        <source>수요일</source>
+        <translation>Wednesday</translation>
+    </message>
+    <message>
+        <source>목요일</source>
+        <translation>Thursday</translation>
+    </message>
+    <message>
+        <source>금요일</source>
+        <translation>Friday</translation>
+    </message>
+    <message>
+        <source>토요일</source>
+        <translation>Saturday</translation>
+    </message>
+    <message>
+        <source>매월 다음 날짜에 되풀이</source>
+        <translation>Repeat monthly on this day</translation>
+    </message>
+    <message>
+        <source>기동주소</source>
+        <translation>Start address</translation>
+    </message>
+    <message>
+        <source>기동조건</source>
+        <translation>Start condition</translation>
+    </message>
+    <message>
+        <source>상시</source>
+        <translation>Always</translation>
+    </message>
+    <message>
+        <source>On상태</source>
+        <translation>While On</translation>
+    </message>
+    <message>
+        <source>Off상태</source>
+        <translation>While Off</translation>
+    </message>
+    <message>
+        <source>실행시간(&amp;T):</source>
+        <translation>Execution &amp;time:</translation>
+    </message>
+    <message>
+        <source>실행주소</source>
+        <translation>Execution address</translation>
+    </message>
+    <message>
+        <source>실행값</source>
+        <translation>Execution value</translation>
     </message>
 </context>
 <context>
@@ -1804,6 +2215,57 @@
     </message>
 </context>
 <context>
+    <name>ui::CTransEditDialog</name>
+    <message>
+        <source>블록통신 편집</source>
+        <translation>Edit Block Transfer</translation>
+    </message>
+    <message>
+        <source>통신방향</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>데이터크기(&amp;S):</source>
+        <translation>Data &amp;size:</translation>
+    </message>
+    <message>
+        <source>PLC주소</source>
+        <translation>PLC address</translation>
+    </message>
+    <message>
+        <source>HMI주소</source>
+        <translation>HMI address</translation>
+    </message>
+    <message>
+        <source>주소...</source>
+        <translation>Address...</translation>
+    </message>
+    <message>
+        <source>기동주소</source>
+        <translation>Start address</translation>
+    </message>
+    <message>
+        <source>상시</source>
+        <translation>Always</translation>
+    </message>
+    <message>
+        <source>반전</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>On 계속</source>
+        <translation>While On</translation>
+    </message>
+    <message>
+        <source>Off 계속</source>
+        <translation>While Off</translation>
+    </message>
+    <message>
+        <source>통신조건</source>
+        <translation>Communication condition</translation>
+    </message>
+</context>
+<context>
     <name>ui::CTwoImageTagDialog</name>
     <message>
         <source>디바이스</source>
@@ -1820,6 +2282,17 @@
     <message>
         <source>확대(&amp;E)</source>
         <translation>&amp;Enlarge</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CUsedSysMemDialog</name>
+    <message>
+        <source>사용된 시스템 메모리</source>
+        <translation>Used System Memory</translation>
+    </message>
+    <message>
+        <source>닫기</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
