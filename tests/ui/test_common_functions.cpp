@@ -37,13 +37,19 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimeEdit>
 #include <QTimer>
 #include <QUndoStack>
@@ -320,6 +326,27 @@ private slots:
         QVERIFY(reopened.ok);
         QCOMPARE(QString::fromStdString(reopened.text), json);
         QCOMPARE(frame.document()->Alarms(), alarms);
+
+        // The command line compiles the saved project and counts the same records.
+        const auto cli = [&folder](const QStringList &args) {
+            QProcess p;
+            p.start(QStringLiteral(DORVANE_RUNTIME_DIR "/dorvane-cli"),
+                    QStringList{QStringLiteral("--program-dir"), folder.path()} + args);
+            p.waitForFinished(60000);
+            return std::pair{p.exitCode(), p.readAllStandardOutput()};
+        };
+        QTemporaryDir out;
+        QCOMPARE(cli({QStringLiteral("areas"), path, QStringLiteral("-o"), out.path()}).first, 0);
+        const auto [rc, info] = cli({QStringLiteral("info"), QStringLiteral("--json"), path});
+        QCOMPARE(rc, 0);
+        const QJsonObject summary = QJsonDocument::fromJson(info).object();
+        const QJsonObject counts = summary.value("counts").toObject();
+        QCOMPARE(counts.value("alarms").toInt(), int(alarms.size()));
+        QCOMPARE(counts.value("calculations").toInt(), 1);
+        QCOMPARE(counts.value("blockTransfers").toInt(), 1);
+        QCOMPARE(counts.value("reservations").toInt(), 1);
+        QCOMPARE(QFileInfo(out.filePath(QStringLiteral("G.bin"))).size(),
+                 qint64(summary.value("areas").toArray()[0].toObject().value("size").toInt()));
     }
 
     void messagesImagesAndSystemMemoryFromTheFrame()
