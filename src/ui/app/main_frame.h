@@ -29,6 +29,10 @@ class CMessageTag;
 struct NewProjectSettings;
 } // namespace core
 
+namespace comm {
+class CCommThread;
+}
+
 namespace ui {
 
 class CDorvaneView;
@@ -106,6 +110,20 @@ public:
     // The drawing tool of every canvas; a tool other than select needs an open screen.
     void chooseTool(int toolId);
 
+    // --- communication (main_frame_comm.cpp) ---------------------------------------------------
+    // The program's one link to the panel.
+    comm::CCommThread &link() { return *m_link; }
+    // Before a command: waits (without blocking the window) until a stopped transfer has left
+    // the link, then hands it the device of its port slot.
+    void prepareLink();
+    void download();
+    void upload();
+    // Font download of `path`; with none, the file dialog on the Fonts folder asks.
+    void downloadFont(const QString &path = {});
+    void eraseMemory();
+    void startOsDownloader();
+    void showSystemInfo();
+
 public slots:
     void onNew();
     void onOpen();
@@ -137,6 +155,7 @@ private:
     void updateActions();
     void forEachView(const std::function<void(CDorvaneView *)> &fn) const;
     void connectView(CDorvaneView *view);
+    void initComm();
 
     core::CAppServices &m_services;
     QImage m_picture;
@@ -148,6 +167,7 @@ private:
     std::unique_ptr<CMainActions> m_actions;
     CRecentFilesMenu *m_recent = nullptr;
     QTimer m_autoSave;
+    std::unique_ptr<comm::CCommThread> m_link;
 };
 
 } // namespace ui
