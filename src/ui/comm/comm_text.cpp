@@ -42,9 +42,9 @@ const char *const kTexts[] = {
         // Progress.
         QT_TRANSLATE_NOOP("ui::CommText", "다운로드 중....."),
         QT_TRANSLATE_NOOP("ui::CommText", "업로드 중....."),
-        QT_TRANSLATE_NOOP("ui::CommText", "통신실패\r\n\r\n%s 송수신에 실패했습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "통신실패\n\n%s 송수신에 실패했습니다."),
         QT_TRANSLATE_NOOP("ui::CommText", "통신이 중지되었습니다."),
-        QT_TRANSLATE_NOOP("ui::CommText", "통신성공\r\n\r\n통신을 성공적으로 끝냈습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "통신성공\n\n통신을 성공적으로 끝냈습니다."),
         // Passwords.
         QT_TRANSLATE_NOOP("ui::CommText", "암호 입력"),
         QT_TRANSLATE_NOOP("ui::CommText", "암호가 입력되지 않았습니다."),
@@ -170,7 +170,9 @@ std::optional<QString> tryTranslate(const QString &text)
 
 QString commText(std::string_view text)
 {
-    const QString s = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    // Line ends are compared as "\n" (the translation tools keep no "\r").
+    QString s = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return tryTranslate(s).value_or(s);
 }
 

@@ -148,7 +148,7 @@ void CProgressDialog::onMessage(const comm::CommMessage &message)
 
 void CProgressDialog::onStop()
 {
-    if (m_model.done())
+    if (m_model.done() || !m_started)
         return;
     // The worker finishes its block and ends the connection; this thread does not wait for it.
     const std::string text = m_model.requestStop(m_link);
@@ -158,7 +158,7 @@ void CProgressDialog::onStop()
 
 void CProgressDialog::reject()
 {
-    if (m_model.done())
+    if (m_model.done() || !m_started)
         QDialog::reject();
     else
         onStop();
