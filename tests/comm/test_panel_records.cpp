@@ -122,12 +122,15 @@ TEST(ProgressModel, StatusesDriveTextBarAndResult)
     model.setDownload(true);
     EXPECT_EQ(model.title(), "다운로드 중.....");
 
-    COMM_CMD c{'w', 'S', {}, 3000, 1024, 0};
-    EXPECT_FALSE(model.onMessage(link, {WM_COMM_STATUS, StatusCommandStart, &c, 0}).has_value());
+    // The messages carry the record's figures as the worker posted them.
+    COMM_CMD c{'w', 'S', {}, 3000, 0, 0};
+    EXPECT_FALSE(model.onMessage(link, {WM_COMM_STATUS, StatusCommandStart, &c, 0, 3000, 0, 0})
+                         .has_value());
     EXPECT_EQ(model.areaText(), "스트링");
     EXPECT_EQ(model.rangeMax(), 3000u);
     EXPECT_EQ(model.position(), 0u);
-    model.onMessage(link, {WM_COMM_STATUS, StatusBlockDone, &c, 0});
+    c.current = 2048; // the worker has gone on since
+    model.onMessage(link, {WM_COMM_STATUS, StatusBlockDone, &c, 0, 3000, 1024, 0});
     EXPECT_EQ(model.position(), 1024u);
     EXPECT_FALSE(model.done());
 

@@ -9,8 +9,8 @@
 
 #include <filesystem>
 
-using quillet::CPortCatalogue;
-using quillet::PortEntry;
+using ports::CPortCatalogue;
+using ports::PortEntry;
 
 namespace {
 

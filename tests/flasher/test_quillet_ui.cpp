@@ -20,6 +20,8 @@
 #include <filesystem>
 
 using namespace quillet;
+using ports::CPortCatalogue;
+using ports::CPortChooser;
 
 namespace {
 

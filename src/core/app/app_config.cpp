@@ -1,5 +1,7 @@
 #include "core/app/app_config.h"
 
+#include "core/comm/serial_port.h"
+
 #include "util/file_io.h"
 #include "util/ini_file.h"
 
@@ -229,6 +231,25 @@ bool CAppConfig::setCommSetup(const CommSetup &comm)
     m_comm = comm;
     m_comm.connect = connect; // the port dialog never changes the connect file
     return ok;
+}
+
+bool CAppConfig::setCommPort(int port)
+{
+    util::CIniFile ini(m_appIni);
+    m_comm.port = port;
+    return ini.writeInt("comm_setup", "Port", port);
+}
+
+std::string CAppConfig::commPortDevice(int port) const
+{
+    const util::CIniFile ini(m_appIni);
+    return comm::CSerialPort::devicePath(std::uint32_t(port), &ini);
+}
+
+bool CAppConfig::setCommPortDevice(int port, const std::string &device)
+{
+    util::CIniFile ini(m_appIni);
+    return ini.writeString("comm_ports", "COM" + std::to_string(port), device);
 }
 
 bool CAppConfig::setColors(const EditorColors &colors)

@@ -111,6 +111,12 @@ public:
     // Write-backs, each of the section the matching dialog confirms. They return false when
     // APP.INI could not be written.
     bool setCommSetup(const CommSetup &comm);
+    // The download/upload dialog stores only the port number.
+    bool setCommPort(int port);
+    // The device file behind "COMn": [comm_ports] of APP.INI, else the serial adapter's default.
+    std::string commPortDevice(int port) const;
+    // Maps "COMn" to a device file in [comm_ports] (an empty path goes back to the default).
+    bool setCommPortDevice(int port, const std::string &device);
     bool setColors(const EditorColors &colors);
     bool setGrid(const GridSettings &grid);
     // Applies and writes a new interval (capped at 120); the same value again writes nothing.

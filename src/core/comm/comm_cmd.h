@@ -40,6 +40,11 @@ struct CommMessage
     const COMM_CMD *command = nullptr;
     // The link's error code when the message was posted (the worker goes on and may clear it).
     std::uint32_t error = 0;
+    // The record's size, current and start when the message was posted: the worker goes on
+    // moving the record while the owner reads the message.
+    std::uint32_t size = 0;
+    std::uint32_t current = 0;
+    std::uint32_t start = 0;
 };
 
 // Receiver of the worker's progress. post() is called on the worker thread and must only hand

@@ -408,13 +408,18 @@ bool CCommThread::Start(const COMM_CMD *commands, int count, bool synchronous, b
     return true;
 }
 
-void CCommThread::Stop()
+void CCommThread::RequestStop()
 {
     {
         const std::lock_guard lock(m_postMutex);
         m_active = false;
     }
     m_continuous = false;
+}
+
+void CCommThread::Stop()
+{
+    RequestStop();
     if (m_thread.joinable() && m_thread.get_id() != std::this_thread::get_id())
         m_thread.join();
     while (!m_idle && !(m_thread.get_id() == std::this_thread::get_id()))
@@ -426,7 +431,8 @@ void CCommThread::post(std::uint32_t message, std::uint32_t status, const COMM_C
     const std::lock_guard lock(m_postMutex);
     ICommNotify *target = m_notify;
     if (m_active && target)
-        target->post(CommMessage{message, status, command, m_error});
+        target->post(CommMessage{message, status, command, m_error, command ? command->size : 0,
+                                 command ? command->current : 0, command ? command->start : 0});
 }
 
 bool CCommThread::pauseWhile(const std::atomic<bool> &flag, int ms)

@@ -76,6 +76,9 @@ public:
     // Synchronous run of one record of the caller's.
     bool Run(COMM_CMD &command);
     void Stop();
+    // Stop without waiting: the worker leaves after the block in progress (and ends the
+    // connection); IsIdle() tells when it has. Stop() then joins at once.
+    void RequestStop();
 
     std::uint32_t GetLastError() const { return m_error; }
     void ClearError() { m_error = 0; }

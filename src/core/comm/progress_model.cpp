@@ -30,12 +30,13 @@ std::optional<std::string> CProgressModel::start(CCommThread &link, ICommNotify 
     return std::nullopt;
 }
 
-void CProgressModel::showCommand(const CCommThread &link, const COMM_CMD &command, bool atStart)
+void CProgressModel::showCommand(const CCommThread &link, const CommMessage &message, bool atStart)
 {
-    m_areaText = link.GetAreaName(command.sub);
-    if (command.size > 0)
-        m_rangeMax = command.size;
-    m_position = atStart ? 0 : command.current - command.start;
+    // The snapshot, not the record: the worker is already moving the next block.
+    m_areaText = link.GetAreaName(message.command->sub);
+    if (message.size > 0)
+        m_rangeMax = message.size;
+    m_position = atStart ? 0 : message.current - message.start;
 }
 
 std::optional<std::string> CProgressModel::onMessage(const CCommThread &link,
@@ -47,11 +48,11 @@ std::optional<std::string> CProgressModel::onMessage(const CCommThread &link,
     if (message.message == WM_COMM_STATUS) {
         switch (message.status) {
         case StatusCommandStart:
-            showCommand(link, command, true);
+            showCommand(link, message, true);
             return std::nullopt;
         case StatusBlockDone:
         case StatusCommandDone:
-            showCommand(link, command, false);
+            showCommand(link, message, false);
             return std::nullopt;
         case StatusAllDone: {
             const int count = link.CommandCount();
@@ -93,6 +94,14 @@ std::string CProgressModel::stop(CCommThread &link)
 {
     m_result = ProgressResult::Stopped;
     link.Stop();
+    m_done = true;
+    return std::string(text::kCommStopped);
+}
+
+std::string CProgressModel::requestStop(CCommThread &link)
+{
+    m_result = ProgressResult::Stopped;
+    link.RequestStop();
     m_done = true;
     return std::string(text::kCommStopped);
 }

@@ -26,6 +26,7 @@ public:
     void setCommands(std::vector<COMM_CMD> commands) { m_commands = std::move(commands); }
     void setDownload(bool download) { m_download = download; }
     bool isDownload() const { return m_download; }
+    const std::vector<COMM_CMD> &commands() const { return m_commands; }
     std::string title() const;
 
     // Dialog start: clears the uploaded flags, makes `notify` the link's target and starts the
@@ -35,6 +36,9 @@ public:
     std::optional<std::string> onMessage(const CCommThread &link, const CommMessage &message);
     // The Stop button: stops the link and returns the text to show.
     std::string stop(CCommThread &link);
+    // The same without waiting for the worker: the owner waits for the link to be idle before
+    // its next command.
+    std::string requestStop(CCommThread &link);
 
     ProgressResult result() const { return m_result; }
     bool done() const { return m_done; }
@@ -45,7 +49,7 @@ public:
     std::uint32_t uploadedLength(Area area) const { return m_lengths[area]; }
 
 private:
-    void showCommand(const CCommThread &link, const COMM_CMD &command, bool atStart);
+    void showCommand(const CCommThread &link, const CommMessage &message, bool atStart);
 
     std::vector<COMM_CMD> m_commands;
     bool m_download = true;

@@ -223,12 +223,21 @@ TransferOutcome CProjectTransfer::Download(CDorvaneDoc &doc, TransferGroups grou
 
 TransferOutcome CProjectTransfer::Upload(std::unique_ptr<CDorvaneDoc> &doc, TransferGroups groups)
 {
+    if (!doc)
+        return Upload(nullptr, groups, doc);
+    std::unique_ptr<CDorvaneDoc> none;
+    return Upload(doc.get(), groups, none);
+}
+
+TransferOutcome CProjectTransfer::Upload(CDorvaneDoc *open, TransferGroups groups,
+                                         std::unique_ptr<CDorvaneDoc> &created)
+{
     m_link.ClearError();
     if (!groups.screens && !groups.parameters) {
         m_ui.message(kNoGroup, comm::IPanelUi::Icon::Warning);
         return TransferOutcome::Stay;
     }
-    if (doc && !m_ui.ask(kAskReplace))
+    if (open && !m_ui.ask(kAskReplace))
         return TransferOutcome::Stay;
     if (auto r = connectAndVerify(); r != TransferOutcome::Done)
         return r;
@@ -242,17 +251,23 @@ TransferOutcome CProjectTransfer::Upload(std::unique_ptr<CDorvaneDoc> &doc, Tran
         commands.push_back(areaCommand('r', 'C', areas.Buffer(AreaId::Screen), 0));
     }
     const TransferOutcome outcome = runProgress(std::move(commands), false);
-    if (outcome == TransferOutcome::Failed)
+    // Only a finished list brings areas in; a stopped one leaves the project as it was (and
+    // makes no empty new one).
+    if (outcome != TransferOutcome::Done)
         return outcome;
 
-    if (!doc) {
-        doc = m_app.NewDocument();
+    if (!open) {
+        created = m_app.NewDocument();
         const std::string path = CDorvaneDoc::ProposeNewProjectPath(m_app.Config().projectDir());
-        if (!doc->NewProject(m_app.NewProjectDefaults(path))) {
-            doc.reset();
+        if (!created->NewProject(m_app.NewProjectDefaults(path))) {
+            created.reset();
             return TransferOutcome::Cancelled;
         }
+        open = created.get();
     }
+    if (m_beforeRebuild)
+        m_beforeRebuild();
+    CDorvaneDoc *doc = open;
     if (!rebuildFromUpload(*doc)) {
         m_ui.message(util::messageText(util::msg::kFileNotReadable), comm::IPanelUi::Icon::Warning);
         if (!areas.LastError().empty())
@@ -261,8 +276,7 @@ TransferOutcome CProjectTransfer::Upload(std::unique_ptr<CDorvaneDoc> &doc, Tran
     }
     doc->SetModified();
     m_app.BindProject(*doc);
-    if (outcome == TransferOutcome::Done)
-        m_ui.message(kTransferDoneText, comm::IPanelUi::Icon::Information);
+    m_ui.message(kTransferDoneText, comm::IPanelUi::Icon::Information);
     return outcome;
 }
 

@@ -9,6 +9,7 @@
 #include "core/comm/panel_ui.h"
 #include "core/comm/progress_model.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -46,6 +47,13 @@ public:
     // in the project folder is created. The project changes only once every area that arrived
     // has parsed.
     TransferOutcome Upload(std::unique_ptr<CDorvaneDoc> &doc, TransferGroups groups);
+    // The same for a project owned elsewhere: `open` (may be null) is rebuilt in place; without
+    // one the new project comes back in `created`.
+    TransferOutcome Upload(CDorvaneDoc *open, TransferGroups groups,
+                           std::unique_ptr<CDorvaneDoc> &created);
+    // Called after the areas arrived and before the open project is rebuilt (its screen
+    // windows close there).
+    void SetBeforeRebuild(std::function<void()> hook) { m_beforeRebuild = std::move(hook); }
 
     // The driver files of the project's channels ("<Protocols>/<file>" or the no-driver file).
     std::string DriverFile(const CDorvaneDoc &doc, int channel) const;
@@ -65,6 +73,7 @@ private:
     comm::IPanelUi &m_ui;
     comm::CProgressModel m_progress;
     bool m_sendDrivers = false;
+    std::function<void()> m_beforeRebuild;
 };
 
 } // namespace core

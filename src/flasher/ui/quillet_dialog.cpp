@@ -17,6 +17,8 @@
 
 namespace quillet {
 
+using ports::CPortChooser;
+
 namespace {
 
 QString qs(std::string_view text)

@@ -18,6 +18,8 @@ class QPushButton;
 
 namespace quillet {
 
+using ports::CPortCatalogue;
+
 class CQuilletDialog : public QDialog
 {
     Q_OBJECT

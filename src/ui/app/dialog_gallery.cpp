@@ -5,7 +5,12 @@
 #include "ui/comm/alarm_hist_dialog.h"
 #include "ui/comm/alarm_search_dialog.h"
 #include "ui/comm/date_time_dialog.h"
+#include "ui/comm/down_dialog.h"
+#include "ui/comm/input_pwd_dialog.h"
+#include "ui/comm/progress_dialog.h"
 #include "ui/comm/pwd_dialog.h"
+#include "ui/comm/qt_panel_ui.h"
+#include "ui/comm/sys_info_dialog.h"
 #include "ui/dialogs/alarm_edit_dialog.h"
 #include "ui/dialogs/calc_edit_dialog.h"
 #include "ui/dialogs/com_port_dialog.h"
@@ -216,6 +221,56 @@ void addPanelWindows(std::vector<GalleryEntry> &g)
     }));
 }
 
+// The communication windows: they open over the frame's link and do not talk to the panel.
+void appendCommEntries(std::vector<GalleryEntry> &g)
+{
+    const auto language = [](CMainFrame &frame) {
+        const auto &config = frame.services().Config();
+        return QString::fromStdString(
+                config.languages().nameOf(frame.document()->Param16(core::kParamLanguage)));
+    };
+    g.push_back(entry("CDownDialog", "communication", [language](CMainFrame &frame, Scratch &) {
+        return std::make_unique<CDownDialog>(frame.services().Config(),
+                                             core::CDownDlg::Mode::Download, true, language(frame));
+    }));
+    g.push_back(entry("CDownDialog-upload", "communication", [](CMainFrame &frame, Scratch &) {
+        return std::make_unique<CDownDialog>(frame.services().Config(),
+                                             core::CDownDlg::Mode::Upload, true, QString());
+    }));
+    g.push_back(entry("CInputPwdDialog", "communication",
+                      [](CMainFrame &, Scratch &) { return std::make_unique<CInputPwdDialog>(); }));
+    struct Comm
+    {
+        explicit Comm(CMainFrame &frame)
+            : ui(&frame)
+        { }
+        CQtPanelUi ui;
+        comm::CProgressModel model;
+        std::vector<std::uint8_t> buffer = std::vector<std::uint8_t>(16);
+    };
+    g.push_back({QStringLiteral("CProgressDialog"), QStringLiteral("communication"),
+                 [](CMainFrame &frame) {
+                     auto c = std::make_shared<Comm>(frame);
+                     std::vector<comm::COMM_CMD> commands;
+                     for (char sub : {'G', 'R', 'S', 'C'})
+                         commands.push_back({'w', std::uint8_t(sub), c->buffer, 16, 0, 0});
+                     c->model.setCommands(std::move(commands));
+                     c->model.setDownload(true);
+                     GalleryDialog out;
+                     out.dialog = std::make_unique<CProgressDialog>(frame.link(), c->model, c->ui);
+                     out.keep = c;
+                     return out;
+                 }});
+    g.push_back({QStringLiteral("CSysInfoDialog"), QStringLiteral("communication"),
+                 [](CMainFrame &frame) {
+                     auto c = std::make_shared<Comm>(frame);
+                     GalleryDialog out;
+                     out.dialog = std::make_unique<CSysInfoDialog>(frame.link(), c->ui);
+                     out.keep = c;
+                     return out;
+                 }});
+}
+
 std::vector<GalleryEntry> buildGallery()
 {
     using namespace core;
@@ -335,6 +390,7 @@ std::vector<GalleryEntry> buildGallery()
         return std::make_unique<CUsedSysMemDialog>(CUsedSysMemDlg(*frame.document()));
     }));
     addPanelWindows(g);
+    appendCommEntries(g);
     return g;
 }
 

@@ -19,6 +19,8 @@
 #include <QToolBar>
 #include <QUndoStack>
 
+#include <functional>
+
 namespace ui {
 
 namespace {
@@ -41,6 +43,7 @@ CMainActions::CMainActions(CMainFrame &frame)
     createMenus();
     createToolBars();
     createToolMenus();
+    createCommMenu();
 }
 
 QAction *CMainActions::add(const QString &name, const QString &text, const QKeySequence &key)
@@ -349,6 +352,30 @@ void CMainActions::createToolMenus()
         draw->addAction(m_frame.action(QStringLiteral("tool%1").arg(id)));
     bar->insertMenu(before, tags);
     bar->insertMenu(before, draw);
+}
+
+void CMainActions::createCommMenu()
+{
+    // The commands in the menu's order; the clock, password and alarm-history commands sit
+    // between them (after "폰트(&F)" and after "OS 다운로드").
+    CMainFrame *f = &m_frame;
+    auto *menu = new QMenu(tr("통신(&C)"), &m_frame);
+    menu->setObjectName(QStringLiteral("commMenu"));
+    const auto item = [&](const char *name, const QString &text, const QKeySequence &key,
+                          std::function<void()> run) {
+        QAction *a = add(QString::fromLatin1(name), text, key);
+        QObject::connect(a, &QAction::triggered, f, std::move(run));
+        menu->addAction(a);
+    };
+    item("commDownload", tr("다운로드(&D)"), QKeySequence(Qt::CTRL | Qt::Key_D),
+         [f] { f->download(); });
+    item("commUpload", tr("업로드(&U)"), QKeySequence(Qt::CTRL | Qt::Key_U), [f] { f->upload(); });
+    item("commFont", tr("폰트(&F)"), {}, [f] { f->downloadFont(); });
+    item("commErase", tr("전체 메모리 포맷"), {}, [f] { f->eraseMemory(); });
+    item("commOsDownload", tr("OS 다운로드"), {}, [f] { f->startOsDownloader(); });
+    item("commSysInfo", tr("시스템 정보 읽기"), {}, [f] { f->showSystemInfo(); });
+    QMenuBar *bar = m_frame.menuBar();
+    bar->insertMenu(bar->actions().last(), menu); // ahead of the window menu
 }
 
 void CMainActions::checkTool(int toolId)

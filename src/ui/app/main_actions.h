@@ -48,6 +48,7 @@ private:
     void createToolBars();
     void createToolActions();
     void createToolMenus();
+    void createCommMenu();
 
     CMainFrame &m_frame;
     QComboBox *m_zoomBox = nullptr;

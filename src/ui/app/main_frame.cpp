@@ -23,6 +23,7 @@
 #include "ui/view/zoom_wnd.h"
 
 #include "core/app/app_services.h"
+#include "core/comm/comm_thread.h"
 #include "core/editor/screen_rules.h"
 
 #include "util/message_ids.h"
@@ -78,6 +79,7 @@ CMainFrame::CMainFrame(core::CAppServices &services, const QImage &panelPicture,
     m_zoomWnd = new CZoomWnd(this);
     m_gauges = new CMemoryGauges(m_services.Monitor(), this);
     statusBar()->addPermanentWidget(m_gauges);
+    initComm();
     m_actions = std::make_unique<CMainActions>(*this);
     m_recent = new CRecentFilesMenu(m_actions->recentMenu(), this);
     connect(m_recent, &CRecentFilesMenu::openRequested, this, &CMainFrame::openFile);
@@ -97,6 +99,7 @@ CMainFrame::~CMainFrame()
     // Views refer to the document: they go first.
     m_mdi->closeAllSubWindows();
     m_controller->undoStack()->clear();
+    m_link->Stop();
 }
 
 core::CDorvaneDoc *CMainFrame::document() const
@@ -185,7 +188,8 @@ void CMainFrame::updateTitle()
 void CMainFrame::updateActions()
 {
     const bool open = document() != nullptr;
-    for (const char *name : {"fileClose", "fileSave", "fileSaveAs", "screenNew", "viewMemory"})
+    for (const char *name :
+         {"fileClose", "fileSave", "fileSaveAs", "screenNew", "viewMemory", "commDownload"})
         action(name)->setEnabled(open);
     for (const char *name :
          {"projectParams", "projectComm1", "projectComm2", "projectPlcType", "functionAlarms",

@@ -29,6 +29,10 @@ class CMessageTag;
 struct NewProjectSettings;
 } // namespace core
 
+namespace comm {
+class CCommThread;
+}
+
 namespace ui {
 
 class CDorvaneView;
@@ -130,6 +134,20 @@ public:
     // The PC's port to the panel: written to APP.INI, not part of the project.
     void changeComPort();
 
+    // --- communication (main_frame_comm.cpp) ---------------------------------------------------
+    // The program's one link to the panel.
+    comm::CCommThread &link() { return *m_link; }
+    // Before a command: waits (without blocking the window) until a stopped transfer has left
+    // the link, then hands it the device of its port slot.
+    void prepareLink();
+    void download();
+    void upload();
+    // Font download of `path`; with none, the file dialog on the Fonts folder asks.
+    void downloadFont(const QString &path = {});
+    void eraseMemory();
+    void startOsDownloader();
+    void showSystemInfo();
+
 public slots:
     void onNew();
     void onOpen();
@@ -161,6 +179,7 @@ private:
     void updateActions();
     void forEachView(const std::function<void(CDorvaneView *)> &fn) const;
     void connectView(CDorvaneView *view);
+    void initComm();
 
     core::CAppServices &m_services;
     QImage m_picture;
@@ -172,6 +191,7 @@ private:
     std::unique_ptr<CMainActions> m_actions;
     CRecentFilesMenu *m_recent = nullptr;
     QTimer m_autoSave;
+    std::unique_ptr<comm::CCommThread> m_link;
 };
 
 } // namespace ui

@@ -111,6 +111,20 @@ void CProjectController::closeProject()
     emit modifiedChanged(false);
 }
 
+void CProjectController::adoptUploaded(std::unique_ptr<core::CDorvaneDoc> created)
+{
+    if (created) {
+        closeProject();
+        m_services.Config().setAlarmDbPath(created->AlarmDatabasePath());
+        start(std::move(created), true);
+        return;
+    }
+    if (!m_doc)
+        return;
+    m_undo->clear();
+    start(std::move(m_doc), true);
+}
+
 // --- screens -------------------------------------------------------------------------------------
 
 void CProjectController::push(QUndoCommand *command)

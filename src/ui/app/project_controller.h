@@ -47,6 +47,9 @@ public:
     bool openProject(const std::string &path);
     bool saveProject(const std::string &path, std::string *error);
     void closeProject();
+    // An upload rebuilt the open project in place, or brought `created` when none was open: the
+    // undo history no longer applies and the project is unsaved.
+    void adoptUploaded(std::unique_ptr<core::CDorvaneDoc> created);
 
     // --- screens: each call is one undo step ------------------------------------------------
     // Adds a screen as the new-screen dialog does (UTF-8 name); 0 or the message to show.

@@ -12,7 +12,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-namespace quillet {
+namespace ports {
 
 class CPortChooser : public QDialog
 {
@@ -40,4 +40,4 @@ private:
     int m_found = 0;
 };
 
-} // namespace quillet
+} // namespace ports

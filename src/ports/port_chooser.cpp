@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace quillet {
+namespace ports {
 
 CPortChooser::CPortChooser(const QString &portName, const QString &currentDevice,
                            CPortCatalogue catalogue, QWidget *parent)
@@ -103,4 +103,4 @@ void CPortChooser::updateOk()
     m_ok->setEnabled(!chosenPath().isEmpty());
 }
 
-} // namespace quillet
+} // namespace ports

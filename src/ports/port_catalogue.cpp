@@ -8,7 +8,7 @@
 #include <set>
 #include <string_view>
 
-namespace quillet {
+namespace ports {
 
 namespace fs = std::filesystem;
 
@@ -131,4 +131,4 @@ std::vector<PortEntry> CPortCatalogue::list() const
     return entries;
 }
 
-} // namespace quillet
+} // namespace ports

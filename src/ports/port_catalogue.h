@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace quillet {
+namespace ports {
 
 struct PortEntry
 {
@@ -34,4 +34,4 @@ private:
     std::string m_sys;
 };
 
-} // namespace quillet
+} // namespace ports

@@ -1,0 +1,179 @@
+#include "ui/comm/comm_text.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <optional>
+
+namespace ui {
+
+namespace {
+
+constexpr const char *kContext = "ui::CommText";
+
+// Every text the core's panel commands show. Formats keep their printf markers in the English
+// text too, in the same order.
+const char *const kTexts[] = {
+        // Area names.
+        QT_TRANSLATE_NOOP("ui::CommText", "암호"),
+        QT_TRANSLATE_NOOP("ui::CommText", "스크린"),
+        QT_TRANSLATE_NOOP("ui::CommText", "폰트"),
+        QT_TRANSLATE_NOOP("ui::CommText", "글로벌"),
+        QT_TRANSLATE_NOOP("ui::CommText", "이미지"),
+        QT_TRANSLATE_NOOP("ui::CommText", "스트링"),
+        QT_TRANSLATE_NOOP("ui::CommText", "날짜/시간"),
+        QT_TRANSLATE_NOOP("ui::CommText", "드라이버: %s, %s"),
+        // Link errors and the panel's NAK codes.
+        QT_TRANSLATE_NOOP("ui::CommText", "통신 포트를 열 수 없습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "타임아웃 에러입니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "NAK 수신 : %s"),
+        QT_TRANSLATE_NOOP("ui::CommText", "Frame 에러"),
+        QT_TRANSLATE_NOOP("ui::CommText", "BCC 에러"),
+        QT_TRANSLATE_NOOP("ui::CommText", "통신 포트에 쓰는데 실패했습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "메모리가 지워져 있습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "Command 에러"),
+        QT_TRANSLATE_NOOP("ui::CommText", "Sub Command 에러"),
+        QT_TRANSLATE_NOOP("ui::CommText", "Address 에러"),
+        QT_TRANSLATE_NOOP("ui::CommText", "RTC Read 에러"),
+        QT_TRANSLATE_NOOP("ui::CommText", "RTC Write 에러"),
+        QT_TRANSLATE_NOOP("ui::CommText",
+                          "이 타입은 날짜/시간 설정 기능을 제공하지 않습니다. HMI 타입을 "
+                          "확인하시기 바랍니다."),
+        // Progress.
+        QT_TRANSLATE_NOOP("ui::CommText", "다운로드 중....."),
+        QT_TRANSLATE_NOOP("ui::CommText", "업로드 중....."),
+        QT_TRANSLATE_NOOP("ui::CommText", "통신실패\n\n%s 송수신에 실패했습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "통신이 중지되었습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "통신성공\n\n통신을 성공적으로 끝냈습니다."),
+        // Passwords.
+        QT_TRANSLATE_NOOP("ui::CommText", "암호 입력"),
+        QT_TRANSLATE_NOOP("ui::CommText", "암호가 입력되지 않았습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "암호는 A-Z, a-z, or 0-9 만 입력가능합니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "암호가 일치하지 않습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "새로운 암호로 변경했습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "암호 변경에 실패했습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "암호를 삭제했습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "암호 삭제에 실패했습니다."),
+        // Download and upload.
+        QT_TRANSLATE_NOOP("ui::CommText",
+                          "선택된 영역이 존재하지 않습니다. 영역을 선택하시기 바랍니다."),
+        QT_TRANSLATE_NOOP("ui::CommText",
+                          "파라미터를 다운로드하면 특정 경보이력이 모두 "
+                          "지워집니다. 계속하시겠습니까?"),
+        QT_TRANSLATE_NOOP("ui::CommText",
+                          "다음과 같은 드라이버 파일이 없으므로  프로젝트를 "
+                          "다운로드 할 수 없습니다. \n%s"),
+        QT_TRANSLATE_NOOP("ui::CommText", "채널%d: 파일명[%s]"),
+        QT_TRANSLATE_NOOP("ui::CommText",
+                          "Velmar Panel에 현재 파라미터 설정값과 다른  드라이버가 설치되어 "
+                          "있습니다. \n파라미터를 다운로드 하지 않을 시 기기가 정상적으로 동작하지 "
+                          "않을 수 있습니다.\n파라미터를 다운로드 하시겠습니까?"),
+        QT_TRANSLATE_NOOP("ui::CommText",
+                          "현재 프로젝트의 내용이 업로드된 데이타로 바뀝니다.\n계속하시겠습니까?"),
+        // The other commands.
+        QT_TRANSLATE_NOOP("ui::CommText",
+                          "전체 경보이력과 특정경보이력이 모두 삭제됩니다. 계속하시겠습니까?"),
+        QT_TRANSLATE_NOOP("ui::CommText", "경보이력을 지우는데 성공했습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "경보이력을 지우는데 실패했습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText",
+                          "Velmar Panel의 전체 메모리가 삭제됩니다. 계속하시겠습니까?"),
+        QT_TRANSLATE_NOOP("ui::CommText", "전체 메모리를 삭제하는데 성공했습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "전체 메모리를 삭제하는데 실패했습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "정말로 다운로드하시겠습니까?"),
+        QT_TRANSLATE_NOOP("ui::CommText", "파일을 열 수 없습니다.[%s]"),
+        QT_TRANSLATE_NOOP("ui::CommText", "Font File: %s"),
+        QT_TRANSLATE_NOOP("ui::CommText", "파일이 너무 커서 다운로드 할 수 없습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "시스템 정보 읽기에 실패했습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "미사용"),
+        QT_TRANSLATE_NOOP("ui::CommText",
+                          "실행파일이 존재하지 않습니다.\n[%s]가 존재하는지 확인하십시오."),
+        // Days of the week in the panel clock.
+        QT_TRANSLATE_NOOP("ui::CommText", "일"),
+        QT_TRANSLATE_NOOP("ui::CommText", "월"),
+        QT_TRANSLATE_NOOP("ui::CommText", "화"),
+        QT_TRANSLATE_NOOP("ui::CommText", "수"),
+        QT_TRANSLATE_NOOP("ui::CommText", "목"),
+        QT_TRANSLATE_NOOP("ui::CommText", "금"),
+        QT_TRANSLATE_NOOP("ui::CommText", "토"),
+};
+
+QString translated(const char *source)
+{
+    return QCoreApplication::translate(kContext, source);
+}
+
+std::optional<QString> tryTranslate(const QString &text);
+
+// A format's literal parts escaped, each %s or %d a capture.
+QRegularExpression patternOf(const QString &format)
+{
+    static const QRegularExpression marker(QStringLiteral("%[sdu]"));
+    QString pattern = QStringLiteral("^");
+    qsizetype at = 0;
+    for (auto it = marker.globalMatch(format); it.hasNext();) {
+        const auto m = it.next();
+        pattern += QRegularExpression::escape(format.mid(at, m.capturedStart() - at));
+        pattern += m.captured() == QLatin1String("%s") ? QStringLiteral("(.*)")
+                                                       : QStringLiteral("(-?\\d+)");
+        at = m.capturedEnd();
+    }
+    pattern += QRegularExpression::escape(format.mid(at)) + QLatin1Char('$');
+    return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption);
+}
+
+// The English format with its markers replaced by the (translated) values.
+QString fill(const QString &format, const QStringList &values)
+{
+    static const QRegularExpression marker(QStringLiteral("%[sdu]"));
+    QString out;
+    qsizetype at = 0;
+    int i = 0;
+    for (auto it = marker.globalMatch(format); it.hasNext();) {
+        const auto m = it.next();
+        out += format.mid(at, m.capturedStart() - at);
+        const QString value = i < values.size() ? values[i] : QString();
+        out += m.captured() == QLatin1String("%s") ? tryTranslate(value).value_or(value) : value;
+        ++i;
+        at = m.capturedEnd();
+    }
+    return out + format.mid(at);
+}
+
+std::optional<QString> tryTranslate(const QString &text)
+{
+    for (const char *source : kTexts)
+        if (text == QString::fromUtf8(source))
+            return translated(source);
+    for (const char *source : kTexts) {
+        const QString format = QString::fromUtf8(source);
+        if (!format.contains(QLatin1Char('%')))
+            continue;
+        const auto m = patternOf(format).match(text);
+        if (m.hasMatch()) {
+            QStringList values = m.capturedTexts();
+            values.removeFirst();
+            return fill(translated(source), values);
+        }
+    }
+    // "<area>:<error>" of a failed transfer: both sides known texts.
+    for (qsizetype i = text.indexOf(QLatin1Char(':')); i > 0;
+         i = text.indexOf(QLatin1Char(':'), i + 1)) {
+        const auto area = tryTranslate(text.left(i));
+        const auto error = tryTranslate(text.mid(i + 1));
+        if (area && error)
+            return *area + QLatin1Char(':') + *error;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QString commText(std::string_view text)
+{
+    // Line ends are compared as "\n" (the translation tools keep no "\r").
+    QString s = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return tryTranslate(s).value_or(s);
+}
+
+} // namespace ui

@@ -1,0 +1,51 @@
+#include "ui/comm/input_pwd_dialog.h"
+
+#include "ui/app/message_box.h"
+#include "ui/comm/comm_text.h"
+
+#include "core/comm/panel_ui.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace ui {
+
+namespace {
+constexpr int kMaxPassword = 10;
+}
+
+CInputPwdDialog::CInputPwdDialog(QWidget *parent)
+    : CPresenterDialog(parent)
+{
+    setObjectName(QStringLiteral("CInputPwdDialog"));
+    setWindowTitle(tr("암호 확인"));
+    m_edit = new QLineEdit(this);
+    m_edit->setObjectName(QStringLiteral("password"));
+    m_edit->setMaxLength(kMaxPassword);
+    m_edit->setEchoMode(QLineEdit::Password);
+    auto *label = new QLabel(tr("암호를 입력하시오:"), this);
+    label->setBuddy(m_edit);
+    auto *form = new QFormLayout;
+    form->addRow(label, m_edit);
+    setContent(form);
+    m_edit->setFocus();
+}
+
+QString CInputPwdDialog::password() const
+{
+    return m_edit->text();
+}
+
+bool CInputPwdDialog::acceptChanges()
+{
+    if (const auto error = comm::passwordEntryError(password().toStdString())) {
+        showMessage(this, 0, commText(*error));
+        m_edit->setFocus();
+        m_edit->selectAll();
+        return false;
+    }
+    return true;
+}
+
+} // namespace ui

@@ -1,0 +1,62 @@
+#include "ui/comm/qt_panel_ui.h"
+
+#include "ui/app/message_box.h"
+#include "ui/comm/comm_text.h"
+#include "ui/comm/input_pwd_dialog.h"
+#include "ui/comm/progress_dialog.h"
+
+#include <QApplication>
+#include <QCursor>
+
+namespace ui {
+
+CQtPanelUi::~CQtPanelUi()
+{
+    while (m_busy > 0)
+        setBusy(false);
+}
+
+bool CQtPanelUi::ask(std::string_view question)
+{
+    return askYesNo(m_parent, 0, commText(question));
+}
+
+void CQtPanelUi::message(std::string_view text, Icon, std::string_view)
+{
+    // A message box over a wait cursor would show the cursor: it goes for the box.
+    const int busy = m_busy;
+    for (int i = 0; i < busy; ++i)
+        QApplication::restoreOverrideCursor();
+    showMessage(m_parent, 0, commText(text));
+    for (int i = 0; i < busy; ++i)
+        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
+
+std::optional<std::string> CQtPanelUi::askPanelPassword()
+{
+    CInputPwdDialog dialog(m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.password().toStdString();
+}
+
+void CQtPanelUi::setBusy(bool busy)
+{
+    if (busy) {
+        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        ++m_busy;
+    } else if (m_busy > 0) {
+        QApplication::restoreOverrideCursor();
+        --m_busy;
+    }
+}
+
+comm::ProgressResult CQtPanelUi::runProgress(comm::CCommThread &link, comm::CProgressModel &model)
+{
+    if (m_beforeProgress)
+        m_beforeProgress();
+    CProgressDialog dialog(link, model, *this, m_parent);
+    return dialog.run();
+}
+
+} // namespace ui

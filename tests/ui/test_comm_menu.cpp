@@ -1,0 +1,385 @@
+// The communication menu against velmar-panel-sim on a pseudo-terminal: the demo project goes to
+// the panel and comes back byte for byte, a protected panel asks for its password once, faults
+// leave the open project alone, Stop ends a slow transfer at once and leaves the link usable,
+// and the progress dialog counts the bytes the panel received without stalling the window.
+
+#include "comm/sim_process.h"
+#include "helpers/ui_fixture.h"
+
+#include "core/app/app_services.h"
+#include "core/comm/comm_texts.h"
+#include "core/comm/comm_thread.h"
+#include "core/model/dorvane_doc.h"
+#include "ui/app/dorvane_app.h"
+#include "ui/app/main_frame.h"
+#include "ui/comm/comm_text.h"
+#include "ui/comm/down_dialog.h"
+#include "ui/comm/input_pwd_dialog.h"
+#include "ui/comm/port_slot_box.h"
+#include "ui/comm/progress_dialog.h"
+#include "ui/comm/sys_info_dialog.h"
+
+#include "util/file_io.h"
+#include "util/messages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QUndoStack>
+#include <QtTest>
+
+#include <functional>
+#include <map>
+
+using namespace ui;
+
+namespace {
+
+// Answers the windows as they are shown, by class name; counts each. The answer runs once the
+// window's own event loop does.
+class ModalScript : public QObject
+{
+public:
+    using Handler = std::function<void(QWidget *)>;
+    explicit ModalScript(std::map<QString, Handler> handlers)
+        : m_handlers(std::move(handlers))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~ModalScript() override { qApp->removeEventFilter(this); }
+    std::map<QString, int> count;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Show || !watched->isWidgetType())
+            return false;
+        auto *w = static_cast<QWidget *>(watched);
+        const auto it = m_handlers.find(QString::fromLatin1(w->metaObject()->className()));
+        if (it == m_handlers.end() || !w->isWindow())
+            return false;
+        ++count[it->first];
+        QPointer<QWidget> guard(w);
+        Handler handler = it->second;
+        QTimer::singleShot(0, this, [guard, handler] {
+            if (guard)
+                handler(guard);
+        });
+        return false;
+    }
+
+private:
+    std::map<QString, Handler> m_handlers;
+};
+
+void clickOk(QWidget *w)
+{
+    auto *box = w->findChild<QDialogButtonBox *>();
+    QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+
+void clickCancel(QWidget *w)
+{
+    auto *box = w->findChild<QDialogButtonBox *>();
+    QTest::mouseClick(box->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+}
+
+QString text(std::string_view core)
+{
+    return commText(core);
+}
+
+bool anyContains(const std::vector<QString> &texts, const QString &part)
+{
+    for (const QString &t : texts)
+        if (t.contains(part))
+            return true;
+    return false;
+}
+
+} // namespace
+
+class TestCommMenu : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<uitest::ProgramFolder> m_folder;
+    std::unique_ptr<CDorvaneApp> m_app;
+    testsupport::SimProcess m_sim;
+    QString m_trace;
+
+    CMainFrame &frame() { return *m_app->mainFrame(); }
+
+    bool startSim(std::vector<std::string> args = {})
+    {
+        m_trace = m_folder->file("trace.txt");
+        args.insert(args.end(), {"--trace", m_trace.toStdString()});
+        if (!m_sim.start(args))
+            return false;
+        // COM1 is the simulator's pseudo-terminal.
+        return m_app->services().Config().setCommPortDevice(1, m_sim.port());
+    }
+
+    bool openDemo()
+    {
+        const QString demo = m_folder->file("Project/Demo.kvr");
+        QFile::copy(QStringLiteral(DORVANE_RUNTIME_DIR "/Project/Demo.kvr"), demo);
+        return frame().openFile(demo);
+    }
+
+    // Data bytes of the write requests the simulator served.
+    quint64 bytesWritten() const
+    {
+        QFile f(m_trace);
+        if (!f.open(QIODevice::ReadOnly))
+            return 0;
+        quint64 sum = 0;
+        for (const QByteArray &line : f.readAll().split('\n'))
+            if (line.size() > 3 && line[0] == 'w' && line[1] != 'A')
+                sum += quint64((line.size() - 3) / 2 - 11);
+        return sum;
+    }
+
+    static void answerDownDialog(QWidget *w, int speedIndex = 2)
+    {
+        auto *dialog = static_cast<CDownDialog *>(w);
+        dialog->speedCombo()->setCurrentIndex(speedIndex);
+        clickOk(dialog);
+    }
+
+private slots:
+    void initTestCase() { uitest::isolateSettings(); }
+
+    void init()
+    {
+        util::setMessageLanguage(0x412);
+        m_folder = std::make_unique<uitest::ProgramFolder>();
+        m_app = std::make_unique<CDorvaneApp>(m_folder->path());
+        QVERIFY(m_app->start());
+        frame().link().SetCommandPause(20);
+        frame().link().SetReceiveTimeout(1500);
+    }
+
+    void cleanup()
+    {
+        m_app.reset();
+        m_sim.stop();
+        m_folder.reset();
+    }
+
+    void menuHoldsTheCommandsAndDownloadNeedsAProject()
+    {
+        auto *menu = frame().findChild<QMenu *>(QStringLiteral("commMenu"));
+        QVERIFY(menu);
+        QStringList names;
+        for (QAction *a : menu->actions())
+            names << a->objectName();
+        QCOMPARE(names,
+                 QStringList({"commDownload", "commUpload", "commFont", "commErase",
+                              "commOsDownload", "commSysInfo"}));
+        QCOMPARE(frame().action("commDownload")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+        QCOMPARE(frame().action("commUpload")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_U));
+        QVERIFY(!frame().action("commDownload")->isEnabled());
+        QVERIFY(frame().action("commUpload")->isEnabled());
+        QVERIFY(openDemo());
+        QVERIFY(frame().action("commDownload")->isEnabled());
+    }
+
+    void portSlotsShowTheirDevicesAndTheChoiceIsStored()
+    {
+        auto &config = m_app->services().Config();
+        QVERIFY(config.setCommPortDevice(3, "/dev/pts/77"));
+        CDownDialog dialog(config, core::CDownDlg::Mode::Upload, false, {});
+        QVERIFY(uitest::everyInputLabelled(dialog));
+        QVERIFY(!dialog.groupBox(core::CDownDlg::Menu)->isVisibleTo(&dialog));
+        QVERIFY(dialog.portBox()->combo()->itemText(2).contains("/dev/pts/77"));
+        dialog.portBox()->combo()->setCurrentIndex(4);
+        dialog.portBox()->mapCurrentSlot(QStringLiteral("/dev/serial/by-id/usb-X"));
+        QVERIFY(dialog.portBox()->combo()->itemText(4).contains("/dev/serial/by-id/usb-X"));
+        QCOMPARE(dialog.portBox()->combo()->currentIndex(), 4);
+        // "Select all" clears and checks the offered groups together.
+        QTest::mouseClick(dialog.selectAllBox(), Qt::LeftButton);
+        QVERIFY(!dialog.groupBox(core::CDownDlg::Screens)->isChecked());
+        QVERIFY(!dialog.groupBox(core::CDownDlg::Parameters)->isChecked());
+        {
+            uitest::MessageRecorder messages;
+            clickOk(&dialog); // nothing chosen: refused, the dialog stays
+        }
+        QCOMPARE(dialog.result(), int(QDialog::Accepted)); // no transfer set: OK closes
+        QCOMPARE(config.commSetup().port, 5);
+        QCOMPARE(QString::fromStdString(config.commPortDevice(5)),
+                 QStringLiteral("/dev/serial/by-id/usb-X"));
+    }
+
+    void downloadThenUploadGivesBackTheSameBytes()
+    {
+        QVERIFY(startSim());
+        QVERIFY(openDemo());
+        const QString before = m_folder->file("Project/before.kvr");
+        QVERIFY(frame().saveAs(before));
+
+        uitest::MessageRecorder messages;
+        quint64 shownBytes = 0;
+        qint64 longestGap = 0;
+        QElapsedTimer beat;
+        QTimer heartbeat;
+        // Only while the progress dialog is up: the transfer runs on the worker.
+        connect(&heartbeat, &QTimer::timeout, this, [&] {
+            const bool transferring
+                    = qobject_cast<CProgressDialog *>(QApplication::activeModalWidget());
+            if (transferring && beat.isValid())
+                longestGap = std::max(longestGap, beat.elapsed());
+            if (transferring)
+                beat.restart();
+            else
+                beat.invalidate();
+        });
+        heartbeat.start(5);
+        ModalScript script({{"ui::CDownDialog", [](QWidget *w) { answerDownDialog(w); }},
+                            {"ui::CProgressDialog", [&](QWidget *w) {
+                                 auto *p = static_cast<CProgressDialog *>(w);
+                                 connect(p, &QDialog::finished, this,
+                                         [&, p] { shownBytes = p->bytesMoved(); });
+                             }}});
+        frame().download();
+        QCOMPARE(script.count["ui::CProgressDialog"], 1);
+        QVERIFY2(!anyContains(messages.texts, text(comm::text::kErrTimeout)),
+                 qPrintable(messages.texts.empty() ? QString() : messages.texts.back()));
+        QVERIFY(shownBytes > 0);
+        QCOMPARE(shownBytes, bytesWritten());
+        QVERIFY2(longestGap < 50, qPrintable(QString::number(longestGap)));
+
+        frame().closeProject();
+        QVERIFY(!frame().document());
+        frame().upload();
+        QVERIFY(frame().document());
+        QVERIFY(anyContains(messages.texts, text(core::kTransferDoneText)));
+        const QString back = m_folder->file("Project/back.kvr");
+        QVERIFY(frame().saveAs(back));
+        QCOMPARE(util::readFile(back.toStdString()), util::readFile(before.toStdString()));
+    }
+
+    void protectedPanelAsksOnceAndRefusesAWrongPassword()
+    {
+        QVERIFY(startSim({"--password", "Secret7"}));
+        QVERIFY(openDemo());
+        uitest::MessageRecorder messages;
+        ModalScript script({{"ui::CDownDialog", [](QWidget *w) { answerDownDialog(w); }},
+                            {"ui::CInputPwdDialog", [](QWidget *w) {
+                                 auto *d = static_cast<CInputPwdDialog *>(w);
+                                 QTest::keyClicks(d->passwordEdit(), QStringLiteral("Wrong1"));
+                                 clickOk(d);
+                             }}});
+        // After the refusal the transfer dialog stays open: leave it then.
+        QTimer leave;
+        connect(&leave, &QTimer::timeout, this, [&] {
+            auto *d = qobject_cast<CDownDialog *>(QApplication::activeModalWidget());
+            if (d && anyContains(messages.texts, text(comm::text::kPwdMismatch)))
+                clickCancel(d);
+        });
+        leave.start(50);
+        frame().download();
+        QCOMPARE(script.count["ui::CInputPwdDialog"], 1);
+        QVERIFY(anyContains(messages.texts, text(comm::text::kPwdMismatch)));
+        QVERIFY(bytesWritten() == 0);
+    }
+
+    void faultsShowTheirTextAndLeaveTheOpenProjectAlone_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("nak") << "nak:4:4" << text(comm::CCommThread::ErrorText(0x30004));
+        QTest::newRow("bcc") << "bcc:4" << text(comm::text::kErrBcc);
+        QTest::newRow("frame") << "frame:4" << text(comm::text::kErrFrame);
+        QTest::newRow("silent") << "silent:4" << text(comm::text::kErrTimeout);
+    }
+
+    void faultsShowTheirTextAndLeaveTheOpenProjectAlone()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, shown);
+        // The panel holds the demo project, then answers with the fault.
+        const std::string state = m_folder->file("panel").toStdString();
+        QVERIFY(startSim({"--state", state}));
+        QVERIFY(openDemo());
+        {
+            uitest::MessageRecorder yes;
+            ModalScript script({{"ui::CDownDialog", [](QWidget *w) { answerDownDialog(w); }}});
+            frame().download();
+            QVERIFY(bytesWritten() > 0);
+        }
+        m_sim.stop();
+        QVERIFY(startSim({"--state", state, "--fault", fault.toStdString()}));
+        core::CDorvaneDoc *doc = frame().document();
+        const auto screens = doc->Screens().size();
+        const QString before = m_folder->file("Project/before.kvr");
+        QVERIFY(frame().saveAs(before));
+        uitest::MessageRecorder messages;
+        int downDialogs = 0;
+        ModalScript script({{"ui::CDownDialog", [&](QWidget *w) {
+                                 if (++downDialogs == 1)
+                                     answerDownDialog(w);
+                                 else
+                                     clickCancel(w); // the failed run brought it back
+                             }}});
+        frame().upload();
+        QCOMPARE(downDialogs, 2);
+        QVERIFY2(anyContains(messages.texts, shown),
+                 qPrintable(messages.texts.empty() ? QString() : messages.texts.back()));
+        QVERIFY(!anyContains(messages.texts, text(core::kTransferDoneText)));
+        QCOMPARE(frame().document(), doc);
+        QCOMPARE(doc->Screens().size(), screens);
+        QVERIFY(!doc->IsModified());
+        const QString after = m_folder->file("Project/after.kvr");
+        QVERIFY(frame().saveAs(after));
+        QCOMPARE(util::readFile(after.toStdString()), util::readFile(before.toStdString()));
+    }
+
+    void stopEndsASlowTransferAtOnceAndTheLinkStaysUsable()
+    {
+        QVERIFY(startSim({"--baud", "9600"}));
+        QVERIFY(openDemo());
+        uitest::MessageRecorder messages;
+        qint64 stopTook = -1;
+        ModalScript script({{"ui::CDownDialog", [](QWidget *w) { answerDownDialog(w, 0); }},
+                            {"ui::CProgressDialog", [&](QWidget *w) {
+                                 auto *p = static_cast<CProgressDialog *>(w);
+                                 // Stop in the middle of a block of the first area.
+                                 QTimer::singleShot(1500, p, [&, p] {
+                                     auto clock = std::make_shared<QElapsedTimer>();
+                                     connect(p, &QDialog::finished, this,
+                                             [&, clock] { stopTook = clock->elapsed(); });
+                                     clock->start();
+                                     QTest::mouseClick(p->stopButton(), Qt::LeftButton);
+                                 });
+                             }}});
+        frame().download();
+        QVERIFY(stopTook >= 0);
+        QVERIFY2(stopTook < 1000, qPrintable(QString::number(stopTook)));
+        QVERIFY(anyContains(messages.texts, text(comm::text::kCommStopped)));
+
+        // The next command finds the link free and the panel answering.
+        QString osVersion;
+        ModalScript info({{"ui::CSysInfoDialog", [&](QWidget *w) {
+                               auto *d = static_cast<CSysInfoDialog *>(w);
+                               QTest::mouseClick(d->readButton(), Qt::LeftButton);
+                               osVersion = d->field(CSysInfoDialog::OsVersion)->text();
+                               d->accept();
+                           }}});
+        frame().showSystemInfo();
+        QCOMPARE(osVersion, QStringLiteral("1.01"));
+    }
+};
+
+QTEST_MAIN(TestCommMenu)
+#include "test_comm_menu.moc"
