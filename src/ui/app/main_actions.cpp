@@ -356,8 +356,7 @@ void CMainActions::createToolMenus()
 
 void CMainActions::createCommMenu()
 {
-    // The commands in the menu's order; the clock, password and alarm-history commands sit
-    // between them (after "폰트(&F)" and after "OS 다운로드").
+    // The commands in the menu's order.
     CMainFrame *f = &m_frame;
     auto *menu = new QMenu(tr("통신(&C)"), &m_frame);
     menu->setObjectName(QStringLiteral("commMenu"));
@@ -371,8 +370,13 @@ void CMainActions::createCommMenu()
          [f] { f->download(); });
     item("commUpload", tr("업로드(&U)"), QKeySequence(Qt::CTRL | Qt::Key_U), [f] { f->upload(); });
     item("commFont", tr("폰트(&F)"), {}, [f] { f->downloadFont(); });
+    item("commClock", tr("날짜/시간(&T)"), {}, [f] { f->showPanelClock(); });
+    item("commPasswordSet", tr("암호설정(&P)"), {}, [f] { f->setPanelPassword(); });
+    item("commPasswordRemove", tr("암호해제"), {}, [f] { f->removePanelPassword(); });
     item("commErase", tr("전체 메모리 포맷"), {}, [f] { f->eraseMemory(); });
     item("commOsDownload", tr("OS 다운로드"), {}, [f] { f->startOsDownloader(); });
+    item("commAlarmRead", tr("경보이력읽기"), {}, [f] { f->showAlarmHistory(); });
+    item("commAlarmDelete", tr("경보이력삭제"), {}, [f] { f->deleteAlarmHistory(); });
     item("commSysInfo", tr("시스템 정보 읽기"), {}, [f] { f->showSystemInfo(); });
     QMenuBar *bar = m_frame.menuBar();
     bar->insertMenu(bar->actions().last(), menu); // ahead of the window menu

@@ -145,6 +145,12 @@ public:
     // Font download of `path`; with none, the file dialog on the Fonts folder asks.
     void downloadFont(const QString &path = {});
     void eraseMemory();
+    // The panel's clock, password and alarm history (windows in ui/comm/panel_windows.h).
+    void showPanelClock();
+    void setPanelPassword();
+    void removePanelPassword();
+    void showAlarmHistory();
+    void deleteAlarmHistory();
     void startOsDownloader();
     void showSystemInfo();
 

@@ -5,6 +5,7 @@
 
 #include "ui/app/project_controller.h"
 #include "ui/comm/down_dialog.h"
+#include "ui/comm/panel_windows.h"
 #include "ui/comm/qt_panel_ui.h"
 #include "ui/comm/sys_info_dialog.h"
 #include "ui/project/project_window.h"
@@ -159,6 +160,41 @@ void CMainFrame::eraseMemory()
     prepareLink();
     CQtPanelUi panel(this);
     comm::ErasePanelMemory(*m_link, panel);
+}
+
+void CMainFrame::showPanelClock()
+{
+    prepareLink();
+    CQtPanelUi panel(this);
+    ui::showPanelClock(this, *m_link, panel);
+}
+
+void CMainFrame::setPanelPassword()
+{
+    prepareLink();
+    CQtPanelUi panel(this);
+    ui::setPanelPassword(this, *m_link, panel);
+}
+
+void CMainFrame::removePanelPassword()
+{
+    prepareLink();
+    CQtPanelUi panel(this);
+    ui::removePanelPassword(*m_link, panel);
+}
+
+void CMainFrame::showAlarmHistory()
+{
+    prepareLink();
+    CQtPanelUi panel(this);
+    ui::showAlarmHistory(this, *m_link, panel, m_services, document());
+}
+
+void CMainFrame::deleteAlarmHistory()
+{
+    prepareLink();
+    CQtPanelUi panel(this);
+    ui::deleteAlarmHistory(*m_link, panel);
 }
 
 void CMainFrame::startOsDownloader()

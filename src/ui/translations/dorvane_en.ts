@@ -33,6 +33,29 @@
     </message>
 </context>
 <context>
+    <name>ports::CPortChooser</name>
+    <message>
+        <source>포트 선택 - %1</source>
+        <translation>Choose the port - %1</translation>
+    </message>
+    <message>
+        <source>새로 고침(&amp;R)</source>
+        <translation>&amp;Refresh</translation>
+    </message>
+    <message>
+        <source>연결된 장치(&amp;L):</source>
+        <translation>Connected &amp;devices:</translation>
+    </message>
+    <message>
+        <source>%1의 장치 경로(&amp;T):</source>
+        <translation>Device &amp;path of %1:</translation>
+    </message>
+    <message>
+        <source>직렬 장치를 찾지 못했습니다</source>
+        <translation>No serial device found</translation>
+    </message>
+</context>
+<context>
     <name>ui::CAddrGroupBox</name>
     <message>
         <source>주소...</source>
@@ -657,6 +680,53 @@
     </message>
 </context>
 <context>
+    <name>ui::CDownDialog</name>
+    <message>
+        <source>다운로드...</source>
+        <translation>Download...</translation>
+    </message>
+    <message>
+        <source>업로드...</source>
+        <translation>Upload...</translation>
+    </message>
+    <message>
+        <source>영역</source>
+        <translation>Areas</translation>
+    </message>
+    <message>
+        <source>화면</source>
+        <translation>Screens</translation>
+    </message>
+    <message>
+        <source>파라미터</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>메뉴</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>모두 선택</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>통신 설정</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>포트(&amp;P):</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>속도(&amp;B):</source>
+        <translation>&amp;Baud rate:</translation>
+    </message>
+    <message>
+        <source>결선도 보기...</source>
+        <translation>Show wiring diagram...</translation>
+    </message>
+</context>
+<context>
     <name>ui::CEditStrsDialog</name>
     <message>
         <source>메시지 관리</source>
@@ -929,6 +999,17 @@
     <message>
         <source>사용하지 않는 이미지 삭제</source>
         <translation>Delete Unused Images</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CInputPwdDialog</name>
+    <message>
+        <source>암호 확인</source>
+        <translation>Password check</translation>
+    </message>
+    <message>
+        <source>암호를 입력하시오:</source>
+        <translation>Enter the password:</translation>
     </message>
 </context>
 <context>
@@ -1381,6 +1462,62 @@
         <source>사용하지 않는 이미지 삭제</source>
         <translation>Delete Unused Images</translation>
     </message>
+    <message>
+        <source>통신(&amp;C)</source>
+        <translation>&amp;Communication</translation>
+    </message>
+    <message>
+        <source>다운로드(&amp;D)</source>
+        <translation>&amp;Download</translation>
+    </message>
+    <message>
+        <source>업로드(&amp;U)</source>
+        <translation>&amp;Upload</translation>
+    </message>
+    <message>
+        <source>폰트(&amp;F)</source>
+        <translation>&amp;Font</translation>
+    </message>
+    <message>
+        <source>날짜/시간(&amp;T)</source>
+        <translation>Date/&amp;Time</translation>
+    </message>
+    <message>
+        <source>암호설정(&amp;P)</source>
+        <translation>Set &amp;Password</translation>
+    </message>
+    <message>
+        <source>암호해제</source>
+        <translation>Remove Password</translation>
+    </message>
+    <message>
+        <source>전체 메모리 포맷</source>
+        <translation>Format whole memory</translation>
+    </message>
+    <message>
+        <source>OS 다운로드</source>
+        <translation>OS download</translation>
+    </message>
+    <message>
+        <source>경보이력읽기</source>
+        <translation>Read Alarm History</translation>
+    </message>
+    <message>
+        <source>경보이력삭제</source>
+        <translation>Delete Alarm History</translation>
+    </message>
+    <message>
+        <source>시스템 정보 읽기</source>
+        <translation>Read system information</translation>
+    </message>
+    <message>
+        <source>폰트</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Font Files(*.BMA);;All Files (*.*)</source>
+        <translation>Font Files(*.BMA);;All Files (*.*)</translation>
+    </message>
 </context>
 <context>
     <name>ui::CMemoryUseDialog</name>
@@ -1654,6 +1791,13 @@
     </message>
 </context>
 <context>
+    <name>ui::CPortSlotBox</name>
+    <message>
+        <source>포트...</source>
+        <translation>Port...</translation>
+    </message>
+</context>
+<context>
     <name>ui::CPrjMgnDialog</name>
     <message>
         <source>프로젝트 관리</source>
@@ -1678,6 +1822,33 @@
     <message>
         <source>Dorvane 파일 (*.kvr)</source>
         <translation>Dorvane files (*.kvr)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CProgressDialog</name>
+    <message>
+        <source>전체</source>
+        <translation>Overall</translation>
+    </message>
+    <message>
+        <source>중지(&amp;S)</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>영역: %1</source>
+        <translation>Area: %1</translation>
+    </message>
+    <message>
+        <source>%1 / %2 바이트</source>
+        <translation>%1 / %2 bytes</translation>
+    </message>
+    <message>
+        <source>경과 시간: %1:%2</source>
+        <translation>Elapsed: %1:%2</translation>
+    </message>
+    <message>
+        <source>속도: %1 바이트/초</source>
+        <translation>Rate: %1 bytes/s</translation>
     </message>
 </context>
 <context>
@@ -2064,6 +2235,69 @@
     </message>
 </context>
 <context>
+    <name>ui::CSysInfoDialog</name>
+    <message>
+        <source>Velmar Panel 정보</source>
+        <translation>Velmar Panel information</translation>
+    </message>
+    <message>
+        <source>OS 버전:</source>
+        <translation>OS version:</translation>
+    </message>
+    <message>
+        <source>OS 날짜:</source>
+        <translation>OS date:</translation>
+    </message>
+    <message>
+        <source>시계 타입:</source>
+        <translation>Clock type:</translation>
+    </message>
+    <message>
+        <source>HMI 시계:</source>
+        <translation>HMI clock:</translation>
+    </message>
+    <message>
+        <source>최대 스캔 시간:</source>
+        <translation>Maximum scan time:</translation>
+    </message>
+    <message>
+        <source>현재 스캔 시간:</source>
+        <translation>Current scan time:</translation>
+    </message>
+    <message>
+        <source>메뉴 언어:</source>
+        <translation>Menu language:</translation>
+    </message>
+    <message>
+        <source>메뉴 버전:</source>
+        <translation>Menu version:</translation>
+    </message>
+    <message>
+        <source>채널1 드라이버:</source>
+        <translation>Channel 1 driver:</translation>
+    </message>
+    <message>
+        <source>채널1 드라이버 버전:</source>
+        <translation>Channel 1 driver version:</translation>
+    </message>
+    <message>
+        <source>채널2 드라이버:</source>
+        <translation>Channel 2 driver:</translation>
+    </message>
+    <message>
+        <source>채널2 드라이버 버전:</source>
+        <translation>Channel 2 driver version:</translation>
+    </message>
+    <message>
+        <source>읽어오기</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>닫기</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>ui::CTagImageBox</name>
     <message>
         <source>이미지 번호: %1</source>
@@ -2300,6 +2534,267 @@
     <message>
         <source>확대상자</source>
         <translation>Magnifier</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CommText</name>
+    <message>
+        <source>암호</source>
+        <translation>password</translation>
+    </message>
+    <message>
+        <source>스크린</source>
+        <translation>screen</translation>
+    </message>
+    <message>
+        <source>폰트</source>
+        <translation>font</translation>
+    </message>
+    <message>
+        <source>글로벌</source>
+        <translation>global</translation>
+    </message>
+    <message>
+        <source>이미지</source>
+        <translation>image</translation>
+    </message>
+    <message>
+        <source>스트링</source>
+        <translation>string</translation>
+    </message>
+    <message>
+        <source>날짜/시간</source>
+        <translation>date/time</translation>
+    </message>
+    <message>
+        <source>드라이버: %s, %s</source>
+        <translation>drivers: %s, %s</translation>
+    </message>
+    <message>
+        <source>통신 포트를 열 수 없습니다.</source>
+        <translation>Cannot open the communication port.</translation>
+    </message>
+    <message>
+        <source>타임아웃 에러입니다.</source>
+        <translation>Time-out error.</translation>
+    </message>
+    <message>
+        <source>NAK 수신 : %s</source>
+        <translation>NAK received: %s</translation>
+    </message>
+    <message>
+        <source>Frame 에러</source>
+        <translation>Frame error</translation>
+    </message>
+    <message>
+        <source>BCC 에러</source>
+        <translation>BCC error</translation>
+    </message>
+    <message>
+        <source>통신 포트에 쓰는데 실패했습니다.</source>
+        <translation>Writing to the communication port failed.</translation>
+    </message>
+    <message>
+        <source>메모리가 지워져 있습니다.</source>
+        <translation>The memory is erased.</translation>
+    </message>
+    <message>
+        <source>Command 에러</source>
+        <translation>Command error</translation>
+    </message>
+    <message>
+        <source>Sub Command 에러</source>
+        <translation>Sub-command error</translation>
+    </message>
+    <message>
+        <source>Address 에러</source>
+        <translation>Address error</translation>
+    </message>
+    <message>
+        <source>RTC Read 에러</source>
+        <translation>RTC read error</translation>
+    </message>
+    <message>
+        <source>RTC Write 에러</source>
+        <translation>RTC write error</translation>
+    </message>
+    <message>
+        <source>이 타입은 날짜/시간 설정 기능을 제공하지 않습니다. HMI 타입을 확인하시기 바랍니다.</source>
+        <translation>This type cannot set the date and time. Please check the HMI type.</translation>
+    </message>
+    <message>
+        <source>다운로드 중.....</source>
+        <translation>Downloading.....</translation>
+    </message>
+    <message>
+        <source>업로드 중.....</source>
+        <translation>Uploading.....</translation>
+    </message>
+    <message>
+        <source>통신실패
+
+%s 송수신에 실패했습니다.</source>
+        <translation>Communication failed
+
+Sending/receiving the %s area failed.</translation>
+    </message>
+    <message>
+        <source>통신이 중지되었습니다.</source>
+        <translation>Communication has been stopped.</translation>
+    </message>
+    <message>
+        <source>통신성공
+
+통신을 성공적으로 끝냈습니다.</source>
+        <translation>Communication succeeded
+
+The communication finished successfully.</translation>
+    </message>
+    <message>
+        <source>암호 입력</source>
+        <translation>Password entry</translation>
+    </message>
+    <message>
+        <source>암호가 입력되지 않았습니다.</source>
+        <translation>No password has been entered.</translation>
+    </message>
+    <message>
+        <source>암호는 A-Z, a-z, or 0-9 만 입력가능합니다.</source>
+        <translation>A password may contain only A-Z, a-z or 0-9.</translation>
+    </message>
+    <message>
+        <source>암호가 일치하지 않습니다.</source>
+        <translation>The password does not match.</translation>
+    </message>
+    <message>
+        <source>새로운 암호로 변경했습니다.</source>
+        <translation>The password has been changed.</translation>
+    </message>
+    <message>
+        <source>암호 변경에 실패했습니다.</source>
+        <translation>Changing the password failed.</translation>
+    </message>
+    <message>
+        <source>암호를 삭제했습니다.</source>
+        <translation>The password has been removed.</translation>
+    </message>
+    <message>
+        <source>암호 삭제에 실패했습니다.</source>
+        <translation>Removing the password failed.</translation>
+    </message>
+    <message>
+        <source>선택된 영역이 존재하지 않습니다. 영역을 선택하시기 바랍니다.</source>
+        <translation>No area is selected. Please select an area.</translation>
+    </message>
+    <message>
+        <source>파라미터를 다운로드하면 특정 경보이력이 모두 지워집니다. 계속하시겠습니까?</source>
+        <translation>Downloading the parameters erases the specific alarm history. Continue?</translation>
+    </message>
+    <message>
+        <source>다음과 같은 드라이버 파일이 없으므로  프로젝트를 다운로드 할 수 없습니다. 
+%s</source>
+        <translation>The project cannot be downloaded because this driver file is missing:
+%s</translation>
+    </message>
+    <message>
+        <source>채널%d: 파일명[%s]</source>
+        <translation>Channel %d: file name [%s]</translation>
+    </message>
+    <message>
+        <source>Velmar Panel에 현재 파라미터 설정값과 다른  드라이버가 설치되어 있습니다. 
+파라미터를 다운로드 하지 않을 시 기기가 정상적으로 동작하지 않을 수 있습니다.
+파라미터를 다운로드 하시겠습니까?</source>
+        <translation>The Velmar Panel holds other drivers than the parameters name.
+Unless the parameters are downloaded the panel may not work properly.
+Download the parameters?</translation>
+    </message>
+    <message>
+        <source>현재 프로젝트의 내용이 업로드된 데이타로 바뀝니다.
+계속하시겠습니까?</source>
+        <translation>The current project&apos;s content will be replaced by the uploaded data.
+Continue?</translation>
+    </message>
+    <message>
+        <source>전체 경보이력과 특정경보이력이 모두 삭제됩니다. 계속하시겠습니까?</source>
+        <translation>All alarm history and specific alarm history will be deleted. Continue?</translation>
+    </message>
+    <message>
+        <source>경보이력을 지우는데 성공했습니다.</source>
+        <translation>The alarm history has been deleted.</translation>
+    </message>
+    <message>
+        <source>경보이력을 지우는데 실패했습니다.</source>
+        <translation>Deleting the alarm history failed.</translation>
+    </message>
+    <message>
+        <source>Velmar Panel의 전체 메모리가 삭제됩니다. 계속하시겠습니까?</source>
+        <translation>The whole memory of the Velmar Panel will be erased. Continue?</translation>
+    </message>
+    <message>
+        <source>전체 메모리를 삭제하는데 성공했습니다.</source>
+        <translation>The whole memory has been erased.</translation>
+    </message>
+    <message>
+        <source>전체 메모리를 삭제하는데 실패했습니다.</source>
+        <translation>Erasing the whole memory failed.</translation>
+    </message>
+    <message>
+        <source>정말로 다운로드하시겠습니까?</source>
+        <translation>Really download?</translation>
+    </message>
+    <message>
+        <source>파일을 열 수 없습니다.[%s]</source>
+        <translation>Cannot open the file. [%s]</translation>
+    </message>
+    <message>
+        <source>Font File: %s</source>
+        <translation>Font File: %s</translation>
+    </message>
+    <message>
+        <source>파일이 너무 커서 다운로드 할 수 없습니다.</source>
+        <translation>The file is too large to download.</translation>
+    </message>
+    <message>
+        <source>시스템 정보 읽기에 실패했습니다.</source>
+        <translation>Reading the system information failed.</translation>
+    </message>
+    <message>
+        <source>미사용</source>
+        <translation>Unused</translation>
+    </message>
+    <message>
+        <source>실행파일이 존재하지 않습니다.
+[%s]가 존재하는지 확인하십시오.</source>
+        <translation>The program does not exist.
+Check that [%s] exists.</translation>
+    </message>
+    <message>
+        <source>일</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>월</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>화</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>수</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>목</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>금</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>토</source>
+        <translation>Sat</translation>
     </message>
 </context>
 </TS>
