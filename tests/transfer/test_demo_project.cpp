@@ -23,6 +23,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -157,6 +159,16 @@ TEST_F(DemoProject, TagsFitTheDisplayAndDoNotCoverEachOther)
                         << "with the tag at " << tags[j]->Rect().left << "," << tags[j]->Rect().top;
         }
     }
+}
+
+// The demo carries every tag kind, so that a transfer of it exercises every record form.
+TEST_F(DemoProject, HoldsEveryTagKind)
+{
+    std::set<int> kinds;
+    for (const auto &screen : m_doc->Screens())
+        for (const auto &tag : screen->Tags())
+            kinds.insert(tag->Kind());
+    EXPECT_EQ(int(kinds.size()), kTagKindCount);
 }
 
 TEST_F(DemoProject, MessagesImagesAndScreensReferredToExist)

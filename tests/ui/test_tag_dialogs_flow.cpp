@@ -244,7 +244,7 @@ private slots:
         place(ToolBmpText, 100, 30);
         whenModal<CBmpTextTagDialog>([](CBmpTextTagDialog &d) {
             whenModal<QFontDialog>([](QFontDialog &f) {
-                QFont font(QStringLiteral("DejaVu Sans"));
+                QFont font(QStringLiteral("Liberation Sans"));
                 font.setPixelSize(12);
                 font.setBold(true);
                 f.setCurrentFont(font);
@@ -307,7 +307,7 @@ private slots:
         QCOMPARE(font.size(), 60);
         QCOMPARE(qFromLittleEndian<qint32>(font.constData()), -12);
         QCOMPARE(qFromLittleEndian<qint32>(font.constData() + 16), 700);
-        QCOMPARE(QByteArray(font.constData() + 28), QByteArray("DejaVu Sans"));
+        QCOMPARE(QByteArray(font.constData() + 28), QByteArray("Liberation Sans"));
     }
 };
 
