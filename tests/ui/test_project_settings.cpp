@@ -13,7 +13,9 @@
 #include "ui/app/dorvane_app.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/project_controller.h"
+#include "ui/comm/port_slot_box.h"
 #include "ui/dialogs/channel_choice_row.h"
+#include "ui/dialogs/com_port_dialog.h"
 #include "ui/dialogs/comm_basic_dialog.h"
 #include "ui/dialogs/comm_para_dialog.h"
 #include "ui/dialogs/plc_type_dialog.h"
@@ -278,6 +280,25 @@ private slots:
         QCOMPARE(ch1.value(QLatin1String("timeout")).toInt(), 800);
         QCOMPARE(ch1.value(QLatin1String("remoteStation")).toInt(), 7);
         QCOMPARE(doc.Slots().slot(1).Station(), std::uint16_t(7));
+    }
+
+    // The panel-port dialog maps a slot to a device with the same chooser as the transfer
+    // dialog (a pseudo-terminal of the panel simulator, say), and OK stores port and speed.
+    void panelPortSlotsMapToDevices()
+    {
+        uitest::ProgramFolder folder;
+        CDorvaneApp app(folder.path());
+        QVERIFY(app.start());
+        core::CAppConfig &config = app.services().Config();
+        CComPortDialog dialog(config, app.mainFrame());
+        QVERIFY(uitest::everyInputLabelled(dialog));
+        dialog.portBox()->setCurrentIndex(2);
+        dialog.portSlots()->mapCurrentSlot(QStringLiteral("/dev/pts/42"));
+        QVERIFY(dialog.portBox()->itemText(2).contains(QStringLiteral("/dev/pts/42")));
+        QCOMPARE(QString::fromStdString(config.commPortDevice(3)), QStringLiteral("/dev/pts/42"));
+        dialog.accept();
+        QVERIFY(dialog.presenter().Ok(config));
+        QCOMPARE(config.commSetup().port, 3);
     }
 
     void newProjectChannelButtons()

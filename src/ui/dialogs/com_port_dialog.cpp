@@ -1,35 +1,30 @@
 #include "ui/dialogs/com_port_dialog.h"
 
-#include "core/comm/serial_port.h"
+#include "ui/comm/port_slot_box.h"
 #include "ui/dialogs/wiring_diagram.h"
-
-#include "util/ini_file.h"
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace ui {
 
-CComPortDialog::CComPortDialog(const core::CAppConfig &config, QWidget *parent)
+CComPortDialog::CComPortDialog(core::CAppConfig &config, QWidget *parent)
     : CPresenterDialog(parent)
     , m_config(config)
     , m_presenter(config.commSetup())
 {
     setWindowTitle(tr("Velmar Panel 연결 포트 변경"));
     auto *form = new QFormLayout;
-    m_port = new QComboBox(this);
-    m_port->setObjectName(QStringLiteral("port"));
-    const util::CIniFile appIni(config.appIni());
-    for (int i = 0; i < core::CComPortDlg::kPortCount; ++i) {
-        const std::string device = comm::CSerialPort::devicePath(std::uint32_t(i + 1), &appIni);
-        m_port->addItem(QStringLiteral("%1  (%2)")
-                                .arg(QString::fromStdString(core::CComPortDlg::PortName(i)),
-                                     QString::fromStdString(device)));
-    }
-    form->addRow(tr("연결 포트(&P):"), m_port);
+    // Each slot with the device it opens on this machine, and the chooser that maps one.
+    m_port = new CPortSlotBox(config, m_presenter.PortIndex(), this);
+    m_port->combo()->setObjectName(QStringLiteral("port"));
+    auto *portLabel = new QLabel(tr("연결 포트(&P):"), this);
+    portLabel->setBuddy(m_port->combo());
+    form->addRow(portLabel, m_port);
     m_speed = new QComboBox(this);
     m_speed->setObjectName(QStringLiteral("speed"));
     for (int s : core::CComPortDlg::kSpeeds)
@@ -45,7 +40,7 @@ CComPortDialog::CComPortDialog(const core::CAppConfig &config, QWidget *parent)
     layout->addLayout(row);
     setContent(layout);
 
-    connect(m_port, &QComboBox::currentIndexChanged, this,
+    connect(m_port, &CPortSlotBox::portChanged, this,
             [this](int i) { forward([&] { m_presenter.SelectPort(i); }); });
     connect(m_speed, &QComboBox::currentIndexChanged, this,
             [this](int i) { forward([&] { m_presenter.SelectSpeed(i); }); });
@@ -57,8 +52,13 @@ CComPortDialog::CComPortDialog(const core::CAppConfig &config, QWidget *parent)
 
 void CComPortDialog::refresh()
 {
-    m_port->setCurrentIndex(m_presenter.PortIndex());
+    m_port->combo()->setCurrentIndex(m_presenter.PortIndex());
     m_speed->setCurrentIndex(m_presenter.SpeedIndex());
+}
+
+QComboBox *CComPortDialog::portBox() const
+{
+    return m_port->combo();
 }
 
 } // namespace ui

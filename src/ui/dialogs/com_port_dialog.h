@@ -14,14 +14,17 @@ class QPushButton;
 
 namespace ui {
 
+class CPortSlotBox;
+
 class CComPortDialog : public CPresenterDialog
 {
     Q_OBJECT
 public:
-    CComPortDialog(const core::CAppConfig &config, QWidget *parent = nullptr);
+    CComPortDialog(core::CAppConfig &config, QWidget *parent = nullptr);
 
     core::CComPortDlg &presenter() { return m_presenter; }
-    QComboBox *portBox() const { return m_port; }
+    QComboBox *portBox() const;
+    CPortSlotBox *portSlots() const { return m_port; }
     QComboBox *speedBox() const { return m_speed; }
     QPushButton *wiringButton() const { return m_wiring; }
 
@@ -31,7 +34,7 @@ protected:
 private:
     const core::CAppConfig &m_config;
     core::CComPortDlg m_presenter;
-    QComboBox *m_port = nullptr;
+    CPortSlotBox *m_port = nullptr;
     QComboBox *m_speed = nullptr;
     QPushButton *m_wiring = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "ui/dialogs/prj_mgn_dialog.h"
 
+#include "ui/comm/port_slot_box.h"
 #include "ui/dialogs/channel_choice_row.h"
 
 #include <QComboBox>
@@ -14,8 +15,7 @@
 
 namespace ui {
 
-CPrjMgnDialog::CPrjMgnDialog(const core::CAppConfig &config, std::uint16_t panelLanguage,
-                             QWidget *parent)
+CPrjMgnDialog::CPrjMgnDialog(core::CAppConfig &config, std::uint16_t panelLanguage, QWidget *parent)
     : QDialog(parent)
     , m_prompt(this)
     , m_presenter(config, m_prompt, panelLanguage)
@@ -27,14 +27,14 @@ CPrjMgnDialog::CPrjMgnDialog(const core::CAppConfig &config, std::uint16_t panel
     channels->setColumnStretch(1, 1);
     auto *form = new QFormLayout;
 
-    auto *port = new QComboBox(this);
-    port->setObjectName(QStringLiteral("port"));
-    for (int i = 0; i < core::CComPortDlg::kPortCount; ++i)
-        port->addItem(QString::fromStdString(core::CComPortDlg::PortName(i)));
-    port->setCurrentIndex(m_presenter.Port().PortIndex());
-    connect(port, &QComboBox::currentIndexChanged, this,
+    // The same port slots and chooser as the transfer and panel-port dialogs.
+    auto *port = new CPortSlotBox(config, m_presenter.Port().PortIndex(), this);
+    port->combo()->setObjectName(QStringLiteral("port"));
+    connect(port, &CPortSlotBox::portChanged, this,
             [this](int i) { m_presenter.Port().SelectPort(i); });
-    form->addRow(tr("연결 포트:"), port);
+    auto *portLabel = new QLabel(tr("연결 포트:"), this);
+    portLabel->setBuddy(port->combo());
+    form->addRow(portLabel, port);
 
     auto *speed = new QComboBox(this);
     speed->setObjectName(QStringLiteral("speed"));

@@ -19,7 +19,7 @@ class CPrjMgnDialog : public QDialog
 {
     Q_OBJECT
 public:
-    CPrjMgnDialog(const core::CAppConfig &config, std::uint16_t panelLanguage,
+    CPrjMgnDialog(core::CAppConfig &config, std::uint16_t panelLanguage,
                   QWidget *parent = nullptr);
 
     core::CPrjMgnDlg &presenter() { return m_presenter; }
