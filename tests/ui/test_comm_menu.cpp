@@ -310,6 +310,8 @@ private slots:
         QTest::newRow("bcc") << "bcc:4" << raw(comm::text::kErrBcc);
         QTest::newRow("frame") << "frame:4" << raw(comm::text::kErrFrame);
         QTest::newRow("silent") << "silent:4" << raw(comm::text::kErrTimeout);
+        QTest::newRow("drop") << "drop:4" << raw(comm::text::kErrTimeout);
+        QTest::newRow("cut") << "cut:4" << raw(comm::text::kErrTimeout);
     }
 
     void faultsShowTheirTextAndLeaveTheOpenProjectAlone()
