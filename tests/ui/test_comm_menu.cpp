@@ -177,6 +177,26 @@ private slots:
         m_folder.reset();
     }
 
+    // Erasing asks first; No sends nothing, Yes sends the erase request and says it is done.
+    void eraseAsksAndReachesThePanel()
+    {
+        QVERIFY(startSim());
+        const auto traced = [this](const QByteArray &request) {
+            QFile f(m_trace);
+            return f.open(QIODevice::ReadOnly) && f.readAll().contains("\n" + request);
+        };
+        {
+            uitest::MessageRecorder no(QMessageBox::No);
+            frame().eraseMemory();
+            QCOMPARE(no.texts.size(), std::size_t(1)); // the question only
+        }
+        QVERIFY(!traced("yZ"));
+        uitest::MessageRecorder yes;
+        frame().eraseMemory();
+        QVERIFY(anyContains(yes.texts, text(comm::text::kEraseDone)));
+        QVERIFY(traced("yZ"));
+    }
+
     void menuHoldsTheCommandsAndDownloadNeedsAProject()
     {
         auto *menu = frame().findChild<QMenu *>(QStringLiteral("commMenu"));
