@@ -1,6 +1,7 @@
 // Writes the sample data of the program folder. Nothing here comes from a panel maker: every
 // file is drawn or composed by this program and says so where it has room for words.
 
+#include "rgb_picture.h"
 #include "util/bmp_file.h"
 #include "util/byte_order.h"
 #include "util/file_io.h"
@@ -37,32 +38,12 @@ bool save(const std::string &path, const Bytes &data)
 
 // --- the panel picture: a 24-bit front view with a 384 x 128 display and eight keys ---------
 
-struct Rgb
-{
-    std::uint8_t r, g, b;
-};
+using tools::Rgb;
 
-class Picture
+class Picture : public tools::RgbPicture
 {
 public:
-    Picture(int w, int h, Rgb fill)
-        : m_w(w)
-        , m_h(h)
-        , m_px(std::size_t(w) * std::size_t(h), fill)
-    {}
-    void rect(int x0, int y0, int x1, int y1, Rgb c)
-    {
-        for (int y = std::max(0, y0); y < std::min(m_h, y1); ++y)
-            for (int x = std::max(0, x0); x < std::min(m_w, x1); ++x)
-                m_px[std::size_t(y) * std::size_t(m_w) + std::size_t(x)] = c;
-    }
-    void frame(int x0, int y0, int x1, int y1, int t, Rgb c)
-    {
-        rect(x0, y0, x1, y0 + t, c);
-        rect(x0, y1 - t, x1, y1, c);
-        rect(x0, y0, x0 + t, y1, c);
-        rect(x1 - t, y0, x1, y1, c);
-    }
+    using RgbPicture::RgbPicture;
     // A raised key: light top-left edge, dark bottom-right edge.
     void key(int x0, int y0, int x1, int y1)
     {
@@ -72,42 +53,6 @@ public:
         rect(x0, y1 - 2, x1, y1, {96, 100, 104});
         rect(x1 - 2, y0, x1, y1, {96, 100, 104});
     }
-    Bytes bmp() const
-    {
-        const std::size_t row = (std::size_t(m_w) * 3 + 3) / 4 * 4;
-        Bytes out;
-        util::ByteWriter w(out, util::Endian::Little);
-        w.u8('B');
-        w.u8('M');
-        w.u32(std::uint32_t(54 + row * std::size_t(m_h)));
-        w.u32(0);
-        w.u32(54);
-        w.u32(40);
-        w.i32(m_w);
-        w.i32(m_h);
-        w.u16(1);
-        w.u16(24);
-        w.u32(0);
-        w.u32(std::uint32_t(row * std::size_t(m_h)));
-        w.u32(2835);
-        w.u32(2835);
-        w.u32(0);
-        w.u32(0);
-        for (int y = m_h - 1; y >= 0; --y) {
-            for (int x = 0; x < m_w; ++x) {
-                const Rgb &c = m_px[std::size_t(y) * std::size_t(m_w) + std::size_t(x)];
-                w.u8(c.b);
-                w.u8(c.g);
-                w.u8(c.r);
-            }
-            w.zeros(row - std::size_t(m_w) * 3);
-        }
-        return out;
-    }
-
-private:
-    int m_w, m_h;
-    std::vector<Rgb> m_px;
 };
 
 // Geometry shared with GUI.INI: display at (88, 40) 384 x 128; keys 48 x 32 from (88, 200),
@@ -116,14 +61,14 @@ bool writePanelPicture(const std::string &dir)
 {
     Picture p(560, 260, {150, 156, 162});
     p.frame(0, 0, 560, 260, 3, {70, 74, 78});
-    p.rect(8, 8, 552, 24, {44, 62, 96});             // maker band
-    p.rect(76, 30, 484, 178, {40, 44, 48});          // bezel
-    p.frame(84, 36, 476, 172, 4, {20, 22, 24});      // display frame
-    p.rect(88, 40, 472, 168, {9, 73, 38});           // display area
+    p.rect(8, 8, 552, 24, {44, 62, 96}); // maker band
+    p.rect(76, 30, 484, 178, {40, 44, 48}); // bezel
+    p.frame(84, 36, 476, 172, 4, {20, 22, 24}); // display frame
+    p.rect(88, 40, 472, 168, {9, 73, 38}); // display area
     for (int k = 0; k < 8; ++k)
         p.key(88 + 56 * k - 4, 200, 88 + 56 * k + 44, 232);
-    p.rect(500, 60, 540, 76, {30, 140, 60});         // run lamp
-    p.rect(500, 90, 540, 106, {180, 40, 40});        // error lamp
+    p.rect(500, 60, 540, 76, {30, 140, 60}); // run lamp
+    p.rect(500, 90, 540, 106, {180, 40, 40}); // error lamp
     return save(dir + "/Panel.bmp", p.bmp());
 }
 
@@ -225,14 +170,14 @@ bool writeMenuFile(const std::string &path, const char *lang, const char *const 
 bool writeMenus(const std::string &dir)
 {
     // Korean texts in CP949.
-    static const char *const kor[] = {"\xBC\xB3\xC1\xA4",               // 설정
-                                      "\xBD\xC3\xB0\xE8",               // 시계
-                                      "\xBE\xCF\xC8\xA3",               // 암호
+    static const char *const kor[] = {"\xBC\xB3\xC1\xA4", // 설정
+                                      "\xBD\xC3\xB0\xE8", // 시계
+                                      "\xBE\xCF\xC8\xA3", // 암호
                                       "\xB0\xE6\xBA\xB8\xC0\xCC\xB7\xC2", // 경보이력
-                                      "\xC1\xBE\xB7\xE1"};              // 종료
+                                      "\xC1\xBE\xB7\xE1"}; // 종료
     static const char *const eng[] = {"SETUP", "CLOCK", "PASSWORD", "ALARM HISTORY", "EXIT"};
     return writeMenuFile(dir + "/menu_kor.mnu", "KOR", kor, 5)
-           && writeMenuFile(dir + "/menu_eng.mnu", "ENG", eng, 5);
+            && writeMenuFile(dir + "/menu_eng.mnu", "ENG", eng, 5);
 }
 
 // --- a sample panel font: 8 x 16 cells of printable ASCII rendered from an installed face -------
@@ -265,8 +210,7 @@ bool writeSampleFont(const std::string &path)
     FT_Face face = nullptr;
     const std::string file = findFontFile("Liberation Mono");
     if (!file.empty() && FT_Init_FreeType(&lib) == 0
-        && FT_New_Face(lib, file.c_str(), 0, &face) == 0
-        && FT_Set_Pixel_Sizes(face, 0, 13) == 0) {
+        && FT_New_Face(lib, file.c_str(), 0, &face) == 0 && FT_Set_Pixel_Sizes(face, 0, 13) == 0) {
         for (int c = 0x20; c < 0x7F; ++c) {
             if (FT_Load_Char(face, FT_ULong(c), FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0)
                 continue;
@@ -278,8 +222,8 @@ bool writeSampleFont(const std::string &path)
                     const bool on = (bm.buffer[y * unsigned(bm.pitch) + x / 8] >> (7 - x % 8)) & 1;
                     const int row = top + int(y), col = left + int(x);
                     if (on && row >= 0 && row < 16 && col >= 0 && col < 8)
-                        glyphs[std::size_t(c - 0x20) * 16 + std::size_t(row)] |=
-                                std::uint8_t(0x80 >> col);
+                        glyphs[std::size_t(c - 0x20) * 16 + std::size_t(row)]
+                                |= std::uint8_t(0x80 >> col);
                 }
         }
     }
@@ -291,7 +235,8 @@ bool writeSampleFont(const std::string &path)
     return save(path, d);
 }
 
-// --- the empty alarm-history database -------------------------------------------------------------
+// --- the empty alarm-history database
+// -------------------------------------------------------------
 
 bool writeAlarmTemplate(const std::string &path)
 {
@@ -299,10 +244,9 @@ bool writeAlarmTemplate(const std::string &path)
     std::remove(temp.c_str());
     sqlite3 *db = nullptr;
     bool ok = sqlite3_open(temp.c_str(), &db) == SQLITE_OK
-              && sqlite3_exec(db,
-                              "CREATE TABLE Alarm (AlarmDate TEXT, ClearDate TEXT, Message TEXT)",
-                              nullptr, nullptr, nullptr)
-                         == SQLITE_OK;
+            && sqlite3_exec(db, "CREATE TABLE Alarm (AlarmDate TEXT, ClearDate TEXT, Message TEXT)",
+                            nullptr, nullptr, nullptr)
+                    == SQLITE_OK;
     sqlite3_close(db);
     ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
     if (!ok)
@@ -325,11 +269,9 @@ int main(int argc, char **argv)
             return 1;
         }
     const bool ok = writePanelPicture(dir) && writeImages(dir + "/Images")
-                    && writeNoUseDriver(dir + "/Protocols/ch1_nouse.drv",
-                                        "Dorvane: channel 1 has no PLC")
-                    && writeNoUseDriver(dir + "/Protocols/ch2_nouse.drv",
-                                        "Dorvane: channel 2 has no PLC")
-                    && writeMenus(dir + "/Protocols") && writeSampleFont(dir + "/Fonts/SAMPLE.BMA")
-                    && writeAlarmTemplate(dir + "/AlarmHist.MAC");
+            && writeNoUseDriver(dir + "/Protocols/ch1_nouse.drv", "Dorvane: channel 1 has no PLC")
+            && writeNoUseDriver(dir + "/Protocols/ch2_nouse.drv", "Dorvane: channel 2 has no PLC")
+            && writeMenus(dir + "/Protocols") && writeSampleFont(dir + "/Fonts/SAMPLE.BMA")
+            && writeAlarmTemplate(dir + "/AlarmHist.MAC");
     return ok ? 0 : 1;
 }

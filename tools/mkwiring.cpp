@@ -4,6 +4,7 @@
 // numbers and signal names and the wires between them. Plain 24-bit BMP, a built-in 5x7 font:
 // the pictures come out the same on every build machine.
 
+#include "rgb_picture.h"
 #include "util/byte_order.h"
 #include "util/file_io.h"
 
@@ -17,10 +18,7 @@ namespace {
 
 using util::Bytes;
 
-struct Rgb
-{
-    std::uint8_t r, g, b;
-};
+using tools::Rgb;
 
 constexpr Rgb kPaper{255, 255, 255};
 constexpr Rgb kInk{24, 24, 24};
@@ -70,27 +68,12 @@ const char *glyph(char c)
     return kFont[sizeof(kFont) / sizeof(kFont[0]) - 1].rows;
 }
 
-class Picture
+class Picture : public tools::RgbPicture
 {
 public:
     Picture(int w, int h)
-        : m_w(w)
-        , m_h(h)
-        , m_px(std::size_t(w) * std::size_t(h), kPaper)
+        : RgbPicture(w, h, kPaper)
     { }
-    void rect(int x0, int y0, int x1, int y1, Rgb c)
-    {
-        for (int y = std::max(0, y0); y < std::min(m_h, y1); ++y)
-            for (int x = std::max(0, x0); x < std::min(m_w, x1); ++x)
-                m_px[std::size_t(y) * std::size_t(m_w) + std::size_t(x)] = c;
-    }
-    void frame(int x0, int y0, int x1, int y1, int t, Rgb c)
-    {
-        rect(x0, y0, x1, y0 + t, c);
-        rect(x0, y1 - t, x1, y1, c);
-        rect(x0, y0, x0 + t, y1, c);
-        rect(x1 - t, y0, x1, y1, c);
-    }
     // Text at scale `s` (each font cell s x s pixels), 6 cells per character.
     void text(int x, int y, const std::string &s, Rgb c, int scale = 2)
     {
@@ -105,42 +88,6 @@ public:
         }
     }
     static int textWidth(const std::string &s, int scale = 2) { return int(s.size()) * 6 * scale; }
-    Bytes bmp() const
-    {
-        const std::size_t row = (std::size_t(m_w) * 3 + 3) / 4 * 4;
-        Bytes out;
-        util::ByteWriter w(out, util::Endian::Little);
-        w.u8('B');
-        w.u8('M');
-        w.u32(std::uint32_t(54 + row * std::size_t(m_h)));
-        w.u32(0);
-        w.u32(54);
-        w.u32(40);
-        w.i32(m_w);
-        w.i32(m_h);
-        w.u16(1);
-        w.u16(24);
-        w.u32(0);
-        w.u32(std::uint32_t(row * std::size_t(m_h)));
-        w.u32(2835);
-        w.u32(2835);
-        w.u32(0);
-        w.u32(0);
-        for (int y = m_h - 1; y >= 0; --y) {
-            for (int x = 0; x < m_w; ++x) {
-                const Rgb &c = m_px[std::size_t(y) * std::size_t(m_w) + std::size_t(x)];
-                w.u8(c.b);
-                w.u8(c.g);
-                w.u8(c.r);
-            }
-            w.zeros(row - std::size_t(m_w) * 3);
-        }
-        return out;
-    }
-
-private:
-    int m_w, m_h;
-    std::vector<Rgb> m_px;
 };
 
 // One wire: pin and signal on each side, in the wire's colour.
