@@ -15,21 +15,13 @@ CCircleTagDialog::CCircleTagDialog(const TagDialogContext &context, core::CCircl
     , m_presenter(env(), tag)
 {
     setWindowTitle(tr("원 속성"));
-    auto *columns = new QHBoxLayout;
-    auto *left = new QVBoxLayout;
     auto *size = new QGroupBox(tr("크기"), this);
     auto *sizeForm = new QFormLayout(size);
     m_radius = rangeEntry(sizeForm, tr("반지름(&R):"), core::CCircleTagDlg::kRadiusRange,
                           m_presenter, &core::CCircleTagDlg::SetRadius);
-    left->addWidget(size);
-    auto *place = positionBox();
-    left->addWidget(place);
-    left->addStretch();
-    columns->addLayout(left);
     auto *style = new QGroupBox(tr("모양"), this);
     addStyleRows(new QFormLayout(style));
-    columns->addWidget(style, 0, Qt::AlignTop);
-    setContent(columns);
+    setColumns({size, positionBox()}, style);
 
     refreshView();
 }

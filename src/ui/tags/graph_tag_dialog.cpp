@@ -18,17 +18,9 @@ CGraphTagDialog::CGraphTagDialog(const TagDialogContext &context, core::CGraphTa
     , m_presenter(env(), tag)
 {
     setWindowTitle(m_presenter.IsTrend() ? tr("트렌드 그래프 속성") : tr("막대 그래프 속성"));
-    auto *columns = new QHBoxLayout;
-    auto *left = new QVBoxLayout;
-    left->addWidget(buildGraph());
-    auto *place = positionBox();
-    left->addWidget(place);
-    left->addStretch();
-    columns->addLayout(left);
     m_point = pointGroupBox(tr("디바이스"), m_presenter.Point(),
                             CPointGroupBox::Format | CPointGroupBox::Limits);
-    columns->addWidget(m_point, 0, Qt::AlignTop);
-    setContent(columns);
+    setColumns({buildGraph(), positionBox()}, m_point);
     refreshView();
 }
 

@@ -19,17 +19,9 @@ CPieTagDialog::CPieTagDialog(const TagDialogContext &context, core::CPieTag &tag
     , m_presenter(env(), tag)
 {
     setWindowTitle(tr("파이 그래프 속성"));
-    auto *columns = new QHBoxLayout;
-    auto *left = new QVBoxLayout;
-    left->addWidget(buildPie());
-    auto *place = positionBox();
-    left->addWidget(place);
-    left->addStretch();
-    columns->addLayout(left);
     m_point = pointGroupBox(tr("디바이스"), m_presenter.Point(),
                             CPointGroupBox::Format | CPointGroupBox::Limits);
-    columns->addWidget(m_point, 0, Qt::AlignTop);
-    setContent(columns);
+    setColumns({buildPie(), positionBox()}, m_point);
     refreshView();
 }
 

@@ -16,22 +16,14 @@ CRectTagDialog::CRectTagDialog(const TagDialogContext &context, core::CRectTag &
 {
     using P = core::CRectTagDlg;
     setWindowTitle(tr("사각형 속성"));
-    auto *columns = new QHBoxLayout;
-    auto *left = new QVBoxLayout;
     auto *size = new QGroupBox(tr("크기"), this);
     auto *sizeForm = new QFormLayout(size);
     m_width = rangeEntry(sizeForm, tr("가로길이(&W):"), P::kWidthRange, m_presenter, &P::SetWidth);
     m_height = rangeEntry(sizeForm, tr("세로길이(&H):"), P::kHeightRange, m_presenter,
                           &P::SetHeight);
-    left->addWidget(size);
-    auto *place = positionBox();
-    left->addWidget(place);
-    left->addStretch();
-    columns->addLayout(left);
     auto *style = new QGroupBox(tr("모양"), this);
     addStyleRows(new QFormLayout(style));
-    columns->addWidget(style, 0, Qt::AlignTop);
-    setContent(columns);
+    setColumns({size, positionBox()}, style);
 
     refreshView();
 }

@@ -7,8 +7,10 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 namespace ui {
 
@@ -51,6 +53,18 @@ void CTagPropDialog::addPositionRows(QFormLayout *form)
             [this](int v) { edit([&] { presenter().SetX(v); }); });
     connect(m_y, &QSpinBox::valueChanged, this,
             [this](int v) { edit([&] { presenter().SetY(v); }); });
+}
+
+void CTagPropDialog::setColumns(std::initializer_list<QWidget *> left, QWidget *right)
+{
+    auto *columns = new QHBoxLayout;
+    auto *stack = new QVBoxLayout;
+    for (QWidget *w : left)
+        stack->addWidget(w);
+    stack->addStretch();
+    columns->addLayout(stack);
+    columns->addWidget(right, 0, Qt::AlignTop);
+    setContent(columns);
 }
 
 QGroupBox *CTagPropDialog::positionBox()

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -77,6 +78,8 @@ protected:
     void addPositionRows(QFormLayout *form);
     // The "위치" group holding the X and Y rows.
     QGroupBox *positionBox();
+    // The dialog's content in two columns: `left` stacked from the top, `right` beside it.
+    void setColumns(std::initializer_list<QWidget *> left, QWidget *right);
     // A device-point group (parts as CPointGroupBox takes them) after whose changes the dialog
     // refreshes and the canvas repaints.
     CPointGroupBox *pointGroupBox(const QString &title, core::CPointGroup &group, int parts);
