@@ -14,6 +14,7 @@ PACKAGES=(
   imagemagick srecord
   clang libclang-rt-14-dev
   xvfb xauth
+  help2man desktop-file-utils libxml2-utils
 )
 
 missing=()

@@ -44,6 +44,7 @@ ordered_json configJson(const core::CAppConfig &c)
 {
     ordered_json j;
     j["programDir"] = c.exeDir();
+    j["userDir"] = c.userDir();
     j["paths"] = {{"project", c.projectDir()},
                   {"appIni", c.appIni()},
                   {"plcIni", c.plcIni()},

@@ -4,6 +4,7 @@
 
 #include "util/file_io.h"
 #include "util/ini_file.h"
+#include "util/user_data.h"
 
 #include <algorithm>
 
@@ -29,10 +30,14 @@ void CAppConfig::load(const std::string &exeDir, std::uint16_t systemLangId)
     m_exeDir = exeDir;
     while (m_exeDir.size() > 1 && m_exeDir.back() == '/')
         m_exeDir.pop_back();
+    // An installed program folder is read-only: the user's copies are read and written instead.
+    m_userDir = util::userDataDir(m_exeDir);
+    if (m_userDir != m_exeDir && !util::prepareUserData(m_exeDir, m_userDir))
+        m_userDir = m_exeDir;
     m_systemLangId = systemLangId;
     readPaths();
     readPlcLists();
-    m_alarmDbPath = m_exeDir + "/Alarm/Alarm.mdb";
+    m_alarmDbPath = m_userDir + "/Alarm/Alarm.mdb";
     readLanguages();
     readResources();
     readGui();
@@ -41,11 +46,11 @@ void CAppConfig::load(const std::string &exeDir, std::uint16_t systemLangId)
 
 void CAppConfig::readPaths()
 {
-    m_projectDir = m_exeDir + "/Project";
+    m_projectDir = m_userDir + "/Project";
     m_currentProjectDir = m_projectDir;
-    m_appIni = m_exeDir + "/APP.INI";
-    m_plcIni = m_exeDir + "/PLC.INI";
-    m_guiIni = m_exeDir + "/GUI.INI";
+    m_appIni = m_userDir + "/APP.INI";
+    m_plcIni = m_userDir + "/PLC.INI";
+    m_guiIni = m_userDir + "/GUI.INI";
     const util::CIniFile app(m_appIni);
     const util::CIniFile gui(m_guiIni);
     m_connectDir = util::nativePath(app.getString("DIR_INFO", "CONNECT_DIR", "", kPathBuffer));
@@ -196,7 +201,7 @@ void CAppConfig::readOptions()
 
 std::string CAppConfig::alarmDbPathFor(const std::string &projectFile) const
 {
-    return m_exeDir + "/Alarm/" + util::baseNameNoExt(projectFile) + ".mdb";
+    return m_userDir + "/Alarm/" + util::baseNameNoExt(projectFile) + ".mdb";
 }
 
 const CPlcInfo *CAppConfig::findPlc(int channel, std::uint16_t type) const

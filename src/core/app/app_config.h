@@ -70,13 +70,16 @@ public:
 
     // Paths, all without trailing separator.
     const std::string &exeDir() const { return m_exeDir; }
+    // Where the INI files, Project/ and Alarm/ are: exeDir() for a build folder, the user's data
+    // folder for an installed one (util::userDataDir).
+    const std::string &userDir() const { return m_userDir; }
     const std::string &projectDir() const { return m_projectDir; }
     const std::string &appIni() const { return m_appIni; }
     const std::string &plcIni() const { return m_plcIni; }
     const std::string &guiIni() const { return m_guiIni; }
     const std::string &alarmDbPath() const { return m_alarmDbPath; }
     void setAlarmDbPath(std::string path) { m_alarmDbPath = std::move(path); }
-    // The alarm database of a project: <exe>/Alarm/<project name without extension>.mdb.
+    // The alarm database of a project: <user>/Alarm/<project name without extension>.mdb.
     std::string alarmDbPathFor(const std::string &projectFile) const;
     const std::string &currentProjectDir() const { return m_currentProjectDir; }
     void setCurrentProjectDir(std::string dir) { m_currentProjectDir = std::move(dir); }
@@ -135,7 +138,7 @@ private:
     void readGui();
     void readOptions();
 
-    std::string m_exeDir, m_projectDir, m_appIni, m_plcIni, m_guiIni, m_alarmDbPath;
+    std::string m_exeDir, m_userDir, m_projectDir, m_appIni, m_plcIni, m_guiIni, m_alarmDbPath;
     std::string m_currentProjectDir, m_connectDir, m_connectFile, m_imagesDir, m_panelPicture;
     std::array<PlcCatalogue, 2> m_plcLists;
     CLangInfo m_languages;

@@ -64,7 +64,7 @@ NewProjectSettings CAppServices::NewProjectDefaults(const std::string &path) con
     const ParamBlock params = CDorvaneDoc::NewProjectParameters(s.panelLanguage);
     std::copy_n(params.begin() + kParamChannel1, kChannelParamSize, s.channel1.begin());
     std::copy_n(params.begin() + kParamChannel2, kChannelParamSize, s.channel2.begin());
-    s.executableDir = m_config.exeDir();
+    s.executableDir = m_config.userDir();
     return s;
 }
 

@@ -49,7 +49,7 @@ NewProjectSettings CPrjMgnDlg::Settings() const
     s.channel1 = m_ch1.Record().Bytes();
     s.channel2 = m_ch2.Record().Bytes();
     s.panelLanguage = m_panelLanguage;
-    s.executableDir = m_config.exeDir();
+    s.executableDir = m_config.userDir();
     return s;
 }
 

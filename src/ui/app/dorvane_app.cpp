@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -51,6 +52,8 @@ bool CDorvaneApp::start()
                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qtTranslator);
 
+    // Every window, the screen windows inside the frame too, shows the program's icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/dorvane.svg")));
     m_frame = std::make_unique<CMainFrame>(m_services, m_picture);
     return true;
 }
