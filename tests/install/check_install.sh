@@ -18,7 +18,8 @@ programs=(dorvane dorvane-cli quillet quillet-cli velmar-panel-sim velmar-flash-
 for p in "${programs[@]}"; do
     [ -L "$root/bin/$p" ] && [ -x "$root/bin/$p" ] || fail "bin/$p is not an executable launcher"
     [ -s "$root/share/man/man1/$p.1" ] || fail "no manual page for $p"
-    "$root/bin/$p" --version | grep -q "^$p " || fail "$p --version"
+    "$root/bin/$p" --version >"$tmp/version" || fail "$p --version"
+    grep -q "^$p " "$tmp/version" || fail "$p --version"
 done
 for f in dorvane dorvane-cli velmar-panel-sim velmar-flash-sim Quillet/quillet Quillet/quillet-cli \
          APP.INI PLC.INI GUI.INI Quillet/Quillet.ini Panel.bmp AlarmHist.MAC .installed \
@@ -66,7 +67,10 @@ for f in APP.INI PLC.INI GUI.INI Project/Demo.kvr; do
     [ -f "$user/$f" ] || fail "~/.local/share/dorvane/$f was not made"
 done
 [ -d "$user/Alarm" ] || fail "~/.local/share/dorvane/Alarm was not made"
-run "$root/bin/dorvane-cli" --json config | grep -q "\"appIni\": \"$user/APP.INI\"" \
+# Into a file first: grep -q stops reading at its match, and under pipefail the writer's broken
+# pipe would fail the check.
+run "$root/bin/dorvane-cli" --json config >"$tmp/config"
+grep -q "\"appIni\": \"$user/APP.INI\"" "$tmp/config" \
     || fail "dorvane-cli does not read the user's APP.INI"
 find "$lib" -printf '%P %s %T@\n' | sort >"$tmp/after"
 diff "$tmp/before" "$tmp/after" >&2 || fail "the installed folder was written"
