@@ -8,6 +8,7 @@
 #include "core/presenters/alarm_dlg.h"
 #include "core/presenters/used_sys_mem_dlg.h"
 #include "core/project_json/project_json.h"
+#include "core/report/picture_export_dlg.h"
 #include "core/report/project_report.h"
 #include "core/tags/tag_points.h"
 #include "util/file_io.h"
@@ -150,4 +151,38 @@ TEST(ScreenList, ReadsNumbersAndRanges)
         EXPECT_FALSE(parseScreenList(bad, out)) << bad;
         EXPECT_EQ(out, (std::vector<std::uint16_t>{0, 1, 2, 3, 999})) << "left as it was";
     }
+}
+
+TEST(PictureExport, ChoosesScreensAndRefusesBadInput)
+{
+    support::RecordingPrompt prompt;
+    CPlcSlots slots;
+    const FunctionEnv env{slots, prompt};
+    CPictureExportDlg dlg(env, {0, 1, 5}, -1);
+    EXPECT_EQ(dlg.GetScope(), CPictureExportDlg::kAll) << "no open screen";
+    dlg.SetScope(CPictureExportDlg::kCurrent);
+    EXPECT_EQ(dlg.GetScope(), CPictureExportDlg::kAll);
+    EXPECT_FALSE(dlg.Ok()) << "no folder";
+    EXPECT_EQ(prompt.last(), util::msg::kNoFileName);
+    dlg.SetFolder("/tmp/out");
+    ASSERT_TRUE(dlg.Ok());
+    EXPECT_EQ(dlg.Chosen(), (std::vector<std::uint16_t>{0, 1, 5}));
+
+    dlg.SetScope(CPictureExportDlg::kList);
+    for (const char *bad : {"0-5", "2", "x", ""}) {
+        dlg.SetListText(bad);
+        EXPECT_FALSE(dlg.Ok()) << bad;
+        EXPECT_EQ(prompt.last(), util::msg::kBadValue);
+    }
+    dlg.SetListText("5, 0");
+    ASSERT_TRUE(dlg.Ok());
+    EXPECT_EQ(dlg.Chosen(), (std::vector<std::uint16_t>{0, 5}));
+
+    CPictureExportDlg open(env, {0, 1}, 1);
+    open.SetFolder("d");
+    ASSERT_TRUE(open.Ok());
+    EXPECT_EQ(open.Chosen(), std::vector<std::uint16_t>{1});
+    open.SetScale(40);
+    EXPECT_EQ(open.Scale(), CPictureExportDlg::kMaxScale);
+    EXPECT_EQ(CPictureExportDlg::FileName(7, CPictureExportDlg::kSvg), "screen_007.svg");
 }

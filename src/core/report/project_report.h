@@ -134,6 +134,7 @@ public:
     ReportSection Section(std::size_t index) const;
     // The screens the report shows, in project order (chosen numbers that exist).
     const std::vector<std::uint16_t> &Screens() const { return m_screens; }
+    const CDorvaneDoc &Document() const { return m_doc; }
 
     // The texts the screen's tag table shows for one tag (see TagColumns()).
     static std::vector<ReportText> TagColumns();
