@@ -179,7 +179,8 @@ public:
 private:
     void setFont(double size, bool bold)
     {
-        QFont f(QStringLiteral("NanumGothic"));
+        QFont f;
+        f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("NanumGothic")});
         f.setPointSizeF(size);
         f.setBold(bold);
         m_p.setFont(f);
