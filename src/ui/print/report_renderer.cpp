@@ -49,11 +49,12 @@ public:
     // A section starts on a page of its own.
     void startSection(const QString &title)
     {
-        if (m_pages > 0)
-            newPage();
-        else
-            beginPage();
+        if (m_pages > 0) {
+            drawFooter();
+            m_device.newPage();
+        }
         m_section = title;
+        beginPage();
         drawHeader();
         heading(title, 14);
     }
