@@ -11,6 +11,7 @@
 #include "core/report/picture_export_dlg.h"
 #include "core/report/project_report.h"
 #include "core/tags/tag_points.h"
+#include "core/tags/tag_resources.h"
 #include "util/file_io.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +23,13 @@ namespace {
 class ProjectReportTest : public ::testing::Test
 {
 protected:
+    // The services point the tags' shared resources at their managers; later suites must not
+    // see them once this fixture is gone.
+    void TearDown() override { setTagResources(m_saved); }
+
     void SetUp() override
     {
+        m_saved = tagResources();
         m_app.Load(DORVANE_RUNTIME_DIR, 0x412);
         m_doc = m_app.NewDocument();
         const auto json
@@ -42,6 +48,7 @@ protected:
         return CProjectReport(*m_doc, m_env, std::move(options));
     }
 
+    TagResources m_saved = tagResources();
     CAppServices m_app;
     std::unique_ptr<CDorvaneDoc> m_doc;
     support::RecordingPrompt m_prompt;

@@ -7,12 +7,16 @@
 #include "ui/app/dorvane_app.h"
 #include "ui/app/main_frame.h"
 #include "ui/print/picture_export_dialog.h"
+#include "ui/print/report_renderer.h"
 
 #include "core/functions/alarm_record.h"
 #include "core/functions/user_text.h"
 #include "core/model/dorvane_doc.h"
+#include "core/model/screen_data.h"
 #include "core/presenters/alarm_dlg.h"
+#include "core/report/project_report.h"
 #include "core/tags/tag_points.h"
+#include "core/tags/text_tag.h"
 
 #include "support/recording_prompt.h"
 #include "util/messages.h"
@@ -219,6 +223,37 @@ private slots:
                           m_folder->file(QStringLiteral("no/such/dir/x.pdf"))})
                          .status,
                  1);
+    }
+
+    void tableRunningOverAPageRepeatsItsHeaderRow()
+    {
+        core::CScreenData *screen = doc().FindScreen(0);
+        for (int i = 0; i < 80; ++i) {
+            auto text = std::make_unique<core::CTextTag>();
+            text->SetText("T" + std::to_string(i));
+            text->MoveTo(i % 180, i % 50);
+            QCOMPARE(screen->AddTag(std::move(text), false), core::kTagOk);
+        }
+        const QString pdf = m_folder->file(QStringLiteral("long.pdf"));
+        const int pages = frame().exportReportPdf(pdf, {0});
+        QCOMPARE(pages, pdfPages(pdf));
+        QVERIFY(pages > 1 + 1 + 4);
+        // The screen's tag table starts on page 2 and runs on to the pages before the lists
+        // (the last four sections): each of them starts with the table's header row again.
+        QString table;
+        for (int page = 3; page <= pages - 4; ++page) {
+            const QString number = QString::number(page);
+            const Run r = run(QStringLiteral("pdftotext"),
+                              {QStringLiteral("-f"), number, QStringLiteral("-l"), number, pdf,
+                               QStringLiteral("-")});
+            const QString text = squeezed(r.out);
+            for (core::ReportLabel l : {core::ReportLabel::Kind, core::ReportLabel::Address,
+                                        core::ReportLabel::Resources})
+                QVERIFY2(text.contains(squeezed(CReportRenderer::labelText(l))),
+                         qPrintable(number));
+            table += text;
+        }
+        QVERIFY(table.contains(QStringLiteral("79,29"))); // the last tag's position
     }
 
     void previewFromTheMenuShowsTheReportPages()

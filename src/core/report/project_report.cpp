@@ -267,7 +267,7 @@ ReportSection CProjectReport::Functions() const
 {
     ReportSection s;
     s.kind = ReportSection::Kind::Functions;
-    s.title = label(L::Alarms);
+    s.title = label(L::Functions);
     s.tables.push_back(listTable<CAlarmDlg, CAlarmRecord>(m_env, L::Alarms, m_doc.Alarms()));
     s.tables.push_back(
             listTable<CCalcDlg, CCalcRecord>(m_env, L::Calculations, m_doc.Calculations()));

@@ -71,6 +71,7 @@ enum class ReportLabel : int {
     Picture,
     Used,
     Unused,
+    Functions,
     kKindFirst = 100,
 };
 
