@@ -11,7 +11,7 @@ PACKAGES=(
   fonts-nanum fonts-liberation2
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
-  imagemagick srecord
+  imagemagick srecord poppler-utils
   clang libclang-rt-14-dev
   xvfb xauth
   help2man desktop-file-utils libxml2-utils

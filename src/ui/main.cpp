@@ -21,8 +21,8 @@ int main(int argc, char *argv[])
             return 0;
         }
         const bool picture = !std::strcmp(argv[i], "--grab")
-                || !std::strcmp(argv[i], "--grab-dialog")
-                || !std::strcmp(argv[i], "--grab-dialogs");
+                || !std::strcmp(argv[i], "--grab-dialog") || !std::strcmp(argv[i], "--grab-dialogs")
+                || !std::strcmp(argv[i], "--export-pdf") || !std::strcmp(argv[i], "--export-png");
         if (picture && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -1,4 +1,5 @@
 #include "ui/app/dialog_gallery.h"
+#include "ui/print/picture_export_dialog.h"
 
 #include "ui/app/main_frame.h"
 #include "ui/app/qt_prompt.h"
@@ -388,6 +389,13 @@ std::vector<GalleryEntry> buildGallery()
     }));
     g.push_back(entry("CUsedSysMemDialog", "functions", [](CMainFrame &frame, Scratch &) {
         return std::make_unique<CUsedSysMemDialog>(CUsedSysMemDlg(*frame.document()));
+    }));
+    g.push_back(entry("CPictureExportDialog", "printing", [](CMainFrame &frame, Scratch &) {
+        std::vector<std::uint16_t> screens;
+        for (const auto &screen : frame.document()->Screens())
+            screens.push_back(screen->Number());
+        return std::make_unique<CPictureExportDialog>(frame.document()->Slots(), screens,
+                                                      screens.empty() ? -1 : int(screens[0]));
     }));
     addPanelWindows(g);
     appendCommEntries(g);

@@ -4,6 +4,9 @@
 #include "ui/app/main_frame.h"
 #include "ui/app/message_box.h"
 
+#include "core/model/dorvane_doc.h"
+#include "core/report/project_report.h"
+
 #include "util/code_page.h"
 #include "util/messages.h"
 
@@ -64,6 +67,9 @@ QString CDorvaneApp::usage()
                           "       dorvane --grab OUT.png [FILE.kvr]\n"
                           "       dorvane --grab-dialog NAME OUT.png [FILE.kvr]\n"
                           "       dorvane --grab-dialogs DIR [FILE.kvr]\n"
+                          "       dorvane --export-pdf FILE.kvr OUT.pdf [--screens LIST]\n"
+                          "       dorvane --export-png FILE.kvr DIR [--screens LIST] [--scale N]"
+                          " [--bare]\n"
                           "\n"
                           "The engineering editor of the Velmar panels.\n"
                           "\n"
@@ -75,12 +81,23 @@ QString CDorvaneApp::usage()
                           "                    draw one dialog, named by its class (for example\n"
                           "                    CDigitTagDialog), filled from the project\n"
                           "  --grab-dialogs DIR draw every dialog into DIR/NAME.png\n"
+                          "  --export-pdf FILE.kvr OUT.pdf\n"
+                          "                    write the project report as a PDF file\n"
+                          "  --export-png FILE.kvr DIR\n"
+                          "                    write each screen as DIR/screen_NNN.png\n"
+                          "  --screens LIST    only these screens (for example 0,2-5)\n"
+                          "  --scale N         image pixels per panel pixel (1 to 16, default 1)\n"
+                          "  --bare            the display alone, black and white\n"
+                          "  Exit status: 0 done, 1 the project or output failed, 2 bad options\n"
                           "  -h, --help        show this text and exit\n"
                           "  --version         show the version and exit\n");
 }
 
 int CDorvaneApp::run(const QStringList &args)
 {
+    if (args.contains(QLatin1String("--export-pdf"))
+        || args.contains(QLatin1String("--export-png")))
+        return runExport(args);
     QString grabOut, dialogName, dialogOut, dialogDir, project;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--grab") && i + 1 < args.size())
@@ -132,6 +149,89 @@ bool CDorvaneApp::openForGrab(const QString &project)
     const std::string path
             = core::CDorvaneDoc::ProposeNewProjectPath(m_services.Config().projectDir());
     return m_frame->newProject(m_services.NewProjectDefaults(path));
+}
+
+int CDorvaneApp::runExport(const QStringList &args)
+{
+    const auto fail = [](int status, const QString &text) {
+        std::fprintf(stderr, "dorvane: %s\n", text.toLocal8Bit().constData());
+        return status;
+    };
+    QString mode, project, out, screenList;
+    int scale = 1;
+    bool bare = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args[i];
+        if ((a == QLatin1String("--export-pdf") || a == QLatin1String("--export-png"))
+            && i + 2 < args.size() && mode.isEmpty()) {
+            mode = a;
+            project = args[++i];
+            out = args[++i];
+        } else if (a == QLatin1String("--screens") && i + 1 < args.size()) {
+            screenList = args[++i];
+        } else if (a == QLatin1String("--scale") && i + 1 < args.size()) {
+            bool ok = false;
+            scale = args[++i].toInt(&ok);
+            if (!ok || scale < 1 || scale > 16)
+                return fail(2, QStringLiteral("--scale takes 1 to 16"));
+        } else if (a == QLatin1String("--bare")) {
+            bare = true;
+        } else {
+            return fail(2, QStringLiteral("unknown or incomplete option %1\n%2").arg(a, usage()));
+        }
+    }
+    std::vector<std::uint16_t> screens;
+    if (!screenList.isNull() && !core::parseScreenList(screenList.toStdString(), screens))
+        return fail(2, QStringLiteral("--screens: %1 is not a screen list").arg(screenList));
+    // Nobody is there to click a message box: messages go to standard error, questions are
+    // answered No.
+    setMessageHandler([](int, const QString &text, AskKind) {
+        std::fprintf(stderr, "dorvane: %s\n", text.toLocal8Bit().constData());
+        return QMessageBox::No;
+    });
+    const int status = exportProject(mode == QLatin1String("--export-pdf"), project, out, screens,
+                                     scale, bare);
+    setMessageHandler({});
+    return status;
+}
+
+int CDorvaneApp::exportProject(bool pdf, const QString &project, const QString &out,
+                               std::vector<std::uint16_t> screens, int scale, bool bare)
+{
+    if (!start()) {
+        std::fprintf(stderr, "dorvane: the program folder %s is incomplete\n",
+                     m_dir.toLocal8Bit().constData());
+        return 1;
+    }
+    if (!QFileInfo::exists(project) || !m_frame->openFile(project)) {
+        std::fprintf(stderr, "dorvane: %s cannot be opened\n", project.toLocal8Bit().constData());
+        return 1;
+    }
+    const core::CDorvaneDoc &doc = *m_frame->document();
+    for (std::uint16_t n : screens)
+        if (!doc.FindScreen(n)) {
+            std::fprintf(stderr, "dorvane: the project has no screen %u\n", unsigned(n));
+            return 1;
+        }
+    if (pdf) {
+        const int pages = m_frame->exportReportPdf(out, screens);
+        if (pages == 0) {
+            std::fprintf(stderr, "dorvane: %s cannot be written\n", out.toLocal8Bit().constData());
+            return 1;
+        }
+        std::printf("%s: %d pages\n", out.toLocal8Bit().constData(), pages);
+        return 0;
+    }
+    if (screens.empty())
+        for (const auto &s : doc.Screens())
+            screens.push_back(s->Number());
+    if (!m_frame->exportScreenPictures(out, screens, scale, bare, false)) {
+        std::fprintf(stderr, "dorvane: pictures cannot be written to %s\n",
+                     out.toLocal8Bit().constData());
+        return 1;
+    }
+    std::printf("%s: %zu pictures\n", out.toLocal8Bit().constData(), screens.size());
+    return 0;
 }
 
 bool CDorvaneApp::grab(const QString &out)

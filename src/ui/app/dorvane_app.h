@@ -11,6 +11,7 @@
 #include <QTranslator>
 
 #include <memory>
+#include <vector>
 
 namespace ui {
 
@@ -38,6 +39,11 @@ public:
     // The project of a picture mode: the given file, or a new project.
     bool openForGrab(const QString &project);
     bool grab(const QString &out);
+
+    // --export-pdf and --export-png: the exit status (0 done, 1 failed, 2 bad options).
+    int runExport(const QStringList &args);
+    int exportProject(bool pdf, const QString &project, const QString &out,
+                      std::vector<std::uint16_t> screens, int scale, bool bare);
 
 private:
     QString m_dir;

@@ -70,6 +70,14 @@ void CMainActions::createActions()
     QObject::connect(add("fileSaveAs", tr("다른 이름으로 저장(&A)...")), &QAction::triggered, f,
                      &CMainFrame::onSaveAs);
     QObject::connect(add("fileExit", tr("끝내기(&X)")), &QAction::triggered, f, &QWidget::close);
+    QObject::connect(add("filePrint", tr("인쇄(&P)..."), QKeySequence::Print), &QAction::triggered,
+                     f, &CMainFrame::onPrint);
+    QObject::connect(add("filePrintPreview", tr("인쇄 미리보기(&V)")), &QAction::triggered, f,
+                     &CMainFrame::onPrintPreview);
+    QObject::connect(add("fileExportPdf", tr("PDF로 내보내기...")), &QAction::triggered, f,
+                     &CMainFrame::onExportPdf);
+    QObject::connect(add("fileExportPictures", tr("그림으로 내보내기...")), &QAction::triggered, f,
+                     &CMainFrame::onExportPictures);
 
     m_undo = add("editUndo", tr("실행 취소(&U)"), QKeySequence(tr("Ctrl+Z")));
     QObject::connect(m_undo, &QAction::triggered, undo, &QUndoStack::undo);
@@ -150,6 +158,9 @@ void CMainActions::createMenus()
     file->addActions({action("fileNew"), action("fileOpen"), action("fileClose")});
     file->addSeparator();
     file->addActions({action("fileSave"), action("fileSaveAs")});
+    file->addSeparator();
+    file->addActions({action("filePrint"), action("filePrintPreview"), action("fileExportPdf"),
+                      action("fileExportPictures")});
     file->addSeparator();
     m_recentMenu = file->addMenu(tr("최근 파일"));
     m_recentMenu->setObjectName(QStringLiteral("recentMenu"));

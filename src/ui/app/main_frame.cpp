@@ -192,6 +192,9 @@ void CMainFrame::updateActions()
          {"fileClose", "fileSave", "fileSaveAs", "screenNew", "viewMemory", "commDownload"})
         action(name)->setEnabled(open);
     for (const char *name :
+         {"filePrint", "filePrintPreview", "fileExportPdf", "fileExportPictures"})
+        action(name)->setEnabled(open);
+    for (const char *name :
          {"projectParams", "projectComm1", "projectComm2", "projectPlcType", "functionAlarms",
           "functionCalculations", "functionTransfers", "functionReservations", "functionMessages",
           "functionImages", "functionKeys", "functionSystemMemory"})

@@ -20,6 +20,7 @@ class QAction;
 class QComboBox;
 class QMdiArea;
 class QMimeData;
+class QPrinter;
 class QUndoStack;
 
 namespace core {
@@ -153,6 +154,21 @@ public:
     void deleteAlarmHistory();
     void startOsDownloader();
     void showSystemInfo();
+
+    // --- printing and export (main_frame_print.cpp) ----------------------------------------
+    // The report of the chosen screens (every screen when none) as an A4 PDF file: its page
+    // count, or 0 when it could not be written.
+    int exportReportPdf(const QString &path, const std::vector<std::uint16_t> &screens = {});
+    // One file a screen (screen_NNN.png or .svg) in `dir`, bare or as the editor draws it;
+    // false when a file could not be written.
+    bool exportScreenPictures(const QString &dir, const std::vector<std::uint16_t> &screens,
+                              int scale, bool bare, bool svg);
+    // Draws the whole report on a printer; its page count.
+    int printReport(QPrinter &printer);
+    void onPrint();
+    void onPrintPreview();
+    void onExportPdf();
+    void onExportPictures();
 
 public slots:
     void onNew();

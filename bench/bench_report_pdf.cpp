@@ -1,0 +1,145 @@
+// The project report of a project whose screen area is full (screens with a rectangle and a
+// circle until no further screen fits, numeric tags in what is left) written as a PDF: time per
+// report and the process's peak memory before and after, which stays flat because pages are drawn
+// one at a time.
+
+#include "core/model/dorvane_doc.h" // before Qt: the document has a member named "slots"
+
+#include "ui/canvas/tag_painter.h"
+#include "ui/print/report_renderer.h"
+
+#include "core/app/app_config.h"
+#include "core/model/img_res_mgr.h"
+#include "core/model/memory_monitor.h"
+#include "core/model/screen_data.h"
+#include "core/model/str_res_mgr.h"
+#include "core/plc/plc_slots.h"
+#include "core/report/project_report.h"
+#include "core/tags/circle_tag.h"
+#include "core/tags/digit_tag.h"
+#include "core/tags/rect_tag.h"
+#include "core/tags/tag_resources.h"
+
+#include "support/recording_prompt.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+long peakKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+struct FullProject
+{
+    core::CMemoryMonitor monitor;
+    core::CStrResMgr strings{&monitor};
+    core::CImgResMgr images{&monitor};
+    core::CPlcSlots plcSlots;
+    core::CAppConfig config;
+    core::CDorvaneDoc doc{core::DocServices{strings, images, plcSlots, monitor}};
+    std::size_t tags = 0;
+
+    FullProject()
+    {
+        core::setTagResources({&images, &strings, util::kLangKorean, util::kLangKorean});
+        // Screens with a rectangle and a circle until the area is full, then numeric and
+        // message tags on the first screens in the bytes that are left.
+        for (std::uint16_t n = 0; n <= core::kMaxScreenNumber; ++n) {
+            core::CScreenData *screen = nullptr;
+            if (doc.AddScreen(n, &screen) != core::kScreenOk)
+                break;
+            auto rect = std::make_unique<core::CRectTag>();
+            rect->MoveTo(0, 0);
+            auto circle = std::make_unique<core::CCircleTag>();
+            circle->MoveTo(100, 20);
+            if (screen->AddTag(std::move(rect), false) == core::kTagOk)
+                ++tags;
+            if (screen->AddTag(std::move(circle), false) == core::kTagOk)
+                ++tags;
+        }
+        for (const auto &screen : doc.Screens()) {
+            auto digit = std::make_unique<core::CDigitTag>();
+            digit->Point().m_second = std::to_string(screen->Number());
+            digit->MoveTo(8, 40);
+            if (screen->AddTag(std::move(digit), false) != core::kTagOk)
+                break;
+            ++tags;
+        }
+    }
+};
+
+std::size_t reportScreens(const FullProject &project, std::int64_t limit)
+{
+    return limit == 0 ? project.doc.Screens().size() : std::size_t(limit);
+}
+
+void BM_ReportPdfOfAFullProject(benchmark::State &state)
+{
+    FullProject project;
+    support::RecordingPrompt prompt;
+    const core::FunctionEnv env{project.plcSlots, prompt};
+    const QString path = QDir::temp().filePath(QStringLiteral("dorvane_bench_report.pdf"));
+    // Arg 0: every screen; otherwise the first N (run one at a time to compare peaks).
+    std::vector<std::uint16_t> chosen;
+    for (std::int64_t i = 0; i < state.range(0); ++i)
+        chosen.push_back(std::uint16_t(i));
+    core::ReportOptions options;
+    options.screens = chosen;
+    const long before = peakKiB();
+    double total = 0;
+    std::int64_t n = 0;
+    int pages = 0;
+    for (auto _ : state) {
+        const auto t0 = std::chrono::steady_clock::now();
+        const core::CProjectReport report(project.doc, env, options);
+        ui::CTagPainter painter(project.config);
+        const ui::CReportRenderer renderer(report, painter, project.images,
+                                           QStringLiteral("Full.kvr"));
+        pages = ui::writeReportPdf(renderer, path);
+        total += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
+                         .count();
+        ++n;
+    }
+    const long after = peakKiB();
+    const double ms = n ? total / double(n) : 0;
+    state.counters["screens"] = double(project.doc.Screens().size());
+    state.counters["pages"] = pages;
+    state.counters["ms_per_report"] = ms;
+    state.counters["peak_rss_kib"] = double(after);
+    state.counters["peak_growth_kib"] = double(after - before);
+    std::printf("report of %zu screens of %zu (%zu tags, screen area %u of %u bytes): %d pages, "
+                "%.1f ms, peak RSS %ld KiB (%+ld KiB while reporting), PDF %lld bytes\n",
+                reportScreens(project, state.range(0)), project.doc.Screens().size(), project.tags,
+                project.doc.ScreenMemoryUsed(), core::kScreenAreaSize, pages, ms, after,
+                after - before, static_cast<long long>(QFile(path).size()));
+    QFile::remove(path);
+}
+BENCHMARK(BM_ReportPdfOfAFullProject)
+        ->Arg(0)
+        ->Arg(10)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(3);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,389 @@
+#include "core/report/project_report.h"
+
+#include "core/app/app_config.h"
+#include "core/functions/user_text.h"
+#include "core/model/dorvane_doc.h"
+#include "core/model/img_res_mgr.h"
+#include "core/model/memory_monitor.h"
+#include "core/model/str_res_mgr.h"
+#include "core/plc/channel_params.h"
+#include "core/presenters/alarm_dlg.h"
+#include "core/presenters/calc_dlg.h"
+#include "core/presenters/func_key_list_dlg.h"
+#include "core/presenters/reserve_dlg.h"
+#include "core/presenters/trans_dlg.h"
+#include "core/presenters/used_sys_mem_dlg.h"
+#include "core/tags/message_tag.h"
+#include "core/tags/tag_points.h"
+
+#include "util/message_ids.h"
+#include "util/messages.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace core {
+
+namespace {
+
+using L = ReportLabel;
+
+ReportText label(L l)
+{
+    return ReportText::of(l);
+}
+
+ReportTable makeTable(ReportText title, std::vector<ReportText> header = {},
+                      std::vector<int> weights = {})
+{
+    ReportTable t;
+    t.title = std::move(title);
+    t.header = std::move(header);
+    t.weights = std::move(weights);
+    return t;
+}
+
+std::string number(long long n)
+{
+    return std::to_string(n);
+}
+
+// The texts of the communication window's choices, indexed as the channel record stores them.
+std::string choice(std::initializer_list<const char *> texts, std::uint16_t index)
+{
+    return index < texts.size() ? std::string(*(texts.begin() + index)) : number(index);
+}
+
+std::string joined(const std::vector<std::string> &parts, const char *separator = "/")
+{
+    std::string out;
+    for (const std::string &part : parts) {
+        if (!out.empty())
+            out += separator;
+        out += part;
+    }
+    return out;
+}
+
+std::string channelText(const CPointInfo &p)
+{
+    return p.m_channel == 0 ? "S" : "Ch" + number(p.m_channel);
+}
+
+std::string sizeText(const CPointInfo &p)
+{
+    return p.m_dataSize == kSizeBit ? "Bit" : p.m_dataSize == kSizeDWord ? "Double Word" : "Word";
+}
+
+std::string baseText(const CPointInfo &p)
+{
+    if (p.m_dataSize == kSizeBit)
+        return {};
+    return p.m_base == kBaseHex ? "HEX" : p.m_base == kBaseBcd ? "BCD" : "DEC";
+}
+
+// Messages a message tag shows ("M" and the number) and images a tag shows ("I" and the id).
+std::string resourcesText(const CTag &tag)
+{
+    std::vector<std::string> parts;
+    if (tag.Kind() == kTagMessage)
+        for (const MessageEntry &e : static_cast<const CMessageTag &>(tag).Entries())
+            parts.push_back("M" + number(e.message));
+    for (std::uint16_t id : tag.ImageIds())
+        parts.push_back("I" + number(id));
+    return joined(parts, ", ");
+}
+
+std::vector<std::string> tagRow(const CTag &tag)
+{
+    const CRect &r = tag.Rect();
+    std::vector<std::string> row{std::string(), number(tag.X()) + ", " + number(tag.Y()),
+                                 number(r.right - r.left) + " x " + number(r.bottom - r.top)};
+    std::vector<std::string> cols[6];
+    for (const CPointInfo *p : devicePoints(tag)) {
+        cols[0].push_back(channelText(*p));
+        cols[1].push_back(number(p->m_station));
+        cols[2].push_back(p->m_address + p->m_second);
+        cols[3].push_back(sizeText(*p));
+        cols[4].push_back(baseText(*p));
+        cols[5].push_back(p->m_dataSize == kSizeBit ? std::string()
+                                                    : p->MinText() + " ~ " + p->MaxText());
+    }
+    for (const auto &col : cols)
+        row.push_back(joined(col));
+    row.push_back(resourcesText(tag));
+    return row;
+}
+
+template<typename Dlg, typename Record, typename Raw>
+ReportTable listTable(const FunctionEnv &env, L title, const std::vector<Raw> &records)
+{
+    ReportTable table = makeTable(label(title));
+    for (const ListColumn &c : Dlg::Columns()) {
+        table.header.push_back(ReportText::of(c.title));
+        table.weights.push_back(std::max(c.width, 1));
+    }
+    for (const Raw &raw : records) {
+        const Record record(raw);
+        std::vector<std::string> row;
+        for (int col = 0; col < int(table.header.size()); ++col)
+            row.push_back(Dlg::CellText(env, record, col));
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+} // namespace
+
+CProjectReport::CProjectReport(const CDorvaneDoc &doc, const FunctionEnv &env,
+                               ReportOptions options)
+    : m_doc(doc)
+    , m_env(env)
+    , m_options(std::move(options))
+{
+    const auto &chosen = m_options.screens;
+    for (const auto &screen : doc.Screens())
+        if (chosen.empty()
+            || std::find(chosen.begin(), chosen.end(), screen->Number()) != chosen.end())
+            m_screens.push_back(screen->Number());
+    m_order.push_back(ReportSection::Kind::Cover);
+    m_order.insert(m_order.end(), m_screens.size(), ReportSection::Kind::Screen);
+    for (auto kind : {ReportSection::Kind::Functions, ReportSection::Kind::Messages,
+                      ReportSection::Kind::Images, ReportSection::Kind::SystemMemory})
+        m_order.push_back(kind);
+}
+
+std::vector<ReportText> CProjectReport::TagColumns()
+{
+    return {label(L::Kind),    label(L::Position), label(L::Size),     label(L::Channel),
+            label(L::Station), label(L::Address),  label(L::DataSize), label(L::Base),
+            label(L::Limits),  label(L::Resources)};
+}
+
+ReportSection CProjectReport::Section(std::size_t index) const
+{
+    switch (m_order.at(index)) {
+    case ReportSection::Kind::Cover:
+        return Cover();
+    case ReportSection::Kind::Screen:
+        return ScreenSection(m_screens.at(index - 1));
+    case ReportSection::Kind::Functions:
+        return Functions();
+    case ReportSection::Kind::Messages:
+        return Messages();
+    case ReportSection::Kind::Images:
+        return Images();
+    case ReportSection::Kind::SystemMemory:
+        return SystemMemory();
+    }
+    return {};
+}
+
+ReportSection CProjectReport::Cover() const
+{
+    ReportSection s;
+    s.kind = ReportSection::Kind::Cover;
+    s.title = label(L::Cover);
+    const std::uint16_t lang = m_doc.Param16(kParamLanguage);
+    s.fields = {{label(L::ProjectFile), m_doc.Path()},
+                {label(L::Date), m_options.date},
+                {label(L::PanelLanguage),
+                 m_options.languageName ? m_options.languageName(lang) : number(lang)}};
+    for (int ch = 1; ch <= 2; ++ch) {
+        const CChannelParams p(m_doc.Channel(ch));
+        const std::uint16_t type = p.PlcType();
+        const std::string plc = m_options.plcName ? m_options.plcName(ch, type) : number(type);
+        ReportTable t = makeTable(label(ch == 1 ? L::Channel1 : L::Channel2));
+        t.header = {label(L::PlcType),  label(L::OwnStation),   label(L::Baud),
+                    label(L::DataBits), label(L::Parity),       label(L::StopBits),
+                    label(L::Timeout),  label(L::Configuration)};
+        t.weights = {4, 2, 2, 2, 2, 2, 2, 2};
+        t.rows.push_back(
+                {plc, number(p.OwnStation()),
+                 choice({"1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"},
+                        p.Baud()),
+                 choice({"8", "7"}, p.DataBits()), choice({"None", "Even", "Odd"}, p.Parity()),
+                 choice({"1", "2"}, p.StopBits()),
+                 p.FixedLink() ? std::string() : number(p.Timeout()) + " ms",
+                 choice({"1:1", "1:N", "N:1", "N:M"}, p.Configuration())});
+        s.tables.push_back(std::move(t));
+    }
+    const CMemoryMonitor &m = m_doc.Monitor();
+    const std::pair<L, MemoryGauge> areas[] = {{L::ScreenArea, MemoryGauge::Screen},
+                                               {L::StringArea, MemoryGauge::String},
+                                               {L::ImageArea, MemoryGauge::Image}};
+    const std::uint32_t caps[] = {kScreenAreaSize, kStringAreaSize, kImageAreaSize};
+    for (int i = 0; i < 3; ++i) {
+        const std::uint32_t used = m.Total(areas[i].second);
+        s.gauges.emplace_back(used, caps[i]);
+        s.fields.push_back({label(areas[i].first),
+                            number(used) + " / " + number(caps[i]) + " bytes ("
+                                    + number(CMemoryMonitor::Percent(areas[i].second, used))
+                                    + "%)"});
+    }
+    return s;
+}
+
+ReportSection CProjectReport::ScreenSection(std::uint16_t screenNumber) const
+{
+    ReportSection s;
+    s.kind = ReportSection::Kind::Screen;
+    const CScreenData *screen = m_doc.FindScreen(screenNumber);
+    if (!screen)
+        return s;
+    s.screenNumber = screenNumber;
+    const std::string name = usertext::ToUser(screen->Name(), m_env.panelLang);
+    s.title = ReportText::of(number(screenNumber) + "  " + name);
+    const auto onOff = [](bool on) {
+        return std::string(util::messageText(on ? util::msg::kOn : util::msg::kOff));
+    };
+    s.fields = {{label(L::Number), number(screenNumber)},
+                {label(L::Name), name},
+                {label(L::Previous), number(screen->PrevScreen())},
+                {label(L::Next), number(screen->NextScreen())},
+                {label(L::Background),
+                 screen->IsBackgroundOn() ? "I" + number(screen->BackgroundImage()) : onOff(false)},
+                {label(L::Password), onOff(screen->IsPasswordOn())}};
+
+    ReportTable keys
+            = makeTable(label(L::FunctionKeys), {label(L::FunctionKeys), label(L::Text)}, {2, 5});
+    CFuncKeyListDlg::Keys raw{};
+    for (std::size_t k = 0; k < raw.size(); ++k)
+        raw[k] = screen->FunctionKey(k);
+    for (const CFuncKeyListDlg::Row &row : CFuncKeyListDlg::Rows(m_env, raw))
+        keys.rows.push_back({row.title ? row.label : "    " + row.label, row.value});
+    s.tables.push_back(std::move(keys));
+
+    ReportTable tags = makeTable(label(L::Tags), TagColumns(), {3, 2, 2, 1, 1, 3, 2, 1, 3, 2});
+    for (const auto &tag : screen->Tags()) {
+        tags.rows.push_back(tagRow(*tag));
+        tags.rowLabels.push_back(ReportLabel(int(L::kKindFirst) + tag->Kind()));
+    }
+    s.tables.push_back(std::move(tags));
+    return s;
+}
+
+ReportSection CProjectReport::Functions() const
+{
+    ReportSection s;
+    s.kind = ReportSection::Kind::Functions;
+    s.title = label(L::Functions);
+    s.tables.push_back(listTable<CAlarmDlg, CAlarmRecord>(m_env, L::Alarms, m_doc.Alarms()));
+    s.tables.push_back(
+            listTable<CCalcDlg, CCalcRecord>(m_env, L::Calculations, m_doc.Calculations()));
+    s.tables.push_back(listTable<CTransDlg, CTransRecord>(m_env, L::Transfers, m_doc.Transfers()));
+    s.tables.push_back(
+            listTable<CReserveDlg, CReserveRecord>(m_env, L::Reservations, m_doc.Reservations()));
+    return s;
+}
+
+ReportSection CProjectReport::Messages() const
+{
+    ReportSection s;
+    s.kind = ReportSection::Kind::Messages;
+    s.title = label(L::Messages);
+    ReportTable t = makeTable(label(L::Messages), {label(L::Id), label(L::Text)}, {1, 8});
+    for (const auto &str : m_doc.Strings().Strings())
+        t.rows.push_back({number(str->Key()), usertext::ToUser(str->m_text, m_env.panelLang)});
+    s.tables.push_back(std::move(t));
+    return s;
+}
+
+ReportSection CProjectReport::Images() const
+{
+    ReportSection s;
+    s.kind = ReportSection::Kind::Images;
+    s.title = label(L::Images);
+    ReportTable t = makeTable(
+            label(L::Images),
+            {label(L::Picture), label(L::Id), label(L::Size), label(L::References)}, {3, 1, 2, 2});
+    for (const auto &image : m_doc.Images().Images()) {
+        const std::uint16_t id = image->Key();
+        int refs = 0;
+        for (const auto &screen : m_doc.Screens())
+            refs += screen->ImageReferenceCount(id);
+        t.rows.push_back(
+                {number(id), number(id),
+                 number(image->m_bitmap.width()) + " x " + number(image->m_bitmap.height()),
+                 number(refs)});
+    }
+    s.tables.push_back(std::move(t));
+    return s;
+} // namespace core
+
+ReportSection CProjectReport::SystemMemory() const
+{
+    ReportSection s;
+    s.kind = ReportSection::Kind::SystemMemory;
+    s.title = label(L::SystemMemory);
+    const CUsedSysMemDlg map(m_doc);
+    ReportTable t = makeTable(label(L::SystemMemory), {ReportText::of("")}, {3});
+    for (int c = 0; c < CUsedSysMemDlg::kColumns; ++c) {
+        t.header.push_back(ReportText::of(CUsedSysMemDlg::ColumnHeader(c)));
+        t.weights.push_back(2);
+    }
+    for (int r = 0; r < CUsedSysMemDlg::kRows; ++r) {
+        std::vector<std::string> row{CUsedSysMemDlg::RowHeader(r)};
+        for (int c = 0; c < CUsedSysMemDlg::kColumns; ++c)
+            row.push_back(map.CellText(r, c));
+        t.rows.push_back(std::move(row));
+    }
+    s.tables.push_back(std::move(t));
+    return s;
+}
+
+ReportOptions reportOptionsFor(const CAppConfig &config)
+{
+    ReportOptions options;
+    options.plcName = [&config](int channel, std::uint16_t type) {
+        const CPlcInfo *plc = config.findPlc(channel, type);
+        return plc ? plc->name : number(type);
+    };
+    options.languageName = [&config](std::uint16_t language) {
+        const std::string name = config.languages().nameOf(language);
+        return name.empty() ? number(language) : name;
+    };
+    return options;
+}
+
+bool parseScreenList(std::string_view text, std::vector<std::uint16_t> &out)
+{
+    std::vector<std::uint16_t> result;
+    const auto readNumber = [&](std::size_t &pos, int &value) {
+        while (pos < text.size() && text[pos] == ' ')
+            ++pos;
+        const char *begin = text.data() + pos;
+        const auto [end, ec] = std::from_chars(begin, text.data() + text.size(), value);
+        if (ec != std::errc() || value < 0 || value > 999)
+            return false;
+        pos += std::size_t(end - begin);
+        while (pos < text.size() && text[pos] == ' ')
+            ++pos;
+        return true;
+    };
+    std::size_t pos = 0;
+    while (true) {
+        int first = 0, last = 0;
+        if (!readNumber(pos, first))
+            return false;
+        last = first;
+        if (pos < text.size() && text[pos] == '-') {
+            ++pos;
+            if (!readNumber(pos, last) || last < first)
+                return false;
+        }
+        for (int n = first; n <= last; ++n)
+            result.push_back(std::uint16_t(n));
+        if (pos == text.size())
+            break;
+        if (text[pos] != ',')
+            return false;
+        ++pos;
+    }
+    std::sort(result.begin(), result.end());
+    result.erase(std::unique(result.begin(), result.end()), result.end());
+    out = std::move(result);
+    return true;
+}
+
+} // namespace core

@@ -1,0 +1,228 @@
+// Printing, the print preview, the PDF report and the picture export of the main window.
+
+#include "ui/app/main_frame.h"
+
+#include "ui/app/message_box.h"
+#include "ui/app/qt_prompt.h"
+#include "ui/canvas/tag_painter.h"
+#include "ui/print/picture_export_dialog.h"
+#include "ui/print/report_renderer.h"
+#include "ui/print/screen_picture.h"
+#include "ui/view/dorvane_view.h"
+
+#include "core/app/app_services.h"
+#include "core/model/dorvane_doc.h"
+#include "core/model/img_res_mgr.h"
+#include "core/report/picture_export_dlg.h"
+#include "core/report/project_report.h"
+
+#include "util/message_ids.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSvgGenerator>
+
+namespace ui {
+
+namespace {
+
+// Everything one report needs, for as long as it is drawn.
+struct ReportJob
+{
+    ReportJob(CMainFrame &frame, const core::CDorvaneDoc &doc,
+              const std::vector<std::uint16_t> &screens)
+        : prompt(&frame)
+        , env{doc.Slots(), prompt, frame.panelLangId()}
+        , report(doc, env, options(frame, screens))
+        , painter(frame.services().Config())
+        , renderer(report, painter, doc.Images(),
+                   QFileInfo(QString::fromStdString(doc.Path())).fileName())
+    { }
+
+    static core::ReportOptions options(CMainFrame &frame, const std::vector<std::uint16_t> &screens)
+    {
+        core::ReportOptions o = core::reportOptionsFor(frame.services().Config());
+        o.screens = screens;
+        o.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+        return o;
+    }
+
+    CQtPrompt prompt;
+    core::FunctionEnv env;
+    core::CProjectReport report;
+    CTagPainter painter;
+    CReportRenderer renderer;
+};
+
+void usePageLayout(QPrinter &printer)
+{
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
+}
+
+// The bare display as squares of lit pixels, one rectangle per run of a row.
+bool writeBareSvg(const QImage &mono, int scale, const QString &path)
+{
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(mono.size() * scale);
+    svg.setViewBox(QRect(QPoint(0, 0), mono.size() * scale));
+    QPainter p;
+    if (!p.begin(&svg))
+        return false;
+    p.fillRect(QRect(QPoint(0, 0), mono.size() * scale), Qt::white);
+    for (int y = 0; y < mono.height(); ++y)
+        for (int x = 0; x < mono.width();) {
+            if (mono.pixelIndex(x, y) == 0) {
+                ++x;
+                continue;
+            }
+            int end = x;
+            while (end < mono.width() && mono.pixelIndex(end, y) == 1)
+                ++end;
+            p.fillRect(QRect(x * scale, y * scale, (end - x) * scale, scale), Qt::black);
+            x = end;
+        }
+    return p.end();
+}
+
+bool writeImageSvg(const QImage &image, const QString &path)
+{
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(image.size());
+    svg.setViewBox(QRect(QPoint(0, 0), image.size()));
+    QPainter p;
+    if (!p.begin(&svg))
+        return false;
+    p.drawImage(0, 0, image);
+    return p.end();
+}
+
+QString cannotWrite(const QString &path)
+{
+    return messageString(util::msg::kCannotOpenFile).replace(QStringLiteral("%s"), path);
+}
+
+} // namespace
+
+int CMainFrame::exportReportPdf(const QString &path, const std::vector<std::uint16_t> &screens)
+{
+    const core::CDorvaneDoc *doc = document();
+    if (!doc)
+        return 0;
+    const ReportJob job(*this, *doc, screens);
+    return writeReportPdf(job.renderer, path);
+}
+
+int CMainFrame::printReport(QPrinter &printer)
+{
+    const core::CDorvaneDoc *doc = document();
+    if (!doc)
+        return 0;
+    const ReportJob job(*this, *doc, {});
+    return job.renderer.render(printer);
+}
+
+bool CMainFrame::exportScreenPictures(const QString &dir, const std::vector<std::uint16_t> &screens,
+                                      int scale, bool bare, bool svg)
+{
+    const core::CDorvaneDoc *doc = document();
+    if (!doc || !QDir().mkpath(dir))
+        return false;
+    CTagPainter painter(m_services.Config());
+    const auto format = svg ? core::CPictureExportDlg::kSvg : core::CPictureExportDlg::kPng;
+    for (std::uint16_t number : screens) {
+        const core::CScreenData *screen = doc->FindScreen(number);
+        if (!screen)
+            return false;
+        const QString path = QDir(dir).filePath(
+                QString::fromStdString(core::CPictureExportDlg::FileName(number, format)));
+        bool ok = false;
+        if (bare) {
+            const QImage mono = bareScreenImage(*screen, painter, 1);
+            ok = svg ? writeBareSvg(mono, scale, path)
+                     : mono.scaled(mono.size() * scale, Qt::IgnoreAspectRatio,
+                                   Qt::FastTransformation)
+                               .save(path, "PNG");
+        } else {
+            const QImage image
+                    = editorScreenImage(*screen, painter, m_picture, m_services.Config(), scale);
+            ok = svg ? writeImageSvg(image, path) : image.save(path, "PNG");
+        }
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+void CMainFrame::onPrint()
+{
+    if (!document())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    usePageLayout(printer);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        printReport(printer);
+}
+
+void CMainFrame::onPrintPreview()
+{
+    if (!document())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    usePageLayout(printer);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("printPreview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter *p) { printReport(*p); });
+    preview.exec();
+}
+
+void CMainFrame::onExportPdf()
+{
+    const core::CDorvaneDoc *doc = document();
+    if (!doc)
+        return;
+    const QFileInfo project(QString::fromStdString(doc->Path()));
+    const QString path = QFileDialog::getSaveFileName(
+            this, tr("PDF로 내보내기"),
+            project.absoluteDir().filePath(project.completeBaseName() + QStringLiteral(".pdf")),
+            tr("PDF 파일 (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (exportReportPdf(path) == 0)
+        showMessage(this, util::msg::kCannotOpenFile, cannotWrite(path));
+}
+
+void CMainFrame::onExportPictures()
+{
+    const core::CDorvaneDoc *doc = document();
+    if (!doc)
+        return;
+    std::vector<std::uint16_t> screens;
+    for (const auto &s : doc->Screens())
+        screens.push_back(s->Number());
+    const CDorvaneView *view = activeView();
+    CPictureExportDialog dialog(doc->Slots(), screens, view ? int(view->screenNumber()) : -1, this);
+    const QFileInfo project(QString::fromStdString(doc->Path()));
+    dialog.presenter().SetFolder(project.absolutePath().toStdString());
+    dialog.folderEdit()->setText(project.absolutePath());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const core::CPictureExportDlg &p = dialog.presenter();
+    const QString dir = QString::fromStdString(p.Folder());
+    if (!exportScreenPictures(dir, p.Chosen(), p.Scale(), p.Bare(),
+                              p.GetFormat() == core::CPictureExportDlg::kSvg))
+        showMessage(this, util::msg::kCannotOpenFile, cannotWrite(dir));
+}
+
+} // namespace ui

@@ -1,0 +1,195 @@
+// The printed project document's content over the demo project, and the screen-list option.
+
+#include "support/recording_prompt.h"
+
+#include "core/app/app_services.h"
+#include "core/functions/alarm_record.h"
+#include "core/functions/user_text.h"
+#include "core/presenters/alarm_dlg.h"
+#include "core/presenters/used_sys_mem_dlg.h"
+#include "core/project_json/project_json.h"
+#include "core/report/picture_export_dlg.h"
+#include "core/report/project_report.h"
+#include "core/tags/tag_points.h"
+#include "core/tags/tag_resources.h"
+#include "util/file_io.h"
+
+#include <gtest/gtest.h>
+
+using namespace core;
+
+namespace {
+
+class ProjectReportTest : public ::testing::Test
+{
+protected:
+    // The services point the tags' shared resources at their managers; later suites must not
+    // see them once this fixture is gone.
+    void TearDown() override { setTagResources(m_saved); }
+
+    void SetUp() override
+    {
+        m_saved = tagResources();
+        m_app.Load(DORVANE_RUNTIME_DIR, 0x412);
+        m_doc = m_app.NewDocument();
+        const auto json
+                = util::readFile(std::string(DORVANE_SOURCE_DIR) + "/demo/demo_project.json");
+        ASSERT_TRUE(json);
+        const auto result = importProjectJson(std::string(json->begin(), json->end()), *m_doc);
+        ASSERT_TRUE(result.ok) << result.error;
+        m_app.BindProject(*m_doc);
+    }
+
+    CProjectReport report(std::vector<std::uint16_t> screens = {})
+    {
+        ReportOptions options = reportOptionsFor(m_app.Config());
+        options.screens = std::move(screens);
+        options.date = "2026-01-02";
+        return CProjectReport(*m_doc, m_env, std::move(options));
+    }
+
+    TagResources m_saved = tagResources();
+    CAppServices m_app;
+    std::unique_ptr<CDorvaneDoc> m_doc;
+    support::RecordingPrompt m_prompt;
+    FunctionEnv m_env{m_app.Slots(), m_prompt, util::kLangKorean};
+};
+
+const ReportField *field(const ReportSection &s, ReportLabel label)
+{
+    for (const ReportField &f : s.fields)
+        if (f.name.label == label)
+            return &f;
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(ProjectReportTest, CoverNamesTheFileThePlcsAndTheMemory)
+{
+    const CProjectReport r = report();
+    const ReportSection cover = r.Section(0);
+    EXPECT_EQ(cover.kind, ReportSection::Kind::Cover);
+    EXPECT_EQ(field(cover, ReportLabel::Date)->value, "2026-01-02");
+    ASSERT_EQ(cover.tables.size(), 2u);
+    EXPECT_EQ(cover.tables[0].rows.at(0).at(0), "MODBUS RTU");
+    ASSERT_EQ(cover.gauges.size(), 3u);
+    EXPECT_EQ(cover.gauges[0].first, m_doc->ScreenMemoryUsed());
+    EXPECT_GT(cover.gauges[1].first, 0u) << "the demo has messages";
+    EXPECT_NE(field(cover, ReportLabel::PanelLanguage)->value, "");
+}
+
+TEST_F(ProjectReportTest, EveryScreenHasItsHeaderKeysAndTagTable)
+{
+    const CProjectReport r = report();
+    const auto &screens = m_doc->Screens();
+    ASSERT_EQ(r.SectionCount(), 1 + screens.size() + 4);
+    for (std::size_t i = 0; i < screens.size(); ++i) {
+        const CScreenData &screen = *screens[i];
+        const ReportSection s = r.Section(1 + i);
+        SCOPED_TRACE(screen.Name());
+        EXPECT_EQ(s.kind, ReportSection::Kind::Screen);
+        EXPECT_EQ(s.screenNumber, screen.Number());
+        EXPECT_EQ(field(s, ReportLabel::Name)->value,
+                  usertext::ToUser(screen.Name(), m_env.panelLang));
+        ASSERT_EQ(s.tables.size(), 2u);
+        EXPECT_FALSE(s.tables[0].rows.empty()) << "eight keys, one title row each at least";
+        const ReportTable &tags = s.tables[1];
+        ASSERT_EQ(tags.rows.size(), screen.TagCount());
+        ASSERT_EQ(tags.rowLabels.size(), screen.TagCount());
+        for (std::size_t t = 0; t < screen.TagCount(); ++t) {
+            const CTag &tag = *screen.Tags()[t];
+            EXPECT_EQ(int(tags.rowLabels[t]), int(ReportLabel::kKindFirst) + tag.Kind());
+            ASSERT_EQ(tags.rows[t].size(), tags.header.size());
+            // The address as the tag list shows it: area and number, a second point after "/".
+            std::string address;
+            for (const CPointInfo *p : devicePoints(tag))
+                address += (address.empty() ? "" : "/") + p->m_address + p->m_second;
+            EXPECT_EQ(tags.rows[t][5], address);
+        }
+    }
+}
+
+TEST_F(ProjectReportTest, ListsMatchTheirWindowsAndTheMemoryMap)
+{
+    const CProjectReport r = report();
+    const std::size_t first = 1 + m_doc->Screens().size();
+    const ReportSection functions = r.Section(first);
+    ASSERT_EQ(functions.tables.size(), 4u);
+    const ReportTable &alarms = functions.tables[0];
+    ASSERT_EQ(alarms.rows.size(), m_doc->Alarms().size());
+    ASSERT_FALSE(alarms.rows.empty()) << "the demo has alarms";
+    EXPECT_EQ(alarms.header.size(), CAlarmDlg::Columns().size());
+    for (std::size_t i = 0; i < alarms.rows.size(); ++i)
+        for (int c = 0; c < CAlarmDlg::kColCount; ++c)
+            EXPECT_EQ(alarms.rows[i][c],
+                      CAlarmDlg::CellText(m_env, CAlarmRecord(m_doc->Alarms()[i]), c));
+    EXPECT_EQ(functions.tables[1].rows.size(), m_doc->Calculations().size());
+    EXPECT_EQ(functions.tables[2].rows.size(), m_doc->Transfers().size());
+    EXPECT_EQ(functions.tables[3].rows.size(), m_doc->Reservations().size());
+
+    EXPECT_EQ(r.Section(first + 1).tables.at(0).rows.size(), m_doc->Strings().Count());
+    EXPECT_EQ(r.Section(first + 2).tables.at(0).rows.size(), m_doc->Images().Count());
+
+    const ReportSection memory = r.Section(first + 3);
+    const ReportTable &map = memory.tables.at(0);
+    const CUsedSysMemDlg used(*m_doc);
+    ASSERT_EQ(map.rows.size(), std::size_t(CUsedSysMemDlg::kRows));
+    for (int row = 0; row < CUsedSysMemDlg::kRows; ++row)
+        for (int c = 0; c < CUsedSysMemDlg::kColumns; ++c)
+            ASSERT_EQ(map.rows[row][1 + c], used.CellText(row, c));
+}
+
+TEST_F(ProjectReportTest, ChosenScreensOnlyAndUnknownNumbersIgnored)
+{
+    const std::uint16_t last = m_doc->Screens().back()->Number();
+    const CProjectReport r = report({last, 998});
+    ASSERT_EQ(r.Screens(), std::vector<std::uint16_t>{last});
+    EXPECT_EQ(r.SectionCount(), 1u + 1 + 4);
+    EXPECT_EQ(r.Section(1).screenNumber, last);
+}
+
+TEST(ScreenList, ReadsNumbersAndRanges)
+{
+    std::vector<std::uint16_t> out{7};
+    ASSERT_TRUE(parseScreenList("3, 0-2,2,999", out));
+    EXPECT_EQ(out, (std::vector<std::uint16_t>{0, 1, 2, 3, 999}));
+    for (const char *bad : {"", "1,", "5-2", "1000", "-1", "a", "1;2", "1-"}) {
+        EXPECT_FALSE(parseScreenList(bad, out)) << bad;
+        EXPECT_EQ(out, (std::vector<std::uint16_t>{0, 1, 2, 3, 999})) << "left as it was";
+    }
+}
+
+TEST(PictureExport, ChoosesScreensAndRefusesBadInput)
+{
+    support::RecordingPrompt prompt;
+    CPlcSlots slots;
+    const FunctionEnv env{slots, prompt};
+    CPictureExportDlg dlg(env, {0, 1, 5}, -1);
+    EXPECT_EQ(dlg.GetScope(), CPictureExportDlg::kAll) << "no open screen";
+    dlg.SetScope(CPictureExportDlg::kCurrent);
+    EXPECT_EQ(dlg.GetScope(), CPictureExportDlg::kAll);
+    EXPECT_FALSE(dlg.Ok()) << "no folder";
+    EXPECT_EQ(prompt.last(), util::msg::kNoFileName);
+    dlg.SetFolder("/tmp/out");
+    ASSERT_TRUE(dlg.Ok());
+    EXPECT_EQ(dlg.Chosen(), (std::vector<std::uint16_t>{0, 1, 5}));
+
+    dlg.SetScope(CPictureExportDlg::kList);
+    for (const char *bad : {"0-5", "2", "x", ""}) {
+        dlg.SetListText(bad);
+        EXPECT_FALSE(dlg.Ok()) << bad;
+        EXPECT_EQ(prompt.last(), util::msg::kBadValue);
+    }
+    dlg.SetListText("5, 0");
+    ASSERT_TRUE(dlg.Ok());
+    EXPECT_EQ(dlg.Chosen(), (std::vector<std::uint16_t>{0, 5}));
+
+    CPictureExportDlg open(env, {0, 1}, 1);
+    open.SetFolder("d");
+    ASSERT_TRUE(open.Ok());
+    EXPECT_EQ(open.Chosen(), std::vector<std::uint16_t>{1});
+    open.SetScale(40);
+    EXPECT_EQ(open.Scale(), CPictureExportDlg::kMaxScale);
+    EXPECT_EQ(CPictureExportDlg::FileName(7, CPictureExportDlg::kSvg), "screen_007.svg");
+}

@@ -1,0 +1,310 @@
+// The project report and the screen pictures: the headless commands on the demo project (the
+// PDF's text layer and page count through poppler's pdftotext and pdfinfo, the bare pictures
+// pixel by pixel), the print preview from the File menu, and the picture export window.
+
+#include "helpers/ui_fixture.h"
+
+#include "ui/app/dorvane_app.h"
+#include "ui/app/main_frame.h"
+#include "ui/print/picture_export_dialog.h"
+#include "ui/print/report_renderer.h"
+
+#include "core/functions/alarm_record.h"
+#include "core/functions/user_text.h"
+#include "core/model/dorvane_doc.h"
+#include "core/model/screen_data.h"
+#include "core/presenters/alarm_dlg.h"
+#include "core/report/project_report.h"
+#include "core/tags/tag_points.h"
+#include "core/tags/text_tag.h"
+
+#include "support/recording_prompt.h"
+#include "util/messages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QtTest>
+
+using namespace ui;
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    Run r;
+    if (!p.waitForFinished(120000))
+        return r;
+    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+Run dorvane(const QStringList &args)
+{
+    return run(QStringLiteral(DORVANE_RUNTIME_DIR "/dorvane"), args);
+}
+
+// Line breaks of wrapped table cells and the layout's spacing aside.
+QString squeezed(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\s+")));
+}
+
+int pdfPages(const QString &pdf)
+{
+    const Run info = run(QStringLiteral("pdfinfo"), {pdf});
+    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info.out);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+} // namespace
+
+class TestPrintReport : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<uitest::ProgramFolder> m_folder;
+    std::unique_ptr<CDorvaneApp> m_app;
+    QString m_demo;
+
+    CMainFrame &frame() { return *m_app->mainFrame(); }
+    const core::CDorvaneDoc &doc() { return *frame().document(); }
+
+private slots:
+    void initTestCase()
+    {
+        uitest::isolateSettings();
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("poppler-utils (pdftotext, pdfinfo) are not installed");
+    }
+
+    void init()
+    {
+        m_folder = std::make_unique<uitest::ProgramFolder>();
+        m_app = std::make_unique<CDorvaneApp>(m_folder->path());
+        QVERIFY(m_app->start());
+        m_demo = m_folder->file(QStringLiteral("Project/Demo.kvr"));
+        QVERIFY(QFile::copy(QStringLiteral(DORVANE_RUNTIME_DIR "/Project/Demo.kvr"), m_demo));
+        QVERIFY(frame().openFile(m_demo));
+    }
+
+    void cleanup()
+    {
+        m_app.reset();
+        m_folder.reset();
+    }
+
+    void headlessReportHoldsEveryScreenAddressAndAlarm()
+    {
+        const QString pdf = m_folder->file(QStringLiteral("demo.pdf"));
+        const Run r = dorvane({QStringLiteral("--export-pdf"), m_demo, pdf});
+        QCOMPARE(r.status, 0);
+        const int pages = pdfPages(pdf);
+        QVERIFY(r.out.contains(QStringLiteral("%1 pages").arg(pages)));
+        // A cover, a page or more per screen, then the lists, messages, images and memory map.
+        QVERIFY(pages >= 1 + int(doc().Screens().size()) + 4);
+
+        const Run text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QCOMPARE(text.status, 0);
+        const QString all = squeezed(text.out);
+        const std::uint16_t lang = frame().panelLangId();
+        for (const auto &screen : doc().Screens()) {
+            const QString name
+                    = QString::fromStdString(core::usertext::ToUser(screen->Name(), lang));
+            QVERIFY2(all.contains(squeezed(name)), qPrintable(name));
+            for (const auto &tag : screen->Tags())
+                for (const core::CPointInfo *p : core::devicePoints(*tag)) {
+                    const QString address = QString::fromStdString(p->m_address + p->m_second);
+                    QVERIFY2(all.contains(address), qPrintable(address));
+                }
+        }
+        support::RecordingPrompt prompt;
+        const core::FunctionEnv env{doc().Slots(), prompt, lang};
+        QVERIFY(!doc().Alarms().empty());
+        for (const auto &raw : doc().Alarms()) {
+            const QString message = QString::fromStdString(core::CAlarmDlg::CellText(
+                    env, core::CAlarmRecord(raw), core::CAlarmDlg::kColMessage));
+            QVERIFY2(all.contains(squeezed(message)), qPrintable(message));
+        }
+
+        // The same report of one screen is shorter and names only it.
+        const Run one = dorvane({QStringLiteral("--export-pdf"), m_demo, pdf,
+                                 QStringLiteral("--screens"), QStringLiteral("0")});
+        QCOMPARE(one.status, 0);
+        QVERIFY(pdfPages(pdf) < pages);
+    }
+
+    void barePictureIsTheDisplayInBlackAndWhite()
+    {
+        const QString dir = m_folder->file(QStringLiteral("pictures"));
+        const Run r
+                = dorvane({QStringLiteral("--export-png"), m_demo, dir, QStringLiteral("--screens"),
+                           QStringLiteral("0"), QStringLiteral("--bare")});
+        QCOMPARE(r.status, 0);
+        const QImage image(QDir(dir).filePath(QStringLiteral("screen_000.png")));
+        QCOMPARE(image.size(), QSize(192, 64));
+        const core::CScreenData *screen = doc().FindScreen(0);
+        QVERIFY(screen && screen->TagCount() > 0);
+        QImage lit(image.size(), QImage::Format_Mono);
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 192; ++x) {
+                const QRgb px = image.pixel(x, y) & 0xFFFFFF;
+                QVERIFY2(px == 0 || px == 0xFFFFFF, "only black and white");
+            }
+        // Every tag lights pixels inside its rectangle, and nothing outside all tags is lit.
+        QVERIFY(!screen->IsBackgroundOn());
+        std::vector<QRect> rects;
+        for (const auto &tag : screen->Tags()) {
+            const core::CRect &c = tag->Rect();
+            const QRect rect(QPoint(c.left, c.top), QPoint(c.right - 1, c.bottom - 1));
+            rects.push_back(rect);
+            bool any = false;
+            for (int y = std::max(0, rect.top()); y <= std::min(63, rect.bottom()) && !any; ++y)
+                for (int x = std::max(0, rect.left()); x <= std::min(191, rect.right()); ++x)
+                    any = any || (image.pixel(x, y) & 0xFFFFFF) == 0;
+            QVERIFY2(any, qPrintable(QStringLiteral("tag at %1,%2").arg(c.left).arg(c.top)));
+        }
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 192; ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) == 0)
+                    QVERIFY(std::any_of(rects.begin(), rects.end(),
+                                        [&](const QRect &rc) { return rc.contains(x, y); }));
+
+        const Run scaled = dorvane({QStringLiteral("--export-png"), m_demo, dir,
+                                    QStringLiteral("--scale"), QStringLiteral("3")});
+        QCOMPARE(scaled.status, 0);
+        QCOMPARE(QDir(dir).entryList({QStringLiteral("*.png")}).size(),
+                 int(doc().Screens().size()));
+    }
+
+    void badCommandLinesFailClearly()
+    {
+        const QString out = m_folder->file(QStringLiteral("x.pdf"));
+        QCOMPARE(dorvane({QStringLiteral("--export-pdf"), m_demo}).status, 2);
+        QCOMPARE(dorvane({QStringLiteral("--export-pdf"), m_demo, out, QStringLiteral("--screens"),
+                          QStringLiteral("3-1")})
+                         .status,
+                 2);
+        QCOMPARE(dorvane({QStringLiteral("--export-png"), m_demo, out, QStringLiteral("--scale"),
+                          QStringLiteral("0")})
+                         .status,
+                 2);
+        QCOMPARE(dorvane({QStringLiteral("--export-pdf"), m_folder->file("none.kvr"), out}).status,
+                 1);
+        QCOMPARE(dorvane({QStringLiteral("--export-pdf"), m_demo, out, QStringLiteral("--screens"),
+                          QStringLiteral("998")})
+                         .status,
+                 1);
+        QVERIFY(!QFile::exists(out));
+        QCOMPARE(dorvane({QStringLiteral("--export-pdf"), m_demo,
+                          m_folder->file(QStringLiteral("no/such/dir/x.pdf"))})
+                         .status,
+                 1);
+    }
+
+    void tableRunningOverAPageRepeatsItsHeaderRow()
+    {
+        core::CScreenData *screen = doc().FindScreen(0);
+        for (int i = 0; i < 80; ++i) {
+            auto text = std::make_unique<core::CTextTag>();
+            text->SetText("T" + std::to_string(i));
+            text->MoveTo(i % 180, i % 50);
+            QCOMPARE(screen->AddTag(std::move(text), false), core::kTagOk);
+        }
+        const QString pdf = m_folder->file(QStringLiteral("long.pdf"));
+        const int pages = frame().exportReportPdf(pdf, {0});
+        QCOMPARE(pages, pdfPages(pdf));
+        QVERIFY(pages > 1 + 1 + 4);
+        // The screen's tag table starts on page 2 and runs on to the pages before the lists
+        // (the last four sections): each of them starts with the table's header row again.
+        QString table;
+        for (int page = 3; page <= pages - 4; ++page) {
+            const QString number = QString::number(page);
+            const Run r = run(QStringLiteral("pdftotext"),
+                              {QStringLiteral("-f"), number, QStringLiteral("-l"), number, pdf,
+                               QStringLiteral("-")});
+            const QString text = squeezed(r.out);
+            for (core::ReportLabel l : {core::ReportLabel::Kind, core::ReportLabel::Address,
+                                        core::ReportLabel::Resources})
+                QVERIFY2(text.contains(squeezed(CReportRenderer::labelText(l))),
+                         qPrintable(number));
+            table += text;
+        }
+        QVERIFY(table.contains(QStringLiteral("79,29"))); // the last tag's position
+    }
+
+    void previewFromTheMenuShowsTheReportPages()
+    {
+        const int pages = frame().exportReportPdf(m_folder->file(QStringLiteral("r.pdf")));
+        QVERIFY(pages > 0);
+        QAction *preview = frame().action(QStringLiteral("filePrintPreview"));
+        QVERIFY(preview && preview->isEnabled());
+        QCOMPARE(frame().action(QStringLiteral("filePrint"))->shortcut(),
+                 QKeySequence(QKeySequence::Print));
+        int shown = -1;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto *view = dialog->findChild<QPrintPreviewWidget *>();
+            QTRY_VERIFY_WITH_TIMEOUT(view && view->pageCount() > 0, 10000);
+            shown = view->pageCount();
+            dialog->reject();
+        });
+        preview->trigger();
+        QCOMPARE(shown, pages);
+    }
+
+    void pictureWindowWritesTheChosenScreens()
+    {
+        const QString dir = m_folder->file(QStringLiteral("out"));
+        bool seen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<CPictureExportDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            seen = true;
+            QVERIFY(uitest::everyInputLabelled(*dialog));
+            dialog->findChildren<QRadioButton *>().at(2)->click(); // screen numbers
+            dialog->listEdit()->clear();
+            QTest::keyClicks(dialog->listEdit(), QStringLiteral("0-1"));
+            dialog->findChild<QCheckBox *>()->setChecked(true);
+            dialog->folderEdit()->clear();
+            QTest::keyClicks(dialog->folderEdit(), dir);
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+        });
+        frame().action(QStringLiteral("fileExportPictures"))->trigger();
+        QVERIFY(seen);
+        QCOMPARE(QDir(dir).entryList({QStringLiteral("*.png")}),
+                 QStringList({QStringLiteral("screen_000.png"), QStringLiteral("screen_001.png")}));
+        QCOMPARE(QImage(QDir(dir).filePath(QStringLiteral("screen_000.png"))).size(),
+                 QSize(192, 64));
+    }
+};
+
+QTEST_MAIN(TestPrintReport)
+#include "test_print_report.moc"
