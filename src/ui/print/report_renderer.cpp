@@ -404,6 +404,8 @@ QString CReportRenderer::labelText(core::ReportLabel label)
         return tr("범위");
     case ReportLabel::Resources:
         return tr("메시지/이미지");
+    case ReportLabel::Functions:
+        return tr("공통 기능");
     case ReportLabel::Alarms:
         return tr("알람");
     case ReportLabel::Calculations:

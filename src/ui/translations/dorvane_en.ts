@@ -2,6 +2,277 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CReportRenderer</name>
+    <message>
+        <source>수치</source>
+        <translation>Numeric</translation>
+    </message>
+    <message>
+        <source>메시지</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>문자</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>램프</source>
+        <translation>Lamp</translation>
+    </message>
+    <message>
+        <source>버튼</source>
+        <translation>Button</translation>
+    </message>
+    <message>
+        <source>원그래프</source>
+        <translation>Pie graph</translation>
+    </message>
+    <message>
+        <source>이미지</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>막대그래프</source>
+        <translation>Bar graph</translation>
+    </message>
+    <message>
+        <source>트렌드</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>회전</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>이동</source>
+        <translation>Moving</translation>
+    </message>
+    <message>
+        <source>사각형</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>직선</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>원</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>시계</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source>이미지 문자</source>
+        <translation>Image text</translation>
+    </message>
+    <message>
+        <source>프로젝트 개요</source>
+        <translation>Project overview</translation>
+    </message>
+    <message>
+        <source>프로젝트 파일</source>
+        <translation>Project file</translation>
+    </message>
+    <message>
+        <source>날짜</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>패널 언어</source>
+        <translation>Panel language</translation>
+    </message>
+    <message>
+        <source>채널 1</source>
+        <translation>Channel 1</translation>
+    </message>
+    <message>
+        <source>채널 2</source>
+        <translation>Channel 2</translation>
+    </message>
+    <message>
+        <source>PLC 종류</source>
+        <translation>PLC type</translation>
+    </message>
+    <message>
+        <source>자국 번호</source>
+        <translation>Own station</translation>
+    </message>
+    <message>
+        <source>통신 속도</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <source>데이터 비트</source>
+        <translation>Data bits</translation>
+    </message>
+    <message>
+        <source>패리티</source>
+        <translation>Parity</translation>
+    </message>
+    <message>
+        <source>정지 비트</source>
+        <translation>Stop bits</translation>
+    </message>
+    <message>
+        <source>타임아웃</source>
+        <translation>Time-out</translation>
+    </message>
+    <message>
+        <source>통신구성</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>메모리</source>
+        <translation>Memory</translation>
+    </message>
+    <message>
+        <source>화면 영역</source>
+        <translation>Screen area</translation>
+    </message>
+    <message>
+        <source>문자열 영역</source>
+        <translation>String area</translation>
+    </message>
+    <message>
+        <source>이미지 영역</source>
+        <translation>Image area</translation>
+    </message>
+    <message>
+        <source>화면</source>
+        <translation>Screen</translation>
+    </message>
+    <message>
+        <source>번호</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>이름</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>이전 화면</source>
+        <translation>Previous screen</translation>
+    </message>
+    <message>
+        <source>다음 화면</source>
+        <translation>Next screen</translation>
+    </message>
+    <message>
+        <source>배경 이미지</source>
+        <translation>Background image</translation>
+    </message>
+    <message>
+        <source>암호</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>기능키</source>
+        <translation>Function keys</translation>
+    </message>
+    <message>
+        <source>태그</source>
+        <translation>Tags</translation>
+    </message>
+    <message>
+        <source>종류</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>위치</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>크기</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>채널</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>국번</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>주소</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>데이터 크기</source>
+        <translation>Data size</translation>
+    </message>
+    <message>
+        <source>진법</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>범위</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>메시지/이미지</source>
+        <translation>Messages/images</translation>
+    </message>
+    <message>
+        <source>알람</source>
+        <translation>Alarms</translation>
+    </message>
+    <message>
+        <source>연산</source>
+        <translation>Calculations</translation>
+    </message>
+    <message>
+        <source>블록 전송</source>
+        <translation>Block transfers</translation>
+    </message>
+    <message>
+        <source>예약</source>
+        <translation>Reservations</translation>
+    </message>
+    <message>
+        <source>메시지 목록</source>
+        <translation>Message list</translation>
+    </message>
+    <message>
+        <source>등록 이미지</source>
+        <translation>Registered images</translation>
+    </message>
+    <message>
+        <source>사용된 시스템 메모리</source>
+        <translation>Used system memory</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>내용</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>참조 수</source>
+        <translation>References</translation>
+    </message>
+    <message>
+        <source>그림</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>사용</source>
+        <translation>Used</translation>
+    </message>
+    <message>
+        <source>남음</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>공통 기능</source>
+        <translation>Common functions</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>태그 만들기</source>
@@ -1518,6 +1789,30 @@
         <source>Font Files(*.BMA);;All Files (*.*)</source>
         <translation>Font Files(*.BMA);;All Files (*.*)</translation>
     </message>
+    <message>
+        <source>인쇄(&amp;P)...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>인쇄 미리보기(&amp;V)</source>
+        <translation>Print pre&amp;view</translation>
+    </message>
+    <message>
+        <source>PDF로 내보내기...</source>
+        <translation>Export as PDF...</translation>
+    </message>
+    <message>
+        <source>그림으로 내보내기...</source>
+        <translation>Export pictures...</translation>
+    </message>
+    <message>
+        <source>PDF로 내보내기</source>
+        <translation>Export as PDF</translation>
+    </message>
+    <message>
+        <source>PDF 파일 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>ui::CMemoryUseDialog</name>
@@ -1695,6 +1990,57 @@
     <message>
         <source>화면 번호:</source>
         <translation>Screen number:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CPictureExportDialog</name>
+    <message>
+        <source>그림으로 내보내기</source>
+        <translation>Export pictures</translation>
+    </message>
+    <message>
+        <source>현재 화면(&amp;C)</source>
+        <translation>&amp;Current screen</translation>
+    </message>
+    <message>
+        <source>모든 화면(&amp;A)</source>
+        <translation>&amp;All screens</translation>
+    </message>
+    <message>
+        <source>화면 번호(&amp;N):</source>
+        <translation>Screen &amp;numbers:</translation>
+    </message>
+    <message>
+        <source>화면 번호</source>
+        <translation>Screen numbers</translation>
+    </message>
+    <message>
+        <source>표시부만 흑백으로(&amp;B)</source>
+        <translation>&amp;Bare display in black and white</translation>
+    </message>
+    <message>
+        <source>찾아보기(&amp;R)...</source>
+        <translation>B&amp;rowse...</translation>
+    </message>
+    <message>
+        <source>화면:</source>
+        <translation>Screens:</translation>
+    </message>
+    <message>
+        <source>형식(&amp;F):</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>배율(&amp;S):</source>
+        <translation>&amp;Scale:</translation>
+    </message>
+    <message>
+        <source>폴더(&amp;D):</source>
+        <translation>&amp;Directory:</translation>
+    </message>
+    <message>
+        <source>폴더 선택</source>
+        <translation>Choose a folder</translation>
     </message>
 </context>
 <context>

@@ -19,7 +19,7 @@ ProgramFolder::ProgramFolder()
     for (const char *sub : {"Project", "Alarm", "Images", "Protocols", "Connect"})
         QDir(m_dir.path()).mkpath(QLatin1String(sub));
     // The drivers and the wiring diagrams.
-    for (const QString sub : {QStringLiteral("Protocols/"), QStringLiteral("Connect/")})
+    for (const QString &sub : {QStringLiteral("Protocols/"), QStringLiteral("Connect/")})
         for (const QString &f : QDir(runtime.filePath(sub)).entryList(QDir::Files))
             QFile::copy(runtime.filePath(sub + f), m_dir.filePath(sub + f));
 }
