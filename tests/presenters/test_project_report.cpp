@@ -1,5 +1,7 @@
 // The printed project document's content over the demo project, and the screen-list option.
 
+#include "params_test_support.h"
+
 #include "support/recording_prompt.h"
 
 #include "core/app/app_services.h"
@@ -30,7 +32,9 @@ protected:
     void SetUp() override
     {
         m_saved = tagResources();
-        m_app.Load(DORVANE_RUNTIME_DIR, 0x412);
+        // A program folder of its own (INI files and the real drivers): the sanitizer build has
+        // no program folder of its own to read.
+        m_app.Load(m_folder.path(""), 0x412);
         m_doc = m_app.NewDocument();
         const auto json
                 = util::readFile(std::string(DORVANE_SOURCE_DIR) + "/demo/demo_project.json");
@@ -49,6 +53,7 @@ protected:
     }
 
     TagResources m_saved = tagResources();
+    plctest::ProgramFolder m_folder{"report"};
     CAppServices m_app;
     std::unique_ptr<CDorvaneDoc> m_doc;
     support::RecordingPrompt m_prompt;
