@@ -18,7 +18,6 @@
 #include "core/tags/tag_resources.h"
 #include "core/tags/text_tag.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QUndoStack>
@@ -111,13 +110,3 @@ void BM_CanvasFullRepaint(benchmark::State &state)
 BENCHMARK(BM_CanvasFullRepaint)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

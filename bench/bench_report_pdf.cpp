@@ -22,7 +22,6 @@
 
 #include "support/recording_prompt.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 
@@ -133,13 +132,3 @@ BENCHMARK(BM_ReportPdfOfAFullProject)
         ->Iterations(3);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
