@@ -12,6 +12,7 @@
 #include "core/project_json/project_json.h"
 #include "core/report/picture_export_dlg.h"
 #include "core/report/project_report.h"
+#include "core/report/report_setup_dlg.h"
 #include "core/tags/tag_points.h"
 #include "core/tags/tag_resources.h"
 #include "util/file_io.h"
@@ -197,4 +198,33 @@ TEST(PictureExport, ChoosesScreensAndRefusesBadInput)
     open.SetScale(40);
     EXPECT_EQ(open.Scale(), CPictureExportDlg::kMaxScale);
     EXPECT_EQ(CPictureExportDlg::FileName(7, CPictureExportDlg::kSvg), "screen_007.svg");
+}
+
+TEST(ReportSetup, CoversEveryScreenUntilToldOtherwise)
+{
+    support::RecordingPrompt prompt;
+    CPlcSlots slots;
+    const FunctionEnv env{slots, prompt};
+    CReportSetupDlg dlg(env, {0, 3, 4}, 3);
+    EXPECT_EQ(dlg.Scope().GetScope(), CScreenScope::kAll) << "even with a screen open";
+    ASSERT_TRUE(dlg.Ok());
+    EXPECT_EQ(dlg.Chosen(), (std::vector<std::uint16_t>{0, 3, 4}));
+    dlg.Scope().SetScope(CScreenScope::kCurrent);
+    ASSERT_TRUE(dlg.Ok());
+    EXPECT_EQ(dlg.Chosen(), std::vector<std::uint16_t>{3});
+
+    // A refused list keeps the last good choice and says why.
+    dlg.Scope().SetScope(CScreenScope::kList);
+    dlg.Scope().SetListText("1-3");
+    EXPECT_FALSE(dlg.Ok());
+    EXPECT_EQ(prompt.last(), util::msg::kBadValue);
+    EXPECT_EQ(dlg.Chosen(), std::vector<std::uint16_t>{3});
+    dlg.Scope().SetListText("4,0");
+    ASSERT_TRUE(dlg.Ok());
+    EXPECT_EQ(dlg.Chosen(), (std::vector<std::uint16_t>{0, 4}));
+
+    dlg.SetPictureWidth(5);
+    EXPECT_EQ(dlg.PictureWidth(), CReportSetupDlg::kMinPictureWidth);
+    dlg.SetPictureWidth(250);
+    EXPECT_EQ(dlg.PictureWidth(), CReportSetupDlg::kMaxPictureWidth);
 }

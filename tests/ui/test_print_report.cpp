@@ -8,6 +8,8 @@
 #include "ui/app/main_frame.h"
 #include "ui/print/picture_export_dialog.h"
 #include "ui/print/report_renderer.h"
+#include "ui/print/report_setup_dialog.h"
+#include "ui/print/screen_scope_box.h"
 
 #include "core/functions/alarm_record.h"
 #include "core/functions/user_text.h"
@@ -26,6 +28,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
@@ -34,6 +37,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
 
@@ -91,6 +95,19 @@ private:
     QString m_demo;
 
     CMainFrame &frame() { return *m_app->mainFrame(); }
+
+    static void chooseScreens(CReportSetupDialog &setup, const QString &list)
+    {
+        setup.findChildren<QRadioButton *>().at(2)->click(); // screen numbers
+        setup.scopeBox()->listEdit()->clear();
+        QTest::keyClicks(setup.scopeBox()->listEdit(), list);
+    }
+
+    static void clickOk(QDialog &dialog)
+    {
+        QTest::mouseClick(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
+                          Qt::LeftButton);
+    }
     const core::CDorvaneDoc &doc() { return *frame().document(); }
 
 private slots:
@@ -258,7 +275,7 @@ private slots:
 
     void previewFromTheMenuShowsTheReportPages()
     {
-        const int pages = frame().exportReportPdf(m_folder->file(QStringLiteral("r.pdf")));
+        const int pages = frame().exportReportPdf(m_folder->file(QStringLiteral("r.pdf")), {0, 1});
         QVERIFY(pages > 0);
         QAction *preview = frame().action(QStringLiteral("filePrintPreview"));
         QVERIFY(preview && preview->isEnabled());
@@ -266,16 +283,69 @@ private slots:
                  QKeySequence(QKeySequence::Print));
         int shown = -1;
         QTimer::singleShot(0, this, [&] {
-            auto *dialog = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
+            auto *setup = qobject_cast<CReportSetupDialog *>(QApplication::activeModalWidget());
+            if (!setup)
                 return;
-            auto *view = dialog->findChild<QPrintPreviewWidget *>();
-            QTRY_VERIFY_WITH_TIMEOUT(view && view->pageCount() > 0, 10000);
-            shown = view->pageCount();
-            dialog->reject();
+            QVERIFY(uitest::everyInputLabelled(*setup));
+            chooseScreens(*setup, QStringLiteral("0-1"));
+            QTimer::singleShot(0, this, [&] {
+                auto *dialog
+                        = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+                if (!dialog)
+                    return;
+                auto *view = dialog->findChild<QPrintPreviewWidget *>();
+                QTRY_VERIFY_WITH_TIMEOUT(view && view->pageCount() > 0, 10000);
+                shown = view->pageCount();
+                dialog->reject();
+            });
+            clickOk(*setup);
         });
         preview->trigger();
         QCOMPARE(shown, pages);
+    }
+
+    void pdfFromTheMenuCoversTheChosenScreensWithNumberedPages()
+    {
+        const QString pdf = m_folder->file(QStringLiteral("menu.pdf"));
+        bool asked = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *setup = qobject_cast<CReportSetupDialog *>(QApplication::activeModalWidget());
+            if (!setup)
+                return;
+            // A list naming no screen of the project is refused and keeps the window open.
+            uitest::MessageRecorder messages;
+            chooseScreens(*setup, QStringLiteral("1,998"));
+            clickOk(*setup);
+            QCOMPARE(messages.ids, std::vector<int>{util::msg::kBadValue});
+            QVERIFY(setup->isVisible());
+            setup->widthBox()->setValue(40);
+            chooseScreens(*setup, QStringLiteral("1"));
+            asked = true;
+            QTimer::singleShot(0, this, [&] {
+                auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                QVERIFY(files);
+                files->selectFile(pdf);
+                static_cast<QDialog *>(files)->accept();
+            });
+            clickOk(*setup);
+        });
+        frame().action(QStringLiteral("fileExportPdf"))->trigger();
+        QVERIFY(asked);
+        const int pages = pdfPages(pdf);
+        QCOMPARE(pages,
+                 frame().exportReportPdf(m_folder->file(QStringLiteral("one.pdf")), {1}, 40));
+
+        // Screen 1's section and no other screen's; every footer counts the whole report.
+        const QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out;
+        const std::uint16_t lang = frame().panelLangId();
+        for (const auto &screen : doc().Screens()) {
+            const QString name
+                    = QString::fromStdString(core::usertext::ToUser(screen->Name(), lang));
+            QCOMPARE(squeezed(text).contains(squeezed(name)), screen->Number() == 1);
+        }
+        for (int page = 1; page <= pages; ++page)
+            QVERIFY2(squeezed(text).contains(QStringLiteral("%1/%2").arg(page).arg(pages)),
+                     qPrintable(QString::number(page)));
     }
 
     void pictureWindowWritesTheChosenScreens()

@@ -1,7 +1,5 @@
 #include "core/report/picture_export_dlg.h"
 
-#include "core/report/project_report.h"
-
 #include "util/message_ids.h"
 
 #include <algorithm>
@@ -12,9 +10,7 @@ namespace core {
 CPictureExportDlg::CPictureExportDlg(const FunctionEnv &env, std::vector<std::uint16_t> screens,
                                      int current)
     : m_env(env)
-    , m_screens(std::move(screens))
-    , m_current(current)
-    , m_scope(current >= 0 ? kCurrent : kAll)
+    , m_scope(std::move(screens), current)
 { }
 
 void CPictureExportDlg::SetScale(int scale)
@@ -30,21 +26,8 @@ bool CPictureExportDlg::Ok()
         return false;
     }
     std::vector<std::uint16_t> chosen;
-    if (m_scope == kCurrent && HasCurrent()) {
-        chosen.push_back(std::uint16_t(m_current));
-    } else if (m_scope == kList) {
-        // Every listed number must be a screen of the project.
-        const bool read = parseScreenList(m_list, chosen);
-        const bool known = std::all_of(chosen.begin(), chosen.end(), [this](std::uint16_t n) {
-            return std::find(m_screens.begin(), m_screens.end(), n) != m_screens.end();
-        });
-        if (!read || !known || chosen.empty()) {
-            m_env.Show(util::msg::kBadValue);
-            return false;
-        }
-    } else {
-        chosen = m_screens;
-    }
+    if (!m_scope.Choose(m_env, chosen))
+        return false;
     m_chosen = std::move(chosen);
     return true;
 }

@@ -5,6 +5,7 @@
 // black and white) with its integer scale, and the folder the files go to, one file a screen.
 
 #include "core/presenters/function_env.h"
+#include "core/report/screen_scope.h"
 
 #include <cstdint>
 #include <string>
@@ -15,7 +16,10 @@ namespace core {
 class CPictureExportDlg
 {
 public:
-    enum Scope { kCurrent, kAll, kList };
+    using Scope = CScreenScope::Scope;
+    static constexpr Scope kCurrent = CScreenScope::kCurrent;
+    static constexpr Scope kAll = CScreenScope::kAll;
+    static constexpr Scope kList = CScreenScope::kList;
     enum Format { kPng, kSvg };
     static constexpr int kMinScale = 1;
     static constexpr int kMaxScale = 16;
@@ -23,11 +27,12 @@ public:
     // `screens` of the project in order; `current` the open screen, or -1 without one.
     CPictureExportDlg(const FunctionEnv &env, std::vector<std::uint16_t> screens, int current);
 
-    bool HasCurrent() const { return m_current >= 0; }
-    Scope GetScope() const { return m_scope; }
-    void SetScope(Scope scope) { m_scope = scope == kCurrent && !HasCurrent() ? kAll : scope; }
-    const std::string &ListText() const { return m_list; }
-    void SetListText(std::string text) { m_list = std::move(text); }
+    CScreenScope &ScreenScope() { return m_scope; }
+    bool HasCurrent() const { return m_scope.HasCurrent(); }
+    Scope GetScope() const { return m_scope.GetScope(); }
+    void SetScope(Scope scope) { m_scope.SetScope(scope); }
+    const std::string &ListText() const { return m_scope.ListText(); }
+    void SetListText(std::string text) { m_scope.SetListText(std::move(text)); }
     Format GetFormat() const { return m_format; }
     void SetFormat(Format format) { m_format = format; }
     bool Bare() const { return m_bare; }
@@ -47,10 +52,7 @@ public:
 
 private:
     FunctionEnv m_env;
-    std::vector<std::uint16_t> m_screens;
-    int m_current;
-    Scope m_scope;
-    std::string m_list;
+    CScreenScope m_scope;
     Format m_format = kPng;
     bool m_bare = false;
     int m_scale = 1;

@@ -1,5 +1,6 @@
 #include "ui/app/dialog_gallery.h"
 #include "ui/print/picture_export_dialog.h"
+#include "ui/print/report_setup_dialog.h"
 
 #include "ui/app/main_frame.h"
 #include "ui/app/qt_prompt.h"
@@ -396,6 +397,13 @@ std::vector<GalleryEntry> buildGallery()
             screens.push_back(screen->Number());
         return std::make_unique<CPictureExportDialog>(frame.document()->Slots(), screens,
                                                       screens.empty() ? -1 : int(screens[0]));
+    }));
+    g.push_back(entry("CReportSetupDialog", "printing", [](CMainFrame &frame, Scratch &) {
+        std::vector<std::uint16_t> screens;
+        for (const auto &screen : frame.document()->Screens())
+            screens.push_back(screen->Number());
+        return std::make_unique<CReportSetupDialog>(frame.document()->Slots(), screens,
+                                                    screens.empty() ? -1 : int(screens[0]));
     }));
     addPanelWindows(g);
     appendCommEntries(g);

@@ -7,6 +7,8 @@
 
 #include "ui/tags/tag_prop_dialog.h"
 
+#include "core/report/report_setup_dlg.h"
+
 #include <QImage>
 #include <QMainWindow>
 #include <QTimer>
@@ -156,15 +158,20 @@ public:
     void showSystemInfo();
 
     // --- printing and export (main_frame_print.cpp) ----------------------------------------
-    // The report of the chosen screens (every screen when none) as an A4 PDF file: its page
-    // count, or 0 when it could not be written.
-    int exportReportPdf(const QString &path, const std::vector<std::uint16_t> &screens = {});
+    // The report of the chosen screens (every screen when none) as an A4 PDF file, its screen
+    // pictures `pictureWidth` percent of the printable width: its page count, or 0 when it could
+    // not be written.
+    int exportReportPdf(const QString &path, const std::vector<std::uint16_t> &screens = {},
+                        int pictureWidth = core::CReportSetupDlg::kDefaultPictureWidth);
     // One file a screen (screen_NNN.png or .svg) in `dir`, bare or as the editor draws it;
     // false when a file could not be written.
     bool exportScreenPictures(const QString &dir, const std::vector<std::uint16_t> &screens,
                               int scale, bool bare, bool svg);
-    // Draws the whole report on a printer; its page count.
-    int printReport(QPrinter &printer);
+    // Draws the report on a printer; its page count.
+    int printReport(QPrinter &printer, const std::vector<std::uint16_t> &screens,
+                    int pictureWidth);
+    // Asks which screens the report shows and how wide their pictures are; false on Cancel.
+    bool askReportSetup(std::vector<std::uint16_t> &screens, int &pictureWidth);
     void onPrint();
     void onPrintPreview();
     void onExportPdf();

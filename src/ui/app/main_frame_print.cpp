@@ -7,6 +7,7 @@
 #include "ui/canvas/tag_painter.h"
 #include "ui/print/picture_export_dialog.h"
 #include "ui/print/report_renderer.h"
+#include "ui/print/report_setup_dialog.h"
 #include "ui/print/screen_picture.h"
 #include "ui/view/dorvane_view.h"
 
@@ -37,14 +38,16 @@ namespace {
 struct ReportJob
 {
     ReportJob(CMainFrame &frame, const core::CDorvaneDoc &doc,
-              const std::vector<std::uint16_t> &screens)
+              const std::vector<std::uint16_t> &screens, int pictureWidth)
         : prompt(&frame)
         , env{doc.Slots(), prompt, frame.panelLangId()}
         , report(doc, env, options(frame, screens))
         , painter(frame.services().Config())
         , renderer(report, painter, doc.Images(),
                    QFileInfo(QString::fromStdString(doc.Path())).fileName())
-    { }
+    {
+        renderer.setPictureWidth(pictureWidth / 100.0);
+    }
 
     static core::ReportOptions options(CMainFrame &frame, const std::vector<std::uint16_t> &screens)
     {
@@ -113,22 +116,41 @@ QString cannotWrite(const QString &path)
 
 } // namespace
 
-int CMainFrame::exportReportPdf(const QString &path, const std::vector<std::uint16_t> &screens)
+int CMainFrame::exportReportPdf(const QString &path, const std::vector<std::uint16_t> &screens,
+                                int pictureWidth)
 {
     const core::CDorvaneDoc *doc = document();
     if (!doc)
         return 0;
-    const ReportJob job(*this, *doc, screens);
+    const ReportJob job(*this, *doc, screens, pictureWidth);
     return writeReportPdf(job.renderer, path);
 }
 
-int CMainFrame::printReport(QPrinter &printer)
+int CMainFrame::printReport(QPrinter &printer, const std::vector<std::uint16_t> &screens,
+                            int pictureWidth)
 {
     const core::CDorvaneDoc *doc = document();
     if (!doc)
         return 0;
-    const ReportJob job(*this, *doc, {});
+    const ReportJob job(*this, *doc, screens, pictureWidth);
     return job.renderer.render(printer);
+}
+
+bool CMainFrame::askReportSetup(std::vector<std::uint16_t> &screens, int &pictureWidth)
+{
+    const core::CDorvaneDoc *doc = document();
+    if (!doc)
+        return false;
+    std::vector<std::uint16_t> all;
+    for (const auto &s : doc->Screens())
+        all.push_back(s->Number());
+    const CDorvaneView *view = activeView();
+    CReportSetupDialog dialog(doc->Slots(), all, view ? int(view->screenNumber()) : -1, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    screens = dialog.presenter().Chosen();
+    pictureWidth = dialog.presenter().PictureWidth();
+    return true;
 }
 
 bool CMainFrame::exportScreenPictures(const QString &dir, const std::vector<std::uint16_t> &screens,
@@ -165,32 +187,44 @@ bool CMainFrame::exportScreenPictures(const QString &dir, const std::vector<std:
 
 void CMainFrame::onPrint()
 {
-    if (!document())
+    std::vector<std::uint16_t> screens;
+    int width = 0;
+    if (!askReportSetup(screens, width))
         return;
     QPrinter printer(QPrinter::HighResolution);
     usePageLayout(printer);
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        printReport(printer);
+    // The report's own set-up chose what it covers; a page range would cut tables apart.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    if (dialog.exec() == QDialog::Accepted && printReport(printer, screens, width) == 0)
+        showMessage(this, util::msg::kCannotOpenFile,
+                    cannotWrite(printer.outputFileName().isEmpty() ? printer.printerName()
+                                                                   : printer.outputFileName()));
 }
 
 void CMainFrame::onPrintPreview()
 {
-    if (!document())
+    std::vector<std::uint16_t> screens;
+    int width = 0;
+    if (!askReportSetup(screens, width))
         return;
     QPrinter printer(QPrinter::HighResolution);
     usePageLayout(printer);
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("printPreview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter *p) { printReport(*p); });
+            [&](QPrinter *p) { printReport(*p, screens, width); });
     preview.exec();
 }
 
 void CMainFrame::onExportPdf()
 {
     const core::CDorvaneDoc *doc = document();
-    if (!doc)
+    std::vector<std::uint16_t> screens;
+    int width = 0;
+    if (!doc || !askReportSetup(screens, width))
         return;
     const QFileInfo project(QString::fromStdString(doc->Path()));
     const QString path = QFileDialog::getSaveFileName(
@@ -199,7 +233,7 @@ void CMainFrame::onExportPdf()
             tr("PDF 파일 (*.pdf)"));
     if (path.isEmpty())
         return;
-    if (exportReportPdf(path) == 0)
+    if (exportReportPdf(path, screens, width) == 0)
         showMessage(this, util::msg::kCannotOpenFile, cannotWrite(path));
 }
 

@@ -1,6 +1,7 @@
 #include "ui/print/picture_export_dialog.h"
 
-#include <QButtonGroup>
+#include "ui/print/screen_scope_box.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -9,9 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 namespace ui {
 
@@ -22,25 +21,8 @@ CPictureExportDialog::CPictureExportDialog(const core::CPlcSlots &plcSlots,
     , m_presenter(core::FunctionEnv{plcSlots, prompt()}, std::move(screens), current)
 {
     setWindowTitle(tr("그림으로 내보내기"));
-    m_current = new QRadioButton(tr("현재 화면(&C)"), this);
-    m_current->setEnabled(m_presenter.HasCurrent());
-    m_all = new QRadioButton(tr("모든 화면(&A)"), this);
-    m_chosen = new QRadioButton(tr("화면 번호(&N):"), this);
-    m_list = new QLineEdit(this);
-    m_list->setObjectName(QStringLiteral("screenList"));
-    m_list->setPlaceholderText(QStringLiteral("0,2-5"));
-    m_list->setAccessibleName(tr("화면 번호"));
-    m_scope = new QButtonGroup(this);
-    m_scope->addButton(m_current, core::CPictureExportDlg::kCurrent);
-    m_scope->addButton(m_all, core::CPictureExportDlg::kAll);
-    m_scope->addButton(m_chosen, core::CPictureExportDlg::kList);
-    connect(m_scope, &QButtonGroup::idClicked, this, [this](int id) {
-        forward([&] { m_presenter.SetScope(core::CPictureExportDlg::Scope(id)); });
-    });
-    connect(m_list, &QLineEdit::textEdited, this, [this](const QString &text) {
-        if (!refreshing())
-            m_presenter.SetListText(text.toStdString());
-    });
+    m_scope = new CScreenScopeBox(m_presenter.ScreenScope(), this);
+    connect(m_scope, &CScreenScopeBox::changed, this, [this] { refreshView(); });
 
     m_format = new QComboBox(this);
     m_format->addItems({QStringLiteral("PNG"), QStringLiteral("SVG")});
@@ -65,19 +47,12 @@ CPictureExportDialog::CPictureExportDialog(const core::CPlcSlots &plcSlots,
     browse->setAutoDefault(false);
     connect(browse, &QPushButton::clicked, this, &CPictureExportDialog::browse);
 
-    auto *scopeBox = new QVBoxLayout;
-    scopeBox->addWidget(m_current);
-    scopeBox->addWidget(m_all);
-    auto *listRow = new QHBoxLayout;
-    listRow->addWidget(m_chosen);
-    listRow->addWidget(m_list, 1);
-    scopeBox->addLayout(listRow);
     auto *folderRow = new QHBoxLayout;
     folderRow->addWidget(m_folder, 1);
     folderRow->addWidget(browse);
 
     auto *form = new QFormLayout;
-    form->addRow(tr("화면:"), scopeBox);
+    form->addRow(tr("화면:"), m_scope);
     form->addRow(tr("형식(&F):"), m_format);
     form->addRow(QString(), m_bare);
     form->addRow(tr("배율(&S):"), m_scale);
@@ -94,18 +69,21 @@ CPictureExportDialog::CPictureExportDialog(const core::CPlcSlots &plcSlots,
 
 void CPictureExportDialog::refresh()
 {
-    m_scope->button(m_presenter.GetScope())->setChecked(true);
-    m_list->setEnabled(m_presenter.GetScope() == core::CPictureExportDlg::kList);
-    m_list->setText(QString::fromStdString(m_presenter.ListText()));
+    m_scope->refresh();
     m_format->setCurrentIndex(m_presenter.GetFormat());
     m_bare->setChecked(m_presenter.Bare());
     m_scale->setValue(m_presenter.Scale());
     m_folder->setText(QString::fromStdString(m_presenter.Folder()));
 }
 
+QLineEdit *CPictureExportDialog::listEdit() const
+{
+    return m_scope->listEdit();
+}
+
 bool CPictureExportDialog::acceptChanges()
 {
-    m_presenter.SetListText(m_list->text().toStdString());
+    m_scope->commitList();
     m_presenter.SetFolder(m_folder->text().toStdString());
     return m_presenter.Ok();
 }

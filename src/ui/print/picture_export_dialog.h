@@ -7,14 +7,14 @@
 
 #include "core/report/picture_export_dlg.h"
 
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QRadioButton;
 class QSpinBox;
 
 namespace ui {
+
+class CScreenScopeBox;
 
 class CPictureExportDialog : public CPresenterDialog
 {
@@ -26,7 +26,7 @@ public:
 
     core::CPictureExportDlg &presenter() { return m_presenter; }
     QLineEdit *folderEdit() const { return m_folder; }
-    QLineEdit *listEdit() const { return m_list; }
+    QLineEdit *listEdit() const;
 
 protected:
     void refresh() override;
@@ -36,11 +36,7 @@ private:
     void browse();
 
     core::CPictureExportDlg m_presenter;
-    QRadioButton *m_current = nullptr;
-    QRadioButton *m_all = nullptr;
-    QRadioButton *m_chosen = nullptr;
-    QButtonGroup *m_scope = nullptr;
-    QLineEdit *m_list = nullptr;
+    CScreenScopeBox *m_scope = nullptr;
     QComboBox *m_format = nullptr;
     QCheckBox *m_bare = nullptr;
     QSpinBox *m_scale = nullptr;

@@ -8,6 +8,7 @@
 #include "core/report/project_report.h"
 
 #include <QFile>
+#include <QIODevice>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -25,14 +26,23 @@ using core::ReportLabel;
 using core::ReportSection;
 using core::ReportTable;
 
+// Takes the bytes of the counting pass and forgets them.
+class CDiscardDevice : public QIODevice
+{
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64 size) override { return size; }
+};
+
 // Lays the report out top to bottom, page after page.
 class CPageWriter
 {
 public:
-    CPageWriter(QPagedPaintDevice &device, QPainter &p, QString project)
+    CPageWriter(QPagedPaintDevice &device, QPainter &p, QString project, int total)
         : m_device(device)
         , m_p(p)
         , m_project(std::move(project))
+        , m_total(total)
         , m_width(device.width())
         , m_height(device.height())
         , m_unit(device.logicalDpiY() / 72.0)
@@ -125,13 +135,10 @@ public:
         m_y += pt(6);
     }
 
-    void picture(const QImage &image, double scale)
+    void picture(const QImage &image, double share)
     {
-        double w = pt(image.width() * scale), h = pt(image.height() * scale);
-        if (w > m_width) {
-            h *= m_width / w;
-            w = m_width;
-        }
+        const double w = m_width * std::clamp(share, 0.05, 1.0);
+        const double h = w * image.height() / std::max(1, image.width());
         ensure(h + pt(8));
         m_p.drawImage(QRectF(0, m_y, w, h), image);
         m_p.setPen(QPen(Qt::black, 0));
@@ -280,12 +287,14 @@ private:
         m_p.setPen(QPen(Qt::black, 0));
         m_p.drawLine(QPointF(0, m_height - pt(13)), QPointF(m_width, m_height - pt(13)));
         m_p.drawText(QRectF(0, m_height - pt(12), m_width, pt(12)), Qt::AlignCenter,
-                     QString::number(m_pages));
+                     m_total > 0 ? QStringLiteral("%1 / %2").arg(m_pages).arg(m_total)
+                                 : QString::number(m_pages));
     }
 
     QPagedPaintDevice &m_device;
     QPainter &m_p;
     QString m_project;
+    int m_total;
     QString m_section;
     double m_width;
     double m_height;
@@ -440,10 +449,26 @@ QString CReportRenderer::labelText(core::ReportLabel label)
 
 int CReportRenderer::render(QPagedPaintDevice &device) const
 {
+    const int total = countPages(device.pageLayout(), device.logicalDpiY());
+    return total > 0 ? draw(device, total) : 0;
+}
+
+int CReportRenderer::countPages(const QPageLayout &layout, int resolution) const
+{
+    CDiscardDevice nowhere;
+    nowhere.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&nowhere);
+    pdf.setResolution(resolution);
+    pdf.setPageLayout(layout);
+    return draw(pdf, 0);
+}
+
+int CReportRenderer::draw(QPagedPaintDevice &device, int total) const
+{
     QPainter p;
     if (!p.begin(&device))
         return 0;
-    CPageWriter out(device, p, m_projectName);
+    CPageWriter out(device, p, m_projectName, total);
     const QColor white(Qt::white);
     for (std::size_t i = 0; i < m_report.SectionCount(); ++i) {
         const core::ReportSection s = m_report.Section(i);
@@ -456,7 +481,7 @@ int CReportRenderer::render(QPagedPaintDevice &device) const
         if (s.kind == ReportSection::Kind::Screen) {
             if (const core::CScreenData *screen
                 = m_report.Document().FindScreen(std::uint16_t(s.screenNumber)))
-                out.picture(bareScreenImage(*screen, m_painter, 1), m_pictureScale);
+                out.picture(bareScreenImage(*screen, m_painter, 1), m_pictureWidth);
         }
         for (const core::ReportTable &t : s.tables) {
             if (s.kind == ReportSection::Kind::Images) {

@@ -1999,22 +1999,6 @@
         <translation>Export pictures</translation>
     </message>
     <message>
-        <source>현재 화면(&amp;C)</source>
-        <translation>&amp;Current screen</translation>
-    </message>
-    <message>
-        <source>모든 화면(&amp;A)</source>
-        <translation>&amp;All screens</translation>
-    </message>
-    <message>
-        <source>화면 번호(&amp;N):</source>
-        <translation>Screen &amp;numbers:</translation>
-    </message>
-    <message>
-        <source>화면 번호</source>
-        <translation>Screen numbers</translation>
-    </message>
-    <message>
         <source>표시부만 흑백으로(&amp;B)</source>
         <translation>&amp;Bare display in black and white</translation>
     </message>
@@ -2275,6 +2259,25 @@
     <message>
         <source>모양</source>
         <translation>Style</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CReportSetupDialog</name>
+    <message>
+        <source>보고서 설정</source>
+        <translation>Report setup</translation>
+    </message>
+    <message>
+        <source>화면 그림이 차지하는 인쇄 폭의 비율</source>
+        <translation>Share of the printable width taken by each screen picture</translation>
+    </message>
+    <message>
+        <source>화면:</source>
+        <translation>Screens:</translation>
+    </message>
+    <message>
+        <source>그림 폭(&amp;W):</source>
+        <translation>Picture &amp;width:</translation>
     </message>
 </context>
 <context>
@@ -2540,6 +2543,25 @@
     <message>
         <source>이미지 선택...</source>
         <translation>Choose Image...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CScreenScopeBox</name>
+    <message>
+        <source>현재 화면(&amp;C)</source>
+        <translation>&amp;Current screen</translation>
+    </message>
+    <message>
+        <source>모든 화면(&amp;A)</source>
+        <translation>&amp;All screens</translation>
+    </message>
+    <message>
+        <source>화면 번호(&amp;N):</source>
+        <translation>Screen &amp;numbers:</translation>
+    </message>
+    <message>
+        <source>화면 번호</source>
+        <translation>Screen numbers</translation>
     </message>
 </context>
 <context>
