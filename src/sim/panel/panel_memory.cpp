@@ -104,12 +104,14 @@ void CPanelMemory::store(std::uint8_t letter, std::size_t offset, std::size_t le
 
 bool CPanelMemory::hasArea(std::uint8_t letter) const
 {
+    const std::lock_guard lock(m_mutex);
     return m_areas.count(letter) != 0;
 }
 
 std::optional<std::uint8_t> CPanelMemory::read(std::uint8_t letter, std::uint32_t address,
                                                std::uint32_t length, util::Bytes &out)
 {
+    const std::lock_guard lock(m_mutex);
     const auto it = m_areas.find(letter);
     if (it == m_areas.end())
         return comm::NakSubCommand;
@@ -127,6 +129,7 @@ std::optional<std::uint8_t> CPanelMemory::read(std::uint8_t letter, std::uint32_
 std::optional<std::uint8_t> CPanelMemory::write(std::uint8_t letter, std::uint32_t address,
                                                 util::ConstByteSpan data)
 {
+    const std::lock_guard lock(m_mutex);
     const auto it = m_areas.find(letter);
     if (it == m_areas.end() || letter == 'M')
         return comm::NakSubCommand;
@@ -141,11 +144,15 @@ std::optional<std::uint8_t> CPanelMemory::write(std::uint8_t letter, std::uint32
     }
     std::copy(data.begin(), data.end(), bytes.begin() + address);
     store(letter, address, data.size());
+    if (letter == 'G' || letter == 'S' || letter == 'R' || letter == 'C')
+        ++m_projectGeneration;
     return std::nullopt;
 }
 
 void CPanelMemory::erase()
 {
+    const std::lock_guard lock(m_mutex);
+    ++m_projectGeneration;
     for (auto &[letter, area] : m_areas) {
         if (letter == 'M')
             continue;
@@ -157,14 +164,35 @@ void CPanelMemory::erase()
 
 bool CPanelMemory::hasPassword() const
 {
+    const std::lock_guard lock(m_mutex);
     const util::Bytes &a = m_areas.at('A').bytes;
     return a[6] == 0xF5 && a[7] == 0xFA;
 }
 
 bool CPanelMemory::checkPassword(util::ConstByteSpan tenBytes) const
 {
+    const std::lock_guard lock(m_mutex);
     const util::Bytes &a = m_areas.at('A').bytes;
     return tenBytes.size() == 10 && std::equal(tenBytes.begin(), tenBytes.end(), a.begin() + 8);
+}
+
+std::uint64_t CPanelMemory::projectGeneration() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_projectGeneration;
+}
+
+util::Bytes CPanelMemory::areaBytes(std::uint8_t letter) const
+{
+    const std::lock_guard lock(m_mutex);
+    const auto it = m_areas.find(letter);
+    return it == m_areas.end() ? util::Bytes() : it->second.bytes;
+}
+
+std::tm CPanelMemory::panelTime() const
+{
+    const std::lock_guard lock(m_mutex);
+    return clockNow();
 }
 
 std::tm CPanelMemory::clockNow() const
@@ -181,6 +209,7 @@ std::tm CPanelMemory::clockNow() const
 
 util::Bytes CPanelMemory::clockRecord() const
 {
+    const std::lock_guard lock(m_mutex);
     const std::tm t = clockNow();
     const int year = t.tm_year + 1900;
     return {toBcd(year % 100), toBcd(t.tm_mon + 1), toBcd(t.tm_mday),  toBcd(t.tm_hour),
@@ -189,6 +218,7 @@ util::Bytes CPanelMemory::clockRecord() const
 
 bool CPanelMemory::setClock(util::ConstByteSpan r)
 {
+    const std::lock_guard lock(m_mutex);
     if (r.size() < 8)
         return false;
     bool ok = true;

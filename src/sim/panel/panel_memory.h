@@ -1,13 +1,15 @@
 #pragma once
 
 // The simulated panel's memory: the project areas, the password block, the system record, the
-// alarm history and the clock, optionally kept in a folder so they survive restarts.
+// alarm history and the clock, optionally kept in a folder so they survive restarts. Safe to use
+// from the serving thread and a display's thread at once.
 
 #include "util/byte_order.h"
 
 #include <cstdint>
 #include <ctime>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -38,6 +40,14 @@ public:
     bool hasPassword() const;
     bool checkPassword(util::ConstByteSpan tenBytes) const;
 
+    // Counts the writes into the project areas G, S, R, C (and erases): a display notices a
+    // download by its change.
+    std::uint64_t projectGeneration() const;
+    // A copy of a whole area (empty for an unknown letter).
+    util::Bytes areaBytes(std::uint8_t letter) const;
+    // The panel clock as broken-down time.
+    std::tm panelTime() const;
+
     bool hasRtc() const { return m_options.rtc; }
     // The clock record (8 packed-BCD bytes) and setting it; false for an invalid record.
     util::Bytes clockRecord() const;
@@ -54,7 +64,9 @@ private:
     std::tm clockNow() const;
 
     Options m_options;
+    mutable std::mutex m_mutex;
     std::map<std::uint8_t, Area> m_areas;
+    std::uint64_t m_projectGeneration = 0;
     long long m_clockOffset = 0; // seconds between the panel clock and local time
 };
 
