@@ -1,0 +1,158 @@
+#include "sim/panel/panel_view.h"
+
+#include "ui/preview/panel_preview_window.h"
+
+#include "core/app/app_services.h"
+#include "core/runtime/area_project.h"
+#include "core/runtime/panel_glyphs.h"
+#include "core/runtime/panel_runtime.h"
+#include "core/runtime/screen_renderer.h"
+
+#include "util/file_io.h"
+#include "util/messages.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QTimer>
+
+#include <cstdio>
+#include <thread>
+
+namespace sim {
+
+namespace {
+
+void loadServices(core::CAppServices &app, const std::string &programDir)
+{
+    app.Load(programDir.empty() ? util::executableDir() : programDir,
+             util::systemDefaultLangId());
+    util::setMessageLanguage(app.Config().resourceLang());
+}
+
+QImage toImage(const util::CMonoBitmap &bitmap, int scale)
+{
+    QImage image(bitmap.width(), bitmap.height(), QImage::Format_Mono);
+    image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    for (int y = 0; y < bitmap.height(); ++y)
+        for (int x = 0; x < bitmap.width(); ++x)
+            image.setPixel(x, y, bitmap.pixel(x, y) ? 0 : 1);
+    return scale == 1 ? image
+                      : image.scaled(image.size() * scale, Qt::IgnoreAspectRatio,
+                                     Qt::FastTransformation);
+}
+
+// The project areas of the panel's memory; false while no complete project is there.
+bool memoryAreas(const CPanelMemory &memory, core::AreaImages &areas)
+{
+    const char letters[] = {'G', 'S', 'R', 'C'};
+    for (int i = 0; i < 4; ++i) {
+        util::Bytes bytes = memory.areaBytes(std::uint8_t(letters[i]));
+        if (!core::trimAreaImage(core::ProjectArea(i), bytes))
+            return false;
+        areas[std::size_t(i)] = std::move(bytes);
+    }
+    return true;
+}
+
+} // namespace
+
+int renderScreen(const RenderRequest &request)
+{
+    core::CAppServices app;
+    loadServices(app, request.programDir);
+    core::AreaImages areas;
+    std::string error;
+    if (!core::readAreaFiles(request.areasDir, areas, error)) {
+        std::fprintf(stderr, "velmar-panel-sim: %s\n", error.c_str());
+        return 1;
+    }
+    const auto doc = core::projectFromAreas(app, areas, error);
+    if (!doc) {
+        std::fprintf(stderr, "velmar-panel-sim: %s\n", error.c_str());
+        return 1;
+    }
+    if (!doc->FindScreen(std::uint16_t(request.screen))) {
+        std::fprintf(stderr, "velmar-panel-sim: the project has no screen %d\n", request.screen);
+        return 1;
+    }
+    core::CPanelRuntime runtime(*doc, app.PanelLangId(*doc));
+    for (const std::string &set : request.sets) {
+        const core::MemoryOutcome outcome = runtime.Memory().ApplySet(set);
+        if (!outcome.ok()) {
+            std::fprintf(stderr, "velmar-panel-sim: --set %s: %s\n", set.c_str(),
+                         outcome.message.c_str());
+            return 1;
+        }
+    }
+    // One scan brings calculations and links in line with the values set; the screen asked
+    // for is shown whatever the links say.
+    runtime.Scan(std::chrono::system_clock::now());
+    runtime.ShowScreen(std::uint16_t(request.screen));
+    const core::CScreenRenderer renderer(*doc, core::PanelFonts::fromConfig(app.Config()));
+    const util::CMonoBitmap display = renderer.Render(std::uint16_t(request.screen), runtime);
+    if (!toImage(display, request.scale).save(QString::fromStdString(request.out), "PNG")) {
+        std::fprintf(stderr, "velmar-panel-sim: cannot write %s\n", request.out.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+int showPanel(int argc, char **argv, CPanelMemory &memory, CPanelServer &server,
+              const ShowOptions &options)
+{
+    QApplication qapp(argc, argv);
+    core::CAppServices app;
+    loadServices(app, options.programDir);
+    std::thread link([&server] { server.serve(); });
+    link.detach(); // serves until the process ends
+
+    ui::CPanelPreviewWindow::Options view;
+    view.fonts = core::PanelFonts::fromConfig(app.Config());
+    view.title = QStringLiteral("velmar-panel-sim");
+    view.zoom = options.zoom;
+    view.password = options.password;
+    view.clock = [&memory] { return memory.panelTime(); };
+    ui::CPanelPreviewWindow window(view);
+    window.historyChanged = [&memory](const util::Bytes &areaW) {
+        // The history part only: the panel data before it is the link's business.
+        memory.write('W', std::uint32_t(core::kHistoryOffset),
+                     util::ConstByteSpan(areaW).subspan(core::kHistoryOffset));
+    };
+
+    // A download shows once the areas have been quiet for a moment: the panel restarts with
+    // the new project, as a real one does.
+    std::unique_ptr<core::CDorvaneDoc> doc;
+    std::uint64_t shown = ~std::uint64_t(0);
+    std::uint64_t seen = memory.projectGeneration();
+    int quiet = 0;
+    const auto load = [&] {
+        shown = memory.projectGeneration();
+        window.setDocument(nullptr);
+        doc.reset();
+        core::AreaImages areas;
+        if (!memoryAreas(memory, areas)) {
+            window.setDocument(nullptr, QObject::tr("프로젝트가 없습니다. 다운로드하십시오."));
+            return;
+        }
+        std::string error;
+        doc = core::projectFromAreas(app, areas, error);
+        window.setAlarmHistory(memory.areaBytes('W'));
+        window.setDocument(doc.get(), doc ? QString() : QString::fromStdString(error));
+        if (doc)
+            view.textLangId = app.PanelLangId(*doc);
+    };
+    load();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        const std::uint64_t now = memory.projectGeneration();
+        quiet = now == seen ? quiet + 1 : 0;
+        seen = now;
+        if (now != shown && quiet >= 3)
+            load();
+    });
+    poll.start(100);
+    window.show();
+    return qapp.exec();
+}
+
+} // namespace sim

@@ -1,0 +1,107 @@
+#pragma once
+
+// The running panel in a window: its display at a zoom in the panel's colours, the eight keys
+// (mouse, or F1-F4 and the arrow keys), the active alarm, the panel clock, and a table of every
+// device point the project uses with its value (editable, or moved by a ramp, sine or random
+// driver). A scan every 100 ms runs the project's logic and redraws. The editor opens it on the
+// open project ("미리보기"); the panel simulator on what a download sent.
+
+#include "core/runtime/panel_glyphs.h"
+#include "core/runtime/panel_runtime.h"
+#include "core/runtime/screen_renderer.h"
+#include "core/runtime/signal_driver.h"
+
+#include "util/byte_order.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include <chrono>
+#include <ctime>
+#include <functional>
+#include <map>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace core {
+class CDorvaneDoc;
+}
+
+namespace ui {
+
+class CPanelDisplay;
+
+class CPanelPreviewWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    struct Options
+    {
+        core::PanelFonts fonts;
+        std::uint16_t textLangId = 0x0412; // the panel language's LANGID
+        QString title; // after "미리보기 - "
+        std::string password; // the panel's password for keys and entries that ask for it
+        std::function<std::tm()> clock; // the panel clock; local time when empty
+        int zoom = 3;
+        QColor back = QColor(38, 73, 9);
+        QColor lit = QColor(Qt::white);
+    };
+
+    explicit CPanelPreviewWindow(Options options, QWidget *parent = nullptr);
+    ~CPanelPreviewWindow() override;
+
+    // Runs `doc` from a restart (null: nothing to run, with `why` shown instead). The document
+    // must outlive the window or the next call.
+    void setDocument(const core::CDorvaneDoc *doc, const QString &why = {});
+    // The alarm history the panel starts with (the simulator's area W).
+    void setAlarmHistory(util::Bytes areaW);
+    // Called after an alarm went into the history, with the whole area W.
+    std::function<void(const util::Bytes &)> historyChanged;
+
+    core::CPanelRuntime *runtime() { return m_runtime.get(); }
+    CPanelDisplay *display() const { return m_display; }
+    QTableWidget *deviceTable() const { return m_table; }
+    QPushButton *keyButton(int key) const { return m_keys.at(std::size_t(key)); }
+    QLabel *alarmLabel() const { return m_alarm; }
+    // One scan and redraw now (the timer does it every 100 ms).
+    void scanNow();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+
+private:
+    QWidget *makeKeys();
+    void pressKey(int key);
+    void releaseKey(int key);
+    void touch(int x, int y);
+    void enterValue(int x, int y);
+    void report(core::RuntimeResult result);
+    std::tm now() const;
+    void fillTable();
+    void refreshTable();
+    void tableEdited(int row, int column);
+    void redraw();
+
+    Options m_options;
+    const core::CDorvaneDoc *m_doc = nullptr;
+    std::unique_ptr<core::CScreenRenderer> m_renderer;
+    std::unique_ptr<core::CPanelRuntime> m_runtime;
+    util::Bytes m_history;
+    std::map<int, core::CSignalDriver> m_drivers; // by table row
+    CPanelDisplay *m_display = nullptr;
+    QLabel *m_screen = nullptr;
+    QLabel *m_alarm = nullptr;
+    QLabel *m_clock = nullptr;
+    std::array<QPushButton *, 8> m_keys{};
+    QTableWidget *m_table = nullptr;
+    QTimer m_timer;
+    QElapsedTimer m_running;
+    bool m_filling = false;
+};
+
+} // namespace ui
