@@ -43,7 +43,9 @@ struct Project
         const core::CDeviceAddr addr{channel, station, area, number};
         ASSERT_GE(addr.BuildInto(slots, record, block, kind), 0) << area << number;
         util::setLe16(record, block + core::devblock::kDataKind,
-                      kind == core::kAddrBit ? 1 : kind == core::kAddrWord ? 2 : 3);
+                      kind == core::kAddrBit            ? 1
+                              : kind == core::kAddrWord ? 2
+                                                        : 3);
     }
 
     plctest::ProgramFolder folder;

@@ -103,8 +103,9 @@ TEST_F(DeviceMemory, PointListNamesEveryUsedPointOnce)
     std::vector<std::string> texts;
     for (const MemoryPoint &p : m_memory.Points())
         texts.push_back(p.text + ":" + std::to_string(p.dataSize));
-    EXPECT_EQ(texts, (std::vector<std::string>{"1-0-4x1:2", "1005:1", "1-0-4x2:2", "1-0-4x3:2",
-                                               "50:2", "51:2", "52:2"}));
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"1-0-4x1:2", "1005:1", "1-0-4x2:2", "1-0-4x3:2", "50:2",
+                                        "51:2", "52:2"}));
 }
 
 TEST_F(DeviceMemory, AssignmentsWriteListedAndTypedPoints)
@@ -136,17 +137,15 @@ TEST_F(DeviceMemory, BadAssignmentsSayWhyAndWriteNothing)
         const char *text;
         MemoryResult result;
     };
-    for (const Case &c : {Case{"100", MemoryResult::BadSyntax}, Case{"=5", MemoryResult::BadSyntax},
-                          Case{"1-0-9x1=1", MemoryResult::UnknownPoint},
-                          Case{"2-0-40001=1", MemoryResult::UnknownPoint},
-                          Case{"1-40-40001=1", MemoryResult::UnknownPoint},
-                          Case{"abc=1", MemoryResult::UnknownPoint},
-                          Case{"100=65536", MemoryResult::BadValue},
-                          Case{"100=-32769", MemoryResult::BadValue},
-                          Case{"100=12x", MemoryResult::BadValue},
-                          Case{"100=", MemoryResult::BadValue},
-                          Case{"1005=2", MemoryResult::BadValue},
-                          Case{"1-0-0x1=-1", MemoryResult::BadValue}}) {
+    for (const Case &c :
+         {Case{"100", MemoryResult::BadSyntax}, Case{"=5", MemoryResult::BadSyntax},
+          Case{"1-0-9x1=1", MemoryResult::UnknownPoint},
+          Case{"2-0-40001=1", MemoryResult::UnknownPoint},
+          Case{"1-40-40001=1", MemoryResult::UnknownPoint},
+          Case{"abc=1", MemoryResult::UnknownPoint}, Case{"100=65536", MemoryResult::BadValue},
+          Case{"100=-32769", MemoryResult::BadValue}, Case{"100=12x", MemoryResult::BadValue},
+          Case{"100=", MemoryResult::BadValue}, Case{"1005=2", MemoryResult::BadValue},
+          Case{"1-0-0x1=-1", MemoryResult::BadValue}}) {
         const MemoryOutcome outcome = m_memory.ApplySet(c.text);
         EXPECT_EQ(outcome.result, c.result) << c.text;
         EXPECT_FALSE(outcome.message.empty()) << c.text;
