@@ -1,0 +1,143 @@
+#pragma once
+
+// The memory a running panel reads and writes: its own words 0 to 999 and, per channel and
+// station, the devices of the PLCs it talks to.
+//
+// Keying. The panel's own memory is one array of 16-bit words: a bit point "1005" is bit 5 of
+// word 100, and a double word at n holds its low half in word n and its high half in word n + 1,
+// so bits, words and double words of the panel overlap exactly as their addresses say. A PLC's
+// devices are kept sparse, keyed by channel, station, address kind and the download address its
+// driver builds for the point (plus the bit number). That field is the driver's own encoding, so
+// nothing here can tell which bit lies inside which word: bit, word and double-word points of a
+// PLC are separate cells, and two points share a cell exactly when the driver builds the same
+// address for them.
+
+#include "core/plc/plc_drv.h"
+
+#include "util/byte_order.h"
+
+#include <array>
+#include <compare>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace core {
+
+class CDorvaneDoc;
+class CPlcSlots;
+class CPointInfo;
+
+// Where one value lives.
+struct MemoryKey
+{
+    std::uint16_t channel = 0; // 0 the panel, 1 or 2 a PLC
+    std::uint16_t station = 0; // PLC only
+    std::int32_t kind = kAddrWord; // kAddrBit, kAddrWord or kAddrDWord
+    std::uint16_t word = 0; // panel only: the word number
+    std::uint16_t bit = 0; // bit number (panel: within the word; PLC: as the driver gave it)
+    DownAddr field{}; // PLC only: the driver's download address
+
+    auto operator<=>(const MemoryKey &) const = default;
+    bool operator==(const MemoryKey &) const = default;
+};
+
+// One device point of the project, for a device table.
+struct MemoryPoint
+{
+    std::string text; // "CH-STATION-ADDRESS", or the bare number for the panel's own memory
+    MemoryKey key;
+    std::uint16_t dataSize = 2; // 1 bit, 2 word, 3 double word
+};
+
+enum class MemoryResult { Ok, BadSyntax, UnknownPoint, BadValue };
+
+struct MemoryOutcome
+{
+    MemoryResult result = MemoryResult::Ok;
+    std::string message; // English, for a command line; empty on success
+    bool ok() const { return result == MemoryResult::Ok; }
+};
+
+inline constexpr std::uint16_t kPanelWords = 1000;
+
+class CDeviceMemory
+{
+public:
+    // The slots turn device points into addresses; they must outlive the memory.
+    explicit CDeviceMemory(const CPlcSlots &slots);
+
+    // --- addressing -----------------------------------------------------------------------------
+    // The cell of a device point, or nothing when its address is not valid on its channel.
+    std::optional<MemoryKey> KeyOf(const CPointInfo &point) const;
+    // The cell of the 62-byte address block at `block` of a record in memory form (little-endian
+    // numbers), read with address kind `kind`.
+    std::optional<MemoryKey> KeyOfBlock(util::ConstByteSpan record, std::size_t block,
+                                        std::int32_t kind) const;
+    // The cell of a download address on a channel (the form the parameter block keeps).
+    std::optional<MemoryKey> KeyOfField(std::uint16_t channel, std::uint16_t station,
+                                        std::int32_t kind, const DownAddr &field,
+                                        std::uint16_t bit) const;
+    // `count` consecutive words (or double words) from the block's address on: panel words
+    // n, n+1, ...; on a PLC the driver's address text with its number counted up. The run stops
+    // early where an address does not exist.
+    std::vector<MemoryKey> KeyRun(util::ConstByteSpan record, std::size_t block, std::int32_t kind,
+                                  std::size_t count) const;
+    // The cell of a panel word / bit.
+    static MemoryKey PanelWord(std::uint16_t word);
+    static MemoryKey PanelBit(std::uint16_t word, std::uint16_t bit);
+
+    // --- values ---------------------------------------------------------------------------------
+    // Raw bits: 0/1 for a bit, a word zero-extended, a double word as stored. Unknown cells and
+    // invalid points read 0.
+    std::uint32_t Read(const MemoryKey &key) const;
+    // Stores the value cut to the cell's width. Panel words beyond 999 are ignored.
+    void Write(const MemoryKey &key, std::uint32_t value);
+    std::uint32_t Value(const CPointInfo &point) const;
+    bool Write(const CPointInfo &point, std::uint32_t value);
+
+    // --- restart ---------------------------------------------------------------------------------
+    // The latch range of the parameters: with latch on, panel words start..end survive Reset().
+    void SetLatch(bool on, std::uint16_t start, std::uint16_t end);
+    void SetLatchFromParameters(const CDorvaneDoc &doc);
+    // A simulated restart of the panel: its own words are cleared except the latched ones. The
+    // PLCs keep their memory (they do not restart with the panel).
+    void Reset();
+
+    // --- the project's points -------------------------------------------------------------------
+    // Lists every device point the project uses once (tags, function keys, alarms,
+    // calculations, block transfers, reservations, the screen-change words), first text wins.
+    void CollectPoints(const CDorvaneDoc &doc);
+    const std::vector<MemoryPoint> &Points() const { return m_points; }
+    // The text a cell is listed with.
+    std::string KeyText(const MemoryKey &key) const;
+
+    // Parses "POINT=VALUE" and writes it. POINT is a listed text, "CH-STATION-ADDRESS" for a PLC
+    // or a panel number (a word up to 999, else a bit such as 1005) or system-address name.
+    // VALUE is 0/1 for a bit, else decimal (negative for signed) or 0x hexadecimal within the
+    // width of the cell.
+    MemoryOutcome ApplySet(std::string_view assignment);
+    // Only the POINT part, as ApplySet reads it; the data size goes to `dataSize`.
+    std::optional<MemoryKey> ParsePoint(std::string_view text, std::uint16_t &dataSize) const;
+
+private:
+    const CPlcSlots &m_slots;
+    std::array<std::uint16_t, kPanelWords> m_words{};
+    std::map<MemoryKey, std::uint32_t> m_plc;
+    bool m_latchOn = false;
+    std::uint16_t m_latchStart = 0;
+    std::uint16_t m_latchEnd = 0;
+    std::vector<MemoryPoint> m_points;
+    // Device points resolved so far: the renderer asks for the same points every frame.
+    mutable std::map<std::string, std::optional<MemoryKey>> m_resolved;
+};
+
+// Parses a value text for a cell of `dataSize` (1 bit, 2 word, 3 double word): 0/1 for a bit;
+// decimal with an optional '-', or 0x hexadecimal, within -32768..65535 for a word and
+// -2147483648..4294967295 for a double word. Returns the raw bits.
+std::optional<std::uint32_t> parseMemoryValue(std::string_view text, std::uint16_t dataSize);
+
+} // namespace core

@@ -1,0 +1,114 @@
+// The device table: every point the project reads or writes, listed once.
+
+#include "core/functions/alarm_record.h"
+#include "core/functions/calc_record.h"
+#include "core/functions/func_key_record.h"
+#include "core/functions/reserve_record.h"
+#include "core/functions/trans_record.h"
+#include "core/model/dorvane_doc.h"
+#include "core/runtime/device_memory.h"
+#include "core/runtime/runtime_params.h"
+#include "core/tags/point_record.h"
+#include "core/tags/tag_points.h"
+
+#include "util/messages.h"
+
+#include <set>
+
+namespace core {
+
+namespace {
+
+class CPointCollector
+{
+public:
+    CPointCollector(const CDeviceMemory &memory, std::vector<MemoryPoint> &out)
+        : m_memory(memory)
+        , m_out(out)
+    { }
+
+    void Add(const std::optional<MemoryKey> &key, std::string text = {})
+    {
+        if (!key || !m_seen.insert(*key).second)
+            return;
+        if (text.empty())
+            text = m_memory.KeyText(*key);
+        const std::uint16_t size = key->kind == kAddrBit ? kSizeBit
+                : key->kind == kAddrWord                 ? kSizeWord
+                                                         : kSizeDWord;
+        m_out.push_back({std::move(text), *key, size});
+    }
+    void AddBlock(util::ConstByteSpan record, std::size_t block, std::int32_t kind)
+    {
+        Add(m_memory.KeyOfBlock(record, block, kind));
+    }
+    void AddRun(util::ConstByteSpan record, std::size_t block, std::size_t count)
+    {
+        for (const MemoryKey &key : m_memory.KeyRun(record, block, kAddrWord, count))
+            Add(key);
+    }
+
+private:
+    const CDeviceMemory &m_memory;
+    std::vector<MemoryPoint> &m_out;
+    std::set<MemoryKey> m_seen;
+};
+
+// As the tag list shows a point: the bare number on the panel, else channel, station, address.
+std::string pointText(const CPointInfo &p)
+{
+    if (p.m_channel == 0)
+        return p.m_second;
+    return util::formatText("%d-%d-%s%s", int(p.m_channel), int(p.m_station), p.m_address.c_str(),
+                            p.m_second.c_str());
+}
+
+} // namespace
+
+void CDeviceMemory::CollectPoints(const CDorvaneDoc &doc)
+{
+    m_points.clear();
+    CPointCollector c(*this, m_points);
+    for (const auto &screen : doc.Screens()) {
+        for (const auto &tag : screen->Tags()) {
+            for (const CPointInfo *p : devicePoints(*tag))
+                c.Add(KeyOf(*p), pointText(*p));
+        }
+        for (std::size_t k = 0; k < kFunctionKeyCount; ++k) {
+            const CFuncKeyRecord key(screen->FunctionKey(k));
+            const auto f = key.Function();
+            if (f >= CFuncKeyRecord::kBitControl && f <= CFuncKeyRecord::kValueDecrease)
+                c.AddBlock(key.Bytes(), CFuncKeyRecord::kBlock, key.AddrKind());
+        }
+    }
+    for (const AlarmRecord &a : doc.Alarms())
+        c.AddBlock(a, CAlarmRecord::kBlock, kAddrBit);
+    for (const CalcRecord &raw : doc.Calculations()) {
+        const CCalcRecord calc(raw);
+        const std::int32_t kind = calc.Type().AddrKind();
+        for (int op = 0; op < 2; ++op) {
+            if (!calc.IsConstant(op))
+                c.AddBlock(raw, CCalcRecord::OperandBlock(op), kind);
+        }
+        c.AddBlock(raw, CCalcRecord::kResult, kind);
+        if (calc.Condition() != 0)
+            c.AddBlock(raw, CCalcRecord::kStart, kAddrBit);
+    }
+    for (const TransferRecord &raw : doc.Transfers()) {
+        const CTransRecord t(raw);
+        c.AddRun(raw, CTransRecord::kPlcBlock, t.DataSize());
+        for (const MemoryKey &key : transferPanelWords(t))
+            c.Add(key);
+        if (t.Condition() != 0)
+            c.AddBlock(raw, CTransRecord::kStart, kAddrBit);
+    }
+    for (const ReservationRecord &raw : doc.Reservations()) {
+        c.AddBlock(raw, CReserveRecord::kExecBlock, kAddrBit);
+        if (CReserveRecord(raw).Condition() != 0)
+            c.AddBlock(raw, CReserveRecord::kStart, kAddrBit);
+    }
+    for (const ScreenLink &link : screenLinks(doc))
+        c.Add(KeyOfField(link.device, link.station, kAddrWord, link.field, 0));
+}
+
+} // namespace core
