@@ -29,8 +29,7 @@ const PanelGlyph &CPanelGlyphs::Glyph(std::string_view text, std::uint16_t font,
 {
     if (font != kFontLarge && font != kFontSmall)
         font = kFontNormal;
-    const bool doubleByte
-            = font != kFontSmall && std::uint8_t(text[0]) >= 128 && text.size() > 1;
+    const bool doubleByte = font != kFontSmall && std::uint8_t(text[0]) >= 128 && text.size() > 1;
     length = doubleByte ? 2 : 1;
     std::uint32_t code = std::uint8_t(text[0]);
     if (doubleByte)

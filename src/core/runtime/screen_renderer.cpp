@@ -90,12 +90,15 @@ CPoint onCircle(int cx, int cy, double radius, double angle)
 void drawBar(CPanelCanvas &canvas, const CGraphTag &g, double frac)
 {
     const CRect rc = g.Rect().Normalized();
-    const int L = rc.left, T = rc.top, R = rc.right, B = rc.bottom, W = rc.Width(),
-              H = rc.Height();
+    const int L = rc.left, T = rc.top, R = rc.right, B = rc.bottom, W = rc.Width(), H = rc.Height();
     canvas.fillRect(rc, false);
     const auto px = [&](int x, int y) { canvas.set(x, y, true); };
-    const auto hline = [&](int x1, int x2, int y) { canvas.fillRect({x1, y, x2 + 1, y + 1}, true); };
-    const auto vline = [&](int x, int y1, int y2) { canvas.fillRect({x, y1, x + 1, y2 + 1}, true); };
+    const auto hline = [&](int x1, int x2, int y) {
+        canvas.fillRect({x1, y, x2 + 1, y + 1}, true);
+    };
+    const auto vline = [&](int x, int y1, int y2) {
+        canvas.fillRect({x, y1, x + 1, y2 + 1}, true);
+    };
     const int dir = g.Direction();
     if (dir <= kGraphDown) {
         vline(L + 2, T, B - 1);
@@ -130,8 +133,7 @@ void drawBar(CPanelCanvas &canvas, const CGraphTag &g, double frac)
 void drawTrend(CPanelCanvas &canvas, const CGraphTag &g, const std::vector<std::uint32_t> &samples)
 {
     const CRect rc = g.Rect().Normalized();
-    const int L = rc.left, T = rc.top, R = rc.right, B = rc.bottom, W = rc.Width(),
-              H = rc.Height();
+    const int L = rc.left, T = rc.top, R = rc.right, B = rc.bottom, W = rc.Width(), H = rc.Height();
     canvas.fillRect(rc, false);
     const int bottom = T + H - 3;
     canvas.line({L + 2, T}, {L + 2, bottom}, 1, 0, true);
@@ -251,8 +253,8 @@ util::CMonoBitmap CScreenRenderer::Render(std::uint16_t screen, const IPanelStat
     return out;
 }
 
-bool CScreenRenderer::Render(std::uint16_t screen, const IPanelState &state,
-                             util::CMonoBitmap &out, std::uint32_t elapsedMs) const
+bool CScreenRenderer::Render(std::uint16_t screen, const IPanelState &state, util::CMonoBitmap &out,
+                             std::uint32_t elapsedMs) const
 {
     if (const CScreenData *s = m_doc.FindScreen(screen)) {
         Render(*s, state, out, elapsedMs);
@@ -282,8 +284,8 @@ void CScreenRenderer::drawTag(CPanelCanvas &canvas, const CTag &tag, const IPane
                               std::uint32_t elapsedMs) const
 {
     if (auto *t = dynamic_cast<const CDigitTag *>(&tag))
-        return textBox(canvas, t->Rect(), formatDigitValue(*t, state.Value(t->Point())),
-                       t->Font(), t->IsInverse(), t->HasBorder(), m_glyphs);
+        return textBox(canvas, t->Rect(), formatDigitValue(*t, state.Value(t->Point())), t->Font(),
+                       t->IsInverse(), t->HasBorder(), m_glyphs);
     if (auto *t = dynamic_cast<const CMessageTag *>(&tag)) {
         // A value without an entry shows an empty box.
         std::string text;
@@ -378,15 +380,15 @@ void CScreenRenderer::drawImage(CPanelCanvas &canvas, CPoint at, const CRect *fi
     const util::CMonoBitmap *bitmap = m_doc.Images().Bitmap(imageId);
     if (bitmap && !bitmap->isNull()) {
         // The face image fills the tag's rectangle; other images keep their own size.
-        const CRect dst = fit ? fit->Normalized()
-                              : CRect{at.x, at.y, at.x + bitmap->width() * mag,
-                                      at.y + bitmap->height() * mag};
+        const CRect dst = fit
+                ? fit->Normalized()
+                : CRect{at.x, at.y, at.x + bitmap->width() * mag, at.y + bitmap->height() * mag};
         canvas.image(*bitmap, dst, inverse);
         return;
     }
-    const CRect dst = fit ? fit->Normalized()
-                          : CRect{at.x, at.y, at.x + kMissingImageSize * mag,
-                                  at.y + kMissingImageSize * mag};
+    const CRect dst = fit
+            ? fit->Normalized()
+            : CRect{at.x, at.y, at.x + kMissingImageSize * mag, at.y + kMissingImageSize * mag};
     const PanelGlyph &g = placeholder(dst.Width(), dst.Height(), caption);
     canvas.ink(dst.left, dst.top, g.width, g.height, g.ink.data(), !inverse);
 }

@@ -67,9 +67,8 @@ private:
                  std::uint32_t elapsedMs) const;
     const util::CMonoBitmap *bmpTextImage(const CTag &tag) const;
     const PanelGlyph &placeholder(int width, int height, const util::CLogFont &caption) const;
-    void drawImage(render::CPanelCanvas &canvas, CPoint at, const CRect *fit,
-                   std::uint16_t imageId, int magnification, bool inverse,
-                   const util::CLogFont &caption) const;
+    void drawImage(render::CPanelCanvas &canvas, CPoint at, const CRect *fit, std::uint16_t imageId,
+                   int magnification, bool inverse, const util::CLogFont &caption) const;
 
     const CDorvaneDoc &m_doc;
     CPanelGlyphs m_glyphs;

@@ -85,8 +85,7 @@ std::string formatDigitValue(const CDigitTag &tag, std::uint32_t raw)
     const bool isSigned = signedDec(p);
     const std::int64_t n = numeric(p, raw);
     const bool negative = n < 0;
-    std::snprintf(buf, sizeof buf, "%llu",
-                  static_cast<unsigned long long>(negative ? -n : n));
+    std::snprintf(buf, sizeof buf, "%llu", static_cast<unsigned long long>(negative ? -n : n));
     std::string s = buf;
     const std::size_t shown = digits + (point ? 1 : 0) + (isSigned ? 1 : 0);
     if (s.size() > digits)
