@@ -1,7 +1,11 @@
-// velmar-panel-sim: a panel on a pseudo-terminal. Prints "PORT <path>" and serves until killed.
+// velmar-panel-sim: a panel on a pseudo-terminal. Prints "PORT <path>" and serves until killed,
+// or, with --show, until its window is closed. --render draws one screen of a project's areas.
 
 #include "sim/panel/panel_memory.h"
 #include "sim/panel/panel_server.h"
+#ifdef VELMAR_PANEL_VIEW
+#include "sim/panel/panel_view.h"
+#endif
 
 #include <cerrno>
 #include <cstdio>
@@ -25,7 +29,17 @@ void printUsage(std::FILE *to)
                  "  --baud N paces both directions at N bits per second (10 bits a byte)\n"
                  "  --trace FILE writes each request served as a line: main and sub letter,\n"
                  "    then the whole frame in hexadecimal\n"
-                 "  --help, --version\n");
+                 "  --show runs the panel in a window: its display, keys and device values\n"
+                 "    (--zoom N, 1 to 8, default 3)\n"
+                 "  --program DIR program folder (fonts, PLC types, drivers); default: the\n"
+                 "    program's own folder\n"
+                 "  --help, --version\n"
+                 "\n"
+                 "usage: velmar-panel-sim --render AREAS_DIR --screen N [--set POINT=VALUE]...\n"
+                 "                        -o OUT.png [--scale N] [--program DIR]\n"
+                 "  draws screen N of the areas G.bin, S.bin, R.bin, C.bin in AREAS_DIR (as\n"
+                 "  `dorvane-cli areas` writes them, or a --state folder) as the 192 x 64 display;\n"
+                 "  POINT as the tag list shows it: CH-STATION-ADDRESS, or the panel's own address\n");
 }
 
 int usage()
@@ -53,6 +67,14 @@ int main(int argc, char **argv)
     unsigned baud = 0;
     std::string tracePath;
     std::vector<sim::Fault> faults;
+    bool show = false;
+    unsigned long zoom = 3;
+    std::string programDir;
+    std::string renderDir;
+    std::string renderOut;
+    long screen = -1;
+    unsigned long scale = 1;
+    std::vector<std::string> sets;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -87,10 +109,42 @@ int main(int argc, char **argv)
             if (!sim::parseFault(argv[++i], fault))
                 return usage();
             faults.push_back(fault);
+        } else if (arg == "--show") {
+            show = true;
+        } else if (arg == "--zoom" && hasValue) {
+            if (!parseNumber(argv[++i], 10, 8, zoom) || zoom == 0)
+                return usage();
+        } else if (arg == "--program" && hasValue) {
+            programDir = argv[++i];
+        } else if (arg == "--render" && hasValue) {
+            renderDir = argv[++i];
+        } else if (arg == "--screen" && hasValue) {
+            if (!parseNumber(argv[++i], 10, 999, number))
+                return usage();
+            screen = long(number);
+        } else if (arg == "--set" && hasValue) {
+            sets.emplace_back(argv[++i]);
+        } else if ((arg == "-o" || arg == "--out") && hasValue) {
+            renderOut = argv[++i];
+        } else if (arg == "--scale" && hasValue) {
+            if (!parseNumber(argv[++i], 10, 16, scale) || scale == 0)
+                return usage();
         } else {
             return usage();
         }
     }
+    if (!renderDir.empty()) {
+        if (screen < 0 || renderOut.empty() || show)
+            return usage();
+#ifdef VELMAR_PANEL_VIEW
+        return sim::renderScreen({renderDir, int(screen), sets, renderOut, int(scale), programDir});
+#else
+        std::fprintf(stderr, "velmar-panel-sim: this build has no display (--render)\n");
+        return 2;
+#endif
+    }
+    if (!sets.empty() || screen >= 0 || !renderOut.empty())
+        return usage();
     sim::CPanelMemory memory(options);
     sim::CPanelServer server(memory, baud, faults);
     if (!tracePath.empty() && !server.setTrace(tracePath)) {
@@ -106,6 +160,15 @@ int main(int argc, char **argv)
     }
     std::printf("PORT %s\n", path.c_str());
     std::fflush(stdout);
+    if (show) {
+#ifdef VELMAR_PANEL_VIEW
+        return sim::showPanel(argc, argv, memory, server,
+                              {programDir, int(zoom), options.password.value_or(std::string())});
+#else
+        std::fprintf(stderr, "velmar-panel-sim: this build has no display (--show)\n");
+        return 2;
+#endif
+    }
     server.serve();
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "core/runtime/panel_runtime.h"
 #include "core/runtime/screen_renderer.h"
 
+#include "util/code_page.h"
 #include "util/file_io.h"
 #include "util/messages.h"
 
