@@ -10,6 +10,8 @@
 #include "core/runtime/screen_renderer.h"
 #include "core/tags/line_tag.h"
 #include "core/tags/tag_resources.h"
+#include "core/tags/text_render.h"
+#include "util/code_page.h"
 #include "util/file_io.h"
 
 #include <gtest/gtest.h>
@@ -82,6 +84,28 @@ TEST_F(DemoRenderTest, EveryTagOfEveryScreenShowsInsideItsRectangle)
                 }
     }
     EXPECT_EQ(kinds.size(), 16u);
+}
+
+TEST(PanelFontsTest, PanelLanguageFacesAreTakenAndNameAnInstalledFamily)
+{
+    // The program runs in English; the Korean panel's faces are written in UTF-8.
+    const plctest::ProgramFolder folder(
+            "render_fonts",
+            "[RESOURCE]\nTOTAL_RES=2\nRES0=한국어,ko.qm,412,ko.html\nRES1=English,en.qm,409,en."
+            "html\n"
+            "[한국어]\nCharSet(16x16)=81\nCharSet(8x16)=81\n16x16=굴림\n8x16=굴림\n6x8=Arial\n"
+            "Height(16x16)=16\nHeight(8x16)=16\nHeight(6x8)=8\n"
+            "[English]\n16x16=Arial\n8x16=Arial\n6x8=Arial\n"
+            "Height(16x16)=16\nHeight(8x16)=16\nHeight(6x8)=8\n");
+    CAppConfig config;
+    config.load(folder.path(""), 0x409);
+    const TagResources saved = setTagResources({nullptr, nullptr, util::kLangKorean, 0x409});
+    const PanelFonts fonts = PanelFonts::fromConfig(config);
+    setTagResources(saved);
+    EXPECT_TRUE(canCreateFont(fonts.wide, util::kLangKorean));
+    EXPECT_EQ(renderedFamily(fonts.wide, util::kLangKorean), "NanumGothic");
+    EXPECT_EQ(util::toUtf8(fonts.wide.faceName(), util::kLangKorean), std::string("굴림"));
+    EXPECT_EQ(fonts.resourceLangId, 0x409);
 }
 
 } // namespace

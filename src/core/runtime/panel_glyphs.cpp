@@ -5,18 +5,48 @@
 #include "core/tags/tag_resources.h"
 #include "core/tags/text_render.h"
 
+#include "util/code_page.h"
+
 #include <algorithm>
 
 namespace core {
 
+namespace {
+
+// A LOGFONT's face is in the code page of its language; a configuration written on this system
+// may hold it in UTF-8. Such a face is converted, so that it names the installed family.
+util::CLogFont inCodePage(util::CLogFont font, std::uint16_t langId)
+{
+    if (canCreateFont(font, langId))
+        return font;
+    for (const std::uint16_t lang : {langId, std::uint16_t(util::kLangKorean)})
+        if (const auto face = util::fromUtf8(font.faceName(), lang)) {
+            util::CLogFont converted = font;
+            converted.setFaceName(*face);
+            if (canCreateFont(converted, lang))
+                return converted;
+        }
+    return font;
+}
+
+} // namespace
+
 PanelFonts PanelFonts::fromConfig(const CAppConfig &config)
 {
     PanelFonts f;
-    f.normal = config.panelFont(PanelFontSize::Font8x16);
-    f.wide = config.panelFont(PanelFontSize::Font16x16);
-    f.small = config.panelFont(PanelFontSize::Font6x8);
     f.panelLangId = tagResources().panelLangId;
     f.resourceLangId = tagResources().resourceLangId;
+    // The panel draws its texts in its own language's faces (an English program's faces have no
+    // Korean characters); the program's faces when that language has no section.
+    const CResInfo &res = config.resources();
+    const bool own = res.find(f.panelLangId) != nullptr;
+    const auto face = [&](PanelFontSize size) {
+        return inCodePage(own ? res.panelFont(f.panelLangId, size) : config.panelFont(size),
+                          f.panelLangId);
+    };
+    f.normal = face(PanelFontSize::Font8x16);
+    f.wide = face(PanelFontSize::Font16x16);
+    f.small = face(PanelFontSize::Font6x8);
     return f;
 }
 

@@ -24,7 +24,8 @@ struct PanelFonts
     std::uint16_t panelLangId = 0x412; // code page of tag texts
     std::uint16_t resourceLangId = 0x412; // weekday names of clocks
 
-    // The configuration's faces; the languages from the tags' shared resources.
+    // The faces the configuration gives the panel language (the tags' shared resources name it
+    // and the resource language), or the program language's faces when it has none.
     static PanelFonts fromConfig(const CAppConfig &config);
 };
 

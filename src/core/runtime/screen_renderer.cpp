@@ -38,6 +38,7 @@ namespace {
 // A rotating image at full speed (the point's maximum) shows this many images a second.
 constexpr double kMaxImagesPerSecond = 8.0;
 constexpr int kMissingImageSize = 32;
+constexpr std::size_t kMaxKeptTexts = 256;
 
 int roundToInt(double v)
 {
@@ -448,6 +449,9 @@ const util::CMonoBitmap *CScreenRenderer::bmpTextImage(const CTag &tag) const
                 if (const CBmpText *kept = m_doc.Images().FindBmpText(std::uint16_t(t.ImageId())))
                     bits = kept->m_bitmap;
         }
+        // Edits leave old renderings behind; a long editing session must not pile them up.
+        if (m_bmpTexts.size() >= kMaxKeptTexts)
+            m_bmpTexts.clear();
         it = m_bmpTexts.emplace(key, bits.value_or(util::CMonoBitmap())).first;
     }
     return it->second.isNull() ? nullptr : &it->second;

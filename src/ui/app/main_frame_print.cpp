@@ -16,6 +16,7 @@
 #include "core/model/img_res_mgr.h"
 #include "core/report/picture_export_dlg.h"
 #include "core/report/project_report.h"
+#include "core/runtime/screen_renderer.h"
 
 #include "util/message_ids.h"
 
@@ -160,6 +161,7 @@ bool CMainFrame::exportScreenPictures(const QString &dir, const std::vector<std:
     if (!doc || !QDir().mkpath(dir))
         return false;
     CTagPainter painter(m_services.Config());
+    const core::CScreenRenderer renderer(*doc, core::PanelFonts::fromConfig(m_services.Config()));
     const auto format = svg ? core::CPictureExportDlg::kSvg : core::CPictureExportDlg::kPng;
     for (std::uint16_t number : screens) {
         const core::CScreenData *screen = doc->FindScreen(number);
@@ -169,7 +171,7 @@ bool CMainFrame::exportScreenPictures(const QString &dir, const std::vector<std:
                 QString::fromStdString(core::CPictureExportDlg::FileName(number, format)));
         bool ok = false;
         if (bare) {
-            const QImage mono = bareScreenImage(*screen, painter, 1);
+            const QImage mono = bareScreenImage(renderer, *screen, 1);
             ok = svg ? writeBareSvg(mono, scale, path)
                      : mono.scaled(mono.size() * scale, Qt::IgnoreAspectRatio,
                                    Qt::FastTransformation)

@@ -45,6 +45,7 @@ public:
     // Colours or fonts changed: everything is drawn afresh.
     void clearCache();
 
+    const core::CAppConfig &config() const { return m_config; }
     QColor back() const { return m_back; }
     QColor fill() const { return m_fill; }
     QColor outline() const { return m_outline; }

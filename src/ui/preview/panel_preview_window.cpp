@@ -7,6 +7,7 @@
 #include "core/model/screen_data.h"
 #include "core/tags/tag_kinds.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -365,12 +366,12 @@ void CPanelPreviewWindow::refreshTable()
         return;
     m_filling = true;
     const auto &points = m_runtime->Memory().Points();
+    // A value being typed stays as typed: its editor has the focus inside the table.
+    const QWidget *focus = QApplication::focusWidget();
+    const bool editing = focus && m_table->viewport()->isAncestorOf(focus);
     for (int row = 0; row < m_table->rowCount() && row < int(points.size()); ++row) {
         QTableWidgetItem *item = m_table->item(row, kValue);
-        // A value being typed stays as typed.
-        if (!item || m_table->isPersistentEditorOpen(item)
-            || (m_table->state() == QAbstractItemView::EditingState
-                && m_table->currentItem() == item))
+        if (!item || (editing && m_table->currentItem() == item))
             continue;
         const QString text = QString::number(m_runtime->Memory().Read(points[std::size_t(row)].key));
         if (item->text() != text)

@@ -6,6 +6,7 @@
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"
 #include "core/report/project_report.h"
+#include "core/runtime/screen_renderer.h"
 
 #include <QFile>
 #include <QIODevice>
@@ -469,6 +470,9 @@ int CReportRenderer::draw(QPagedPaintDevice &device, int total) const
     if (!p.begin(&device))
         return 0;
     CPageWriter out(device, p, m_projectName, total);
+    // Screen pictures show the screens as the panel does at rest.
+    const core::CScreenRenderer screens(m_report.Document(),
+                                        core::PanelFonts::fromConfig(m_painter.config()));
     const QColor white(Qt::white);
     for (std::size_t i = 0; i < m_report.SectionCount(); ++i) {
         const core::ReportSection s = m_report.Section(i);
@@ -481,7 +485,7 @@ int CReportRenderer::draw(QPagedPaintDevice &device, int total) const
         if (s.kind == ReportSection::Kind::Screen) {
             if (const core::CScreenData *screen
                 = m_report.Document().FindScreen(std::uint16_t(s.screenNumber)))
-                out.picture(bareScreenImage(*screen, m_painter, 1), m_pictureWidth);
+                out.picture(bareScreenImage(screens, *screen, 1), m_pictureWidth);
         }
         for (const core::ReportTable &t : s.tables) {
             if (s.kind == ReportSection::Kind::Images) {

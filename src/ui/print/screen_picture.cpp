@@ -6,6 +6,7 @@
 #include "core/editor/z_order.h"
 #include "core/model/img_res_mgr.h"
 #include "core/model/screen_data.h"
+#include "core/runtime/screen_renderer.h"
 #include "core/tags/tag_resources.h"
 
 #include <QPainter>
@@ -51,10 +52,28 @@ QImage blackAndWhite(const QImage &image, const QColor &back)
     return mono;
 }
 
-QImage bareScreenImage(const core::CScreenData &screen, CTagPainter &painter, int scale)
+QImage monoImage(const util::CMonoBitmap &display)
+{
+    QImage mono(display.width(), display.height(), QImage::Format_Mono);
+    mono.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    const std::vector<std::uint8_t> &bits = display.bits();
+    const auto stride = std::size_t(display.stride());
+    // A clear bitmap bit is a lit pixel: index 1, black.
+    for (int y = 0; y < display.height(); ++y) {
+        uchar *line = mono.scanLine(y);
+        for (std::size_t i = 0; i < stride; ++i)
+            line[i] = uchar(~bits[std::size_t(y) * stride + i]);
+    }
+    return mono;
+}
+
+QImage bareScreenImage(const core::CScreenRenderer &renderer, const core::CScreenData &screen,
+                       int scale)
 {
     scale = std::clamp(scale, 1, 16);
-    const QImage mono = blackAndWhite(panelImage(screen, painter), painter.back());
+    util::CMonoBitmap display;
+    renderer.Render(screen, core::CRestingPanelState(), display);
+    const QImage mono = monoImage(display);
     if (scale == 1)
         return mono;
     return mono.scaled(kPanelWidth * scale, kPanelHeight * scale, Qt::IgnoreAspectRatio,
