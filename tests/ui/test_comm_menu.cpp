@@ -4,6 +4,7 @@
 // and the progress dialog counts the bytes the panel received without stalling the window.
 
 #include "comm/sim_process.h"
+#include "helpers/modal_script.h"
 #include "helpers/ui_fixture.h"
 
 #include "core/app/app_services.h"
@@ -44,42 +45,7 @@ using namespace ui;
 
 namespace {
 
-// Answers the windows as they are shown, by class name; counts each. The answer runs once the
-// window's own event loop does.
-class ModalScript : public QObject
-{
-public:
-    using Handler = std::function<void(QWidget *)>;
-    explicit ModalScript(std::map<QString, Handler> handlers)
-        : m_handlers(std::move(handlers))
-    {
-        qApp->installEventFilter(this);
-    }
-    ~ModalScript() override { qApp->removeEventFilter(this); }
-    std::map<QString, int> count;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::Show || !watched->isWidgetType())
-            return false;
-        auto *w = static_cast<QWidget *>(watched);
-        const auto it = m_handlers.find(QString::fromLatin1(w->metaObject()->className()));
-        if (it == m_handlers.end() || !w->isWindow())
-            return false;
-        ++count[it->first];
-        QPointer<QWidget> guard(w);
-        Handler handler = it->second;
-        QTimer::singleShot(0, this, [guard, handler] {
-            if (guard)
-                handler(guard);
-        });
-        return false;
-    }
-
-private:
-    std::map<QString, Handler> m_handlers;
-};
+using uitest::ModalScript;
 
 void clickOk(QWidget *w)
 {

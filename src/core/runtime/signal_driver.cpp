@@ -10,7 +10,9 @@ CSignalDriver::CSignalDriver(SignalKind kind, std::uint16_t dataSize, std::uint3
                              double periodS)
     : m_kind(kind)
     , m_dataSize(dataSize)
-    , m_span(dataSize == 1 ? 1 : dataSize == 2 ? std::min<std::uint32_t>(span, 0xFFFF) : span)
+    , m_span(dataSize == 1           ? 1
+                     : dataSize == 2 ? std::min<std::uint32_t>(span, 0xFFFF)
+                                     : span)
     , m_period(periodS > 0 ? periodS : 10.0)
 { }
 

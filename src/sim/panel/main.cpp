@@ -19,27 +19,28 @@ namespace {
 
 void printUsage(std::FILE *to)
 {
-    std::fprintf(to,
-                 "usage: velmar-panel-sim [--state DIR] [--password PW] "
-                 "[--os-version 0x0101] [--no-rtc] [--baud N] [--trace FILE] [--fault FAULT]...\n"
-                 "  FAULT: drop:N | bcc:N | frame:N | nak:N:CODE | silent:N | cut:N\n"
-                 "    at the N-th response (counted from 1): drop it, corrupt its BCC, break its\n"
-                 "    trailer, answer NAK CODE instead, stay silent from then on, or cut the line\n"
-                 "  --state DIR keeps the panel memory in DIR across restarts\n"
-                 "  --baud N paces both directions at N bits per second (10 bits a byte)\n"
-                 "  --trace FILE writes each request served as a line: main and sub letter,\n"
-                 "    then the whole frame in hexadecimal\n"
-                 "  --show runs the panel in a window: its display, keys and device values\n"
-                 "    (--zoom N, 1 to 8, default 3)\n"
-                 "  --program DIR program folder (fonts, PLC types, drivers); default: the\n"
-                 "    program's own folder\n"
-                 "  --help, --version\n"
-                 "\n"
-                 "usage: velmar-panel-sim --render AREAS_DIR --screen N [--set POINT=VALUE]...\n"
-                 "                        -o OUT.png [--scale N] [--program DIR]\n"
-                 "  draws screen N of the areas G.bin, S.bin, R.bin, C.bin in AREAS_DIR (as\n"
-                 "  `dorvane-cli areas` writes them, or a --state folder) as the 192 x 64 display;\n"
-                 "  POINT as the tag list shows it: CH-STATION-ADDRESS, or the panel's own address\n");
+    std::fprintf(
+            to,
+            "usage: velmar-panel-sim [--state DIR] [--password PW] "
+            "[--os-version 0x0101] [--no-rtc] [--baud N] [--trace FILE] [--fault FAULT]...\n"
+            "  FAULT: drop:N | bcc:N | frame:N | nak:N:CODE | silent:N | cut:N\n"
+            "    at the N-th response (counted from 1): drop it, corrupt its BCC, break its\n"
+            "    trailer, answer NAK CODE instead, stay silent from then on, or cut the line\n"
+            "  --state DIR keeps the panel memory in DIR across restarts\n"
+            "  --baud N paces both directions at N bits per second (10 bits a byte)\n"
+            "  --trace FILE writes each request served as a line: main and sub letter,\n"
+            "    then the whole frame in hexadecimal\n"
+            "  --show runs the panel in a window: its display, keys and device values\n"
+            "    (--zoom N, 1 to 8, default 3)\n"
+            "  --program DIR program folder (fonts, PLC types, drivers); default: the\n"
+            "    program's own folder\n"
+            "  --help, --version\n"
+            "\n"
+            "usage: velmar-panel-sim --render AREAS_DIR --screen N [--set POINT=VALUE]...\n"
+            "                        -o OUT.png [--scale N] [--program DIR]\n"
+            "  draws screen N of the areas G.bin, S.bin, R.bin, C.bin in AREAS_DIR (as\n"
+            "  `dorvane-cli areas` writes them, or a --state folder) as the 192 x 64 display;\n"
+            "  POINT as the tag list shows it: CH-STATION-ADDRESS, or the panel's own address\n");
 }
 
 int usage()

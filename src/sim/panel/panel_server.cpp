@@ -324,13 +324,14 @@ void CPanelServer::serve()
     Clock::time_point lineFree = Clock::now(); // when the last received byte has crossed
     Clock::time_point lastByte = Clock::now();
     std::uint8_t chunk[4096];
-    for (;;) {
+    while (!m_stop) {
         if (m_master < 0) {
-            ::pause(); // the line is cut: wait to be killed
+            // The line is cut: wait to be killed or stopped.
+            std::this_thread::sleep_for(std::chrono::milliseconds(kStopCheckMs));
             continue;
         }
         pollfd p{m_master, POLLIN, 0};
-        const int r = ::poll(&p, 1, pending.empty() ? -1 : kStaleFrameMs);
+        const int r = ::poll(&p, 1, pending.empty() ? kStopCheckMs : kStaleFrameMs);
         if (r < 0 && errno == EINTR)
             continue;
         if (r == 0) {

@@ -7,6 +7,7 @@
 #include "sim/panel/panel_memory.h"
 #include "util/byte_order.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -41,8 +42,9 @@ public:
 
     // Opens the pseudo-terminal; its device path is the port to use.
     bool open(std::string &slavePath);
-    // Serves until the process is killed (or the line is cut).
+    // Serves until the process is killed or stop() is called (from another thread).
     void serve();
+    void stop() { m_stop = true; }
 
     // The answer to one complete request frame (empty: none).
     util::Bytes answer(util::ConstByteSpan request);
@@ -63,6 +65,8 @@ private:
     std::vector<Fault> m_faults;
     int m_master = -1;
     int m_slave = -1; // held open so the master never sees a hang-up between host sessions
+    std::atomic<bool> m_stop{false};
+    static constexpr int kStopCheckMs = 100;
     bool m_authorized = true;
     bool m_silent = false;
     unsigned m_responses = 0;

@@ -25,8 +25,7 @@ namespace {
 
 void loadServices(core::CAppServices &app, const std::string &programDir)
 {
-    app.Load(programDir.empty() ? util::executableDir() : programDir,
-             util::systemDefaultLangId());
+    app.Load(programDir.empty() ? util::executableDir() : programDir, util::systemDefaultLangId());
     util::setMessageLanguage(app.Config().resourceLang());
 }
 
@@ -37,9 +36,9 @@ QImage toImage(const util::CMonoBitmap &bitmap, int scale)
     for (int y = 0; y < bitmap.height(); ++y)
         for (int x = 0; x < bitmap.width(); ++x)
             image.setPixel(x, y, bitmap.pixel(x, y) ? 0 : 1);
-    return scale == 1 ? image
-                      : image.scaled(image.size() * scale, Qt::IgnoreAspectRatio,
-                                     Qt::FastTransformation);
+    return scale == 1
+            ? image
+            : image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 // The project areas of the panel's memory; false while no complete project is there.
@@ -98,61 +97,78 @@ int renderScreen(const RenderRequest &request)
     return 0;
 }
 
-int showPanel(int argc, char **argv, CPanelMemory &memory, CPanelServer &server,
-              const ShowOptions &options)
+CPanelShow::CPanelShow(CPanelMemory &memory, const ShowOptions &options)
+    : m_memory(memory)
 {
-    QApplication qapp(argc, argv);
-    core::CAppServices app;
-    loadServices(app, options.programDir);
-    std::thread link([&server] { server.serve(); });
-    link.detach(); // serves until the process ends
-
+    loadServices(m_app, options.programDir);
+    // The window speaks the resource language, as the editor does.
+    const std::string qm = m_app.Config().resources().dllOf(m_app.Config().resourceLang());
+    const std::string dir = options.programDir.empty() ? util::executableDir() : options.programDir;
+    if (!qm.empty() && m_translator.load(QString::fromStdString(dir + '/' + qm)))
+        QCoreApplication::installTranslator(&m_translator);
     ui::CPanelPreviewWindow::Options view;
-    view.fonts = core::PanelFonts::fromConfig(app.Config());
+    view.fonts = core::PanelFonts::fromConfig(m_app.Config());
     view.title = QStringLiteral("velmar-panel-sim");
     view.zoom = options.zoom;
     view.password = options.password;
     view.clock = [&memory] { return memory.panelTime(); };
-    ui::CPanelPreviewWindow window(view);
-    window.historyChanged = [&memory](const util::Bytes &areaW) {
+    m_window = std::make_unique<ui::CPanelPreviewWindow>(view);
+    m_window->historyChanged = [&memory](const util::Bytes &areaW) {
         // The history part only: the panel data before it is the link's business.
-        memory.write('W', std::uint32_t(core::kHistoryOffset),
-                     util::ConstByteSpan(areaW).subspan(core::kHistoryOffset));
+        if (areaW.size() > core::kHistoryOffset)
+            memory.write('W', std::uint32_t(core::kHistoryOffset),
+                         util::ConstByteSpan(areaW).subspan(core::kHistoryOffset));
     };
+    m_seen = memory.projectGeneration();
+    reload();
+    connect(&m_poll, &QTimer::timeout, this, &CPanelShow::poll);
+    m_poll.start(100);
+}
 
-    // A download shows once the areas have been quiet for a moment: the panel restarts with
-    // the new project, as a real one does.
-    std::unique_ptr<core::CDorvaneDoc> doc;
-    std::uint64_t shown = ~std::uint64_t(0);
-    std::uint64_t seen = memory.projectGeneration();
-    int quiet = 0;
-    const auto load = [&] {
-        shown = memory.projectGeneration();
-        window.setDocument(nullptr);
-        doc.reset();
-        core::AreaImages areas;
-        if (!memoryAreas(memory, areas)) {
-            window.setDocument(nullptr, QObject::tr("프로젝트가 없습니다. 다운로드하십시오."));
-            return;
-        }
-        std::string error;
-        doc = core::projectFromAreas(app, areas, error);
-        window.setAlarmHistory(memory.areaBytes('W'));
-        window.setDocument(doc.get(), doc ? QString() : QString::fromStdString(error));
-        if (doc)
-            view.textLangId = app.PanelLangId(*doc);
-    };
-    load();
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        const std::uint64_t now = memory.projectGeneration();
-        quiet = now == seen ? quiet + 1 : 0;
-        seen = now;
-        if (now != shown && quiet >= 3)
-            load();
-    });
-    poll.start(100);
-    window.show();
+CPanelShow::~CPanelShow()
+{
+    // The window's runtime reads the document: it goes first.
+    m_window.reset();
+}
+
+void CPanelShow::reload()
+{
+    m_shown = m_memory.projectGeneration();
+    m_window->setDocument(nullptr);
+    m_doc.reset();
+    core::AreaImages areas;
+    if (!memoryAreas(m_memory, areas)) {
+        m_window->setDocument(nullptr);
+        return;
+    }
+    std::string error;
+    m_doc = core::projectFromAreas(m_app, areas, error);
+    m_window->setAlarmHistory(m_memory.areaBytes('W'));
+    if (!m_doc) {
+        m_window->setDocument(nullptr, QString::fromStdString(error));
+        return;
+    }
+    m_window->setTextLanguage(m_app.PanelLangId(*m_doc));
+    m_window->setDocument(m_doc.get());
+}
+
+void CPanelShow::poll()
+{
+    const std::uint64_t now = m_memory.projectGeneration();
+    m_quiet = now == m_seen ? m_quiet + 1 : 0;
+    m_seen = now;
+    if (now != m_shown && m_quiet >= 3)
+        reload();
+}
+
+int showPanel(int argc, char **argv, CPanelMemory &memory, CPanelServer &server,
+              const ShowOptions &options)
+{
+    QApplication qapp(argc, argv);
+    std::thread link([&server] { server.serve(); });
+    link.detach(); // serves until the process ends
+    CPanelShow show(memory, options);
+    show.window().show();
     return qapp.exec();
 }
 

@@ -7,8 +7,20 @@
 #include "sim/panel/panel_memory.h"
 #include "sim/panel/panel_server.h"
 
+#include "core/app/app_services.h"
+#include "core/model/dorvane_doc.h"
+
+#include <QObject>
+#include <QTimer>
+#include <QTranslator>
+
+#include <memory>
 #include <string>
 #include <vector>
+
+namespace ui {
+class CPanelPreviewWindow;
+}
 
 namespace sim {
 
@@ -30,6 +42,36 @@ struct ShowOptions
     std::string programDir;
     int zoom = 3;
     std::string password; // the panel's password, as --password gives it
+};
+
+// The running panel over the simulator's memory: shows the project the areas hold, and after
+// a download (once the areas have been quiet for a moment) restarts with the new one, as a real
+// panel does. Alarms the window records go into the memory's history area W, where the link
+// reads them.
+class CPanelShow : public QObject
+{
+    Q_OBJECT
+public:
+    CPanelShow(CPanelMemory &memory, const ShowOptions &options);
+    ~CPanelShow() override;
+
+    ui::CPanelPreviewWindow &window() { return *m_window; }
+    const core::CDorvaneDoc *document() const { return m_doc.get(); }
+    // Reads the areas again now (the poll does it after a download).
+    void reload();
+
+private:
+    void poll();
+
+    CPanelMemory &m_memory;
+    core::CAppServices m_app;
+    QTranslator m_translator;
+    std::unique_ptr<core::CDorvaneDoc> m_doc;
+    std::unique_ptr<ui::CPanelPreviewWindow> m_window;
+    QTimer m_poll;
+    std::uint64_t m_shown = ~std::uint64_t(0);
+    std::uint64_t m_seen = 0;
+    int m_quiet = 0;
 };
 
 // Serves the link on its own thread and runs the window until it is closed.

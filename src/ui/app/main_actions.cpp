@@ -108,6 +108,9 @@ void CMainActions::createActions()
     });
     QObject::connect(add("screenTagList", tr("태그 리스트")), &QAction::triggered, f,
                      &CMainFrame::showTagList);
+    // F5 draws lamps: the preview takes Ctrl+F5, as running does in many tools.
+    QObject::connect(add("screenPreview", tr("미리보기(&R)"), QKeySequence(Qt::CTRL | Qt::Key_F5)),
+                     &QAction::triggered, f, &CMainFrame::showPreview);
     QObject::connect(add("viewMemory", tr("메모리 사용량...")), &QAction::triggered, f,
                      &CMainFrame::onMemoryUse);
     QObject::connect(add("viewOptions", tr("옵션...")), &QAction::triggered, f,
@@ -194,6 +197,8 @@ void CMainActions::createMenus()
     QMenu *screen = bar->addMenu(tr("화면(&S)"));
     screen->addActions({action("screenNew"), action("screenDelete"), action("screenProperties"),
                         action("screenTagList")});
+    screen->addSeparator();
+    screen->addAction(action("screenPreview"));
 
     QMenu *project = bar->addMenu(tr("프로젝트(&P)"));
     project->setObjectName(QStringLiteral("projectMenu"));

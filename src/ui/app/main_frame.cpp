@@ -1,5 +1,7 @@
 #include "ui/app/main_frame.h"
 
+#include "ui/preview/panel_preview_window.h"
+
 #include "ui/app/main_actions.h"
 #include "ui/app/memory_gauges.h"
 #include "ui/app/message_box.h"
@@ -96,7 +98,8 @@ CMainFrame::CMainFrame(core::CAppServices &services, const QImage &panelPicture,
 
 CMainFrame::~CMainFrame()
 {
-    // Views refer to the document: they go first.
+    // Views and the preview refer to the document: they go first.
+    m_preview.reset();
     m_mdi->closeAllSubWindows();
     m_controller->undoStack()->clear();
     m_link->Stop();
@@ -135,6 +138,8 @@ void CMainFrame::connectController()
     connect(m_controller, &CProjectController::modifiedChanged, this, &CMainFrame::updateTitle);
     connect(m_controller, &CProjectController::changed, this, [this] {
         forEachView([](CDorvaneView *v) { v->refresh(); });
+        if (m_preview)
+            m_preview->documentEdited();
         updateActions();
     });
 }
@@ -165,7 +170,8 @@ void CMainFrame::connectProjectWindow()
 
 void CMainFrame::documentChanged()
 {
-    // Views go before the document they show.
+    // Views go before the document they show; the preview ran the project that went.
+    m_preview.reset();
     m_mdi->closeAllSubWindows();
     m_project->rebuild(document(), panelLangId());
     if (document() && !document()->Screens().empty())
@@ -189,7 +195,8 @@ void CMainFrame::updateActions()
 {
     const bool open = document() != nullptr;
     for (const char *name :
-         {"fileClose", "fileSave", "fileSaveAs", "screenNew", "viewMemory", "commDownload"})
+         {"fileClose", "fileSave", "fileSaveAs", "screenNew", "screenPreview", "viewMemory",
+          "commDownload"})
         action(name)->setEnabled(open);
     for (const char *name :
          {"filePrint", "filePrintPreview", "fileExportPdf", "fileExportPictures"})

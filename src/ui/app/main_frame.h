@@ -38,6 +38,8 @@ class CCommThread;
 
 namespace ui {
 
+class CPanelPreviewWindow;
+
 class CDorvaneView;
 class CMainActions;
 class CMemoryGauges;
@@ -177,6 +179,11 @@ public:
     void onExportPdf();
     void onExportPictures();
 
+    // --- the running panel (main_frame_preview.cpp) -----------------------------------------
+    // Opens (or raises) the preview of the open project, on the open screen.
+    void showPreview();
+    CPanelPreviewWindow *previewWindow() const { return m_preview.get(); }
+
 public slots:
     void onNew();
     void onOpen();
@@ -221,6 +228,7 @@ private:
     CRecentFilesMenu *m_recent = nullptr;
     QTimer m_autoSave;
     std::unique_ptr<comm::CCommThread> m_link;
+    std::unique_ptr<CPanelPreviewWindow> m_preview;
 };
 
 } // namespace ui

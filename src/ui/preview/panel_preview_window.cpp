@@ -53,8 +53,9 @@ int keyFor(int qtKey)
 
 QString sizeText(std::uint16_t dataSize)
 {
-    return dataSize == 1 ? QStringLiteral("Bit") : dataSize == 2 ? QStringLiteral("Word")
-                                                                 : QStringLiteral("Long");
+    return dataSize == 1    ? QStringLiteral("Bit")
+            : dataSize == 2 ? QStringLiteral("Word")
+                            : QStringLiteral("Long");
 }
 
 } // namespace
@@ -166,7 +167,18 @@ void CPanelPreviewWindow::setDocument(const core::CDorvaneDoc *doc, const QStrin
             m_runtime->SetAlarmHistoryArea(m_history);
         m_history = m_runtime->AlarmHistoryArea();
     }
-    m_alarm->setText(why);
+    m_alarm->setText(doc || !why.isEmpty() ? why : tr("프로젝트가 없습니다. 다운로드하십시오."));
+    fillTable();
+    scanNow();
+}
+
+void CPanelPreviewWindow::documentEdited()
+{
+    if (!m_runtime)
+        return;
+    m_runtime->Reload();
+    m_renderer->ForgetRenderedTexts();
+    m_drivers.clear();
     fillTable();
     scanNow();
 }
@@ -193,8 +205,8 @@ std::tm CPanelPreviewWindow::now() const
 void CPanelPreviewWindow::scanNow()
 {
     if (!m_runtime) {
-        m_display->show(util::CMonoBitmap(core::CScreenRenderer::kWidth,
-                                          core::CScreenRenderer::kHeight));
+        m_display->show(
+                util::CMonoBitmap(core::CScreenRenderer::kWidth, core::CScreenRenderer::kHeight));
         m_screen->clear();
         return;
     }
@@ -231,8 +243,8 @@ void CPanelPreviewWindow::redraw()
         const core::ActiveAlarm &a = alarms.back();
         char time[16];
         std::strftime(time, sizeof time, "%H:%M:%S", &a.occurred);
-        m_alarm->setText(tr("경보 %1  %2").arg(QString::fromLatin1(time),
-                                               QString::fromStdString(a.text)));
+        m_alarm->setText(
+                tr("경보 %1  %2").arg(QString::fromLatin1(time), QString::fromStdString(a.text)));
     } else if (m_doc) {
         m_alarm->clear();
     }
@@ -271,8 +283,8 @@ void CPanelPreviewWindow::enterValue(int x, int y)
     if (!tag || tag->Kind() != core::kTagDigit)
         return;
     bool ok = false;
-    const QString text = QInputDialog::getText(this, tr("값 입력"), tr("값:"), QLineEdit::Normal,
-                                               {}, &ok);
+    const QString text
+            = QInputDialog::getText(this, tr("값 입력"), tr("값:"), QLineEdit::Normal, {}, &ok);
     if (ok)
         report(m_runtime->EnterValue(*tag, text.trimmed().toStdString()));
     redraw();
@@ -373,7 +385,8 @@ void CPanelPreviewWindow::refreshTable()
         QTableWidgetItem *item = m_table->item(row, kValue);
         if (!item || (editing && m_table->currentItem() == item))
             continue;
-        const QString text = QString::number(m_runtime->Memory().Read(points[std::size_t(row)].key));
+        const QString text
+                = QString::number(m_runtime->Memory().Read(points[std::size_t(row)].key));
         if (item->text() != text)
             item->setText(text);
     }
@@ -388,8 +401,8 @@ void CPanelPreviewWindow::tableEdited(int row, int column)
     if (row < 0 || row >= int(points.size()))
         return;
     const QString value = m_table->item(row, kValue)->text().trimmed();
-    const core::MemoryOutcome outcome = m_runtime->Memory().ApplySet(
-            points[std::size_t(row)].text + "=" + value.toStdString());
+    const core::MemoryOutcome outcome = m_runtime->Memory().ApplySet(points[std::size_t(row)].text
+                                                                     + "=" + value.toStdString());
     if (!outcome.ok())
         QMessageBox::warning(this, windowTitle(), QString::fromStdString(outcome.message));
     scanNow();

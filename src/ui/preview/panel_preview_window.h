@@ -57,6 +57,11 @@ public:
     // Runs `doc` from a restart (null: nothing to run, with `why` shown instead). The document
     // must outlive the window or the next call.
     void setDocument(const core::CDorvaneDoc *doc, const QString &why = {});
+    // The panel language's LANGID, for alarm texts and screen names (before setDocument).
+    void setTextLanguage(std::uint16_t langId) { m_options.textLangId = langId; }
+    // The document changed in the editor: the runtime and the device table follow, the memory
+    // stays.
+    void documentEdited();
     // The alarm history the panel starts with (the simulator's area W).
     void setAlarmHistory(util::Bytes areaW);
     // Called after an alarm went into the history, with the whole area W.

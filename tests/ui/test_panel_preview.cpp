@@ -1,0 +1,322 @@
+// The running panel: the demo project downloaded from the editor to the panel simulator's
+// window (the same window `velmar-panel-sim --show` opens, here in the test's process, serving
+// a pseudo-terminal on its own thread), a function key changing the screen, an alarm bit set in
+// the device table showing its alarm and coming back through the editor's alarm-history upload;
+// the editor's own preview following an edit; and the simulator's command line.
+
+#include "helpers/modal_script.h"
+#include "helpers/ui_fixture.h"
+
+#include "sim/panel/panel_view.h"
+#include "ui/app/dorvane_app.h"
+#include "ui/app/main_frame.h"
+#include "ui/comm/alarm_hist_dialog.h"
+#include "ui/comm/down_dialog.h"
+#include "ui/preview/panel_display.h"
+#include "ui/preview/panel_preview_window.h"
+#include "ui/view/dorvane_view.h"
+
+#include "core/functions/alarm_record.h"
+#include "core/functions/user_text.h"
+#include "core/model/dorvane_doc.h"
+#include "core/model/screen_data.h"
+#include "core/tags/digit_tag.h"
+
+#include "util/messages.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTableWidget>
+#include <QUndoStack>
+#include <QtTest>
+
+#include <thread>
+
+using namespace ui;
+
+namespace {
+
+// The picture a display widget shows, as lit (true) and dark pixels.
+std::vector<bool> litPixels(const QImage &image)
+{
+    std::vector<bool> lit;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            lit.push_back(image.pixelIndex(x, y) == 1);
+    return lit;
+}
+
+int rowOf(const QTableWidget &table, const QString &point)
+{
+    for (int row = 0; row < table.rowCount(); ++row)
+        if (table.item(row, 0)->text() == point)
+            return row;
+    return -1;
+}
+
+// Types a value into the table's value cell as a user does.
+void typeValue(QTableWidget &table, int row, const QString &value)
+{
+    QApplication::setActiveWindow(table.window());
+    table.setCurrentCell(row, 2);
+    table.editItem(table.item(row, 2));
+    auto *editor = table.viewport()->findChild<QLineEdit *>();
+    QVERIFY(editor);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, value);
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The delegate commits what was typed from the event loop.
+    QTRY_COMPARE(table.item(row, 2)->text(), value);
+}
+
+} // namespace
+
+class TestPanelPreview : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<uitest::ProgramFolder> m_folder;
+    std::unique_ptr<CDorvaneApp> m_app;
+    std::unique_ptr<sim::CPanelMemory> m_memory;
+    std::unique_ptr<sim::CPanelServer> m_server;
+    std::thread m_serving;
+    std::unique_ptr<sim::CPanelShow> m_show;
+
+    CMainFrame &frame() { return *m_app->mainFrame(); }
+
+    bool startPanel()
+    {
+        m_memory = std::make_unique<sim::CPanelMemory>(sim::CPanelMemory::Options{});
+        m_server = std::make_unique<sim::CPanelServer>(*m_memory, 0, std::vector<sim::Fault>{});
+        std::string port;
+        if (!m_server->open(port))
+            return false;
+        m_serving = std::thread([this] { m_server->serve(); });
+        m_show = std::make_unique<sim::CPanelShow>(
+                *m_memory, sim::ShowOptions{m_folder->path().toStdString(), 2, {}});
+        return m_app->services().Config().setCommPortDevice(1, port);
+    }
+
+    bool openDemo()
+    {
+        const QString demo = m_folder->file(QStringLiteral("Project/Demo.kvr"));
+        QFile::copy(QStringLiteral(DORVANE_RUNTIME_DIR "/Project/Demo.kvr"), demo);
+        return frame().openFile(demo);
+    }
+
+private slots:
+    void initTestCase() { uitest::isolateSettings(); }
+
+    void init()
+    {
+        util::setMessageLanguage(0x412);
+        m_folder = std::make_unique<uitest::ProgramFolder>();
+        m_app = std::make_unique<CDorvaneApp>(m_folder->path());
+        QVERIFY(m_app->start());
+        frame().link().SetCommandPause(20);
+        frame().link().SetReceiveTimeout(1500);
+    }
+
+    void cleanup()
+    {
+        m_show.reset();
+        if (m_server)
+            m_server->stop();
+        if (m_serving.joinable())
+            m_serving.join();
+        m_server.reset();
+        m_memory.reset();
+        m_app.reset();
+        m_folder.reset();
+    }
+
+    void downloadRunsOnThePanelWithKeysAlarmsAndHistory()
+    {
+        QVERIFY(startPanel());
+        CPanelPreviewWindow &panel = m_show->window();
+        QVERIFY(!m_show->document());
+        QVERIFY2(!panel.alarmLabel()->text().isEmpty(), "asks for a download");
+
+        QVERIFY(openDemo());
+        uitest::MessageRecorder messages; // the download's questions are answered Yes
+        uitest::ModalScript script(
+                {{"ui::CDownDialog", [](QWidget *w) {
+                      static_cast<CDownDialog *>(w)->speedCombo()->setCurrentIndex(2);
+                      uitest::clickButton(w, QDialogButtonBox::Ok);
+                  }}});
+        frame().download();
+        QCOMPARE(script.count["ui::CDownDialog"], 1);
+        // The panel restarts with the project once the download is over.
+        QTRY_VERIFY_WITH_TIMEOUT(m_show->document() && panel.runtime(), 5000);
+        const core::CDorvaneDoc &doc = *m_show->document();
+        QCOMPARE(doc.Screens().size(), frame().document()->Screens().size());
+        QCOMPARE(panel.runtime()->CurrentScreen(), std::uint16_t(0));
+
+        // F2 of the first screen changes to screen 1: the display shows that screen.
+        const std::vector<bool> first = litPixels(panel.display()->image());
+        QTest::mousePress(panel.keyButton(core::kKeyF2), Qt::LeftButton);
+        QTest::mouseRelease(panel.keyButton(core::kKeyF2), Qt::LeftButton);
+        QCOMPARE(panel.runtime()->CurrentScreen(), std::uint16_t(1));
+        panel.scanNow();
+        const std::vector<bool> second = litPixels(panel.display()->image());
+        QVERIFY(second != first);
+        const QString name = QString::fromStdString(
+                core::usertext::ToUser(doc.FindScreen(1)->Name(), frame().panelLangId()));
+        QVERIFY(panel.findChild<QLabel *>(QStringLiteral("screenLabel"))->text().contains(name));
+        // The keyboard's F1 goes back.
+        QTest::keyClick(&panel, Qt::Key_F1);
+        QCOMPARE(panel.runtime()->CurrentScreen(), std::uint16_t(0));
+
+        // The first alarm's bit set in the device table: the panel shows its message.
+        const core::CAlarmRecord alarm(doc.Alarms().at(0));
+        const auto key = panel.runtime()->Memory().KeyOfBlock(
+                doc.Alarms().at(0), core::CAlarmRecord::kBlock, core::kAddrBit);
+        QVERIFY(key);
+        const QString point = QString::fromStdString(panel.runtime()->Memory().KeyText(*key));
+        const int row = rowOf(*panel.deviceTable(), point);
+        QVERIFY2(row >= 0, qPrintable(point));
+        typeValue(*panel.deviceTable(), row, QStringLiteral("1"));
+        QCOMPARE(panel.runtime()->Memory().Read(*key), 1u);
+        const QString message = QString::fromStdString(
+                core::usertext::ToUser(alarm.Message(), frame().panelLangId()));
+        QTRY_VERIFY(panel.alarmLabel()->text().contains(message));
+
+        // The editor's alarm-history upload finds it.
+        bool found = false;
+        uitest::ModalScript history({{"ui::CAlarmHistDialog", [&](QWidget *w) {
+                                          auto *d = static_cast<CAlarmHistDialog *>(w);
+                                          QTest::mouseClick(d->uploadButton(), Qt::LeftButton);
+                                          for (int r = 0; r < d->grid()->rowCount(); ++r)
+                                              for (int c = 0; c < d->grid()->columnCount(); ++c)
+                                                  if (auto *item = d->grid()->item(r, c);
+                                                      item && item->text().contains(message))
+                                                      found = true;
+                                          d->reject();
+                                      }}});
+        frame().showAlarmHistory();
+        QCOMPARE(history.count["ui::CAlarmHistDialog"], 1);
+        QVERIFY(found);
+    }
+
+    void editorPreviewRunsTheOpenProjectAndFollowsEdits()
+    {
+        QVERIFY(openDemo());
+        QAction *preview = frame().action(QStringLiteral("screenPreview"));
+        QVERIFY(preview && preview->isEnabled());
+        QCOMPARE(preview->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F5));
+        preview->trigger();
+        CPanelPreviewWindow *panel = frame().previewWindow();
+        QVERIFY(panel && panel->isVisible() && panel->runtime());
+        QVERIFY(panel->windowTitle().contains(QStringLiteral("Demo.kvr")));
+        QVERIFY(uitest::everyInputLabelled(*panel));
+
+        // A numeric tag of the open screen shows what the device table is given.
+        const core::CScreenData *screen
+                = frame().document()->FindScreen(panel->runtime()->CurrentScreen());
+        const core::CDigitTag *digit = nullptr;
+        for (const auto &tag : screen->Tags())
+            if (tag->Kind() == core::kTagDigit && !digit)
+                digit = static_cast<const core::CDigitTag *>(tag.get());
+        QVERIFY(digit);
+        const auto key = panel->runtime()->Memory().KeyOf(digit->Point());
+        QVERIFY(key);
+        const int row = rowOf(*panel->deviceTable(),
+                              QString::fromStdString(panel->runtime()->Memory().KeyText(*key)));
+        QVERIFY(row >= 0);
+        const std::vector<bool> before = litPixels(panel->display()->image());
+        typeValue(*panel->deviceTable(), row, QStringLiteral("7"));
+        QCOMPARE(panel->runtime()->Memory().Read(*key), 7u);
+        panel->scanNow();
+        QVERIFY(litPixels(panel->display()->image()) != before);
+
+        // A ramp moves the value without anyone typing.
+        auto *driver = qobject_cast<QComboBox *>(panel->deviceTable()->cellWidget(row, 3));
+        QVERIFY(driver);
+        driver->setCurrentIndex(1);
+        const std::uint32_t start = panel->runtime()->Memory().Read(*key);
+        QTRY_VERIFY_WITH_TIMEOUT(panel->runtime()->Memory().Read(*key) != start, 3000);
+
+        // Cutting every tag of the open screen (one undo step) leaves only its background; undo
+        // brings the tags back on the panel too.
+        auto *view = frame().activeView();
+        QVERIFY(view);
+        frame().action(QStringLiteral("editSelectAll"))->trigger();
+        frame().action(QStringLiteral("editCut"))->trigger();
+        const core::CScreenData *open = frame().document()->FindScreen(view->screenNumber());
+        QVERIFY(open->Tags().empty());
+        panel->scanNow();
+        const std::vector<bool> bare = litPixels(panel->display()->image());
+        if (!open->IsBackgroundOn())
+            QVERIFY(std::none_of(bare.begin(), bare.end(), [](bool lit) { return lit; }));
+        frame().undoStack()->undo();
+        QVERIFY(!open->Tags().empty());
+        panel->scanNow();
+        QVERIFY(litPixels(panel->display()->image()) != bare);
+
+        frame().closeProject();
+        QVERIFY2(!frame().previewWindow(), "goes with its project");
+    }
+
+    void editorClosingWithThePreviewOpen()
+    {
+        QVERIFY(openDemo());
+        frame().showPreview();
+        QVERIFY(frame().previewWindow());
+        auto *driver = qobject_cast<QComboBox *>(
+                frame().previewWindow()->deviceTable()->cellWidget(0, 3));
+        QVERIFY(driver);
+        driver->setCurrentIndex(3); // random values while the editor goes
+        QTest::qWait(250);
+        m_app.reset();
+    }
+
+    void simulatorCommandLineRendersAndShows()
+    {
+        // --render on the areas of the demo, with a value set as the tag list names it.
+        const QString areas = m_folder->file(QStringLiteral("areas"));
+        QProcess cli;
+        cli.start(QStringLiteral(DORVANE_RUNTIME_DIR "/dorvane-cli"),
+                  {QStringLiteral("areas"), QStringLiteral(DORVANE_RUNTIME_DIR "/Project/Demo.kvr"),
+                   QStringLiteral("-o"), areas});
+        QVERIFY(cli.waitForFinished(30000) && cli.exitCode() == 0);
+        const QString sim = QStringLiteral(DORVANE_RUNTIME_DIR "/velmar-panel-sim");
+        const QString png = m_folder->file(QStringLiteral("s0.png"));
+        QProcess render;
+        render.start(sim,
+                     {QStringLiteral("--render"), areas, QStringLiteral("--screen"),
+                      QStringLiteral("0"), QStringLiteral("-o"), png, QStringLiteral("--scale"),
+                      QStringLiteral("2")});
+        QVERIFY(render.waitForFinished(30000));
+        QCOMPARE(render.exitCode(), 0);
+        QCOMPARE(QImage(png).size(), QSize(384, 128));
+
+        QProcess bad;
+        bad.start(sim,
+                  {QStringLiteral("--render"), areas, QStringLiteral("--screen"),
+                   QStringLiteral("0"), QStringLiteral("--set"), QStringLiteral("no-such=1"),
+                   QStringLiteral("-o"), png});
+        QVERIFY(bad.waitForFinished(30000));
+        QCOMPARE(bad.exitCode(), 1);
+        QVERIFY(bad.readAllStandardError().contains("no-such"));
+
+        // --show serves a pseudo-terminal and opens its window (offscreen here).
+        QProcess show;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        show.setProcessEnvironment(env);
+        show.start(sim, {QStringLiteral("--show")});
+        QVERIFY(show.waitForReadyRead(10000));
+        QVERIFY(show.readLine().startsWith("PORT /dev/pts/"));
+        QTest::qWait(300);
+        QCOMPARE(show.state(), QProcess::Running);
+        show.kill();
+        show.waitForFinished();
+    }
+};
+
+QTEST_MAIN(TestPanelPreview)
+#include "test_panel_preview.moc"
