@@ -1813,6 +1813,10 @@
         <source>PDF 파일 (*.pdf)</source>
         <translation>PDF files (*.pdf)</translation>
     </message>
+    <message>
+        <source>미리보기(&amp;R)</source>
+        <translation>P&amp;review</translation>
+    </message>
 </context>
 <context>
     <name>ui::CMemoryUseDialog</name>
@@ -1990,6 +1994,124 @@
     <message>
         <source>화면 번호:</source>
         <translation>Screen number:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CPanelDisplay</name>
+    <message>
+        <source>패널 화면</source>
+        <translation>Panel display</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CPanelPreviewWindow</name>
+    <message>
+        <source>미리보기 - %1</source>
+        <translation>Preview - %1</translation>
+    </message>
+    <message>
+        <source>장치 값</source>
+        <translation>Device values</translation>
+    </message>
+    <message>
+        <source>주소</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>크기</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>값</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>변화</source>
+        <translation>Driver</translation>
+    </message>
+    <message>
+        <source>장치 값(&amp;D):</source>
+        <translation>&amp;Device values:</translation>
+    </message>
+    <message>
+        <source>위</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>아래</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>왼쪽</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>오른쪽</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>암호 입력</source>
+        <translation>Password entry</translation>
+    </message>
+    <message>
+        <source>암호:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>프로젝트가 없습니다. 다운로드하십시오.</source>
+        <translation>No project. Download one.</translation>
+    </message>
+    <message>
+        <source>화면 %1: %2</source>
+        <translation>Screen %1: %2</translation>
+    </message>
+    <message>
+        <source>경보 %1  %2</source>
+        <translation>Alarm %1  %2</translation>
+    </message>
+    <message>
+        <source>값 입력</source>
+        <translation>Enter value</translation>
+    </message>
+    <message>
+        <source>값:</source>
+        <translation>Value:</translation>
+    </message>
+    <message>
+        <source>값을 읽을 수 없습니다.</source>
+        <translation>The value cannot be read.</translation>
+    </message>
+    <message>
+        <source>값이 입력 범위를 벗어났습니다.</source>
+        <translation>The value is outside the entry range.</translation>
+    </message>
+    <message>
+        <source>암호가 맞지 않습니다.</source>
+        <translation>Wrong password.</translation>
+    </message>
+    <message>
+        <source>그런 화면이 없습니다.</source>
+        <translation>There is no such screen.</translation>
+    </message>
+    <message>
+        <source>고정</source>
+        <translation>Fixed</translation>
+    </message>
+    <message>
+        <source>램프</source>
+        <translation>Lamp</translation>
+    </message>
+    <message>
+        <source>사인</source>
+        <translation>Sine</translation>
+    </message>
+    <message>
+        <source>랜덤</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>%1 변화</source>
+        <translation>%1 driver</translation>
     </message>
 </context>
 <context>
