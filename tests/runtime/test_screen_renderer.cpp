@@ -27,6 +27,8 @@
 #include "core/tags/tag_resources.h"
 #include "core/tags/text_tag.h"
 
+#include "util/byte_order.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -489,6 +491,31 @@ TEST_F(ScreenRendererTest, BackgroundMissingImagesAndUnknownScreens)
     EXPECT_FALSE(CScreenRenderer(m_doc, testFonts()).Render(2, m_state, out));
     ASSERT_EQ(out.width(), 192);
     EXPECT_EQ(litIn(out, {0, 0, 192, 64}), 0);
+}
+
+// A record may carry any size: drawing stays within the panel's pixels, so a pie or circle of
+// radius 65535 from a malformed download draws at once instead of for hours.
+TEST_F(ScreenRendererTest, HugeShapesFromRecordsDrawOnlyWhatThePanelShows)
+{
+    CPlcSlots slots;
+    auto &pie = add<CPieTag>(kTagPie, 0, 0);
+    std::vector<std::uint8_t> record(CPieTag::kRecordSize);
+    ASSERT_TRUE(pie.BuildDownloadRecord(slots, record));
+    util::setBe16(record, 68, 0xFFFF); // radius
+    ASSERT_TRUE(pie.LoadRecord(slots, record));
+    ASSERT_EQ(pie.Radius(), 0xFFFF);
+
+    auto &circle = add<CCircleTag>(kTagCircle, 100, 0);
+    std::vector<std::uint8_t> round(CCircleTag::kRecordSize);
+    ASSERT_TRUE(circle.BuildDownloadRecord(slots, round));
+    util::setBe16(round, 4, 0xFFFF); // radius
+    ASSERT_TRUE(circle.LoadRecord(slots, round));
+
+    auto &box = add<CRectTag>(kTagRect, 170, 40); // 16 x 16, drawn after the two
+    box.SetFill(true);
+
+    const auto shown = render();
+    EXPECT_EQ(litIn(shown, {170, 40, 186, 56}), 16 * 16);
 }
 
 } // namespace

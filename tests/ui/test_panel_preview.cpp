@@ -97,7 +97,7 @@ private:
             return false;
         m_serving = std::thread([this] { m_server->serve(); });
         m_show = std::make_unique<sim::CPanelShow>(
-                *m_memory, sim::ShowOptions{m_folder->path().toStdString(), 2, {}});
+                *m_memory, sim::ShowOptions{m_folder->path().toStdString(), 2});
         return m_app->services().Config().setCommPortDevice(1, port);
     }
 

@@ -54,7 +54,7 @@ std::vector<MemoryKey> transferPanelWords(const CTransRecord &transfer)
     // Words up to 1000 (to the PLC) or 900 (from it) only: the system words above are the
     // panel's own.
     const unsigned limit = transfer.Direction() == CTransRecord::kToPlc ? 1000 : 900;
-    for (unsigned i = 0; i < transfer.DataSize() && first + i < limit; ++i)
+    for (unsigned i = 0; i < transfer.DataSize() && first < limit && i < limit - first; ++i)
         words.push_back(CDeviceMemory::PanelWord(std::uint16_t(first + i)));
     return words;
 }

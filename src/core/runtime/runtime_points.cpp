@@ -68,6 +68,8 @@ std::string pointText(const CPointInfo &p)
 void CDeviceMemory::CollectPoints(const CDorvaneDoc &doc)
 {
     m_points.clear();
+    // A PLC type may have changed: points are resolved through the drivers as they are now.
+    m_resolved.clear();
     CPointCollector c(*this, m_points);
     for (const auto &screen : doc.Screens()) {
         for (const auto &tag : screen->Tags()) {

@@ -173,8 +173,9 @@ void drawPie(CPanelCanvas &canvas, const CPieTag &pie, double frac)
     const double start = pie.StartAngle(), sweep = std::min<double>(pie.Sweep(), 360.0);
     const double shown = sweep * frac;
     const bool filled = pie.Mode() == kPieFilled;
-    for (int y = cy - r; y <= cy + r; ++y)
-        for (int x = cx - r; x <= cx + r; ++x) {
+    // Only the panel's pixels are visited: a record may give any radius.
+    for (int y = std::max(cy - r, 0); y <= std::min(cy + r, render::kPanelH - 1); ++y)
+        for (int x = std::max(cx - r, 0); x <= std::min(cx + r, render::kPanelW - 1); ++x) {
             const double dx = x - cx, dy = y - cy;
             const double d = std::hypot(dx, dy);
             if (d > radius + 0.5)
@@ -202,10 +203,15 @@ void drawRectShape(CPanelCanvas &canvas, const CRectTag &t)
         canvas.fillRect(rc, true);
         return;
     }
-    // The outline's thickness grows inward, so the shape stays within its rectangle.
-    const int thickness = std::max<int>(1, t.Thickness());
+    // The outline's thickness grows inward, so the shape stays within its rectangle. Edges are
+    // cut just outside the panel and no more rings are drawn than the panel has columns: a
+    // record may give any size and thickness.
+    const int thickness = std::clamp<int>(t.Thickness(), 1, render::kPanelW);
+    const auto clampX = [](int x) { return std::clamp(x, -1, render::kPanelW); };
+    const auto clampY = [](int y) { return std::clamp(y, -1, render::kPanelH); };
     for (int i = 0; i < thickness && rc.Width() > 2 * i && rc.Height() > 2 * i; ++i) {
-        const int L = rc.left + i, T = rc.top + i, R = rc.right - 1 - i, B = rc.bottom - 1 - i;
+        const int L = clampX(rc.left + i), T = clampY(rc.top + i), R = clampX(rc.right - 1 - i),
+                  B = clampY(rc.bottom - 1 - i);
         canvas.line({L, T}, {R, T}, 1, t.LineType(), true);
         canvas.line({R, T}, {R, B}, 1, t.LineType(), true);
         canvas.line({R, B}, {L, B}, 1, t.LineType(), true);
@@ -220,8 +226,9 @@ void drawCircleShape(CPanelCanvas &canvas, const CCircleTag &t)
     const double outer = rc.Width() / 2.0 - 0.25;
     const double inner = outer - std::max<int>(1, t.Thickness());
     const int thickness = std::max<int>(1, t.Thickness());
-    for (int y = rc.top; y < rc.bottom; ++y)
-        for (int x = rc.left; x < rc.right; ++x) {
+    const CRect visible = rc.Intersected({0, 0, render::kPanelW, render::kPanelH});
+    for (int y = visible.top; y < visible.bottom; ++y)
+        for (int x = visible.left; x < visible.right; ++x) {
             const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
             const double d = std::hypot(dx, dy);
             if (d > outer)
@@ -397,17 +404,23 @@ void CScreenRenderer::drawImage(CPanelCanvas &canvas, CPoint at, const CRect *fi
 const PanelGlyph &CScreenRenderer::placeholder(int width, int height,
                                                const util::CLogFont &caption) const
 {
-    const std::uint64_t key = (std::uint64_t(std::uint32_t(width)) << 32) | std::uint32_t(height);
+    // A record may give any size: beyond the panel's reach nothing more would show.
+    width = std::clamp(width, 0, 4 * render::kPanelW);
+    height = std::clamp(height, 0, 4 * render::kPanelH);
+    const auto &face = caption.bytes();
+    const std::string key = std::to_string(width) + "x" + std::to_string(height) + ":"
+            + std::string(face.begin(), face.end());
     auto it = m_placeholders.find(key);
     if (it != m_placeholders.end())
         return it->second;
     // "No" over "Bmp", centred, in the caption font at the editor's 96 dots per inch.
     PanelGlyph g;
-    g.width = std::max(0, width);
-    g.height = std::max(0, height);
+    g.width = width;
+    g.height = height;
     g.ink.assign(std::size_t(g.width * g.height), 0);
     util::CLogFont font = caption;
-    font.setHeight(-std::max(1, std::abs(caption.height()) * 96 / 72));
+    const long long points = std::clamp(std::llabs(caption.height()), 1LL, 48LL);
+    font.setHeight(-std::int32_t(points * 96 / 72));
     const std::uint16_t lang = m_glyphs.Fonts().panelLangId;
     const auto no = measureText(font, "No", lang);
     const auto bmp = measureText(font, "Bmp", lang);

@@ -73,7 +73,7 @@ private:
     const CDorvaneDoc &m_doc;
     CPanelGlyphs m_glyphs;
     mutable std::map<std::string, util::CMonoBitmap> m_bmpTexts; // by tag and what it shows
-    mutable std::map<std::uint64_t, PanelGlyph> m_placeholders; // "No Bmp", by size
+    mutable std::map<std::string, PanelGlyph> m_placeholders; // "No Bmp", by size and font
 };
 
 // The text a numeric tag shows for the raw value `raw`, as long as its sample (so it fills the

@@ -163,8 +163,7 @@ int main(int argc, char **argv)
     std::fflush(stdout);
     if (show) {
 #ifdef VELMAR_PANEL_VIEW
-        return sim::showPanel(argc, argv, memory, server,
-                              {programDir, int(zoom), options.password.value_or(std::string())});
+        return sim::showPanel(argc, argv, memory, server, {programDir, int(zoom), baud});
 #else
         std::fprintf(stderr, "velmar-panel-sim: this build has no display (--show)\n");
         return 2;

@@ -136,6 +136,8 @@ std::optional<std::uint8_t> CPanelMemory::write(std::uint8_t letter, std::uint32
     util::Bytes &bytes = it->second.bytes;
     if (std::size_t{address} + data.size() > bytes.size())
         return comm::NakAddress;
+    if (letter == 'W')
+        ++m_historyGeneration;
     if (letter == 'W' && address == 0 && data.size() == 2) {
         // The delete command: the history starts over empty.
         std::fill(bytes.begin() + kHistoryStart, bytes.end(), std::uint8_t{0xFF});
@@ -180,6 +182,22 @@ std::uint64_t CPanelMemory::projectGeneration() const
 {
     const std::lock_guard lock(m_mutex);
     return m_projectGeneration;
+}
+
+std::uint64_t CPanelMemory::historyGeneration() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_historyGeneration;
+}
+
+void CPanelMemory::storeHistory(util::ConstByteSpan areaW)
+{
+    const std::lock_guard lock(m_mutex);
+    util::Bytes &bytes = m_areas.at('W').bytes;
+    if (areaW.size() != bytes.size())
+        return;
+    std::copy(areaW.begin() + kHistoryStart, areaW.end(), bytes.begin() + kHistoryStart);
+    store('W', kHistoryStart, kHistoryLength);
 }
 
 util::Bytes CPanelMemory::areaBytes(std::uint8_t letter) const

@@ -43,6 +43,12 @@ public:
     // Counts the writes into the project areas G, S, R, C (and erases): a display notices a
     // download by its change.
     std::uint64_t projectGeneration() const;
+    // Counts the link's writes into the alarm-history area W (a delete among them): a display
+    // that keeps its own copy of the history takes it again on a change.
+    std::uint64_t historyGeneration() const;
+    // The display's history (the whole area W as it keeps it): the history part is stored, the
+    // panel data before it is left alone, and the count above does not change.
+    void storeHistory(util::ConstByteSpan areaW);
     // A copy of a whole area (empty for an unknown letter).
     util::Bytes areaBytes(std::uint8_t letter) const;
     // The panel clock as broken-down time.
@@ -67,6 +73,7 @@ private:
     mutable std::mutex m_mutex;
     std::map<std::uint8_t, Area> m_areas;
     std::uint64_t m_projectGeneration = 0;
+    std::uint64_t m_historyGeneration = 0;
     long long m_clockOffset = 0; // seconds between the panel clock and local time
 };
 

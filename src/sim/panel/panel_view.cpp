@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <thread>
 
@@ -52,6 +53,17 @@ bool memoryAreas(const CPanelMemory &memory, core::AreaImages &areas)
         areas[std::size_t(i)] = std::move(bytes);
     }
     return true;
+}
+
+// The password the link set (empty without one).
+std::string panelPassword(const CPanelMemory &memory)
+{
+    if (!memory.hasPassword())
+        return {};
+    const util::Bytes a = memory.areaBytes('A');
+    std::string pw(a.begin() + 8, a.begin() + 18);
+    pw.erase(std::find(pw.begin(), pw.end(), '\0'), pw.end());
+    return pw;
 }
 
 } // namespace
@@ -110,16 +122,15 @@ CPanelShow::CPanelShow(CPanelMemory &memory, const ShowOptions &options)
     view.fonts = core::PanelFonts::fromConfig(m_app.Config());
     view.title = QStringLiteral("velmar-panel-sim");
     view.zoom = options.zoom;
-    view.password = options.password;
+    view.password = panelPassword(memory);
     view.clock = [&memory] { return memory.panelTime(); };
     m_window = std::make_unique<ui::CPanelPreviewWindow>(view);
-    m_window->historyChanged = [&memory](const util::Bytes &areaW) {
-        // The history part only: the panel data before it is the link's business.
-        if (areaW.size() > core::kHistoryOffset)
-            memory.write('W', std::uint32_t(core::kHistoryOffset),
-                         util::ConstByteSpan(areaW).subspan(core::kHistoryOffset));
-    };
+    m_window->historyChanged = [&memory](const util::Bytes &areaW) { memory.storeHistory(areaW); };
     m_seen = memory.projectGeneration();
+    m_history = memory.historyGeneration();
+    // Quiet for two long frames' time at the link's pace (300 ms unpaced): the download is over.
+    const unsigned pauseMs = 300 + (options.baud ? 2 * 300 * 10 * 1000 / options.baud : 0);
+    m_quietNeeded = int((pauseMs + 99) / 100);
     reload();
     connect(&m_poll, &QTimer::timeout, this, &CPanelShow::poll);
     m_poll.start(100);
@@ -143,6 +154,7 @@ void CPanelShow::reload()
     }
     std::string error;
     m_doc = core::projectFromAreas(m_app, areas, error);
+    m_history = m_memory.historyGeneration();
     m_window->setAlarmHistory(m_memory.areaBytes('W'));
     if (!m_doc) {
         m_window->setDocument(nullptr, QString::fromStdString(error));
@@ -154,11 +166,23 @@ void CPanelShow::reload()
 
 void CPanelShow::poll()
 {
+    // A password prompt or a value entry holds on to the running project: it stays until they
+    // are answered.
+    if (QApplication::activeModalWidget())
+        return;
     const std::uint64_t now = m_memory.projectGeneration();
     m_quiet = now == m_seen ? m_quiet + 1 : 0;
     m_seen = now;
-    if (now != m_shown && m_quiet >= 3)
+    if (now != m_shown && m_quiet >= m_quietNeeded) {
         reload();
+        return;
+    }
+    m_window->setPanelPassword(panelPassword(m_memory));
+    // The link deleted (or rewrote) the history: the window takes it as the panel has it now.
+    if (const std::uint64_t h = m_memory.historyGeneration(); h != m_history) {
+        m_history = h;
+        m_window->setAlarmHistory(m_memory.areaBytes('W'));
+    }
 }
 
 int showPanel(int argc, char **argv, CPanelMemory &memory, CPanelServer &server,
@@ -166,10 +190,16 @@ int showPanel(int argc, char **argv, CPanelMemory &memory, CPanelServer &server,
 {
     QApplication qapp(argc, argv);
     std::thread link([&server] { server.serve(); });
-    link.detach(); // serves until the process ends
-    CPanelShow show(memory, options);
-    show.window().show();
-    return qapp.exec();
+    int status = 0;
+    {
+        CPanelShow show(memory, options);
+        show.window().show();
+        status = qapp.exec();
+    }
+    // The link may be answering a request: it ends before the memory and the server go.
+    server.stop();
+    link.join();
+    return status;
 }
 
 } // namespace sim

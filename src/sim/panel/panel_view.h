@@ -41,7 +41,7 @@ struct ShowOptions
 {
     std::string programDir;
     int zoom = 3;
-    std::string password; // the panel's password, as --password gives it
+    unsigned baud = 0; // the link's pace (0 unpaced): a download is over after a longer pause
 };
 
 // The running panel over the simulator's memory: shows the project the areas hold, and after
@@ -71,7 +71,9 @@ private:
     QTimer m_poll;
     std::uint64_t m_shown = ~std::uint64_t(0);
     std::uint64_t m_seen = 0;
+    std::uint64_t m_history = 0;
     int m_quiet = 0;
+    int m_quietNeeded = 3;
 };
 
 // Serves the link on its own thread and runs the window until it is closed.

@@ -3,6 +3,8 @@
 
 #include "ui/app/main_frame.h"
 
+#include "ui/preview/panel_preview_window.h"
+
 #include "ui/app/project_controller.h"
 #include "ui/comm/down_dialog.h"
 #include "ui/comm/panel_windows.h"
@@ -103,8 +105,9 @@ void CMainFrame::upload()
     prepareLink();
     CQtPanelUi panel(this);
     core::CProjectTransfer transfer(m_services, *m_link, panel);
-    // The open project's windows go before its screens are rebuilt.
+    // The open project's windows (the preview too) go before its screens are rebuilt.
     transfer.SetBeforeRebuild([this] {
+        m_preview.reset();
         m_mdi->closeAllSubWindows();
         m_project->rebuild(nullptr, panelLangId());
     });

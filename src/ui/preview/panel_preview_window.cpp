@@ -156,9 +156,14 @@ void CPanelPreviewWindow::setDocument(const core::CDorvaneDoc *doc, const QStrin
         m_runtime = std::make_unique<core::CPanelRuntime>(*doc, m_options.textLangId);
         m_runtime->SetPanelPassword(m_options.password);
         m_runtime->SetPasswordPrompt([this]() -> std::optional<std::string> {
+            // No scan runs inside the runtime's own call; the key or button that asked is let
+            // go afterwards, as its release went to the prompt.
+            m_prompted = true;
+            m_timer.stop();
             bool ok = false;
             const QString pw = QInputDialog::getText(this, tr("암호 입력"), tr("암호:"),
                                                      QLineEdit::Password, {}, &ok);
+            m_timer.start();
             if (!ok)
                 return std::nullopt;
             return pw.toStdString();
@@ -170,6 +175,13 @@ void CPanelPreviewWindow::setDocument(const core::CDorvaneDoc *doc, const QStrin
     m_alarm->setText(doc || !why.isEmpty() ? why : tr("프로젝트가 없습니다. 다운로드하십시오."));
     fillTable();
     scanNow();
+}
+
+void CPanelPreviewWindow::setPanelPassword(const std::string &password)
+{
+    m_options.password = password;
+    if (m_runtime)
+        m_runtime->SetPanelPassword(password);
 }
 
 void CPanelPreviewWindow::documentEdited()
@@ -256,8 +268,13 @@ void CPanelPreviewWindow::redraw()
 
 void CPanelPreviewWindow::pressKey(int key)
 {
-    if (m_runtime)
-        report(m_runtime->PressKey(key));
+    if (!m_runtime)
+        return;
+    m_prompted = false;
+    const core::RuntimeResult result = m_runtime->PressKey(key);
+    if (m_prompted && m_runtime)
+        m_runtime->ReleaseKey(key);
+    report(result);
     redraw();
 }
 
@@ -270,8 +287,13 @@ void CPanelPreviewWindow::releaseKey(int key)
 
 void CPanelPreviewWindow::touch(int x, int y)
 {
-    if (m_runtime)
-        m_runtime->Press(x, y);
+    if (!m_runtime)
+        return;
+    m_prompted = false;
+    const core::RuntimeResult result = m_runtime->Press(x, y);
+    if (m_prompted && m_runtime)
+        m_runtime->Release();
+    report(result);
     redraw();
 }
 
@@ -285,7 +307,8 @@ void CPanelPreviewWindow::enterValue(int x, int y)
     bool ok = false;
     const QString text
             = QInputDialog::getText(this, tr("값 입력"), tr("값:"), QLineEdit::Normal, {}, &ok);
-    if (ok)
+    // The project may have changed while the value was typed: the tag is looked up again.
+    if (ok && m_runtime && m_runtime->InputAt(x, y) == tag)
         report(m_runtime->EnterValue(*tag, text.trimmed().toStdString()));
     redraw();
 }
@@ -400,11 +423,13 @@ void CPanelPreviewWindow::tableEdited(int row, int column)
     const auto &points = m_runtime->Memory().Points();
     if (row < 0 || row >= int(points.size()))
         return;
-    const QString value = m_table->item(row, kValue)->text().trimmed();
-    const core::MemoryOutcome outcome = m_runtime->Memory().ApplySet(points[std::size_t(row)].text
-                                                                     + "=" + value.toStdString());
-    if (!outcome.ok())
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(outcome.message));
+    // The row's own cell: a word and a double word may share an address text.
+    const core::MemoryPoint &point = points[std::size_t(row)];
+    const QString text = m_table->item(row, kValue)->text().trimmed();
+    if (const auto value = core::parseMemoryValue(text.toStdString(), point.dataSize))
+        m_runtime->Memory().Write(point.key, *value);
+    else
+        QMessageBox::warning(this, windowTitle(), tr("값을 읽을 수 없습니다."));
     scanNow();
 }
 

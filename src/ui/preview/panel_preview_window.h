@@ -59,6 +59,8 @@ public:
     void setDocument(const core::CDorvaneDoc *doc, const QString &why = {});
     // The panel language's LANGID, for alarm texts and screen names (before setDocument).
     void setTextLanguage(std::uint16_t langId) { m_options.textLangId = langId; }
+    // The panel's password (the simulator's may be set over the link at any time).
+    void setPanelPassword(const std::string &password);
     // The document changed in the editor: the runtime and the device table follow, the memory
     // stays.
     void documentEdited();
@@ -107,6 +109,7 @@ private:
     QTimer m_timer;
     QElapsedTimer m_running;
     bool m_filling = false;
+    bool m_prompted = false; // the runtime asked for the password during the last press
 };
 
 } // namespace ui
