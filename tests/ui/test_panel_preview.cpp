@@ -101,6 +101,24 @@ private:
         return m_app->services().Config().setCommPortDevice(1, port);
     }
 
+    // Uploads the panel's alarm history in the editor's window: does a row show `message`?
+    bool uploadedHistoryHas(const QString &message)
+    {
+        bool found = false;
+        uitest::ModalScript history({{"ui::CAlarmHistDialog", [&](QWidget *w) {
+                                          auto *d = static_cast<CAlarmHistDialog *>(w);
+                                          QTest::mouseClick(d->uploadButton(), Qt::LeftButton);
+                                          for (int r = 0; r < d->grid()->rowCount(); ++r)
+                                              for (int c = 0; c < d->grid()->columnCount(); ++c)
+                                                  if (auto *item = d->grid()->item(r, c);
+                                                      item && item->text().contains(message))
+                                                      found = true;
+                                          d->reject();
+                                      }}});
+        frame().showAlarmHistory();
+        return history.count["ui::CAlarmHistDialog"] == 1 && found;
+    }
+
     bool openDemo()
     {
         const QString demo = m_folder->file(QStringLiteral("Project/Demo.kvr"));
@@ -186,20 +204,26 @@ private slots:
         QTRY_VERIFY(panel.alarmLabel()->text().contains(message));
 
         // The editor's alarm-history upload finds it.
-        bool found = false;
-        uitest::ModalScript history({{"ui::CAlarmHistDialog", [&](QWidget *w) {
-                                          auto *d = static_cast<CAlarmHistDialog *>(w);
-                                          QTest::mouseClick(d->uploadButton(), Qt::LeftButton);
-                                          for (int r = 0; r < d->grid()->rowCount(); ++r)
-                                              for (int c = 0; c < d->grid()->columnCount(); ++c)
-                                                  if (auto *item = d->grid()->item(r, c);
-                                                      item && item->text().contains(message))
-                                                      found = true;
-                                          d->reject();
-                                      }}});
-        frame().showAlarmHistory();
-        QCOMPARE(history.count["ui::CAlarmHistDialog"], 1);
-        QVERIFY(found);
+        QVERIFY(uploadedHistoryHas(message));
+
+        // Deleted from the editor, it stays deleted when the next alarm fires on the panel.
+        frame().deleteAlarmHistory();
+        QTest::qWait(300); // the window takes the panel's history again on its next poll
+        const core::CAlarmRecord next(doc.Alarms().at(1));
+        const auto nextKey = panel.runtime()->Memory().KeyOfBlock(
+                doc.Alarms().at(1), core::CAlarmRecord::kBlock, core::kAddrBit);
+        QVERIFY(nextKey);
+        const int nextRow
+                = rowOf(*panel.deviceTable(),
+                        QString::fromStdString(panel.runtime()->Memory().KeyText(*nextKey)));
+        QVERIFY(nextRow >= 0);
+        typeValue(*panel.deviceTable(), nextRow, QStringLiteral("1"));
+        const QString nextMessage = QString::fromStdString(
+                core::usertext::ToUser(next.Message(), frame().panelLangId()));
+        QTRY_VERIFY(panel.alarmLabel()->text().contains(nextMessage));
+        QTest::qWait(150); // into area W on the window's next scan
+        QVERIFY(uploadedHistoryHas(nextMessage));
+        QVERIFY(!uploadedHistoryHas(message));
     }
 
     void editorPreviewRunsTheOpenProjectAndFollowsEdits()
