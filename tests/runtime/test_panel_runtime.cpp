@@ -310,6 +310,39 @@ TEST_F(PanelRuntime, AlarmFiresOncePerEdgeIntoTheHistoryTheEditorReads)
     EXPECT_EQ(rows, expected);
 }
 
+// The alarm list edited while the project runs: an alarm already on is not raised again when
+// another is put before it, and an alarm shown leaves the display with its record.
+TEST_F(PanelRuntime, EditedAlarmListKeepsWhatIsAlreadyOn)
+{
+    CAlarmRecord pump = CAlarmRecord::Default();
+    m_project.address(pump.Bytes(), 0, kAddrBit, 0, "", "1000");
+    pump.SetMessage("Pump overload");
+    m_project.doc.Alarms() = {pump.Bytes()};
+    start();
+    set("1000=1");
+    m_run->Scan(at(2026, 5, 17, 8, 0, 0));
+    ASSERT_EQ(m_run->ActiveAlarms().size(), 1u);
+
+    CAlarmRecord door = CAlarmRecord::Default();
+    m_project.address(door.Bytes(), 0, kAddrBit, 0, "", "1001");
+    door.SetMessage("Door open");
+    m_project.doc.Alarms() = {door.Bytes(), pump.Bytes()};
+    m_run->Reload();
+    m_run->Scan(at(2026, 5, 17, 8, 0, 1));
+    ASSERT_EQ(m_run->ActiveAlarms().size(), 1u) << "no second pump alarm";
+    EXPECT_EQ(m_run->ActiveAlarms()[0].index, 1u);
+    EXPECT_EQ(m_run->ActiveAlarms()[0].text, "Pump overload");
+    const auto rows = comm::decodeAlarmHistory(
+            {}, util::ConstByteSpan(m_run->AlarmHistoryArea()).subspan(kHistoryOffset));
+    EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
+                            [](const comm::AlarmRow &r) { return r.message == "Pump overload"; }),
+              1);
+
+    m_project.doc.Alarms() = {door.Bytes()};
+    m_run->Reload();
+    EXPECT_TRUE(m_run->ActiveAlarms().empty());
+}
+
 TEST_F(PanelRuntime, FullHistoryDropsItsOldestEntries)
 {
     util::Bytes area = emptyAlarmHistoryArea();

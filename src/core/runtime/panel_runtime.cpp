@@ -377,11 +377,30 @@ void CPanelRuntime::Reload()
                 c->trends.push_back(static_cast<const CGraphTag *>(tag.get()));
         }
     }
-    // Keep what was running where the lists did not change size.
+    // Keep what was running: alarms by what they watch and say (the list may have been
+    // edited), the others where their lists did not change size.
     if (m_c) {
-        if (m_c->alarms.size() == c->alarms.size())
-            for (std::size_t i = 0; i < c->alarms.size(); ++i)
-                c->alarms[i].met = m_c->alarms[i].met;
+        std::vector<std::optional<std::size_t>> moved(m_c->alarms.size());
+        std::vector<bool> taken(c->alarms.size(), false);
+        for (std::size_t o = 0; o < m_c->alarms.size(); ++o) {
+            const AlarmItem &old = m_c->alarms[o];
+            for (std::size_t n = 0; n < c->alarms.size(); ++n) {
+                AlarmItem &now = c->alarms[n];
+                if (!taken[n] && now.key == old.key && now.onCondition == old.onCondition
+                    && now.message == old.message) {
+                    now.met = old.met;
+                    taken[n] = true;
+                    moved[o] = n;
+                    break;
+                }
+            }
+        }
+        // An alarm shown keeps its place in the new list, or goes with its record.
+        std::erase_if(m_active, [&](const ActiveAlarm &a) {
+            return a.index >= moved.size() || !moved[a.index];
+        });
+        for (ActiveAlarm &a : m_active)
+            a.index = *moved[a.index];
         if (m_c->calcs.size() == c->calcs.size())
             for (std::size_t i = 0; i < c->calcs.size(); ++i)
                 c->calcs[i].startWas = m_c->calcs[i].startWas;
