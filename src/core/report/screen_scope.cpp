@@ -1,5 +1,7 @@
 #include "core/report/screen_scope.h"
 
+#include "core/model/dorvane_doc.h"
+#include "core/model/screen_data.h"
 #include "core/report/project_report.h"
 
 #include "util/message_ids.h"
@@ -7,6 +9,14 @@
 #include <algorithm>
 
 namespace core {
+
+std::vector<std::uint16_t> screenNumbers(const CDorvaneDoc &doc)
+{
+    std::vector<std::uint16_t> numbers;
+    for (const auto &screen : doc.Screens())
+        numbers.push_back(screen->Number());
+    return numbers;
+}
 
 CScreenScope::CScreenScope(std::vector<std::uint16_t> screens, int current)
     : m_screens(std::move(screens))

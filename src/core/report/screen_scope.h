@@ -11,6 +11,11 @@
 
 namespace core {
 
+class CDorvaneDoc;
+
+// The numbers of the project's screens, in order.
+std::vector<std::uint16_t> screenNumbers(const CDorvaneDoc &doc);
+
 class CScreenScope
 {
 public:

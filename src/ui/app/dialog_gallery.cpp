@@ -2,6 +2,8 @@
 #include "ui/print/picture_export_dialog.h"
 #include "ui/print/report_setup_dialog.h"
 
+#include "core/report/screen_scope.h"
+
 #include "ui/app/main_frame.h"
 #include "ui/app/qt_prompt.h"
 #include "ui/comm/alarm_hist_dialog.h"
@@ -392,16 +394,12 @@ std::vector<GalleryEntry> buildGallery()
         return std::make_unique<CUsedSysMemDialog>(CUsedSysMemDlg(*frame.document()));
     }));
     g.push_back(entry("CPictureExportDialog", "printing", [](CMainFrame &frame, Scratch &) {
-        std::vector<std::uint16_t> screens;
-        for (const auto &screen : frame.document()->Screens())
-            screens.push_back(screen->Number());
+        const std::vector<std::uint16_t> screens = core::screenNumbers(*frame.document());
         return std::make_unique<CPictureExportDialog>(frame.document()->Slots(), screens,
                                                       screens.empty() ? -1 : int(screens[0]));
     }));
     g.push_back(entry("CReportSetupDialog", "printing", [](CMainFrame &frame, Scratch &) {
-        std::vector<std::uint16_t> screens;
-        for (const auto &screen : frame.document()->Screens())
-            screens.push_back(screen->Number());
+        const std::vector<std::uint16_t> screens = core::screenNumbers(*frame.document());
         return std::make_unique<CReportSetupDialog>(frame.document()->Slots(), screens,
                                                     screens.empty() ? -1 : int(screens[0]));
     }));

@@ -16,6 +16,7 @@
 #include "core/model/img_res_mgr.h"
 #include "core/report/picture_export_dlg.h"
 #include "core/report/project_report.h"
+#include "core/report/screen_scope.h"
 #include "core/runtime/screen_renderer.h"
 
 #include "util/message_ids.h"
@@ -142,11 +143,9 @@ bool CMainFrame::askReportSetup(std::vector<std::uint16_t> &screens, int &pictur
     const core::CDorvaneDoc *doc = document();
     if (!doc)
         return false;
-    std::vector<std::uint16_t> all;
-    for (const auto &s : doc->Screens())
-        all.push_back(s->Number());
     const CDorvaneView *view = activeView();
-    CReportSetupDialog dialog(doc->Slots(), all, view ? int(view->screenNumber()) : -1, this);
+    CReportSetupDialog dialog(doc->Slots(), core::screenNumbers(*doc),
+                              view ? int(view->screenNumber()) : -1, this);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     screens = dialog.presenter().Chosen();
@@ -244,11 +243,9 @@ void CMainFrame::onExportPictures()
     const core::CDorvaneDoc *doc = document();
     if (!doc)
         return;
-    std::vector<std::uint16_t> screens;
-    for (const auto &s : doc->Screens())
-        screens.push_back(s->Number());
     const CDorvaneView *view = activeView();
-    CPictureExportDialog dialog(doc->Slots(), screens, view ? int(view->screenNumber()) : -1, this);
+    CPictureExportDialog dialog(doc->Slots(), core::screenNumbers(*doc),
+                                view ? int(view->screenNumber()) : -1, this);
     const QFileInfo project(QString::fromStdString(doc->Path()));
     dialog.presenter().SetFolder(project.absolutePath().toStdString());
     dialog.folderEdit()->setText(project.absolutePath());
