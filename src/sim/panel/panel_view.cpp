@@ -13,6 +13,7 @@
 #include "util/messages.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QImage>
 #include <QTimer>
 
@@ -102,8 +103,20 @@ int renderScreen(const RenderRequest &request)
     runtime.ShowScreen(std::uint16_t(request.screen));
     const core::CScreenRenderer renderer(*doc, core::PanelFonts::fromConfig(app.Config()));
     const util::CMonoBitmap display = renderer.Render(std::uint16_t(request.screen), runtime);
-    if (!toImage(display, request.scale).save(QString::fromStdString(request.out), "PNG")) {
-        std::fprintf(stderr, "velmar-panel-sim: cannot write %s\n", request.out.c_str());
+    // Encoded whole first, then put in place: a file already there is replaced only by a
+    // complete picture.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    std::string why;
+    if (!toImage(display, request.scale).save(&buffer, "PNG")
+        || !util::writeFileAtomic(
+                request.out,
+                util::ConstByteSpan(reinterpret_cast<const std::uint8_t *>(png.constData()),
+                                    std::size_t(png.size())),
+                &why)) {
+        std::fprintf(stderr, "velmar-panel-sim: cannot write %s: %s\n", request.out.c_str(),
+                     why.c_str());
         return 1;
     }
     return 0;
