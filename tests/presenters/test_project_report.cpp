@@ -17,6 +17,8 @@
 #include "core/tags/tag_resources.h"
 #include "util/file_io.h"
 
+#include "support/demo_project.h"
+
 #include <gtest/gtest.h>
 
 using namespace core;
@@ -36,13 +38,9 @@ protected:
         // A program folder of its own (INI files and the real drivers): the sanitizer build has
         // no program folder of its own to read.
         m_app.Load(m_folder.path(""), 0x412);
-        m_doc = m_app.NewDocument();
-        const auto json
-                = util::readFile(std::string(DORVANE_SOURCE_DIR) + "/demo/demo_project.json");
-        ASSERT_TRUE(json);
-        const auto result = importProjectJson(std::string(json->begin(), json->end()), *m_doc);
-        ASSERT_TRUE(result.ok) << result.error;
-        m_app.BindProject(*m_doc);
+        std::string error;
+        m_doc = support::importDemoProject(m_app, error);
+        ASSERT_TRUE(m_doc) << error;
     }
 
     CProjectReport report(std::vector<std::uint16_t> screens = {})

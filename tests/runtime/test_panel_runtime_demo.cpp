@@ -10,6 +10,8 @@
 
 #include "util/file_io.h"
 
+#include "support/demo_project.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -25,12 +27,9 @@ TEST(PanelRuntimeDemo, ListsEachPointOnceAndScansQuickly)
     plctest::ProgramFolder folder("runtime_demo");
     CAppServices app;
     app.Load(folder.path(""), 0x412);
-    std::unique_ptr<CDorvaneDoc> doc = app.NewDocument();
-    const auto json = util::readFile(std::string(DORVANE_SOURCE_DIR) + "/demo/demo_project.json");
-    ASSERT_TRUE(json);
-    const auto imported = importProjectJson(std::string(json->begin(), json->end()), *doc);
-    ASSERT_TRUE(imported.ok) << imported.error;
-    app.BindProject(*doc);
+    std::string error;
+    std::unique_ptr<CDorvaneDoc> doc = support::importDemoProject(app, error);
+    ASSERT_TRUE(doc) << error;
 
     CPanelRuntime run(*doc);
     const auto &points = run.Memory().Points();

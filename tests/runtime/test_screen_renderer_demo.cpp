@@ -14,6 +14,8 @@
 #include "util/code_page.h"
 #include "util/file_io.h"
 
+#include "support/demo_project.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -28,13 +30,9 @@ protected:
     {
         m_saved = tagResources();
         m_app.Load(m_folder.path(""), 0x412);
-        m_doc = m_app.NewDocument();
-        const auto json
-                = util::readFile(std::string(DORVANE_SOURCE_DIR) + "/demo/demo_project.json");
-        ASSERT_TRUE(json);
-        const auto result = importProjectJson(std::string(json->begin(), json->end()), *m_doc);
-        ASSERT_TRUE(result.ok) << result.error;
-        m_app.BindProject(*m_doc);
+        std::string error;
+        m_doc = support::importDemoProject(m_app, error);
+        ASSERT_TRUE(m_doc) << error;
     }
     void TearDown() override { setTagResources(m_saved); }
 

@@ -21,6 +21,8 @@
 #include "core/tags/tag_points.h"
 #include "util/file_io.h"
 
+#include "support/demo_project.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -76,13 +78,9 @@ protected:
     void SetUp() override
     {
         m_app.Load(kDir, 0x412);
-        m_doc = m_app.NewDocument();
-        const auto json
-                = util::readFile(std::string(DORVANE_SOURCE_DIR) + "/demo/demo_project.json");
-        ASSERT_TRUE(json);
-        const auto result = importProjectJson(std::string(json->begin(), json->end()), *m_doc);
-        ASSERT_TRUE(result.ok) << result.error;
-        m_app.BindProject(*m_doc);
+        std::string error;
+        m_doc = support::importDemoProject(m_app, error);
+        ASSERT_TRUE(m_doc) << error;
     }
 
     const CPlcSlots &slots() { return m_app.Slots(); }
