@@ -1,6 +1,7 @@
 #include "sim/panel/panel_view.h"
 
 #include "ui/preview/panel_preview_window.h"
+#include "ui/print/screen_picture.h"
 
 #include "core/app/app_services.h"
 #include "core/runtime/area_project.h"
@@ -31,13 +32,10 @@ void loadServices(core::CAppServices &app, const std::string &programDir)
     util::setMessageLanguage(app.Config().resourceLang());
 }
 
+// The display in black and white, as the editor's bare pictures are.
 QImage toImage(const util::CMonoBitmap &bitmap, int scale)
 {
-    QImage image(bitmap.width(), bitmap.height(), QImage::Format_Mono);
-    image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    for (int y = 0; y < bitmap.height(); ++y)
-        for (int x = 0; x < bitmap.width(); ++x)
-            image.setPixel(x, y, bitmap.pixel(x, y) ? 0 : 1);
+    const QImage image = ui::monoImage(bitmap);
     return scale == 1
             ? image
             : image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
