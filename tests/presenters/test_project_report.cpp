@@ -7,6 +7,7 @@
 #include "core/app/app_services.h"
 #include "core/functions/alarm_record.h"
 #include "core/functions/user_text.h"
+#include "core/plc/channel_params.h"
 #include "core/presenters/alarm_dlg.h"
 #include "core/presenters/used_sys_mem_dlg.h"
 #include "core/project_json/project_json.h"
@@ -81,6 +82,40 @@ TEST_F(ProjectReportTest, CoverNamesTheFileThePlcsAndTheMemory)
     EXPECT_EQ(cover.gauges[0].first, m_doc->ScreenMemoryUsed());
     EXPECT_GT(cover.gauges[1].first, 0u) << "the demo has messages";
     EXPECT_NE(field(cover, ReportLabel::PanelLanguage)->value, "");
+}
+
+TEST_F(ProjectReportTest, UnusedChannelShowsOnlyThatAndUsedOnesTheirSlaveStation)
+{
+    // A channel switched off keeps the serial settings it had; none of them is shown.
+    CChannelParams off = CChannelParams::NewProject(2);
+    off.SetOwnStation(3);
+    off.SetRemoteStation(4);
+    m_doc->SetChannel(2, off.Bytes());
+    CChannelParams on(m_doc->Channel(1));
+    on.SetConfiguration(CChannelParams::kNTo1);
+    on.SetRemoteStation(7);
+    m_doc->SetChannel(1, on.Bytes());
+
+    const ReportSection cover = report().Section(0);
+    ASSERT_EQ(cover.tables.size(), 2u);
+    const ReportTable &ch2 = cover.tables[1];
+    EXPECT_EQ(ch2.title, ReportText::of(ReportLabel::Channel2));
+    EXPECT_EQ(ch2.header, std::vector<ReportText>{ReportText::of(ReportLabel::PlcType)});
+    EXPECT_EQ(ch2.rows, (std::vector<std::vector<std::string>>{{""}}));
+    EXPECT_EQ(ch2.rowLabels, std::vector<ReportLabel>{ReportLabel::ChannelUnused});
+
+    const ReportTable &ch1 = cover.tables[0];
+    ASSERT_EQ(ch1.rows.size(), 1u);
+    ASSERT_EQ(ch1.rows[0].size(), ch1.header.size());
+    EXPECT_TRUE(ch1.rowLabels.empty()) << "the PLC's name, not a fixed text";
+    EXPECT_EQ(ch1.header.back(), ReportText::of(ReportLabel::SlaveStation));
+    EXPECT_EQ(ch1.rows[0].back(), "7");
+    EXPECT_EQ(ch1.rows[0][2], "9600") << "the demo's baud rate";
+
+    // With several slaves there is no one slave station: a number left in the record is not shown.
+    on.SetConfiguration(CChannelParams::k1ToN);
+    m_doc->SetChannel(1, on.Bytes());
+    EXPECT_EQ(report().Section(0).tables[0].rows.at(0).back(), "");
 }
 
 TEST_F(ProjectReportTest, EveryScreenHasItsHeaderKeysAndTagTable)

@@ -15,6 +15,7 @@
 #include "core/functions/user_text.h"
 #include "core/model/dorvane_doc.h"
 #include "core/model/screen_data.h"
+#include "core/plc/channel_params.h"
 #include "core/presenters/alarm_dlg.h"
 #include "core/report/project_report.h"
 #include "core/tags/tag_points.h"
@@ -29,6 +30,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
@@ -81,6 +83,15 @@ int pdfPages(const QString &pdf)
     const Run info = run(QStringLiteral("pdfinfo"), {pdf});
     const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info.out);
     return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// One entry of pdfinfo's document information ("Title", "Subject", ...), empty when missing.
+QString pdfInfoEntry(const Run &info, const QString &key)
+{
+    const auto m = QRegularExpression(QStringLiteral("^%1:\\s*(.*)$").arg(key),
+                                      QRegularExpression::MultilineOption)
+                           .match(info.out);
+    return m.hasMatch() ? m.captured(1).trimmed() : QString();
 }
 
 } // namespace
@@ -172,6 +183,35 @@ private slots:
                                  QStringLiteral("--screens"), QStringLiteral("0")});
         QCOMPARE(one.status, 0);
         QVERIFY(pdfPages(pdf) < pages);
+    }
+
+    void pdfCarriesTheProjectAsTitleAndAnUnusedChannelAsSuch()
+    {
+        QCOMPARE(core::CChannelParams(doc().Channel(2)).PlcType(), 0); // the demo leaves it unused
+        const QString pdf = m_folder->file(QStringLiteral("cover.pdf"));
+        const int pages = frame().exportReportPdf(pdf, {0});
+        QVERIFY(pages > 0);
+
+        const Run info = run(QStringLiteral("pdfinfo"), {pdf});
+        QCOMPARE(info.status, 0);
+        QVERIFY2(info.err.isEmpty(), qPrintable(info.err)); // the amended information reads cleanly
+        QCOMPARE(pdfInfoEntry(info, QStringLiteral("Title")), QFileInfo(m_demo).fileName());
+        QVERIFY(!pdfInfoEntry(info, QStringLiteral("Subject")).isEmpty());
+        QCOMPARE(pdfInfoEntry(info, QStringLiteral("Creator")), QStringLiteral("Dorvane"));
+        QCOMPARE(pdfPages(pdf), pages);
+
+        // The cover names channel 2 unused and prints none of the settings its record keeps
+        // (38400 baud); channel 1 shows its slave station.
+        const QString cover
+                = squeezed(run(QStringLiteral("pdftotext"),
+                               {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                QStringLiteral("1"), pdf, QStringLiteral("-")})
+                                   .out);
+        for (core::ReportLabel l : {core::ReportLabel::Channel2, core::ReportLabel::ChannelUnused,
+                                    core::ReportLabel::SlaveStation})
+            QVERIFY2(cover.contains(squeezed(CReportRenderer::labelText(l))),
+                     qPrintable(CReportRenderer::labelText(l)));
+        QVERIFY(!cover.contains(QStringLiteral("38400")));
     }
 
     void barePictureIsTheDisplayInBlackAndWhite()

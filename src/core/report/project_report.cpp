@@ -28,6 +28,9 @@ namespace {
 
 using L = ReportLabel;
 
+// The PLC type a channel record holds while the channel is unused.
+constexpr std::uint16_t kPlcUnused = 0;
+
 ReportText label(L l)
 {
     return ReportText::of(l);
@@ -189,25 +192,8 @@ ReportSection CProjectReport::Cover() const
                 {label(L::Date), m_options.date},
                 {label(L::PanelLanguage),
                  m_options.languageName ? m_options.languageName(lang) : number(lang)}};
-    for (int ch = 1; ch <= 2; ++ch) {
-        const CChannelParams p(m_doc.Channel(ch));
-        const std::uint16_t type = p.PlcType();
-        const std::string plc = m_options.plcName ? m_options.plcName(ch, type) : number(type);
-        ReportTable t = makeTable(label(ch == 1 ? L::Channel1 : L::Channel2));
-        t.header = {label(L::PlcType),  label(L::OwnStation),   label(L::Baud),
-                    label(L::DataBits), label(L::Parity),       label(L::StopBits),
-                    label(L::Timeout),  label(L::Configuration)};
-        t.weights = {4, 2, 2, 2, 2, 2, 2, 2};
-        t.rows.push_back(
-                {plc, number(p.OwnStation()),
-                 choice({"1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"},
-                        p.Baud()),
-                 choice({"8", "7"}, p.DataBits()), choice({"None", "Even", "Odd"}, p.Parity()),
-                 choice({"1", "2"}, p.StopBits()),
-                 p.FixedLink() ? std::string() : number(p.Timeout()) + " ms",
-                 choice({"1:1", "1:N", "N:1", "N:M"}, p.Configuration())});
-        s.tables.push_back(std::move(t));
-    }
+    for (int ch = 1; ch <= 2; ++ch)
+        s.tables.push_back(ChannelTable(ch));
     const CMemoryMonitor &m = m_doc.Monitor();
     const std::pair<L, MemoryGauge> areas[] = {{L::ScreenArea, MemoryGauge::Screen},
                                                {L::StringArea, MemoryGauge::String},
@@ -222,6 +208,37 @@ ReportSection CProjectReport::Cover() const
                                     + "%)"});
     }
     return s;
+}
+
+// An unused channel shows only that: the serial settings its record still holds mean nothing.
+ReportTable CProjectReport::ChannelTable(int channel) const
+{
+    const CChannelParams p(m_doc.Channel(channel));
+    ReportTable t = makeTable(label(channel == 1 ? L::Channel1 : L::Channel2));
+    const std::uint16_t type = p.PlcType();
+    if (type == kPlcUnused) {
+        t.header = {label(L::PlcType)};
+        t.weights = {1};
+        t.rows.push_back({std::string()});
+        t.rowLabels.push_back(L::ChannelUnused);
+        return t;
+    }
+    t.header = {label(L::PlcType),  label(L::OwnStation),    label(L::Baud),
+                label(L::DataBits), label(L::Parity),        label(L::StopBits),
+                label(L::Timeout),  label(L::Configuration), label(L::SlaveStation)};
+    t.weights = {4, 2, 2, 2, 2, 2, 2, 3, 2}; // room for "Configuration" in one line
+    // The slave station counts only where the channel window offers it.
+    const bool slave = !p.FixedLink() && CChannelParams::UsesRemoteStation(p.Configuration());
+    t.rows.push_back({m_options.plcName ? m_options.plcName(channel, type) : number(type),
+                      number(p.OwnStation()),
+                      choice({"1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"},
+                             p.Baud()),
+                      choice({"8", "7"}, p.DataBits()), choice({"None", "Even", "Odd"}, p.Parity()),
+                      choice({"1", "2"}, p.StopBits()),
+                      p.FixedLink() ? std::string() : number(p.Timeout()) + " ms",
+                      choice({"1:1", "1:N", "N:1", "N:M"}, p.Configuration()),
+                      slave ? number(p.RemoteStation()) : std::string()});
+    return t;
 }
 
 ReportSection CProjectReport::ScreenSection(std::uint16_t screenNumber) const

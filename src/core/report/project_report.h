@@ -35,6 +35,8 @@ enum class ReportLabel : int {
     StopBits,
     Timeout,
     Configuration,
+    SlaveStation,
+    ChannelUnused,
     Memory,
     ScreenArea,
     StringArea,
@@ -142,6 +144,7 @@ public:
 
 private:
     ReportSection Cover() const;
+    ReportTable ChannelTable(int channel) const;
     ReportSection ScreenSection(std::uint16_t number) const;
     ReportSection Functions() const;
     ReportSection Messages() const;

@@ -1,6 +1,7 @@
 #include "ui/print/report_renderer.h"
 
 #include "ui/canvas/tag_painter.h"
+#include "ui/print/pdf_info.h"
 #include "ui/print/screen_picture.h"
 
 #include "core/model/dorvane_doc.h"
@@ -8,11 +9,13 @@
 #include "core/report/project_report.h"
 #include "core/runtime/screen_renderer.h"
 
-#include <QFile>
+#include <QBuffer>
+#include <QDateTime>
 #include <QIODevice>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 #include <functional>
 
@@ -368,6 +371,10 @@ QString CReportRenderer::labelText(core::ReportLabel label)
         return tr("타임아웃");
     case ReportLabel::Configuration:
         return tr("통신구성");
+    case ReportLabel::SlaveStation:
+        return tr("슬레이브 번호");
+    case ReportLabel::ChannelUnused:
+        return tr("미사용");
     case ReportLabel::Memory:
         return tr("메모리");
     case ReportLabel::ScreenArea:
@@ -514,17 +521,31 @@ int CReportRenderer::draw(QPagedPaintDevice &device, int total) const
 
 int writeReportPdf(const CReportRenderer &renderer, const QString &path)
 {
+    const QString creator = QStringLiteral("Dorvane");
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     int pages = 0;
     {
-        QPdfWriter pdf(path);
+        QPdfWriter pdf(&buffer);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
         pdf.setResolution(300);
-        pdf.setCreator(QStringLiteral("Dorvane"));
+        pdf.setTitle(renderer.projectName());
+        pdf.setCreator(creator);
         pages = renderer.render(pdf);
     }
-    QFile file(path);
-    return file.exists() && file.size() > 0 ? pages : 0;
+    if (pages == 0)
+        return 0;
+    QByteArray bytes = buffer.data();
+    // The writer has no subject of its own; without the update the file keeps its title.
+    appendPdfInfo(bytes,
+                  {renderer.projectName(), CReportRenderer::tr("프로젝트 보고서"), creator,
+                   QStringLiteral("Qt ") + QLatin1String(qVersion()),
+                   QDateTime::currentDateTime()});
+    QSaveFile file(path);
+    const bool written
+            = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return written ? pages : 0;
 }
 
 } // namespace ui

@@ -31,6 +31,9 @@ public:
     CReportRenderer(const core::CProjectReport &report, CTagPainter &painter,
                     const core::CImgResMgr &images, QString projectName);
 
+    // The name in every page header, and the PDF's title.
+    const QString &projectName() const { return m_projectName; }
+
     // Width of the screen pictures as a share of the printable width (0 < share <= 1).
     void setPictureWidth(double share) { m_pictureWidth = share; }
 
@@ -53,7 +56,8 @@ private:
     double m_pictureWidth = 0.75;
 };
 
-// The report as a PDF file (A4); the page count, or 0 when the file could not be written.
+// The report as a PDF file (A4) titled with the project's name; the page count, or 0 when the
+// file could not be written. The file appears only once complete.
 int writeReportPdf(const CReportRenderer &renderer, const QString &path);
 
 } // namespace ui

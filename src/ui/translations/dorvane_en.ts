@@ -124,6 +124,18 @@
         <translation>Configuration</translation>
     </message>
     <message>
+        <source>슬레이브 번호</source>
+        <translation>Slave number</translation>
+    </message>
+    <message>
+        <source>미사용</source>
+        <translation>Unused</translation>
+    </message>
+    <message>
+        <source>프로젝트 보고서</source>
+        <translation>Project report</translation>
+    </message>
+    <message>
         <source>메모리</source>
         <translation>Memory</translation>
     </message>
