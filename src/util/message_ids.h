@@ -93,6 +93,7 @@ inline constexpr int kTagLimit = 52301;
 inline constexpr int kMemoryFull = 52302;
 inline constexpr int kNoRoomToDistribute = 52303;
 inline constexpr int kBadAddress = 52350;
+inline constexpr int kAmbiguousAddress = 52351; // typed, two readings, their typed forms
 
 // Grid styles: dots, solid line, dotted line
 inline constexpr int kGridStyleFirst = 52500;

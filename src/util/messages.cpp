@@ -245,6 +245,8 @@ const Entry kMessages[] = {
      "There is no space between the selected tags, so they cannot be distributed evenly. Please select again."},
     {52350, "유효하지 않은 주소입력입니다. 확인후 다시 입력하시기 바랍니다.",
      "The address entered is not valid. Please check it and enter it again."},
+    {52351, "입력한 주소 %s는 %s 또는 %s(으)로 읽힐 수 있습니다. 영역을 앞에 붙여 %s 또는 %s처럼 입력하시기 바랍니다.",
+     "The address %s can be read as %s or as %s. Type the area in front of the number, as %s or %s."},
     {52500, "점",
      "Dots"},
     {52501, "실선",

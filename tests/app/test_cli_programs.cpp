@@ -127,6 +127,34 @@ TEST_F(CliPrograms, OptionValuesThatAreNoNumbersAreRefusedWithAMessage)
     }
 }
 
+TEST_F(CliPrograms, AddressTakesModbusReferencesAndTheShownForm)
+{
+    const std::string word = kCli + " address --json --channel 1 --kind word ";
+    for (const char *typed : {"40001", "400001", "4x1", "4X00001", "--area 3x 400001"}) {
+        const Outcome r = run(word + typed);
+        ASSERT_EQ(r.status, 0) << typed << "\n" << r.out;
+        const auto json = nlohmann::json::parse(r.out);
+        EXPECT_EQ(json["area"], "4x") << typed;
+        EXPECT_EQ(json["normalised"], "1") << typed;
+        EXPECT_EQ(json["reference"], "40001") << typed;
+        EXPECT_EQ(json["downloadAddress"].get<std::string>().substr(0, 18), "4D0306020000000134")
+                << typed;
+    }
+    const Outcome shown = run(kCli + " address --channel 1 --kind bit 10017");
+    EXPECT_EQ(shown.status, 0) << shown.out;
+    EXPECT_NE(shown.out.find("normalised: 1x17\nreference: 10017\n"), std::string::npos)
+            << shown.out;
+
+    // In an area, 40001 may be register 40001 or register 1: refused, naming both.
+    const Outcome ambiguous = run(word + "--area 4x 40001");
+    EXPECT_EQ(ambiguous.status, 1);
+    EXPECT_NE(ambiguous.out.find("4x40001 = 440001"), std::string::npos) << ambiguous.out;
+    EXPECT_NE(ambiguous.out.find("4x1 = 40001"), std::string::npos) << ambiguous.out;
+    const Outcome high = run(word + "4x40001");
+    ASSERT_EQ(high.status, 0) << high.out;
+    EXPECT_EQ(nlohmann::json::parse(high.out)["normalised"], "40001");
+}
+
 TEST_F(CliPrograms, ProjectFilesLargerThanAnyProjectAreRefusedUnread)
 {
     const std::string refused(util::messageText(util::msg::kFileNotReadable, 0x409));

@@ -5,6 +5,7 @@
 
 #include "core/functions/device_addr.h"
 #include "core/presenters/sys_addr_dlg.h"
+#include "util/messages.h"
 
 #include <gtest/gtest.h>
 
@@ -110,6 +111,80 @@ TEST_F(AddressEntry, PlcAreasComeFromTheDriverWithoutReadOnlyOnesForWrites)
     ASSERT_TRUE(read.Ok());
     EXPECT_EQ(read.Area(), "1x");
     EXPECT_EQ(read.DisplayText(), "1x" + read.Number());
+}
+
+TEST_F(AddressEntry, ModbusReferenceIsEchoedAndTakenInItsArea)
+{
+    using R = CSysAddrDlg::Reading;
+    CSysAddrDlg dlg(m_slots, m_prompt, 1, kAddrWord, false, "3x", "1");
+    EXPECT_EQ(dlg.TypedReading(), R::Address);
+    EXPECT_EQ(dlg.ReadingTexts(), std::vector<std::string>{"3x1 = 30001"});
+
+    dlg.SetNumberText("400001");
+    EXPECT_EQ(dlg.ReadingTexts(), std::vector<std::string>{"4x1 = 40001"});
+    ASSERT_TRUE(dlg.Ok());
+    EXPECT_EQ(dlg.Area(), "4x");
+    EXPECT_EQ(dlg.Number(), "1");
+    EXPECT_EQ(dlg.Areas()[std::size_t(dlg.AreaIndex())], "4x");
+    EXPECT_EQ(dlg.DisplayText(), "4x1");
+
+    dlg.SetNumberText("4x17"); // the form the editor shows
+    ASSERT_TRUE(dlg.Ok());
+    EXPECT_EQ(dlg.Number(), "17");
+    dlg.SetNumberText("");
+    EXPECT_EQ(dlg.TypedReading(), R::None);
+    EXPECT_TRUE(dlg.ReadingTexts().empty());
+    EXPECT_TRUE(m_prompt.shown.empty());
+}
+
+TEST_F(AddressEntry, NumberThatIsAlsoAReferenceIsRefusedWithBothReadings)
+{
+    util::setMessageLanguage(util::kResEnglish);
+    CSysAddrDlg dlg(m_slots, m_prompt, 1, kAddrWord, true, "4x", "1");
+    dlg.SetNumberText("40001");
+    EXPECT_EQ(dlg.TypedReading(), CSysAddrDlg::Reading::Ambiguous);
+    EXPECT_EQ(dlg.ReadingTexts(), (std::vector<std::string>{"4x40001 = 440001", "4x1 = 40001"}));
+    EXPECT_FALSE(dlg.Ok());
+    EXPECT_EQ(m_prompt.shown, std::vector<int>{52351});
+    EXPECT_NE(m_prompt.texts.back().find("4x40001 or 4x1"), std::string::npos);
+    util::setMessageLanguage(0x412);
+
+    // Either reading can be typed unambiguously.
+    dlg.SetNumberText("4x40001");
+    ASSERT_TRUE(dlg.Ok());
+    EXPECT_EQ(dlg.Number(), "40001");
+    dlg.SetNumberText("4x1");
+    ASSERT_TRUE(dlg.Ok());
+    EXPECT_EQ(dlg.Number(), "1");
+}
+
+TEST_F(AddressEntry, WrittenPointRefusesAReferenceToAReadOnlyArea)
+{
+    CSysAddrDlg dlg(m_slots, m_prompt, 1, kAddrWord, true, "4x", "1");
+    dlg.SetNumberText("300001");
+    EXPECT_EQ(dlg.TypedReading(), CSysAddrDlg::Reading::ReadOnly);
+    EXPECT_EQ(dlg.ReadingTexts(), std::vector<std::string>{"3x1 = 30001"});
+    EXPECT_FALSE(dlg.Ok());
+    // 30001 might still mean holding register 30001: both readings are named.
+    dlg.SetNumberText("30001");
+    EXPECT_FALSE(dlg.Ok());
+    EXPECT_EQ(m_prompt.shown, (std::vector<int>{52350, 52351}));
+}
+
+TEST_F(AddressEntry, StoredModbusAddressOpensSoThatOkKeepsIt)
+{
+    // Holding register 40001 opens with its area in front, which reads one way only.
+    CSysAddrDlg high(m_slots, m_prompt, 1, kAddrWord, true, "4x", "40001");
+    EXPECT_EQ(high.NumberText(), "4x40001");
+    ASSERT_TRUE(high.Ok());
+    EXPECT_EQ(high.Number(), "40001");
+    // An area-less reference opens in its area.
+    CSysAddrDlg reference(m_slots, m_prompt, 1, kAddrWord, false, "", "30005");
+    EXPECT_EQ(reference.Areas()[std::size_t(reference.AreaIndex())], "3x");
+    EXPECT_EQ(reference.NumberText(), "5");
+    // Plain numbers stay as stored.
+    EXPECT_EQ(CSysAddrDlg(m_slots, m_prompt, 1, kAddrWord, true, "4x", "123").NumberText(), "123");
+    EXPECT_TRUE(m_prompt.shown.empty());
 }
 
 TEST_F(AddressEntry, LetterPlcLeavesOutReadOnlyAreasPerKind)

@@ -170,6 +170,55 @@ private slots:
         QCOMPARE(messages.ids.size(), std::size_t(1));
     }
 
+    void modbusAddressIsEchoedWhileTypingAndAmbiguityRefused()
+    {
+        uitest::MessageRecorder messages;
+        CSysAddrDialog dialog(m_slots, 1, core::kAddrWord, true, "4x", "1");
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(uitest::everyInputLabelled(dialog));
+        QVERIFY(dialog.readingLabel()->isVisible());
+        QCOMPARE(dialog.readingLabel()->text(), QStringLiteral("4x1 = 40001"));
+
+        typeNumber(dialog, QStringLiteral("40001"));
+        QVERIFY(dialog.readingLabel()->text().contains(QStringLiteral("4x40001 = 440001")));
+        QVERIFY(dialog.readingLabel()->text().contains(QStringLiteral("4x1 = 40001")));
+        clickOk(dialog);
+        QCOMPARE(messages.ids, std::vector<int>{util::msg::kAmbiguousAddress});
+        QVERIFY(messages.texts.front().contains(QStringLiteral("4x40001")));
+        QVERIFY(dialog.isVisible());
+        QTRY_VERIFY(dialog.numberEdit()->hasFocus());
+        QCOMPARE(dialog.numberEdit()->selectedText(), QStringLiteral("40001"));
+
+        // The 6-digit reference replaces the selection; Enter confirms it.
+        QTest::keyClicks(dialog.numberEdit(), QStringLiteral("400001"));
+        QCOMPARE(dialog.readingLabel()->text(), QStringLiteral("4x1 = 40001"));
+        QTest::keyClick(dialog.numberEdit(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.area(), std::string("4x"));
+        QCOMPARE(dialog.number(), std::string("1"));
+        QCOMPARE(messages.ids.size(), std::size_t(1));
+    }
+
+    void echoFollowsTheAreaAndIsHiddenForThePanel()
+    {
+        CSysAddrDialog read(m_slots, 1, core::kAddrBit, false, "0x", "1");
+        read.show();
+        typeNumber(read, QStringLiteral("10001"));
+        QVERIFY(read.readingLabel()->text().contains(QStringLiteral("0x10001 = 010001")));
+        QVERIFY(read.readingLabel()->text().contains(QStringLiteral("1x1 = 10001")));
+        read.areaBox()->setCurrentIndex(read.areaBox()->findText(QStringLiteral("1x")));
+        QVERIFY(read.readingLabel()->text().contains(QStringLiteral("1x10001 = 110001")));
+        typeNumber(read, QStringLiteral("17"));
+        QCOMPARE(read.readingLabel()->text(), QStringLiteral("1x17 = 10017"));
+        typeNumber(read, QStringLiteral("x"));
+        QVERIFY(read.readingLabel()->text().isEmpty());
+
+        CSysAddrDialog panel(m_slots, 0, core::kAddrWord, false, "", "0");
+        panel.show();
+        QVERIFY(!panel.readingLabel()->isVisible());
+    }
+
     void panelSystemWordOnlyForReadOnlyPoints()
     {
         uitest::MessageRecorder messages;

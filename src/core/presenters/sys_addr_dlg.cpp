@@ -44,9 +44,9 @@ CSysAddrDlg::CSysAddrDlg(const CPlcSlots &slots, CFunctionPrompt &prompt, int de
                 continue;
             m_areas.push_back(name);
         }
-        const auto it = std::find_if(m_areas.begin(), m_areas.end(),
-                                     [&](const std::string &a) { return sameText(a, area); });
-        m_areaIndex = it != m_areas.end() ? int(it - m_areas.begin()) : (m_areas.empty() ? -1 : 0);
+        const int index = OfferedIndex(area);
+        m_areaIndex = index >= 0 ? index : (m_areas.empty() ? -1 : 0);
+        ShowStored(area);
         return;
     }
     if (m_kind != kAddrDWord && !m_mustWrite) {
@@ -58,13 +58,58 @@ CSysAddrDlg::CSysAddrDlg(const CPlcSlots &slots, CFunctionPrompt &prompt, int de
 
 bool CSysAddrDlg::PanelLike() const
 {
-    return m_slots.slot(m_device).DeviceKind() != kDevicePlc;
+    return Driver().DeviceKind() != kDevicePlc;
+}
+
+int CSysAddrDlg::OfferedIndex(const std::string &area) const
+{
+    const auto it = std::find_if(m_areas.begin(), m_areas.end(),
+                                 [&](const std::string &a) { return sameText(a, area); });
+    return it != m_areas.end() ? int(it - m_areas.begin()) : -1;
+}
+
+// A stored address opens so that OK keeps it: an area-less reference shows as its area and
+// number, and a number that would also read as a reference gets its area in front.
+void CSysAddrDlg::ShowStored(const std::string &area)
+{
+    if (m_areaIndex >= 0 && !m_number.empty()) {
+        const std::string &current = m_areas[std::size_t(m_areaIndex)];
+        if (area.empty()) {
+            const TypedAddress read = readTypedAddress(Driver(), m_kind, "", m_number);
+            const int index = read.Accepted() ? OfferedIndex(read.readings[0].area) : -1;
+            if (index >= 0) {
+                m_areaIndex = index;
+                m_number = read.readings[0].number;
+            }
+        } else if (sameText(area, current)
+                   && readTypedAddress(Driver(), m_kind, current, m_number).Ambiguous()) {
+            m_number = current + m_number;
+        }
+    }
+    Reread();
+}
+
+void CSysAddrDlg::Reread()
+{
+    m_reading = Reading::None;
+    m_readingTexts.clear();
+    if (!m_areaEnabled || m_areaIndex < 0)
+        return;
+    const TypedAddress read
+            = readTypedAddress(Driver(), m_kind, m_areas[std::size_t(m_areaIndex)], m_number);
+    for (const PlcAddress &address : read.readings)
+        m_readingTexts.push_back(addressEcho(Driver(), m_kind, address));
+    if (read.Ambiguous())
+        m_reading = Reading::Ambiguous;
+    else if (read.Accepted())
+        m_reading = OfferedIndex(read.readings[0].area) >= 0 ? Reading::Address : Reading::ReadOnly;
 }
 
 void CSysAddrDlg::SelectArea(int index)
 {
     if (index >= 0 && index < int(m_areas.size()))
         m_areaIndex = index;
+    Reread();
 }
 
 void CSysAddrDlg::SelectSystem(int index)
@@ -81,6 +126,7 @@ void CSysAddrDlg::SetNumberText(const std::string &text)
 {
     m_number = text;
     m_systemIndex = -1;
+    Reread();
     if (!SystemEnabled())
         return;
     if (const SystemAddress *entry = systemAddressOf(m_number, m_kind == kAddrBit))
@@ -95,6 +141,33 @@ bool CSysAddrDlg::Refuse()
 
 bool CSysAddrDlg::Ok()
 {
+    return m_areaEnabled ? OkPlc() : OkPanel();
+}
+
+bool CSysAddrDlg::OkPlc()
+{
+    if (m_areaIndex < 0)
+        return Refuse();
+    const TypedAddress read
+            = readTypedAddress(Driver(), m_kind, m_areas[std::size_t(m_areaIndex)], m_number);
+    if (read.Ambiguous()) {
+        m_prompt.ShowMessage(kMsgAmbiguousAddress,
+                             ambiguousAddressMessage(Driver(), m_kind, m_number, read));
+        return false;
+    }
+    // A point the panel writes to keeps to the areas offered: a read-only one is refused.
+    const int index = read.Accepted() ? OfferedIndex(read.readings[0].area) : -1;
+    if (index < 0)
+        return Refuse();
+    m_areaIndex = index;
+    m_area = read.readings[0].area;
+    m_number = read.readings[0].number;
+    Reread();
+    return true;
+}
+
+bool CSysAddrDlg::OkPanel()
+{
     const bool bit = m_kind == kAddrBit;
     if (m_systemIndex >= 0) {
         // A chosen name stands for its word (bit 0). A typed bit address of that word selects
@@ -103,19 +176,13 @@ bool CSysAddrDlg::Ok()
         if (systemAddressOf(m_number, bit) != &entry)
             m_number = systemAddressNumber(entry, bit);
     }
-    std::string area;
-    if (m_areaEnabled) {
-        if (m_areaIndex < 0)
-            return Refuse();
-        area = m_areas[std::size_t(m_areaIndex)];
-    }
     std::string number = m_number;
-    if (m_slots.slot(m_device).ValidCheck(m_kind, area, number) != 0)
+    if (Driver().ValidCheck(m_kind, "", number) != 0)
         return Refuse();
     // The panel's system words are its own; a point the panel writes to may not use them.
     if (m_device == 0 && m_mustWrite && !panelAddressWritable(number, bit))
         return Refuse();
-    m_area = area;
+    m_area.clear();
     m_number = number;
     return true;
 }

@@ -46,6 +46,14 @@ void CSysAddrDialog::build()
     auto *numberLabel = new QLabel(tr("주소(&N):"), this);
     numberLabel->setBuddy(m_number);
     form->addRow(numberLabel, m_number);
+
+    // Read-only text: its caption names it, and screen readers hear it by the same name.
+    m_readingCaption = new QLabel(tr("읽은 주소:"), this);
+    m_reading = new QLabel(this);
+    m_reading->setAccessibleName(tr("읽은 주소"));
+    m_reading->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_readingCaption->setBuddy(m_reading);
+    form->addRow(m_readingCaption, m_reading);
     setContent(form);
 
     auto &p = m_presenter;
@@ -68,6 +76,27 @@ void CSysAddrDialog::refresh()
     const QString number = QString::fromStdString(m_presenter.NumberText());
     if (m_number->text() != number)
         m_number->setText(number);
+    m_readingCaption->setVisible(m_presenter.AreaEnabled());
+    m_reading->setVisible(m_presenter.AreaEnabled());
+    m_reading->setText(readingText());
+}
+
+QString CSysAddrDialog::readingText() const
+{
+    const auto &texts = m_presenter.ReadingTexts();
+    using Reading = core::CSysAddrDlg::Reading;
+    switch (m_presenter.TypedReading()) {
+    case Reading::Address:
+        return QString::fromStdString(texts.front());
+    case Reading::ReadOnly:
+        return tr("%1 (읽기 전용 영역)").arg(QString::fromStdString(texts.front()));
+    case Reading::Ambiguous:
+        return tr("%1 또는 %2 (영역을 앞에 붙여 입력)")
+                .arg(QString::fromStdString(texts[0]), QString::fromStdString(texts[1]));
+    case Reading::None:
+        break;
+    }
+    return {};
 }
 
 bool CSysAddrDialog::acceptChanges()

@@ -2,7 +2,8 @@
 
 // The address entry dialog ("주소 입력"): every property dialog edits one device address through
 // it. A view over core::CSysAddrDlg: the PLC's area combo, the panel's named system addresses
-// ("특수 버퍼") and the number edit; OK keeps the dialog open on an address the device refuses.
+// ("특수 버퍼") and the number edit; for a PLC a line below echoes what the typed text stands for
+// ("4x1 = 40001"). OK keeps the dialog open on an address the device refuses.
 
 #include "ui/dialogs/presenter_dialog.h"
 
@@ -13,6 +14,7 @@
 #include <string>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace ui {
@@ -31,6 +33,8 @@ public:
     // Entry 0 is "none", so that any number can be typed; entry i + 1 is system address i.
     QComboBox *systemBox() const { return m_system; }
     QLineEdit *numberEdit() const { return m_number; }
+    // The echo of the typed PLC address; hidden for the panel's own memory.
+    QLabel *readingLabel() const { return m_reading; }
 
     // The accepted address (after OK).
     const std::string &area() const { return m_presenter.Area(); }
@@ -42,11 +46,14 @@ protected:
 
 private:
     void build();
+    QString readingText() const;
 
     core::CSysAddrDlg m_presenter;
     QComboBox *m_area = nullptr;
     QComboBox *m_system = nullptr;
     QLineEdit *m_number = nullptr;
+    QLabel *m_readingCaption = nullptr;
+    QLabel *m_reading = nullptr;
 };
 
 // Runs the address entry dialog for one device point; true on OK with `area` and `number` set

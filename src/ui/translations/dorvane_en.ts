@@ -2724,6 +2724,22 @@
         <translation>Address Entry</translation>
     </message>
     <message>
+        <source>읽은 주소:</source>
+        <translation>Address as read:</translation>
+    </message>
+    <message>
+        <source>읽은 주소</source>
+        <translation>Address as read</translation>
+    </message>
+    <message>
+        <source>%1 (읽기 전용 영역)</source>
+        <translation>%1 (read-only area)</translation>
+    </message>
+    <message>
+        <source>%1 또는 %2 (영역을 앞에 붙여 입력)</source>
+        <translation>%1 or %2 (type the area in front)</translation>
+    </message>
+    <message>
         <source>영역(&amp;A):</source>
         <translation>&amp;Area:</translation>
     </message>
