@@ -296,10 +296,13 @@ void addPanelCommands(CLI::App &app, CliContext &ctx)
     auto *font = add("font", "Download a panel font file (.BMA)");
     font->add_option("file", o->file)->required()->check(CLI::ExistingFile);
     font->callback([&ctx, o] {
-        withConnection(ctx, *o, [&](comm::CCommThread &link, CliPanelUi &ui) {
-            return comm::DownloadFont(link, ui, o->file,
-                                      ctx.app.Areas().Buffer(core::AreaId::Font));
-        });
+        // The font download checks the file before it reaches the panel, then connects itself.
+        ctx.loadConfig();
+        auto link = openLink(ctx, *o);
+        CliPanelUi ui(*o);
+        const bool sent = comm::DownloadFont(*link, ui, o->file,
+                                             ctx.app.Areas().Buffer(core::AreaId::Font));
+        finish(sent && !ui.failed());
     });
     add("sysinfo", "Print the panel's system information")->callback([&ctx, o] {
         runSysinfo(ctx, *o);

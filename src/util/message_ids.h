@@ -122,4 +122,15 @@ inline constexpr int kRadixCaption = 53033;
 inline constexpr int kToggle = 53048;
 inline constexpr int kOnWhilePressed = 53049;
 
+// Panel communication: a port that cannot be opened (device, reason) and its reasons
+inline constexpr int kPortOpenFailed = 53800; // device, reason
+inline constexpr int kPortNoDevice = 53801;
+inline constexpr int kPortNoPermission = 53802;
+inline constexpr int kPortBusy = 53803;
+inline constexpr int kPortNotSerial = 53804;
+inline constexpr int kPortSystemError = 53805; // the system's text
+// Font download
+inline constexpr int kNotFontFile = 53810; // path
+inline constexpr int kFontDownloaded = 53811; // path
+
 } // namespace util::msg

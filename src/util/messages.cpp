@@ -293,6 +293,22 @@ const Entry kMessages[] = {
      "Toggle"},
     {53049, "누르는 동안 On",
      "On while pressed"},
+    {53800, "통신 포트를 열 수 없습니다.[%s]\n%s",
+     "The communication port cannot be opened.[%s]\n%s"},
+    {53801, "장치가 없습니다. 케이블이나 USB 변환기가 연결되어 있는지, 포트에 맞는 장치 파일이 설정되어 있는지 확인하십시오.",
+     "No such device. Check that the cable or the USB adapter is connected and that the port is set to the right device file."},
+    {53802, "장치에 접근할 권한이 없습니다. 사용자를 dialout 그룹에 추가한 후(sudo usermod -aG dialout 사용자이름) 다시 로그인하십시오.",
+     "Permission denied. Add the user to the dialout group (sudo usermod -aG dialout <user>) and log in again."},
+    {53803, "다른 프로그램이 이 포트를 사용하고 있습니다. 그 프로그램을 끝낸 후 다시 시도하십시오.",
+     "The port is busy: another program is using it. Close that program and try again."},
+    {53804, "시리얼 포트가 아닙니다. 포트에 맞는 장치 파일을 설정하십시오.",
+     "The device is not a serial port. Set the port to the right device file."},
+    {53805, "시스템 오류: %s",
+     "System error: %s"},
+    {53810, "폰트 파일(*.BMA)이 아니므로 다운로드할 수 없습니다.[%s]",
+     "The file is not a font file (*.BMA) and cannot be downloaded.[%s]"},
+    {53811, "폰트를 다운로드했습니다.[%s]",
+     "The font was downloaded.[%s]"},
 };
 
 std::atomic<std::uint16_t> g_language{0x0412};

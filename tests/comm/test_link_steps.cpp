@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -290,7 +292,9 @@ TEST(ReceiveFrame, SilenceEndsWithATimeOutAfterTheGivenTime)
     EXPECT_EQ(link.GetErrorText(), "타임아웃 에러입니다.");
 }
 
-TEST(Port, OpenIsExclusiveAndFailsWithClassOne)
+// A port that cannot be opened is named with its device and the reason, in words a user can act
+// on; the error keeps class 1 with the system's error number as its detail.
+TEST(Port, OpenIsExclusiveAndAFailureNamesTheDeviceAndWhy)
 {
     PtyPair pty;
     CCommThread a;
@@ -299,14 +303,48 @@ TEST(Port, OpenIsExclusiveAndFailsWithClassOne)
     CCommThread b;
     b.SetDevicePath(pty.slave);
     EXPECT_FALSE(b.OpenPort());
-    EXPECT_EQ(b.GetErrorText(), "통신 포트를 열 수 없습니다.");
+    EXPECT_EQ(b.GetLastError() >> 16, 1u);
+    EXPECT_EQ(b.GetErrorText(),
+              "통신 포트를 열 수 없습니다.[" + pty.slave
+                      + "]\n다른 프로그램이 이 포트를 사용하고 있습니다. 그 프로그램을 끝낸 후 "
+                        "다시 시도하십시오.");
     a.ClosePort();
     EXPECT_TRUE(b.OpenPort());
 
     CCommThread missing;
     missing.SetDevicePath("/nonexistent/tty");
     EXPECT_FALSE(missing.OpenPort());
-    EXPECT_EQ(missing.GetLastError(), 1u << 16);
+    EXPECT_EQ(missing.GetLastError(), (1u << 16) | ENOENT);
+    EXPECT_EQ(missing.GetErrorText().rfind("통신 포트를 열 수 없습니다.[/nonexistent/tty]\n장치가 "
+                                           "없습니다.",
+                                           0),
+              0u)
+            << missing.GetErrorText();
+    // The text names the device that failed, not the one set since.
+    missing.SetDevicePath(pty.slave);
+    EXPECT_NE(missing.GetErrorText().find("/nonexistent/tty"), std::string::npos);
+
+    const std::string plain = ::testing::TempDir() + "/not-a-tty";
+    std::ofstream(plain) << "x";
+    CCommThread file;
+    file.SetDevicePath(plain);
+    EXPECT_FALSE(file.OpenPort());
+    EXPECT_EQ(file.GetErrorText(),
+              "통신 포트를 열 수 없습니다.[" + plain
+                      + "]\n시리얼 포트가 아닙니다. 포트에 맞는 장치 파일을 "
+                        "설정하십시오.");
+    std::filesystem::remove(plain);
+}
+
+TEST(Port, ReasonsForUsersToActOn)
+{
+    // Root opens any device, so the permission case is checked on the reason alone.
+    EXPECT_NE(portOpenReason(EACCES).find("dialout"), std::string::npos);
+    EXPECT_EQ(portOpenReason(EPERM), portOpenReason(EACCES));
+    EXPECT_EQ(portOpenReason(ENODEV), portOpenReason(ENOENT));
+    EXPECT_EQ(portOpenReason(EBUSY), portOpenReason(EWOULDBLOCK));
+    EXPECT_EQ(portOpenReason(EIO), "시스템 오류: " + std::string(std::strerror(EIO)));
+    EXPECT_EQ(CCommThread::ErrorText(1u << 16), "통신 포트를 열 수 없습니다.");
 }
 
 TEST(Port, NumberedPortsMapThroughTheProgramSettings)
@@ -421,5 +459,5 @@ TEST(Worker, ContinuousRunOnAMissingPortRetriesCalmlyAndStopsAtOnce)
     link.Stop();
     EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(500));
     EXPECT_TRUE(link.IsIdle());
-    EXPECT_EQ(link.GetLastError(), 1u << 16);
+    EXPECT_EQ(link.GetLastError() >> 16, 1u);
 }

@@ -9,6 +9,7 @@
 #include "core/comm/system_info.h"
 #include "fake_ui.h"
 #include "sim_process.h"
+#include "util/file_io.h"
 
 #include <gtest/gtest.h>
 
@@ -184,7 +185,8 @@ TEST_F(PanelCommands, FailedConnectionShowsOnlyTheLinkError)
 {
     m_link.SetDevicePath("/nonexistent/tty");
     ErasePanelMemory(m_link, m_ui);
-    EXPECT_EQ(m_ui.messages, (std::vector<std::string>{"통신 포트를 열 수 없습니다."}));
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].rfind("통신 포트를 열 수 없습니다.[/nonexistent/tty]\n", 0), 0u);
 }
 
 TEST_F(PanelCommands, SystemInformationTexts)
@@ -240,6 +242,8 @@ TEST_F(PanelCommands, FontDownloadSendsTheFileBehindItsHeader)
 
     ASSERT_TRUE(DownloadFont(m_link, m_ui, dir + "/SMALL.BMA", area));
     EXPECT_EQ(m_ui.questions.back(), "정말로 다운로드하시겠습니까?");
+    EXPECT_EQ(m_ui.messages.back(), "폰트를 다운로드했습니다.[" + dir + "/SMALL.BMA]");
+    EXPECT_EQ(m_ui.icons.back(), IPanelUi::Icon::Information);
     EXPECT_FALSE(m_link.IsPortOpen());
 
     connect();
@@ -248,6 +252,43 @@ TEST_F(PanelCommands, FontDownloadSendsTheFileBehindItsHeader)
     ASSERT_TRUE(m_link.Run(c)) << m_link.GetErrorText();
     EXPECT_EQ(c.size, 3006u);
     EXPECT_TRUE(std::equal(file.begin(), file.end(), back.begin() + 6));
+}
+
+// A font file is named *.BMA and holds glyph bitmaps; anything else is refused with its name
+// before the question, and the panel is never reached (its port here does not exist).
+TEST_F(PanelCommands, FontDownloadRefusesFilesThatAreNoFont)
+{
+    const std::string dir = ::testing::TempDir() + "/nofonts";
+    std::filesystem::create_directories(dir);
+    const auto write = [&](const std::string &name, const std::string &bytes) {
+        std::ofstream(dir + "/" + name, std::ios::binary) << bytes;
+        return dir + "/" + name;
+    };
+    const std::string ini = "[comm_setup]\r\nPort=1\r\nBaudRate=115200\r\n\t; 한글 주석\r\n";
+    const std::string glyphs("\0\0\x18\x3C\x66\x66\x7E\x66\0\0", 10);
+    m_link.SetDevicePath("/nonexistent/tty");
+    util::Bytes area(kFontAreaCapacity);
+    for (const std::string &path : {write("APP.INI", ini), write("TEXT.BMA", ini),
+                                    write("EMPTY.BMA", ""), write("GLYPHS.INI", glyphs)}) {
+        m_ui.messages.clear();
+        EXPECT_FALSE(DownloadFont(m_link, m_ui, path, area)) << path;
+        EXPECT_EQ(m_ui.messages,
+                  (std::vector<std::string>{"폰트 파일(*.BMA)이 아니므로 다운로드할 수 없습니다.["
+                                            + path + "]"}));
+        EXPECT_TRUE(m_ui.questions.empty());
+    }
+    EXPECT_EQ(m_link.GetLastError(), 0u);
+
+    // The font shipped with the program, and any case of the extension, pass.
+    const auto sample = util::readFile(std::string(DORVANE_RUNTIME_DIR) + "/Fonts/SAMPLE.BMA");
+    ASSERT_TRUE(sample);
+    EXPECT_TRUE(isFontFile("Fonts/SAMPLE.BMA", *sample));
+    EXPECT_TRUE(isFontFile("small.bma", util::Bytes(glyphs.begin(), glyphs.end())));
+    m_ui.messages.clear();
+    m_ui.answers = {false};
+    EXPECT_FALSE(DownloadFont(m_link, m_ui, write("Mixed.Bma", glyphs), area));
+    EXPECT_EQ(m_ui.questions.size(), 1u); // accepted: the question comes, answered no
+    EXPECT_TRUE(m_ui.messages.empty());
 }
 
 TEST_F(PanelCommands, ClockDialogReadsContinuouslyAndSetsTheChosenTime)

@@ -1,11 +1,20 @@
 // The download/upload dialog's logic: groups and "select all" per direction, the menu group's
-// language, the port and speed handed to the link, and OK storing only the port.
+// language, the port and speed handed to the link, and OK storing only the port, once a transfer
+// has opened it.
 
+#include "comm/fake_ui.h"
 #include "params_test_support.h"
 
+#include "core/app/app_services.h"
+#include "core/comm/comm_thread.h"
+#include "core/model/dorvane_doc.h"
 #include "core/presenters/down_dlg.h"
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace {
 
@@ -62,6 +71,52 @@ TEST(DownDialog, PortSlotsMapToDeviceFiles)
     ASSERT_TRUE(folder.config.setCommPortDevice(3, "/dev/pts/9"));
     EXPECT_EQ(folder.config.commPortDevice(3), "/dev/pts/9");
     EXPECT_EQ(folder.config.commPortDevice(4), "/dev/ttyUSB3");
+}
+
+// A port that cannot be opened never replaces the stored one, even when the dialog that chose it
+// is left; a port that opened is stored whether or not a panel answered on it; a transfer whose
+// port no dialog chose (the command line's) stores nothing.
+TEST(DownDialog, ThePortIsStoredOnlyOnceATransferOpenedIt)
+{
+    plctest::ProgramFolder folder("downdlg4", "[comm_setup]\nPort=2\n");
+    core::CAppServices app;
+    app.Load(std::filesystem::path(folder.path("APP.INI")).parent_path().string(), 0x412);
+    core::CAppConfig &config = app.Config();
+    CDownDlg dlg(CDownDlg::Mode::Upload, config.commSetup(), false, "");
+    dlg.Port().SelectPort(4);
+    dlg.OfferPort(config);
+    EXPECT_EQ(config.commSetup().port, 2);
+
+    comm::CCommThread link;
+    link.SetPortSetting(dlg.PortSetting());
+    link.SetReceiveTimeout(100);
+    link.SetDevicePath("/nonexistent/tty");
+    testsupport::FakeUi ui;
+    core::CProjectTransfer transfer(app, link, ui);
+    std::unique_ptr<core::CDorvaneDoc> created;
+    EXPECT_EQ(transfer.Upload(nullptr, {true, true, false}, created), core::TransferOutcome::Stay);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("/nonexistent/tty"), std::string::npos);
+    EXPECT_EQ(config.commSetup().port, 2);
+    EXPECT_NE(folder.read("APP.INI").find("Port=2"), std::string::npos);
+
+    // A pseudo-terminal opens; nothing answers on it.
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ::grantpt(master);
+    ::unlockpt(master);
+    link.SetDevicePath(::ptsname(master));
+    EXPECT_EQ(transfer.Upload(nullptr, {true, true, false}, created), core::TransferOutcome::Stay);
+    EXPECT_EQ(config.commSetup().port, 5);
+    EXPECT_NE(folder.read("APP.INI").find("Port=5"), std::string::npos);
+    EXPECT_EQ(config.pendingCommPort(), 0);
+
+    comm::PORT_SETTING other = link.GetPortSetting();
+    other.port = 7;
+    link.SetPortSetting(other);
+    transfer.Upload(nullptr, {true, true, false}, created);
+    EXPECT_EQ(config.commSetup().port, 5);
+    ::close(master);
 }
 
 } // namespace

@@ -80,8 +80,6 @@ TEST_F(AlarmHistDlgTest, SaveSearchAndDeleteGoThroughTheDatabase)
 {
     CAlarmHistDlg dlg(dbPath(), m_dir.string(), {});
     EXPECT_EQ(dlg.DatabaseFolder(), (m_dir / "Alarm").string());
-    // The range starts at the dialog's creation for both ends.
-    EXPECT_EQ(comm::searchTimeText(dlg.Range().start), comm::searchTimeText(dlg.Range().end));
 
     dlg.AddRows(kRows);
     dlg.AddRows(kRows); // the same occurrence and message only once
@@ -92,6 +90,7 @@ TEST_F(AlarmHistDlgTest, SaveSearchAndDeleteGoThroughTheDatabase)
     auto search = dlg.PrepareSearch(m_ui);
     ASSERT_TRUE(search.has_value());
     EXPECT_EQ(search->StoredMessages(), (std::vector<std::string>{"PRESSURE HIGH", "TANK LOW"}));
+    search->SetUseMessage(true);
     search->SetUseDate(false);
     search->ChooseStored(1);
     ASSERT_TRUE(dlg.Search(m_ui, search->Search()));
@@ -121,6 +120,56 @@ TEST_F(AlarmHistDlgTest, SaveSearchAndDeleteGoThroughTheDatabase)
     EXPECT_EQ(dlg.Grid().rows()[0].alarm, kRows[1]);
     ASSERT_TRUE(dlg.Search(m_ui, dlg.Range()));
     EXPECT_EQ(dlg.Grid().size(), 1u); // gone from the database too
+}
+
+// Until a range is confirmed the search offers the whole history loaded (the database and the
+// grid) with any message, so that accepting it finds every stored alarm; a confirmed range then
+// comes back as it was.
+TEST_F(AlarmHistDlgTest, TheFirstSearchOffersTheWholeHistoryLoaded)
+{
+    CAlarmHistDlg dlg(dbPath(), m_dir.string(), {});
+    auto empty = dlg.PrepareSearch(m_ui);
+    ASSERT_TRUE(empty.has_value());
+    EXPECT_TRUE(empty->Search().useDate);
+    EXPECT_FALSE(empty->Search().useMessage);
+
+    dlg.AddRows({kRows[1], kRows[0]});
+    ASSERT_TRUE(dlg.Save(m_ui));
+    dlg.AddRows({kRows[2], {"20A6-13-01 00:00:00", "", "NOT A TIME"}}); // in the grid only
+    auto search = dlg.PrepareSearch(m_ui);
+    ASSERT_TRUE(search.has_value());
+    EXPECT_EQ(comm::searchTimeText(search->Search().start), kRows[0].alarmDate);
+    EXPECT_EQ(comm::searchTimeText(search->Search().end), kRows[2].alarmDate);
+    EXPECT_TRUE(search->Search().useDate);
+    EXPECT_FALSE(search->Search().useMessage);
+    ASSERT_TRUE(search->Ok(m_ui));
+    ASSERT_TRUE(dlg.Search(m_ui, search->Search()));
+    ASSERT_EQ(dlg.Grid().size(), 2u); // every stored alarm, newest first
+    EXPECT_EQ(dlg.Grid().rows()[0].alarm, kRows[1]);
+
+    comm::AlarmSearch narrow = search->Search();
+    narrow.start = ClockTime{2026, 12, 1};
+    ASSERT_TRUE(dlg.Search(m_ui, narrow));
+    dlg.AddRows({{"2030-01-01 00:00:00", "", "LATER"}});
+    EXPECT_EQ(comm::searchTimeText(dlg.PrepareSearch(m_ui)->Search().start), "2026-12-01 00:00:00");
+    EXPECT_EQ(comm::searchTimeText(dlg.PrepareSearch(m_ui)->Search().end), kRows[2].alarmDate);
+}
+
+TEST(AlarmSearchTimes, OnlyWholeValidTimesWidenTheSpan)
+{
+    EXPECT_EQ(comm::searchTimeText(*comm::parseSearchTime("2026-02-28 23:59:59")),
+              "2026-02-28 23:59:59");
+    for (const char *bad : {"", "2026-02-30 00:00:00", "2026-1-01 00:00:00", "2026-01-01 00:00:00 ",
+                            "2026-01-01T00:00:00", "20A6-01-01 00:00:00"})
+        EXPECT_FALSE(comm::parseSearchTime(bad).has_value()) << bad;
+    std::optional<comm::TimeSpan> span;
+    comm::widenSpan(span, "garbage");
+    EXPECT_FALSE(span.has_value());
+    for (const char *t : {"2026-05-01 10:00:00", "2025-12-31 23:59:59", "2026-05-01 10:00:01"})
+        comm::widenSpan(span, t);
+    ASSERT_TRUE(span.has_value());
+    EXPECT_EQ(comm::searchTimeText(span->first), "2025-12-31 23:59:59");
+    EXPECT_EQ(comm::searchTimeText(span->last), "2026-05-01 10:00:01");
 }
 
 TEST_F(AlarmHistDlgTest, AnUnreadableDatabaseEndsTheSearchWithItsReason)
@@ -160,7 +209,8 @@ TEST(DateTimeDlg, SetsTheFieldsOrThePcTimeAndStopsReadingWhenClosed)
         EXPECT_FALSE(link.IsIdle());
         EXPECT_FALSE(dlg.SetTime(ui)); // the port cannot be opened
         ASSERT_FALSE(ui.messages.empty());
-        EXPECT_EQ(ui.messages.back(), comm::text::kErrPortOpen);
+        EXPECT_EQ(ui.messages.back(), link.GetErrorText());
+        EXPECT_NE(ui.messages.back().find("/nonexistent/panel-port"), std::string::npos);
         EXPECT_FALSE(link.IsIdle()); // reading again
         EXPECT_TRUE(dlg.PanelText().empty());
     } // closing stops the reading and gives the link its target back

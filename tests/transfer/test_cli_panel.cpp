@@ -12,6 +12,8 @@
 #include "core/tags/tag_kinds.h"
 #include "util/code_page.h"
 #include "util/file_io.h"
+#include "util/message_ids.h"
+#include "util/messages.h"
 
 #include <array>
 #include <cstdio>
@@ -218,6 +220,44 @@ TEST_F(CliPanel, PanelCommandsFailOnAnyLinkError)
         EXPECT_EQ(cli(std::string(command) + " " + port()).status, 0) << command;
     for (const char *command : {"erase", "clear-alarm-history"})
         EXPECT_EQ(cli(std::string(command) + " " + port()).status, 1) << command;
+}
+
+// The font command checks the file before the panel is reached and says what it sent; a port that
+// cannot be opened is named with the reason. Numbered messages come in the interface language.
+TEST_F(CliPanel, FontCommandSendsOnlyFontFilesAndAPortThatCannotOpenIsNamed)
+{
+    // `reason`: a second argument given by its message number.
+    const auto says
+            = [](const std::string &out, int id, const std::string &argument, int reason = 0) {
+                  for (const std::uint16_t lang : {std::uint16_t(0x412), util::kResEnglish}) {
+                      const std::string more(reason ? util::messageText(reason, lang) : "");
+                      const std::string text
+                              = util::formatText(std::string(util::messageText(id, lang)).c_str(),
+                                                 argument.c_str(), more.c_str());
+                      if (out.find(text) != std::string::npos)
+                          return true;
+                  }
+                  return false;
+              };
+    const std::string trace = m_dir + "/trace.txt";
+    ASSERT_TRUE(m_sim.start({"--trace", trace}));
+    const std::string ini = kDir + "/APP.INI";
+    const auto refused = cli("font '" + ini + "' --yes " + port());
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(says(refused.out, util::msg::kNotFontFile, ini)) << refused.out;
+    const auto served = util::readFile(trace);
+    EXPECT_TRUE(!served || served->empty()) << "nothing reaches the panel";
+
+    const std::string font = kDir + "/Fonts/SAMPLE.BMA";
+    const auto sent = cli("font '" + font + "' --yes " + port());
+    EXPECT_EQ(sent.status, 0) << sent.out;
+    EXPECT_TRUE(says(sent.out, util::msg::kFontDownloaded, font)) << sent.out;
+
+    const auto missing = cli("clock --port /nonexistent/ttyPanel");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(says(missing.out, util::msg::kPortOpenFailed, "/nonexistent/ttyPanel",
+                     util::msg::kPortNoDevice))
+            << missing.out;
 }
 
 namespace {

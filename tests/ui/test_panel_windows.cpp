@@ -155,6 +155,7 @@ private:
             || !range.isVisible())
             return false;
         range.endEdit()->setDateTime(range.startEdit()->dateTime());
+        range.messageBox()->click();
         range.dateBox()->click(); // only the message condition
         if (range.endEdit()->isEnabled())
             return false;
@@ -312,6 +313,39 @@ private slots:
         QCOMPARE(left->size(), std::size_t(1));
         QCOMPARE(left->front().message, std::string("PRESSURE HIGH"));
         QVERIFY(!m_link->IsPortOpen());
+    }
+
+    // The first search offers the whole history loaded with any message: accepting it as
+    // offered finds every saved alarm.
+    void searchAsOfferedFindsTheWholeHistory()
+    {
+        startPanel();
+        preloadHistory();
+        QTemporaryDir dir;
+        core::CAlarmHistDlg presenter(dir.filePath("Alarm/P.mdb").toStdString(),
+                                      DORVANE_RUNTIME_DIR, {});
+        CAlarmHistDialog dialog(presenter, *m_link, m_ui);
+        dialog.show();
+        QTest::mouseClick(dialog.uploadButton(), Qt::LeftButton);
+        QCOMPARE(dialog.grid()->rowCount(), 2);
+        QTest::mouseClick(dialog.saveButton(), Qt::LeftButton);
+
+        QString offered;
+        whenModal<CAlarmSearchDialog>([&](CAlarmSearchDialog &range) {
+            offered = range.startEdit()->dateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                    + QLatin1Char('|')
+                    + range.endEdit()->dateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                    + (range.dateBox()->isChecked() ? "|date" : "")
+                    + (range.messageBox()->isChecked() ? "|message" : "");
+            QTest::mouseClick(okButton(range), Qt::LeftButton);
+            if (range.isVisible())
+                range.reject();
+        });
+        QTest::mouseClick(dialog.searchButton(), Qt::LeftButton);
+        QCOMPARE(offered, QStringLiteral("2026-11-30 09:15:00|2026-12-01 10:00:00|date"));
+        QVERIFY2(m_ui.messages.empty(), m_ui.messages.empty() ? "" : m_ui.messages[0].c_str());
+        QCOMPARE(dialog.grid()->rowCount(), 2);
+        QCOMPARE(dialog.grid()->item(0, 1)->text(), QStringLiteral("2026-12-01 10:00:00"));
     }
 
     void deletingThePanelHistoryEmptiesIt()

@@ -245,6 +245,14 @@ bool CAppConfig::setCommPort(int port)
     return ini.writeInt("comm_setup", "Port", port);
 }
 
+bool CAppConfig::commPortOpened(int port)
+{
+    if (m_pendingPort == 0 || m_pendingPort != port)
+        return true;
+    m_pendingPort = 0;
+    return setCommPort(port);
+}
+
 std::string CAppConfig::commPortDevice(int port) const
 {
     const util::CIniFile ini(m_appIni);

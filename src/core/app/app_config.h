@@ -116,6 +116,13 @@ public:
     bool setCommSetup(const CommSetup &comm);
     // The download/upload dialog stores only the port number.
     bool setCommPort(int port);
+    // The download/upload dialog's port waits here until a transfer has opened it, so that a
+    // port that cannot be opened never replaces the stored one (0: none waits).
+    void setPendingCommPort(int port) { m_pendingPort = port; }
+    int pendingCommPort() const { return m_pendingPort; }
+    // A transfer opened port `port`: a waiting choice of that port is stored. False only when
+    // APP.INI could not be written.
+    bool commPortOpened(int port);
     // The device file behind "COMn": [comm_ports] of APP.INI, else the serial adapter's default.
     std::string commPortDevice(int port) const;
     // Maps "COMn" to a device file in [comm_ports] (an empty path goes back to the default).
@@ -151,6 +158,7 @@ private:
     EditorColors m_colors;
     GridSettings m_grid;
     int m_autoSave = 0;
+    int m_pendingPort = 0;
 };
 
 } // namespace core

@@ -240,6 +240,24 @@ std::optional<std::vector<std::string>> CAlarmDatabase::distinctMessages()
     return messages;
 }
 
+bool CAlarmDatabase::widenToStored(std::optional<TimeSpan> &span)
+{
+    Session s(m_error);
+    if (!prepareFile(false) || !s.open(m_path, true))
+        return false;
+    Statement stmt = s.prepare("SELECT AlarmDate FROM Alarm", {});
+    if (!stmt)
+        return false;
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW)
+        widenSpan(span, columnText(stmt.get(), 0));
+    if (rc != SQLITE_DONE) {
+        s.fail();
+        return false;
+    }
+    return true;
+}
+
 bool CAlarmDatabase::remove(const std::vector<AlarmRow> &rows)
 {
     Session s(m_error);

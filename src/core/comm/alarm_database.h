@@ -43,6 +43,9 @@ public:
     // Newest first, at most 65535 rows.
     std::optional<std::vector<AlarmRow>> search(const AlarmSearch &search);
     std::optional<std::vector<std::string>> distinctMessages();
+    // Widens `span` to the occurrence times of every stored row; false when the file cannot be
+    // read.
+    bool widenToStored(std::optional<TimeSpan> &span);
     bool remove(const std::vector<AlarmRow> &rows);
 
 private:

@@ -3,6 +3,8 @@
 #include "core/comm/comm_texts.h"
 #include "util/messages.h"
 
+#include <charconv>
+
 namespace comm {
 
 namespace {
@@ -57,6 +59,49 @@ SqlStatement buildSearchStatement(const AlarmSearch &search)
     }
     s.sql += " ORDER BY AlarmDate DESC";
     return s;
+}
+
+std::optional<ClockTime> parseSearchTime(std::string_view text)
+{
+    // Fixed columns: digits at every place but the separators "-", "-", " ", ":", ":".
+    constexpr std::string_view kPattern = "0000-00-00 00:00:00";
+    if (text.size() != kPattern.size())
+        return std::nullopt;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (kPattern[i] == '0' ? !digit : text[i] != kPattern[i])
+            return std::nullopt;
+    }
+    const auto number = [&](std::size_t at, std::size_t count) {
+        int value = 0;
+        std::from_chars(text.data() + at, text.data() + at + count, value);
+        return value;
+    };
+    ClockTime t;
+    t.year = number(0, 4);
+    t.month = number(5, 2);
+    t.day = number(8, 2);
+    t.hour = number(11, 2);
+    t.minute = number(14, 2);
+    t.second = number(17, 2);
+    if (!isValidClockTime(t))
+        return std::nullopt;
+    return t;
+}
+
+void widenSpan(std::optional<TimeSpan> &span, std::string_view when)
+{
+    const std::optional<ClockTime> t = parseSearchTime(when);
+    if (!t)
+        return;
+    if (!span) {
+        span = TimeSpan{*t, *t};
+        return;
+    }
+    if (compactTime(*t) < compactTime(span->first))
+        span->first = *t;
+    if (compactTime(span->last) < compactTime(*t))
+        span->last = *t;
 }
 
 } // namespace comm

@@ -37,6 +37,17 @@ std::optional<std::string_view> validateSearch(const AlarmSearch &search);
 // "YYYY-MM-DD hh:mm:ss", the form the occurrence times are stored in.
 std::string searchTimeText(const ClockTime &time);
 SqlStatement buildSearchStatement(const AlarmSearch &search);
+// The time of a "YYYY-MM-DD hh:mm:ss" text; nothing for a text that is no valid time.
+std::optional<ClockTime> parseSearchTime(std::string_view text);
+
+// The earliest and the latest occurrence of a history.
+struct TimeSpan
+{
+    ClockTime first;
+    ClockTime last;
+};
+// Widens `span` to take in the occurrence time text `when`; a text that is no time is left out.
+void widenSpan(std::optional<TimeSpan> &span, std::string_view when);
 
 inline constexpr std::size_t kMaxSearchRows = 65535;
 

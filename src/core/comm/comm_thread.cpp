@@ -3,10 +3,13 @@
 #include "core/comm/comm_texts.h"
 #include "core/comm/panel_ui.h"
 #include "util/ini_file.h"
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 
 namespace comm {
 
@@ -25,6 +28,28 @@ bool isAreaWithLength(std::uint8_t sub)
 }
 
 } // namespace
+
+std::string portOpenReason(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        return std::string(util::messageText(util::msg::kPortNoDevice));
+    case EACCES:
+    case EPERM:
+        return std::string(util::messageText(util::msg::kPortNoPermission));
+    case EBUSY:
+    case EWOULDBLOCK:
+        return std::string(util::messageText(util::msg::kPortBusy));
+    case ENOTTY:
+        return std::string(util::messageText(util::msg::kPortNotSerial));
+    case 0:
+        return {};
+    default:
+        return util::formatMessage(util::msg::kPortSystemError, std::strerror(error));
+    }
+}
 
 std::uint32_t areaLengthLimit(std::uint8_t sub)
 {
@@ -85,9 +110,15 @@ bool CCommThread::OpenPort()
         m_active = true;
         return true;
     }
-    if (!m_port.open(DevicePath(), m_setting)) {
+    const std::string device = DevicePath();
+    int reason = 0;
+    if (!m_port.open(device, m_setting, &reason)) {
         m_log.write(true, "Port OpenError\n");
-        setError(ErrPortOpen);
+        {
+            const std::lock_guard lock(m_openFailureMutex);
+            m_openFailureDevice = device;
+        }
+        setError(ErrPortOpen, static_cast<std::uint16_t>(reason));
         return false;
     }
     m_active = true;
@@ -550,7 +581,20 @@ std::string CCommThread::ErrorText(std::uint32_t code)
 
 std::string CCommThread::GetErrorText() const
 {
-    return ErrorText(m_error);
+    return DescribeError(m_error);
+}
+
+std::string CCommThread::DescribeError(std::uint32_t code) const
+{
+    if (code >> 16 != ErrPortOpen)
+        return ErrorText(code);
+    std::string device;
+    {
+        const std::lock_guard lock(m_openFailureMutex);
+        device = m_openFailureDevice;
+    }
+    return util::formatMessage(util::msg::kPortOpenFailed, device.c_str(),
+                               portOpenReason(static_cast<int>(code & 0xFFFF)).c_str());
 }
 
 void CCommThread::ShowError(IPanelUi &ui) const

@@ -41,6 +41,9 @@ enum ErrorClass : std::uint16_t {
 
 // Largest length an uploaded area may report, 0 for areas that report none.
 std::uint32_t areaLengthLimit(std::uint8_t sub);
+// Why a serial device could not be opened, from the system's error number, in words a user can
+// act on.
+std::string portOpenReason(int error);
 
 class CCommThread
 {
@@ -83,6 +86,9 @@ public:
     std::uint32_t GetLastError() const { return m_error; }
     void ClearError() { m_error = 0; }
     std::string GetErrorText() const;
+    // The text of `code` as this link shows it: a port that could not be opened is named with
+    // its device and the reason.
+    std::string DescribeError(std::uint32_t code) const;
     std::string GetAreaName(std::uint8_t sub) const;
     // The error text in a plain message box.
     void ShowError(IPanelUi &ui) const;
@@ -142,6 +148,8 @@ private:
     std::atomic<int> m_timeoutMs{3000};
     std::atomic<int> m_pauseMs{500};
     std::atomic<std::uint32_t> m_error{0};
+    mutable std::mutex m_openFailureMutex; // the worker may open the port too
+    std::string m_openFailureDevice; // the device of the last failed open
     std::string m_driver1;
     std::string m_driver2;
     std::array<std::uint8_t, kFrameBufferSize> m_rx{};

@@ -4,9 +4,11 @@
 #include "core/comm/comm_thread.h"
 #include "core/comm/panel_ui.h"
 #include "util/file_io.h"
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace comm {
 
@@ -136,7 +138,7 @@ bool SetPanelPassword(CCommThread &link, IPanelUi &ui, const PasswordChange &e)
     if (connected)
         link.Disconnect();
     if (error != 0)
-        ui.message(CCommThread::ErrorText(error), Icon::None);
+        ui.message(link.DescribeError(error), Icon::None);
     return checked;
 }
 
@@ -189,7 +191,7 @@ bool DeletePanelAlarmHistory(CCommThread &link, IPanelUi &ui)
     }
     const std::uint32_t error = link.GetLastError();
     if (error != 0)
-        ui.message(CCommThread::ErrorText(error), Icon::None);
+        ui.message(link.DescribeError(error), Icon::None);
     link.Disconnect();
     return deleted && error == 0;
 }
@@ -230,21 +232,48 @@ std::size_t buildFontArea(util::ConstByteSpan file, util::ByteSpan area)
     return length;
 }
 
-bool DownloadFont(CCommThread &link, IPanelUi &ui, const std::string &path, util::ByteSpan area)
+bool isFontFile(std::string_view path, util::ConstByteSpan bytes)
 {
-    if (!ui.ask(text::kAskFontDownload))
+    constexpr std::string_view kExtension = ".bma";
+    if (path.size() < kExtension.size())
         return false;
+    const std::string_view extension = path.substr(path.size() - kExtension.size());
+    const bool named = std::equal(
+            extension.begin(), extension.end(), kExtension.begin(),
+            [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+    // Text holds printable characters, tabs and line ends; glyph rows hold zero bytes.
+    const bool bitmap = std::any_of(bytes.begin(), bytes.end(), [](std::uint8_t b) {
+        return b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f' && b != 0x1B;
+    });
+    return named && bitmap;
+}
+
+std::optional<util::Bytes> ReadFontFile(IPanelUi &ui, const std::string &path)
+{
     bool tooLarge = false;
-    const std::optional<util::Bytes> file = util::readFileCapped(path, kMaxFontFile, &tooLarge);
+    std::optional<util::Bytes> file = util::readFileCapped(path, kMaxFontFile, &tooLarge);
     if (tooLarge) {
         ui.message(text::kFileTooLarge, Icon::Warning);
-        return false;
+        return std::nullopt;
     }
     if (!file) {
         const std::string what = std::string(text::kFontFilePrefix) + path;
         ui.message(util::formatText(text::kCannotOpenFile, what.c_str()), Icon::Warning);
-        return false;
+        return std::nullopt;
     }
+    if (!isFontFile(path, *file)) {
+        ui.message(util::formatMessage(util::msg::kNotFontFile, path.c_str()), Icon::Warning);
+        return std::nullopt;
+    }
+    return file;
+}
+
+bool DownloadFont(CCommThread &link, IPanelUi &ui, const std::string &path, util::ByteSpan area)
+{
+    // Refused files are named before the question, and nothing reaches the panel.
+    const std::optional<util::Bytes> file = ReadFontFile(ui, path);
+    if (!file || !ui.ask(text::kAskFontDownload))
+        return false;
     const std::size_t length = buildFontArea(*file, area);
     if (length == 0)
         return false;
@@ -265,7 +294,10 @@ bool DownloadFont(CCommThread &link, IPanelUi &ui, const std::string &path, util
     progress.setDownload(true);
     progress.setCommands(
             {COMM_CMD{'w', 'F', area.first(length), static_cast<std::uint32_t>(length), 0, 0}});
-    return ui.runProgress(link, progress) == ProgressResult::Succeeded;
+    if (ui.runProgress(link, progress) != ProgressResult::Succeeded)
+        return false;
+    ui.message(util::formatMessage(util::msg::kFontDownloaded, path.c_str()), Icon::Information);
+    return true;
 }
 
 } // namespace comm

@@ -53,7 +53,13 @@ inline constexpr std::size_t kMaxFontFile = kFontAreaCapacity - 6;
 // Builds the font area from a font file's bytes into `area` (at least the file + 6 bytes):
 // header with length = file length + 6 and the checksum. Returns the image length.
 std::size_t buildFontArea(util::ConstByteSpan file, util::ByteSpan area);
-// Font download of a chosen file into the panel; `area` is the font-area buffer.
+// A font file is named "*.BMA" (any case) and holds glyph bitmaps: binary bytes, never text.
+bool isFontFile(std::string_view path, util::ConstByteSpan bytes);
+// The bytes of a font file the panel can take; a file that cannot be read, is too large or is
+// no font file is refused with a message naming it.
+std::optional<util::Bytes> ReadFontFile(IPanelUi &ui, const std::string &path);
+// Font download of a chosen file into the panel; `area` is the font-area buffer. The file is
+// checked before the question and before the panel is reached; success is reported.
 bool DownloadFont(CCommThread &link, IPanelUi &ui, const std::string &path, util::ByteSpan area);
 
 } // namespace comm

@@ -86,7 +86,7 @@ std::optional<std::string> CProgressModel::onMessage(const CCommThread &link,
     m_done = true;
     const std::string area = link.GetAreaName(command.sub);
     if (message.error != 0)
-        return area + ":" + CCommThread::ErrorText(message.error);
+        return area + ":" + link.DescribeError(message.error);
     return util::formatText(text::kCommFailed, area.c_str());
 }
 

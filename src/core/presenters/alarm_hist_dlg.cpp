@@ -88,11 +88,30 @@ bool CAlarmHistDlg::Save(comm::IPanelUi &ui)
 std::optional<CAlarmSearchDlg> CAlarmHistDlg::PrepareSearch(comm::IPanelUi &ui)
 {
     const auto messages = m_db.distinctMessages();
-    if (!messages) {
+    std::optional<comm::TimeSpan> span;
+    if (!messages || (!m_rangeConfirmed && !m_db.widenToStored(span))) {
         ui.message(m_db.lastError(), comm::IPanelUi::Icon::Warning);
         return std::nullopt;
     }
-    return CAlarmSearchDlg(m_range, *messages);
+    if (m_rangeConfirmed)
+        return CAlarmSearchDlg(m_range, *messages);
+    for (const auto &row : m_grid.rows())
+        comm::widenSpan(span, row.alarm.alarmDate);
+    return CAlarmSearchDlg(wholeRange(span), *messages);
+}
+
+comm::AlarmSearch CAlarmHistDlg::wholeRange(const std::optional<comm::TimeSpan> &span) const
+{
+    // Accepting the first range as offered finds every alarm: an empty message would match
+    // none, so the message condition waits until one is chosen.
+    comm::AlarmSearch range = m_range;
+    range.useDate = true;
+    range.useMessage = false;
+    if (span) {
+        range.start = span->first;
+        range.end = span->last;
+    }
+    return range;
 }
 
 bool CAlarmHistDlg::Search(comm::IPanelUi &ui, const comm::AlarmSearch &range)
@@ -100,6 +119,7 @@ bool CAlarmHistDlg::Search(comm::IPanelUi &ui, const comm::AlarmSearch &range)
     if (comm::validateSearch(range))
         return comm::SearchAlarmsIntoGrid(m_db, ui, range, m_grid); // shows the refusal
     m_range = range;
+    m_rangeConfirmed = true;
     return comm::SearchAlarmsIntoGrid(m_db, ui, range, m_grid);
 }
 

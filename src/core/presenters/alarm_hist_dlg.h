@@ -75,7 +75,8 @@ public:
     bool Upload(comm::CCommThread &link, comm::IPanelUi &ui);
     bool Save(comm::IPanelUi &ui);
     // "Search", first step: the range dialog over the database's messages; nothing when the
-    // database cannot be read (its reason shown).
+    // database cannot be read (its reason shown). Until a range is confirmed it offers the
+    // whole history loaded (the database and the grid), any message.
     std::optional<CAlarmSearchDlg> PrepareSearch(comm::IPanelUi &ui);
     // After the range dialog's OK: the range is kept and the grid shows what was found.
     bool Search(comm::IPanelUi &ui, const comm::AlarmSearch &range);
@@ -86,11 +87,14 @@ public:
     void AddRows(const std::vector<comm::AlarmRow> &rows);
 
 private:
+    comm::AlarmSearch wholeRange(const std::optional<comm::TimeSpan> &span) const;
+
     comm::CAlarmGrid m_grid;
     comm::CAlarmDatabase m_db;
     comm::TextConverter m_convert;
     comm::PanelTextChooser m_choose;
-    comm::AlarmSearch m_range;
+    comm::AlarmSearch m_range; // the last confirmed range (now to now before one)
+    bool m_rangeConfirmed = false;
 };
 
 } // namespace core

@@ -89,4 +89,9 @@ bool CDownDlg::Ok(CAppConfig &config) const
     return config.setCommPort(m_port.Result().port);
 }
 
+void CDownDlg::OfferPort(CAppConfig &config) const
+{
+    config.setPendingCommPort(m_port.Result().port);
+}
+
 } // namespace core

@@ -1,8 +1,8 @@
 #pragma once
 
 // The logic of the download/upload dialog: the three groups with "select all", the menu group's
-// language name (download only), the port slot and speed. OK stores the port and hands the
-// settings to the link; the transfer itself is CProjectTransfer's.
+// language name (download only), the port slot and speed. OK hands the settings to the link; the
+// port is stored once the transfer has opened it (CProjectTransfer, which moves the areas).
 
 #include "core/app/app_config.h"
 #include "core/comm/port_setting.h"
@@ -41,8 +41,10 @@ public:
     TransferGroups Groups() const;
     // The link's settings: the stored data format with the chosen port and speed.
     comm::PORT_SETTING PortSetting() const;
-    // OK: writes "Port" of [comm_setup].
+    // OK without a transfer: writes "Port" of [comm_setup].
     bool Ok(CAppConfig &config) const;
+    // OK before a transfer: the port waits in `config` until the transfer has opened it.
+    void OfferPort(CAppConfig &config) const;
 
 private:
     Mode m_mode;

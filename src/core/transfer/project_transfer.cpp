@@ -78,6 +78,9 @@ TransferOutcome CProjectTransfer::connectAndVerify()
 {
     std::uint8_t status = 0;
     m_link.Connect(status);
+    // The chosen port is kept once it opened, whether or not a panel answered on it.
+    if (m_link.GetLastError() >> 16 != comm::ErrPortOpen)
+        m_app.Config().commPortOpened(int(m_link.GetPortSetting().port));
     if (m_link.GetLastError() != 0) {
         comm::showLinkError(m_link, m_ui);
         m_link.Disconnect();

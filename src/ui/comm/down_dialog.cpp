@@ -99,13 +99,19 @@ void CDownDialog::refresh()
     m_speed->setCurrentIndex(m_presenter.Port().SpeedIndex());
 }
 
+CDownDialog::~CDownDialog()
+{
+    m_config.setPendingCommPort(0); // a choice that never opened is forgotten
+}
+
 bool CDownDialog::acceptChanges()
 {
-    m_presenter.Ok(m_config);
     if (!m_transfer) {
+        m_presenter.Ok(m_config);
         m_outcome = core::TransferOutcome::Done;
         return true;
     }
+    m_presenter.OfferPort(m_config);
     m_outcome = m_transfer(m_presenter);
     if (m_outcome != core::TransferOutcome::Stay)
         return true;

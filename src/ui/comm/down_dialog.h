@@ -30,8 +30,10 @@ public:
 
     CDownDialog(core::CAppConfig &config, core::CDownDlg::Mode mode, bool projectOpen,
                 const QString &languageName, QWidget *parent = nullptr);
+    ~CDownDialog() override;
 
-    // Runs on OK after the port is stored; without one OK just closes.
+    // Runs on OK; the port is stored once the transfer has opened it. Without a transfer OK
+    // stores the port and closes.
     void setTransfer(Transfer transfer) { m_transfer = std::move(transfer); }
     core::TransferOutcome outcome() const { return m_outcome; }
     core::CDownDlg &presenter() { return m_presenter; }
