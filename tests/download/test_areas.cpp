@@ -92,11 +92,11 @@ TEST_F(Areas, GlobalAreaPlacesAndConvertsRecords)
     alarm[0] = '1'; // address field copied as it is
     util::setLe16(alarm, 40, 1); // address block word 40 (little-endian in memory)
     util::setLe32(alarm, 54, 0x01020304);
-    util::setLe16(alarm, 62, 0x1234);
+    util::setLe16(alarm, 62, 0x0211); // continuous buzzer, hidden after clearing, condition On
     util::setLe16(alarm, 66, 0xABCD); // not a converted field: copied as it is
     m_doc.Alarms() = {alarm, alarm};
     ReservationRecord res{};
-    util::setLe16(res, 78, 0x0009);
+    util::setLe16(res, 78, 0x0002);
     m_doc.Reservations() = {res};
     ASSERT_TRUE(m_images.BuildGlobalArea(m_doc).ok);
     const auto image = m_images.Image(AreaId::Global);
@@ -109,9 +109,9 @@ TEST_F(Areas, GlobalAreaPlacesAndConvertsRecords)
     EXPECT_EQ(image[352], '1');
     EXPECT_EQ(util::be16(image, 352 + 40), 1);
     EXPECT_EQ(util::be32(image, 352 + 54), 0x01020304u);
-    EXPECT_EQ(util::be16(image, 352 + 62), 0x1234);
+    EXPECT_EQ(util::be16(image, 352 + 62), 0x0211);
     EXPECT_EQ(util::le16(image, 352 + 66), 0xABCD);
-    EXPECT_EQ(util::be16(image, 352 + 208 + 78), 9);
+    EXPECT_EQ(util::be16(image, 352 + 208 + 78), 2);
 
     CDorvaneDoc back{m_env.services()};
     ASSERT_TRUE(parseGlobalArea(image, back).ok);
@@ -127,6 +127,12 @@ TEST_F(Areas, GlobalAreaKeepsOnlyTheStoredParameterBytes)
     auto &p = m_doc.Parameters();
     for (std::size_t i = 0; i < p.size(); ++i)
         p[i] = std::uint8_t(i * 7 + 1);
+    // Fields with a range (the links' devices, the channels' stations and indices) in it.
+    for (const std::size_t at : {68, 114})
+        util::setLe16(p, at, 1);
+    for (const std::size_t channel : {210, 262})
+        for (const std::size_t at : {2, 4, 6, 8, 12, 14, 16, 50})
+            util::setLe16(p, channel + at, 1);
     ASSERT_TRUE(m_images.BuildGlobalArea(m_doc).ok);
     CDorvaneDoc back{m_env.services()};
     ASSERT_TRUE(parseGlobalArea(m_images.Image(AreaId::Global), back).ok);

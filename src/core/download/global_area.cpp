@@ -1,5 +1,6 @@
 #include "core/download/global_area.h"
 
+#include "core/download/record_checks.h"
 #include "core/model/dorvane_doc.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@ namespace core {
 namespace {
 
 // 16-bit fields of the parameter block that the area holds big-endian.
-constexpr std::array<std::size_t, 21> kParamWords{0,  10, 12, 14,  16,  18,  20,  22,  24,  26, 68,
+constexpr std::array<std::size_t, 21> kParamWords{0,  10, 12,  14,  16,  18,  20,  22,  24,  26, 68,
                                                   70, 72, 114, 116, 118, 160, 162, 164, 206, 208};
 constexpr std::array<std::size_t, 10> kChannelWords{0, 2, 4, 6, 8, 10, 12, 14, 16, 50};
 
@@ -19,7 +20,8 @@ struct Piece
 {
     std::size_t block, area, size;
 };
-constexpr std::array<Piece, 4> kPieces{{{0, 6, 210}, {210, 232, 14}, {260, 246, 2}, {262, 264, 52}}};
+constexpr std::array<Piece, 4> kPieces{
+        {{0, 6, 210}, {210, 232, 14}, {260, 246, 2}, {262, 264, 52}}};
 
 constexpr std::size_t kTableOffset = 328;
 
@@ -39,11 +41,13 @@ void convertParameters(util::ByteSpan area)
         swap16(area, 264 + w);
 }
 
-// One common-function list: its records, their size and their conversion.
+// One common-function list: its records, their size, their conversion and their range check.
 struct ListLayout
 {
+    const char *name;
     std::size_t size;
     void (*convert)(util::ByteSpan);
+    std::string (*check)(util::ConstByteSpan);
 };
 
 void convertAlarm(util::ByteSpan r)
@@ -63,10 +67,16 @@ void convertReservation(util::ByteSpan r)
     convertRecord(r, {0, 80}, {62, 64, 66, 68, 70, 72, 74, 76, 78});
 }
 
-constexpr std::array<ListLayout, 4> kLists{{{104, convertAlarm},
-                                            {252, convertCalc},
-                                            {192, convertTransfer},
-                                            {142, convertReservation}}};
+constexpr std::array<ListLayout, 4> kLists{
+        {{"alarm", 104, convertAlarm, checkAlarmRecord},
+         {"calculation", 252, convertCalc, checkCalcRecord},
+         {"block transfer", 192, convertTransfer, checkTransferRecord},
+         {"reservation", 142, convertReservation, checkReservationRecord}}};
+
+AreaResult damaged(const std::string &what)
+{
+    return AreaResult::fail("The global area is damaged (" + what + ").");
+}
 
 template<typename Record>
 void appendRecords(const std::vector<Record> &list, const ListLayout &layout, util::ByteSpan buffer,
@@ -84,26 +94,31 @@ void appendRecords(const std::vector<Record> &list, const ListLayout &layout, ut
 }
 
 template<typename Record>
-bool readRecords(util::ConstByteSpan image, std::size_t index, const ListLayout &layout,
-                 std::vector<Record> &out)
+AreaResult readRecords(util::ConstByteSpan image, std::size_t index, const ListLayout &layout,
+                       std::vector<Record> &out)
 {
     const std::uint16_t count = util::be16(image, kTableOffset + 2 * index);
     if (count == 0)
-        return true;
+        return {};
+    if (count > kMaxCommonRecords)
+        return damaged(std::string(layout.name) + " count " + std::to_string(count) + " is above "
+                       + std::to_string(kMaxCommonRecords));
     const std::uint32_t pointer = util::be32(image, kTableOffset + 8 + 4 * index);
     if (pointer < kGlobalBase + kGlobalRecordsStart)
-        return false;
+        return damaged("a record list lies outside it");
     const std::size_t start = pointer - kGlobalBase;
     if (start > image.size() || std::size_t(count) * layout.size > image.size() - start)
-        return false;
+        return damaged("a record list lies outside it");
     for (std::size_t i = 0; i < count; ++i) {
         Record record{};
         std::copy_n(image.begin() + std::ptrdiff_t(start + i * layout.size), layout.size,
                     record.begin());
         layout.convert(record);
+        if (const std::string why = layout.check(record); !why.empty())
+            return damaged(std::string(layout.name) + " " + std::to_string(i + 1) + ": " + why);
         out.push_back(record);
     }
-    return true;
+    return {};
 }
 
 } // namespace
@@ -112,9 +127,8 @@ AreaResult buildGlobalArea(const CDorvaneDoc &doc, util::ByteSpan buffer, std::u
 {
     length = 0;
     const std::size_t total = kGlobalRecordsStart + doc.Alarms().size() * kLists[0].size
-                              + doc.Calculations().size() * kLists[1].size
-                              + doc.Transfers().size() * kLists[2].size
-                              + doc.Reservations().size() * kLists[3].size;
+            + doc.Calculations().size() * kLists[1].size + doc.Transfers().size() * kLists[2].size
+            + doc.Reservations().size() * kLists[3].size;
     if (total > kGlobalCapacity || total > buffer.size())
         return AreaResult::fail("The parameters and common functions need " + std::to_string(total)
                                 + " bytes; the panel's global area holds 16384.");
@@ -139,7 +153,7 @@ AreaResult parseGlobalArea(util::ConstByteSpan image, CDorvaneDoc &doc)
 {
     if (image.size() < kGlobalRecordsStart || image.size() > kGlobalCapacity
         || util::be32(image, 0) != image.size())
-        return AreaResult::fail("The global area is damaged (its length does not match).");
+        return damaged("its length does not match");
 
     util::Bytes area(image.begin(), image.begin() + kGlobalRecordsStart);
     convertParameters(area);
@@ -147,15 +161,19 @@ AreaResult parseGlobalArea(util::ConstByteSpan image, CDorvaneDoc &doc)
     for (const auto &p : kPieces)
         std::copy_n(area.begin() + std::ptrdiff_t(p.area), p.size,
                     params.begin() + std::ptrdiff_t(p.block));
+    if (const std::string why = checkParameterBlock(params); !why.empty())
+        return damaged("parameters: " + why);
 
     std::vector<AlarmRecord> alarms;
     std::vector<CalcRecord> calcs;
     std::vector<TransferRecord> transfers;
     std::vector<ReservationRecord> reservations;
-    if (!readRecords(image, 0, kLists[0], alarms) || !readRecords(image, 1, kLists[1], calcs)
-        || !readRecords(image, 2, kLists[2], transfers)
-        || !readRecords(image, 3, kLists[3], reservations))
-        return AreaResult::fail("The global area is damaged (a record list lies outside it).");
+    for (const AreaResult &r :
+         {readRecords(image, 0, kLists[0], alarms), readRecords(image, 1, kLists[1], calcs),
+          readRecords(image, 2, kLists[2], transfers),
+          readRecords(image, 3, kLists[3], reservations)})
+        if (!r.ok)
+            return r;
 
     doc.Parameters() = params;
     doc.Alarms() = std::move(alarms);

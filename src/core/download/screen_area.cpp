@@ -1,5 +1,6 @@
 #include "core/download/screen_area.h"
 
+#include "core/download/record_checks.h"
 #include "core/model/dorvane_doc.h"
 #include "core/tags/tag_kinds.h"
 
@@ -21,6 +22,13 @@ constexpr std::size_t kGroupCounts = 106;
 constexpr std::size_t kFunctionKeys = 136;
 // Byte of a record in the shared image group that tells an image text (1) from an image (0).
 constexpr std::size_t kImageTextMarker = 6;
+
+// F1 to F4, then the four arrow keys.
+std::string keyName(std::size_t key)
+{
+    static constexpr const char *kArrows[] = {"up", "down", "left", "right"};
+    return key < 4 ? "F" + std::to_string(key + 1) : kArrows[(key - 4) % 4];
+}
 
 std::uint16_t groupRecordSize(std::size_t group)
 {
@@ -139,6 +147,12 @@ AreaResult parseScreenRecord(util::ConstByteSpan image, std::size_t at, std::siz
     screen->SetPasswordOn(util::be16(record, kPasswordSetting) != 0);
     screen->SetBackgroundOn(util::be16(record, kBackgroundSetting) != 0);
     screen->SetBackgroundImage(util::be16(record, kBackgroundImage));
+    const std::string where = "screen " + std::to_string(number);
+    for (const auto &[name, offset] :
+         {std::pair{"next", kNextScreen}, std::pair{"previous", kPrevScreen}})
+        if (const auto linked = util::be16(record, offset); linked > kMaxScreenNumber)
+            return damaged(where + ": " + name + " screen " + std::to_string(linked)
+                           + " is above 999");
     screen->SetNextScreen(util::be16(record, kNextScreen));
     screen->SetPrevScreen(util::be16(record, kPrevScreen));
     for (std::size_t k = 0; k < kFunctionKeyCount; ++k) {
@@ -146,6 +160,8 @@ AreaResult parseScreenRecord(util::ConstByteSpan image, std::size_t at, std::siz
         std::copy_n(record.begin() + std::ptrdiff_t(kFunctionKeys + k * kFunctionKeySize),
                     kFunctionKeySize, key.begin());
         convertFunctionKey(key);
+        if (const std::string why = checkFunctionKeyRecord(key); !why.empty())
+            return damaged(where + ", key " + keyName(k) + ": " + why);
     }
     std::size_t tags = 0;
     for (std::size_t g = 0; g < kTagGroupCount; ++g) {
@@ -161,8 +177,15 @@ AreaResult parseScreenRecord(util::ConstByteSpan image, std::size_t at, std::siz
         for (std::size_t i = 0; i < count; ++i) {
             const auto rec = record.subspan(start + i * recSize, recSize);
             int kind = tagGroupKinds()[g];
+            std::string why = kind == kTagBitmap ? checkImageMarker(rec[kImageTextMarker]) : "";
             if (kind == kTagBitmap && rec[kImageTextMarker] == 1)
                 kind = kTagBmpText;
+            if (why.empty())
+                why = checkTagRecord(kind, rec);
+            if (!why.empty())
+                return damaged(where + ", tag " + std::to_string(i + 1) + " of group "
+                               + std::to_string(g + 1) + " (kind " + std::to_string(kind)
+                               + "): " + why);
             CTag *tag = nullptr;
             if (screen->CreateTag(kind, false, &tag) != kTagOk || !tag)
                 return damaged("screen " + std::to_string(number)
