@@ -6,9 +6,13 @@
 #include "core/functions/alarm_record.h"
 #include "core/functions/trans_record.h"
 #include "core/tags/digit_tag.h"
+#include "core/tags/graph_tag.h"
 #include "core/tags/lamp_tag.h"
+#include "core/tags/message_tag.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 using namespace core;
 using runtimetest::point;
@@ -106,6 +110,58 @@ TEST_F(DeviceMemory, PointListNamesEveryUsedPointOnce)
     EXPECT_EQ(texts,
               (std::vector<std::string>{"1-0-4x1:2", "1005:1", "1-0-4x2:2", "1-0-4x3:2", "50:2",
                                         "51:2", "52:2"}));
+}
+
+TEST_F(DeviceMemory, PointsAreWatchedOverTheLimitsOfTheTagsThatShowThem)
+{
+    const auto show = [&](std::unique_ptr<CTag> tag, int x) {
+        tag->MoveTo(x, 0);
+        ASSERT_EQ(m_project.screen(0).AddTag(std::move(tag), false), kTagOk);
+    };
+    const auto limited = [](CPointInfo p, std::uint32_t min, std::uint32_t max) {
+        p.m_min = min;
+        p.m_max = max;
+        return p;
+    };
+    // A numeric tag and a bar graph show 4x1: their limits together.
+    auto digit = std::make_unique<CDigitTag>();
+    digit->Point() = limited(point(1, "4x", "1"), 0, 1000);
+    show(std::move(digit), 0);
+    auto bar = std::make_unique<CGraphTag>();
+    bar->Point() = limited(point(1, "4x", "1"), 200, 1500);
+    show(std::move(bar), 40);
+    // Signed limits are numbers below zero, BCD limits their digits.
+    auto signedDigit = std::make_unique<CDigitTag>();
+    signedDigit->Point() = point(1, "4x", "2");
+    signedDigit->Point().m_signed = 1;
+    signedDigit->Point().m_min = std::uint32_t(-50);
+    signedDigit->Point().m_max = 50;
+    show(std::move(signedDigit), 100);
+    auto bcd = std::make_unique<CDigitTag>();
+    bcd->Point() = limited(point(1, "4x", "3"), 0, 0x0250);
+    bcd->Point().m_base = kBaseBcd;
+    show(std::move(bcd), 150);
+    // A message tag's value picks a message: its limits say nothing; nor does a bit.
+    auto message = std::make_unique<CMessageTag>();
+    message->Point() = limited(point(1, "4x", "4"), 0, 3);
+    show(std::move(message), 0);
+    auto lamp = std::make_unique<CLampTag>();
+    lamp->Point() = point(0, "", "1005", kSizeBit);
+    show(std::move(lamp), 60);
+
+    m_memory.CollectPoints(m_project.doc);
+    std::map<std::string, ValueRange> ranges;
+    for (const MemoryPoint &p : m_memory.Points())
+        ranges[p.text] = p.range;
+    ASSERT_EQ(ranges.size(), 5u);
+    EXPECT_EQ(ranges["1-0-4x1"].low, 0);
+    EXPECT_EQ(ranges["1-0-4x1"].high, 1500);
+    EXPECT_EQ(ranges["1-0-4x2"].low, -50);
+    EXPECT_EQ(ranges["1-0-4x2"].high, 50);
+    EXPECT_TRUE(ranges["1-0-4x3"].bcd);
+    EXPECT_EQ(ranges["1-0-4x3"].high, 250);
+    EXPECT_EQ(ranges["1-0-4x4"].high, 0xFFFF) << "the whole word";
+    EXPECT_EQ(ranges["1005"].high, 1);
 }
 
 TEST_F(DeviceMemory, AssignmentsWriteListedAndTypedPoints)

@@ -225,6 +225,37 @@ TEST_F(PanelRuntime, NumericEntryKeepsToTheTagsBaseSignAndLimits)
     EXPECT_EQ(m_run->Value(target), 7u);
 }
 
+TEST(EntryLimits, RefusalNamesWhatTheTagAcceptsAsItIsTyped)
+{
+    const auto limits = [](CPointInfo p, std::uint32_t min, std::uint32_t max) {
+        CDigitTag digit;
+        digit.SetWritable(true);
+        p.m_min = min;
+        p.m_max = max;
+        digit.Point() = p;
+        const auto l = entryLimits(digit);
+        return l ? l->low + ".." + l->high : std::string("none");
+    };
+    CPointInfo p = point(1, "4x", "5");
+    EXPECT_EQ(limits(p, 0, 1000), "0..1000");
+    // Limits wider than a word: what the word holds.
+    EXPECT_EQ(limits(p, 0, 100000), "0..65535");
+    p.m_signed = 1;
+    EXPECT_EQ(limits(p, std::uint32_t(-100), 100), "-100..100");
+    EXPECT_EQ(limits(p, std::uint32_t(-100000), 100000), "-32768..32767");
+    p.m_signed = 0;
+    p.m_base = kBaseHex;
+    EXPECT_EQ(limits(p, 0x10, 0x1FF), "10..1FF");
+    p.m_base = kBaseBcd;
+    EXPECT_EQ(limits(p, 0, 0x0500), "0..500");
+    p.m_dataSize = kSizeDWord;
+    p.m_base = kBaseDec;
+    EXPECT_EQ(limits(p, 5, 999999), "5..999999");
+
+    CDigitTag readOnly;
+    EXPECT_FALSE(entryLimits(readOnly));
+}
+
 TEST_F(PanelRuntime, PlcChangesTheScreenAndHearsWhichIsShown)
 {
     CDorvaneDoc &doc = m_project.doc;

@@ -2,7 +2,9 @@
 // window (the same window `velmar-panel-sim --show` opens, here in the test's process, serving
 // a pseudo-terminal on its own thread), a function key changing the screen, an alarm bit set in
 // the device table showing its alarm and coming back through the editor's alarm-history upload;
-// the editor's own preview following an edit; and the simulator's command line.
+// the editor's own preview following an edit; the simulator on a computer of another locale
+// (panel texts in the project's language, value entry, drivers, title); and the simulator's
+// command line.
 
 #include "helpers/modal_script.h"
 #include "helpers/ui_fixture.h"
@@ -20,12 +22,16 @@
 #include "core/functions/user_text.h"
 #include "core/model/dorvane_doc.h"
 #include "core/model/screen_data.h"
+#include "core/runtime/area_project.h"
 #include "core/tags/digit_tag.h"
+#include "core/tags/text_tag.h"
 
+#include "util/code_page.h"
 #include "util/messages.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -33,6 +39,9 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include <clocale>
+#include <cstdlib>
+#include <optional>
 #include <thread>
 
 using namespace ui;
@@ -72,6 +81,37 @@ void typeValue(QTableWidget &table, int row, const QString &value)
     QTRY_COMPARE(table.item(row, 2)->text(), value);
 }
 
+// The process's locale for one test, put back afterwards.
+class ScopedLocale
+{
+public:
+    explicit ScopedLocale(const char *name)
+    {
+        for (const char *var : kVars) {
+            const char *old = std::getenv(var);
+            m_saved.push_back(old ? std::optional<std::string>(old) : std::nullopt);
+            ::setenv(var, name, 1);
+        }
+        std::setlocale(LC_ALL, "");
+    }
+    ~ScopedLocale()
+    {
+        for (std::size_t i = 0; i < std::size(kVars); ++i) {
+            if (m_saved[i])
+                ::setenv(kVars[i], m_saved[i]->c_str(), 1);
+            else
+                ::unsetenv(kVars[i]);
+        }
+        std::setlocale(LC_ALL, "");
+    }
+    ScopedLocale(const ScopedLocale &) = delete;
+    ScopedLocale &operator=(const ScopedLocale &) = delete;
+
+private:
+    static constexpr const char *kVars[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    std::vector<std::optional<std::string>> m_saved;
+};
+
 } // namespace
 
 class TestPanelPreview : public QObject
@@ -85,20 +125,26 @@ private:
     std::unique_ptr<sim::CPanelServer> m_server;
     std::thread m_serving;
     std::unique_ptr<sim::CPanelShow> m_show;
+    std::string m_port;
 
     CMainFrame &frame() { return *m_app->mainFrame(); }
 
-    bool startPanel()
+    // The simulated panel serving its pseudo-terminal, with its window.
+    bool servePanel()
     {
         m_memory = std::make_unique<sim::CPanelMemory>(sim::CPanelMemory::Options{});
         m_server = std::make_unique<sim::CPanelServer>(*m_memory, 0, std::vector<sim::Fault>{});
-        std::string port;
-        if (!m_server->open(port))
+        if (!m_server->open(m_port))
             return false;
         m_serving = std::thread([this] { m_server->serve(); });
         m_show = std::make_unique<sim::CPanelShow>(
-                *m_memory, sim::ShowOptions{m_folder->path().toStdString(), 2});
-        return m_app->services().Config().setCommPortDevice(1, port);
+                *m_memory, sim::ShowOptions{m_folder->path().toStdString(), 2, 0, m_port});
+        return true;
+    }
+
+    bool startPanel()
+    {
+        return servePanel() && m_app->services().Config().setCommPortDevice(1, m_port);
     }
 
     // Uploads the panel's alarm history in the editor's window: does a row show `message`?
@@ -117,6 +163,41 @@ private:
                                       }}});
         frame().showAlarmHistory();
         return history.count["ui::CAlarmHistDialog"] == 1 && found;
+    }
+
+    // The demo's areas G, S, R, C as a download sends them, built by the editor.
+    core::AreaImages demoAreas()
+    {
+        core::AreaImages areas;
+        if (!openDemo())
+            return areas;
+        for (int i = 0; i < 4; ++i)
+            areas[std::size_t(i)] = m_app->services().Areas().BuildArea(core::ProjectArea(i),
+                                                                        *frame().document());
+        return areas;
+    }
+
+    // The simulator alone, as `velmar-panel-sim --show` runs it (the editor gone, its
+    // translations with it), with `areas` in its memory once its window is up.
+    bool startSimulator(const core::AreaImages &areas)
+    {
+        m_app.reset();
+        if (!servePanel())
+            return false;
+        const QString title = m_show->window().windowTitle();
+        if (!title.contains(QString::fromStdString(m_port)) || !title.contains(noProject()))
+            return false;
+        const char letters[] = {'G', 'S', 'R', 'C'};
+        for (int i = 0; i < 4; ++i)
+            if (m_memory->write(std::uint8_t(letters[i]), 0, areas[std::size_t(i)]))
+                return false;
+        m_show->reload();
+        return m_show->document() && m_show->window().runtime();
+    }
+
+    static QString noProject()
+    {
+        return QCoreApplication::translate("ui::CPanelPreviewWindow", "프로젝트 없음");
     }
 
     bool openDemo()
@@ -296,6 +377,103 @@ private slots:
         driver->setCurrentIndex(3); // random values while the editor goes
         QTest::qWait(250);
         m_app.reset();
+    }
+
+    void simulatorDrawsAndNamesPanelTextsInTheProjectsLanguageUnderAnEnglishLocale()
+    {
+        const core::AreaImages areas = demoAreas();
+        const ScopedLocale english("en_US.UTF-8");
+        QVERIFY(startSimulator(areas));
+        CPanelPreviewWindow &panel = m_show->window();
+        const core::CDorvaneDoc &doc = *m_show->document();
+        panel.runtime()->ShowScreen(0);
+        panel.scanNow();
+
+        // The screen's name and the project's in the labels and the title.
+        const QString name = QStringLiteral("메인");
+        QVERIFY(panel.findChild<QLabel *>(QStringLiteral("screenLabel"))->text().contains(name));
+        QVERIFY2(panel.windowTitle().contains(name), qPrintable(panel.windowTitle()));
+        QVERIFY(panel.windowTitle().contains(QString::fromStdString(m_port)));
+
+        // The display draws the screen's title as a Korean system does.
+        const core::CScreenData &first = *doc.FindScreen(0);
+        const core::CTextTag *title = nullptr;
+        for (const auto &tag : first.Tags())
+            if (!title)
+                title = dynamic_cast<const core::CTextTag *>(tag.get());
+        QVERIFY(title);
+        QCOMPARE(QString::fromStdString(util::toUtf8Lossy(title->Text(), util::kLangKorean)),
+                 QStringLiteral("운전 현황"));
+        core::CAppConfig korean;
+        korean.load(m_folder->path().toStdString(), util::kLangKorean);
+        util::CMonoBitmap expected;
+        core::CScreenRenderer(doc, core::PanelFonts::fromConfig(korean, util::kLangKorean))
+                .Render(first, *panel.runtime(), expected);
+        const QImage shown = panel.display()->image();
+        const core::CRect r = title->Rect().Normalized().Intersected({0, 0, 192, 64});
+        int differing = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                differing += (shown.pixelIndex(x, y) == 1) != !expected.pixel(x, y);
+        QCOMPARE(differing, 0);
+    }
+
+    void simulatorValueEntryNamesItsRangeAndDriversRunOverIt()
+    {
+        const core::AreaImages areas = demoAreas();
+        const ScopedLocale korean("ko_KR.UTF-8");
+        QVERIFY(startSimulator(areas));
+        CPanelPreviewWindow &panel = m_show->window();
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        // Screen 1 has a writable numeric tag at (152, 32) for 0 to 1000.
+        QVERIFY(panel.runtime()->ShowScreen(1));
+        panel.scanNow();
+
+        QStringList buttons;
+        QString refusal;
+        uitest::ModalScript script(
+                {{"QInputDialog",
+                  [&](QWidget *w) {
+                      auto *entry = static_cast<QInputDialog *>(w);
+                      for (const QPushButton *b : entry->findChildren<QPushButton *>())
+                          buttons << b->text();
+                      entry->setTextValue(QStringLiteral("1001"));
+                      entry->accept();
+                  }},
+                 {"QMessageBox", [&](QWidget *w) {
+                      auto *box = static_cast<QMessageBox *>(w);
+                      refusal = box->text();
+                      for (const QPushButton *b : box->findChildren<QPushButton *>())
+                          buttons << b->text();
+                      box->accept();
+                  }}});
+        const int zoom = panel.display()->zoom();
+        QTest::mouseDClick(panel.display(), Qt::LeftButton, {},
+                           QPoint((152 + 4) * zoom, (32 + 4) * zoom));
+        QCOMPARE(script.count["QInputDialog"], 1);
+        QTRY_COMPARE(script.count["QMessageBox"], 1);
+        QVERIFY2(refusal.contains(QStringLiteral("0 ~ 1000")), qPrintable(refusal));
+        // The program's Korean standard buttons, as the editor's dialogs have them.
+        QVERIFY2(buttons.contains(QStringLiteral("확인"))
+                         && buttons.contains(QStringLiteral("취소")),
+                 qPrintable(buttons.join(QLatin1Char(','))));
+        QVERIFY(!buttons.contains(QStringLiteral("OK"))
+                && !buttons.contains(QStringLiteral("Cancel")));
+
+        // A ramp on that point climbs past 100 towards the tag's 1000.
+        const core::CTag *input = panel.runtime()->InputAt(152 + 4, 32 + 4);
+        QVERIFY(input);
+        const auto key = panel.runtime()->Memory().KeyOf(
+                static_cast<const core::CDigitTag *>(input)->Point());
+        QVERIFY(key);
+        const int row = rowOf(*panel.deviceTable(),
+                              QString::fromStdString(panel.runtime()->Memory().KeyText(*key)));
+        QVERIFY(row >= 0);
+        auto *driver = qobject_cast<QComboBox *>(panel.deviceTable()->cellWidget(row, 3));
+        QVERIFY(driver);
+        driver->setCurrentIndex(1);
+        QTRY_VERIFY_WITH_TIMEOUT(panel.runtime()->Memory().Read(*key) > 150, 5000);
     }
 
     void simulatorCommandLineRendersAndShows()

@@ -2,6 +2,8 @@
 
 #include "core/tags/tag_resources.h"
 
+#include "util/code_page.h"
+
 #include <algorithm>
 
 namespace core {
@@ -15,15 +17,22 @@ void CAppServices::Load(const std::string &programDir, std::uint16_t systemLangI
     TagResources resources;
     resources.images = &m_images;
     resources.strings = &m_strings;
-    resources.panelLangId = systemLangId;
+    // Until a project binds them, the tags read texts in the language a new project gets.
+    resources.panelLangId = PanelLangIdOf(DefaultPanelLanguage());
     resources.resourceLangId = m_config.resourceLang();
     setTagResources(resources);
 }
 
 std::uint16_t CAppServices::PanelLangId(const CDorvaneDoc &doc) const
 {
-    const auto *lang = m_config.languages().find(doc.Param16(kParamLanguage));
-    return lang ? std::uint16_t(lang->langId) : m_config.systemLangId();
+    return PanelLangIdOf(doc.Param16(kParamLanguage));
+}
+
+std::uint16_t CAppServices::PanelLangIdOf(std::uint16_t language) const
+{
+    // The texts were written for the panel: the computer's locale says nothing about them.
+    const auto *lang = m_config.languages().find(language);
+    return lang && lang->langId ? std::uint16_t(lang->langId) : util::kLangKorean;
 }
 
 void CAppServices::BindProject(const CDorvaneDoc &doc)

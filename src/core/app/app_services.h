@@ -39,9 +39,11 @@ public:
     std::unique_ptr<CDorvaneDoc> NewDocument();
     // The panel language index of a new project: the entry of the system LANGID, else 0.
     std::uint16_t DefaultPanelLanguage() const;
-    // The LANGID of a project's panel language (its texts' code page); the system's when the
-    // language list has no such entry.
+    // The LANGID of a project's panel language (its texts' code page), whatever the computer's
+    // locale; Korean, the panel's own language, when the language list has no such entry.
     std::uint16_t PanelLangId(const CDorvaneDoc &doc) const;
+    // The same for a panel language index.
+    std::uint16_t PanelLangIdOf(std::uint16_t language) const;
     // Points the tags at these managers and at the project's languages; call after New, Open
     // and a change of the panel language.
     void BindProject(const CDorvaneDoc &doc);

@@ -28,7 +28,7 @@ comm::PanelTextChooser panelTextChooser(const CAppConfig &config)
                     return panelTextConverter(std::uint16_t(lang.langId));
             }
         }
-        return panelTextConverter(std::uint16_t(config.systemLangId()));
+        return panelTextConverter(util::kLangKorean);
     };
 }
 

@@ -27,7 +27,7 @@ class CAppConfig;
 // The panel's alarm texts are in its own code page, whatever this computer's locale.
 comm::TextConverter panelTextConverter(std::uint16_t langId);
 // Without a project: the panel language whose menu file names the same language as the panel's
-// menu area, else the system's.
+// menu area, else Korean, the panel's own language (never this computer's locale).
 comm::PanelTextChooser panelTextChooser(const CAppConfig &config);
 
 class CAlarmSearchDlg

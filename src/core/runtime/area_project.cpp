@@ -1,6 +1,10 @@
 #include "core/runtime/area_project.h"
 
 #include "core/app/app_services.h"
+#include "core/editor/screen_rules.h"
+#include "core/model/screen_data.h"
+
+#include "util/code_page.h"
 
 #include "util/file_io.h"
 
@@ -54,6 +58,17 @@ std::unique_ptr<CDorvaneDoc> projectFromAreas(CAppServices &app, const AreaImage
     }
     app.BindProject(*doc);
     return doc;
+}
+
+std::string projectNameFromScreens(const CDorvaneDoc &doc, std::uint16_t panelLangId)
+{
+    const CScreenData *screen = doc.FindScreen(doc.Param16(kParamInitialScreen));
+    if (!screen && !doc.Screens().empty())
+        screen = doc.Screens().front().get();
+    if (!screen)
+        return {};
+    const std::string name = util::toUtf8Lossy(screen->Name(), panelLangId);
+    return name.empty() ? screenCaption(*screen, panelLangId) : name;
 }
 
 } // namespace core

@@ -32,4 +32,9 @@ bool readAreaFiles(const std::string &dir, AreaImages &out, std::string &error);
 std::unique_ptr<CDorvaneDoc> projectFromAreas(CAppServices &app, const AreaImages &areas,
                                               std::string &error);
 
+// Such a project has no file name: it goes by the name of its initial screen (as UTF-8, read in
+// the panel language `panelLangId`), or of its first screen when that one is missing; the
+// screen's caption when the name is empty; empty without screens.
+std::string projectNameFromScreens(const CDorvaneDoc &doc, std::uint16_t panelLangId);
+
 } // namespace core

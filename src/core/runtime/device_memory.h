@@ -46,11 +46,21 @@ struct MemoryKey
 };
 
 // One device point of the project, for a device table.
+// The values a point is watched over: the limits of the tags that show it (all of them), else
+// all its cell holds. With `bcd` the tags read the cell's nibbles as decimal digits.
+struct ValueRange
+{
+    std::int64_t low = 0;
+    std::int64_t high = 0;
+    bool bcd = false;
+};
+
 struct MemoryPoint
 {
     std::string text; // "CH-STATION-ADDRESS", or the bare number for the panel's own memory
     MemoryKey key;
     std::uint16_t dataSize = 2; // 1 bit, 2 word, 3 double word
+    ValueRange range;
 };
 
 enum class MemoryResult { Ok, BadSyntax, UnknownPoint, BadValue };

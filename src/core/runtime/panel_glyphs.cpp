@@ -33,8 +33,13 @@ util::CLogFont inCodePage(util::CLogFont font, std::uint16_t langId)
 
 PanelFonts PanelFonts::fromConfig(const CAppConfig &config)
 {
+    return fromConfig(config, tagResources().panelLangId);
+}
+
+PanelFonts PanelFonts::fromConfig(const CAppConfig &config, std::uint16_t panelLangId)
+{
     PanelFonts f;
-    f.panelLangId = tagResources().panelLangId;
+    f.panelLangId = panelLangId;
     f.resourceLangId = tagResources().resourceLangId;
     // The panel draws its texts in its own language's faces (an English program's faces have no
     // Korean characters); the program's faces when that language has no section.

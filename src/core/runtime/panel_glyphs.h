@@ -24,8 +24,10 @@ struct PanelFonts
     std::uint16_t panelLangId = 0x412; // code page of tag texts
     std::uint16_t resourceLangId = 0x412; // weekday names of clocks
 
-    // The faces the configuration gives the panel language (the tags' shared resources name it
-    // and the resource language), or the program language's faces when it has none.
+    // The faces the configuration gives the panel language `panelLangId` (the project's, never
+    // the computer's), or the program language's faces when it has none.
+    static PanelFonts fromConfig(const CAppConfig &config, std::uint16_t panelLangId);
+    // The same for the panel language of the project the tags are bound to.
     static PanelFonts fromConfig(const CAppConfig &config);
 };
 

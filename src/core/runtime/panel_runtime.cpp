@@ -13,6 +13,7 @@
 #include "core/tags/tag_kinds.h"
 
 #include "util/code_page.h"
+#include "util/messages.h"
 
 #include <algorithm>
 
@@ -247,7 +248,62 @@ bool contains(const CTag &tag, int x, int y)
     return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
 }
 
+// Entry compares values as numbers: signed ones as such, the others (hexadecimal and BCD too)
+// as their raw bits.
+bool signedEntry(const CPointInfo &p)
+{
+    return p.m_signed != 0 && p.m_base == kBaseDec;
+}
+
+std::int64_t entryNumber(const CPointInfo &p, std::uint32_t raw)
+{
+    return signedEntry(p) ? std::int64_t(std::int32_t(raw)) : std::int64_t(raw);
+}
+
+struct EntryBounds
+{
+    std::int64_t low = 0;
+    std::int64_t high = 0;
+};
+
+// The tag's limits within what the cell holds: a word never holds more than 16 bits, whatever
+// limits the tag was given.
+EntryBounds entryBounds(const CPointInfo &p)
+{
+    std::uint32_t cellMin = 0;
+    std::uint32_t cellMax = 0;
+    const std::uint16_t size = p.m_dataSize == kSizeDWord ? kSizeDWord : kSizeWord;
+    pointRange(size, signedEntry(p), p.m_base == kBaseBcd ? kBaseBcd : kBaseDec, cellMin, cellMax);
+    return {std::max(entryNumber(p, cellMin), entryNumber(p, p.m_min)),
+            std::min(entryNumber(p, cellMax), entryNumber(p, p.m_max))};
+}
+
+// A limit as it is typed: hexadecimal and BCD values are their digits.
+std::string entryText(const CPointInfo &p, std::int64_t number)
+{
+    if (p.m_base == kBaseHex || p.m_base == kBaseBcd)
+        return util::formatText("%llX", static_cast<unsigned long long>(number));
+    return util::formatText("%lld", static_cast<long long>(number));
+}
+
+const CDigitTag *entryTag(const CTag &tag)
+{
+    if (tag.Kind() != kTagDigit || !static_cast<const CDigitTag &>(tag).IsWritable())
+        return nullptr;
+    return &static_cast<const CDigitTag &>(tag);
+}
+
 } // namespace
+
+std::optional<EntryLimits> entryLimits(const CTag &tag)
+{
+    const CDigitTag *digit = entryTag(tag);
+    if (!digit)
+        return std::nullopt;
+    const CPointInfo &point = digit->Point();
+    const EntryBounds bounds = entryBounds(point);
+    return EntryLimits{entryText(point, bounds.low), entryText(point, bounds.high)};
+}
 
 // ------------------------------------------------------------------------------------------------
 // Alarm-history area
@@ -616,28 +672,21 @@ void CPanelRuntime::Release()
 
 RuntimeResult CPanelRuntime::EnterValue(const CTag &tag, std::string_view text)
 {
-    if (tag.Kind() != kTagDigit || !static_cast<const CDigitTag &>(tag).IsWritable())
+    const CDigitTag *digit = entryTag(tag);
+    if (!digit)
         return RuntimeResult::NoTarget;
-    const auto &digit = static_cast<const CDigitTag &>(tag);
-    const CPointInfo &point = digit.Point();
+    const CPointInfo &point = digit->Point();
     const auto key = m_memory.KeyOf(point);
     if (!key)
         return RuntimeResult::NoTarget;
-    const bool isSigned = point.m_signed != 0 && point.m_base == kBaseDec;
     std::uint32_t value = 0;
-    if (!parsePointValue(text, isSigned, point.m_base, value))
+    if (!parsePointValue(text, signedEntry(point), point.m_base, value))
         return RuntimeResult::BadValue;
-    const bool word = point.m_dataSize != kSizeDWord;
-    // A word never holds more than 16 bits, whatever limits the tag was given.
-    const bool fits = isSigned
-            ? (!word || (std::int32_t(value) >= -32768 && std::int32_t(value) <= 32767))
-            : (!word || value <= 0xFFFF);
-    const bool inside = isSigned ? std::int32_t(value) >= std::int32_t(point.m_min)
-                    && std::int32_t(value) <= std::int32_t(point.m_max)
-                                 : value >= point.m_min && value <= point.m_max;
-    if (!fits || !inside)
+    const EntryBounds bounds = entryBounds(point);
+    const std::int64_t number = entryNumber(point, value);
+    if (number < bounds.low || number > bounds.high)
         return RuntimeResult::OutOfRange;
-    if (digit.UsesPassword() && !CheckPassword())
+    if (digit->UsesPassword() && !CheckPassword())
         return RuntimeResult::PasswordRefused;
     m_memory.Write(*key, value);
     return RuntimeResult::Ok;

@@ -83,6 +83,16 @@ bool AppendAlarmHistory(util::Bytes &areaW, std::size_t index, std::string_view 
 // Writes the clear time into the newest uncleared entries of alarm `index`.
 bool RecordAlarmClear(util::Bytes &areaW, std::size_t index, const std::tm &cleared);
 
+// The values numeric entry into a tag accepts, as the operator types them (in the tag's base).
+struct EntryLimits
+{
+    std::string low;
+    std::string high;
+};
+// The tag's limits within what its word or double word holds; nothing for a tag that takes no
+// entry.
+std::optional<EntryLimits> entryLimits(const CTag &tag);
+
 class CPanelRuntime final : public IPanelState
 {
 public:

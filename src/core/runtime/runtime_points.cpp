@@ -8,16 +8,43 @@
 #include "core/model/dorvane_doc.h"
 #include "core/runtime/device_memory.h"
 #include "core/runtime/runtime_params.h"
+#include "core/runtime/screen_renderer.h"
 #include "core/tags/point_record.h"
+#include "core/tags/tag.h"
+#include "core/tags/tag_kinds.h"
 #include "core/tags/tag_points.h"
 
 #include "util/messages.h"
 
+#include <map>
+#include <optional>
 #include <set>
 
 namespace core {
 
 namespace {
+
+// All a cell of that size holds, as raw bits.
+ValueRange cellRange(std::uint16_t dataSize)
+{
+    return {0, dataSize == kSizeBit ? 1 : dataSize == kSizeWord ? 0xFFFF : 0xFFFFFFFF, false};
+}
+
+// The values a tag shows of its point: its limits read with the point's sign and base. Nothing
+// for a tag that shows no number (messages are chosen by value, lamps and buttons by bit) and
+// for limits that hold no value at all.
+std::optional<ValueRange> shownRange(const CTag &tag, const CPointInfo &p)
+{
+    const std::uint16_t kind = tag.Kind();
+    if (p.m_dataSize == kSizeBit || kind == kTagMessage || kind == kTagLamp || kind == kTagButton)
+        return std::nullopt;
+    // A rotation counts its speed from zero, whatever minimum its point carries.
+    const std::int64_t low = kind == kTagMotor ? 0 : pointNumber(p, p.m_min);
+    const std::int64_t high = pointNumber(p, p.m_max);
+    if (low > high)
+        return std::nullopt;
+    return ValueRange{low, high, p.m_base == kBaseBcd};
+}
 
 class CPointCollector
 {
@@ -27,16 +54,38 @@ public:
         , m_out(out)
     { }
 
-    void Add(const std::optional<MemoryKey> &key, std::string text = {})
+    // The point's row (the first text wins), or nothing for an invalid address.
+    MemoryPoint *Add(const std::optional<MemoryKey> &key, std::string text = {})
     {
-        if (!key || !m_seen.insert(*key).second)
-            return;
+        if (!key)
+            return nullptr;
+        const auto [it, added] = m_rows.emplace(*key, m_out.size());
+        if (!added)
+            return &m_out[it->second];
         if (text.empty())
             text = m_memory.KeyText(*key);
         const std::uint16_t size = key->kind == kAddrBit ? kSizeBit
                 : key->kind == kAddrWord                 ? kSizeWord
                                                          : kSizeDWord;
-        m_out.push_back({std::move(text), *key, size});
+        m_out.push_back({std::move(text), *key, size, cellRange(size)});
+        return &m_out.back();
+    }
+    // A tag shows the point: its limits join those of the tags before it.
+    void AddShown(const CTag &tag, const CPointInfo &p, std::string text)
+    {
+        MemoryPoint *row = Add(m_memory.KeyOf(p), std::move(text));
+        const std::optional<ValueRange> shown = shownRange(tag, p);
+        if (!row || !shown || row->dataSize == kSizeBit)
+            return;
+        if (!m_limited.insert(row->key).second) {
+            // Limits in another base describe other values; the first tag's reading stays.
+            if (shown->bcd == row->range.bcd) {
+                row->range.low = std::min(row->range.low, shown->low);
+                row->range.high = std::max(row->range.high, shown->high);
+            }
+            return;
+        }
+        row->range = *shown;
     }
     void AddBlock(util::ConstByteSpan record, std::size_t block, std::int32_t kind)
     {
@@ -51,7 +100,8 @@ public:
 private:
     const CDeviceMemory &m_memory;
     std::vector<MemoryPoint> &m_out;
-    std::set<MemoryKey> m_seen;
+    std::map<MemoryKey, std::size_t> m_rows;
+    std::set<MemoryKey> m_limited; // points whose range some tag's limits gave
 };
 
 // As the tag list shows a point: the bare number on the panel, else channel, station, address.
@@ -74,7 +124,7 @@ void CDeviceMemory::CollectPoints(const CDorvaneDoc &doc)
     for (const auto &screen : doc.Screens()) {
         for (const auto &tag : screen->Tags()) {
             for (const CPointInfo *p : devicePoints(*tag))
-                c.Add(KeyOf(*p), pointText(*p));
+                c.AddShown(*tag, *p, pointText(*p));
         }
         for (std::size_t k = 0; k < kFunctionKeyCount; ++k) {
             const CFuncKeyRecord key(screen->FunctionKey(k));

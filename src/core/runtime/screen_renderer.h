@@ -83,6 +83,10 @@ private:
 // number.
 std::string formatDigitValue(const CDigitTag &tag, std::uint32_t raw);
 
+// The value as a number with the point's size, sign and base: sign-extended when signed, BCD
+// nibbles read as decimal digits.
+std::int64_t pointNumber(const class CPointInfo &point, std::uint32_t raw);
+
 // Where `raw` lies in the point's range from minimum to maximum, 0 to 1 (clamped), with the
 // point's size, sign and base.
 double pointFraction(const class CPointInfo &point, std::uint32_t raw);

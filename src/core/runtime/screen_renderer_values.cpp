@@ -22,22 +22,6 @@ bool signedDec(const CPointInfo &p)
     return p.m_base == kBaseDec && p.m_signed != 0 && p.m_dataSize != kSizeBit;
 }
 
-// The value as a number: sign-extended when signed, BCD nibbles read as decimal digits.
-std::int64_t numeric(const CPointInfo &p, std::uint32_t raw)
-{
-    const std::uint32_t v = masked(p, raw);
-    if (signedDec(p))
-        return p.m_dataSize == kSizeDWord ? std::int64_t(std::int32_t(v))
-                                          : std::int64_t(std::int16_t(v));
-    if (p.m_base == kBaseBcd) {
-        std::int64_t out = 0;
-        for (int shift = 28; shift >= 0; shift -= 4)
-            out = out * 10 + ((v >> shift) & 0xF);
-        return out;
-    }
-    return std::int64_t(v);
-}
-
 std::string stars(std::size_t n)
 {
     return std::string(n, '*');
@@ -52,11 +36,26 @@ std::string padLeft(std::string s, std::size_t width, char fill)
 
 } // namespace
 
+std::int64_t pointNumber(const CPointInfo &p, std::uint32_t raw)
+{
+    const std::uint32_t v = masked(p, raw);
+    if (signedDec(p))
+        return p.m_dataSize == kSizeDWord ? std::int64_t(std::int32_t(v))
+                                          : std::int64_t(std::int16_t(v));
+    if (p.m_base == kBaseBcd) {
+        std::int64_t out = 0;
+        for (int shift = 28; shift >= 0; shift -= 4)
+            out = out * 10 + ((v >> shift) & 0xF);
+        return out;
+    }
+    return std::int64_t(v);
+}
+
 double pointFraction(const CPointInfo &point, std::uint32_t raw)
 {
-    const std::int64_t v = numeric(point, raw);
-    const std::int64_t lo = numeric(point, point.m_min);
-    const std::int64_t hi = numeric(point, point.m_max);
+    const std::int64_t v = pointNumber(point, raw);
+    const std::int64_t lo = pointNumber(point, point.m_min);
+    const std::int64_t hi = pointNumber(point, point.m_max);
     if (hi <= lo)
         return v >= hi ? 1.0 : 0.0;
     return std::clamp(double(v - lo) / double(hi - lo), 0.0, 1.0);
@@ -83,7 +82,7 @@ std::string formatDigitValue(const CDigitTag &tag, std::uint32_t raw)
     const std::size_t decimals = tag.Decimals();
     const bool point = decimals > 0 && digits > decimals;
     const bool isSigned = signedDec(p);
-    const std::int64_t n = numeric(p, raw);
+    const std::int64_t n = pointNumber(p, raw);
     const bool negative = n < 0;
     std::snprintf(buf, sizeof buf, "%llu", static_cast<unsigned long long>(negative ? -n : n));
     std::string s = buf;

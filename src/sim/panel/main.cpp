@@ -163,7 +163,7 @@ int main(int argc, char **argv)
     std::fflush(stdout);
     if (show) {
 #ifdef VELMAR_PANEL_VIEW
-        return sim::showPanel(argc, argv, memory, server, {programDir, int(zoom), baud});
+        return sim::showPanel(argc, argv, memory, server, {programDir, int(zoom), baud, path});
 #else
         std::fprintf(stderr, "velmar-panel-sim: this build has no display (--show)\n");
         return 2;

@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QImage>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
 
 #include <algorithm>
@@ -99,7 +101,8 @@ int renderScreen(const RenderRequest &request)
     // for is shown whatever the links say.
     runtime.Scan(std::chrono::system_clock::now());
     runtime.ShowScreen(std::uint16_t(request.screen));
-    const core::CScreenRenderer renderer(*doc, core::PanelFonts::fromConfig(app.Config()));
+    const core::CScreenRenderer renderer(
+            *doc, core::PanelFonts::fromConfig(app.Config(), app.PanelLangId(*doc)));
     const util::CMonoBitmap display = renderer.Render(std::uint16_t(request.screen), runtime);
     // Encoded whole first, then put in place: a file already there is replaced only by a
     // complete picture.
@@ -129,9 +132,17 @@ CPanelShow::CPanelShow(CPanelMemory &memory, const ShowOptions &options)
     const std::string dir = options.programDir.empty() ? util::executableDir() : options.programDir;
     if (!qm.empty() && m_translator.load(QString::fromStdString(dir + '/' + qm)))
         QCoreApplication::installTranslator(&m_translator);
+    // Qt's standard buttons (OK, Cancel) too, as in the editor; English is Qt's own.
+    if (m_app.Config().resourceLang() != util::kResEnglish
+        && m_qtTranslator.load(QLocale(QLocale::Korean), QStringLiteral("qtbase"),
+                               QStringLiteral("_"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qtTranslator);
+    m_panel = QStringLiteral("velmar-panel-sim %1")
+                      .arg(QString::fromStdString(options.port))
+                      .trimmed();
+    // The fonts and the texts' code page come with each project (its panel language).
     ui::CPanelPreviewWindow::Options view;
-    view.fonts = core::PanelFonts::fromConfig(m_app.Config());
-    view.title = QStringLiteral("velmar-panel-sim");
     view.zoom = options.zoom;
     view.password = panelPassword(memory);
     view.clock = [&memory] { return memory.panelTime(); };
@@ -158,6 +169,7 @@ void CPanelShow::reload()
     m_shown = m_memory.projectGeneration();
     m_window->setDocument(nullptr);
     m_doc.reset();
+    m_window->setPanelTitle(m_panel, nullptr);
     core::AreaImages areas;
     if (!memoryAreas(m_memory, areas)) {
         m_window->setDocument(nullptr);
@@ -171,7 +183,10 @@ void CPanelShow::reload()
         m_window->setDocument(nullptr, QString::fromStdString(error));
         return;
     }
-    m_window->setTextLanguage(m_app.PanelLangId(*m_doc));
+    // The project's own panel language, never this computer's locale.
+    m_window->setPanelLanguage(
+            core::PanelFonts::fromConfig(m_app.Config(), m_app.PanelLangId(*m_doc)));
+    m_window->setPanelTitle(m_panel, m_doc.get());
     m_window->setDocument(m_doc.get());
 }
 

@@ -42,6 +42,7 @@ struct ShowOptions
     std::string programDir;
     int zoom = 3;
     unsigned baud = 0; // the link's pace (0 unpaced): a download is over after a longer pause
+    std::string port; // the pseudo-terminal the link serves, which names the panel
 };
 
 // The running panel over the simulator's memory: shows the project the areas hold, and after
@@ -66,6 +67,8 @@ private:
     CPanelMemory &m_memory;
     core::CAppServices m_app;
     QTranslator m_translator;
+    QTranslator m_qtTranslator; // Qt's own buttons in the same language
+    QString m_panel;
     std::unique_ptr<core::CDorvaneDoc> m_doc;
     std::unique_ptr<ui::CPanelPreviewWindow> m_window;
     QTimer m_poll;

@@ -5,6 +5,7 @@
 #include "core/functions/user_text.h"
 #include "core/model/dorvane_doc.h"
 #include "core/model/screen_data.h"
+#include "core/runtime/area_project.h"
 #include "core/tags/tag_kinds.h"
 
 #include <QApplication>
@@ -177,6 +178,21 @@ void CPanelPreviewWindow::setDocument(const core::CDorvaneDoc *doc, const QStrin
     scanNow();
 }
 
+void CPanelPreviewWindow::setPanelLanguage(core::PanelFonts fonts)
+{
+    m_options.textLangId = fonts.panelLangId;
+    m_options.fonts = std::move(fonts);
+}
+
+void CPanelPreviewWindow::setPanelTitle(const QString &panel, const core::CDorvaneDoc *doc)
+{
+    const std::string project
+            = doc ? core::projectNameFromScreens(*doc, m_options.textLangId) : std::string();
+    const QString named = doc ? tr("프로젝트 \"%1\"").arg(QString::fromStdString(project))
+                              : tr("프로젝트 없음");
+    setWindowTitle(tr("미리보기 - %1").arg(QStringLiteral("%1 - %2").arg(panel, named)));
+}
+
 void CPanelPreviewWindow::setPanelPassword(const std::string &password)
 {
     m_options.password = password;
@@ -309,12 +325,13 @@ void CPanelPreviewWindow::enterValue(int x, int y)
             = QInputDialog::getText(this, tr("값 입력"), tr("값:"), QLineEdit::Normal, {}, &ok);
     // The project may have changed while the value was typed: the tag is looked up again.
     if (ok && m_runtime && m_runtime->InputAt(x, y) == tag)
-        report(m_runtime->EnterValue(*tag, text.trimmed().toStdString()));
+        report(m_runtime->EnterValue(*tag, text.trimmed().toStdString()), tag);
     redraw();
 }
 
-void CPanelPreviewWindow::report(core::RuntimeResult result)
+void CPanelPreviewWindow::report(core::RuntimeResult result, const core::CTag *tag)
 {
+    const auto limits = tag ? core::entryLimits(*tag) : std::nullopt;
     QString why;
     switch (result) {
     case core::RuntimeResult::Ok:
@@ -324,7 +341,10 @@ void CPanelPreviewWindow::report(core::RuntimeResult result)
         why = tr("값을 읽을 수 없습니다.");
         break;
     case core::RuntimeResult::OutOfRange:
-        why = tr("값이 입력 범위를 벗어났습니다.");
+        why = limits ? tr("값이 입력 범위(%1 ~ %2)를 벗어났습니다.")
+                               .arg(QString::fromStdString(limits->low),
+                                    QString::fromStdString(limits->high))
+                     : tr("값이 입력 범위를 벗어났습니다.");
         break;
     case core::RuntimeResult::PasswordRefused:
         why = tr("암호가 맞지 않습니다.");
@@ -385,8 +405,9 @@ void CPanelPreviewWindow::fillTable()
                     return;
                 }
                 const auto &point = m_runtime->Memory().Points()[std::size_t(row)];
-                m_drivers.insert_or_assign(
-                        row, core::CSignalDriver(core::SignalKind(index), point.dataSize));
+                // Over the limits of the tags that show the point (else the whole cell).
+                m_drivers.insert_or_assign(row,
+                                           core::CSignalDriver(core::SignalKind(index), point));
             });
             m_table->setCellWidget(row, kDriver, driver);
         }

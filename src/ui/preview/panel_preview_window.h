@@ -29,7 +29,8 @@ class QTableWidget;
 
 namespace core {
 class CDorvaneDoc;
-}
+class CTag;
+} // namespace core
 
 namespace ui {
 
@@ -57,8 +58,12 @@ public:
     // Runs `doc` from a restart (null: nothing to run, with `why` shown instead). The document
     // must outlive the window or the next call.
     void setDocument(const core::CDorvaneDoc *doc, const QString &why = {});
-    // The panel language's LANGID, for alarm texts and screen names (before setDocument).
-    void setTextLanguage(std::uint16_t langId) { m_options.textLangId = langId; }
+    // The project's panel language, as its fonts: how the display draws texts and which code
+    // page alarm texts and screen names are read in (before setDocument).
+    void setPanelLanguage(core::PanelFonts fonts);
+    // The title of a panel running what a download sent (such a project has no file name): the
+    // panel, and the project by its initial screen's name (after setPanelLanguage).
+    void setPanelTitle(const QString &panel, const core::CDorvaneDoc *doc);
     // The panel's password (the simulator's may be set over the link at any time).
     void setPanelPassword(const std::string &password);
     // The document changed in the editor: the runtime and the device table follow, the memory
@@ -87,7 +92,7 @@ private:
     void releaseKey(int key);
     void touch(int x, int y);
     void enterValue(int x, int y);
-    void report(core::RuntimeResult result);
+    void report(core::RuntimeResult result, const core::CTag *tag = nullptr);
     std::tm now() const;
     void fillTable();
     void refreshTable();

@@ -2098,6 +2098,18 @@
         <translation>The value is outside the entry range.</translation>
     </message>
     <message>
+        <source>값이 입력 범위(%1 ~ %2)를 벗어났습니다.</source>
+        <translation>The value is outside the entry range (%1 to %2).</translation>
+    </message>
+    <message>
+        <source>프로젝트 &quot;%1&quot;</source>
+        <translation>project &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>프로젝트 없음</source>
+        <translation>no project</translation>
+    </message>
+    <message>
         <source>암호가 맞지 않습니다.</source>
         <translation>Wrong password.</translation>
     </message>
@@ -2111,7 +2123,7 @@
     </message>
     <message>
         <source>램프</source>
-        <translation>Lamp</translation>
+        <translation>Ramp</translation>
     </message>
     <message>
         <source>사인</source>
