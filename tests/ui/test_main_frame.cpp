@@ -10,6 +10,7 @@
 #include "ui/app/main_frame.h"
 #include "ui/app/memory_gauges.h"
 #include "ui/app/project_controller.h"
+#include "ui/canvas/screen_canvas.h"
 #include "ui/dialogs/prj_mgn_dialog.h"
 #include "ui/project/new_screen_dialog.h"
 #include "ui/project/project_window.h"
@@ -87,6 +88,58 @@ private slots:
     {
         m_app.reset();
         m_folder.reset();
+    }
+
+    // Whatever replaces the open project (Open, New, Close), its screen windows go at once:
+    // none is left waiting for a later deletion, where the next command would find it and reach
+    // screens that no longer exist.
+    void replacingTheProjectLeavesNoWindowOfTheOldOne()
+    {
+        const QString demo = m_folder->file("Project/Demo.kvr");
+        QVERIFY(QFile::copy(QStringLiteral(DORVANE_RUNTIME_DIR "/Project/Demo.kvr"), demo));
+        QVERIFY(frame().openFile(demo));
+        const auto &screens = frame().document()->Screens();
+        QVERIFY(screens.size() >= 2);
+        const std::uint16_t first = screens.front()->Number();
+        for (const std::uint16_t n : {first, screens[1]->Number()}) {
+            CDorvaneView *view = frame().showScreen(n);
+            QVERIFY(view);
+            std::vector<core::CTag *> all;
+            for (const auto &tag : view->screen().Tags())
+                all.push_back(tag.get());
+            view->canvas()->setSelection(all);
+        }
+        const auto windowsShowTheOpenProject = [this] {
+            // A closed window still alive would still hear the undo stack and repaint a screen
+            // that has gone with its project.
+            if (frame().findChildren<CDorvaneView *>().size()
+                != frame().mdiArea()->subWindowList().size())
+                return false;
+            for (QMdiSubWindow *sub : frame().mdiArea()->subWindowList()) {
+                auto *view = qobject_cast<CDorvaneView *>(sub->widget());
+                if (!view || sub->isHidden()
+                    || frame().document()->FindScreen(view->screenNumber()) != &view->screen())
+                    return false;
+            }
+            return true;
+        };
+        // No event is handled in between: nothing deferred may stand in for the new windows.
+        QVERIFY(frame().openFile(demo));
+        QVERIFY(windowsShowTheOpenProject());
+        QCOMPARE(frame().mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(frame().activeView()->screenNumber(), first);
+        QVERIFY(newProject());
+        QVERIFY(windowsShowTheOpenProject());
+        QCOMPARE(frame().mdiArea()->subWindowList().size(), 1);
+        frame().closeProject();
+        QVERIFY(frame().mdiArea()->subWindowList().isEmpty());
+        // Undo of a screen's addition closes its window at once too.
+        QVERIFY(frame().openFile(demo));
+        QCOMPARE(frame().addScreen(902, QStringLiteral("new")), 0);
+        QVERIFY(frame().findView(902));
+        frame().undoStack()->undo();
+        QVERIFY(!frame().findView(902));
+        QVERIFY(windowsShowTheOpenProject());
     }
 
     void startUpEndsWithoutThePanelPicture()

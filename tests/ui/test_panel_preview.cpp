@@ -366,6 +366,31 @@ private slots:
         QVERIFY2(!frame().previewWindow(), "goes with its project");
     }
 
+    // The preview starts where the panel does, on the project's initial screen, whichever
+    // window is open; "이 화면부터 미리보기" starts on the open window's screen.
+    void previewStartsOnTheInitialScreenOrOnTheOpenOneWhenAsked()
+    {
+        QVERIFY(openDemo());
+        core::CDorvaneDoc *doc = frame().document();
+        const std::uint16_t initial = doc->Param16(core::kParamInitialScreen);
+        QVERIFY(doc->FindScreen(initial));
+        std::uint16_t other = initial;
+        for (const auto &screen : doc->Screens())
+            if (screen->Number() != initial)
+                other = screen->Number();
+        QVERIFY(other != initial);
+        QVERIFY(frame().showScreen(other));
+        QAction *here = frame().action(QStringLiteral("screenPreviewHere"));
+        QVERIFY(here && here->isEnabled());
+        QCOMPARE(here->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F5));
+
+        frame().action(QStringLiteral("screenPreview"))->trigger();
+        QVERIFY(frame().previewWindow());
+        QCOMPARE(frame().previewWindow()->runtime()->CurrentScreen(), initial);
+        here->trigger();
+        QCOMPARE(frame().previewWindow()->runtime()->CurrentScreen(), other);
+    }
+
     void editorClosingWithThePreviewOpen()
     {
         QVERIFY(openDemo());

@@ -10,6 +10,12 @@ namespace core {
 
 CAppServices::CAppServices() = default;
 
+CAppServices::~CAppServices()
+{
+    if (tagResources().images == &m_images || tagResources().strings == &m_strings)
+        setTagResources({});
+}
+
 void CAppServices::Load(const std::string &programDir, std::uint16_t systemLangId)
 {
     m_config.load(programDir, systemLangId);

@@ -21,6 +21,8 @@ class CAppServices
 {
 public:
     CAppServices();
+    // The tags stop referring to this object's managers when it goes.
+    ~CAppServices();
 
     // Reads the program folder's configuration and points the managers at its folders.
     void Load(const std::string &programDir, std::uint16_t systemLangId);

@@ -110,7 +110,10 @@ void CMainActions::createActions()
                      &CMainFrame::showTagList);
     // F5 draws lamps: the preview takes Ctrl+F5, as running does in many tools.
     QObject::connect(add("screenPreview", tr("미리보기(&R)"), QKeySequence(Qt::CTRL | Qt::Key_F5)),
-                     &QAction::triggered, f, &CMainFrame::showPreview);
+                     &QAction::triggered, f, [f] { f->showPreview(); });
+    QObject::connect(add("screenPreviewHere", tr("이 화면부터 미리보기(&T)"),
+                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F5)),
+                     &QAction::triggered, f, [f] { f->showPreview(true); });
     QObject::connect(add("viewMemory", tr("메모리 사용량...")), &QAction::triggered, f,
                      &CMainFrame::onMemoryUse);
     QObject::connect(add("viewOptions", tr("옵션...")), &QAction::triggered, f,
@@ -198,7 +201,7 @@ void CMainActions::createMenus()
     screen->addActions({action("screenNew"), action("screenDelete"), action("screenProperties"),
                         action("screenTagList")});
     screen->addSeparator();
-    screen->addAction(action("screenPreview"));
+    screen->addActions({action("screenPreview"), action("screenPreviewHere")});
 
     QMenu *project = bar->addMenu(tr("프로젝트(&P)"));
     project->setObjectName(QStringLiteral("projectMenu"));

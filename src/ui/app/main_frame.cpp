@@ -100,7 +100,7 @@ CMainFrame::~CMainFrame()
 {
     // Views and the preview refer to the document: they go first.
     m_preview.reset();
-    m_mdi->closeAllSubWindows();
+    discardViews();
     m_controller->undoStack()->clear();
     m_link->Stop();
 }
@@ -172,7 +172,7 @@ void CMainFrame::documentChanged()
 {
     // Views go before the document they show; the preview ran the project that went.
     m_preview.reset();
-    m_mdi->closeAllSubWindows();
+    discardViews();
     m_project->rebuild(document(), panelLangId());
     if (document() && !document()->Screens().empty())
         showScreen(document()->Screens().front()->Number());
@@ -209,6 +209,7 @@ void CMainFrame::updateActions()
     action("screenDelete")->setEnabled(open && document()->Screens().size() > 1);
     action("screenProperties")->setEnabled(activeView() != nullptr);
     action("screenTagList")->setEnabled(activeView() != nullptr);
+    action("screenPreviewHere")->setEnabled(activeView() != nullptr);
     // The arrange commands follow the canvas's own rules for the selection.
     CDorvaneView *view = activeView();
     for (const auto &[a, command] : m_actions->canvasActions())
@@ -232,9 +233,22 @@ void CMainFrame::closeEvent(QCloseEvent *event)
 
 void CMainFrame::forEachView(const std::function<void(CDorvaneView *)> &fn) const
 {
+    // A window the user closed waits for its deferred deletion: it may outlive its screen, so it
+    // is no longer one of the views.
     for (QMdiSubWindow *sub : m_mdi->subWindowList())
-        if (auto *view = qobject_cast<CDorvaneView *>(sub->widget()))
+        if (auto *view = qobject_cast<CDorvaneView *>(sub->widget()); view && !sub->isHidden())
             fn(view);
+}
+
+void CMainFrame::discardViews()
+{
+    // Deleted now, not on close: a closed window's deferred deletion would leave its canvas
+    // reachable after the document it refers to has gone.
+    const QList<QMdiSubWindow *> subs = m_mdi->subWindowList();
+    for (QMdiSubWindow *sub : subs) {
+        sub->close();
+        delete sub;
+    }
 }
 
 CDorvaneView *CMainFrame::findView(std::uint16_t number) const

@@ -170,8 +170,7 @@ public:
     bool exportScreenPictures(const QString &dir, const std::vector<std::uint16_t> &screens,
                               int scale, bool bare, bool svg);
     // Draws the report on a printer; its page count.
-    int printReport(QPrinter &printer, const std::vector<std::uint16_t> &screens,
-                    int pictureWidth);
+    int printReport(QPrinter &printer, const std::vector<std::uint16_t> &screens, int pictureWidth);
     // Asks which screens the report shows and how wide their pictures are; false on Cancel.
     bool askReportSetup(std::vector<std::uint16_t> &screens, int &pictureWidth);
     void onPrint();
@@ -180,8 +179,9 @@ public:
     void onExportPictures();
 
     // --- the running panel (main_frame_preview.cpp) -----------------------------------------
-    // Opens (or raises) the preview of the open project, on the open screen.
-    void showPreview();
+    // Opens (or raises) the preview of the open project. A new preview starts, as the panel
+    // does, on the project's initial screen; `fromOpenScreen` shows the open window's screen.
+    void showPreview(bool fromOpenScreen = false);
     CPanelPreviewWindow *previewWindow() const { return m_preview.get(); }
 
 public slots:
@@ -211,6 +211,8 @@ private:
     void documentChanged();
     void screensChanged();
     void closeView(std::uint16_t number);
+    // Every screen window goes at once, before the document it shows is replaced or rebuilt.
+    void discardViews();
     void updateTitle();
     void updateActions();
     void forEachView(const std::function<void(CDorvaneView *)> &fn) const;

@@ -108,7 +108,7 @@ void CMainFrame::upload()
     // The open project's windows (the preview too) go before its screens are rebuilt.
     transfer.SetBeforeRebuild([this] {
         m_preview.reset();
-        m_mdi->closeAllSubWindows();
+        discardViews();
         m_project->rebuild(nullptr, panelLangId());
     });
     for (;;) {

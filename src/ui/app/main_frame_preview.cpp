@@ -14,7 +14,7 @@
 
 namespace ui {
 
-void CMainFrame::showPreview()
+void CMainFrame::showPreview(bool fromOpenScreen)
 {
     const core::CDorvaneDoc *doc = document();
     if (!doc)
@@ -32,7 +32,8 @@ void CMainFrame::showPreview()
         m_preview = std::make_unique<CPanelPreviewWindow>(options);
         m_preview->setDocument(doc);
     }
-    if (const CDorvaneView *view = activeView(); view && m_preview->runtime())
+    // The panel starts on the project's initial screen; the open window's screen on request.
+    if (const CDorvaneView *view = activeView(); fromOpenScreen && view && m_preview->runtime())
         m_preview->runtime()->ShowScreen(view->screenNumber());
     m_preview->scanNow();
     m_preview->show();
