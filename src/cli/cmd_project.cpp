@@ -3,8 +3,10 @@
 #include "cli/commands.h"
 
 #include "core/download/memory_usage.h"
+#include "core/editor/screen_rules.h"
 #include "core/model/memory_monitor.h"
 #include "core/model/project_file.h"
+#include "core/project_json/tag_schema.h"
 #include "core/tags/tag_kinds.h"
 #include "util/file_io.h"
 #include "util/message_ids.h"
@@ -53,8 +55,19 @@ void runCheck(CliContext &ctx, const std::string &path)
     ctx.loadConfig();
     // Every area is parsed as opening does, into a project of its own: a file that passes is
     // one the editor opens. The refusal and what was found are printed by openProject.
-    if (!ctx.openProject(path))
+    const auto doc = ctx.openProject(path);
+    if (!doc)
         throw Exit{1};
+    // Tags that hang off the display open and compile (older files hold them), but the panel
+    // cuts them off: each one is named, and the file still passes.
+    for (const core::OffDisplayTag &t : core::offDisplayTags(*doc))
+        std::cerr << util::formatText(
+                "warning: screen %u, tag %zu (%s) at (%d, %d), %d x %d, "
+                "runs off the %d x %d display\n",
+                unsigned(t.screen), t.index + 1,
+                core::pjson::tagKindName(t.kind) ? core::pjson::tagKindName(t.kind) : "?",
+                t.rect.left, t.rect.top, t.rect.Width(), t.rect.Height(), core::kPanelWidth,
+                core::kPanelHeight);
 }
 
 ordered_json memoryJson(const std::string &name, core::MemoryGauge gauge, std::uint32_t bytes)

@@ -155,6 +155,37 @@ TEST_F(CliPrograms, AddressTakesModbusReferencesAndTheShownForm)
     EXPECT_EQ(nlohmann::json::parse(high.out)["normalised"], "40001");
 }
 
+// A tag that hangs off the display (older files, or a hand-made JSON) still passes the check,
+// with a warning line that names it; tags on the display give none.
+TEST_F(CliPrograms, CheckWarnsOfEachTagThatRunsOffTheDisplay)
+{
+    const std::string json = m_dir + "/plant.json";
+    ASSERT_EQ(run(kCli + " export '" + m_project + "' -o '" + json + "'").status, 0);
+    std::ifstream in(json);
+    nlohmann::ordered_json j = nlohmann::ordered_json::parse(in);
+    auto text = [](int x, const char *t) {
+        return nlohmann::ordered_json{
+                {"kind", "text"},
+                {"x", x},
+                {"y", 4},
+                {"fields", {{"font", 0}, {"inverse", 0}, {"text", t}, {"border", 0}}}};
+    };
+    j["screens"][0]["tags"] = nlohmann::ordered_json::array({text(10, "Pump"), text(190, "Tank")});
+    std::ofstream(json) << j.dump(2);
+    const std::string off = m_dir + "/off.kvr";
+    const Outcome imported = run(kCli + " import '" + json + "' -o '" + off + "'");
+    ASSERT_EQ(imported.status, 0) << imported.out;
+
+    const Outcome check = run(kCli + " check '" + off + "'");
+    EXPECT_EQ(check.status, 0) << check.out;
+    EXPECT_NE(check.out.find("warning: screen 0, tag 2 (text) at (190, 4), 32 x 16, runs off "
+                             "the 192 x 64 display"),
+              std::string::npos)
+            << check.out;
+    EXPECT_EQ(check.out.find("tag 1"), std::string::npos) << check.out;
+    EXPECT_EQ(run(kCli + " check '" + m_project + "'").out, "");
+}
+
 TEST_F(CliPrograms, ProjectFilesLargerThanAnyProjectAreRefusedUnread)
 {
     const std::string refused(util::messageText(util::msg::kFileNotReadable, 0x409));

@@ -111,7 +111,17 @@ private slots:
             QCOMPARE(int(m_screen->TagCount()), ++expected);
             const core::CTag *tag = m_screen->Tags().back().get();
             QCOMPARE(int(tag->Kind()), kind);
-            QCOMPARE(tag->X(), 5 + kind * 3);
+            // Every tag starts on the display: the clock's long default format would run past
+            // the right edge where it was put down, so it starts against that edge.
+            const core::CRect r = tag->Rect();
+            QVERIFY2(r.left >= 0 && r.top >= 0
+                             && (r.right <= core::kPanelWidth || r.Width() > core::kPanelWidth)
+                             && (r.bottom <= core::kPanelHeight || r.Height() > core::kPanelHeight),
+                     qPrintable(QStringLiteral("kind %1").arg(kind)));
+            if (kind == core::kTagClock)
+                QCOMPARE(tag->Rect().right, core::kPanelWidth);
+            else
+                QCOMPARE(tag->X(), 5 + kind * 3);
             QCOMPARE(m_canvas->selection().size(), std::size_t(1));
         }
         QCOMPARE(finished.count(), expected);
@@ -186,6 +196,26 @@ private slots:
         click(QPoint(200, 60));
         QCOMPARE(int(m_screen->TagCount()), 3);
         QCOMPARE(m_canvas->tool(), int(ui::ToolSelect));
+    }
+
+    // A bar graph put down near the bottom, or a rectangle dragged past the right edge, ends up
+    // on the display: the panel would cut off what lies beyond it.
+    void newTagsStartOnTheDisplay()
+    {
+        m_canvas->setTool(core::kTagGraph1);
+        click(dev(100, 50));
+        const core::CTag *bar = m_screen->Tags().back().get();
+        QCOMPARE(int(bar->Kind()), int(core::kTagGraph1));
+        QCOMPARE(bar->Rect().bottom, core::kPanelHeight);
+        QCOMPARE(bar->Rect().left, 100);
+        m_canvas->setTool(ui::ToolRect);
+        drag(dev(180, 10), dev(250, 30));
+        const core::CTag *rect = m_screen->Tags().back().get();
+        QCOMPARE(int(rect->Kind()), int(core::kTagRect));
+        QCOMPARE(rect->Rect().left, 180);
+        QVERIFY2(rect->Rect().right <= core::kPanelWidth,
+                 qPrintable(QString::number(rect->Rect().right)));
+        QCOMPARE(m_undo->count(), 2);
     }
 
     void selectByClickShiftAndNet()

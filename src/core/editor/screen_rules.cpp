@@ -1,5 +1,8 @@
 #include "core/editor/screen_rules.h"
 
+#include "core/editor/selection_rules.h"
+#include "core/model/screen_data.h"
+
 #include "util/code_page.h"
 #include "util/message_ids.h"
 #include "util/messages.h"
@@ -36,6 +39,18 @@ std::optional<std::uint16_t> pasteScreenNumber(const CDorvaneDoc &doc, std::uint
         if (!doc.FindScreen(std::uint16_t(n)))
             return std::uint16_t(n);
     return std::nullopt;
+}
+
+std::vector<OffDisplayTag> offDisplayTags(const CDorvaneDoc &doc)
+{
+    std::vector<OffDisplayTag> found;
+    for (const auto &screen : doc.Screens()) {
+        const auto &tags = screen->Tags();
+        for (std::size_t i = 0; i < tags.size(); ++i)
+            if (const CRect r = tags[i]->Rect().Normalized(); editor::overhang(r) > 0)
+                found.push_back({screen->Number(), i, tags[i]->Kind(), r});
+    }
+    return found;
 }
 
 } // namespace core

@@ -24,4 +24,15 @@ std::vector<std::uint16_t> screensToDelete(const std::vector<std::uint16_t> &sel
 // else the lowest free one; nothing when all 1000 numbers are used.
 std::optional<std::uint16_t> pasteScreenNumber(const CDorvaneDoc &doc, std::uint16_t wanted);
 
+// A tag that reaches past the 192 x 64 display: older files may hold such tags (they open and
+// compile; the panel cuts them off), and the check of a file names each one.
+struct OffDisplayTag
+{
+    std::uint16_t screen = 0;
+    std::size_t index = 0; // in the screen's drawing order
+    std::uint16_t kind = 0;
+    CRect rect;
+};
+std::vector<OffDisplayTag> offDisplayTags(const CDorvaneDoc &doc);
+
 } // namespace core

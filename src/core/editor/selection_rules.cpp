@@ -25,6 +25,17 @@ bool keepsOnDisplay(const CRect &before, const CRect &after)
     return overhang(after) <= overhang(before);
 }
 
+CPoint offsetOntoDisplay(const CRect &rect)
+{
+    const CRect r = rect.Normalized();
+    const auto axis = [](std::int32_t low, std::int32_t high, std::int32_t size) {
+        if (low < 0)
+            return -low;
+        return high > size ? std::max(size - high, -low) : 0;
+    };
+    return {axis(r.left, r.right, kPanelWidth), axis(r.top, r.bottom, kPanelHeight)};
+}
+
 bool acceptsOffset(const std::vector<CTag *> &tags, std::int32_t dx, std::int32_t dy)
 {
     for (const CTag *tag : tags) {

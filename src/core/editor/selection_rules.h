@@ -20,6 +20,10 @@ std::int64_t overhang(const CRect &rect);
 // further out.
 bool keepsOnDisplay(const CRect &before, const CRect &after);
 
+// The least offset that brings a rectangle onto the display (none when it is on it); one larger
+// than the display is aligned with its top-left corner. A tag the editor makes starts there.
+CPoint offsetOntoDisplay(const CRect &rect);
+
 // Every tag accepts its rectangle moved by (dx, dy) and stays on the display by the rule above;
 // the group moves all or none.
 bool acceptsOffset(const std::vector<CTag *> &tags, std::int32_t dx, std::int32_t dy);

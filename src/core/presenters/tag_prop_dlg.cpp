@@ -1,5 +1,6 @@
 #include "core/presenters/tag_prop_dlg.h"
 
+#include "core/editor/selection_rules.h"
 #include "core/functions/image_category.h"
 #include "core/model/img_res_mgr.h"
 #include "core/tags/bmp_text_tag.h"
@@ -18,6 +19,7 @@ CTagPropDlg::CTagPropDlg(const FunctionEnv &env, CTag &tag)
     : m_env(env)
     , m_tag(tag)
     , m_before(Body(tag))
+    , m_rectBefore(tag.Rect())
 { }
 
 util::Bytes CTagPropDlg::Body(CTag &tag)
@@ -64,6 +66,18 @@ bool CTagPropDlg::SetY(std::int64_t y)
         return false;
     m_tag.MoveTo(m_tag.X(), std::int32_t(y));
     return true;
+}
+
+bool CTagPropDlg::FitsDisplay() const
+{
+    const CRect r = m_tag.Rect().Normalized();
+    if (editor::keepsOnDisplay(m_rectBefore, r))
+        return true;
+    m_env.prompt.ShowMessage(util::msg::kTagOffDisplay,
+                             util::formatMessage(util::msg::kTagOffDisplay, kPanelWidth,
+                                                 kPanelHeight, r.Width(), r.Height(), r.left,
+                                                 r.top));
+    return false;
 }
 
 void CTagPropDlg::Cancel()

@@ -6,6 +6,7 @@
 // kind's fields and rules.
 
 #include "core/presenters/function_env.h"
+#include "core/tags/geometry.h"
 
 #include "util/byte_order.h"
 
@@ -36,6 +37,11 @@ public:
 
     // OK's checks; false keeps the dialog open with the tag as it is now.
     virtual bool Ok() { return true; }
+    // What OK runs: the kind's checks, then the display's. A tag the dialog moved or resized
+    // must stay on the 192 x 64 display (or come no further off it than a file brought it in);
+    // otherwise the message says the display's and the tag's size and OK is refused.
+    bool Accept() { return Ok() && FitsDisplay(); }
+    bool FitsDisplay() const;
     // Every field back as the dialog found it; images the dialog loaded leave the project again.
     virtual void Cancel();
     // After OK: images the dialog loaded that the tag no longer shows leave the project again
@@ -65,6 +71,7 @@ private:
     FunctionEnv m_env;
     CTag &m_tag;
     util::Bytes m_before;
+    CRect m_rectBefore;
     // Library images this dialog brought into the project; mutable because taking an image is
     // a query of the dialog's state that may load one.
     mutable std::vector<std::uint16_t> m_loaded;

@@ -4,10 +4,13 @@
 
 #include "ui/undo/add_remove_tags_command.h"
 
+#include "core/editor/selection_rules.h"
 #include "core/model/screen_data.h"
 #include "core/tags/tag_factory.h"
 
 #include <QMouseEvent>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -55,8 +58,15 @@ void CDragShapeTool::mouseReleased(QMouseEvent *event)
             if (!tag)
                 result = core::kTagLimit;
         }
-        if (tag)
-            shapeTag(*tag, up);
+        if (tag) {
+            // The shape ends where the drag left the display, and starts inside it.
+            const QRect display = m_canvas.toDevice({0, 0, core::kPanelWidth, core::kPanelHeight});
+            shapeTag(*tag,
+                     QPoint(std::clamp(up.x(), display.left(), display.right()),
+                            std::clamp(up.y(), display.top(), display.bottom())));
+            const core::CPoint inside = core::editor::offsetOntoDisplay(tag->Rect());
+            core::editor::moveTagBy(*tag, inside.x, inside.y);
+        }
         core::CTag *raw = tag.get();
         if (result == core::kTagOk)
             result = screen.AddTag(std::move(tag), false);

@@ -44,6 +44,9 @@ void CPointTagTool::mousePressed(QMouseEvent *event)
     }
     raw->MoveTo(p.x, p.y);
     raw->UpdateRect();
+    // A tag whose size reaches past an edge from where it was put down starts inside.
+    const core::CPoint inside = core::editor::offsetOntoDisplay(raw->Rect());
+    core::editor::moveTagBy(*raw, inside.x, inside.y);
     m_created = raw;
     m_canvas.select(raw, false);
     m_mode = Mode::Move;

@@ -35,7 +35,7 @@ void CCircleTagDialog::refresh()
 
 bool CCircleTagDialog::acceptChanges()
 {
-    return commitEntries({m_radius}) && m_presenter.Ok();
+    return commitEntries({m_radius}) && m_presenter.Accept();
 }
 
 } // namespace ui

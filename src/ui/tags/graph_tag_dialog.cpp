@@ -70,7 +70,7 @@ void CGraphTagDialog::refresh()
 
 bool CGraphTagDialog::acceptChanges()
 {
-    return commitEntries({m_count, m_time, m_width, m_height}) && m_presenter.Ok();
+    return commitEntries({m_count, m_time, m_width, m_height}) && m_presenter.Accept();
 }
 
 } // namespace ui

@@ -42,7 +42,7 @@ void CLineTagDialog::refresh()
 
 bool CLineTagDialog::acceptChanges()
 {
-    return commitEntries({m_startX, m_startY, m_endX, m_endY}) && m_presenter.Ok();
+    return commitEntries({m_startX, m_startY, m_endX, m_endY}) && m_presenter.Accept();
 }
 
 } // namespace ui

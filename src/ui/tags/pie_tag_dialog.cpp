@@ -82,7 +82,7 @@ void CPieTagDialog::refresh()
 
 bool CPieTagDialog::acceptChanges()
 {
-    return commitEntries({m_radius}) && m_presenter.Ok();
+    return commitEntries({m_radius}) && m_presenter.Accept();
 }
 
 QAbstractButton *CPieTagDialog::modeButton(int mode) const

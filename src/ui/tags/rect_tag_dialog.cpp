@@ -38,7 +38,7 @@ void CRectTagDialog::refresh()
 
 bool CRectTagDialog::acceptChanges()
 {
-    return commitEntries({m_width, m_height}) && m_presenter.Ok();
+    return commitEntries({m_width, m_height}) && m_presenter.Accept();
 }
 
 } // namespace ui

@@ -35,7 +35,7 @@ bool CTagPropDialog::acceptChanges()
     for (const CPointGroupBox *box : findChildren<CPointGroupBox *>())
         if (box->refusedJustNow())
             return false;
-    if (!presenter().Ok())
+    if (!presenter().Accept())
         return false;
     presenter().Accepted();
     return true;
