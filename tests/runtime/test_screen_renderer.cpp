@@ -27,10 +27,12 @@
 #include "core/tags/tag_resources.h"
 #include "core/tags/text_tag.h"
 
+#include "util/bmp_file.h"
 #include "util/byte_order.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 
 namespace core {
@@ -62,16 +64,16 @@ PanelFonts testFonts()
     return f;
 }
 
-// An image whose pixels are lit where `lit(x, y)` says.
+// An image whose pixels are lit where `lit(x, y)` says: black ink on white, as a library file.
 template<class F>
 std::unique_ptr<CIndexedImage> image(std::uint32_t id, int w, int h, F lit)
 {
     auto img = std::make_unique<CIndexedImage>();
     img->m_id = id;
-    img->m_bitmap = util::CMonoBitmap(w, h, false);
+    img->m_bitmap = util::CMonoBitmap(w, h, true);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            img->m_bitmap.setPixel(x, y, lit(x, y));
+            img->m_bitmap.setPixel(x, y, !lit(x, y));
     return img;
 }
 
@@ -292,6 +294,41 @@ TEST_F(ScreenRendererTest, LampAndButtonShowTheImageOfTheirBit)
     EXPECT_EQ(litIn(render(), {40, 0, 56, 16}), 128);
     EXPECT_FALSE(lit(render(), 45, 2));
     EXPECT_TRUE(lit(render(), 45, 12));
+}
+
+// The shipped lamp pictures (black ink on white files): the ink is what the panel lights, so
+// the running lamp (a filled disc) is brighter than the stopped one (a ring), and white stays
+// dark. An inverted image swaps the two.
+TEST_F(ScreenRendererTest, LibraryLampInkIsLitAndOnIsBrighterThanOff)
+{
+    if (!std::filesystem::exists(DORVANE_RUNTIME_DIR "/Images/1000.bmp"))
+        GTEST_SKIP() << "no program folder in this build";
+    for (const int id : {1000, 1001}) {
+        const auto bmp
+                = util::readBmpFile(DORVANE_RUNTIME_DIR "/Images/" + std::to_string(id) + ".bmp");
+        ASSERT_TRUE(bmp.ok) << id << ": " << bmp.error;
+        auto img = std::make_unique<CIndexedImage>();
+        img->m_id = std::uint32_t(id);
+        img->m_bitmap = bmp.bitmap;
+        ASSERT_EQ(m_images.Add(std::move(img)), 0);
+    }
+    auto &lamp = add<CLampTag>(kTagLamp, 0, 0);
+    lamp.SetOffImage(1000);
+    lamp.SetOnImage(1001);
+    lamp.Point().m_second = "1";
+    lamp.UpdateRect();
+    const CRect r = lamp.Rect();
+    ASSERT_EQ(r.Width(), 24);
+    const util::CMonoBitmap off = render();
+    m_state.values["1"] = 1;
+    const util::CMonoBitmap on = render();
+    EXPECT_GT(litIn(on, r), 2 * litIn(off, r));
+    EXPECT_FALSE(lit(off, 12, 12)) << "inside the ring is dark";
+    EXPECT_TRUE(lit(on, 12, 12));
+    EXPECT_FALSE(lit(off, 0, 0)) << "the file's white corner is dark";
+    EXPECT_FALSE(lit(on, 0, 0));
+    lamp.SetDisplayState(1);
+    EXPECT_TRUE(lit(render(), 0, 0)) << "inverted";
 }
 
 TEST_F(ScreenRendererTest, BarFillsItsRangeFromTheBase)

@@ -86,7 +86,8 @@ void CPanelCanvas::image(const util::CMonoBitmap &bitmap, const CRect &dst, bool
         const int sy = (y - d.top) * bitmap.height() / h;
         for (int x = c.left; x < c.right; ++x) {
             const int sx = (x - d.left) * bitmap.width() / w;
-            m_lit[std::size_t(y * kPanelW + x)] = bitmap.pixel(sx, sy) != inverse ? 1 : 0;
+            // Black (a clear bit) is ink: lit, unless the tag shows it inverted.
+            m_lit[std::size_t(y * kPanelW + x)] = bitmap.pixel(sx, sy) == inverse ? 1 : 0;
         }
     }
 }

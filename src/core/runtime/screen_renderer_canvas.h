@@ -44,7 +44,8 @@ public:
     // A line of `thickness` pixels in line type `type` (0 solid, 1 dotted, 2 dashed; others
     // solid), each step of the line stamping a thickness-wide square.
     void line(CPoint a, CPoint b, int thickness, std::uint16_t type, bool lit);
-    // An image stretched onto `dst`; a set (white) image bit is a lit pixel, `inverse` swaps.
+    // An image stretched onto `dst`; a clear (black) image bit is ink, a lit pixel, as a
+    // monochrome bitmap drawn in the text colour; `inverse` swaps.
     void image(const util::CMonoBitmap &bitmap, const CRect &dst, bool inverse);
     // Text in the panel font from (x, y), cell by cell: the characters in `fg`, the rest of each
     // cell in the other state.

@@ -174,7 +174,7 @@ QImage CTagPainter::monoImage(const util::CMonoBitmap &bitmap, bool inverse)
     for (int y = 0; y < bitmap.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
         for (int x = 0; x < bitmap.width(); ++x)
-            line[x] = bitmap.pixel(x, y) ? lit : dark;
+            line[x] = bitmap.pixel(x, y) ? dark : lit; // black is ink: lit on the panel
     }
     m_images.insert(key, img);
     return img;
@@ -230,7 +230,7 @@ void CTagPainter::drawBmpText(QPainter &p, const core::CBmpTextTag &tag)
             for (int y = 0; y < bits->height(); ++y) {
                 auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
                 for (int x = 0; x < bits->width(); ++x)
-                    line[x] = bits->pixel(x, y) ? lit : dark;
+                    line[x] = bits->pixel(x, y) ? dark : lit;
             }
         }
         it = m_images.insert(key, img);

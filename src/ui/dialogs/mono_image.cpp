@@ -16,7 +16,7 @@ QImage monoBitmapImage(const util::CMonoBitmap &bitmap, QColor lit, QColor dark)
     for (int y = 0; y < bitmap.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
         for (int x = 0; x < bitmap.width(); ++x)
-            line[x] = bitmap.pixel(x, y) ? on : off;
+            line[x] = bitmap.pixel(x, y) ? off : on;
     }
     return img;
 }

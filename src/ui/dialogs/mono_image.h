@@ -12,7 +12,8 @@ class CMonoBitmap;
 
 namespace ui {
 
-// White pixels become `lit`, black ones `dark` (black on white by default, as in the file).
+// As the panel shows it: black pixels (the ink of a library file) are lit and become `lit`,
+// white ones `dark` (white on black by default).
 QImage monoBitmapImage(const util::CMonoBitmap &bitmap, QColor lit = Qt::white,
                        QColor dark = Qt::black);
 

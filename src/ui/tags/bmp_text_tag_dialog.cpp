@@ -141,7 +141,7 @@ void CBmpTextTagDialog::refresh()
     for (int y = 0; y < bits->height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < bits->width(); ++x)
-            line[x] = bits->pixel(x, y) != inverse ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+            line[x] = bits->pixel(x, y) != inverse ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
     }
     m_preview->setPixmap(QPixmap::fromImage(image.scaled(
             image.size() * kPreviewScale, Qt::IgnoreAspectRatio, Qt::FastTransformation)));

@@ -20,7 +20,7 @@ QImage toImage(const util::CMonoBitmap &bitmap)
     for (int y = 0; y < bitmap.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
         for (int x = 0; x < bitmap.width(); ++x)
-            line[x] = bitmap.pixel(x, y) ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+            line[x] = bitmap.pixel(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255); // ink is lit
     }
     return img;
 }
