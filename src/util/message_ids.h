@@ -110,6 +110,11 @@ inline constexpr int kValueColumn = 52609;
 inline constexpr int kMessageColumn = 52610;
 inline constexpr int kNoStringEntered = 52613;
 inline constexpr int kStringIdUnknown = 52614;
+inline constexpr int kTagOffDisplay = 52630; // display %d x %d, tag %d x %d at (%d, %d)
+inline constexpr int kTransSizeRange = 52631; // 1 ~ %d words
+inline constexpr int kTextNotInCodePage = 52632;
+inline constexpr int kTextTooLong = 52633; // at most %d bytes, this one %d
+inline constexpr int kNotStationList = 52634; // %s
 
 // Point captions
 inline constexpr int kXCaption = 53020;

@@ -7,6 +7,7 @@
 #include "core/presenters/comm_para_dlg.h"
 
 #include "util/byte_order.h"
+#include "util/message_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -405,6 +406,12 @@ TEST(ChannelSettings, StationFileRoundTripAndForeignNumbers)
 
     EXPECT_FALSE(dlg.LoadStations(folder.path("missing.ini")));
     EXPECT_TRUE(dlg.StationChecked(5)); // a failed load changes nothing
+    EXPECT_EQ(prompt.last(), util::msg::kCannotOpenFile);
+    // Some other INI file is no list: said, and nothing changes.
+    folder.write("other.ini", "[comm_setup]\nPort=1\n");
+    EXPECT_FALSE(dlg.LoadStations(folder.path("other.ini")));
+    EXPECT_EQ(prompt.last(), util::msg::kNotStationList);
+    EXPECT_TRUE(dlg.StationChecked(5));
 }
 
 } // namespace

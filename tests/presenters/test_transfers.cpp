@@ -6,6 +6,9 @@
 #include "core/functions/device_block.h"
 #include "core/presenters/trans_dlg.h"
 
+#include "util/message_ids.h"
+#include "util/messages.h"
+
 #include <gtest/gtest.h>
 
 using namespace core;
@@ -46,13 +49,20 @@ TEST_F(Transfers, DefaultEditorState)
 
 TEST_F(Transfers, SizeIsCutToTheDriversLargestTransfer)
 {
-    // Without a plugin the driver allows one word.
-    e.DataSizeFocusLost("10");
+    // Without a plugin the driver allows one word; each correction says so.
+    EXPECT_EQ(e.LargestDataSize(), 1u);
+    EXPECT_FALSE(e.DataSizeFocusLost("10"));
     EXPECT_EQ(e.DataSize(), 1u);
-    e.DataSizeFocusLost("0");
+    EXPECT_FALSE(e.DataSizeFocusLost("0"));
     EXPECT_EQ(e.DataSize(), 1u);
-    e.DataSizeFocusLost("abc");
+    EXPECT_FALSE(e.DataSizeFocusLost(""));
     EXPECT_EQ(e.DataSize(), 1u);
+    EXPECT_EQ(t.prompt.shown,
+              (std::vector<int>{util::msg::kTransSizeRange, util::msg::kTransSizeRange,
+                                util::msg::kTransSizeRange}));
+    EXPECT_EQ(t.prompt.texts.back(), util::formatMessage(util::msg::kTransSizeRange, 1));
+    EXPECT_TRUE(e.DataSizeFocusLost("1"));
+    EXPECT_EQ(t.prompt.shown.size(), 3u);
 }
 
 TEST_F(Transfers, DirectionChangeClearsThePanelWord)
@@ -82,8 +92,10 @@ TEST_F(Transfers, BrowsedPanelWordResetsASizeThatNoLongerFits)
     EXPECT_EQ(e.DataSize(), 10u);
     r.SetDataSize(11);
     e.Load(r);
+    t.prompt.shown.clear();
     e.SetPanelAddress("890");
     EXPECT_EQ(e.DataSize(), 1u);
+    EXPECT_EQ(t.prompt.last(), util::msg::kTransSizeRange) << "the reset is told";
 }
 
 TEST_F(Transfers, OkChecksTheSizeAndBuildsTheRecord)
@@ -136,9 +148,10 @@ TEST_F(Transfers, PlcDriverLimitsTheSizeAndPrefixesItsAddresses)
     CTransEditDlg ed(t.env);
     EXPECT_EQ(ed.Plc().Text(), "D0"); // the driver's default word
     ed.Plc().SetAddress("D", "100");
-    ed.DataSizeFocusLost("100");
+    EXPECT_FALSE(ed.DataSizeFocusLost("99999"));
     EXPECT_EQ(ed.DataSize(), 64u);
-    ed.DataSizeFocusLost("64");
+    EXPECT_EQ(t.prompt.texts.back(), util::formatMessage(util::msg::kTransSizeRange, 64));
+    EXPECT_TRUE(ed.DataSizeFocusLost("64"));
     EXPECT_EQ(ed.DataSize(), 64u);
     ASSERT_TRUE(ed.Ok());
     EXPECT_EQ(CTransDlg::CellText(t.env, ed.Held(), CTransDlg::kColPlc), "1-5-D100");

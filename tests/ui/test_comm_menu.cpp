@@ -10,15 +10,19 @@
 #include "core/app/app_services.h"
 #include "core/comm/comm_texts.h"
 #include "core/comm/comm_thread.h"
+#include "core/comm/panel_ui.h"
 #include "core/model/dorvane_doc.h"
 #include "ui/app/dorvane_app.h"
 #include "ui/app/main_frame.h"
+#include "ui/canvas/screen_canvas.h"
+#include "ui/canvas/tool_ids.h"
 #include "ui/comm/comm_text.h"
 #include "ui/comm/down_dialog.h"
 #include "ui/comm/input_pwd_dialog.h"
 #include "ui/comm/port_slot_box.h"
 #include "ui/comm/progress_dialog.h"
 #include "ui/comm/sys_info_dialog.h"
+#include "ui/view/dorvane_view.h"
 
 #include "util/file_io.h"
 #include "util/messages.h"
@@ -29,10 +33,14 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QUndoStack>
@@ -284,6 +292,113 @@ private slots:
         QCOMPARE(script.count["ui::CInputPwdDialog"], 1);
         QVERIFY(anyContains(messages.texts, text(comm::text::kPwdMismatch)));
         QVERIFY(bytesWritten() == 0);
+    }
+
+    // An upload rebuilds the open project in place: the screen windows of the old one (a screen
+    // added since, tags selected in two windows) must be gone before it is, and the editor goes
+    // on with the panel's project.
+    void uploadIntoAnOpenProjectWithEditedWindows()
+    {
+        const std::string state = m_folder->file("panel").toStdString();
+        QVERIFY(startSim({"--state", state}));
+        QVERIFY(openDemo());
+        const QString before = m_folder->file("Project/before.kvr");
+        QVERIFY(frame().saveAs(before));
+        {
+            uitest::MessageRecorder yes;
+            ModalScript script({{"ui::CDownDialog", [](QWidget *w) { answerDownDialog(w); }}});
+            frame().download();
+            QVERIFY(bytesWritten() > 0);
+        }
+        core::CDorvaneDoc *doc = frame().document();
+        const std::uint16_t first = doc->Screens().front()->Number();
+        QCOMPARE(frame().addScreen(901, QStringLiteral("added")), 0);
+        CDorvaneView *added = frame().findView(901);
+        QVERIFY(added);
+        added->canvas()->setTool(ToolText);
+        const QPoint from(2 * 10 + 1, 2 * 10 + 1);
+        const QPoint to(2 * 40 + 1, 2 * 20 + 1);
+        QTest::mousePress(added->canvas(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(added->canvas(), to);
+        QTest::mouseRelease(added->canvas(), Qt::LeftButton, {}, to);
+        QCOMPARE(int(added->screen().TagCount()), 1);
+        added->canvas()->setSelection({added->screen().Tags().front().get()});
+        CDorvaneView *other = frame().showScreen(first);
+        QVERIFY(other && other != added);
+        std::vector<core::CTag *> all;
+        for (const auto &tag : other->screen().Tags())
+            all.push_back(tag.get());
+        other->canvas()->setSelection(all);
+        QVERIFY(!other->canvas()->selection().empty());
+
+        // As in the running editor: the command runs from the main loop, and its questions and
+        // the closing message are real message boxes with loops of their own.
+        QStringList boxes;
+        ModalScript script({{"ui::CDownDialog", [](QWidget *w) { answerDownDialog(w); }},
+                            {"QMessageBox", [&boxes](QWidget *w) {
+                                 auto *box = static_cast<QMessageBox *>(w);
+                                 boxes << box->text();
+                                 QAbstractButton *yesOrOk = box->button(QMessageBox::Yes);
+                                 if (!yesOrOk)
+                                     yesOrOk = box->button(QMessageBox::Ok);
+                                 QTest::mouseClick(yesOrOk, Qt::LeftButton);
+                             }}});
+        QEventLoop running;
+        QTimer::singleShot(0, &running, [&] {
+            frame().upload();
+            running.quit();
+        });
+        running.exec();
+        QVERIFY(std::any_of(boxes.begin(), boxes.end(), [](const QString &t) {
+            return t.contains(text(core::kTransferDoneText));
+        }));
+        QVERIFY(!frame().findView(901));
+        // Every window left shows a screen of the project now open, and no closed one lives on
+        // (it would still repaint on the next undo step, from screens that have gone).
+        QVERIFY(!frame().mdiArea()->subWindowList().isEmpty());
+        QCOMPARE(frame().findChildren<CDorvaneView *>().size(),
+                 frame().mdiArea()->subWindowList().size());
+        for (QMdiSubWindow *sub : frame().mdiArea()->subWindowList()) {
+            auto *view = qobject_cast<CDorvaneView *>(sub->widget());
+            QVERIFY(view);
+            QCOMPARE(frame().document()->FindScreen(view->screenNumber()), &view->screen());
+        }
+        QCoreApplication::processEvents();
+        const QString back = m_folder->file("Project/back.kvr");
+        QVERIFY(frame().saveAs(back));
+        QCOMPARE(util::readFile(back.toStdString()), util::readFile(before.toStdString()));
+        // The editor goes on: undo has nothing of the old project, a tag can be placed again.
+        QVERIFY(!frame().undoStack()->canUndo());
+        CDorvaneView *view = frame().showScreen(first);
+        const std::size_t tags = view->screen().TagCount();
+        view->canvas()->setTool(ToolText);
+        QTest::mousePress(view->canvas(), Qt::LeftButton, {}, from);
+        QTest::mouseRelease(view->canvas(), Qt::LeftButton, {}, from);
+        QCOMPARE(view->screen().TagCount(), tags + 1);
+        frame().undoStack()->undo();
+        QCOMPARE(view->screen().TagCount(), tags);
+    }
+
+    // The panel keeps ten characters: a longer password (pasted) is refused, never cut.
+    void passwordLongerThanThePanelKeepsIsRefused()
+    {
+        CInputPwdDialog dialog;
+        dialog.show();
+        auto *edit = dialog.findChild<QLineEdit *>(QStringLiteral("password"));
+        QVERIFY(edit);
+        edit->insert(QString(36, QLatin1Char('a')));
+        QCOMPARE(dialog.password().size(), 36);
+        {
+            uitest::MessageRecorder messages;
+            clickOk(&dialog);
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(messages.texts.size(), std::size_t(1));
+            QCOMPARE(messages.texts.front(), text(comm::text::kPwdTooLong));
+        }
+        edit->setText(QStringLiteral("abcdefghij"));
+        clickOk(&dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(comm::passwordEntryError(std::string(11, 'a')) == comm::text::kPwdTooLong);
     }
 
     void faultsShowTheirTextAndLeaveTheOpenProjectAlone_data()

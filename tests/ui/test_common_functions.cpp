@@ -213,8 +213,21 @@ private slots:
         dlg.show();
         QVERIFY(uitest::everyInputLabelled(dlg));
         QVERIFY(!dlg.plcBox()->channelButton(0)); // a PLC address only
-        // Without a driver the channel moves one word at a time.
+        // Without a driver the channel moves one word at a time: the limit stands beside the
+        // field, and a larger size is cut to it with a word.
+        const auto labels = dlg.findChildren<QLabel *>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [](const QLabel *l) {
+            return l->text() == CTransEditDialog::tr("Word (1 ~ %1)").arg(1);
+        }));
         type(dlg.sizeEdit(), QStringLiteral("10"));
+        QCOMPARE(dlg.sizeEdit()->text(), QStringLiteral("1"));
+        QCOMPARE(messages.ids.back(), util::msg::kTransSizeRange);
+        // An emptied field is not taken as 1 at OK: the dialog stays, showing the size.
+        dlg.sizeEdit()->clear();
+        messages.ids.clear();
+        clickOk(&dlg);
+        QVERIFY(dlg.isVisible());
+        QCOMPARE(messages.ids, std::vector<int>{util::msg::kTransSizeRange});
         QCOMPARE(dlg.sizeEdit()->text(), QStringLiteral("1"));
         dlg.directionGroup()->button(1)->click();
         QCOMPARE(dlg.panelEdit()->text(), deviceAddressText(m_slots, 0, "", "0"));

@@ -30,6 +30,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -154,6 +155,22 @@ private slots:
             QVERIFY2(other.stationBox(s)->isChecked(), qPrintable(QString::number(s)));
         QVERIFY(!other.stationBox(2)->isChecked());
         QVERIFY(other.stationBox(0)->isChecked()); // its own station 0 is added back
+
+        // A file that is no station list (the program's settings) is refused with a word and
+        // leaves the boxes alone.
+        const QString foreign = dir.filePath(QStringLiteral("APP.INI"));
+        QFile app(foreign);
+        QVERIFY(app.open(QIODevice::WriteOnly));
+        app.write("[DIR_INFO]\nProject=Project\n");
+        app.close();
+        CCommParaDialog::setFileChooser([foreign](QWidget *, bool) { return foreign; });
+        messages.ids.clear();
+        messages.texts.clear();
+        QTest::mouseClick(other.loadStationsButton(), Qt::LeftButton);
+        QCOMPARE(messages.ids, std::vector<int>{util::msg::kNotStationList});
+        QVERIFY(messages.texts.front().contains(foreign));
+        for (int s : {0, 1, 3, 5})
+            QVERIFY2(other.stationBox(s)->isChecked(), qPrintable(QString::number(s)));
 
         clickOk(dialog);
         const core::CChannelParams result = dialog.presenter().Result();

@@ -104,8 +104,57 @@ private slots:
         QVERIFY(tag.HasBorder() && tag.IsInverse());
         QCOMPARE(tag.Font(), std::uint16_t(core::kFontLarge));
         QCOMPARE(tag.X(), 40);
+        {
+            // 24 large cells run far off the 192-pixel display: OK says so and stays.
+            uitest::MessageRecorder messages;
+            dialog.accept();
+            QCOMPARE(messages.ids, std::vector<int>{util::msg::kTagOffDisplay});
+            QVERIFY(messages.texts.front().contains(QStringLiteral("192 × 64")));
+            QVERIFY(dialog.isVisible());
+        }
+        QTest::mouseClick(dialog.fontButton(core::kFontNormal), Qt::LeftButton);
+        dialog.textEdit()->selectAll();
+        QTest::keyClicks(dialog.textEdit(), QStringLiteral("Pump 1"));
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    // A paste the panel's text field cannot hold is refused with its reason; the field and the
+    // tag keep what they had, and the limit stands beside the field.
+    void pastedTextThatCannotBeKeptIsExplained()
+    {
+        core::CTextTag tag;
+        TagDialogContext english = context();
+        english.panelLang = util::kLangEnglish;
+        CTextTagDialog dialog(english, tag);
+        dialog.show();
+        dialog.textEdit()->selectAll();
+        QTest::keyClicks(dialog.textEdit(), QStringLiteral("Tank"));
+        const auto limit = dialog.findChildren<QLabel *>();
+        QVERIFY(std::any_of(limit.begin(), limit.end(), [](const QLabel *l) {
+            return l->text() == CTextTagDialog::tr("%1/%2 바이트").arg(4).arg(24);
+        }));
+        {
+            uitest::MessageRecorder messages;
+            dialog.textEdit()->insert(QStringLiteral("수위 높음"));
+            QTRY_COMPARE(messages.ids, std::vector<int>{util::msg::kTextNotInCodePage});
+        }
+        {
+            uitest::MessageRecorder messages;
+            dialog.textEdit()->insert(QString(300, QLatin1Char('x')));
+            QTRY_COMPARE(messages.ids, std::vector<int>{util::msg::kTextTooLong});
+            QVERIFY(messages.texts.front().contains(QStringLiteral("304")));
+        }
+        QCOMPARE(dialog.textEdit()->text(), QStringLiteral("Tank"));
+        QCOMPARE(tag.Text(), std::string("Tank"));
+        {
+            // Typing past the limit only stops.
+            uitest::MessageRecorder messages;
+            QTest::keyClicks(dialog.textEdit(), QString(30, QLatin1Char('B')));
+            QCoreApplication::processEvents();
+            QVERIFY(messages.ids.empty());
+            QCOMPARE(tag.Text().size(), std::size_t(24));
+        }
     }
 
     void textTagCancelRestoresEveryField()
@@ -209,7 +258,9 @@ private slots:
         QCOMPARE(font.height(), -24);
         QCOMPARE(font.weight(), 700);
 
-        QTest::mouseClick(dialog.directionButton(900), Qt::LeftButton);
+        // On the radio's mark: a wide button takes clicks only beside its mark and text.
+        QAbstractButton *down = dialog.directionButton(900);
+        QTest::mouseClick(down, Qt::LeftButton, {}, QPoint(6, down->height() / 2));
         QCOMPARE(tag.WindowsFont().escapement(), 900);
         const auto bits = tag.RenderTextImage();
         QVERIFY(bits.has_value());

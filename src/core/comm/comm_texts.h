@@ -51,6 +51,7 @@ inline constexpr std::string_view kCommStopped = "통신이 중지되었습니�
 inline constexpr std::string_view kPwdCaption = "암호 입력";
 inline constexpr std::string_view kPwdEmpty = "암호가 입력되지 않았습니다.";
 inline constexpr std::string_view kPwdChars = "암호는 A-Z, a-z, or 0-9 만 입력가능합니다.";
+inline constexpr std::string_view kPwdTooLong = "암호는 10자까지 입력할 수 있습니다.";
 inline constexpr std::string_view kPwdMismatch = "암호가 일치하지 않습니다.";
 inline constexpr std::string_view kPwdChanged = "새로운 암호로 변경했습니다.";
 inline constexpr std::string_view kPwdChangeFailed = "암호 변경에 실패했습니다.";

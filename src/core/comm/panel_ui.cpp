@@ -41,6 +41,9 @@ std::optional<std::string_view> passwordEntryError(std::string_view entry)
 {
     if (entry.empty())
         return text::kPwdEmpty;
+    // The panel keeps ten characters: a longer entry is refused, never cut.
+    if (entry.size() > kPasswordMaxLength)
+        return text::kPwdTooLong;
     for (const char c : entry) {
         const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
         if (!ok)

@@ -34,7 +34,11 @@ public:
 // its texts through `ui`, until the list ends.
 ProgressResult runProgressBlocking(CCommThread &link, CProgressModel &model, IPanelUi &ui);
 
-// Why a password entry is refused (empty, or a character other than A-Z, a-z, 0-9), or nothing.
+// The panel's password holds at most this many characters.
+inline constexpr std::size_t kPasswordMaxLength = 10;
+
+// Why a password entry is refused (empty, longer than ten characters, or a character other than
+// A-Z, a-z, 0-9), or nothing.
 std::optional<std::string_view> passwordEntryError(std::string_view entry);
 
 // The wait cursor for a scope.

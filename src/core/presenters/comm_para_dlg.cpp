@@ -4,6 +4,7 @@
 #include "core/plc/plc_slots.h"
 
 #include "util/ini_file.h"
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 #include <algorithm>
@@ -138,8 +139,18 @@ bool CCommParaDlg::SaveStations(const std::string &path) const
 bool CCommParaDlg::LoadStations(const std::string &path)
 {
     const util::CIniFile ini(path);
-    if (!ini.exists())
+    if (!ini.exists()) {
+        m_prompt.ShowMessage(util::msg::kCannotOpenFile,
+                             util::formatMessage(util::msg::kCannotOpenFile, path.c_str()));
         return false;
+    }
+    // Any other file would clear the boxes and check the own station alone: it is refused
+    // with a word, and the boxes stay as they were.
+    if (!ini.hasKey(kSection, kKey)) {
+        m_prompt.ShowMessage(util::msg::kNotStationList,
+                             util::formatMessage(util::msg::kNotStationList, path.c_str()));
+        return false;
+    }
     const std::string list = ini.getString(kSection, kKey, "", kListBuffer);
     m_checked.fill(false);
     std::size_t pos = 0;

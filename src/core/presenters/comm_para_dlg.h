@@ -69,7 +69,8 @@ public:
     // "선택된 국번호 저장": writes the checked numbers as "1,5,7" to [MasterStation] StationList.
     bool SaveStations(const std::string &path) const;
     // "저장된 국번호 가져오기": checks the listed numbers below 32 (others are ignored), then the
-    // own station. False when the file could not be read.
+    // own station. False, with the message said, when the file could not be read or holds no
+    // [MasterStation] StationList (the boxes are left alone then).
     bool LoadStations(const std::string &path);
     static constexpr const char *kStationFileFilter
             = "Master Station Files(*.ini)|*.ini|All Files (*.*)|*.*|";

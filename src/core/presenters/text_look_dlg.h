@@ -26,6 +26,12 @@ public:
     bool TextFits(std::string_view utf8) const;
     // A text that does not fit changes nothing.
     bool SetText(std::string_view utf8);
+    // Why a text does not fit: 0, kTextNotInCodePage or kTextTooLong.
+    int TextRefusal(std::string_view utf8) const;
+    // The bytes the text takes in the panel's code page (0 when it has no place there).
+    std::size_t TextBytes(std::string_view utf8) const;
+    // Shows the message of TextRefusal (with the limit and the length for a long text).
+    void ExplainRefusal(std::string_view utf8) const;
 
     virtual bool IsInverse() const = 0;
     virtual void SetInverse(bool on) = 0;

@@ -80,22 +80,42 @@ void CTransEditDlg::ApplyAreaLimit()
         m_size = 1;
 }
 
-void CTransEditDlg::DataSizeFocusLost(const std::string &typed)
+std::uint32_t CTransEditDlg::LargestDataSize() const
 {
-    m_size = editNumber(typed);
-    if (m_size == 0)
-        m_size = 1;
-    const std::int32_t largest
+    const auto largest
+            = std::uint32_t(std::max(1, m_env.plcSlots.slot(m_plc.Addr().channel).GetTransSize()));
+    // The panel-side block must end below word 1001 (to the PLC) or 901 (from it).
+    const std::uint32_t end = m_direction != CTransRecord::kToPanel ? 1001 : 901;
+    const std::uint32_t panel = PanelWord();
+    const std::uint32_t room = panel + 1 < end ? end - 1 - panel : 1;
+    return std::max<std::uint32_t>(1, std::min(largest, room));
+}
+
+bool CTransEditDlg::DataSizeFocusLost(const std::string &typed)
+{
+    const std::uint32_t wanted = editNumber(typed);
+    // The largest allowed before the size changes: it does not depend on the size itself.
+    const std::uint32_t largest = LargestDataSize();
+    m_size = wanted == 0 ? 1 : wanted;
+    const std::int32_t transfer
             = std::max(1, m_env.plcSlots.slot(m_plc.Addr().channel).GetTransSize());
-    if (m_size > std::uint32_t(largest))
-        m_size = std::uint32_t(largest);
+    if (m_size > std::uint32_t(transfer))
+        m_size = std::uint32_t(transfer);
     ApplyAreaLimit();
+    // The size is corrected as always, but never without a word: the user learns the range.
+    if (m_size == wanted)
+        return true;
+    m_env.Show(util::msg::kTransSizeRange, int(largest));
+    return false;
 }
 
 void CTransEditDlg::SetPanelAddress(const std::string &number)
 {
     m_panel = number;
+    const std::uint32_t before = m_size;
     ApplyAreaLimit();
+    if (m_size != before)
+        m_env.Show(util::msg::kTransSizeRange, int(LargestDataSize()));
 }
 
 void CTransEditDlg::SetCondition(std::uint16_t condition)
@@ -117,10 +137,7 @@ std::vector<std::string> CTransEditDlg::ConditionTexts()
 bool CTransEditDlg::Ok()
 {
     if (m_size < 1 || m_size > CTransRecord::kMaxSize) {
-        // The dialog framework's own range check; it has no number in our string table.
-        m_env.prompt.ShowMessage(0,
-                                 util::formatText("Enter an integer between 1 and %d.",
-                                                  int(CTransRecord::kMaxSize)));
+        m_env.Show(util::msg::kTransSizeRange, int(CTransRecord::kMaxSize));
         return false;
     }
     CTransRecord r;

@@ -30,8 +30,13 @@ public:
 
     std::uint32_t DataSize() const { return m_size; }
     std::string DataSizeText() const { return std::to_string(m_size); }
-    // The size edit lost the focus with `typed` (anything not a number counts as 0).
-    void DataSizeFocusLost(const std::string &typed);
+    // The size edit lost the focus with `typed` (anything not a number counts as 0). An empty
+    // or zero size becomes 1, one above the channel's largest transfer is cut to it, and one
+    // whose block would run past the panel area falls back to 1; each correction says the
+    // allowed range. True when the size was taken as typed.
+    bool DataSizeFocusLost(const std::string &typed);
+    // The largest size the PLC channel and the panel area allow at the current HMI word.
+    std::uint32_t LargestDataSize() const;
 
     CAddrGroup &Plc() { return m_plc; }
     const std::string &PanelAddress() const { return m_panel; }

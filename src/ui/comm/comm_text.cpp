@@ -49,6 +49,7 @@ const char *const kTexts[] = {
         QT_TRANSLATE_NOOP("ui::CommText", "암호 입력"),
         QT_TRANSLATE_NOOP("ui::CommText", "암호가 입력되지 않았습니다."),
         QT_TRANSLATE_NOOP("ui::CommText", "암호는 A-Z, a-z, or 0-9 만 입력가능합니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "암호는 10자까지 입력할 수 있습니다."),
         QT_TRANSLATE_NOOP("ui::CommText", "암호가 일치하지 않습니다."),
         QT_TRANSLATE_NOOP("ui::CommText", "새로운 암호로 변경했습니다."),
         QT_TRANSLATE_NOOP("ui::CommText", "암호 변경에 실패했습니다."),

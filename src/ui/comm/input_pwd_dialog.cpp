@@ -11,10 +11,6 @@
 
 namespace ui {
 
-namespace {
-constexpr int kMaxPassword = 10;
-}
-
 CInputPwdDialog::CInputPwdDialog(QWidget *parent)
     : CPresenterDialog(parent)
 {
@@ -22,7 +18,8 @@ CInputPwdDialog::CInputPwdDialog(QWidget *parent)
     setWindowTitle(tr("암호 확인"));
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("password"));
-    m_edit->setMaxLength(kMaxPassword);
+    // No cut at ten characters: a longer entry (pasted) is refused with a word at OK.
+    m_edit->setPlaceholderText(tr("A-Z, a-z, 0-9: 10자까지"));
     m_edit->setEchoMode(QLineEdit::Password);
     auto *label = new QLabel(tr("암호를 입력하시오:"), this);
     label->setBuddy(m_edit);

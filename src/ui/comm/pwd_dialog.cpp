@@ -8,12 +8,6 @@
 
 namespace ui {
 
-namespace {
-
-constexpr int kPasswordLength = 10;
-
-} // namespace
-
 CPwdDialog::CPwdDialog(comm::CCommThread &link, comm::IPanelUi &ui, QWidget *parent)
     : CPresenterDialog(parent)
     , m_link(link)
@@ -30,7 +24,8 @@ CPwdDialog::CPwdDialog(comm::CCommThread &link, comm::IPanelUi &ui, QWidget *par
 QLineEdit *CPwdDialog::addField(QFormLayout *form, const QString &label)
 {
     auto *edit = new QLineEdit(this);
-    edit->setMaxLength(kPasswordLength);
+    // No cut at ten characters: a longer entry (pasted) is refused with a word at OK.
+    edit->setPlaceholderText(tr("A-Z, a-z, 0-9: 10자까지"));
     edit->setEchoMode(QLineEdit::Password);
     auto *caption = new QLabel(label, this);
     caption->setBuddy(edit);

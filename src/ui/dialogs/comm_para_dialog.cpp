@@ -226,9 +226,9 @@ void CCommParaDialog::loadStations()
     const QString path = chooseFile(false);
     if (path.isEmpty())
         return;
-    if (!m_presenter.LoadStations(path.toStdString()))
-        QMessageBox::warning(this, windowTitle(), tr("%1을 읽을 수 없습니다.").arg(path));
-    refreshView();
+    // The presenter says why a file is refused.
+    if (m_presenter.LoadStations(path.toStdString()))
+        refreshView();
 }
 
 } // namespace ui

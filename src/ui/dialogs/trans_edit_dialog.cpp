@@ -39,7 +39,8 @@ void CTransEditDialog::build()
     auto *sizeRow = new QHBoxLayout;
     sizeRow->addWidget(sizeLabel);
     sizeRow->addWidget(m_size);
-    sizeRow->addWidget(new QLabel(QStringLiteral("Word"), this));
+    m_sizeRange = new QLabel(this);
+    sizeRow->addWidget(m_sizeRange);
     sizeRow->addStretch();
 
     m_plc = new CAddrGroupBox(tr("PLC주소"), m_slots, p.Plc(), false, false, this);
@@ -81,9 +82,11 @@ void CTransEditDialog::build()
             [this, &p](int id) { forward([&] { p.SetCondition(std::uint16_t(id)); }); });
 }
 
-void CTransEditDialog::takeSize()
+bool CTransEditDialog::takeSize()
 {
-    forward([this] { m_presenter.DataSizeFocusLost(m_size->text().toStdString()); });
+    bool taken = false;
+    forward([&] { taken = m_presenter.DataSizeFocusLost(m_size->text().toStdString()); });
+    return taken;
 }
 
 void CTransEditDialog::browsePanel()
@@ -101,6 +104,8 @@ void CTransEditDialog::refresh()
     const auto &p = m_presenter;
     m_direction->button(p.Direction() == core::CTransRecord::kToPanel ? 0 : 1)->setChecked(true);
     m_size->setText(QString::fromStdString(p.DataSizeText()));
+    // The limit beside the field: it follows the channel, the direction and the HMI word.
+    m_sizeRange->setText(tr("Word (1 ~ %1)").arg(p.LargestDataSize()));
     m_plc->refresh();
     m_panel->setText(deviceAddressText(m_slots, 0, "", p.PanelAddress()));
     m_start->refresh();
@@ -109,8 +114,9 @@ void CTransEditDialog::refresh()
 
 bool CTransEditDialog::acceptChanges()
 {
-    if (m_size->text().toStdString() != m_presenter.DataSizeText())
-        takeSize();
+    // A size the presenter had to correct keeps the dialog open, showing what it became.
+    if (m_size->text().toStdString() != m_presenter.DataSizeText() && !takeSize())
+        return false;
     return m_presenter.Ok();
 }
 

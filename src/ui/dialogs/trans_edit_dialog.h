@@ -10,6 +10,7 @@
 #include "core/presenters/trans_edit_dlg.h"
 
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -40,13 +41,15 @@ protected:
 
 private:
     void build();
-    void takeSize();
+    // False when the typed size had to be corrected (the message said the range).
+    bool takeSize();
     void browsePanel();
 
     const core::CPlcSlots &m_slots;
     core::CTransEditDlg &m_presenter;
     QButtonGroup *m_direction = nullptr;
     QLineEdit *m_size = nullptr;
+    QLabel *m_sizeRange = nullptr;
     CAddrGroupBox *m_plc = nullptr;
     QLineEdit *m_panel = nullptr;
     QPushButton *m_panelButton = nullptr;

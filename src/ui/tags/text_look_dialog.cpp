@@ -6,9 +6,11 @@
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QValidator>
 
@@ -16,22 +18,35 @@ namespace ui {
 
 namespace {
 
-// Refuses every keystroke and paste that would leave the panel's text field.
+// Refuses every keystroke and paste that would leave the panel's text field. Typing simply
+// stops at the limit shown beside the field; a refused paste (more than one character at once)
+// is explained, after the edit has finished handling it.
 class CPanelTextValidator : public QValidator
 {
 public:
-    CPanelTextValidator(const core::CTextLookDlg &presenter, QObject *parent)
-        : QValidator(parent)
+    CPanelTextValidator(const core::CTextLookDlg &presenter, QLineEdit *edit)
+        : QValidator(edit)
         , m_presenter(presenter)
+        , m_edit(edit)
     { }
 
     State validate(QString &input, int &) const override
     {
-        return m_presenter.TextFits(input.toStdString()) ? Acceptable : Invalid;
+        const std::string text = input.toStdString();
+        if (m_presenter.TextFits(text)) {
+            m_accepted = input.size();
+            return Acceptable;
+        }
+        // The edit holds the candidate already while it asks: compare with the last accepted.
+        if (input.size() > m_accepted + 1)
+            QTimer::singleShot(0, m_edit, [p = &m_presenter, text] { p->ExplainRefusal(text); });
+        return Invalid;
     }
 
 private:
     const core::CTextLookDlg &m_presenter;
+    QLineEdit *m_edit;
+    mutable qsizetype m_accepted = 0;
 };
 
 } // namespace
@@ -45,7 +60,13 @@ QGroupBox *CTextLookDialog::buildTextGroup()
         m_text->setValidator(new CPanelTextValidator(presenter(), m_text));
     else
         m_text->setReadOnly(true);
-    form->addRow(tr("텍스트(&T):"), m_text);
+    m_textBytes = new QLabel(box);
+    auto *textRow = new QHBoxLayout;
+    textRow->addWidget(m_text, 1);
+    textRow->addWidget(m_textBytes);
+    auto *textLabel = new QLabel(tr("텍스트(&T):"), box);
+    textLabel->setBuddy(m_text);
+    form->addRow(textLabel, textRow);
     addPositionRows(form);
     connect(m_text, &QLineEdit::textEdited, this, [this](const QString &text) {
         edit([&] { presenter().SetText(text.toStdString()); });
@@ -99,6 +120,10 @@ void CTextLookDialog::refreshTextLook()
     const QString text = QString::fromStdString(p.Text());
     if (m_text && m_text->text() != text)
         m_text->setText(text);
+    if (m_textBytes)
+        m_textBytes->setText(tr("%1/%2 바이트")
+                                     .arg(p.TextBytes(p.Text()))
+                                     .arg(core::CTextLookDlg::kMaxTextBytes));
     if (m_inverse)
         m_inverse->setChecked(p.IsInverse());
     if (m_border)

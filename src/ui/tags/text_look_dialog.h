@@ -12,6 +12,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 
 namespace ui {
@@ -41,6 +42,7 @@ protected:
 
 private:
     QLineEdit *m_text = nullptr;
+    QLabel *m_textBytes = nullptr; // bytes used of the 24 the panel keeps
     QCheckBox *m_inverse = nullptr;
     QCheckBox *m_border = nullptr;
     QButtonGroup *m_font = nullptr;

@@ -843,10 +843,6 @@
         <source>%1에 쓸 수 없습니다.</source>
         <translation>Cannot write %1.</translation>
     </message>
-    <message>
-        <source>%1을 읽을 수 없습니다.</source>
-        <translation>Cannot read %1.</translation>
-    </message>
 </context>
 <context>
     <name>ui::CDateTimeDialog</name>
@@ -1293,6 +1289,10 @@
     <message>
         <source>암호를 입력하시오:</source>
         <translation>Enter the password:</translation>
+    </message>
+    <message>
+        <source>A-Z, a-z, 0-9: 10자까지</source>
+        <translation>A-Z, a-z, 0-9: up to 10</translation>
     </message>
 </context>
 <context>
@@ -1828,6 +1828,10 @@
     <message>
         <source>미리보기(&amp;R)</source>
         <translation>P&amp;review</translation>
+    </message>
+    <message>
+        <source>이 화면부터 미리보기(&amp;T)</source>
+        <translation>Preview from &amp;This Screen</translation>
     </message>
 </context>
 <context>
@@ -2367,6 +2371,10 @@
     <message>
         <source>새 암호 확인(&amp;C):</source>
         <translation>&amp;Confirm new password:</translation>
+    </message>
+    <message>
+        <source>A-Z, a-z, 0-9: 10자까지</source>
+        <translation>A-Z, a-z, 0-9: up to 10</translation>
     </message>
 </context>
 <context>
@@ -2970,6 +2978,10 @@
         <source>( 한글은 작은글꼴이 지원되지 않습니다. )</source>
         <translation>( Korean text is not supported in the small font. )</translation>
     </message>
+    <message>
+        <source>%1/%2 바이트</source>
+        <translation>%1/%2 bytes</translation>
+    </message>
 </context>
 <context>
     <name>ui::CTextTagDialog</name>
@@ -3027,6 +3039,10 @@
     <message>
         <source>통신조건</source>
         <translation>Communication condition</translation>
+    </message>
+    <message>
+        <source>Word (1 ~ %1)</source>
+        <translation>Word (1 ~ %1)</translation>
     </message>
 </context>
 <context>
@@ -3325,6 +3341,10 @@ Check that [%s] exists.</translation>
     <message>
         <source>토</source>
         <translation>Sat</translation>
+    </message>
+    <message>
+        <source>암호는 10자까지 입력할 수 있습니다.</source>
+        <translation>A password holds at most 10 characters.</translation>
     </message>
 </context>
 </TS>
