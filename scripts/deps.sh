@@ -13,7 +13,7 @@ PACKAGES=(
   nlohmann-json3-dev libcli11-dev
   imagemagick srecord poppler-utils
   clang libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth valgrind
   help2man desktop-file-utils libxml2-utils
 )
 
