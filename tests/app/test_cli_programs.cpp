@@ -186,6 +186,24 @@ TEST_F(CliPrograms, CheckWarnsOfEachTagThatRunsOffTheDisplay)
     EXPECT_EQ(run(kCli + " check '" + m_project + "'").out, "");
 }
 
+// What a hand-made JSON brings in must open again: a function-key function no panel knows is
+// refused when the file would be written, and no file is left.
+TEST_F(CliPrograms, ImportNeverWritesAFileThatWouldNotOpen)
+{
+    const std::string json = m_dir + "/plant.json";
+    ASSERT_EQ(run(kCli + " export '" + m_project + "' -o '" + json + "'").status, 0);
+    std::ifstream in(json);
+    nlohmann::ordered_json j = nlohmann::ordered_json::parse(in);
+    j["screens"][0]["functionKeys"][0]["fields"]["function"] = 254;
+    j["screens"][0]["functionKeys"][0].erase("raw");
+    std::ofstream(json) << j.dump(2);
+    const std::string out = m_dir + "/bad.kvr";
+    const Outcome imported = run(kCli + " import '" + json + "' -o '" + out + "'");
+    EXPECT_EQ(imported.status, 1) << imported.out;
+    EXPECT_NE(imported.out.find("function 254"), std::string::npos) << imported.out;
+    EXPECT_FALSE(fs::exists(out));
+}
+
 TEST_F(CliPrograms, ProjectFilesLargerThanAnyProjectAreRefusedUnread)
 {
     const std::string refused(util::messageText(util::msg::kFileNotReadable, 0x409));

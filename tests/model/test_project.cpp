@@ -398,7 +398,9 @@ TEST_F(Project, SaveThenOpenRunsTheAreasInOrder)
     RecordingCodec codec;
     const std::string path = (m_dir / "saved.kvr").string();
     ASSERT_TRUE(m_doc.SaveDocument(path, codec));
-    EXPECT_EQ(codec.calls, (std::vector<std::string>{"build0", "build1", "build2", "build3"}));
+    // Built, then read back into a scratch project before anything is written.
+    EXPECT_EQ(codec.calls, (std::vector<std::string>{"build0", "build1", "build2", "build3",
+                                                     "parse0", "parse1", "parse2", "parse3"}));
     EXPECT_EQ(textTag->m_textId, 5000);
     EXPECT_FALSE(m_doc.IsModified());
     EXPECT_TRUE(checkProjectFile(path).ok);
@@ -468,6 +470,22 @@ TEST_F(Project, AreaThatDoesNotParseLeavesTheProjectAsItWas)
     EXPECT_TRUE(m_strings.Exists(3)) << "the open project's messages stay";
     EXPECT_EQ(m_doc.ScreenMemoryUsed(), memory);
     EXPECT_EQ(m_doc.Path(), path);
+}
+
+TEST_F(Project, SaveThatWouldNotOpenAgainWritesNothing)
+{
+    ASSERT_TRUE(m_doc.NewProject(settings("p.kvr")));
+    const std::string path = (m_dir / "kept.kvr").string();
+    RecordingCodec codec;
+    ASSERT_TRUE(m_doc.SaveDocument(path, codec));
+    const auto before = util::readFile(path);
+    codec.failOn = kAreaScreen; // the screens it builds would not read back
+    std::string error;
+    EXPECT_FALSE(m_doc.SaveDocument(path, codec, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(util::readFile(path), before) << "the good file stays";
+    EXPECT_FALSE(m_doc.SaveDocument((m_dir / "new.kvr").string(), codec));
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "new.kvr"));
 }
 
 TEST_F(Project, SaveToAnUnwritablePlaceFailsAndKeepsTheProject)

@@ -5,6 +5,7 @@
 #include "core/model/project_file.h"
 #include "core/model/str_res_mgr.h"
 #include "core/plc/plc_slots.h"
+#include "core/tags/tag_resources.h"
 
 #include "util/code_page.h"
 #include "util/file_io.h"
@@ -187,25 +188,12 @@ OpenResult CDorvaneDoc::OpenDocument(const std::string &path, CAreaCodec &codec)
         return result;
     }
 
-    // Parse into a scratch project first, with managers and driver slots of its own: a file
-    // that does not parse to the end leaves the open project exactly as it was.
-    {
-        CMemoryMonitor monitor;
-        CStrResMgr strings(&monitor);
-        CImgResMgr images(&monitor);
-        images.SetImagesDir(m_services.images.ImagesDir());
-        CPlcSlots slots;
-        DocServices scratchServices{strings, images, slots, monitor};
-        scratchServices.ch1Plcs = m_services.ch1Plcs;
-        scratchServices.ch2Plcs = m_services.ch2Plcs;
-        scratchServices.protocolsDir = m_services.protocolsDir;
-        scratchServices.parametersLoaded = m_services.parametersLoaded;
-        CDorvaneDoc scratch(scratchServices);
-        if (!scratch.ParseAreas(areas, codec)) {
-            result.check.ok = false;
-            result.check.messageId = util::msg::kFileNotReadable;
-            return result;
-        }
+    // Parse into a scratch project first: a file that does not parse to the end leaves the
+    // open project exactly as it was.
+    if (!ParsesAsProject(areas, codec)) {
+        result.check.ok = false;
+        result.check.messageId = util::msg::kFileNotReadable;
+        return result;
     }
 
     if (!ParseAreas(areas, codec)) {
@@ -221,6 +209,29 @@ OpenResult CDorvaneDoc::OpenDocument(const std::string &path, CAreaCodec &codec)
     return result;
 }
 
+bool CDorvaneDoc::ParsesAsProject(const std::array<util::Bytes, 4> &areas,
+                                  CAreaCodec &codec) const
+{
+    // Managers and driver slots of its own: nothing reaches this project.
+    CMemoryMonitor monitor;
+    CStrResMgr strings(&monitor);
+    CImgResMgr images(&monitor);
+    images.SetImagesDir(m_services.images.ImagesDir());
+    CPlcSlots slots;
+    DocServices scratchServices{strings, images, slots, monitor};
+    scratchServices.ch1Plcs = m_services.ch1Plcs;
+    scratchServices.ch2Plcs = m_services.ch2Plcs;
+    scratchServices.protocolsDir = m_services.protocolsDir;
+    scratchServices.parametersLoaded = m_services.parametersLoaded;
+    CDorvaneDoc scratch(scratchServices);
+    // The tags of the scratch project bind to its own managers while it parses; the ones in
+    // force before are put back whatever happens.
+    const TagResources bound = tagResources();
+    const bool ok = scratch.ParseAreas(areas, codec);
+    setTagResources(bound);
+    return ok;
+}
+
 bool CDorvaneDoc::SaveDocument(const std::string &path, CAreaCodec &codec, std::string *error)
 {
     NumberBmpTextTags();
@@ -234,6 +245,15 @@ bool CDorvaneDoc::SaveDocument(const std::string &path, CAreaCodec &codec, std::
                                                         : codec.LastBuildError();
             return false;
         }
+    }
+    // A file that would not open again is never written: a value no reader takes (one a
+    // hand-made JSON brought in, say) is refused here, and the old file stays.
+    if (!ParsesAsProject(areas, codec)) {
+        if (error)
+            *error = "The project holds a value its file cannot keep: "
+                    + (codec.LastBuildError().empty() ? std::string("it would not open again.")
+                                                      : codec.LastBuildError());
+        return false;
     }
     const util::Bytes file = buildProjectFile(areas);
     if (!util::writeFileAtomic(path, file, error))

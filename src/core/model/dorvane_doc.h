@@ -201,6 +201,8 @@ public:
                                             const std::string &projectPath);
 
 private:
+    // The areas parse to the end into a scratch project, as opening the file would.
+    bool ParsesAsProject(const std::array<util::Bytes, 4> &areas, CAreaCodec &codec) const;
     void ClearProject();
     void ChargeScreen(std::int64_t bytes);
     void InsertScreen(std::unique_ptr<CScreenData> screen);
