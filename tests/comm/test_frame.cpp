@@ -58,6 +58,25 @@ TEST(FrameCodec, ResponseCheckTellsFormatBccAndNakApart)
     EXPECT_EQ(checkRequest(ok).result, FrameCheck::Format);
 }
 
+// A sound frame answering another request must not pass for this request's answer.
+TEST(FrameCodec, AnswerCarriesTheLettersOfItsRequest)
+{
+    const util::Bytes data{0, 0, 0, 10, 0, 0};
+    const util::Bytes screenArea = buildResponse('r', 'C', data);
+    EXPECT_EQ(checkResponse(screenArea, 'r', 'C').result, FrameCheck::Ok);
+    EXPECT_EQ(checkResponse(screenArea, 'r', 'G').result, FrameCheck::Letters);
+    EXPECT_EQ(checkResponse(screenArea, 'w', 'C').result, FrameCheck::Letters);
+
+    EXPECT_EQ(checkResponse(buildNak('w', 'S', NakAddress), 'w', 'S').result, FrameCheck::Nak);
+    EXPECT_EQ(checkResponse(buildNak('w', 'S', NakAddress), 'w', 'G').result, FrameCheck::Letters);
+
+    // Letters of a damaged frame mean nothing: the sum or the layout is reported first.
+    util::Bytes badSum = screenArea;
+    badSum[3] ^= 1;
+    EXPECT_EQ(checkResponse(badSum, 'r', 'G').result, FrameCheck::Bcc);
+    EXPECT_EQ(checkResponse(util::Bytes{0x06, 0x72}, 'r', 'G').result, FrameCheck::Format);
+}
+
 TEST(FrameCodec, AddressesAre24BitBigEndian)
 {
     util::Bytes b(4, 0);

@@ -272,6 +272,7 @@ TEST_F(PanelLink, InjectedFaultsGiveTheirErrorTexts)
             {"cut:2", "타임아웃 에러입니다."},  {"bcc:2", "BCC 에러"},
             {"frame:2", "Frame 에러"},          {"nak:2:4", "NAK 수신 : Address 에러"},
             {"nak:2:0", "NAK 수신 : BCC 에러"}, {"nak:2:9", "NAK 수신 : "},
+            {"letters:2", "Frame 에러"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.fault);
@@ -287,6 +288,36 @@ TEST_F(PanelLink, InjectedFaultsGiveTheirErrorTexts)
         EXPECT_FALSE(link.Run(c));
         EXPECT_EQ(link.GetErrorText(), row.text);
         EXPECT_EQ(c.current, 0u); // the failed block is not counted
+    }
+}
+
+// An answer for another area is refused on every block of an upload, the first one (which
+// carries the area's length) as well as a later one, and nothing of it is filed as the area read.
+TEST_F(PanelLink, AnswerWithAnotherAreasLettersIsAFrameError)
+{
+    // Response 1 answers the connection, 2 to 4 the write, 5 and 6 the two blocks read.
+    const struct
+    {
+        const char *fault;
+        std::uint32_t readBefore;
+    } rows[] = {{"letters:5", 0}, {"letters:6", 1024}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.fault);
+        CCommThread link;
+        SimProcess sim;
+        ASSERT_TRUE(sim.start({"--fault", row.fault}));
+        link.SetDevicePath(sim.port());
+        link.SetReceiveTimeout(200);
+        std::uint8_t status = 0;
+        ASSERT_TRUE(link.Connect(status));
+        util::Bytes image = areaImage(3000);
+        COMM_CMD write{'w', 'G', image, 3000, 0, 0};
+        ASSERT_TRUE(link.Run(write)) << link.GetErrorText();
+        util::Bytes back(areaLengthLimit('G'), 0);
+        COMM_CMD read{'r', 'G', back, 0, 0, 0};
+        EXPECT_FALSE(link.Run(read));
+        EXPECT_EQ(link.GetErrorText(), "Frame 에러");
+        EXPECT_EQ(read.current, row.readBefore);
     }
 }
 

@@ -264,7 +264,7 @@ TEST(ReceiveFrame, ReassemblesPiecesAndTakesASevenByteNakWhereSixWereExpected)
     pty.send(nak);
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     ASSERT_EQ(link.ReceiveFrame(rx, 6, 2000), 7);
-    EXPECT_FALSE(link.CheckFrame(util::ConstByteSpan(rx, 7)));
+    EXPECT_FALSE(link.CheckFrame(util::ConstByteSpan(rx, 7), 'w', 'S'));
     EXPECT_EQ(link.GetLastError(), (3u << 16) | 4);
 
     // The same NAK arriving in two pieces is not cut at six bytes.

@@ -250,13 +250,19 @@ long CCommThread::ReceiveFrame(util::ByteSpan buffer, std::size_t expected, int 
     return ok ? static_cast<long>(received) : -1;
 }
 
-bool CCommThread::CheckFrame(util::ConstByteSpan frame)
+bool CCommThread::CheckFrame(util::ConstByteSpan frame, std::uint8_t main, std::uint8_t sub)
 {
     m_error = 0;
-    const FrameCheckResult check = checkResponse(frame);
+    const FrameCheckResult check = checkResponse(frame, main, sub);
     switch (check.result) {
     case FrameCheck::Format:
         m_log.write(true, "## FRAME Format Error\n");
+        setError(ErrFrame);
+        return false;
+    case FrameCheck::Letters:
+        // Taking it would file another request's data (or status) under this one.
+        m_log.writeF(true, "## FRAME Command Error This[%c%c], HMI[%c%c]\n", main, sub, frame[1],
+                     frame[2]);
         setError(ErrFrame);
         return false;
     case FrameCheck::Bcc:
@@ -358,7 +364,7 @@ CCommThread::Step CCommThread::exchange(COMM_CMD &c, int timeoutMs, int &result)
         return Step::Failed;
     m_lastReceived = static_cast<std::size_t>(count);
     const util::ConstByteSpan response(m_rx.data(), m_lastReceived);
-    if (!CheckFrame(response))
+    if (!CheckFrame(response, c.main, c.sub))
         return Step::Failed;
     result = ProcessResponse(c, response);
     return Step::Ok;

@@ -112,7 +112,8 @@ public:
     bool SendFrame(util::ConstByteSpan frame);
     // Received count, or -1 on time-out or read error.
     long ReceiveFrame(util::ByteSpan buffer, std::size_t expected, int timeoutMs);
-    bool CheckFrame(util::ConstByteSpan frame);
+    // Checks the answer to the request `main` `sub`.
+    bool CheckFrame(util::ConstByteSpan frame, std::uint8_t main, std::uint8_t sub);
     // 1 more blocks follow, 3 complete, 5 abort.
     int ProcessResponse(COMM_CMD &command, util::ConstByteSpan frame);
 

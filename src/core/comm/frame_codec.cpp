@@ -71,6 +71,16 @@ FrameCheckResult checkResponse(util::ConstByteSpan frame)
     return check(frame, false);
 }
 
+FrameCheckResult checkResponse(util::ConstByteSpan frame, std::uint8_t main, std::uint8_t sub)
+{
+    FrameCheckResult out = check(frame, false);
+    // Letters are trusted only once the sum says the frame arrived as sent.
+    const bool sound = out.result == FrameCheck::Ok || out.result == FrameCheck::Nak;
+    if (sound && (frame[1] != main || frame[2] != sub))
+        out.result = FrameCheck::Letters;
+    return out;
+}
+
 FrameCheckResult checkRequest(util::ConstByteSpan frame)
 {
     return check(frame, true);

@@ -46,7 +46,8 @@ util::Bytes buildResponse(std::uint8_t main, std::uint8_t sub, util::ConstByteSp
 // NAK main sub code BCC EOT.
 util::Bytes buildNak(std::uint8_t main, std::uint8_t sub, std::uint8_t code);
 
-enum class FrameCheck { Ok, Format, Bcc, Nak };
+// Letters: a sound frame whose command letters are not those of the request it should answer.
+enum class FrameCheck { Ok, Format, Bcc, Nak, Letters };
 
 // Result of checking a frame's lead and trailer bytes and its BCC. A response leads with ACK or
 // NAK and ends with EOT; a request leads with STX and ends with ETX.
@@ -57,6 +58,9 @@ struct FrameCheckResult
     std::uint16_t received = 0;
 };
 FrameCheckResult checkResponse(util::ConstByteSpan frame);
+// The same for the answer to the request `main` `sub`: an ACK or NAK for any other request is
+// not this request's answer, whatever it carries.
+FrameCheckResult checkResponse(util::ConstByteSpan frame, std::uint8_t main, std::uint8_t sub);
 FrameCheckResult checkRequest(util::ConstByteSpan frame);
 
 // 24-bit big-endian panel address.

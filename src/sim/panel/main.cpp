@@ -23,9 +23,10 @@ void printUsage(std::FILE *to)
             to,
             "usage: velmar-panel-sim [--state DIR] [--password PW] "
             "[--os-version 0x0101] [--no-rtc] [--baud N] [--trace FILE] [--fault FAULT]...\n"
-            "  FAULT: drop:N | bcc:N | frame:N | nak:N:CODE | silent:N | cut:N\n"
+            "  FAULT: drop:N | bcc:N | frame:N | letters:N | nak:N:CODE | silent:N | cut:N\n"
             "    at the N-th response (counted from 1): drop it, corrupt its BCC, break its\n"
-            "    trailer, answer NAK CODE instead, stay silent from then on, or cut the line\n"
+            "    trailer, give it another area's letters, answer NAK CODE instead, stay\n"
+            "    silent from then on, or cut the line\n"
             "  --state DIR keeps the panel memory in DIR across restarts\n"
             "  --baud N paces both directions at N bits per second (10 bits a byte)\n"
             "  --trace FILE writes each request served as a line: main and sub letter,\n"

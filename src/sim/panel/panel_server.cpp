@@ -66,6 +66,8 @@ bool parseFault(const std::string &text, Fault &out)
         out.kind = Fault::Kind::Cut;
     else if (kind == "frame")
         out.kind = Fault::Kind::Frame;
+    else if (kind == "letters")
+        out.kind = Fault::Kind::Letters;
     else if (kind == "nak" && end && *end == ':') {
         out.kind = Fault::Kind::Nak;
         out.code = static_cast<std::uint8_t>(std::strtoul(end + 1, nullptr, 0));
@@ -300,6 +302,11 @@ void CPanelServer::respond(util::Bytes frame, Clock::time_point arrived)
             break;
         case Fault::Kind::Frame:
             frame.back() = 0x00;
+            break;
+        case Fault::Kind::Letters:
+            // A sound frame, but for another area: only its letters can give it away.
+            frame[2] = frame[2] == 'C' ? 'G' : 'C';
+            util::setBe16(frame, frame.size() - 3, comm::frameBcc(frame));
             break;
         case Fault::Kind::Nak:
             frame = comm::buildNak(frame.size() > 1 ? frame[1] : 0, frame.size() > 2 ? frame[2] : 0,

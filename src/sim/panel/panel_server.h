@@ -18,13 +18,13 @@ namespace sim {
 
 struct Fault
 {
-    enum class Kind { Drop, Bcc, Nak, Silent, Cut, Frame };
+    enum class Kind { Drop, Bcc, Nak, Silent, Cut, Frame, Letters };
     Kind kind = Kind::Drop;
     unsigned response = 1; // 1-based count of responses
     std::uint8_t code = 0; // NAK code
 };
 
-// "drop:N", "bcc:N", "nak:N:CODE", "silent:N", "cut:N", "frame:N".
+// "drop:N", "bcc:N", "nak:N:CODE", "silent:N", "cut:N", "frame:N", "letters:N".
 bool parseFault(const std::string &text, Fault &out);
 
 class CPanelServer
