@@ -12,6 +12,7 @@
 #include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace util {
 
@@ -73,6 +74,14 @@ std::optional<std::string> followLinks(const std::string &path)
     return std::nullopt;
 }
 
+// Temporaries are named "<name>.XXXXXX". A name too long for that is shortened first, so a
+// file whose name uses nearly the whole limit can still be saved.
+std::string temporaryBase(const std::string &name)
+{
+    constexpr std::size_t kRoom = NAME_MAX - 7;
+    return name.size() > kRoom ? name.substr(0, kRoom) : name;
+}
+
 bool isTemporaryName(const std::string &name, const std::string &base)
 {
     if (name.size() != base.size() + 7 || name.compare(0, base.size(), base) != 0
@@ -84,6 +93,128 @@ bool isTemporaryName(const std::string &name, const std::string &base)
             return false;
     }
     return true;
+}
+
+bool failWith(std::string *error, const char *what, int code)
+{
+    if (error)
+        *error = std::string(what) + ": " + std::strerror(code);
+    return false;
+}
+
+bool writeAll(int fd, ConstByteSpan data)
+{
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        done += std::size_t(n);
+    }
+    return true;
+}
+
+// A pipe or a character device (stdout, /dev/null, a FIFO) is written as it is: renaming a
+// file over it would put a regular file where the device was. Anything else that is no
+// regular file has no meaning as an output and is refused.
+bool writeInPlace(const std::string &path, const struct stat &st, ConstByteSpan data,
+                  std::string *error)
+{
+    if (S_ISDIR(st.st_mode))
+        return failWith(error, "cannot write", EISDIR);
+    if (!S_ISFIFO(st.st_mode) && !S_ISCHR(st.st_mode)) {
+        if (error)
+            *error = "cannot write: not a regular file, a pipe or a character device";
+        return false;
+    }
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return failWith(error, "cannot open", errno);
+    if (!writeAll(fd, data)) {
+        const int code = errno;
+        ::close(fd);
+        return failWith(error, "cannot write", code);
+    }
+    if (::close(fd) != 0)
+        return failWith(error, "cannot write", errno);
+    return true;
+}
+
+// A write in progress: the complete data sits in `temp`, flushed, waiting to be renamed over
+// `target`.
+struct Staged
+{
+    std::string temp;
+    std::string target;
+};
+
+void discard(const std::vector<Staged> &staged)
+{
+    for (const Staged &s : staged)
+        ::unlink(s.temp.c_str());
+}
+
+// Writes `data` to a temporary beside the file `path` ends at. Nothing on failure, with
+// `error` set and no temporary left.
+std::optional<Staged> stage(const std::string &path, ConstByteSpan data, std::string *error)
+{
+    // Saving through a link writes the file it names; renaming over the link would replace it.
+    const std::optional<std::string> target = followLinks(path);
+    if (!target) {
+        failWith(error, "cannot follow the link", errno);
+        return std::nullopt;
+    }
+    struct stat old
+    { };
+    const bool replacing = ::stat(target->c_str(), &old) == 0;
+    if (replacing && !S_ISREG(old.st_mode)) {
+        if (S_ISDIR(old.st_mode))
+            failWith(error, "cannot write", EISDIR);
+        else if (error)
+            *error = "cannot write: not a regular file";
+        return std::nullopt;
+    }
+    if (replacing
+        && ((old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0
+            || ::access(target->c_str(), W_OK) != 0)) {
+        failWith(error, "the file is read-only", EACCES);
+        return std::nullopt;
+    }
+    removeStaleTemporaries(*target);
+    const auto slash = target->find_last_of('/');
+    const std::string name = slash == std::string::npos ? *target : target->substr(slash + 1);
+    Staged staged{folderOf(*target) + "/" + temporaryBase(name) + ".XXXXXX", *target};
+    const int fd = ::mkstemp(staged.temp.data());
+    if (fd < 0) {
+        failWith(error, "cannot create a temporary file", errno);
+        return std::nullopt;
+    }
+    bool ok = writeAll(fd, data);
+    const char *what = "cannot write";
+    int code = errno;
+    // Keep the permissions of a file we replace; new files get the usual 0644.
+    ::fchmod(fd, replacing ? (old.st_mode & 07777) : 0644);
+    if (ok && ::fsync(fd) != 0) {
+        ok = false;
+        what = "cannot flush";
+        code = errno;
+    }
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        what = "cannot flush";
+        code = errno;
+    }
+    if (!ok) {
+        failWith(error, what, code);
+        ::unlink(staged.temp.c_str());
+        return std::nullopt;
+    }
+    return staged;
 }
 
 } // namespace
@@ -142,7 +273,8 @@ void removeStaleTemporaries(const std::string &path)
 {
     const std::string folder = folderOf(path);
     const auto slash = path.find_last_of('/');
-    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::string base
+            = temporaryBase(slash == std::string::npos ? path : path.substr(slash + 1));
     DIR *dir = ::opendir(folder.c_str());
     if (!dir)
         return;
@@ -161,55 +293,34 @@ void removeStaleTemporaries(const std::string &path)
 
 bool writeFileAtomic(const std::string &path, ConstByteSpan data, std::string *error)
 {
-    const auto setError = [&](const char *what) {
-        if (error)
-            *error = std::string(what) + ": " + std::strerror(errno);
-        return false;
-    };
+    return writeFilesAtomic({{path, data}}, error);
+}
+
+bool writeFilesAtomic(const std::vector<FileWrite> &files, std::string *error)
+{
     ignoreFileSizeSignal();
-    // Saving through a link writes the file it names; renaming over the link would replace it.
-    const std::optional<std::string> target = followLinks(path);
-    if (!target)
-        return setError("cannot follow the link");
-    struct stat old
+    // A single output that exists and is no regular file is written in place or refused. A set
+    // has to be renamed into place together, which only regular files can be.
+    struct stat st
     { };
-    const bool replacing = ::stat(target->c_str(), &old) == 0;
-    if (replacing
-        && ((old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0
-            || ::access(target->c_str(), W_OK) != 0)) {
-        errno = EACCES;
-        return setError("the file is read-only");
-    }
-    removeStaleTemporaries(*target);
-    std::string temp = *target + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return setError("cannot create a temporary file");
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            setError("cannot write");
-            ::close(fd);
-            ::unlink(temp.c_str());
+    if (files.size() == 1 && ::stat(files[0].path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        return writeInPlace(files[0].path, st, files[0].data, error);
+    std::vector<Staged> staged;
+    staged.reserve(files.size());
+    for (const FileWrite &file : files) {
+        std::optional<Staged> s = stage(file.path, file.data, error);
+        if (!s) {
+            discard(staged);
             return false;
         }
-        done += std::size_t(n);
+        staged.push_back(std::move(*s));
     }
-    // Keep the permissions of a file we replace; new files get the usual 0644.
-    ::fchmod(fd, replacing ? (old.st_mode & 07777) : 0644);
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        setError("cannot flush");
-        ::unlink(temp.c_str());
-        return false;
-    }
-    if (::rename(temp.c_str(), target->c_str()) != 0) {
-        setError("cannot replace the file");
-        ::unlink(temp.c_str());
-        return false;
-    }
+    for (std::size_t i = 0; i < staged.size(); ++i)
+        if (::rename(staged[i].temp.c_str(), staged[i].target.c_str()) != 0) {
+            failWith(error, "cannot replace the file", errno);
+            discard(std::vector<Staged>(staged.begin() + std::ptrdiff_t(i), staged.end()));
+            return false;
+        }
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace util {
 
@@ -20,11 +21,22 @@ std::optional<Bytes> readFileCapped(const std::string &path, std::uint64_t maxBy
 // Writes a temporary file beside `path`, flushes it to disk and renames it over `path`, so the
 // old file survives any failure. A symbolic link is followed: the file it names is replaced and
 // the link stays. A file without write permission is refused, not replaced. Temporaries of the
-// same file left by an earlier, killed write are removed first. On failure `error` (when given)
-// says why.
+// same file left by an earlier, killed write are removed first. A pipe or character device
+// (stdout, a FIFO, /dev/null) is written in place; a folder or other special file is refused.
+// On failure `error` (when given) says why.
 bool writeFileAtomic(const std::string &path, ConstByteSpan data, std::string *error = nullptr);
-// Removes "<path>.XXXXXX" temporaries (six letters or digits) older than this process: those of
-// a write that was killed before its rename. Newer ones may belong to a write in progress.
+struct FileWrite
+{
+    std::string path;
+    ConstByteSpan data;
+};
+// A set of files that belong together: all are written to temporaries first and renamed into
+// place only when every one of them is complete, so a failure leaves the old set (or none).
+// Outputs of a set must be regular files or absent.
+bool writeFilesAtomic(const std::vector<FileWrite> &files, std::string *error = nullptr);
+// Removes "<path>.XXXXXX" temporaries (six letters or digits; the name shortened to fit) older than
+// this process: those of a write that was killed before its rename. Newer ones may belong to a
+// write in progress.
 void removeStaleTemporaries(const std::string &path);
 // Past a file-size limit (ulimit -f) the kernel kills a writer with SIGXFSZ; with the signal
 // ignored write() fails with EFBIG and the caller can say why. The writers here call it; a

@@ -9,14 +9,17 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <climits>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -198,4 +201,127 @@ TEST_F(FileIoTest, FileSizeLimitFailsTheWriteWithAReason)
     EXPECT_EQ(readText(file), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1)
             << "the temporary is removed";
+}
+
+namespace {
+
+// Runs `write` in a child limited to 4 KiB per file, as on a full disk. Gives the child's
+// exit status (3: the write failed) and its error text.
+std::pair<int, std::string> writeUnderSizeLimit(const std::function<bool(std::string &)> &write)
+{
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0)
+        return {-1, "no pipe"};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeFds[0]);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::string error;
+        const bool ok = write(error);
+        (void)!::write(pipeFds[1], error.data(), error.size());
+        ::_exit(ok ? 0 : 3);
+    }
+    ::close(pipeFds[1]);
+    std::string error;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+        error.append(buffer, std::size_t(n));
+    ::close(pipeFds[0]);
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return {-1, "the child did not exit"};
+    return {WEXITSTATUS(status), error};
+}
+
+} // namespace
+
+TEST_F(FileIoTest, PipesAreWrittenInPlaceAndFoldersRefused)
+{
+    // A reader is already there, so the write neither blocks nor loses anything.
+    const std::string fifo = path("out.fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    std::string error;
+    EXPECT_TRUE(writeFileAtomic(fifo, bytesOf("picture"), &error)) << error;
+    char buffer[16] = {};
+    const ssize_t n = ::read(reader, buffer, sizeof buffer);
+    ::close(reader);
+    EXPECT_EQ(std::string(buffer, std::size_t(std::max<ssize_t>(n, 0))), "picture");
+    EXPECT_TRUE(fs::is_fifo(fifo)) << "the pipe was replaced";
+
+    // Through a link too: the link and the pipe stay.
+    const std::string link = path("out.link");
+    fs::create_symlink(fifo, link);
+    const int linkReader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(linkReader, 0);
+    EXPECT_TRUE(writeFileAtomic(link, bytesOf("again"), &error)) << error;
+    ::close(linkReader);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_fifo(fifo));
+
+    const std::string folder = path("shots");
+    fs::create_directory(folder);
+    error.clear();
+    EXPECT_FALSE(writeFileAtomic(folder, bytesOf("picture"), &error));
+    EXPECT_NE(error.find(std::strerror(EISDIR)), std::string::npos) << error;
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 3)
+            << "no temporary is left";
+}
+
+TEST_F(FileIoTest, FullCharacterDeviceFailsAndStaysADevice)
+{
+    // A node of our own with the numbers of /dev/full, so a faulty write can only replace the
+    // copy. Without the right to make one, /dev/full itself is safe to try only for a user who
+    // cannot create files in /dev.
+    std::string device = path("full");
+    if (::mknod(device.c_str(), S_IFCHR | 0666, ::makedev(1, 7)) != 0) {
+        struct stat st
+        { };
+        if (::geteuid() == 0 || ::stat("/dev/full", &st) != 0 || !S_ISCHR(st.st_mode)
+            || ::access("/dev", W_OK) == 0)
+            GTEST_SKIP() << "no character device that is safe to write";
+        device = "/dev/full";
+    }
+    std::string error;
+    EXPECT_FALSE(writeFileAtomic(device, bytesOf("picture"), &error));
+    EXPECT_FALSE(error.empty());
+    struct stat st
+    { };
+    ASSERT_EQ(::lstat(device.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode)) << "the device was replaced";
+}
+
+TEST_F(FileIoTest, NameOfTheLongestLengthCanBeSavedAgain)
+{
+    const std::string name = std::string(NAME_MAX - 4, 'p') + ".kvr";
+    const std::string file = path(name);
+    std::string error;
+    ASSERT_TRUE(writeFileAtomic(file, bytesOf("v1"), &error)) << error;
+    ASSERT_TRUE(writeFileAtomic(file, bytesOf("v2"), &error)) << error;
+    EXPECT_EQ(readText(file), "v2");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(FileIoTest, SetOfFilesIsReplacedWholeOrNotAtAll)
+{
+    const std::string small = path("G.bin"), large = path("C.bin");
+    writeText(small, "old G");
+    writeText(large, "old C");
+    const Bytes newSmall = bytesOf("new G"), newLarge(64 * 1024, 0x5A);
+    const auto [status, error] = writeUnderSizeLimit([&](std::string &why) {
+        return writeFilesAtomic({{small, newSmall}, {large, newLarge}}, &why);
+    });
+    EXPECT_EQ(status, 3);
+    EXPECT_NE(error.find(std::strerror(EFBIG)), std::string::npos) << error;
+    EXPECT_EQ(readText(small), "old G") << "a set must not be left mixed";
+    EXPECT_EQ(readText(large), "old C");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 2);
+
+    std::string why;
+    ASSERT_TRUE(writeFilesAtomic({{small, newSmall}, {large, newLarge}}, &why)) << why;
+    EXPECT_EQ(readText(small), "new G");
+    EXPECT_EQ(readFile(large), newLarge);
 }
