@@ -22,5 +22,5 @@ if [ "${DORVANE_SKIP_SANITIZE:-0}" != "1" ]; then
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DDORVANE_FUZZ=ON >/dev/null
   fi
-  cmake --build build-fuzz -j "$(nproc)" --target fuzz_project fuzz_areas fuzz_bytes
+  cmake --build build-fuzz -j "$(nproc)" --target fuzz_project fuzz_areas fuzz_bytes fuzz_json
 fi

@@ -5,6 +5,7 @@
 #include "core/project_json/project_json.h"
 #include "util/file_io.h"
 
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string_view>
@@ -44,6 +45,12 @@ void runImport(CliContext &ctx, const std::string &in, const std::string &out, b
     ctx.loadConfig();
     if (util::fileExists(out) && !force)
         fail(out + " exists already (use --force to replace it).");
+    // A file beyond what any project exports to is not even read.
+    std::error_code ec;
+    if (const auto size = std::filesystem::file_size(in, ec);
+        !ec && size > core::kMaxProjectJsonBytes)
+        fail(in + ": the document has " + std::to_string(size) + " bytes, at most "
+             + std::to_string(core::kMaxProjectJsonBytes) + " are read");
     const auto data = util::readFile(in);
     if (!data)
         fail("Cannot read " + in + ".");

@@ -3,9 +3,11 @@
 #include "cli/commands.h"
 
 #include <clocale>
+#include <cstdio>
+#include <exception>
 
 int main(int argc, char **argv)
-{
+try {
     std::setlocale(LC_ALL, "");
     cli::CliContext ctx;
     CLI::App app{"Dorvane command-line tool: projects, panel images and panel commands"};
@@ -34,4 +36,11 @@ int main(int argc, char **argv)
         return e.status;
     }
     return 0;
+} catch (const std::exception &e) {
+    // Nothing may end the program unexplained, not even running out of memory.
+    std::fprintf(stderr, "dorvane-cli: %s\n", e.what());
+    return 1;
+} catch (...) {
+    std::fprintf(stderr, "dorvane-cli: unexpected error\n");
+    return 1;
 }

@@ -6,9 +6,10 @@
 
 #include <cstdio>
 #include <cstring>
+#include <exception>
 
 int main(int argc, char *argv[])
-{
+try {
     // Options that need no window are answered before Qt looks for a display, and the picture
     // modes run without one.
     for (int i = 1; i < argc; ++i) {
@@ -34,4 +35,11 @@ int main(int argc, char *argv[])
     QStringList args = QApplication::arguments();
     args.removeFirst();
     return dorvane.run(args);
+} catch (const std::exception &e) {
+    // Nothing may end the program unexplained, not even running out of memory.
+    std::fprintf(stderr, "dorvane: %s\n", e.what());
+    return 1;
+} catch (...) {
+    std::fprintf(stderr, "dorvane: unexpected error\n");
+    return 1;
 }

@@ -552,3 +552,80 @@ TEST(ProjectJsonExport, TagBodyThatDoesNotMatchItsLayoutStopsTheExport)
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error, "screen 4 tag 1 (text): the body is longer than its layout");
 }
+
+// Documents no export makes: they are refused with a message, within bounds of stack and memory
+// that a real project never comes near.
+TEST(ProjectJsonBounds, DeepLongOrHugeDocumentsAreRefusedWhileParsing)
+{
+    const auto refusal = [](const std::string &json) {
+        Env env;
+        const auto r = importProjectJson(json, env.doc);
+        EXPECT_FALSE(r.ok);
+        return r.error;
+    };
+    const auto nested = [](std::size_t levels, const std::string &after) {
+        return "{\"a\":" + std::string(levels, '[') + std::string(levels, ']') + after + "}";
+    };
+    // Deep nesting followed by another key once overflowed the stack.
+    EXPECT_NE(refusal(nested(50000, ",\"b\":1")).find(": nested deeper than 64 levels"),
+              std::string::npos);
+    EXPECT_NE(refusal(std::string(100000, '[')).find("nested deeper than 64 levels"),
+              std::string::npos);
+    EXPECT_EQ(refusal(nested(63, "")), "a: unknown field") << "64 levels are still read";
+
+    std::string manyMessages = "{\"messages\": [{}";
+    for (int i = 0; i < 70000; ++i)
+        manyMessages += ",{}";
+    EXPECT_EQ(refusal(manyMessages + "]}"), "messages: a list of more than 65536 elements");
+
+    // Forty lists of 30,000 numbers: each list is short enough, the whole is not.
+    std::string manyNumbers = "[";
+    for (int list = 0; list < 40; ++list) {
+        manyNumbers += list ? ",[0" : "[0";
+        for (int i = 1; i < 30000; ++i)
+            manyNumbers += ",0";
+        manyNumbers += "]";
+    }
+    EXPECT_EQ(refusal(manyNumbers + "]").rfind("[33]", 0), 0u);
+    EXPECT_NE(refusal(manyNumbers + "]").find(": the document holds more than 1000000 values"),
+              std::string::npos);
+
+    // Refused before parsing: blanks cost the parser nothing, so only the size stops them.
+    EXPECT_EQ(refusal(std::string(kMaxProjectJsonBytes, ' ') + "{}"),
+              "the document has 16777218 bytes, at most 16777216 are read");
+}
+
+TEST_F(ProjectJson, ZeroBytesAreRefusedAndMessagesShowNoRawBytes)
+{
+    const auto good = ordered_json::parse(exportedProject());
+    const auto refusal = [](const std::string &json) {
+        Env env;
+        const auto r = importProjectJson(json, env.doc);
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(env.doc.Screens().empty());
+        return r.error;
+    };
+    // A screen keeps its name only up to a zero byte: "a\0b" would come back as "a".
+    auto j = good;
+    j["screens"][0]["name"] = std::string("a\0b", 3);
+    EXPECT_EQ(refusal(j.dump()), "screens[0].name: a text cannot hold a zero byte");
+    j["screens"][0]["name"] = {{"hex", "610062"}};
+    EXPECT_EQ(refusal(j.dump()), "screens[0].name: a screen name cannot hold a zero byte");
+    j = good;
+    j["messages"][0]["text"] = std::string("a\0b", 3);
+    EXPECT_EQ(refusal(j.dump()), "messages[0].text: a text cannot hold a zero byte");
+
+    // The parser took a raw zero byte for the end of the text and ignored the rest.
+    const std::string text = good.dump();
+    EXPECT_EQ(refusal(text + std::string("\0{\"junk\"", 8)),
+              "not valid JSON: a zero byte at offset " + std::to_string(text.size()));
+
+    // Zero and other control bytes in keys, and bytes that are no UTF-8, are echoed escaped.
+    EXPECT_EQ(refusal(R"({"a\u0000b": 1})"), R"(a\x00b: a text cannot hold a zero byte)");
+    EXPECT_EQ(refusal(R"({"a\u0001b": 1})"), R"(a\x01b: unknown field)");
+    const std::string badUtf8 = refusal("{\"a\xFF\": 1}");
+    EXPECT_EQ(badUtf8.rfind("not valid JSON: ", 0), 0u);
+    EXPECT_NE(badUtf8.find(R"("a\xFF)"), std::string::npos) << badUtf8;
+    EXPECT_EQ(badUtf8.find('\xFF'), std::string::npos);
+    EXPECT_EQ(refusal(R"({"경보\u0001": 1})"), R"(경보\x01: unknown field)") << "UTF-8 is kept";
+}

@@ -5,6 +5,7 @@
 // function keys and tags. Reading back what was written rebuilds a project that saves to the
 // same file, byte for byte. The format is described in docs/project-json.md.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +17,8 @@ class CDorvaneDoc;
 
 inline constexpr const char *kProjectJsonFormat = "dorvane-project";
 inline constexpr int kProjectJsonVersion = 1;
+// The largest document import reads: a full project (176 KB of areas) exports to a few megabytes.
+inline constexpr std::size_t kMaxProjectJsonBytes = std::size_t(16) << 20;
 
 struct ProjectJsonResult
 {

@@ -10,12 +10,14 @@
 #include "core/model/img_res_mgr.h"
 #include "core/model/str_res_mgr.h"
 #include "core/project_json/address_check.h"
+#include "core/project_json/json_reader.h"
 #include "core/project_json/record_layout.h"
 #include "core/project_json/tag_schema.h"
 #include "core/tags/button_tag.h"
 #include "core/tags/lamp_tag.h"
 
 #include <algorithm>
+#include <new>
 #include <set>
 
 namespace core {
@@ -169,6 +171,9 @@ ScreenPlan readScreen(const Json &s, const std::string &path, std::uint16_t lang
             = pjson::textFromJson(required(s, path, "name"), member(path, "name"), langId, 23);
     if (CDorvaneDoc::CheckScreenName(name) != 0)
         refuse(member(path, "name"), "a screen name has 1 to 23 bytes");
+    // The screen keeps its name up to the first zero byte.
+    if (name.find('\0') != std::string::npos)
+        refuse(member(path, "name"), "a screen name cannot hold a zero byte");
     plan.background = u16(s, path, "background");
     plan.backgroundOn
             = pjson::boolFromJson(required(s, path, "backgroundOn"), member(path, "backgroundOn"));
@@ -311,21 +316,23 @@ void emptyProject(CDorvaneDoc &doc)
 ProjectJsonResult importProjectJson(std::string_view json, CDorvaneDoc &doc)
 {
     ProjectJsonResult result;
-    Json root;
     try {
-        root = Json::parse(json);
-    } catch (const Json::exception &e) {
-        result.error = std::string("not valid JSON: ") + e.what();
-        return result;
-    }
-    try {
+        Json root;
+        if (!pjson::parseBounded(json, root, result.error))
+            return result;
         const Plan plan = readPlan(root);
         emptyProject(doc);
         build(plan, doc);
         result.ok = true;
     } catch (const pjson::JsonError &e) {
         emptyProject(doc);
-        result.error = e.message();
+        result.error = pjson::printable(e.message());
+    } catch (const std::bad_alloc &) {
+        emptyProject(doc);
+        result.error = "not enough memory to read the document";
+    } catch (const std::exception &e) {
+        emptyProject(doc);
+        result.error = pjson::printable(std::string("cannot read the document: ") + e.what());
     }
     return result;
 }

@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -62,7 +63,7 @@ extern "C" void onSignal(int)
 } // namespace
 
 int main(int argc, char **argv)
-{
+try {
     CLI::App app{"Quillet: writes a boot program and an OS image into a target's flash memory"};
     app.set_version_flag("--version", "quillet-cli " DORVANE_VERSION);
     std::string folder = programFolder();
@@ -107,4 +108,11 @@ int main(int argc, char **argv)
     const bool ok = worker.run();
     g_worker = nullptr;
     return ok ? 0 : 1;
+} catch (const std::exception &e) {
+    // Nothing may end the program unexplained, not even running out of memory.
+    std::fprintf(stderr, "quillet-cli: %s\n", e.what());
+    return 1;
+} catch (...) {
+    std::fprintf(stderr, "quillet-cli: unexpected error\n");
+    return 1;
 }

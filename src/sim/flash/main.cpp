@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <fcntl.h>
 #include <filesystem>
 #include <map>
@@ -40,7 +41,7 @@ bool writeAll(int fd, const std::vector<std::uint8_t> &bytes)
 } // namespace
 
 int main(int argc, char **argv)
-{
+try {
     CLI::App app{"Flash target simulator on a pseudo-terminal"};
     app.set_version_flag("--version", "velmar-flash-sim " DORVANE_VERSION);
     int device = 0;
@@ -122,4 +123,11 @@ int main(int argc, char **argv)
     ::close(slave);
     ::close(master);
     return 0;
+} catch (const std::exception &e) {
+    // Nothing may end the program unexplained, not even running out of memory.
+    std::fprintf(stderr, "velmar-flash-sim: %s\n", e.what());
+    return 1;
+} catch (...) {
+    std::fprintf(stderr, "velmar-flash-sim: unexpected error\n");
+    return 1;
 }
