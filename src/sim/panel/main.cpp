@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -64,7 +65,7 @@ bool parseNumber(const char *text, int base, unsigned long max, unsigned long &o
 } // namespace
 
 int main(int argc, char **argv)
-{
+try {
     sim::CPanelMemory::Options options;
     unsigned baud = 0;
     std::string tracePath;
@@ -172,4 +173,11 @@ int main(int argc, char **argv)
     }
     server.serve();
     return 0;
+} catch (const std::exception &e) {
+    // Nothing may end the program unexplained, not even running out of memory.
+    std::fprintf(stderr, "velmar-panel-sim: %s\n", e.what());
+    return 1;
+} catch (...) {
+    std::fprintf(stderr, "velmar-panel-sim: unexpected error\n");
+    return 1;
 }
