@@ -9,6 +9,7 @@
 #include "ui/app/dorvane_app.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/memory_gauges.h"
+#include "ui/app/message_box.h"
 #include "ui/app/project_controller.h"
 #include "ui/canvas/screen_canvas.h"
 #include "ui/dialogs/prj_mgn_dialog.h"
@@ -179,6 +180,28 @@ private slots:
         QVERIFY(QImage(out).width() > 0);
     }
 
+    // Exports and grabs run without a user: the user's recent files stay as they were.
+    void headlessRunsLeaveTheRecentFilesAlone()
+    {
+        const QStringList before = frame().recentFiles();
+        const QString demo = m_folder->file("Project/Demo.kvr");
+        QVERIFY(QFile::copy(QStringLiteral(DORVANE_RUNTIME_DIR "/Project/Demo.kvr"), demo));
+        uitest::ProgramFolder folder;
+        {
+            CDorvaneApp app(folder.path());
+            QCOMPARE(app.run({QStringLiteral("--export-png"), demo, folder.file("pictures")}), 0);
+        }
+        {
+            CDorvaneApp app(folder.path());
+            QCOMPARE(app.run({QStringLiteral("--grab"), folder.file("main.png"), demo}), 0);
+        }
+        QCOMPARE(frame().recentFiles(), before);
+        QVERIFY(!frame().recentFiles().contains(QFileInfo(demo).absoluteFilePath()));
+        // The editor itself still remembers what the user opens.
+        QVERIFY(frame().openFile(demo));
+        QCOMPARE(frame().recentFiles().value(0), QFileInfo(demo).absoluteFilePath());
+    }
+
     void koreanInterfaceHasKoreanButtonsAndEnglishOneEnglishGauges()
     {
         m_app.reset();
@@ -338,6 +361,32 @@ private slots:
         QCOMPARE(messages.ids, std::vector<int>{52001});
         QVERIFY(frame().document() != nullptr);
         QCOMPARE(tree()->topLevelItemCount(), 1);
+    }
+
+    // A file whose header holds but with 64 bytes flipped in the middle of its screen area: the
+    // window names what the parser found, as the command-line tool does, below the 52001 text.
+    void damagedAreaIsNamedWhenOpeningIsRefused()
+    {
+        QFile demo(QStringLiteral(DORVANE_RUNTIME_DIR "/Project/Demo.kvr"));
+        QVERIFY(demo.open(QIODevice::ReadOnly));
+        QByteArray bad = demo.readAll();
+        const auto le32 = [&bad](int at) {
+            return int(quint8(bad[at])) | int(quint8(bad[at + 1])) << 8
+                    | int(quint8(bad[at + 2])) << 16 | int(quint8(bad[at + 3])) << 24;
+        };
+        const int middle = le32(74 + 8 * 3) + le32(74 + 8 * 3 + 4) / 2;
+        for (int i = 0; i < 64; ++i)
+            bad[middle + i] = char(~bad[middle + i]);
+        m_folder->write("cut.kvr", bad);
+        QVERIFY(frame().openFile(QStringLiteral(DORVANE_RUNTIME_DIR "/Project/Demo.kvr")));
+        uitest::MessageRecorder messages;
+        QVERIFY(!frame().openFile(m_folder->file("cut.kvr")));
+        QCOMPARE(messages.ids, std::vector<int>{52001});
+        const QString base = messageString(52001);
+        QVERIFY2(messages.texts.back().startsWith(base + QStringLiteral("\n\n"))
+                         && messages.texts.back().size() > base.size() + 10,
+                 qPrintable(messages.texts.back()));
+        QVERIFY2(frame().document()->Path().ends_with("Demo.kvr"), "the open project stays");
     }
 
     void cancelOnSaveQuestionKeepsTheProject()

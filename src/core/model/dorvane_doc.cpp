@@ -173,28 +173,36 @@ void CDorvaneDoc::ParametersLoaded() const
         m_services.parametersLoaded(*this);
 }
 
+ProjectFileCheck CDorvaneDoc::ReadAreas(const std::string &path, CAreaCodec &codec,
+                                        std::array<util::Bytes, 4> &areas) const
+{
+    // Nothing larger than a project can be is read: a huge file is refused unread.
+    const std::optional<util::Bytes> data = readProjectBytes(path);
+    ProjectFileCheck check = data ? checkProjectBytes(*data) : checkProjectBytes({}, false);
+    if (!check.ok)
+        return check;
+    // Parsed into a scratch project first: a file that does not parse to the end leaves the
+    // open project exactly as it was.
+    if (!splitProjectFile(*data, areas) || !ParsesAsProject(areas, codec)) {
+        check.ok = false;
+        check.messageId = util::msg::kFileNotReadable;
+    }
+    return check;
+}
+
+ProjectFileCheck CDorvaneDoc::CheckDocument(const std::string &path, CAreaCodec &codec) const
+{
+    std::array<util::Bytes, 4> areas;
+    return ReadAreas(path, codec, areas);
+}
+
 OpenResult CDorvaneDoc::OpenDocument(const std::string &path, CAreaCodec &codec)
 {
     OpenResult result;
-    // Nothing larger than a project can be is read: a huge file is refused unread.
-    const std::optional<util::Bytes> data = readProjectBytes(path);
-    result.check = data ? checkProjectBytes(*data) : checkProjectBytes({}, false);
+    std::array<util::Bytes, 4> areas;
+    result.check = ReadAreas(path, codec, areas);
     if (!result.check.ok)
         return result;
-    std::array<util::Bytes, 4> areas;
-    if (!splitProjectFile(*data, areas)) {
-        result.check.ok = false;
-        result.check.messageId = util::msg::kFileNotReadable;
-        return result;
-    }
-
-    // Parse into a scratch project first: a file that does not parse to the end leaves the
-    // open project exactly as it was.
-    if (!ParsesAsProject(areas, codec)) {
-        result.check.ok = false;
-        result.check.messageId = util::msg::kFileNotReadable;
-        return result;
-    }
 
     if (!ParseAreas(areas, codec)) {
         // The same bytes parsed once already; should this still fail, nothing half-built stays.

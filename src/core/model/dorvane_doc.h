@@ -108,6 +108,9 @@ public:
     // Checks the file, then rebuilds the whole model from it. A file refused by the check, or
     // whose areas do not parse, leaves the project unchanged.
     OpenResult OpenDocument(const std::string &path, CAreaCodec &codec);
+    // Whether the file would open, parsed to the end into a scratch project: this project, its
+    // managers and the tags' bindings stay as they are.
+    ProjectFileCheck CheckDocument(const std::string &path, CAreaCodec &codec) const;
     // Numbers the image-text tags, builds G, S, R, C and writes header and areas. The old file is
     // replaced only once the new one is complete. `error` says why a save failed.
     bool SaveDocument(const std::string &path, CAreaCodec &codec, std::string *error = nullptr);
@@ -201,6 +204,9 @@ public:
                                             const std::string &projectPath);
 
 private:
+    // The file's checked areas, parsed once into a scratch project.
+    ProjectFileCheck ReadAreas(const std::string &path, CAreaCodec &codec,
+                               std::array<util::Bytes, 4> &areas) const;
     // The areas parse to the end into a scratch project, as opening the file would.
     bool ParsesAsProject(const std::array<util::Bytes, 4> &areas, CAreaCodec &codec) const;
     void ClearProject();

@@ -126,6 +126,7 @@ int CDorvaneApp::run(const QStringList &args)
         return 1;
     }
     if (headless) {
+        m_frame->keepRecentFiles();
         bool ok = openForGrab(project);
         if (ok && !grabOut.isEmpty())
             ok = grab(grabOut);
@@ -203,6 +204,7 @@ int CDorvaneApp::exportProject(bool pdf, const QString &project, const QString &
                      m_dir.toLocal8Bit().constData());
         return 1;
     }
+    m_frame->keepRecentFiles();
     if (!QFileInfo::exists(project) || !m_frame->openFile(project)) {
         std::fprintf(stderr, "dorvane: %s cannot be opened\n", project.toLocal8Bit().constData());
         return 1;

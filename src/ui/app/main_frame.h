@@ -80,6 +80,8 @@ public:
     // Closes without asking.
     void closeProject();
     QStringList recentFiles() const;
+    // Headless runs keep the user's recent-file list as it is.
+    void keepRecentFiles();
     // Opens the first project file of dropped data; the window's drop handler uses it.
     bool openDropped(const QMimeData *mime);
     static QString droppedProject(const QMimeData *mime);

@@ -30,6 +30,11 @@ bool CMainFrame::newProject(const core::NewProjectSettings &settings)
     return m_controller->newProject(settings);
 }
 
+void CMainFrame::keepRecentFiles()
+{
+    m_recent->setFrozen(true);
+}
+
 bool CMainFrame::openFile(const QString &path)
 {
     const std::string file = QDir::cleanPath(QFileInfo(path).absoluteFilePath()).toStdString();
@@ -45,7 +50,11 @@ bool CMainFrame::openFile(const QString &path)
     if (!maybeSave())
         return false;
     if (!m_controller->openProject(file)) {
-        showMessage(this, util::msg::kFileNotReadable);
+        // The command-line tool names the damaged area and record; so does the window.
+        QString text = messageString(util::msg::kFileNotReadable);
+        if (const std::string &detail = m_services.Areas().LastError(); !detail.empty())
+            text += QStringLiteral("\n\n") + QString::fromStdString(detail);
+        showMessage(this, util::msg::kFileNotReadable, text);
         return false;
     }
     m_services.Config().setCurrentProjectDir(QFileInfo(path).absolutePath().toStdString());

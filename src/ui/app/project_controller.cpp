@@ -81,6 +81,10 @@ bool CProjectController::newProject(const core::NewProjectSettings &settings)
 
 bool CProjectController::openProject(const std::string &path)
 {
+    // The open project goes first (it shares the message and image managers with the next),
+    // so a file that will not open is found out before anything of it is touched.
+    if (m_doc && !m_doc->CheckDocument(path, m_services.Areas()).ok)
+        return false;
     closeProject();
     auto doc = m_services.NewDocument();
     if (!doc->OpenDocument(path, m_services.Areas()).ok)

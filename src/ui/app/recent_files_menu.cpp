@@ -33,6 +33,8 @@ QStringList CRecentFilesMenu::files() const
 
 void CRecentFilesMenu::add(const QString &path)
 {
+    if (m_frozen)
+        return;
     std::vector<std::string> list;
     for (const QString &s : files())
         list.push_back(s.toStdString());
@@ -47,6 +49,8 @@ void CRecentFilesMenu::add(const QString &path)
 
 void CRecentFilesMenu::remove(const QString &path)
 {
+    if (m_frozen)
+        return;
     QStringList list = files();
     list.removeAll(QDir::cleanPath(path));
     settings().setValue(QLatin1String(kRecentKey), list);

@@ -19,6 +19,9 @@ public:
     QStringList files() const;
     void add(const QString &path);
     void remove(const QString &path);
+    // A run without a user (the headless exports and grabs) leaves the user's list alone: add
+    // and remove then change nothing, and parallel runs do not race on the settings file.
+    void setFrozen(bool frozen) { m_frozen = frozen; }
 
 signals:
     void openRequested(const QString &path);
@@ -27,6 +30,7 @@ private:
     void rebuild();
 
     QMenu *m_menu;
+    bool m_frozen = false;
 };
 
 } // namespace ui
