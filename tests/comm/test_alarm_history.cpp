@@ -234,6 +234,27 @@ TEST_F(AlarmDb, SearchingLeavesAReadOnlyFileReadOnly)
     EXPECT_EQ(std::filesystem::last_write_time(m_path), before);
 }
 
+// Both ends of the range are inclusive to the second, in the database itself.
+TEST_F(AlarmDb, AnAlarmAtTheEndOrStartSecondIsFound)
+{
+    CAlarmDatabase db(m_path, m_template);
+    ASSERT_TRUE(db.save({{"2026-05-04 12:00:00", "", "Level high"}})) << db.lastError();
+    const auto found = [&db](ClockTime start, ClockTime end) {
+        AlarmSearch s;
+        s.useMessage = false;
+        s.start = start;
+        s.end = end;
+        const auto rows = db.search(s);
+        EXPECT_TRUE(rows.has_value()) << db.lastError();
+        return rows ? rows->size() : 0u;
+    };
+    EXPECT_EQ(found({2026, 5, 4, 11, 0, 0, 0}, {2026, 5, 4, 12, 0, 0, 0}), 1u) << "ends there";
+    EXPECT_EQ(found({2026, 5, 4, 12, 0, 0, 0}, {2026, 5, 4, 13, 0, 0, 0}), 1u) << "starts there";
+    EXPECT_EQ(found({2026, 5, 4, 12, 0, 0, 0}, {2026, 5, 4, 12, 0, 0, 0}), 1u) << "that second";
+    EXPECT_EQ(found({2026, 5, 4, 11, 0, 0, 0}, {2026, 5, 4, 11, 59, 59, 0}), 0u);
+    EXPECT_EQ(found({2026, 5, 4, 12, 0, 1, 0}, {2026, 5, 4, 13, 0, 0, 0}), 0u);
+}
+
 TEST_F(AlarmDb, SaveUpdatesTheClearTimeOfAnExistingPair)
 {
     CAlarmDatabase db(m_path, m_template);
