@@ -11,6 +11,7 @@
 #include "core/comm/system_info.h"
 #include "core/transfer/os_downloader.h"
 #include "core/transfer/project_transfer.h"
+#include "util/file_io.h"
 #include "util/ini_file.h"
 
 #include <cstdio>
@@ -28,6 +29,7 @@ struct PanelOptions
     std::string port;
     int baud = 115200;
     bool yes = false;
+    bool force = false;
     std::string password;
     std::string file, out, groups, time, newPassword, oldPassword;
 };
@@ -124,6 +126,11 @@ void runDownload(CliContext &ctx, const PanelOptions &o)
 
 void runUpload(CliContext &ctx, const PanelOptions &o)
 {
+    // Asked before the panel is, like every command that writes a project.
+    if (util::fileExists(o.out) && !o.force) {
+        std::cerr << o.out << " exists already (use --force to replace it).\n";
+        throw Exit{1};
+    }
     ctx.loadConfig();
     auto link = openLink(ctx, o);
     CliPanelUi ui(o);
@@ -262,6 +269,7 @@ void addPanelCommands(CLI::App &app, CliContext &ctx)
     auto *upload = add("upload", "Upload the panel's project into a new project file");
     upload->add_option("-o,--out", o->out, "The .kvr file to write")->required();
     upload->add_option("--groups", o->groups, "screens,params (default: both)");
+    upload->add_flag("--force", o->force, "Replace an existing file");
     upload->callback([&ctx, o] { runUpload(ctx, *o); });
 
     add("clock", "Print the panel's date and time")->callback([&ctx, o] { runClock(ctx, *o); });

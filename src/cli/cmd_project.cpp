@@ -17,6 +17,8 @@
 #include <array>
 #include <iostream>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace cli {
 
@@ -139,17 +141,6 @@ void runInfo(CliContext &ctx, const std::string &path)
                   << m["capacity"] << " bytes (" << m["percent"] << "%)\n";
 }
 
-bool writeArea(const std::string &dir, const char *letter, util::ConstByteSpan image)
-{
-    const std::string path = dir + "/" + letter + ".bin";
-    std::string error;
-    if (!util::writeFileAtomic(path, image, &error)) {
-        std::cerr << "Cannot write " << path << ": " << error << "\n";
-        return false;
-    }
-    return true;
-}
-
 void runAreas(CliContext &ctx, const std::string &path, const std::string &dir, bool withFiles)
 {
     ctx.loadConfig();
@@ -180,16 +171,27 @@ void runAreas(CliContext &ctx, const std::string &path, const std::string &dir, 
         if (auto r = areas.LoadDriverArea(drivers[0], drivers[1]); !r.ok)
             fail(r.error);
     }
-    ::mkdir(dir.c_str(), 0755);
-    bool ok = writeArea(dir, "G", areas.Image(AreaId::Global))
-            && writeArea(dir, "S", areas.Image(AreaId::String))
-            && writeArea(dir, "R", areas.Image(AreaId::Image))
-            && writeArea(dir, "C", areas.Image(AreaId::Screen));
-    if (withFiles)
-        ok = ok && writeArea(dir, "P", areas.Image(AreaId::Constant))
-                && writeArea(dir, "Z", areas.Image(AreaId::Driver));
-    if (!ok)
-        throw Exit{1};
+    std::vector<util::FileWrite> files;
+    const auto add = [&](const char *letter, AreaId id) {
+        files.push_back({dir + "/" + letter + ".bin", areas.Image(id)});
+    };
+    add("G", AreaId::Global);
+    add("S", AreaId::String);
+    add("R", AreaId::Image);
+    add("C", AreaId::Screen);
+    if (withFiles) {
+        add("P", AreaId::Constant);
+        add("Z", AreaId::Driver);
+    }
+    // The areas only make sense together: all are replaced or none, and a folder made for
+    // them goes again when they could not be written.
+    const bool madeDir = ::mkdir(dir.c_str(), 0755) == 0;
+    std::string error;
+    if (!util::writeFilesAtomic(files, &error)) {
+        if (madeDir)
+            ::rmdir(dir.c_str());
+        fail("Cannot write the areas to " + dir + ": " + error);
+    }
 }
 
 void runSysmem(CliContext &ctx, const std::string &path)

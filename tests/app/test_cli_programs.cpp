@@ -18,6 +18,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -283,4 +284,63 @@ TEST_F(CliPrograms, SavingFollowsLinksAndSaysWhyItFails)
     EXPECT_EQ(full.status, 1);
     EXPECT_NE(full.out.find(std::strerror(EFBIG)), std::string::npos) << full.out;
     EXPECT_FALSE(fs::exists(limited));
+}
+
+TEST_F(CliPrograms, AreaImagesAreWrittenAsAWholeSetOrNotAtAll)
+{
+    // Z.bin (the drivers, 40 KiB) is beyond the limit, the other areas are within it.
+    const std::string areas = kCli + " areas '" + m_project + "' --with-files -o ";
+    const auto limited = [&](const std::string &dir) {
+        return run("sh -c \"trap '' XFSZ; ulimit -f 8; exec " + areas + "'" + dir + "'\"");
+    };
+    const std::string fresh = m_dir + "/fresh";
+    const Outcome none = limited(fresh);
+    EXPECT_TRUE(none.exited) << none.out;
+    EXPECT_NE(none.status, 0) << none.out;
+    EXPECT_NE(none.out.find(std::strerror(EFBIG)), std::string::npos) << none.out;
+    EXPECT_FALSE(fs::exists(fresh)) << "no part of the set is left";
+
+    const std::string kept = m_dir + "/kept";
+    const char *const names[] = {"G.bin", "S.bin", "R.bin", "C.bin", "P.bin", "Z.bin"};
+    fs::create_directory(kept);
+    for (const char *name : names)
+        std::ofstream(kept + "/" + name) << "old";
+    EXPECT_NE(limited(kept).status, 0);
+    for (const char *name : names) {
+        const auto data = util::readFile(kept + "/" + name);
+        EXPECT_EQ(data, util::Bytes({'o', 'l', 'd'})) << name << " of the old set was replaced";
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(kept), fs::directory_iterator()), 6);
+
+    ASSERT_EQ(run(areas + "'" + kept + "'").status, 0);
+    EXPECT_EQ(fs::file_size(kept + "/Z.bin"), 40960u);
+}
+
+TEST_F(CliPrograms, OutputsThatAreNoRegularFileAreNotReplaced)
+{
+    // A named pipe gets the output as a shell redirection would give it.
+    const std::string fifo = m_dir + "/out.fifo", got = m_dir + "/got";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const Outcome exported
+            = run("sh -c \"cat '" + fifo + "' > '" + got + "' & " + kCli + " export '" + m_project
+                  + "' -o '" + fifo + "'; s=\\$?; wait; exit \\$s\"");
+    EXPECT_EQ(exported.status, 0) << exported.out;
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    const auto json = util::readFile(got);
+    ASSERT_TRUE(json && !json->empty());
+    EXPECT_EQ(json->front(), '{');
+
+    // A folder is refused with the reason, by the exporter and by the simulator's picture.
+    const std::string folder = m_dir + "/folder", areas = m_dir + "/areas";
+    fs::create_directory(folder);
+    ASSERT_EQ(run(kCli + " areas '" + m_project + "' -o '" + areas + "'").status, 0);
+    const Outcome commands[] = {run(kCli + " export '" + m_project + "' -o '" + folder + "'"),
+                                run("'" + kDir + "/velmar-panel-sim' --render '" + areas
+                                    + "' --screen 0 -o '" + folder + "'")};
+    for (const Outcome &o : commands) {
+        EXPECT_EQ(o.status, 1) << o.out;
+        EXPECT_NE(o.out.find(std::strerror(EISDIR)), std::string::npos) << o.out;
+    }
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_TRUE(fs::is_empty(folder));
 }

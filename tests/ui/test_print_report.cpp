@@ -43,6 +43,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace ui;
 
 namespace {
@@ -280,6 +282,68 @@ private slots:
                           m_folder->file(QStringLiteral("no/such/dir/x.pdf"))})
                          .status,
                  1);
+    }
+
+    // Past a file-size limit (a full disk) the export fails and what was there stays; a named
+    // pipe gets the report as a redirection would, a folder is refused.
+    void failedExportLeavesTheOldFilesAsTheyWere()
+    {
+        const auto limited = [&](int blocks, const QString &mode, const QString &out) {
+            return run(
+                    QStringLiteral("sh"),
+                    {QStringLiteral("-c"),
+                     QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(blocks),
+                     QStringLiteral(DORVANE_RUNTIME_DIR "/dorvane"), mode, m_demo, out});
+        };
+        const auto writeOld = [](const QString &path) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write("old") == 3;
+        };
+        const auto isOld = [](const QString &path) {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) && file.readAll() == "old";
+        };
+
+        const QString pdf = m_folder->file(QStringLiteral("old.pdf"));
+        QVERIFY(writeOld(pdf));
+        const Run report = limited(40, QStringLiteral("--export-pdf"), pdf);
+        QCOMPARE(report.status, 1);
+        QVERIFY2(!report.out.contains(QStringLiteral("pages")), qPrintable(report.out));
+        QVERIFY(isOld(pdf));
+
+        const QString dir = m_folder->file(QStringLiteral("old pictures"));
+        QVERIFY(QDir().mkpath(dir));
+        QStringList names;
+        for (const auto &screen : doc().Screens())
+            names << QString::asprintf("screen_%03u.png", unsigned(screen->Number()));
+        for (const QString &name : names)
+            QVERIFY(writeOld(QDir(dir).filePath(name)));
+        QCOMPARE(limited(1, QStringLiteral("--export-png"), dir).status, 1);
+        for (const QString &name : names)
+            QVERIFY2(isOld(QDir(dir).filePath(name)), qPrintable(name));
+        QCOMPARE(QDir(dir).entryList(QDir::Files).size(), names.size());
+
+        const QString fifo = m_folder->file(QStringLiteral("report.fifo"));
+        const QString got = m_folder->file(QStringLiteral("got.pdf"));
+        QCOMPARE(run(QStringLiteral("mkfifo"), {fifo}).status, 0);
+        const Run piped = run(QStringLiteral("sh"),
+                              {QStringLiteral("-c"),
+                               QStringLiteral("timeout 60 cat \"$2\" > \"$3\" & \"$0\" "
+                                              "--export-pdf \"$1\" \"$2\"; s=$?; wait; exit $s"),
+                               QStringLiteral(DORVANE_RUNTIME_DIR "/dorvane"), m_demo, fifo, got});
+        QCOMPARE(piped.status, 0);
+        struct stat st
+        { };
+        QVERIFY(::stat(QFile::encodeName(fifo).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+        QFile received(got);
+        QVERIFY(received.open(QIODevice::ReadOnly));
+        const QByteArray bytes = received.readAll();
+        QVERIFY(bytes.startsWith("%PDF") && bytes.trimmed().endsWith("%%EOF"));
+
+        const QString folder = m_folder->file(QStringLiteral("a folder.pdf"));
+        QVERIFY(QDir().mkpath(folder));
+        QCOMPARE(dorvane({QStringLiteral("--export-pdf"), m_demo, folder}).status, 1);
+        QVERIFY(QFileInfo(folder).isDir());
     }
 
     void tableRunningOverAPageRepeatsItsHeaderRow()

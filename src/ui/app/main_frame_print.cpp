@@ -19,11 +19,14 @@
 #include "core/report/screen_scope.h"
 #include "core/runtime/screen_renderer.h"
 
+#include "util/file_io.h"
 #include "util/message_ids.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPainter>
@@ -73,10 +76,10 @@ void usePageLayout(QPrinter &printer)
 }
 
 // The bare display as squares of lit pixels, one rectangle per run of a row.
-bool writeBareSvg(const QImage &mono, int scale, const QString &path)
+bool writeBareSvg(const QImage &mono, int scale, QIODevice &out)
 {
     QSvgGenerator svg;
-    svg.setFileName(path);
+    svg.setOutputDevice(&out);
     svg.setSize(mono.size() * scale);
     svg.setViewBox(QRect(QPoint(0, 0), mono.size() * scale));
     QPainter p;
@@ -98,10 +101,10 @@ bool writeBareSvg(const QImage &mono, int scale, const QString &path)
     return p.end();
 }
 
-bool writeImageSvg(const QImage &image, const QString &path)
+bool writeImageSvg(const QImage &image, QIODevice &out)
 {
     QSvgGenerator svg;
-    svg.setFileName(path);
+    svg.setOutputDevice(&out);
     svg.setSize(image.size());
     svg.setViewBox(QRect(QPoint(0, 0), image.size()));
     QPainter p;
@@ -157,33 +160,53 @@ bool CMainFrame::exportScreenPictures(const QString &dir, const std::vector<std:
                                       int scale, bool bare, bool svg)
 {
     const core::CDorvaneDoc *doc = document();
-    if (!doc || !QDir().mkpath(dir))
+    if (!doc)
         return false;
     CTagPainter painter(m_services.Config());
     const core::CScreenRenderer renderer(*doc, core::PanelFonts::fromConfig(m_services.Config()));
     const auto format = svg ? core::CPictureExportDlg::kSvg : core::CPictureExportDlg::kPng;
+    // Every picture is drawn before any is written, and they are put in place together: a
+    // failure leaves the folder as it was, not a set of old and new or a cut-off picture.
+    std::vector<QByteArray> pictures;
+    std::vector<util::FileWrite> files;
+    pictures.reserve(screens.size());
     for (std::uint16_t number : screens) {
         const core::CScreenData *screen = doc->FindScreen(number);
         if (!screen)
             return false;
-        const QString path = QDir(dir).filePath(
-                QString::fromStdString(core::CPictureExportDlg::FileName(number, format)));
+        QBuffer buffer(&pictures.emplace_back());
+        buffer.open(QIODevice::WriteOnly);
         bool ok = false;
         if (bare) {
             const QImage mono = bareScreenImage(renderer, *screen, 1);
-            ok = svg ? writeBareSvg(mono, scale, path)
+            ok = svg ? writeBareSvg(mono, scale, buffer)
                      : mono.scaled(mono.size() * scale, Qt::IgnoreAspectRatio,
                                    Qt::FastTransformation)
-                               .save(path, "PNG");
+                               .save(&buffer, "PNG");
         } else {
             const QImage image
                     = editorScreenImage(*screen, painter, m_picture, m_services.Config(), scale);
-            ok = svg ? writeImageSvg(image, path) : image.save(path, "PNG");
+            ok = svg ? writeImageSvg(image, buffer) : image.save(&buffer, "PNG");
         }
         if (!ok)
             return false;
     }
-    return true;
+    const bool madeDir = !QFileInfo::exists(dir);
+    if (!QDir().mkpath(dir))
+        return false;
+    for (std::size_t i = 0; i < screens.size(); ++i) {
+        const QString path = QDir(dir).filePath(
+                QString::fromStdString(core::CPictureExportDlg::FileName(screens[i], format)));
+        files.push_back({QFile::encodeName(path).toStdString(),
+                         util::ConstByteSpan(
+                                 reinterpret_cast<const std::uint8_t *>(pictures[i].constData()),
+                                 std::size_t(pictures[i].size()))});
+    }
+    if (util::writeFilesAtomic(files))
+        return true;
+    if (madeDir)
+        QDir().rmdir(dir);
+    return false;
 }
 
 void CMainFrame::onPrint()

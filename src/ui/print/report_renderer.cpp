@@ -8,14 +8,15 @@
 #include "core/model/img_res_mgr.h"
 #include "core/report/project_report.h"
 #include "core/runtime/screen_renderer.h"
+#include "util/file_io.h"
 
 #include <QBuffer>
 #include <QDateTime>
+#include <QFile>
 #include <QIODevice>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <functional>
 
@@ -542,10 +543,10 @@ int writeReportPdf(const CReportRenderer &renderer, const QString &path)
                   {renderer.projectName(), CReportRenderer::tr("프로젝트 보고서"), creator,
                    QStringLiteral("Qt ") + QLatin1String(qVersion()),
                    QDateTime::currentDateTime()});
-    QSaveFile file(path);
-    const bool written
-            = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    return written ? pages : 0;
+    // The same write as every other file: the old report stays unless the new one is complete.
+    const util::ConstByteSpan data(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                                   std::size_t(bytes.size()));
+    return util::writeFileAtomic(QFile::encodeName(path).toStdString(), data) ? pages : 0;
 }
 
 } // namespace ui
