@@ -46,6 +46,7 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -219,14 +220,15 @@ private slots:
 
     void downloadThenUploadGivesBackTheSameBytes()
     {
-        QVERIFY(startSim());
+        // At the pace of a 38400-baud cable: long enough to measure the window's beat.
+        QVERIFY(startSim({"--baud", "38400"}));
         QVERIFY(openDemo());
         const QString before = m_folder->file("Project/before.kvr");
         QVERIFY(frame().saveAs(before));
 
         uitest::MessageRecorder messages;
         quint64 shownBytes = 0;
-        qint64 longestGap = 0;
+        std::vector<qint64> gaps;
         QElapsedTimer beat;
         QElapsedTimer shown;
         QTimer heartbeat;
@@ -238,14 +240,14 @@ private slots:
             if (transferring && !shown.isValid())
                 shown.start();
             if (transferring && beat.isValid() && shown.elapsed() > 200)
-                longestGap = std::max(longestGap, beat.elapsed());
+                gaps.push_back(beat.elapsed());
             if (transferring)
                 beat.restart();
             else
                 beat.invalidate();
         });
         heartbeat.start(5);
-        ModalScript script({{"ui::CDownDialog", [](QWidget *w) { answerDownDialog(w); }},
+        ModalScript script({{"ui::CDownDialog", [](QWidget *w) { answerDownDialog(w, 1); }},
                             {"ui::CProgressDialog", [&](QWidget *w) {
                                  auto *p = static_cast<CProgressDialog *>(w);
                                  connect(p, &QDialog::finished, this,
@@ -257,7 +259,14 @@ private slots:
                  qPrintable(messages.texts.empty() ? QString() : messages.texts.back()));
         QVERIFY(shownBytes > 0);
         QCOMPARE(shownBytes, bytesWritten());
-        QVERIFY2(longestGap < 50, qPrintable(QString::number(longestGap)));
+        // The window keeps its pace while the worker sends: nine beats in ten come within 40 ms
+        // (a window waiting on each 1024-byte block, about 270 ms at 38400 baud, would not),
+        // and no wait is long. A loaded machine may delay a single beat; that proves nothing.
+        QVERIFY(gaps.size() > 20);
+        std::sort(gaps.begin(), gaps.end());
+        const qint64 p90 = gaps[gaps.size() * 9 / 10];
+        QVERIFY2(p90 < 40, qPrintable(QString::number(p90)));
+        QVERIFY2(gaps.back() < 500, qPrintable(QString::number(gaps.back())));
 
         frame().closeProject();
         QVERIFY(!frame().document());
