@@ -16,6 +16,9 @@ void CliContext::loadConfig()
 {
     app.Load(programDir.empty() ? util::executableDir() : programDir, util::systemDefaultLangId());
     util::setMessageLanguage(app.Config().resourceLang());
+    // A damaged program folder is named before anything that fails because of it.
+    for (const core::ConfigProblem &problem : app.Config().problems())
+        std::cerr << problem.text() << "\n";
 }
 
 std::unique_ptr<core::CDorvaneDoc> CliContext::openProject(const std::string &path)

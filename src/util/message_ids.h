@@ -137,5 +137,17 @@ inline constexpr int kPortSystemError = 53805; // the system's text
 // Font download
 inline constexpr int kNotFontFile = 53810; // path
 inline constexpr int kFontDownloaded = 53811; // path
+// Program folder configuration (every argument a text)
+inline constexpr int kIniCountTooLarge = 53830; // file, section, key, value, most kept
+inline constexpr int kIniCountNegative = 53831; // file, section, key, value
+inline constexpr int kIniSizeOutOfRange = 53832; // file, section, key, value, min, max, used
+inline constexpr int kPlcIniMissing = 53833; // path
+inline constexpr int kPlcIniNoList = 53834; // path
+inline constexpr int kPlcIniBadEntry = 53835; // path, section, key, value
+inline constexpr int kDriverNotLoadable = 53836; // PLC name, driver path, reason
+inline constexpr int kDriverUnreadable = 53837;
+inline constexpr int kDriverNotLibrary = 53838;
+inline constexpr int kDriverTruncated = 53839; // size, size needed
+inline constexpr int kDriverTooLarge = 53840; // largest size
 
 } // namespace util::msg

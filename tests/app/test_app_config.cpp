@@ -2,9 +2,12 @@
 
 #include "core/app/app_config.h"
 #include "util/ini_file.h"
+#include "util/messages.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -274,4 +277,110 @@ TEST_F(AppConfigTest, ChoosingTheRunningResourceLanguageWritesNothing)
     EXPECT_EQ(c.resourceLang(), 0x412); // takes effect at the next start
     EXPECT_EQ(util::CIniFile(m_dir + "/APP.INI").getString("RESOURCE", "LoadResource"), "0x409");
     EXPECT_EQ(load(0x412).resourceLang(), 0x409);
+}
+
+namespace {
+
+// Every problem text of a load, one a line.
+std::string problemTexts(const CAppConfig &c)
+{
+    std::string out;
+    for (const ConfigProblem &p : c.problems())
+        out += p.text() + "\n";
+    return out;
+}
+
+bool mentions(const std::string &text, std::initializer_list<const char *> parts)
+{
+    return std::all_of(parts.begin(), parts.end(),
+                       [&](const char *p) { return text.find(p) != std::string::npos; });
+}
+
+} // namespace
+
+// A damaged count used to be read to its end, one missing entry after another: every program
+// then looped for minutes before its window or its output appeared.
+TEST_F(AppConfigTest, ListCountsAreBoundedByWhatTheProgramHolds)
+{
+    write("APP.INI", "[RESOURCE]\nTOTAL_RES=2000000000\nRES0=한국어,ko.qm,412,ko.html\n");
+    write("PLC.INI",
+          "[LANGUAGE]\nTOTAL_LANGUAGE=2000000000\nLANGUAGE0=English,eng.mnu,409\n"
+          "[CH1_PLC_LIST]\nTOTAL_PLC=-5\n"
+          "[CH2_PLC_LIST]\nTOTAL_PLC=2000000000\nPLC0=Modbus,0001\n");
+    const auto t0 = std::chrono::steady_clock::now();
+    const auto c = load();
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(5));
+    EXPECT_EQ(c.resources().entries().size(), 1u);
+    EXPECT_EQ(c.languages().entries().size(), 1u);
+    EXPECT_TRUE(c.plcList(2).empty()); // PLC1 is missing: the lists go, as for any bad entry
+    util::setMessageLanguage(util::kResEnglish);
+    const std::string text = problemTexts(c);
+    const std::string most = std::to_string(kMaxIniListEntries);
+    EXPECT_TRUE(mentions(text, {"APP.INI [RESOURCE] TOTAL_RES=2000000000", most.c_str()})) << text;
+    EXPECT_TRUE(mentions(text, {"PLC.INI [LANGUAGE] TOTAL_LANGUAGE=2000000000"})) << text;
+    EXPECT_TRUE(mentions(text, {"PLC.INI [CH2_PLC_LIST] TOTAL_PLC=2000000000"})) << text;
+    EXPECT_TRUE(mentions(text, {"[CH2_PLC_LIST] PLC1="})) << text;
+    EXPECT_TRUE(mentions(text, {"PLC.INI [CH1_PLC_LIST] TOTAL_PLC=-5 is no number"})) << text;
+    util::setMessageLanguage(0x412);
+
+    // The most the program holds is still read whole.
+    std::string plc = "[LANGUAGE]\nTOTAL_LANGUAGE=" + most + "\n";
+    for (int i = 0; i < kMaxIniListEntries; ++i)
+        plc += "LANGUAGE" + std::to_string(i) + "=L" + std::to_string(i) + ",m.mnu,409\n";
+    write("PLC.INI", plc);
+    write("APP.INI", "");
+    const auto full = load();
+    EXPECT_EQ(full.languages().entries().size(), std::size_t(kMaxIniListEntries));
+    EXPECT_EQ(problemTexts(full).find("TOTAL_LANGUAGE"), std::string::npos);
+}
+
+// Font sizes drive the size of every character drawn and the picture geometry the size of the
+// editor's panel: a value no display can show takes the default, and the user is told.
+TEST_F(AppConfigTest, SizesOutsideWhatThePanelShowsTakeTheDefault)
+{
+    write("APP.INI",
+          "[RESOURCE]\nTOTAL_RES=1\nRES0=한국어,ko.qm,412,ko.html\n"
+          "[한국어]\n16x16=Gulim\nHeight(16x16)=100000\nWidth(16x16)=2000000000\n"
+          "8x16=Gulim\nHeight(8x16)=-12\nWidth(8x16)=8\n");
+    write("GUI.INI",
+          "[SCREEN]\nLEFT=88\nTOP=40\nWIDTH=2000000000\nHEIGHT=128\n"
+          "[FUNCTIONKEY1]\nLEFT=2147483647\nTOP=-3\nWIDTH=48\nHEIGHT=32\n");
+    const auto c = load();
+    const util::CLogFont wide = c.panelFont(PanelFontSize::Font16x16);
+    EXPECT_EQ(wide.height(), 16);
+    EXPECT_EQ(wide.width(), 0);
+    const util::CLogFont normal = c.panelFont(PanelFontSize::Font8x16);
+    EXPECT_EQ(normal.height(), -12); // a character height, as LOGFONT takes it
+    EXPECT_EQ(normal.width(), 8);
+    EXPECT_EQ(c.screenRect(), (Rect{88, 40, 88, 168}));
+    EXPECT_EQ(c.functionKeyRect(1), (Rect{0, 0, 48, 32}));
+    util::setMessageLanguage(util::kResEnglish);
+    const std::string text = problemTexts(c);
+    EXPECT_TRUE(mentions(text, {"APP.INI [한국어] Height(16x16)=100000", "; 16 is used"})) << text;
+    EXPECT_TRUE(mentions(text, {"[한국어] Width(16x16)=2000000000"})) << text;
+    EXPECT_TRUE(mentions(text, {"GUI.INI [SCREEN] WIDTH=2000000000"})) << text;
+    EXPECT_TRUE(mentions(text, {"GUI.INI [FUNCTIONKEY1] LEFT=2147483647"})) << text;
+    EXPECT_TRUE(mentions(text, {"[FUNCTIONKEY1] TOP=-3"})) << text;
+    EXPECT_EQ(text.find("8x16)"), std::string::npos) << text;
+    util::setMessageLanguage(0x412);
+}
+
+// Without PLC types no project address on a PLC can be read; the user is sent to PLC.INI rather
+// than to the project that reads wrong because of it.
+TEST_F(AppConfigTest, PlcIniMissingEmptyOrGarbageIsNamed)
+{
+    util::setMessageLanguage(util::kResEnglish);
+    const std::string plcIni = m_dir + "/PLC.INI";
+    EXPECT_TRUE(mentions(problemTexts(load()), {"The PLC list file is missing", plcIni.c_str()}));
+    for (const char *text : {"", "\x01\x02\xFFjunk\n[[[\n=\n", "[LANGUAGE]\nTOTAL_LANGUAGE=0\n"}) {
+        write("PLC.INI", text);
+        EXPECT_TRUE(mentions(problemTexts(load()), {"lists no PLC type", plcIni.c_str()})) << text;
+    }
+    std::string ini = kPlcIni;
+    ini.replace(ini.find("PLC0=Modbus,1"), 13, "PLC0=Modbus 1");
+    write("PLC.INI", ini);
+    const std::string bad = problemTexts(load());
+    EXPECT_TRUE(mentions(bad, {plcIni.c_str(), "[CH2_PLC_LIST] PLC0=Modbus 1"})) << bad;
+    EXPECT_EQ(bad.find("lists no PLC type"), std::string::npos) << bad;
+    util::setMessageLanguage(0x412);
 }

@@ -344,3 +344,48 @@ TEST_F(CliPrograms, OutputsThatAreNoRegularFileAreNotReplaced)
     EXPECT_TRUE(fs::is_directory(folder));
     EXPECT_TRUE(fs::is_empty(folder));
 }
+
+// A copy of the program folder damaged the ways users' folders were found: the programs name the
+// file and go on, instead of looping, blaming the project or dying inside the system loader.
+TEST_F(CliPrograms, DamagedProgramFolderIsNamedAndSurvived)
+{
+    const fs::path folder = fs::path(m_dir) / "program";
+    fs::create_directories(folder / "Protocols");
+    for (const char *name : {"APP.INI", "GUI.INI", "PLC.INI"})
+        fs::copy_file(fs::path(kDir) / name, folder / name);
+    for (const auto &file : fs::directory_iterator(fs::path(kDir) / "Protocols"))
+        fs::copy_file(file.path(), folder / "Protocols" / file.path().filename());
+    const std::string info = "timeout 60 env LC_ALL= LANG=en_US.UTF-8 " + kCli + " info '"
+            + m_project + "' --program-dir '" + folder.string() + "'";
+
+    // A driver cut short: mapping it used to end even `info` with SIGBUS.
+    const fs::path driver = folder / "Protocols" / "libvelmar_modbus.so";
+    fs::resize_file(driver, fs::file_size(driver) / 2);
+    Outcome r = run(info);
+    EXPECT_TRUE(r.exited) << r.out;
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("libvelmar_modbus.so"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("screens: 1"), std::string::npos) << r.out;
+
+    // Counts far beyond any list: read up to what the program holds, at once.
+    std::ifstream in(folder / "APP.INI", std::ios::binary);
+    std::string app{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    app.replace(app.find("TOTAL_RES=2"), 11, "TOTAL_RES=2000000000");
+    std::ofstream(folder / "APP.INI", std::ios::binary) << app;
+    const auto t0 = std::chrono::steady_clock::now();
+    r = run(info);
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(20));
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("TOTAL_RES=2000000000"), std::string::npos) << r.out;
+
+    // No PLC.INI, an empty one, a garbage one: the file is named.
+    const std::string plcIni = (folder / "PLC.INI").string();
+    for (const char *content : {static_cast<const char *>(nullptr), "", "\x01\xFE garbage\n"}) {
+        fs::remove(plcIni);
+        if (content)
+            std::ofstream(plcIni, std::ios::binary) << content;
+        r = run(info);
+        EXPECT_EQ(r.status, 0) << r.out;
+        EXPECT_NE(r.out.find(plcIni), std::string::npos) << r.out;
+    }
+}

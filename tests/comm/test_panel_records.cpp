@@ -156,3 +156,24 @@ TEST(ProgressModel, AWorkerThatCannotStartFailsAtOnce)
     EXPECT_EQ(model.result(), ProgressResult::Failed);
     EXPECT_TRUE(model.done());
 }
+
+// Texts the panel sends are shown, never obeyed: a terminal escape, a line break or a byte of no
+// character set in a driver's name or the menu language is written out as an escape.
+TEST(SystemInfo, PanelTextsAreShownEscaped)
+{
+    const util::Bytes m(28, 0);
+    util::Bytes menu(25, 0);
+    std::copy_n("\x1B[2", 3, menu.begin() + 12);
+    std::copy_n("1\r\n\\", 4, menu.begin() + 20);
+    util::Bytes z1(30, 0);
+    std::copy_n("MODBUS\x1B]0;owned\x07\xFF", 17, z1.begin() + 10);
+    util::Bytes z2(30, 0);
+    std::copy_n("LX PLC", 6, z2.begin() + 10);
+    const SystemInfoTexts t = formatSystemInfo(m, menu, z1, z2);
+    EXPECT_EQ(t.menuLanguage, "\\x1B[2");
+    EXPECT_EQ(t.menuVersion, "1\\x0D\\x0A\\\\");
+    EXPECT_EQ(t.driver1Name, "MODBUS\\x1B]0;owned\\x07\\xFF");
+    EXPECT_EQ(t.driver2Name, "LX PLC");
+    // Comparisons with the panel's language go on reading the raw bytes.
+    EXPECT_EQ(menuLanguageText(menu), "\x1B[2");
+}

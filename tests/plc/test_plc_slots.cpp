@@ -3,8 +3,13 @@
 
 #include "core/plc/plc_slots.h"
 #include "plc_test_support.h"
+#include "util/messages.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 
 using namespace core;
 using namespace plctest;
@@ -231,4 +236,55 @@ TEST(PluginMissingExports, OverlongTextsNeverReachAPlugin)
     number = std::string(38, '0') + "1";
     EXPECT_EQ(drv.ValidCheck(kAddrWord, "4x", number), 0);
     EXPECT_EQ(number, "1");
+}
+
+// The loader maps a driver file; one cut short used to kill the whole program with SIGBUS when
+// the loader touched a page past its end. Such files are refused before they are mapped, and a
+// slot bound to one is left without a module, saying why.
+TEST(PlcSlots, DamagedDriverFilesAreRefusedBeforeTheyAreMapped)
+{
+    namespace fs = std::filesystem;
+    const fs::path dir
+            = fs::temp_directory_path() / ("dorvane_drivers_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const fs::path whole = fs::path(kProtocols) / kModbusPlugin;
+    const auto size = fs::file_size(whole);
+    std::string bytes(size, '\0');
+    std::ifstream(whole, std::ios::binary).read(bytes.data(), std::streamsize(size));
+    const auto put = [&](const std::string &name, const std::string &content) {
+        std::ofstream(dir / name, std::ios::binary) << content;
+    };
+    put("libwhole.so", bytes);
+    put("libhalf.so", bytes.substr(0, size / 2));
+    put("libnearly.so", bytes.substr(0, size - 100));
+    put("libheader.so", bytes.substr(0, 64));
+    put("libtext.so", "this is no library\n");
+    put("libempty.so", "");
+
+    util::setMessageLanguage(util::kResEnglish);
+    EXPECT_FALSE(CheckDriverFile((dir / "libwhole.so").string()));
+    const struct
+    {
+        const char *file;
+        const char *why;
+    } rows[] = {{"libhalf.so", "cut short"},   {"libnearly.so", "cut short"},
+                {"libheader.so", "cut short"}, {"libtext.so", "no library"},
+                {"libempty.so", "no library"}, {"libmissing.so", "missing"}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.file);
+        const DriverFileFault fault = CheckDriverFile((dir / row.file).string());
+        EXPECT_NE(fault.text().find(row.why), std::string::npos) << fault.text();
+        CPlcSlots slots;
+        const PlcCatalogue list{entry("DAMAGED", 0x0001, row.file, "damaged.drv")};
+        ASSERT_TRUE(slots.BindChannel(1, list, 0x0001, 0, dir.string()));
+        EXPECT_FALSE(slots.slot(1).HasModule());
+        EXPECT_NE(slots.slot(1).LoadError().find(row.why), std::string::npos);
+        EXPECT_EQ(slots.slot(1).DeviceKind(), kDevicePlc); // still typed, as for a missing file
+    }
+    CPlcDrv drv(1);
+    EXPECT_TRUE(drv.LoadDriver(dir.string(), "libwhole.so")) << drv.LoadError();
+    EXPECT_EQ(drv.LoadError(), "");
+    util::setMessageLanguage(0x412);
+    fs::remove_all(dir);
 }

@@ -4,9 +4,12 @@
 
 #include "util/file_io.h"
 #include "util/ini_file.h"
+#include "util/message_ids.h"
+#include "util/messages.h"
 #include "util/user_data.h"
 
 #include <algorithm>
+#include <set>
 
 namespace core {
 
@@ -23,6 +26,48 @@ std::string fmtHex(std::uint32_t v)
 }
 
 } // namespace
+
+std::string ConfigProblem::text() const
+{
+    std::vector<std::string> all = args;
+    if (driver)
+        all.push_back(driver.text());
+    return messageWithTexts(id, all);
+}
+
+void CAppConfig::report(int id, std::vector<std::string> args)
+{
+    m_problems.push_back(ConfigProblem{id, std::move(args), {}});
+}
+
+int CAppConfig::readCount(const util::CIniFile &ini, const std::string &file,
+                          const std::string &section, const std::string &key)
+{
+    const int total = ini.getInt(section, key, 0);
+    if (total < 0) {
+        report(util::msg::kIniCountNegative, {file, section, key, std::to_string(total)});
+        return 0;
+    }
+    if (total > kMaxIniListEntries) {
+        report(util::msg::kIniCountTooLarge,
+               {file, section, key, std::to_string(total), std::to_string(kMaxIniListEntries)});
+        return kMaxIniListEntries;
+    }
+    return total;
+}
+
+int CAppConfig::readSize(const util::CIniFile &ini, const std::string &file,
+                         const std::string &section, const std::string &key, int defaultValue,
+                         int min, int max)
+{
+    const int value = ini.getInt(section, key, defaultValue);
+    if (value >= min && value <= max)
+        return value;
+    report(util::msg::kIniSizeOutOfRange,
+           {file, section, key, std::to_string(value), std::to_string(min), std::to_string(max),
+            std::to_string(defaultValue)});
+    return defaultValue;
+}
 
 void CAppConfig::load(const std::string &exeDir, std::uint16_t systemLangId)
 {
@@ -64,36 +109,64 @@ void CAppConfig::readPaths()
 void CAppConfig::readPlcLists()
 {
     const util::CIniFile ini(m_plcIni);
-    for (int channel = 1; channel <= 2; ++channel) {
-        const std::string section = "CH" + std::to_string(channel) + "_PLC_LIST";
-        const int total = ini.getInt(section, "TOTAL_PLC", 0);
-        auto &list = m_plcLists[std::size_t(channel - 1)];
-        for (int i = 0; i < total; ++i) {
-            const std::string value = ini.getString(section, "PLC" + std::to_string(i));
-            const auto comma = value.find(',');
-            if (comma == std::string::npos || comma == 0) {
-                // One bad entry voids the whole catalogue of both channels.
-                m_plcLists[0].clear();
-                m_plcLists[1].clear();
-                return;
-            }
-            CPlcInfo info;
-            info.name = value.substr(0, comma);
-            info.type = std::uint16_t(util::parseHex(value.substr(comma + 1)));
-            info.flag = (info.type >> 15) & 1;
-            const auto fields = util::splitFields(ini.getString(section, info.name), 3);
-            info.driverDll = fields.size() > 0 ? fields[0] : std::string();
-            info.panelDriver = fields.size() > 1 ? fields[1] : std::string();
-            info.wiringDiagram = fields.size() > 2 ? fields[2] : std::string();
-            list.push_back(std::move(info));
+    const bool sound = readPlcList(ini, 1) && readPlcList(ini, 2);
+    // Without PLC types no project's PLC addresses can be read: say which file to mend.
+    if (!ini.exists())
+        report(util::msg::kPlcIniMissing, {m_plcIni});
+    else if (sound && m_plcLists[0].empty() && m_plcLists[1].empty())
+        report(util::msg::kPlcIniNoList, {m_plcIni});
+    checkDrivers();
+}
+
+bool CAppConfig::readPlcList(const util::CIniFile &ini, int channel)
+{
+    const std::string section = "CH" + std::to_string(channel) + "_PLC_LIST";
+    const int total = readCount(ini, m_plcIni, section, "TOTAL_PLC");
+    auto &list = m_plcLists[std::size_t(channel - 1)];
+    for (int i = 0; i < total; ++i) {
+        const std::string key = "PLC" + std::to_string(i);
+        const std::string value = ini.getString(section, key);
+        const auto comma = value.find(',');
+        if (comma == std::string::npos || comma == 0) {
+            // One bad entry voids the whole catalogue of both channels.
+            m_plcLists[0].clear();
+            m_plcLists[1].clear();
+            report(util::msg::kPlcIniBadEntry, {m_plcIni, section, key, value});
+            return false;
         }
+        CPlcInfo info;
+        info.name = value.substr(0, comma);
+        info.type = std::uint16_t(util::parseHex(value.substr(comma + 1)));
+        info.flag = (info.type >> 15) & 1;
+        const auto fields = util::splitFields(ini.getString(section, info.name), 3);
+        info.driverDll = fields.size() > 0 ? fields[0] : std::string();
+        info.panelDriver = fields.size() > 1 ? fields[1] : std::string();
+        info.wiringDiagram = fields.size() > 2 ? fields[2] : std::string();
+        list.push_back(std::move(info));
     }
+    return true;
+}
+
+// Each driver named by the lists is checked once, so that a damaged one is named at start-up
+// rather than found when a project is bound to it.
+void CAppConfig::checkDrivers()
+{
+    std::set<std::string> seen;
+    for (const PlcCatalogue &list : m_plcLists)
+        for (const CPlcInfo &info : list) {
+            if (info.driverDll.empty() || !seen.insert(info.driverDll).second)
+                continue;
+            if (DriverFileFault fault = CheckDriverFile(protocolsDir() + "/" + info.driverDll))
+                m_problems.push_back(ConfigProblem{util::msg::kDriverNotLoadable,
+                                                   {info.name, info.driverDll},
+                                                   std::move(fault)});
+        }
 }
 
 void CAppConfig::readLanguages()
 {
     const util::CIniFile ini(m_plcIni);
-    const int total = ini.getInt("LANGUAGE", "TOTAL_LANGUAGE", 0);
+    const int total = readCount(ini, m_plcIni, "LANGUAGE", "TOTAL_LANGUAGE");
     for (int i = 0; i < total; ++i) {
         const std::string value = ini.getString("LANGUAGE", "LANGUAGE" + std::to_string(i));
         const auto first = value.find(',');
@@ -114,7 +187,10 @@ void CAppConfig::readLanguages()
 void CAppConfig::readResources()
 {
     const util::CIniFile ini(m_appIni);
-    const int total = ini.getInt("RESOURCE", "TOTAL_RES", 0);
+    const int total = readCount(ini, m_appIni, "RESOURCE", "TOTAL_RES");
+    const auto size = [&](const std::string &section, const char *key, int defaultValue) {
+        return readSize(ini, m_appIni, section, key, defaultValue, -kMaxFontPixels, kMaxFontPixels);
+    };
     for (int i = 0; i < total; ++i) {
         const auto fields
                 = util::splitFields(ini.getString("RESOURCE", "RES" + std::to_string(i)), 4);
@@ -133,12 +209,12 @@ void CAppConfig::readResources()
         res.face16x16 = ini.getString(s, "16x16");
         res.face8x16 = ini.getString(s, "8x16");
         res.face6x8 = ini.getString(s, "6x8");
-        res.height16x16 = ini.getInt(s, "Height(16x16)", 16);
-        res.width16x16 = ini.getInt(s, "Width(16x16)", 0);
-        res.height8x16 = ini.getInt(s, "Height(8x16)", 16);
-        res.width8x16 = ini.getInt(s, "Width(8x16)", 0);
-        res.height6x8 = ini.getInt(s, "Height(6x8)", 8);
-        res.width6x8 = ini.getInt(s, "Width(6x8)", 0);
+        res.height16x16 = size(s, "Height(16x16)", 16);
+        res.width16x16 = size(s, "Width(16x16)", 0);
+        res.height8x16 = size(s, "Height(8x16)", 16);
+        res.width8x16 = size(s, "Width(8x16)", 0);
+        res.height6x8 = size(s, "Height(6x8)", 8);
+        res.width6x8 = size(s, "Width(6x8)", 0);
         m_resources.add(std::move(res));
     }
     m_resourceLang = m_systemLangId;
@@ -153,11 +229,14 @@ void CAppConfig::readGui()
 {
     const util::CIniFile ini(m_guiIni);
     const auto rect = [&](const std::string &section) {
+        const auto value = [&](const char *key) {
+            return readSize(ini, m_guiIni, section, key, 0, 0, kMaxPictureCoordinate);
+        };
         Rect r;
-        r.left = ini.getInt(section, "LEFT", 0);
-        r.top = ini.getInt(section, "TOP", 0);
-        r.right = r.left + ini.getInt(section, "WIDTH", 0);
-        r.bottom = r.top + ini.getInt(section, "HEIGHT", 0);
+        r.left = value("LEFT");
+        r.top = value("TOP");
+        r.right = r.left + value("WIDTH");
+        r.bottom = r.top + value("HEIGHT");
         return r;
     };
     m_screenRect = rect("SCREEN");

@@ -7,11 +7,17 @@
 
 #include "core/app/lang_info.h"
 #include "core/app/res_info.h"
+#include "core/plc/plc_drv.h"
 #include "core/plc/plc_info.h"
+
+namespace util {
+class CIniFile;
+}
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace core {
 
@@ -59,6 +65,24 @@ struct GridSettings
 };
 
 inline constexpr int kMaxAutoSaveMinutes = 120;
+// The most entries the program keeps of a PLC list, the panel languages or the program
+// languages. A larger count is a damaged file: the entries past this one are never read.
+inline constexpr int kMaxIniListEntries = 1024;
+// A character is never drawn larger than the panel's display.
+inline constexpr int kMaxFontPixels = 192;
+// Positions and sizes on the panel picture, in the picture's pixels.
+inline constexpr int kMaxPictureCoordinate = 32767;
+
+// Something in the program folder's configuration that was wrong and what was done instead:
+// a message number and its texts (the message takes only "%s"), shown in the user's language.
+// A driver file's fault is the last text of its message.
+struct ConfigProblem
+{
+    int id = 0;
+    std::vector<std::string> args;
+    DriverFileFault driver;
+    std::string text() const;
+};
 inline constexpr std::uint16_t kFallbackResourceLang = 1033;
 
 class CAppConfig
@@ -105,6 +129,9 @@ public:
     const Rect &screenRect() const { return m_screenRect; }
     const Rect &functionKeyRect(int key) const; // key 1 to 8
 
+    // What load() found wrong, in the order it was read. Empty for a sound program folder.
+    const std::vector<ConfigProblem> &problems() const { return m_problems; }
+
     // Options.
     const CommSetup &commSetup() const { return m_comm; }
     const EditorColors &colors() const { return m_colors; }
@@ -144,6 +171,15 @@ private:
     void readResources();
     void readGui();
     void readOptions();
+    // False when a bad entry emptied both lists.
+    bool readPlcList(const util::CIniFile &ini, int channel);
+    void checkDrivers();
+    // A list count or a size, bounded by what the program holds; a value outside is reported.
+    int readCount(const util::CIniFile &ini, const std::string &file, const std::string &section,
+                  const std::string &key);
+    int readSize(const util::CIniFile &ini, const std::string &file, const std::string &section,
+                 const std::string &key, int defaultValue, int min, int max);
+    void report(int id, std::vector<std::string> args);
 
     std::string m_exeDir, m_userDir, m_projectDir, m_appIni, m_plcIni, m_guiIni, m_alarmDbPath;
     std::string m_currentProjectDir, m_connectDir, m_connectFile, m_imagesDir, m_panelPicture;
@@ -159,6 +195,7 @@ private:
     GridSettings m_grid;
     int m_autoSave = 0;
     int m_pendingPort = 0;
+    std::vector<ConfigProblem> m_problems;
 };
 
 } // namespace core

@@ -25,11 +25,27 @@ void driverTexts(util::ConstByteSpan id, std::string &name, std::string &ver)
         ver.clear();
         return;
     }
-    name = util::fixedText(id, 10, 20);
+    name = shownPanelText(util::fixedText(id, 10, 20));
     ver = version(util::be16(id, 8));
 }
 
 } // namespace
+
+std::string shownPanelText(std::string_view raw)
+{
+    std::string out;
+    out.reserve(raw.size());
+    for (const char c : raw) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\')
+            out += "\\\\";
+        else if (byte < 0x20 || byte > 0x7E)
+            out += util::formatText("\\x%02X", byte);
+        else
+            out += c;
+    }
+    return out;
+}
 
 std::string menuLanguageText(util::ConstByteSpan menu)
 {
@@ -50,8 +66,8 @@ SystemInfoTexts formatSystemInfo(util::ConstByteSpan m, util::ConstByteSpan menu
                                    dayName.c_str(), w(6), w(8), w(10));
     t.scanMax = util::formatText("%u", w(14));
     t.scanCurrent = util::formatText("%u", w(18));
-    t.menuLanguage = menuLanguageText(menu);
-    t.menuVersion = util::fixedText(menu, 20, 4);
+    t.menuLanguage = shownPanelText(menuLanguageText(menu));
+    t.menuVersion = shownPanelText(util::fixedText(menu, 20, 4));
     driverTexts(driver1, t.driver1Name, t.driver1Version);
     driverTexts(driver2, t.driver2Name, t.driver2Version);
     return t;

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace comm {
 
@@ -32,6 +33,11 @@ struct SystemInfoTexts
 // The panel language's text at bytes 12-14 of the menu area ("KOR", "ENG", ...), as the system
 // information shows it; "" when the bytes are too few.
 std::string menuLanguageText(util::ConstByteSpan menu);
+
+// A text the panel sent, as it is shown: control bytes, bytes above 0x7E and the backslash
+// itself written as escapes ("\x1B", "\\"), so that no panel can move the cursor, clear a
+// terminal or break the display's text.
+std::string shownPanelText(std::string_view raw);
 
 // Texts from the 28-byte system record, 25 bytes of the menu area and the two 30-byte driver
 // identities.

@@ -1,12 +1,19 @@
 #include "core/plc/plc_drv.h"
 
 #include "util/byte_order.h"
+#include "util/message_ids.h"
+#include "util/messages.h"
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
+#include <elf.h>
+#include <filesystem>
+#include <fstream>
+#include <link.h>
 
 namespace core {
 
@@ -64,7 +71,79 @@ bool fitsPlugin(const std::string &area, const std::string &number)
     return area.size() < PLC_AREA_TEXT_SIZE && number.size() < PLC_NUMBER_TEXT_SIZE;
 }
 
+bool isLibraryHeader(const ElfW(Ehdr) & h)
+{
+    const bool native = std::memcmp(h.e_ident, ELFMAG, SELFMAG) == 0
+            && h.e_ident[EI_CLASS] == (sizeof(void *) == 8 ? ELFCLASS64 : ELFCLASS32)
+            && h.e_ident[EI_DATA]
+                    == (std::endian::native == std::endian::little ? ELFDATA2LSB : ELFDATA2MSB);
+    return native && h.e_type == ET_DYN && h.e_phentsize == sizeof(ElfW(Phdr)) && h.e_phnum > 0;
+}
+
+// End of the headers and of every segment the loader maps; 0 when a program header cannot be
+// read (the file ends inside the table).
+std::uintmax_t bytesNeeded(std::ifstream &in, const ElfW(Ehdr) & h, std::uintmax_t size)
+{
+    const std::uintmax_t phEnd
+            = std::uintmax_t(h.e_phoff) + std::uintmax_t(h.e_phnum) * h.e_phentsize;
+    std::uintmax_t needed = std::max<std::uintmax_t>(
+            phEnd, std::uintmax_t(h.e_shoff) + std::uintmax_t(h.e_shnum) * h.e_shentsize);
+    if (phEnd > size)
+        return needed;
+    in.seekg(std::streamoff(h.e_phoff));
+    for (unsigned i = 0; i < h.e_phnum; ++i) {
+        ElfW(Phdr) ph{};
+        if (!in.read(reinterpret_cast<char *>(&ph), sizeof ph))
+            return 0;
+        if (ph.p_type == PT_LOAD || ph.p_type == PT_DYNAMIC)
+            needed = std::max<std::uintmax_t>(needed, std::uintmax_t(ph.p_offset) + ph.p_filesz);
+    }
+    return needed;
+}
+
 } // namespace
+
+std::string messageWithTexts(int id, const std::vector<std::string> &args)
+{
+    const std::string_view format = util::messageText(id);
+    std::string out;
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format.compare(i, 2, "%s") == 0) {
+            out += next < args.size() ? args[next++] : std::string();
+            ++i;
+        } else {
+            out += format[i];
+        }
+    }
+    return out;
+}
+
+std::string DriverFileFault::text() const
+{
+    return messageWithTexts(message, args);
+}
+
+DriverFileFault CheckDriverFile(const std::string &path)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const bool regular = fs::is_regular_file(path, ec);
+    const std::uintmax_t size = regular ? fs::file_size(path, ec) : 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!regular || ec || !in)
+        return {util::msg::kDriverUnreadable, {}};
+    if (size > kMaxDriverFile)
+        return {util::msg::kDriverTooLarge, {std::to_string(kMaxDriverFile)}};
+    ElfW(Ehdr) header{};
+    if (!in.read(reinterpret_cast<char *>(&header), sizeof header) || !isLibraryHeader(header))
+        return {util::msg::kDriverNotLibrary, {}};
+    const std::uintmax_t needed = bytesNeeded(in, header, size);
+    if (needed == 0 || needed > size)
+        return {util::msg::kDriverTruncated,
+                {std::to_string(size), std::to_string(std::max(needed, size + 1))}};
+    return {};
+}
 
 namespace builtin {
 
@@ -151,11 +230,22 @@ bool CPlcDrv::LoadDriver(const std::string &protocolsDir, const std::string &fil
         dlclose(m_module);
         m_module = nullptr;
     }
+    m_loadError.clear();
     if (fileName.empty() || fileName.find('/') != std::string::npos
-        || fileName.find('\\') != std::string::npos || fileName == "." || fileName == "..")
+        || fileName.find('\\') != std::string::npos || fileName == "." || fileName == "..") {
+        m_loadError = util::messageText(util::msg::kDriverUnreadable);
         return false;
+    }
     const std::string path = protocolsDir + "/" + fileName;
+    if (const DriverFileFault fault = CheckDriverFile(path)) {
+        m_loadError = fault.text();
+        return false;
+    }
     m_module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!m_module) {
+        const char *why = dlerror();
+        m_loadError = why ? why : util::messageText(util::msg::kDriverNotLibrary);
+    }
     return m_module != nullptr;
 }
 

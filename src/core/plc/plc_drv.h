@@ -35,7 +35,10 @@ public:
 
     // Loads `fileName` from `protocolsDir`. Only a plain file name is accepted, so a catalogue
     // entry can never load a library from elsewhere. A slot that holds a module frees it first.
+    // The file is checked before it is mapped (see DriverFileProblem); LoadError() says why a
+    // load failed.
     bool LoadDriver(const std::string &protocolsDir, const std::string &fileName);
+    const std::string &LoadError() const { return m_loadError; }
     // Frees the plugin and clears type, device kind and panel driver.
     void Unload();
     // Unloads, then binds to the catalogue entry (none: the slot stays unloaded).
@@ -76,8 +79,31 @@ private:
     std::int32_t m_deviceKind = kDeviceNone;
     std::uint16_t m_station = 0;
     std::string m_panelDriver;
+    std::string m_loadError;
     std::uint16_t m_slot = 0;
 };
+
+// The largest driver file that is loaded; the drivers are a few hundred kilobytes.
+inline constexpr std::uintmax_t kMaxDriverFile = 64u << 20;
+
+// Message `id` in the user's language with each "%s" replaced by the next of `args`.
+std::string messageWithTexts(int id, const std::vector<std::string> &args);
+
+// Why a driver file must not be handed to the system loader: a message number (0 when it may)
+// and the texts of the message's "%s".
+struct DriverFileFault
+{
+    int message = 0;
+    std::vector<std::string> args;
+    explicit operator bool() const { return message != 0; }
+    // The message in the user's language.
+    std::string text() const;
+};
+
+// Checks the driver file at `path`. The loader maps the file: one cut short would fault the
+// whole program when a missing page is touched, so the headers and every loaded segment must lie
+// inside the file.
+DriverFileFault CheckDriverFile(const std::string &path);
 
 // The communication settings a PLC type prescribes.
 struct PlcCommSetting

@@ -29,6 +29,17 @@ util::CLogFont inCodePage(util::CLogFont font, std::uint16_t langId)
     return font;
 }
 
+// A face larger than the display never fits a cell: drawing it first would cost memory and time
+// out of all proportion (the configuration bounds its sizes; this holds for any font given).
+bool drawable(const util::CLogFont &font)
+{
+    const auto fits = [](std::int64_t v) { return v >= -kMaxFontPixels && v <= kMaxFontPixels; };
+    return fits(font.height()) && fits(font.width());
+}
+
+// The most a character of a drawable face can measure: a wide face's double-byte character.
+constexpr int kMaxDrawnExtent = 4 * kMaxFontPixels;
+
 } // namespace
 
 PanelFonts PanelFonts::fromConfig(const CAppConfig &config)
@@ -91,8 +102,10 @@ PanelGlyph CPanelGlyphs::draw(std::string_view ch, std::uint16_t font, bool doub
     const auto base = std::uint16_t(font == kFontSmall ? kFontSmall : kFontNormal);
     const int cellW = panelCellWidth(base, doubleByte);
     const int cellH = panelCellHeight(base);
+    if (!drawable(lf))
+        return g;
     const std::optional<TextExtent> extent = measureText(lf, ch, m_fonts.panelLangId);
-    if (!extent)
+    if (!extent || extent->width > kMaxDrawnExtent || extent->height > kMaxDrawnExtent)
         return g;
     const int w = std::max(cellW, int(extent->width));
     const int h = std::max(cellH, int(extent->height));
