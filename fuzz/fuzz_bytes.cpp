@@ -62,10 +62,12 @@ void fuzzFrame(util::ConstByteSpan data)
     comm::CCommThread link;
     std::uint8_t buffer[2048] = {};
     comm::COMM_CMD command;
+    // A read of the area the frame answers (its letters follow the start byte), so that the
+    // answer's handling is reached; other letters are refused by the check itself.
     command.main = 'r';
-    command.sub = data.empty() ? 'G' : data[0];
+    command.sub = data.size() > 2 ? data[2] : 'G';
     command.buffer = buffer;
-    if (link.CheckFrame(data))
+    if (link.CheckFrame(data, command.main, command.sub))
         link.ProcessResponse(command, data);
 }
 

@@ -281,8 +281,10 @@ TEST_F(PanelCommands, FontDownloadRefusesFilesThatAreNoFont)
 
     // The font shipped with the program (where this build has a program folder; the
     // sanitizer build has none), and any case of the extension, pass.
-    if (const auto sample = util::readFile(std::string(DORVANE_RUNTIME_DIR) + "/Fonts/SAMPLE.BMA"))
+    if (const auto sample
+        = util::readFile(std::string(DORVANE_RUNTIME_DIR) + "/Fonts/SAMPLE.BMA")) {
         EXPECT_TRUE(isFontFile("Fonts/SAMPLE.BMA", *sample));
+    }
     EXPECT_TRUE(isFontFile("small.bma", util::Bytes(glyphs.begin(), glyphs.end())));
     m_ui.messages.clear();
     m_ui.answers = {false};

@@ -61,6 +61,14 @@ bool CDorvaneApp::start()
     return true;
 }
 
+void CDorvaneApp::reportConfigProblems() const
+{
+    // A damaged program folder is named (file and key) before anything fails because of it;
+    // headless runs print it, as their messages go to standard error.
+    for (const core::ConfigProblem &problem : m_services.Config().problems())
+        showMessage(m_frame.get(), problem.id, QString::fromStdString(problem.text()));
+}
+
 QString CDorvaneApp::usage()
 {
     return QStringLiteral("Usage: dorvane [FILE.kvr]\n"
@@ -126,6 +134,7 @@ int CDorvaneApp::run(const QStringList &args)
         return 1;
     }
     if (headless) {
+        reportConfigProblems();
         m_frame->keepRecentFiles();
         bool ok = openForGrab(project);
         if (ok && !grabOut.isEmpty())
@@ -138,6 +147,7 @@ int CDorvaneApp::run(const QStringList &args)
         return ok ? 0 : 1;
     }
     m_frame->show();
+    reportConfigProblems();
     if (!project.isEmpty())
         m_frame->openFile(project);
     return QApplication::exec();
@@ -204,6 +214,7 @@ int CDorvaneApp::exportProject(bool pdf, const QString &project, const QString &
                      m_dir.toLocal8Bit().constData());
         return 1;
     }
+    reportConfigProblems();
     m_frame->keepRecentFiles();
     if (!QFileInfo::exists(project) || !m_frame->openFile(project)) {
         std::fprintf(stderr, "dorvane: %s cannot be opened\n", project.toLocal8Bit().constData());

@@ -46,6 +46,8 @@ public:
                       std::vector<std::uint16_t> screens, int scale, bool bare);
 
 private:
+    // Shows the problems the configuration found in the program folder, one message each.
+    void reportConfigProblems() const;
     QString m_dir;
     core::CAppServices m_services;
     QImage m_picture;
