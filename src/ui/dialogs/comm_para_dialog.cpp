@@ -3,6 +3,7 @@
 #include "ui/app/message_box.h"
 
 #include "util/message_ids.h"
+#include "util/messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -218,7 +219,9 @@ void CCommParaDialog::saveStations()
     if (path.isEmpty())
         return;
     if (!m_presenter.SaveStations(path.toStdString()))
-        QMessageBox::warning(this, windowTitle(), tr("%1에 쓸 수 없습니다.").arg(path));
+        showMessage(this, util::msg::kCannotOpenFile,
+                    QString::fromStdString(util::formatMessage(util::msg::kCannotOpenFile,
+                                                               path.toStdString().c_str())));
 }
 
 void CCommParaDialog::loadStations()

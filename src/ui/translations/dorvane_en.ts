@@ -839,10 +839,6 @@
         <source>Master Station Files(*.ini);;All Files (*.*)</source>
         <translation>Master Station Files(*.ini);;All Files (*.*)</translation>
     </message>
-    <message>
-        <source>%1에 쓸 수 없습니다.</source>
-        <translation>Cannot write %1.</translation>
-    </message>
 </context>
 <context>
     <name>ui::CDateTimeDialog</name>
