@@ -2,10 +2,10 @@
 
 #include "core/model/dorvane_doc.h"
 
-#include "ui/app/message_box.h"
 #include "ui/canvas/screen_canvas.h"
 #include "ui/canvas/tag_painter.h"
 #include "ui/canvas/tool_ids.h"
+#include "ui/common/message_box.h"
 
 #include "core/app/app_config.h"
 #include "core/model/img_res_mgr.h"

@@ -6,7 +6,7 @@
 
 #include "ui/app/dorvane_app.h"
 #include "ui/app/main_frame.h"
-#include "ui/app/qt_prompt.h"
+#include "ui/common/qt_prompt.h"
 #include "ui/dialogs/addr_group_box.h"
 #include "ui/dialogs/alarm_edit_dialog.h"
 #include "ui/dialogs/calc_edit_dialog.h"

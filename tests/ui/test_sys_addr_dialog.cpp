@@ -9,7 +9,7 @@
 #include "core/functions/func_key_record.h"
 #include "core/plc/plc_slots.h"
 #include "core/presenters/function_env.h"
-#include "ui/app/message_box.h"
+#include "ui/common/message_box.h"
 #include "ui/dialogs/func_key_dialog.h"
 #include "ui/dialogs/sys_addr_dialog.h"
 

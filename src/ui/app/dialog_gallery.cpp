@@ -5,7 +5,6 @@
 #include "core/report/screen_scope.h"
 
 #include "ui/app/main_frame.h"
-#include "ui/app/qt_prompt.h"
 #include "ui/comm/alarm_hist_dialog.h"
 #include "ui/comm/alarm_search_dialog.h"
 #include "ui/comm/date_time_dialog.h"
@@ -15,6 +14,7 @@
 #include "ui/comm/pwd_dialog.h"
 #include "ui/comm/qt_panel_ui.h"
 #include "ui/comm/sys_info_dialog.h"
+#include "ui/common/qt_prompt.h"
 #include "ui/dialogs/alarm_edit_dialog.h"
 #include "ui/dialogs/calc_edit_dialog.h"
 #include "ui/dialogs/com_port_dialog.h"

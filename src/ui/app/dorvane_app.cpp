@@ -2,7 +2,7 @@
 
 #include "ui/app/dialog_gallery.h"
 #include "ui/app/main_frame.h"
-#include "ui/app/message_box.h"
+#include "ui/common/message_box.h"
 
 #include "core/model/dorvane_doc.h"
 #include "core/report/project_report.h"

@@ -1,10 +1,10 @@
 #include "ui/app/main_actions.h"
 
 #include "ui/app/main_frame.h"
-#include "ui/app/message_box.h"
 #include "ui/app/project_controller.h"
 #include "ui/canvas/screen_canvas.h"
 #include "ui/canvas/tool_ids.h"
+#include "ui/common/message_box.h"
 #include "ui/project/project_window.h"
 #include "ui/view/dorvane_view.h"
 #include "ui/view/zoom_wnd.h"

@@ -5,7 +5,7 @@
 #include "ui/app/main_frame.h"
 
 #include "ui/app/project_controller.h"
-#include "ui/app/qt_prompt.h"
+#include "ui/common/qt_prompt.h"
 #include "ui/dialogs/alarm_edit_dialog.h"
 #include "ui/dialogs/calc_edit_dialog.h"
 #include "ui/dialogs/edit_strs_dialog.h"

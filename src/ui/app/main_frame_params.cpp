@@ -6,9 +6,9 @@
 
 #include "core/app/app_services.h"
 #include "core/model/dorvane_doc.h"
-#include "ui/app/message_box.h"
 #include "ui/app/project_controller.h"
-#include "ui/app/qt_prompt.h"
+#include "ui/common/message_box.h"
+#include "ui/common/qt_prompt.h"
 #include "ui/dialogs/com_port_dialog.h"
 #include "ui/dialogs/comm_basic_dialog.h"
 #include "ui/dialogs/comm_para_dialog.h"

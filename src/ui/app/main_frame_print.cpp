@@ -2,9 +2,9 @@
 
 #include "ui/app/main_frame.h"
 
-#include "ui/app/message_box.h"
-#include "ui/app/qt_prompt.h"
 #include "ui/canvas/tag_painter.h"
+#include "ui/common/message_box.h"
+#include "ui/common/qt_prompt.h"
 #include "ui/print/picture_export_dialog.h"
 #include "ui/print/report_renderer.h"
 #include "ui/print/report_setup_dialog.h"

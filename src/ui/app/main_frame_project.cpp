@@ -1,8 +1,8 @@
 #include "ui/app/main_frame.h"
 
-#include "ui/app/message_box.h"
 #include "ui/app/project_controller.h"
 #include "ui/app/recent_files_menu.h"
+#include "ui/common/message_box.h"
 #include "ui/dialogs/prj_mgn_dialog.h"
 
 #include "core/app/app_services.h"

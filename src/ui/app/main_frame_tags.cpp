@@ -3,8 +3,8 @@
 #include "ui/app/main_frame.h"
 
 #include "ui/app/project_controller.h"
-#include "ui/app/qt_prompt.h"
 #include "ui/canvas/screen_canvas.h"
+#include "ui/common/qt_prompt.h"
 #include "ui/dialogs/image_lib_dialog.h"
 #include "ui/dialogs/msg_edit_dialog.h"
 #include "ui/dialogs/sys_addr_dialog.h"

@@ -1,7 +1,7 @@
 #include "ui/canvas/canvas_actions.h"
 
-#include "ui/app/message_box.h"
 #include "ui/canvas/screen_canvas.h"
+#include "ui/common/message_box.h"
 #include "ui/undo/add_remove_tags_command.h"
 #include "ui/undo/change_tags_command.h"
 #include "ui/undo/lock_tags_command.h"

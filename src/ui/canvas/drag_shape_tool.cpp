@@ -1,6 +1,6 @@
 #include "ui/canvas/drag_shape_tool.h"
 
-#include "ui/app/message_box.h"
+#include "ui/common/message_box.h"
 
 #include "ui/undo/add_remove_tags_command.h"
 

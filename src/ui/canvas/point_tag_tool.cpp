@@ -1,7 +1,7 @@
 #include "ui/canvas/point_tag_tool.h"
 
-#include "ui/app/message_box.h"
 #include "ui/canvas/screen_canvas.h"
+#include "ui/common/message_box.h"
 #include "ui/undo/add_remove_tags_command.h"
 
 #include "core/editor/selection_rules.h"

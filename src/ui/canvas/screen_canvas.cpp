@@ -1,6 +1,5 @@
 #include "ui/canvas/screen_canvas.h"
 
-#include "ui/app/message_box.h"
 #include "ui/canvas/canvas_overlay.h"
 #include "ui/canvas/circle_tool.h"
 #include "ui/canvas/line_tool.h"
@@ -9,6 +8,7 @@
 #include "ui/canvas/select_tool.h"
 #include "ui/canvas/tag_painter.h"
 #include "ui/canvas/tool_ids.h"
+#include "ui/common/message_box.h"
 #include "ui/undo/add_remove_tags_command.h"
 #include "ui/undo/change_tags_command.h"
 #include "ui/undo/command_ids.h"

@@ -1,7 +1,7 @@
 #include "ui/comm/input_pwd_dialog.h"
 
-#include "ui/app/message_box.h"
 #include "ui/comm/comm_text.h"
+#include "ui/common/message_box.h"
 
 #include "core/comm/panel_ui.h"
 

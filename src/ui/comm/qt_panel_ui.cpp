@@ -1,9 +1,9 @@
 #include "ui/comm/qt_panel_ui.h"
 
-#include "ui/app/message_box.h"
 #include "ui/comm/comm_text.h"
 #include "ui/comm/input_pwd_dialog.h"
 #include "ui/comm/progress_dialog.h"
+#include "ui/common/message_box.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,6 +1,6 @@
 #include "ui/dialogs/addr_group_box.h"
 
-#include "ui/app/message_box.h"
+#include "ui/common/message_box.h"
 #include "ui/dialogs/sys_addr_dialog.h"
 
 #include "util/message_ids.h"

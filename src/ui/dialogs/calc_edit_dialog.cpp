@@ -1,6 +1,6 @@
 #include "ui/dialogs/calc_edit_dialog.h"
 
-#include "ui/app/message_box.h"
+#include "ui/common/message_box.h"
 #include "ui/dialogs/addr_group_box.h"
 #include "ui/dialogs/function_dialog_parts.h"
 

@@ -1,6 +1,6 @@
 #include "ui/dialogs/channel_choice_row.h"
 
-#include "ui/app/qt_prompt.h"
+#include "ui/common/qt_prompt.h"
 #include "ui/dialogs/comm_para_dialog.h"
 #include "ui/dialogs/wiring_diagram.h"
 

@@ -1,6 +1,6 @@
 #include "ui/dialogs/edit_strs_dialog.h"
 
-#include "ui/app/message_box.h"
+#include "ui/common/message_box.h"
 #include "ui/dialogs/byte_limit_validator.h"
 
 #include "core/model/str_res_mgr.h"

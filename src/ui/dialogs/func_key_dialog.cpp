@@ -1,7 +1,7 @@
 #include "ui/dialogs/func_key_dialog.h"
 
 #include "core/presenters/addr_group.h"
-#include "ui/app/message_box.h"
+#include "ui/common/message_box.h"
 #include "ui/dialogs/sys_addr_dialog.h"
 
 #include "util/message_ids.h"

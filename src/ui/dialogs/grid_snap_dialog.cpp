@@ -1,6 +1,6 @@
 #include "ui/dialogs/grid_snap_dialog.h"
 
-#include "ui/app/message_box.h"
+#include "ui/common/message_box.h"
 
 #include "util/message_ids.h"
 

@@ -1,6 +1,6 @@
 #include "ui/dialogs/img_viewer_dialog.h"
 
-#include "ui/app/message_box.h"
+#include "ui/common/message_box.h"
 #include "ui/dialogs/image_lib_cell.h"
 #include "ui/dialogs/mono_image.h"
 

@@ -7,7 +7,7 @@
 // messages of the presenter go through `prompt()`. The dialog never touches the document: its
 // caller pushes the result as one undo step.
 
-#include "ui/app/qt_prompt.h"
+#include "ui/common/qt_prompt.h"
 
 #include <QDialog>
 

@@ -4,7 +4,7 @@
 // speed, and the project file name. The rules are the presenter's.
 
 #include "core/presenters/prj_mgn_dlg.h"
-#include "ui/app/qt_prompt.h"
+#include "ui/common/qt_prompt.h"
 
 #include <QDialog>
 

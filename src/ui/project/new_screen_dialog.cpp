@@ -1,6 +1,6 @@
 #include "ui/project/new_screen_dialog.h"
 
-#include "ui/app/message_box.h"
+#include "ui/common/message_box.h"
 
 #include <QFormLayout>
 #include <QLabel>

@@ -3,7 +3,7 @@
 
 #include "ui/project/project_window.h"
 
-#include "ui/app/message_box.h"
+#include "ui/common/message_box.h"
 
 #include "util/message_ids.h"
 

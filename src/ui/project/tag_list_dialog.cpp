@@ -1,6 +1,6 @@
 #include "ui/project/tag_list_dialog.h"
 
-#include "ui/app/message_box.h"
+#include "ui/common/message_box.h"
 
 #include "core/model/dorvane_doc.h"
 #include "core/tags/tag_kinds.h"

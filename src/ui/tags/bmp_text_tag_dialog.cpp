@@ -1,6 +1,6 @@
 #include "ui/tags/bmp_text_tag_dialog.h"
 
-#include "ui/app/message_box.h"
+#include "ui/common/message_box.h"
 
 #include <QButtonGroup>
 #include <QFontDatabase>

@@ -1,6 +1,6 @@
 #include "ui/tags/shape_tag_dialog.h"
 
-#include "ui/app/message_box.h"
+#include "ui/common/message_box.h"
 #include "ui/tags/range_spin_box.h"
 
 #include "core/tags/line_style.h"

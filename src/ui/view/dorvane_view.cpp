@@ -1,6 +1,6 @@
 #include "ui/view/dorvane_view.h"
 
-#include "ui/app/qt_prompt.h"
+#include "ui/common/qt_prompt.h"
 #include "ui/view/panel_picture.h"
 
 #include "ui/canvas/screen_canvas.h"

@@ -3,7 +3,7 @@
 // A program folder of its own for each test (copied from the built one, so option write-backs
 // never touch it), a private settings folder, and the message boxes answered by the test.
 
-#include "ui/app/message_box.h"
+#include "ui/common/message_box.h"
 
 #include <QString>
 #include <QTemporaryDir>

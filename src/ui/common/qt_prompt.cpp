@@ -1,6 +1,6 @@
-#include "ui/app/qt_prompt.h"
+#include "ui/common/qt_prompt.h"
 
-#include "ui/app/message_box.h"
+#include "ui/common/message_box.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "ui/app/message_box.h"
+#include "ui/common/message_box.h"
 
 #include "util/messages.h"
 
