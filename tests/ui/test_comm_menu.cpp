@@ -19,9 +19,9 @@
 #include "ui/comm/comm_text.h"
 #include "ui/comm/down_dialog.h"
 #include "ui/comm/input_pwd_dialog.h"
-#include "ui/comm/port_slot_box.h"
 #include "ui/comm/progress_dialog.h"
 #include "ui/comm/sys_info_dialog.h"
+#include "ui/common/port_slot_box.h"
 #include "ui/view/dorvane_view.h"
 
 #include "util/file_io.h"

@@ -11,7 +11,7 @@
 #include "ui/app/dorvane_app.h"
 #include "ui/app/main_frame.h"
 #include "ui/comm/down_dialog.h"
-#include "ui/comm/port_slot_box.h"
+#include "ui/common/port_slot_box.h"
 
 #include "util/message_ids.h"
 #include "util/messages.h"

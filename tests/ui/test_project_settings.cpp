@@ -13,7 +13,7 @@
 #include "ui/app/dorvane_app.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/project_controller.h"
-#include "ui/comm/port_slot_box.h"
+#include "ui/common/port_slot_box.h"
 #include "ui/dialogs/channel_choice_row.h"
 #include "ui/dialogs/com_port_dialog.h"
 #include "ui/dialogs/comm_basic_dialog.h"

@@ -1,8 +1,8 @@
 #include "ui/comm/down_dialog.h"
 
 #include "ui/comm/comm_text.h"
-#include "ui/comm/port_slot_box.h"
 #include "ui/common/message_box.h"
+#include "ui/common/port_slot_box.h"
 
 #include "core/app/app_config.h"
 #include "core/comm/comm_texts.h"

@@ -1,6 +1,6 @@
 #include "ui/dialogs/com_port_dialog.h"
 
-#include "ui/comm/port_slot_box.h"
+#include "ui/common/port_slot_box.h"
 #include "ui/dialogs/wiring_diagram.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "ui/dialogs/prj_mgn_dialog.h"
 
-#include "ui/comm/port_slot_box.h"
+#include "ui/common/port_slot_box.h"
 #include "ui/dialogs/channel_choice_row.h"
 
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "ui/comm/port_slot_box.h"
+#include "ui/common/port_slot_box.h"
 
 #include "core/app/app_config.h"
 #include "core/presenters/com_port_dlg.h"
