@@ -79,15 +79,6 @@ std::int32_t checkDownAddress(const CPlcDrv &drv, std::int32_t kind, const DownA
     return 0;
 }
 
-std::int32_t checkBlockAddress(const CPlcSlots &slots, util::ConstByteSpan record,
-                               std::size_t block, std::int32_t kind, std::string &area,
-                               std::string &number)
-{
-    return checkDownAddress(slots.slot(util::le16(record, block + devblock::kChannel)), kind,
-                            devblock::field(record, block),
-                            util::le16(record, block + devblock::kBit), area, number);
-}
-
 std::string deviceAddressText(const CPlcSlots &slots, int device, std::int32_t kind,
                               std::string_view area, std::string_view number)
 {

@@ -50,10 +50,6 @@ struct CDeviceAddr
 inline constexpr std::int32_t kAddrUnreadable = -100;
 std::int32_t checkDownAddress(const CPlcDrv &drv, std::int32_t kind, const DownAddr &field,
                               std::uint16_t bit, std::string &area, std::string &number);
-// The same for the address block at `block` of a common-function record or a function key.
-std::int32_t checkBlockAddress(const CPlcSlots &plcSlots, util::ConstByteSpan record,
-                               std::size_t block, std::int32_t kind, std::string &area,
-                               std::string &number);
 
 // How an address is shown in a property dialog: on a channel with a PLC (device kind 3) the area
 // followed by the number; on the panel's own memory the number, or the system address's name
