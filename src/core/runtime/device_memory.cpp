@@ -183,15 +183,6 @@ MemoryKey CDeviceMemory::PanelWord(std::uint16_t word)
     return key;
 }
 
-MemoryKey CDeviceMemory::PanelBit(std::uint16_t word, std::uint16_t bit)
-{
-    MemoryKey key;
-    key.kind = kAddrBit;
-    key.word = word;
-    key.bit = bit;
-    return key;
-}
-
 std::uint32_t CDeviceMemory::Read(const MemoryKey &key) const
 {
     if (key.channel != 0) {

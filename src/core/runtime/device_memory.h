@@ -96,9 +96,8 @@ public:
     // early where an address does not exist.
     std::vector<MemoryKey> KeyRun(util::ConstByteSpan record, std::size_t block, std::int32_t kind,
                                   std::size_t count) const;
-    // The cell of a panel word / bit.
+    // The cell of a panel word.
     static MemoryKey PanelWord(std::uint16_t word);
-    static MemoryKey PanelBit(std::uint16_t word, std::uint16_t bit);
 
     // --- values ---------------------------------------------------------------------------------
     // Raw bits: 0/1 for a bit, a word zero-extended, a double word as stored. Unknown cells and
