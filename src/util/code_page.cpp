@@ -21,11 +21,6 @@ const char *codePageName(std::uint16_t langId)
     }
 }
 
-bool isDoubleByteLanguage(std::uint16_t langId)
-{
-    return langId == kLangKorean || langId == kLangJapanese || langId == kLangChinese;
-}
-
 namespace {
 
 // One iconv conversion; with `lossy`, unconvertible input is replaced by '?'.

@@ -18,7 +18,6 @@ inline constexpr std::uint16_t kLangChinese = 0x0804;
 
 // "CP949", "CP1252", "CP932" or "CP936"; CP1252 for a LANGID we do not know.
 const char *codePageName(std::uint16_t langId);
-bool isDoubleByteLanguage(std::uint16_t langId);
 
 // Conversions; nothing when the input has a sequence the other side cannot represent.
 std::optional<std::string> toUtf8(std::string_view bytes, std::uint16_t langId);
@@ -31,7 +30,10 @@ std::string fromUtf8Lossy(std::string_view utf8, std::uint16_t langId);
 // byte after it. Returns the byte length of the character that starts at `pos` (1 or 2; a lead
 // byte at the very end counts as one byte).
 std::size_t charLengthAt(std::string_view bytes, std::size_t pos);
-inline bool isLeadByte(std::uint8_t byte) { return byte >= 0x80; }
+inline bool isLeadByte(std::uint8_t byte)
+{
+    return byte >= 0x80;
+}
 // Number of characters by that rule.
 std::size_t panelCharCount(std::string_view bytes);
 
