@@ -42,6 +42,11 @@ std::unique_ptr<core::CDorvaneDoc> CliContext::openProject(const std::string &pa
     return nullptr;
 }
 
+std::string shownText(const comm::CommText &text)
+{
+    return comm::commTextIn(text, util::messageLanguage());
+}
+
 std::optional<std::uint32_t> comPortNumber(const std::string &text)
 {
     if (text.size() < 4 || text.size() > 6 || text.compare(0, 3, "COM") != 0)

@@ -4,6 +4,7 @@
 // application services (configuration, managers, driver slots, area buffers).
 
 #include "core/app/app_services.h"
+#include "core/comm/comm_text.h"
 
 #include <CLI/CLI.hpp>
 
@@ -36,6 +37,10 @@ CLI::Validator portValidator();
 CLI::Validator hexWordValidator();
 // One to four hexadecimal digits as a number; nothing for any other text.
 std::optional<std::uint16_t> parseHexWord(const std::string &text);
+
+// A panel link's or panel command's text in the language the configuration chose (the locale or
+// APP.INI's resource; English for 1033, Korean otherwise).
+std::string shownText(const comm::CommText &text);
 
 // Thrown by a command callback to end the program with that status (after its message).
 struct Exit

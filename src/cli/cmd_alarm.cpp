@@ -36,16 +36,16 @@ public:
     explicit AlarmUi(const AlarmOptions &o)
         : m_o(o)
     { }
-    bool ask(std::string_view q) override
+    bool ask(const comm::CommText &q) override
     {
-        std::cerr << q << (m_o.yes ? " [yes]\n" : " [no: use --yes]\n");
+        std::cerr << shownText(q) << (m_o.yes ? " [yes]\n" : " [no: use --yes]\n");
         return m_o.yes;
     }
-    void message(std::string_view text, Icon icon, std::string_view) override
+    void message(const comm::CommText &text, Icon icon, const comm::CommText &) override
     {
         // Link errors come without an icon; they fail the command as warnings do.
         const bool failure = icon == Icon::Warning || icon == Icon::None;
-        (failure ? std::cerr : std::cout) << text << "\n";
+        (failure ? std::cerr : std::cout) << shownText(text) << "\n";
         m_failed = m_failed || failure;
     }
     std::optional<std::string> askPanelPassword() override

@@ -43,15 +43,15 @@ public:
     explicit CliPanelUi(const PanelOptions &o)
         : m_options(o)
     { }
-    bool ask(std::string_view question) override
+    bool ask(const comm::CommText &question) override
     {
-        std::cerr << question << (m_options.yes ? " [yes]\n" : " [no: use --yes]\n");
+        std::cerr << shownText(question) << (m_options.yes ? " [yes]\n" : " [no: use --yes]\n");
         return m_options.yes;
     }
-    void message(std::string_view text, Icon icon, std::string_view) override
+    void message(const comm::CommText &text, Icon icon, const comm::CommText &) override
     {
         const bool failure = icon == Icon::Warning || icon == Icon::None;
-        (failure ? std::cerr : std::cout) << text << "\n";
+        (failure ? std::cerr : std::cout) << shownText(text) << "\n";
         m_failed = m_failed || failure;
     }
     std::optional<std::string> askPanelPassword() override
@@ -121,7 +121,7 @@ void runDownload(CliContext &ctx, const PanelOptions &o)
     core::CProjectTransfer transfer(ctx.app, *link, ui);
     const auto outcome = transfer.Download(*doc, parseGroups(o.groups, true));
     finish(outcome == core::TransferOutcome::Done && !ui.failed());
-    std::cout << core::kTransferDoneText << "\n";
+    std::cout << shownText(comm::CommTextId::TransferDone) << "\n";
 }
 
 void runUpload(CliContext &ctx, const PanelOptions &o)
@@ -186,7 +186,7 @@ void runClock(CliContext &ctx, const PanelOptions &o)
             std::cerr << "The panel's clock holds no valid time.\n";
             return false;
         }
-        std::cout << comm::formatClock(*time) << "\n";
+        std::cout << shownText(comm::clockText(*time)) << "\n";
         return true;
     });
 }
@@ -220,21 +220,21 @@ void runSysinfo(CliContext &ctx, const PanelOptions &o)
         const auto info = comm::ReadSystemInfo(link, ui);
         if (!info)
             return false;
-        const std::pair<const char *, const std::string *> rows[]
-                = {{"OS version", &info->osVersion},
-                   {"OS date", &info->osDate},
-                   {"clock", &info->clockType},
-                   {"panel time", &info->clockTime},
-                   {"scan time (max)", &info->scanMax},
-                   {"scan time", &info->scanCurrent},
-                   {"menu language", &info->menuLanguage},
-                   {"menu version", &info->menuVersion},
-                   {"driver 1", &info->driver1Name},
-                   {"driver 1 version", &info->driver1Version},
-                   {"driver 2", &info->driver2Name},
-                   {"driver 2 version", &info->driver2Version}};
+        const std::pair<const char *, std::string> rows[]
+                = {{"OS version", info->osVersion},
+                   {"OS date", info->osDate},
+                   {"clock", info->clockType},
+                   {"panel time", shownText(info->clockTime)},
+                   {"scan time (max)", info->scanMax},
+                   {"scan time", info->scanCurrent},
+                   {"menu language", info->menuLanguage},
+                   {"menu version", info->menuVersion},
+                   {"driver 1", shownText(info->driver1Name)},
+                   {"driver 1 version", info->driver1Version},
+                   {"driver 2", shownText(info->driver2Name)},
+                   {"driver 2 version", info->driver2Version}};
         for (const auto &[name, value] : rows)
-            std::cout << name << ": " << *value << "\n";
+            std::cout << name << ": " << value << "\n";
         return true;
     });
 }

@@ -1,32 +1,56 @@
 #pragma once
 
-// A scripted IPanelUi for tests: answers and passwords come from queues, messages are recorded.
+// A scripted IPanelUi for tests: answers and passwords come from queues, messages are recorded
+// as codes and as their Korean texts (the program's own, which must not change).
 
+#include "core/comm/comm_text.h"
 #include "core/comm/panel_ui.h"
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
+namespace comm {
+
+// Test failures name a text in Korean.
+inline std::ostream &operator<<(std::ostream &out, const CommText &text)
+{
+    return out << commTextIn(text, CommLanguage::Korean);
+}
+
+} // namespace comm
+
 namespace testsupport {
+
+inline std::string korean(const comm::CommText &text)
+{
+    return comm::commTextIn(text, comm::CommLanguage::Korean);
+}
+
+inline std::string english(const comm::CommText &text)
+{
+    return comm::commTextIn(text, comm::CommLanguage::English);
+}
 
 class FakeUi : public comm::IPanelUi
 {
 public:
-    bool ask(std::string_view question) override
+    bool ask(const comm::CommText &question) override
     {
-        questions.emplace_back(question);
+        questions.push_back(korean(question));
         if (answers.empty())
             return true;
         const bool a = answers.front();
         answers.pop_front();
         return a;
     }
-    void message(std::string_view text, Icon icon, std::string_view caption) override
+    void message(const comm::CommText &text, Icon icon, const comm::CommText &caption) override
     {
-        messages.emplace_back(text);
+        texts.push_back(text);
+        messages.push_back(korean(text));
         icons.push_back(icon);
-        captions.emplace_back(caption);
+        captions.push_back(korean(caption));
     }
     std::optional<std::string> askPanelPassword() override
     {
@@ -42,6 +66,7 @@ public:
     std::deque<bool> answers;
     std::deque<std::optional<std::string>> passwords;
     std::vector<std::string> questions;
+    std::vector<comm::CommText> texts;
     std::vector<std::string> messages;
     std::vector<Icon> icons;
     std::vector<std::string> captions;

@@ -164,7 +164,8 @@ TEST(AlarmSearchStatement, OneConditionStaysCheckedAndTheEndMayNotPrecedeTheStar
 
     s.start = {2026, 5, 5, 10, 0, 1, 0};
     s.end = {2026, 5, 5, 10, 0, 0, 0};
-    EXPECT_EQ(validateSearch(s), "검색 종료일은 시작일보다 작을 수 없습니다.");
+    EXPECT_EQ(testsupport::korean(validateSearch(s).value()),
+              "검색 종료일은 시작일보다 작을 수 없습니다.");
     s.end = s.start;
     EXPECT_FALSE(validateSearch(s).has_value());
 }

@@ -114,7 +114,7 @@ TEST_F(PanelLink, UploadedLengthAboveTheLimitIsAFrameError)
     util::Bytes back;
     std::uint32_t size = 0;
     EXPECT_FALSE(readArea('S', back, size));
-    EXPECT_EQ(m_link.GetErrorText(), "Frame 에러");
+    EXPECT_EQ(testsupport::korean(m_link.GetErrorText()), "Frame 에러");
 }
 
 TEST_F(PanelLink, WorkerReportsBlocksCommandsAndTheEndThenClosesTheConnection)
@@ -160,7 +160,7 @@ TEST_F(PanelLink, PasswordProtectedPanelRefusesUntilThePasswordIsSent)
     // A refused write gets a 7-byte NAK where 6 bytes were expected.
     util::Bytes image = areaImage(20);
     EXPECT_FALSE(writeArea('G', image));
-    EXPECT_EQ(m_link.GetErrorText(), "NAK 수신 : Command 에러");
+    EXPECT_EQ(testsupport::korean(m_link.GetErrorText()), "NAK 수신 : Command 에러");
 
     std::uint8_t wrong[10] = {'A', 'b', 'c'};
     COMM_CMD a{'y', 'A', wrong, 10, 0, 0};
@@ -202,12 +202,12 @@ TEST_F(PanelLink, PanelWithoutClockAnswersWithItsNakCodes)
     std::uint8_t rec[8] = {0x26, 0x01, 0x01, 0, 0, 0, 0x20, 4};
     COMM_CMD w{'w', 'T', rec, 8, 0, 0};
     EXPECT_FALSE(m_link.Run(w));
-    EXPECT_EQ(m_link.GetErrorText(),
+    EXPECT_EQ(testsupport::korean(m_link.GetErrorText()),
               "NAK 수신 : 이 타입은 날짜/시간 설정 기능을 제공하지 "
               "않습니다. HMI 타입을 확인하시기 바랍니다.");
     COMM_CMD r{'r', 'T', rec, 8, 0, 0};
     EXPECT_FALSE(m_link.Run(r));
-    EXPECT_EQ(m_link.GetErrorText(), "NAK 수신 : RTC Read 에러");
+    EXPECT_EQ(testsupport::korean(m_link.GetErrorText()), "NAK 수신 : RTC Read 에러");
 }
 
 TEST_F(PanelLink, EraseMakesEveryAreaReportErasedMemory)
@@ -222,7 +222,7 @@ TEST_F(PanelLink, EraseMakesEveryAreaReportErasedMemory)
         util::Bytes back;
         std::uint32_t size = 0;
         EXPECT_FALSE(readArea(sub, back, size)) << sub;
-        EXPECT_EQ(m_link.GetErrorText(), "메모리가 지워져 있습니다.") << sub;
+        EXPECT_EQ(testsupport::korean(m_link.GetErrorText()), "메모리가 지워져 있습니다.") << sub;
     }
 }
 
@@ -233,7 +233,7 @@ TEST_F(PanelLink, AddressesOutsideAnAreaGetTheAddressNak)
     util::Bytes buffer(100);
     COMM_CMD r{'r', 'M', buffer, 100, 1800, 1800}; // the system record is 28 bytes
     EXPECT_FALSE(m_link.Run(r));
-    EXPECT_EQ(m_link.GetErrorText(), "NAK 수신 : Address 에러");
+    EXPECT_EQ(testsupport::korean(m_link.GetErrorText()), "NAK 수신 : Address 에러");
     COMM_CMD ok{'r', 'M', buffer, 28, 1800, 1800};
     ASSERT_TRUE(m_link.Run(ok)) << m_link.GetErrorText();
     EXPECT_EQ(util::be16(buffer, 22), 0x0101);
@@ -286,7 +286,7 @@ TEST_F(PanelLink, InjectedFaultsGiveTheirErrorTexts)
         util::Bytes image = areaImage(2000);
         COMM_CMD c{'w', 'S', image, 2000, 0, 0};
         EXPECT_FALSE(link.Run(c));
-        EXPECT_EQ(link.GetErrorText(), row.text);
+        EXPECT_EQ(testsupport::korean(link.GetErrorText()), row.text);
         EXPECT_EQ(c.current, 0u); // the failed block is not counted
     }
 }
@@ -316,7 +316,7 @@ TEST_F(PanelLink, AnswerWithAnotherAreasLettersIsAFrameError)
         util::Bytes back(areaLengthLimit('G'), 0);
         COMM_CMD read{'r', 'G', back, 0, 0, 0};
         EXPECT_FALSE(link.Run(read));
-        EXPECT_EQ(link.GetErrorText(), "Frame 에러");
+        EXPECT_EQ(testsupport::korean(link.GetErrorText()), "Frame 에러");
         EXPECT_EQ(read.current, row.readBefore);
     }
 }
@@ -341,7 +341,7 @@ TEST_F(PanelLink, SilentPanelFailsTheConnectionAfterTheFixedSecond)
     const auto t0 = std::chrono::steady_clock::now();
     EXPECT_FALSE(connect());
     const auto elapsed = std::chrono::steady_clock::now() - t0;
-    EXPECT_EQ(m_link.GetErrorText(), "타임아웃 에러입니다.");
+    EXPECT_EQ(testsupport::korean(m_link.GetErrorText()), "타임아웃 에러입니다.");
     // Pulses and settle (about 120 ms), 1000 ms for the answer, then the end request's 100 ms.
     EXPECT_GE(elapsed, std::chrono::milliseconds(1100));
     EXPECT_LT(elapsed, std::chrono::milliseconds(2500));
@@ -352,7 +352,7 @@ TEST_F(PanelLink, ConnectionFailureKeepsItsOwnErrorOverTheEndRequest)
 {
     startPanel({"--fault", "nak:1:1"});
     EXPECT_FALSE(connect());
-    EXPECT_EQ(m_link.GetErrorText(), "NAK 수신 : Frame 에러");
+    EXPECT_EQ(testsupport::korean(m_link.GetErrorText()), "NAK 수신 : Frame 에러");
 }
 
 TEST_F(PanelLink, StopEndsAContinuousClockReadAndNothingArrivesAfterwards)
@@ -499,11 +499,11 @@ TEST_F(PanelLink, StopButtonEndsARunningDownload)
         progress.onMessage(m_link, *m);
         blocks += m->status == StatusBlockDone ? 1 : 0;
     }
-    EXPECT_EQ(progress.areaText(), "스크린");
+    EXPECT_EQ(testsupport::korean(progress.areaText()), "스크린");
     EXPECT_EQ(progress.position(), 2048u);
     EXPECT_EQ(progress.rangeMax(), 0x10000u);
     const auto t0 = std::chrono::steady_clock::now();
-    EXPECT_EQ(progress.stop(m_link), "통신이 중지되었습니다.");
+    EXPECT_EQ(testsupport::korean(progress.stop(m_link)), "통신이 중지되었습니다.");
     // The block on the line finishes first, then the end request: well under a second.
     EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(1000));
     EXPECT_EQ(progress.result(), ProgressResult::Stopped);
@@ -545,4 +545,19 @@ TEST_F(PanelLink, UploadUnderTheProgressModelMarksTheAreasThatArrived)
     EXPECT_EQ(runProgressBlocking(m_link, again, ui), ProgressResult::Failed);
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"글로벌:메모리가 지워져 있습니다."}));
     EXPECT_FALSE(again.uploaded(CProgressModel::GlobalArea));
+}
+
+TEST_F(PanelLink, NakDuringADownloadNamesTheAreaAndTheReasonInOneLanguage)
+{
+    // Response 1 answers the connection, response 2 the constant area's first block.
+    startPanel({"--fault", "nak:2:2"});
+    ASSERT_TRUE(connect());
+    util::Bytes image = areaImage(600);
+    CProgressModel progress;
+    progress.setCommands({{'w', 'P', image, 600, 0, 0}});
+    testsupport::FakeUi ui;
+    EXPECT_EQ(runProgressBlocking(m_link, progress, ui), ProgressResult::Failed);
+    ASSERT_EQ(ui.texts.size(), 1u);
+    EXPECT_EQ(testsupport::korean(ui.texts[0]), "상수:NAK 수신 : Command 에러");
+    EXPECT_EQ(testsupport::english(ui.texts[0]), "constant:NAK received: Command error");
 }

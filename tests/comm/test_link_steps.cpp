@@ -5,6 +5,8 @@
 #include "core/comm/frame_codec.h"
 #include "util/ini_file.h"
 
+#include "fake_ui.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -195,8 +197,9 @@ TEST(ProcessResponse, ReportedLengthsAreCheckedAgainstTheAreaLimits)
                 << row.sub << " " << row.length;
         EXPECT_EQ(link.GetLastError() >> 16, row.errorClass) << row.sub << " " << row.length;
     }
-    EXPECT_EQ(CCommThread::ErrorText(ErrFrame << 16), "Frame 에러");
-    EXPECT_EQ(CCommThread::ErrorText(ErrErased << 16), "메모리가 지워져 있습니다.");
+    EXPECT_EQ(testsupport::korean(CCommThread::ErrorText(ErrFrame << 16)), "Frame 에러");
+    EXPECT_EQ(testsupport::korean(CCommThread::ErrorText(ErrErased << 16)),
+              "메모리가 지워져 있습니다.");
 
     // A reported length the caller's buffer cannot hold is refused, never copied past its end.
     util::Bytes small(100);
@@ -220,22 +223,24 @@ TEST(ProcessResponse, ConnectionAnswersStoreTheirStatusByte)
 
 TEST(ErrorTexts, ClassesAndPanelNakCodes)
 {
-    EXPECT_EQ(CCommThread::ErrorText(0), "");
-    EXPECT_EQ(CCommThread::ErrorText(1u << 16), "통신 포트를 열 수 없습니다.");
-    EXPECT_EQ(CCommThread::ErrorText(2u << 16), "타임아웃 에러입니다.");
-    EXPECT_EQ(CCommThread::ErrorText((3u << 16) | 4), "NAK 수신 : Address 에러");
-    EXPECT_EQ(CCommThread::ErrorText((3u << 16) | 0), "NAK 수신 : BCC 에러");
-    EXPECT_EQ(CCommThread::ErrorText((3u << 16) | 8), "NAK 수신 : ");
-    EXPECT_EQ(CCommThread::ErrorText(5u << 16), "BCC 에러");
-    EXPECT_EQ(CCommThread::ErrorText(6u << 16), "통신 포트에 쓰는데 실패했습니다.");
+    EXPECT_EQ(testsupport::korean(CCommThread::ErrorText(0)), "");
+    EXPECT_EQ(testsupport::korean(CCommThread::ErrorText(1u << 16)), "통신 포트를 열 수 없습니다.");
+    EXPECT_EQ(testsupport::korean(CCommThread::ErrorText(2u << 16)), "타임아웃 에러입니다.");
+    EXPECT_EQ(testsupport::korean(CCommThread::ErrorText((3u << 16) | 4)),
+              "NAK 수신 : Address 에러");
+    EXPECT_EQ(testsupport::korean(CCommThread::ErrorText((3u << 16) | 0)), "NAK 수신 : BCC 에러");
+    EXPECT_EQ(testsupport::korean(CCommThread::ErrorText((3u << 16) | 8)), "NAK 수신 : ");
+    EXPECT_EQ(testsupport::korean(CCommThread::ErrorText(5u << 16)), "BCC 에러");
+    EXPECT_EQ(testsupport::korean(CCommThread::ErrorText(6u << 16)),
+              "통신 포트에 쓰는데 실패했습니다.");
 
     CCommThread link;
-    EXPECT_EQ(link.GetAreaName('S'), "스트링");
-    EXPECT_EQ(link.GetAreaName('T'), "날짜/시간");
-    EXPECT_EQ(link.GetAreaName('W'), "");
-    EXPECT_EQ(link.GetAreaName('Z'), "드라이버: ch1_nouse.drv, ch2_nouse.drv");
+    EXPECT_EQ(testsupport::korean(link.GetAreaName('S')), "스트링");
+    EXPECT_EQ(testsupport::korean(link.GetAreaName('T')), "날짜/시간");
+    EXPECT_EQ(testsupport::korean(link.GetAreaName('W')), "");
+    EXPECT_EQ(testsupport::korean(link.GetAreaName('Z')), "드라이버: ch1_nouse.drv, ch2_nouse.drv");
     link.SetDriverNames("MASTER_K.drv", "");
-    EXPECT_EQ(link.GetAreaName('Z'), "드라이버: MASTER_K.drv, ch2_nouse.drv");
+    EXPECT_EQ(testsupport::korean(link.GetAreaName('Z')), "드라이버: MASTER_K.drv, ch2_nouse.drv");
 }
 
 TEST(ReceiveFrame, ReassemblesPiecesAndTakesASevenByteNakWhereSixWereExpected)
@@ -289,7 +294,7 @@ TEST(ReceiveFrame, SilenceEndsWithATimeOutAfterTheGivenTime)
     const auto elapsed = std::chrono::steady_clock::now() - t0;
     EXPECT_GE(elapsed, std::chrono::milliseconds(150));
     EXPECT_LT(elapsed, std::chrono::milliseconds(1000));
-    EXPECT_EQ(link.GetErrorText(), "타임아웃 에러입니다.");
+    EXPECT_EQ(testsupport::korean(link.GetErrorText()), "타임아웃 에러입니다.");
 }
 
 // A port that cannot be opened is named with its device and the reason, in words a user can act
@@ -304,7 +309,7 @@ TEST(Port, OpenIsExclusiveAndAFailureNamesTheDeviceAndWhy)
     b.SetDevicePath(pty.slave);
     EXPECT_FALSE(b.OpenPort());
     EXPECT_EQ(b.GetLastError() >> 16, 1u);
-    EXPECT_EQ(b.GetErrorText(),
+    EXPECT_EQ(testsupport::korean(b.GetErrorText()),
               "통신 포트를 열 수 없습니다.[" + pty.slave
                       + "]\n다른 프로그램이 이 포트를 사용하고 있습니다. 그 프로그램을 끝낸 후 "
                         "다시 시도하십시오.");
@@ -315,21 +320,21 @@ TEST(Port, OpenIsExclusiveAndAFailureNamesTheDeviceAndWhy)
     missing.SetDevicePath("/nonexistent/tty");
     EXPECT_FALSE(missing.OpenPort());
     EXPECT_EQ(missing.GetLastError(), (1u << 16) | ENOENT);
-    EXPECT_EQ(missing.GetErrorText().rfind("통신 포트를 열 수 없습니다.[/nonexistent/tty]\n장치가 "
-                                           "없습니다.",
-                                           0),
+    EXPECT_EQ(testsupport::korean(missing.GetErrorText())
+                      .rfind("통신 포트를 열 수 없습니다.[/nonexistent/tty]\n장치가 없습니다.", 0),
               0u)
             << missing.GetErrorText();
     // The text names the device that failed, not the one set since.
     missing.SetDevicePath(pty.slave);
-    EXPECT_NE(missing.GetErrorText().find("/nonexistent/tty"), std::string::npos);
+    EXPECT_NE(testsupport::korean(missing.GetErrorText()).find("/nonexistent/tty"),
+              std::string::npos);
 
     const std::string plain = ::testing::TempDir() + "/not-a-tty";
     std::ofstream(plain) << "x";
     CCommThread file;
     file.SetDevicePath(plain);
     EXPECT_FALSE(file.OpenPort());
-    EXPECT_EQ(file.GetErrorText(),
+    EXPECT_EQ(testsupport::korean(file.GetErrorText()),
               "통신 포트를 열 수 없습니다.[" + plain
                       + "]\n시리얼 포트가 아닙니다. 포트에 맞는 장치 파일을 "
                         "설정하십시오.");
@@ -344,7 +349,7 @@ TEST(Port, ReasonsForUsersToActOn)
     EXPECT_EQ(portOpenReason(ENODEV), portOpenReason(ENOENT));
     EXPECT_EQ(portOpenReason(EBUSY), portOpenReason(EWOULDBLOCK));
     EXPECT_EQ(portOpenReason(EIO), "시스템 오류: " + std::string(std::strerror(EIO)));
-    EXPECT_EQ(CCommThread::ErrorText(1u << 16), "통신 포트를 열 수 없습니다.");
+    EXPECT_EQ(testsupport::korean(CCommThread::ErrorText(1u << 16)), "통신 포트를 열 수 없습니다.");
 }
 
 TEST(Port, NumberedPortsMapThroughTheProgramSettings)

@@ -178,7 +178,7 @@ TEST_F(PanelCommands, EraseAsksFirstThenLeavesAnErasedPanel)
     util::Bytes g(0x4000);
     COMM_CMD c{'r', 'G', g, 0, 0, 0};
     EXPECT_FALSE(m_link.Run(c)); // the connection stays open: no end request after an erase
-    EXPECT_EQ(m_link.GetErrorText(), "메모리가 지워져 있습니다.");
+    EXPECT_EQ(testsupport::korean(m_link.GetErrorText()), "메모리가 지워져 있습니다.");
 }
 
 TEST_F(PanelCommands, FailedConnectionShowsOnlyTheLinkError)
@@ -212,8 +212,8 @@ TEST_F(PanelCommands, SystemInformationTexts)
     EXPECT_EQ(info->clockType, "Type A: No RTC Type");
     EXPECT_EQ(info->menuLanguage, "KOR");
     EXPECT_EQ(info->menuVersion, "1.00");
-    EXPECT_EQ(info->driver1Name, "미사용");
-    EXPECT_EQ(info->driver2Name, "CNET");
+    EXPECT_EQ(testsupport::korean(info->driver1Name), "미사용");
+    EXPECT_EQ(testsupport::korean(info->driver2Name), "CNET");
     EXPECT_EQ(info->driver2Version, "1.10");
     EXPECT_FALSE(m_link.IsPortOpen());
 }

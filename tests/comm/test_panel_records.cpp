@@ -8,6 +8,8 @@
 #include "core/comm/progress_model.h"
 #include "core/comm/system_info.h"
 
+#include "fake_ui.h"
+
 #include <gtest/gtest.h>
 
 using namespace comm;
@@ -33,9 +35,11 @@ TEST(PasswordBlock, RemovalIsTwelveZeroBytes)
 
 TEST(PasswordEntry, OnlyLettersAndDigitsAreAccepted)
 {
-    EXPECT_EQ(passwordEntryError(""), "암호가 입력되지 않았습니다.");
-    EXPECT_EQ(passwordEntryError("ab c"), "암호는 A-Z, a-z, or 0-9 만 입력가능합니다.");
-    EXPECT_EQ(passwordEntryError("é"), "암호는 A-Z, a-z, or 0-9 만 입력가능합니다.");
+    EXPECT_EQ(testsupport::korean(passwordEntryError("").value()), "암호가 입력되지 않았습니다.");
+    EXPECT_EQ(testsupport::korean(passwordEntryError("ab c").value()),
+              "암호는 A-Z, a-z, or 0-9 만 입력가능합니다.");
+    EXPECT_EQ(testsupport::korean(passwordEntryError("é").value()),
+              "암호는 A-Z, a-z, or 0-9 만 입력가능합니다.");
     EXPECT_FALSE(passwordEntryError("Az09").has_value());
 }
 
@@ -50,7 +54,8 @@ TEST(ClockRecord, EncodesPackedBcdWithCenturyAndDayOfWeek)
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(back->year, 2026);
     EXPECT_EQ(back->second, 9);
-    EXPECT_EQ(formatClock(*back), "2026-12-08 Tue 14:05:09");
+    EXPECT_EQ(testsupport::english(clockText(*back)), "2026-12-08 Tue 14:05:09");
+    EXPECT_EQ(testsupport::korean(clockText(*back)), "2026-12-08 화 14:05:09");
 }
 
 TEST(ClockRecord, InvalidReadingsGiveNothing)
@@ -82,21 +87,21 @@ TEST(SystemInfo, TextsFromTheRecords)
     EXPECT_EQ(t.osVersion, "1.02");
     EXPECT_EQ(t.osDate, "2025-03-15");
     EXPECT_EQ(t.clockType, "Type B: RTC Type");
-    EXPECT_EQ(t.clockTime, "2026-12-08 화 09:05:07");
+    EXPECT_EQ(testsupport::korean(t.clockTime), "2026-12-08 화 09:05:07");
     EXPECT_EQ(t.scanMax, "15");
     EXPECT_EQ(t.scanCurrent, "7");
     EXPECT_EQ(t.menuLanguage, "KOR");
     EXPECT_EQ(t.menuVersion, "1.05");
-    EXPECT_EQ(t.driver1Name, "미사용");
+    EXPECT_EQ(testsupport::korean(t.driver1Name), "미사용");
     EXPECT_EQ(t.driver1Version, "");
-    EXPECT_EQ(t.driver2Name, "MASTER-K CNET DRIVER"); // at most 20 characters
+    EXPECT_EQ(testsupport::korean(t.driver2Name), "MASTER-K CNET DRIVER"); // at most 20 characters
     EXPECT_EQ(t.driver2Version, "2.03");
 
     util::setBe16(m, 20, 0);
     util::setBe16(m, 12, 7);
     const SystemInfoTexts noRtc = formatSystemInfo(m, menu, z1, z2);
     EXPECT_EQ(noRtc.clockType, "Type A: No RTC Type");
-    EXPECT_EQ(noRtc.clockTime, "2026-12-08  09:05:07");
+    EXPECT_EQ(testsupport::korean(noRtc.clockTime), "2026-12-08  09:05:07");
 }
 
 TEST(FontArea, HeaderLengthAndChecksumAndTheSizeLimit)
@@ -118,15 +123,15 @@ TEST(ProgressModel, StatusesDriveTextBarAndResult)
     CCommThread link;
     CProgressModel model;
     model.setDownload(false);
-    EXPECT_EQ(model.title(), "업로드 중.....");
+    EXPECT_EQ(testsupport::korean(model.title()), "업로드 중.....");
     model.setDownload(true);
-    EXPECT_EQ(model.title(), "다운로드 중.....");
+    EXPECT_EQ(testsupport::korean(model.title()), "다운로드 중.....");
 
     // The messages carry the record's figures as the worker posted them.
     COMM_CMD c{'w', 'S', {}, 3000, 0, 0};
     EXPECT_FALSE(model.onMessage(link, {WM_COMM_STATUS, StatusCommandStart, &c, 0, 3000, 0, 0})
                          .has_value());
-    EXPECT_EQ(model.areaText(), "스트링");
+    EXPECT_EQ(testsupport::korean(model.areaText()), "스트링");
     EXPECT_EQ(model.rangeMax(), 3000u);
     EXPECT_EQ(model.position(), 0u);
     c.current = 2048; // the worker has gone on since
@@ -136,7 +141,7 @@ TEST(ProgressModel, StatusesDriveTextBarAndResult)
 
     const auto text = model.onMessage(link, {WM_COMM_STATUS, StatusFailed, &c, (5u << 16)});
     ASSERT_TRUE(text.has_value());
-    EXPECT_EQ(*text, "스트링:BCC 에러");
+    EXPECT_EQ(testsupport::korean(*text), "스트링:BCC 에러");
     EXPECT_EQ(model.result(), ProgressResult::Failed);
     EXPECT_TRUE(model.done());
 
@@ -144,7 +149,7 @@ TEST(ProgressModel, StatusesDriveTextBarAndResult)
     COMM_CMD g{'w', 'G', {}, 10, 0, 0};
     const auto plain = other.onMessage(link, {WM_COMM_SENDFAIL, StatusFailed, &g, 0});
     ASSERT_TRUE(plain.has_value());
-    EXPECT_EQ(*plain, "통신실패\r\n\r\n글로벌 송수신에 실패했습니다.");
+    EXPECT_EQ(testsupport::korean(*plain), "통신실패\r\n\r\n글로벌 송수신에 실패했습니다.");
 }
 
 TEST(ProgressModel, AWorkerThatCannotStartFailsAtOnce)
@@ -172,8 +177,8 @@ TEST(SystemInfo, PanelTextsAreShownEscaped)
     const SystemInfoTexts t = formatSystemInfo(m, menu, z1, z2);
     EXPECT_EQ(t.menuLanguage, "\\x1B[2");
     EXPECT_EQ(t.menuVersion, "1\\x0D\\x0A\\\\");
-    EXPECT_EQ(t.driver1Name, "MODBUS\\x1B]0;owned\\x07\\xFF");
-    EXPECT_EQ(t.driver2Name, "LX PLC");
+    EXPECT_EQ(testsupport::korean(t.driver1Name), "MODBUS\\x1B]0;owned\\x07\\xFF");
+    EXPECT_EQ(testsupport::korean(t.driver2Name), "LX PLC");
     // Comparisons with the panel's language go on reading the raw bytes.
     EXPECT_EQ(menuLanguageText(menu), "\x1B[2");
 }

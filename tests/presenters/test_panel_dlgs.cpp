@@ -3,7 +3,7 @@
 #include "comm/fake_ui.h"
 
 #include "core/comm/comm_message_queue.h"
-#include "core/comm/comm_texts.h"
+#include "core/comm/comm_text.h"
 #include "core/comm/comm_thread.h"
 #include "core/presenters/alarm_hist_dlg.h"
 #include "core/presenters/date_time_dlg.h"
@@ -73,7 +73,7 @@ TEST(AlarmSearchDlg, OneConditionStaysCheckedAndStoredMessagesAreCopied)
     dlg.SetEnd(ClockTime{2025, 12, 31, 23, 59, 59});
     EXPECT_FALSE(dlg.Ok(ui));
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], comm::text::kSearchEndBeforeStart);
+    EXPECT_EQ(ui.texts[0], comm::CommText(comm::CommTextId::SearchEndBeforeStart));
 }
 
 TEST_F(AlarmHistDlgTest, SaveSearchAndDeleteGoThroughTheDatabase)
@@ -107,15 +107,15 @@ TEST_F(AlarmHistDlgTest, SaveSearchAndDeleteGoThroughTheDatabase)
     backwards.start = ClockTime{2027, 1, 1};
     backwards.end = ClockTime{2026, 1, 1};
     EXPECT_FALSE(dlg.Search(m_ui, backwards));
-    EXPECT_EQ(m_ui.messages.back(), comm::text::kSearchEndBeforeStart);
+    EXPECT_EQ(m_ui.texts.back(), comm::CommText(comm::CommTextId::SearchEndBeforeStart));
     EXPECT_EQ(dlg.Grid().size(), 2u);
     EXPECT_FALSE(dlg.Range().useDate);
 
     EXPECT_FALSE(dlg.Delete(m_ui, {}));
-    EXPECT_EQ(m_ui.messages.back(), comm::text::kNoLineSelected);
+    EXPECT_EQ(m_ui.texts.back(), comm::CommText(comm::CommTextId::NoLineSelected));
     m_ui.answers = {true};
     ASSERT_TRUE(dlg.Delete(m_ui, {0}));
-    EXPECT_EQ(m_ui.questions.back(), comm::text::kAskDeleteRows);
+    EXPECT_EQ(m_ui.questions.back(), testsupport::korean(comm::CommTextId::AskDeleteRows));
     ASSERT_EQ(dlg.Grid().size(), 1u);
     EXPECT_EQ(dlg.Grid().rows()[0].alarm, kRows[1]);
     ASSERT_TRUE(dlg.Search(m_ui, dlg.Range()));
@@ -209,7 +209,7 @@ TEST(DateTimeDlg, SetsTheFieldsOrThePcTimeAndStopsReadingWhenClosed)
         EXPECT_FALSE(link.IsIdle());
         EXPECT_FALSE(dlg.SetTime(ui)); // the port cannot be opened
         ASSERT_FALSE(ui.messages.empty());
-        EXPECT_EQ(ui.messages.back(), link.GetErrorText());
+        EXPECT_EQ(ui.texts.back(), link.GetErrorText());
         EXPECT_NE(ui.messages.back().find("/nonexistent/panel-port"), std::string::npos);
         EXPECT_FALSE(link.IsIdle()); // reading again
         EXPECT_TRUE(dlg.PanelText().empty());

@@ -34,10 +34,14 @@ struct Run
     std::string out; // standard output and standard error together
 };
 
-Run cli(const std::string &args)
+// The locales the command line chooses its language by; the texts these tests look for are the
+// Korean ones unless a test says otherwise.
+const std::string kKoreanLocale = "LC_ALL= LC_MESSAGES= LANG=ko_KR.UTF-8";
+
+Run cli(const std::string &args, const std::string &locale = kKoreanLocale)
 {
     Run r;
-    const std::string cmd = "'" + kDir + "/dorvane-cli' " + args + " 2>&1";
+    const std::string cmd = "env " + locale + " '" + kDir + "/dorvane-cli' " + args + " 2>&1";
     FILE *p = ::popen(cmd.c_str(), "r");
     std::array<char, 4096> buf{};
     while (p && std::fgets(buf.data(), int(buf.size()), p))
@@ -169,10 +173,14 @@ TEST_F(CliPanel, ClockSetAndRead)
     ASSERT_TRUE(m_sim.start());
     const auto set = cli("set-clock --time '2026-03-01 07:08:09' " + port());
     ASSERT_EQ(set.status, 0) << set.out;
-    const auto read = cli("clock " + port());
+    const auto read = cli("clock " + port(), "LANG=C LC_ALL=");
     ASSERT_EQ(read.status, 0) << read.out;
     EXPECT_EQ(read.out.substr(0, 15), "2026-03-01 Sun ");
     EXPECT_EQ(read.out.substr(15, 5), "07:08");
+    // The day's name follows the language, like every other text of the link.
+    const auto korean = cli("clock " + port());
+    ASSERT_EQ(korean.status, 0) << korean.out;
+    EXPECT_EQ(korean.out.substr(0, 15), "2026-03-01 일 ");
 }
 
 TEST_F(CliPanel, EraseThenUploadReportsAnErasedMemory)
@@ -258,6 +266,55 @@ TEST_F(CliPanel, FontCommandSendsOnlyFontFilesAndAPortThatCannotOpenIsNamed)
     EXPECT_TRUE(says(missing.out, util::msg::kPortOpenFailed, "/nonexistent/ttyPanel",
                      util::msg::kPortNoDevice))
             << missing.out;
+}
+
+namespace {
+
+// UTF-8 Hangul syllables (U+AC00-U+D7AF) and compatibility jamo (U+3130-U+318F).
+bool hasHangul(const std::string &text)
+{
+    for (std::size_t i = 0; i + 2 < text.size(); ++i) {
+        const auto b0 = static_cast<unsigned char>(text[i]);
+        const auto b1 = static_cast<unsigned char>(text[i + 1]);
+        if ((b0 >= 0xEA && b0 <= 0xED) || (b0 == 0xE3 && b1 >= 0x84 && b1 <= 0x86))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// Under an English locale (or none: "C") the link's texts, the panel's weekday and the transfer's
+// outcome are English; under a Korean one they are the program's Korean texts.
+TEST_F(CliPanel, LinkTextsFollowTheLocale)
+{
+    for (const std::string locale : {"LC_ALL= LC_MESSAGES= LANG=C", "LC_ALL=en_US.UTF-8"}) {
+        const auto missing = cli("clock --port /nonexistent/ttyPanel", locale);
+        EXPECT_EQ(missing.status, 1);
+        EXPECT_NE(missing.out.find("/nonexistent/ttyPanel"), std::string::npos) << missing.out;
+        EXPECT_FALSE(hasHangul(missing.out)) << locale << ": " << missing.out;
+
+        testsupport::SimProcess silent;
+        ASSERT_TRUE(silent.start({"--fault", "drop:2"}));
+        const auto timeout = cli("erase --yes --port '" + silent.port() + "'", locale);
+        EXPECT_EQ(timeout.status, 1);
+        EXPECT_NE(timeout.out.find("Time-out error."), std::string::npos) << timeout.out;
+        EXPECT_FALSE(hasHangul(timeout.out)) << locale << ": " << timeout.out;
+    }
+
+    ASSERT_TRUE(m_sim.start());
+    const auto down = cli("download '" + m_project + "' --yes " + port(), "LANG=C LC_ALL=");
+    ASSERT_EQ(down.status, 0) << down.out;
+    EXPECT_NE(down.out.find("Communication succeeded"), std::string::npos) << down.out;
+    EXPECT_FALSE(hasHangul(down.out)) << down.out;
+    ASSERT_EQ(cli("set-clock --time '2026-12-09 07:08:09' " + port()).status, 0);
+    const auto english = cli("sysinfo " + port(), "LANG=C LC_ALL=");
+    ASSERT_EQ(english.status, 0) << english.out;
+    EXPECT_NE(english.out.find(" Wed "), std::string::npos) << english.out;
+    EXPECT_FALSE(hasHangul(english.out)) << english.out;
+    const auto korean = cli("sysinfo " + port());
+    ASSERT_EQ(korean.status, 0) << korean.out;
+    EXPECT_NE(korean.out.find(" 수 "), std::string::npos) << korean.out;
 }
 
 namespace {

@@ -18,10 +18,10 @@ namespace {
 class RecordingUi : public comm::IPanelUi
 {
 public:
-    bool ask(std::string_view) override { return true; }
-    void message(std::string_view text, Icon, std::string_view) override
+    bool ask(const comm::CommText &) override { return true; }
+    void message(const comm::CommText &text, Icon, const comm::CommText &) override
     {
-        messages.emplace_back(text);
+        messages.push_back(comm::commTextIn(text, comm::CommLanguage::Korean));
     }
     std::optional<std::string> askPanelPassword() override { return std::nullopt; }
     std::vector<std::string> messages;

@@ -8,7 +8,7 @@
 #include "helpers/ui_fixture.h"
 
 #include "core/app/app_services.h"
-#include "core/comm/comm_texts.h"
+#include "core/comm/comm_text.h"
 #include "core/comm/comm_thread.h"
 #include "core/comm/panel_ui.h"
 #include "core/model/dorvane_doc.h"
@@ -68,7 +68,7 @@ void clickCancel(QWidget *w)
     QTest::mouseClick(box->button(QDialogButtonBox::Cancel), Qt::LeftButton);
 }
 
-QString text(std::string_view core)
+QString text(const comm::CommText &core)
 {
     return commText(core);
 }
@@ -168,7 +168,7 @@ private slots:
         QVERIFY(!traced("yZ"));
         uitest::MessageRecorder yes;
         frame().eraseMemory();
-        QVERIFY(anyContains(yes.texts, text(comm::text::kEraseDone)));
+        QVERIFY(anyContains(yes.texts, text(comm::CommTextId::EraseDone)));
         QVERIFY(traced("yZ"));
     }
 
@@ -255,7 +255,7 @@ private slots:
                              }}});
         frame().download();
         QCOMPARE(script.count["ui::CProgressDialog"], 1);
-        QVERIFY2(!anyContains(messages.texts, text(comm::text::kErrTimeout)),
+        QVERIFY2(!anyContains(messages.texts, text(comm::CommTextId::ErrTimeout)),
                  qPrintable(messages.texts.empty() ? QString() : messages.texts.back()));
         QVERIFY(shownBytes > 0);
         QCOMPARE(shownBytes, bytesWritten());
@@ -272,7 +272,7 @@ private slots:
         QVERIFY(!frame().document());
         frame().upload();
         QVERIFY(frame().document());
-        QVERIFY(anyContains(messages.texts, text(core::kTransferDoneText)));
+        QVERIFY(anyContains(messages.texts, text(comm::CommTextId::TransferDone)));
         const QString back = m_folder->file("Project/back.kvr");
         QVERIFY(frame().saveAs(back));
         QCOMPARE(util::readFile(back.toStdString()), util::readFile(before.toStdString()));
@@ -293,13 +293,13 @@ private slots:
         QTimer leave;
         connect(&leave, &QTimer::timeout, this, [&] {
             auto *d = qobject_cast<CDownDialog *>(QApplication::activeModalWidget());
-            if (d && anyContains(messages.texts, text(comm::text::kPwdMismatch)))
+            if (d && anyContains(messages.texts, text(comm::CommTextId::PwdMismatch)))
                 clickCancel(d);
         });
         leave.start(50);
         frame().download();
         QCOMPARE(script.count["ui::CInputPwdDialog"], 1);
-        QVERIFY(anyContains(messages.texts, text(comm::text::kPwdMismatch)));
+        QVERIFY(anyContains(messages.texts, text(comm::CommTextId::PwdMismatch)));
         QVERIFY(bytesWritten() == 0);
     }
 
@@ -359,7 +359,7 @@ private slots:
         });
         running.exec();
         QVERIFY(std::any_of(boxes.begin(), boxes.end(), [](const QString &t) {
-            return t.contains(text(core::kTransferDoneText));
+            return t.contains(text(comm::CommTextId::TransferDone));
         }));
         QVERIFY(!frame().findView(901));
         // Every window left shows a screen of the project now open, and no closed one lives on
@@ -402,33 +402,31 @@ private slots:
             clickOk(&dialog);
             QVERIFY(dialog.isVisible());
             QCOMPARE(messages.texts.size(), std::size_t(1));
-            QCOMPARE(messages.texts.front(), text(comm::text::kPwdTooLong));
+            QCOMPARE(messages.texts.front(), text(comm::CommTextId::PwdTooLong));
         }
         edit->setText(QStringLiteral("abcdefghij"));
         clickOk(&dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(comm::passwordEntryError(std::string(11, 'a')) == comm::text::kPwdTooLong);
+        QVERIFY(comm::passwordEntryError(std::string(11, 'a')) == comm::CommTextId::PwdTooLong);
     }
 
     void faultsShowTheirTextAndLeaveTheOpenProjectAlone_data()
     {
         QTest::addColumn<QString>("fault");
-        // The core's own texts: they are put into the interface language once the program runs.
-        QTest::addColumn<QString>("coreText");
-        const auto raw = [](std::string_view t) { return QString::fromUtf8(t.data(), t.size()); };
-        QTest::newRow("nak") << "nak:4:4" << raw(comm::CCommThread::ErrorText(0x30004));
-        QTest::newRow("bcc") << "bcc:4" << raw(comm::text::kErrBcc);
-        QTest::newRow("frame") << "frame:4" << raw(comm::text::kErrFrame);
-        QTest::newRow("silent") << "silent:4" << raw(comm::text::kErrTimeout);
-        QTest::newRow("drop") << "drop:4" << raw(comm::text::kErrTimeout);
-        QTest::newRow("cut") << "cut:4" << raw(comm::text::kErrTimeout);
+        // The core's texts as the interface language shows them.
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("nak") << "nak:4:4" << text(comm::CCommThread::ErrorText(0x30004));
+        QTest::newRow("bcc") << "bcc:4" << text(comm::CommTextId::ErrBcc);
+        QTest::newRow("frame") << "frame:4" << text(comm::CommTextId::ErrFrame);
+        QTest::newRow("silent") << "silent:4" << text(comm::CommTextId::ErrTimeout);
+        QTest::newRow("drop") << "drop:4" << text(comm::CommTextId::ErrTimeout);
+        QTest::newRow("cut") << "cut:4" << text(comm::CommTextId::ErrTimeout);
     }
 
     void faultsShowTheirTextAndLeaveTheOpenProjectAlone()
     {
         QFETCH(QString, fault);
-        QFETCH(QString, coreText);
-        const QString shown = text(coreText.toStdString());
+        QFETCH(QString, shown);
         // The panel holds the demo project, then answers with the fault.
         const std::string state = m_folder->file("panel").toStdString();
         QVERIFY(startSim({"--state", state}));
@@ -457,7 +455,7 @@ private slots:
         QCOMPARE(downDialogs, 2);
         QVERIFY2(anyContains(messages.texts, shown),
                  qPrintable(messages.texts.empty() ? QString() : messages.texts.back()));
-        QVERIFY(!anyContains(messages.texts, text(core::kTransferDoneText)));
+        QVERIFY(!anyContains(messages.texts, text(comm::CommTextId::TransferDone)));
         QCOMPARE(frame().document(), doc);
         QCOMPARE(doc->Screens().size(), screens);
         QVERIFY(!doc->IsModified());
@@ -487,7 +485,7 @@ private slots:
         frame().download();
         QVERIFY(stopTook >= 0);
         QVERIFY2(stopTook < 1000, qPrintable(QString::number(stopTook)));
-        QVERIFY(anyContains(messages.texts, text(comm::text::kCommStopped)));
+        QVERIFY(anyContains(messages.texts, text(comm::CommTextId::CommStopped)));
 
         // The next command finds the link free and the panel answering.
         QString osVersion;

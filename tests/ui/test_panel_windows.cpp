@@ -5,13 +5,14 @@
 
 #include "ui/comm/alarm_hist_dialog.h"
 #include "ui/comm/alarm_search_dialog.h"
+#include "ui/comm/comm_text.h"
 #include "ui/comm/date_time_dialog.h"
 #include "ui/comm/panel_windows.h"
 #include "ui/comm/pwd_dialog.h"
 
 #include "core/comm/alarm_database.h"
 #include "core/comm/alarm_history.h"
-#include "core/comm/comm_texts.h"
+#include "core/comm/comm_text.h"
 #include "core/comm/comm_thread.h"
 #include "core/comm/panel_commands.h"
 #include "core/comm/panel_ui.h"
@@ -47,14 +48,19 @@ namespace {
 class ScriptedPanelUi : public comm::IPanelUi
 {
 public:
-    bool ask(std::string_view question) override
+    // Texts are kept in Korean, the program's own.
+    static std::string korean(const comm::CommText &text)
     {
-        questions.emplace_back(question);
+        return comm::commTextIn(text, comm::CommLanguage::Korean);
+    }
+    bool ask(const comm::CommText &question) override
+    {
+        questions.push_back(korean(question));
         return answer;
     }
-    void message(std::string_view text, Icon, std::string_view) override
+    void message(const comm::CommText &text, Icon, const comm::CommText &) override
     {
-        messages.emplace_back(text);
+        messages.push_back(korean(text));
     }
     std::optional<std::string> askPanelPassword() override
     {
@@ -151,7 +157,9 @@ private:
             return false;
         range.endEdit()->setDateTime(range.startEdit()->dateTime().addDays(-1));
         QTest::mouseClick(okButton(range), Qt::LeftButton);
-        if (m_ui.messages.empty() || m_ui.messages.back() != comm::text::kSearchEndBeforeStart
+        if (m_ui.messages.empty()
+            || m_ui.messages.back()
+                    != ScriptedPanelUi::korean(comm::CommTextId::SearchEndBeforeStart)
             || !range.isVisible())
             return false;
         range.endEdit()->setDateTime(range.startEdit()->dateTime());
@@ -197,8 +205,10 @@ private slots:
         dialog.timeEdit()->setTime(QTime(8, 30, 0));
         QTest::mouseClick(dialog.setTimeButton(), Qt::LeftButton);
         QVERIFY2(m_ui.messages.empty(), m_ui.messages.empty() ? "" : m_ui.messages[0].c_str());
-        QTRY_VERIFY_WITH_TIMEOUT(dialog.panelClock()->text().startsWith("2031-07-15 Tue 08:30"),
-                                 5000);
+        // The day's name comes in the interface language, as the system information shows it.
+        const QString tuesday = commText(comm::weekdayText(2));
+        QTRY_VERIFY_WITH_TIMEOUT(
+                dialog.panelClock()->text().startsWith("2031-07-15 " + tuesday + " 08:30"), 5000);
 
         dialog.accept();
         QVERIFY(m_link->IsIdle());
@@ -212,8 +222,8 @@ private slots:
         dialog.show();
         dialog.startReading();
         QTest::mouseClick(dialog.setTimeButton(), Qt::LeftButton);
-        const std::string noRtc
-                = comm::CCommThread::ErrorText((std::uint32_t(comm::ErrNak) << 16) | 7);
+        const std::string noRtc = ScriptedPanelUi::korean(
+                comm::CCommThread::ErrorText((std::uint32_t(comm::ErrNak) << 16) | 7));
         QVERIFY(m_ui.said(noRtc));
         QVERIFY(dialog.panelClock()->text().isEmpty());
         dialog.reject();
@@ -230,14 +240,14 @@ private slots:
             QTest::keyClicks(dialog.newEdit(), "abc");
             QTest::keyClicks(dialog.confirmEdit(), "abd");
             QTest::mouseClick(okButton(dialog), Qt::LeftButton);
-            QCOMPARE(m_ui.messages.back(), std::string(comm::text::kPwdMismatch));
+            QCOMPARE(m_ui.messages.back(), ScriptedPanelUi::korean(comm::CommTextId::PwdMismatch));
             QVERIFY(dialog.isVisible());
             QVERIFY(!m_link->IsPortOpen()); // refused before the panel is asked
 
             dialog.confirmEdit()->clear();
             QTest::keyClicks(dialog.confirmEdit(), "abc");
             QTest::mouseClick(okButton(dialog), Qt::LeftButton);
-            QCOMPARE(m_ui.messages.back(), std::string(comm::text::kPwdChanged));
+            QCOMPARE(m_ui.messages.back(), ScriptedPanelUi::korean(comm::CommTextId::PwdChanged));
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
         }
         {
@@ -247,17 +257,17 @@ private slots:
             QTest::keyClicks(dialog.newEdit(), "xyz");
             QTest::keyClicks(dialog.confirmEdit(), "xyz");
             QTest::mouseClick(okButton(dialog), Qt::LeftButton);
-            QCOMPARE(m_ui.messages.back(), std::string(comm::text::kPwdMismatch));
+            QCOMPARE(m_ui.messages.back(), ScriptedPanelUi::korean(comm::CommTextId::PwdMismatch));
             QVERIFY(dialog.isVisible());
             QVERIFY(!m_link->IsPortOpen());
         }
         // Removing: a wrong password is refused, the right one removes it.
         m_ui.passwords = {"abd"};
         QVERIFY(!removePanelPassword(*m_link, m_ui));
-        QCOMPARE(m_ui.messages.back(), std::string(comm::text::kPwdMismatch));
+        QCOMPARE(m_ui.messages.back(), ScriptedPanelUi::korean(comm::CommTextId::PwdMismatch));
         m_ui.passwords = {"abc"};
         QVERIFY(removePanelPassword(*m_link, m_ui));
-        QCOMPARE(m_ui.messages.back(), std::string(comm::text::kPwdRemoved));
+        QCOMPARE(m_ui.messages.back(), ScriptedPanelUi::korean(comm::CommTextId::PwdRemoved));
         std::uint8_t status = 0xEE;
         QVERIFY(m_link->Connect(status));
         QCOMPARE(int(status), 0);
@@ -307,7 +317,7 @@ private slots:
 
         dialog.grid()->selectRow(0);
         QTest::mouseClick(dialog.deleteButton(), Qt::LeftButton);
-        QCOMPARE(m_ui.questions.back(), std::string(comm::text::kAskDeleteRows));
+        QCOMPARE(m_ui.questions.back(), ScriptedPanelUi::korean(comm::CommTextId::AskDeleteRows));
         QCOMPARE(dialog.grid()->rowCount(), 0);
         const auto left = db.search(everything);
         QCOMPARE(left->size(), std::size_t(1));
@@ -354,10 +364,11 @@ private slots:
         preloadHistory();
         m_ui.answer = false;
         QVERIFY(!deleteAlarmHistory(*m_link, m_ui));
-        QCOMPARE(m_ui.questions.back(), std::string(comm::text::kAskDeleteHistory));
+        QCOMPARE(m_ui.questions.back(),
+                 ScriptedPanelUi::korean(comm::CommTextId::AskDeleteHistory));
         m_ui.answer = true;
         QVERIFY(deleteAlarmHistory(*m_link, m_ui));
-        QCOMPARE(m_ui.messages.back(), std::string(comm::text::kHistoryDeleted));
+        QCOMPARE(m_ui.messages.back(), ScriptedPanelUi::korean(comm::CommTextId::HistoryDeleted));
 
         QTemporaryDir dir;
         core::CAlarmHistDlg presenter(dir.filePath("a.mdb").toStdString(), DORVANE_RUNTIME_DIR, {});

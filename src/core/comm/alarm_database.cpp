@@ -1,7 +1,7 @@
 #include "core/comm/alarm_database.h"
 
 #include "core/comm/alarm_grid.h"
-#include "core/comm/comm_texts.h"
+#include "core/comm/comm_text.h"
 #include "core/comm/panel_ui.h"
 #include "util/file_io.h"
 
@@ -275,7 +275,7 @@ bool SaveAlarmGrid(CAlarmDatabase &db, IPanelUi &ui, const CAlarmGrid &grid)
 {
     if (db.save(grid.alarms()))
         return true;
-    ui.message(db.lastError(), IPanelUi::Icon::Warning);
+    ui.message(CommText::of(db.lastError()), IPanelUi::Icon::Warning);
     return false;
 }
 
@@ -288,7 +288,7 @@ bool SearchAlarmsIntoGrid(CAlarmDatabase &db, IPanelUi &ui, const AlarmSearch &s
     }
     const auto rows = db.search(search);
     if (!rows) {
-        ui.message(db.lastError(), IPanelUi::Icon::Warning);
+        ui.message(CommText::of(db.lastError()), IPanelUi::Icon::Warning);
         return false;
     }
     grid.clear();
@@ -306,13 +306,13 @@ bool DeleteAlarmRows(CAlarmDatabase &db, IPanelUi &ui, CAlarmGrid &grid,
             rows.push_back(grid.rows()[index].alarm);
     }
     if (rows.empty()) {
-        ui.message(text::kNoLineSelected, IPanelUi::Icon::Warning);
+        ui.message(CommTextId::NoLineSelected, IPanelUi::Icon::Warning);
         return false;
     }
-    if (!ui.ask(text::kAskDeleteRows))
+    if (!ui.ask(CommTextId::AskDeleteRows))
         return false;
     if (!db.remove(rows)) {
-        ui.message(db.lastError(), IPanelUi::Icon::Warning);
+        ui.message(CommText::of(db.lastError()), IPanelUi::Icon::Warning);
         return false;
     }
     grid.removeRows(selected);

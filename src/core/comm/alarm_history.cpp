@@ -1,7 +1,7 @@
 #include "core/comm/alarm_history.h"
 
 #include "core/comm/alarm_grid.h"
-#include "core/comm/comm_texts.h"
+#include "core/comm/comm_text.h"
 #include "core/comm/comm_thread.h"
 #include "core/comm/panel_commands.h"
 #include "core/comm/panel_ui.h"
@@ -91,19 +91,19 @@ bool uploadHistory(CCommThread &link, IPanelUi &ui, CAlarmGrid &grid, TextConver
                 && VerifyPanelPassword(link, ui, status) == PasswordCheck::GoOn;
         if (go) {
             if (!readBlock(link, 'M', kHistVersionAddress, version)) {
-                ui.message(text::kHistReadFailed, IPanelUi::Icon::Warning);
+                ui.message(CommTextId::HistReadFailed, IPanelUi::Icon::Warning);
             } else if (util::be16(version, 0) < kHistMinVersion) {
-                ui.message(text::kHistOldVersion, IPanelUi::Icon::Warning);
-                ui.message(text::kHistReadFailed, IPanelUi::Icon::Warning);
+                ui.message(CommTextId::HistOldVersion, IPanelUi::Icon::Warning);
+                ui.message(CommTextId::HistReadFailed, IPanelUi::Icon::Warning);
             } else if (!readBlock(link, 'G', kAlarmBlockAddress, alarms)
                        || !readBlock(link, 'W', kHistoryAddress, history)
                        || (choose && !readBlock(link, 'P', 0, menu))) {
-                ui.message(text::kHistReadFailed, IPanelUi::Icon::Warning);
+                ui.message(CommTextId::HistReadFailed, IPanelUi::Icon::Warning);
             } else {
                 read = true;
             }
         } else if (link.GetLastError() != 0) {
-            ui.message(text::kHistReadFailed, IPanelUi::Icon::Warning);
+            ui.message(CommTextId::HistReadFailed, IPanelUi::Icon::Warning);
         }
     }
     if (link.GetLastError() != 0)

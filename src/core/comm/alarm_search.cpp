@@ -1,6 +1,6 @@
 #include "core/comm/alarm_search.h"
 
-#include "core/comm/comm_texts.h"
+#include "core/comm/comm_text.h"
 #include "util/messages.h"
 
 #include <charconv>
@@ -27,10 +27,10 @@ void AlarmSearch::setUseMessage(bool checked)
     useMessage = checked || !useDate;
 }
 
-std::optional<std::string_view> validateSearch(const AlarmSearch &search)
+std::optional<CommTextId> validateSearch(const AlarmSearch &search)
 {
     if (compactTime(search.end) < compactTime(search.start))
-        return text::kSearchEndBeforeStart;
+        return CommTextId::SearchEndBeforeStart;
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 // first. Values are bound as parameters, never pasted into the statement.
 
 #include "core/comm/clock_record.h"
+#include "core/comm/comm_text.h"
 
 #include <optional>
 #include <string>
@@ -33,7 +34,7 @@ struct SqlStatement
 };
 
 // Why OK is refused (the end lies before the start), or nothing.
-std::optional<std::string_view> validateSearch(const AlarmSearch &search);
+std::optional<CommTextId> validateSearch(const AlarmSearch &search);
 // "YYYY-MM-DD hh:mm:ss", the form the occurrence times are stored in.
 std::string searchTimeText(const ClockTime &time);
 SqlStatement buildSearchStatement(const AlarmSearch &search);

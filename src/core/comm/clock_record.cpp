@@ -1,5 +1,7 @@
 #include "core/comm/clock_record.h"
 
+#include "util/messages.h"
+
 namespace comm {
 
 namespace {
@@ -72,19 +74,13 @@ std::optional<ClockTime> decodeClock(std::span<const std::uint8_t> r)
     return t;
 }
 
-std::string formatClock(const ClockTime &t)
+CommText clockText(const ClockTime &t)
 {
-    std::tm tm{};
-    tm.tm_year = t.year - 1900;
-    tm.tm_mon = t.month - 1;
-    tm.tm_mday = t.day;
-    tm.tm_hour = t.hour;
-    tm.tm_min = t.minute;
-    tm.tm_sec = t.second;
-    tm.tm_wday = isValidClockTime(t) ? dayOfWeek(t.year, t.month, t.day) : 0;
-    char text[64] = {};
-    std::strftime(text, sizeof text, "%Y-%m-%d %a %H:%M:%S", &tm);
-    return text;
+    const int dow = isValidClockTime(t) ? dayOfWeek(t.year, t.month, t.day) : 0;
+    return {CommTextId::ClockReading,
+            {CommText::of(util::formatText("%04d-%02d-%02d", t.year, t.month, t.day)),
+             weekdayText(static_cast<unsigned>(dow)),
+             CommText::of(util::formatText("%02d:%02d:%02d", t.hour, t.minute, t.second))}};
 }
 
 ClockTime clockFromTm(const std::tm &tm)

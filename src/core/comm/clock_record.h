@@ -3,6 +3,8 @@
 // The panel clock record: 8 packed-BCD bytes (year mod 100, month, day, hour, minute, second,
 // century, day of week with 0 = Sunday).
 
+#include "core/comm/comm_text.h"
+
 #include <array>
 #include <cstdint>
 #include <ctime>
@@ -34,8 +36,9 @@ ClockRecord encodeClock(const ClockTime &time);
 // Decodes a record; nothing when a digit is not BCD or the date is not a valid one.
 std::optional<ClockTime> decodeClock(std::span<const std::uint8_t> record);
 bool isValidClockTime(const ClockTime &time);
-// "%Y-%m-%d %a %H:%M:%S".
-std::string formatClock(const ClockTime &time);
+// "YYYY-MM-DD <day> hh:mm:ss", the day's name in the showing side's language (Sunday for a
+// time that is no valid date).
+CommText clockText(const ClockTime &time);
 ClockTime clockFromTm(const std::tm &tm);
 ClockTime localClockNow();
 

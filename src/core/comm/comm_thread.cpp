@@ -1,6 +1,5 @@
 #include "core/comm/comm_thread.h"
 
-#include "core/comm/comm_texts.h"
 #include "core/comm/panel_ui.h"
 #include "util/ini_file.h"
 #include "util/message_ids.h"
@@ -558,39 +557,42 @@ void CCommThread::workerProc()
     m_idle = true;
 }
 
-std::string CCommThread::ErrorText(std::uint32_t code)
+CommText CCommThread::ErrorText(std::uint32_t code)
 {
+    // The panel's NAK codes 0-7; 0 and 1 read as the link's own BCC and frame errors.
+    static constexpr CommTextId kNakTexts[] = {
+            CommTextId::ErrBcc,        CommTextId::ErrFrame,   CommTextId::NakCommand,
+            CommTextId::NakSubCommand, CommTextId::NakAddress, CommTextId::NakRtcRead,
+            CommTextId::NakRtcWrite,   CommTextId::NakNoClock,
+    };
     const auto detail = static_cast<std::uint16_t>(code & 0xFFFF);
     switch (code >> 16) {
     case ErrPortOpen:
-        return std::string(text::kErrPortOpen);
+        return CommTextId::ErrPortOpen;
     case ErrTimeout:
-        return std::string(text::kErrTimeout);
-    case ErrNak: {
-        const std::string nak = detail < std::size(text::kNakTexts)
-                ? std::string(text::kNakTexts[detail])
-                : std::string();
-        return util::formatText(text::kErrNak, nak.c_str());
-    }
+        return CommTextId::ErrTimeout;
+    case ErrNak:
+        return {CommTextId::ErrNak,
+                {detail < std::size(kNakTexts) ? CommText(kNakTexts[detail]) : CommText()}};
     case ErrFrame:
-        return std::string(text::kErrFrame);
+        return CommTextId::ErrFrame;
     case ErrBcc:
-        return std::string(text::kErrBcc);
+        return CommTextId::ErrBcc;
     case ErrPortWrite:
-        return std::string(text::kErrPortWrite);
+        return CommTextId::ErrPortWrite;
     case ErrErased:
-        return std::string(text::kErrErased);
+        return CommTextId::ErrErased;
     default:
         return {};
     }
 }
 
-std::string CCommThread::GetErrorText() const
+CommText CCommThread::GetErrorText() const
 {
     return DescribeError(m_error);
 }
 
-std::string CCommThread::DescribeError(std::uint32_t code) const
+CommText CCommThread::DescribeError(std::uint32_t code) const
 {
     if (code >> 16 != ErrPortOpen)
         return ErrorText(code);
@@ -599,8 +601,10 @@ std::string CCommThread::DescribeError(std::uint32_t code) const
         const std::lock_guard lock(m_openFailureMutex);
         device = m_openFailureDevice;
     }
-    return util::formatMessage(util::msg::kPortOpenFailed, device.c_str(),
-                               portOpenReason(static_cast<int>(code & 0xFFFF)).c_str());
+    // A numbered message: already in the user's language.
+    return CommText::of(
+            util::formatMessage(util::msg::kPortOpenFailed, device.c_str(),
+                                portOpenReason(static_cast<int>(code & 0xFFFF)).c_str()));
 }
 
 void CCommThread::ShowError(IPanelUi &ui) const
@@ -608,30 +612,30 @@ void CCommThread::ShowError(IPanelUi &ui) const
     ui.message(GetErrorText(), IPanelUi::Icon::None);
 }
 
-std::string CCommThread::GetAreaName(std::uint8_t sub) const
+CommText CCommThread::GetAreaName(std::uint8_t sub) const
 {
     switch (sub) {
     case 'A':
-        return std::string(text::kAreaPassword);
+        return CommTextId::AreaPassword;
     case 'C':
-        return std::string(text::kAreaScreen);
+        return CommTextId::AreaScreen;
     case 'F':
-        return std::string(text::kAreaFont);
+        return CommTextId::AreaFont;
     case 'G':
-        return std::string(text::kAreaGlobal);
+        return CommTextId::AreaGlobal;
     case 'P':
-        return std::string(text::kAreaConstant);
+        return CommTextId::AreaConstant;
     case 'R':
-        return std::string(text::kAreaImage);
+        return CommTextId::AreaImage;
     case 'S':
-        return std::string(text::kAreaString);
+        return CommTextId::AreaString;
     case 'T':
-        return std::string(text::kAreaClock);
-    case 'Z': {
-        const std::string d1 = m_driver1.empty() ? std::string(text::kNoUseDriver1) : m_driver1;
-        const std::string d2 = m_driver2.empty() ? std::string(text::kNoUseDriver2) : m_driver2;
-        return util::formatText(text::kAreaDrivers, d1.c_str(), d2.c_str());
-    }
+        return CommTextId::AreaClock;
+    case 'Z':
+        // The panel's own names for an unused channel.
+        return {CommTextId::AreaDrivers,
+                {CommText::of(m_driver1.empty() ? "ch1_nouse.drv" : m_driver1),
+                 CommText::of(m_driver2.empty() ? "ch2_nouse.drv" : m_driver2)}};
     default:
         return {};
     }

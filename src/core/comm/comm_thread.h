@@ -7,6 +7,7 @@
 
 #include "core/comm/comm_cmd.h"
 #include "core/comm/comm_log.h"
+#include "core/comm/comm_text.h"
 #include "core/comm/frame_codec.h"
 #include "core/comm/port_setting.h"
 #include "core/comm/serial_port.h"
@@ -85,14 +86,15 @@ public:
 
     std::uint32_t GetLastError() const { return m_error; }
     void ClearError() { m_error = 0; }
-    std::string GetErrorText() const;
+    CommText GetErrorText() const;
     // The text of `code` as this link shows it: a port that could not be opened is named with
     // its device and the reason.
-    std::string DescribeError(std::uint32_t code) const;
-    std::string GetAreaName(std::uint8_t sub) const;
+    CommText DescribeError(std::uint32_t code) const;
+    // The area's name; the driver area's names the driver files.
+    CommText GetAreaName(std::uint8_t sub) const;
     // The error text in a plain message box.
     void ShowError(IPanelUi &ui) const;
-    static std::string ErrorText(std::uint32_t code);
+    static CommText ErrorText(std::uint32_t code);
 
     bool IsIdle() const { return m_idle; }
     bool IsActive() const { return m_active; }

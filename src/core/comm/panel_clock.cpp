@@ -23,7 +23,7 @@ bool CPanelClock::startReading()
     return m_link.Start(&read, 1, false, true);
 }
 
-std::optional<std::string> CPanelClock::onMessage(const CommMessage &message)
+std::optional<CommText> CPanelClock::onMessage(const CommMessage &message)
 {
     if (message.message != WM_COMM_STATUS || message.status != StatusAllDone || !message.command
         || message.command->main != 'r' || message.command->sub != 'T')
@@ -31,7 +31,7 @@ std::optional<std::string> CPanelClock::onMessage(const CommMessage &message)
     const auto time = decodeClock(m_record);
     if (!time)
         return std::nullopt;
-    return formatClock(*time);
+    return clockText(*time);
 }
 
 bool CPanelClock::setTime(IPanelUi &ui, std::optional<ClockTime> time)

@@ -23,7 +23,7 @@ public:
     // reading starts.
     bool open(ICommNotify *notify);
     // A worker message: the panel time text when it carries a valid reading.
-    std::optional<std::string> onMessage(const CommMessage &message);
+    std::optional<CommText> onMessage(const CommMessage &message);
     // "Set the time": the given time, or the PC's local time when none is given.
     bool setTime(IPanelUi &ui, std::optional<ClockTime> time);
     // Dialog closing.

@@ -1,6 +1,6 @@
 #include "core/comm/panel_commands.h"
 
-#include "core/comm/comm_texts.h"
+#include "core/comm/comm_text.h"
 #include "core/comm/comm_thread.h"
 #include "core/comm/panel_ui.h"
 #include "util/file_io.h"
@@ -16,9 +16,9 @@ namespace {
 
 using Icon = IPanelUi::Icon;
 
-void warnPassword(IPanelUi &ui, std::string_view text)
+void warnPassword(IPanelUi &ui, CommTextId text)
 {
-    ui.message(text, Icon::Warning, text::kPwdCaption);
+    ui.message(text, Icon::Warning, CommTextId::PwdCaption);
 }
 
 std::uint16_t sum16(util::ConstByteSpan bytes)
@@ -88,7 +88,7 @@ PasswordCheck VerifyPanelPassword(CCommThread &link, IPanelUi &ui, std::uint8_t 
     if (!accepted)
         return PasswordCheck::Failed;
     if (!*accepted) {
-        warnPassword(ui, text::kPwdMismatch);
+        warnPassword(ui, CommTextId::PwdMismatch);
         return PasswordCheck::Rejected;
     }
     return PasswordCheck::GoOn;
@@ -97,7 +97,7 @@ PasswordCheck VerifyPanelPassword(CCommThread &link, IPanelUi &ui, std::uint8_t 
 bool SetPanelPassword(CCommThread &link, IPanelUi &ui, const PasswordChange &e)
 {
     if (e.newPassword.empty() || e.confirmation.empty()) {
-        warnPassword(ui, text::kPwdEmpty);
+        warnPassword(ui, CommTextId::PwdEmpty);
         return false;
     }
     if (const auto error = passwordEntryError(e.newPassword)) {
@@ -105,7 +105,7 @@ bool SetPanelPassword(CCommThread &link, IPanelUi &ui, const PasswordChange &e)
         return false;
     }
     if (e.newPassword != e.confirmation) {
-        warnPassword(ui, text::kPwdMismatch);
+        warnPassword(ui, CommTextId::PwdMismatch);
         return false;
     }
     bool checked = false;
@@ -120,7 +120,7 @@ bool SetPanelPassword(CCommThread &link, IPanelUi &ui, const PasswordChange &e)
             } else if (const auto accepted = SendPanelPassword(link, e.oldPassword)) {
                 checked = *accepted;
                 if (!checked)
-                    warnPassword(ui, text::kPwdMismatch);
+                    warnPassword(ui, CommTextId::PwdMismatch);
             }
         } else {
             checked = connected;
@@ -128,9 +128,9 @@ bool SetPanelPassword(CCommThread &link, IPanelUi &ui, const PasswordChange &e)
         if (checked && link.GetLastError() == 0) {
             util::Bytes block = passwordBlock(e.newPassword);
             if (writeBlock(link, 'A', block, 0))
-                ui.message(text::kPwdChanged, Icon::Information, text::kPwdCaption);
+                ui.message(CommTextId::PwdChanged, Icon::Information, CommTextId::PwdCaption);
             else
-                ui.message(text::kPwdChangeFailed, Icon::Warning, text::kPwdCaption);
+                ui.message(CommTextId::PwdChangeFailed, Icon::Warning, CommTextId::PwdCaption);
         }
     }
     // The end request must not hide an error of the exchange before it.
@@ -153,15 +153,15 @@ bool RemovePanelPassword(CCommThread &link, IPanelUi &ui)
             return false;
         }
         if (status != 1) {
-            ui.message(text::kPwdRemoved, Icon::Information);
+            ui.message(CommTextId::PwdRemoved, Icon::Information);
             removed = true;
         } else if (VerifyPanelPassword(link, ui, status) == PasswordCheck::GoOn) {
             util::Bytes block = passwordBlock({});
             removed = writeBlock(link, 'A', block, 0);
             if (removed)
-                ui.message(text::kPwdRemoved, Icon::Information);
+                ui.message(CommTextId::PwdRemoved, Icon::Information);
             else
-                ui.message(text::kPwdRemoveFailed, Icon::Warning);
+                ui.message(CommTextId::PwdRemoveFailed, Icon::Warning);
         }
     }
     if (link.GetLastError() != 0) {
@@ -174,7 +174,7 @@ bool RemovePanelPassword(CCommThread &link, IPanelUi &ui)
 
 bool DeletePanelAlarmHistory(CCommThread &link, IPanelUi &ui)
 {
-    if (!ui.ask(text::kAskDeleteHistory))
+    if (!ui.ask(CommTextId::AskDeleteHistory))
         return false;
     bool deleted = false;
     {
@@ -184,9 +184,9 @@ bool DeletePanelAlarmHistory(CCommThread &link, IPanelUi &ui)
             util::Bytes data{static_cast<std::uint8_t>(status == 1 ? 1 : 0), 0};
             deleted = writeBlock(link, 'W', data, 0);
             if (deleted)
-                ui.message(text::kHistoryDeleted, Icon::Information);
+                ui.message(CommTextId::HistoryDeleted, Icon::Information);
             else
-                ui.message(text::kHistoryDeleteFailed, Icon::Warning);
+                ui.message(CommTextId::HistoryDeleteFailed, Icon::Warning);
         }
     }
     const std::uint32_t error = link.GetLastError();
@@ -198,7 +198,7 @@ bool DeletePanelAlarmHistory(CCommThread &link, IPanelUi &ui)
 
 bool ErasePanelMemory(CCommThread &link, IPanelUi &ui)
 {
-    if (!ui.ask(text::kAskErase))
+    if (!ui.ask(CommTextId::AskErase))
         return false;
     bool erased = false;
     {
@@ -211,9 +211,9 @@ bool ErasePanelMemory(CCommThread &link, IPanelUi &ui)
         COMM_CMD erase{'y', 'Z', {}, 0, 0, 0};
         erased = link.Run(erase);
         if (erased)
-            ui.message(text::kEraseDone, Icon::Information);
+            ui.message(CommTextId::EraseDone, Icon::Information);
         else
-            ui.message(text::kEraseFailed, Icon::Warning);
+            ui.message(CommTextId::EraseFailed, Icon::Warning);
     }
     const bool linkError = link.GetLastError() != 0;
     showLinkError(link, ui);
@@ -253,16 +253,17 @@ std::optional<util::Bytes> ReadFontFile(IPanelUi &ui, const std::string &path)
     bool tooLarge = false;
     std::optional<util::Bytes> file = util::readFileCapped(path, kMaxFontFile, &tooLarge);
     if (tooLarge) {
-        ui.message(text::kFileTooLarge, Icon::Warning);
+        ui.message(CommTextId::FileTooLarge, Icon::Warning);
         return std::nullopt;
     }
     if (!file) {
-        const std::string what = std::string(text::kFontFilePrefix) + path;
-        ui.message(util::formatText(text::kCannotOpenFile, what.c_str()), Icon::Warning);
+        ui.message({CommTextId::CannotOpenFile, {{CommTextId::FontFile, {CommText::of(path)}}}},
+                   Icon::Warning);
         return std::nullopt;
     }
     if (!isFontFile(path, *file)) {
-        ui.message(util::formatMessage(util::msg::kNotFontFile, path.c_str()), Icon::Warning);
+        ui.message(CommText::of(util::formatMessage(util::msg::kNotFontFile, path.c_str())),
+                   Icon::Warning);
         return std::nullopt;
     }
     return file;
@@ -272,7 +273,7 @@ bool DownloadFont(CCommThread &link, IPanelUi &ui, const std::string &path, util
 {
     // Refused files are named before the question, and nothing reaches the panel.
     const std::optional<util::Bytes> file = ReadFontFile(ui, path);
-    if (!file || !ui.ask(text::kAskFontDownload))
+    if (!file || !ui.ask(CommTextId::AskFontDownload))
         return false;
     const std::size_t length = buildFontArea(*file, area);
     if (length == 0)
@@ -296,7 +297,8 @@ bool DownloadFont(CCommThread &link, IPanelUi &ui, const std::string &path, util
             {COMM_CMD{'w', 'F', area.first(length), static_cast<std::uint32_t>(length), 0, 0}});
     if (ui.runProgress(link, progress) != ProgressResult::Succeeded)
         return false;
-    ui.message(util::formatMessage(util::msg::kFontDownloaded, path.c_str()), Icon::Information);
+    ui.message(CommText::of(util::formatMessage(util::msg::kFontDownloaded, path.c_str())),
+               Icon::Information);
     return true;
 }
 

@@ -1,7 +1,6 @@
 #include "core/comm/panel_ui.h"
 
 #include "core/comm/comm_message_queue.h"
-#include "core/comm/comm_texts.h"
 #include "core/comm/comm_thread.h"
 
 namespace comm {
@@ -37,17 +36,17 @@ ProgressResult runProgressBlocking(CCommThread &link, CProgressModel &model, IPa
     return model.result();
 }
 
-std::optional<std::string_view> passwordEntryError(std::string_view entry)
+std::optional<CommTextId> passwordEntryError(std::string_view entry)
 {
     if (entry.empty())
-        return text::kPwdEmpty;
+        return CommTextId::PwdEmpty;
     // The panel keeps ten characters: a longer entry is refused, never cut.
     if (entry.size() > kPasswordMaxLength)
-        return text::kPwdTooLong;
+        return CommTextId::PwdTooLong;
     for (const char c : entry) {
         const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
         if (!ok)
-            return text::kPwdChars;
+            return CommTextId::PwdChars;
     }
     return std::nullopt;
 }

@@ -2,8 +2,9 @@
 
 // What a panel command needs from whoever runs it: yes/no questions, messages, the password
 // prompt, the wait cursor and the progress display. The editor, the command line and tests each
-// implement it.
+// implement it; questions and messages come as codes, and each shows them in its own language.
 
+#include "core/comm/comm_text.h"
 #include "core/comm/progress_model.h"
 
 #include <optional>
@@ -20,8 +21,8 @@ public:
     enum class Icon { None, Information, Warning, Question };
 
     virtual ~IPanelUi() = default;
-    virtual bool ask(std::string_view question) = 0;
-    virtual void message(std::string_view text, Icon icon, std::string_view caption = {}) = 0;
+    virtual bool ask(const CommText &question) = 0;
+    virtual void message(const CommText &text, Icon icon, const CommText &caption = {}) = 0;
     // The password prompt: a checked entry (passwordEntryError() gives nothing for it), or
     // nothing when the user cancels.
     virtual std::optional<std::string> askPanelPassword() = 0;
@@ -39,7 +40,7 @@ inline constexpr std::size_t kPasswordMaxLength = 10;
 
 // Why a password entry is refused (empty, longer than ten characters, or a character other than
 // A-Z, a-z, 0-9), or nothing.
-std::optional<std::string_view> passwordEntryError(std::string_view entry);
+std::optional<CommTextId> passwordEntryError(std::string_view entry);
 
 // The wait cursor for a scope.
 class CBusyScope

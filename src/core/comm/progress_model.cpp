@@ -1,17 +1,15 @@
 #include "core/comm/progress_model.h"
 
-#include "core/comm/comm_texts.h"
 #include "core/comm/comm_thread.h"
-#include "util/messages.h"
 
 namespace comm {
 
-std::string CProgressModel::title() const
+CommText CProgressModel::title() const
 {
-    return std::string(m_download ? text::kTitleDownloading : text::kTitleUploading);
+    return m_download ? CommTextId::TitleDownloading : CommTextId::TitleUploading;
 }
 
-std::optional<std::string> CProgressModel::start(CCommThread &link, ICommNotify *notify)
+std::optional<CommText> CProgressModel::start(CCommThread &link, ICommNotify *notify)
 {
     m_uploaded = {};
     m_lengths = {};
@@ -39,8 +37,8 @@ void CProgressModel::showCommand(const CCommThread &link, const CommMessage &mes
     m_position = atStart ? 0 : message.current - message.start;
 }
 
-std::optional<std::string> CProgressModel::onMessage(const CCommThread &link,
-                                                     const CommMessage &message)
+std::optional<CommText> CProgressModel::onMessage(const CCommThread &link,
+                                                  const CommMessage &message)
 {
     if (m_done || !message.command)
         return std::nullopt;
@@ -84,26 +82,27 @@ std::optional<std::string> CProgressModel::onMessage(const CCommThread &link,
     }
     m_result = ProgressResult::Failed;
     m_done = true;
-    const std::string area = link.GetAreaName(command.sub);
+    CommText area = link.GetAreaName(command.sub);
     if (message.error != 0)
-        return area + ":" + link.DescribeError(message.error);
-    return util::formatText(text::kCommFailed, area.c_str());
+        return CommText(CommTextId::AreaFailed,
+                        {std::move(area), link.DescribeError(message.error)});
+    return CommText(CommTextId::CommFailed, {std::move(area)});
 }
 
-std::string CProgressModel::stop(CCommThread &link)
+CommText CProgressModel::stop(CCommThread &link)
 {
     m_result = ProgressResult::Stopped;
     link.Stop();
     m_done = true;
-    return std::string(text::kCommStopped);
+    return CommTextId::CommStopped;
 }
 
-std::string CProgressModel::requestStop(CCommThread &link)
+CommText CProgressModel::requestStop(CCommThread &link)
 {
     m_result = ProgressResult::Stopped;
     link.RequestStop();
     m_done = true;
-    return std::string(text::kCommStopped);
+    return CommTextId::CommStopped;
 }
 
 } // namespace comm

@@ -5,6 +5,7 @@
 // remembers which areas an upload brought in and their lengths.
 
 #include "core/comm/comm_cmd.h"
+#include "core/comm/comm_text.h"
 
 #include <array>
 #include <cstdint>
@@ -27,22 +28,22 @@ public:
     void setDownload(bool download) { m_download = download; }
     bool isDownload() const { return m_download; }
     const std::vector<COMM_CMD> &commands() const { return m_commands; }
-    std::string title() const;
+    CommText title() const;
 
     // Dialog start: clears the uploaded flags, makes `notify` the link's target and starts the
     // list on the worker. A message to show comes back when the worker could not start.
-    std::optional<std::string> start(CCommThread &link, ICommNotify *notify);
+    std::optional<CommText> start(CCommThread &link, ICommNotify *notify);
     // One message from the worker; returns a text to show, if any.
-    std::optional<std::string> onMessage(const CCommThread &link, const CommMessage &message);
+    std::optional<CommText> onMessage(const CCommThread &link, const CommMessage &message);
     // The Stop button: stops the link and returns the text to show.
-    std::string stop(CCommThread &link);
+    CommText stop(CCommThread &link);
     // The same without waiting for the worker: the owner waits for the link to be idle before
     // its next command.
-    std::string requestStop(CCommThread &link);
+    CommText requestStop(CCommThread &link);
 
     ProgressResult result() const { return m_result; }
     bool done() const { return m_done; }
-    const std::string &areaText() const { return m_areaText; }
+    const CommText &areaText() const { return m_areaText; }
     std::uint32_t rangeMax() const { return m_rangeMax; }
     std::uint32_t position() const { return m_position; }
     bool uploaded(Area area) const { return m_uploaded[area]; }
@@ -55,7 +56,7 @@ private:
     bool m_download = true;
     ProgressResult m_result = ProgressResult::None;
     bool m_done = false;
-    std::string m_areaText;
+    CommText m_areaText;
     std::uint32_t m_rangeMax = 100;
     std::uint32_t m_position = 0;
     std::array<bool, 4> m_uploaded{};

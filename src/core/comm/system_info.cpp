@@ -1,6 +1,5 @@
 #include "core/comm/system_info.h"
 
-#include "core/comm/comm_texts.h"
 #include "core/comm/comm_thread.h"
 #include "core/comm/panel_commands.h"
 #include "core/comm/panel_ui.h"
@@ -17,15 +16,15 @@ std::string version(std::uint16_t word)
     return util::formatText("%X.%02X", word >> 8, word & 0xFF);
 }
 
-void driverTexts(util::ConstByteSpan id, std::string &name, std::string &ver)
+void driverTexts(util::ConstByteSpan id, CommText &name, std::string &ver)
 {
     static constexpr std::uint8_t kNoUse[] = {'N', 'O', ' ', 'U', 'S', 'E', 0};
     if (id.size() >= 13 && std::memcmp(id.data() + 6, kNoUse, sizeof kNoUse) == 0) {
-        name = std::string(text::kDriverUnused);
+        name = CommTextId::DriverUnused;
         ver.clear();
         return;
     }
-    name = shownPanelText(util::fixedText(id, 10, 20));
+    name = CommText::of(shownPanelText(util::fixedText(id, 10, 20)));
     ver = version(util::be16(id, 8));
 }
 
@@ -59,11 +58,11 @@ SystemInfoTexts formatSystemInfo(util::ConstByteSpan m, util::ConstByteSpan menu
     const auto w = [&](std::size_t offset) { return unsigned{util::be16(m, offset)}; };
     t.osVersion = version(static_cast<std::uint16_t>(w(22)));
     t.osDate = util::formatText("%04X-%02X-%02X", w(24), w(26) >> 8, w(26) & 0xFF);
-    t.clockType = std::string(w(20) != 0 ? text::kClockTypeB : text::kClockTypeA);
-    const unsigned dow = w(12);
-    const std::string dayName = dow < 7 ? std::string(text::kWeekdays[dow]) : std::string();
-    t.clockTime = util::formatText("%04X-%02X-%02X %s %02X:%02X:%02X", w(0), w(2), w(4),
-                                   dayName.c_str(), w(6), w(8), w(10));
+    t.clockType = w(20) != 0 ? "Type B: RTC Type" : "Type A: No RTC Type";
+    t.clockTime = {CommTextId::ClockReading,
+                   {CommText::of(util::formatText("%04X-%02X-%02X", w(0), w(2), w(4))),
+                    weekdayText(w(12)),
+                    CommText::of(util::formatText("%02X:%02X:%02X", w(6), w(8), w(10)))}};
     t.scanMax = util::formatText("%u", w(14));
     t.scanCurrent = util::formatText("%u", w(18));
     t.menuLanguage = shownPanelText(menuLanguageText(menu));
@@ -91,7 +90,7 @@ std::optional<SystemInfoTexts> ReadSystemInfo(CCommThread &link, IPanelUi &ui)
             for (COMM_CMD &c : reads) {
                 if (!link.Run(c)) {
                     read = false;
-                    ui.message(text::kSysInfoFailed, IPanelUi::Icon::Warning);
+                    ui.message(CommTextId::SysInfoFailed, IPanelUi::Icon::Warning);
                     break;
                 }
             }

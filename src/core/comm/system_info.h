@@ -3,6 +3,7 @@
 // The system information dialog's reads and texts: the panel's system record, the start of the
 // menu area and the identities of both driver slots.
 
+#include "core/comm/comm_text.h"
 #include "util/byte_order.h"
 
 #include <optional>
@@ -19,14 +20,14 @@ struct SystemInfoTexts
     std::string osVersion;
     std::string osDate;
     std::string clockType;
-    std::string clockTime;
+    CommText clockTime; // date, the day's name, time of day
     std::string scanMax;
     std::string scanCurrent;
     std::string menuLanguage;
     std::string menuVersion;
-    std::string driver1Name;
+    CommText driver1Name; // the panel's text, or "unused"
     std::string driver1Version;
-    std::string driver2Name;
+    CommText driver2Name;
     std::string driver2Version;
 };
 

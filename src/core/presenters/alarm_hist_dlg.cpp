@@ -90,7 +90,7 @@ std::optional<CAlarmSearchDlg> CAlarmHistDlg::PrepareSearch(comm::IPanelUi &ui)
     const auto messages = m_db.distinctMessages();
     std::optional<comm::TimeSpan> span;
     if (!messages || (!m_rangeConfirmed && !m_db.widenToStored(span))) {
-        ui.message(m_db.lastError(), comm::IPanelUi::Icon::Warning);
+        ui.message(comm::CommText::of(m_db.lastError()), comm::IPanelUi::Icon::Warning);
         return std::nullopt;
     }
     if (m_rangeConfirmed)

@@ -36,9 +36,9 @@ public:
     void Close();
     bool IsOpen() const { return m_open; }
 
-    // The panel's last valid reading ("%Y-%m-%d %a %H:%M:%S"), empty before the first.
-    const std::string &PanelText() const { return m_panelText; }
-    static std::string PcText(const comm::ClockTime &now) { return comm::formatClock(now); }
+    // The panel's last valid reading (date, day, time), empty before the first.
+    const comm::CommText &PanelText() const { return m_panelText; }
+    static comm::CommText PcText(const comm::ClockTime &now) { return comm::clockText(now); }
 
     bool UsePcClock() const { return m_usePcClock; }
     void SetUsePcClock(bool use) { m_usePcClock = use; }
@@ -54,7 +54,7 @@ private:
     bool m_open = false;
     bool m_usePcClock = true;
     comm::ClockTime m_fields = comm::localClockNow();
-    std::string m_panelText;
+    comm::CommText m_panelText;
 };
 
 } // namespace core

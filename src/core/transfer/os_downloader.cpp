@@ -1,7 +1,6 @@
 #include "core/transfer/os_downloader.h"
 
 #include "core/comm/panel_ui.h"
-#include "util/messages.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -13,12 +12,6 @@ extern char **environ;
 
 namespace core {
 
-namespace {
-
-constexpr const char *kMissing = "실행파일이 존재하지 않습니다.\n[%s]가 존재하는지 확인하십시오.";
-
-} // namespace
-
 std::string osDownloaderPath(const std::string &programDir)
 {
     return programDir + "/Quillet/quillet";
@@ -28,7 +21,8 @@ bool StartOsDownloader(const std::string &programDir, comm::IPanelUi &ui)
 {
     const std::string path = osDownloaderPath(programDir);
     if (::access(path.c_str(), X_OK) != 0) {
-        ui.message(util::formatText(kMissing, path.c_str()), comm::IPanelUi::Icon::Warning);
+        ui.message({comm::CommTextId::OsDownloaderMissing, {comm::CommText::of(path)}},
+                   comm::IPanelUi::Icon::Warning);
         return false;
     }
     // A shell starts it in the background and ends at once, so the downloader belongs to no
@@ -38,7 +32,8 @@ bool StartOsDownloader(const std::string &programDir, comm::IPanelUi &ui)
                     const_cast<char *>(script), const_cast<char *>(path.c_str()), nullptr};
     pid_t pid = -1;
     if (posix_spawn(&pid, "/bin/sh", nullptr, nullptr, argv, environ) != 0) {
-        ui.message(util::formatText(kMissing, path.c_str()), comm::IPanelUi::Icon::Warning);
+        ui.message({comm::CommTextId::OsDownloaderMissing, {comm::CommText::of(path)}},
+                   comm::IPanelUi::Icon::Warning);
         return false;
     }
     int status = 0;

@@ -15,19 +15,6 @@ namespace core {
 
 namespace {
 
-constexpr const char *kNoGroup = "선택된 영역이 존재하지 않습니다. 영역을 선택하시기 바랍니다.";
-constexpr const char *kAskParameters
-        = "파라미터를 다운로드하면 특정 경보이력이 모두 지워집니다. 계속하시겠습니까?";
-constexpr const char *kMissingDriver
-        = "다음과 같은 드라이버 파일이 없으므로  프로젝트를 다운로드 할 수 없습니다. \n%s";
-constexpr const char *kMissingDriverLine = "채널%d: 파일명[%s]";
-constexpr const char *kAskDrivers
-        = "Velmar Panel에 현재 파라미터 설정값과 다른  드라이버가 설치되어 있습니다. \n파라미터를 "
-          "다운로드 하지 않을 시 기기가 정상적으로 동작하지 않을 수 있습니다.\n파라미터를 다운로드 "
-          "하시겠습니까?";
-constexpr const char *kAskReplace
-        = "현재 프로젝트의 내용이 업로드된 데이타로 바뀝니다.\n계속하시겠습니까?";
-
 constexpr std::size_t kDriverIdentity = 30;
 // What each channel's part of the panel's driver area holds: no driver file can be larger.
 constexpr std::size_t kDriverFileLimit[2] = {kDriver2Offset, kDriverImageLength - kDriver2Offset};
@@ -102,16 +89,17 @@ TransferOutcome CProjectTransfer::checkDrivers(const CDorvaneDoc &doc, TransferG
         bool tooLarge = false;
         auto data = util::readFileCapped(path, kDriverFileLimit[ch - 1], &tooLarge);
         if (tooLarge) {
-            m_ui.message(util::formatText(kDriverTooLarge, path.c_str(), ch,
-                                          unsigned(kDriverFileLimit[ch - 1])),
+            m_ui.message(comm::CommText::of(util::formatText(kDriverTooLarge, path.c_str(), ch,
+                                                             unsigned(kDriverFileLimit[ch - 1]))),
                          comm::IPanelUi::Icon::Warning);
             return TransferOutcome::Cancelled;
         }
         if (!data) {
             const std::string name = path.substr(path.find_last_of('/') + 1);
-            const std::string line = util::formatText(kMissingDriverLine, ch, name.c_str());
-            m_ui.message(util::formatText(kMissingDriver, line.c_str()),
-                         comm::IPanelUi::Icon::Warning);
+            const comm::CommText line(
+                    comm::CommTextId::MissingDriverLine,
+                    {comm::CommText::of(std::to_string(ch)), comm::CommText::of(name)});
+            m_ui.message({comm::CommTextId::MissingDriver, {line}}, comm::IPanelUi::Icon::Warning);
             return TransferOutcome::Cancelled;
         }
         data->resize(std::max(data->size(), kDriverIdentity), 0);
@@ -134,7 +122,7 @@ TransferOutcome CProjectTransfer::checkDrivers(const CDorvaneDoc &doc, TransferG
     }
     m_link.ClearError();
     m_sendDrivers = differ;
-    if (differ && !groups.parameters && m_ui.ask(kAskDrivers))
+    if (differ && !groups.parameters && m_ui.ask(comm::CommTextId::AskDrivers))
         groups.parameters = true;
     return TransferOutcome::Done;
 }
@@ -154,11 +142,11 @@ bool CProjectTransfer::buildCommands(CDorvaneDoc &doc, const TransferGroups &gro
         if (const auto r = areas.LoadConstantArea(menu); r.ok)
             command('P', AreaId::Constant);
         else
-            m_ui.message(r.error, comm::IPanelUi::Icon::Warning);
+            m_ui.message(comm::CommText::of(r.error), comm::IPanelUi::Icon::Warning);
     }
     if (groups.parameters) {
         if (const auto r = areas.BuildGlobalArea(doc); !r.ok) {
-            m_ui.message(r.error, comm::IPanelUi::Icon::Warning);
+            m_ui.message(comm::CommText::of(r.error), comm::IPanelUi::Icon::Warning);
             return false;
         }
         command('G', AreaId::Global);
@@ -168,7 +156,7 @@ bool CProjectTransfer::buildCommands(CDorvaneDoc &doc, const TransferGroups &gro
         for (const auto &r : {areas.BuildImageArea(doc), areas.BuildStringArea(doc.Strings()),
                               areas.BuildScreenArea(doc)})
             if (!r.ok) {
-                m_ui.message(r.error, comm::IPanelUi::Icon::Warning);
+                m_ui.message(comm::CommText::of(r.error), comm::IPanelUi::Icon::Warning);
                 return false;
             }
         command('R', AreaId::Image);
@@ -180,7 +168,7 @@ bool CProjectTransfer::buildCommands(CDorvaneDoc &doc, const TransferGroups &gro
         if (const auto r = areas.LoadDriverArea(DriverFile(doc, 1), DriverFile(doc, 2)); r.ok)
             command('Z', AreaId::Driver);
         else
-            m_ui.message(r.error, comm::IPanelUi::Icon::Warning);
+            m_ui.message(comm::CommText::of(r.error), comm::IPanelUi::Icon::Warning);
     }
     return true;
 }
@@ -205,10 +193,10 @@ TransferOutcome CProjectTransfer::Download(CDorvaneDoc &doc, TransferGroups grou
 {
     m_link.ClearError();
     if (!groups.screens && !groups.parameters && !groups.menu) {
-        m_ui.message(kNoGroup, comm::IPanelUi::Icon::Warning);
+        m_ui.message(comm::CommTextId::NoGroup, comm::IPanelUi::Icon::Warning);
         return TransferOutcome::Stay;
     }
-    if (groups.parameters && !m_ui.ask(kAskParameters))
+    if (groups.parameters && !m_ui.ask(comm::CommTextId::AskParameters))
         return TransferOutcome::Stay;
     if (auto r = checkDrivers(doc, groups); r != TransferOutcome::Done)
         return r;
@@ -237,10 +225,10 @@ TransferOutcome CProjectTransfer::Upload(CDorvaneDoc *open, TransferGroups group
 {
     m_link.ClearError();
     if (!groups.screens && !groups.parameters) {
-        m_ui.message(kNoGroup, comm::IPanelUi::Icon::Warning);
+        m_ui.message(comm::CommTextId::NoGroup, comm::IPanelUi::Icon::Warning);
         return TransferOutcome::Stay;
     }
-    if (open && !m_ui.ask(kAskReplace))
+    if (open && !m_ui.ask(comm::CommTextId::AskReplace))
         return TransferOutcome::Stay;
     if (auto r = connectAndVerify(); r != TransferOutcome::Done)
         return r;
@@ -272,14 +260,16 @@ TransferOutcome CProjectTransfer::Upload(CDorvaneDoc *open, TransferGroups group
         m_beforeRebuild();
     CDorvaneDoc *doc = open;
     if (!rebuildFromUpload(*doc)) {
-        m_ui.message(util::messageText(util::msg::kFileNotReadable), comm::IPanelUi::Icon::Warning);
+        m_ui.message(
+                comm::CommText::of(std::string(util::messageText(util::msg::kFileNotReadable))),
+                comm::IPanelUi::Icon::Warning);
         if (!areas.LastError().empty())
-            m_ui.message(areas.LastError(), comm::IPanelUi::Icon::Warning);
+            m_ui.message(comm::CommText::of(areas.LastError()), comm::IPanelUi::Icon::Warning);
         return TransferOutcome::Failed;
     }
     doc->SetModified();
     m_app.BindProject(*doc);
-    m_ui.message(kTransferDoneText, comm::IPanelUi::Icon::Information);
+    m_ui.message(comm::CommTextId::TransferDone, comm::IPanelUi::Icon::Information);
     return outcome;
 }
 

@@ -25,9 +25,6 @@ struct TransferGroups
     bool menu = true; // download only
 };
 
-// Shown when an upload has ended well; the command line prints it after a download too.
-inline constexpr const char *kTransferDoneText = "통신성공\r\n\r\n통신을 성공적으로 끝냈습니다.";
-
 enum class TransferOutcome {
     Done, // the transfer ran to its end
     Stay, // the dialog stays open (nothing selected, a question answered No, a link error)

@@ -7,6 +7,7 @@
 #include "ui/app/main_frame.h"
 #include "ui/comm/alarm_hist_dialog.h"
 #include "ui/comm/alarm_search_dialog.h"
+#include "ui/comm/comm_text.h"
 #include "ui/comm/date_time_dialog.h"
 #include "ui/comm/down_dialog.h"
 #include "ui/comm/input_pwd_dialog.h"
@@ -166,10 +167,10 @@ GalleryEntry editorEntry(const char *name)
 class GalleryPanelUi : public comm::IPanelUi
 {
 public:
-    bool ask(std::string_view) override { return false; }
-    void message(std::string_view text, Icon, std::string_view) override
+    bool ask(const comm::CommText &) override { return false; }
+    void message(const comm::CommText &text, Icon, const comm::CommText &) override
     {
-        std::fprintf(stderr, "dorvane: %.*s\n", int(text.size()), text.data());
+        std::fprintf(stderr, "dorvane: %s\n", commText(text).toUtf8().constData());
     }
     std::optional<std::string> askPanelPassword() override { return std::nullopt; }
 };

@@ -1,9 +1,8 @@
 #include "ui/comm/comm_text.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
-#include <optional>
+#include <iterator>
 
 namespace ui {
 
@@ -11,14 +10,19 @@ namespace {
 
 constexpr const char *kContext = "ui::CommText";
 
-// Every text the core's panel commands show. Formats keep their printf markers in the English
-// text too, in the same order.
-const char *const kTexts[] = {
+using comm::CommTextId;
+
+// One source text per code, in the order of CommTextId; null where the text reads alike in every
+// language (the core's format is shown as it is). Line ends are "\n": the translation tools keep
+// no "\r". Formats keep their printf markers in the English text too, in the same order.
+constexpr const char *kSources[] = {
+        nullptr, // Plain
         // Area names.
         QT_TRANSLATE_NOOP("ui::CommText", "암호"),
         QT_TRANSLATE_NOOP("ui::CommText", "스크린"),
         QT_TRANSLATE_NOOP("ui::CommText", "폰트"),
         QT_TRANSLATE_NOOP("ui::CommText", "글로벌"),
+        QT_TRANSLATE_NOOP("ui::CommText", "상수"),
         QT_TRANSLATE_NOOP("ui::CommText", "이미지"),
         QT_TRANSLATE_NOOP("ui::CommText", "스트링"),
         QT_TRANSLATE_NOOP("ui::CommText", "날짜/시간"),
@@ -39,6 +43,7 @@ const char *const kTexts[] = {
         QT_TRANSLATE_NOOP("ui::CommText",
                           "이 타입은 날짜/시간 설정 기능을 제공하지 않습니다. HMI 타입을 "
                           "확인하시기 바랍니다."),
+        nullptr, // AreaFailed
         // Progress.
         QT_TRANSLATE_NOOP("ui::CommText", "다운로드 중....."),
         QT_TRANSLATE_NOOP("ui::CommText", "업로드 중....."),
@@ -71,6 +76,8 @@ const char *const kTexts[] = {
                           "않을 수 있습니다.\n파라미터를 다운로드 하시겠습니까?"),
         QT_TRANSLATE_NOOP("ui::CommText",
                           "현재 프로젝트의 내용이 업로드된 데이타로 바뀝니다.\n계속하시겠습니까?"),
+        QT_TRANSLATE_NOOP("ui::CommText",
+                          "실행파일이 존재하지 않습니다.\n[%s]가 존재하는지 확인하십시오."),
         // The other commands.
         QT_TRANSLATE_NOOP("ui::CommText",
                           "전체 경보이력과 특정경보이력이 모두 삭제됩니다. 계속하시겠습니까?"),
@@ -82,13 +89,20 @@ const char *const kTexts[] = {
         QT_TRANSLATE_NOOP("ui::CommText", "전체 메모리를 삭제하는데 실패했습니다."),
         QT_TRANSLATE_NOOP("ui::CommText", "정말로 다운로드하시겠습니까?"),
         QT_TRANSLATE_NOOP("ui::CommText", "파일을 열 수 없습니다.[%s]"),
-        QT_TRANSLATE_NOOP("ui::CommText", "Font File: %s"),
+        nullptr, // FontFile
         QT_TRANSLATE_NOOP("ui::CommText", "파일이 너무 커서 다운로드 할 수 없습니다."),
         QT_TRANSLATE_NOOP("ui::CommText", "시스템 정보 읽기에 실패했습니다."),
         QT_TRANSLATE_NOOP("ui::CommText", "미사용"),
+        nullptr, // ClockReading
+        // Alarm history.
         QT_TRANSLATE_NOOP("ui::CommText",
-                          "실행파일이 존재하지 않습니다.\n[%s]가 존재하는지 확인하십시오."),
-        // Days of the week in the panel clock.
+                          "버전 1.1 이전에 저장된 경보이력이므로 업로드할 수 없습니다. \n\nOS를 "
+                          "최근 버전으로 업그레이드하시기 바랍니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "경보이력 읽기 실패"),
+        QT_TRANSLATE_NOOP("ui::CommText", "검색 종료일은 시작일보다 작을 수 없습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "선택된 라인이 없습니다. 확인하시기 바랍니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "선택된 라인의 레코드를 정말로 지우시겠습니까?"),
+        // Days of the week, Sunday first.
         QT_TRANSLATE_NOOP("ui::CommText", "일"),
         QT_TRANSLATE_NOOP("ui::CommText", "월"),
         QT_TRANSLATE_NOOP("ui::CommText", "화"),
@@ -98,83 +112,51 @@ const char *const kTexts[] = {
         QT_TRANSLATE_NOOP("ui::CommText", "토"),
 };
 
-QString translated(const char *source)
+static_assert(std::size(kSources) == comm::kCommTextCount, "one source text per code");
+
+bool isMarker(const QString &format, qsizetype at)
 {
-    return QCoreApplication::translate(kContext, source);
+    if (format[at] != QLatin1Char('%') || at + 1 >= format.size())
+        return false;
+    const QChar kind = format[at + 1];
+    return kind == QLatin1Char('s') || kind == QLatin1Char('d') || kind == QLatin1Char('u');
 }
 
-std::optional<QString> tryTranslate(const QString &text);
-
-// A format's literal parts escaped, each %s or %d a capture.
-QRegularExpression patternOf(const QString &format)
+QString formatOf(CommTextId id)
 {
-    static const QRegularExpression marker(QStringLiteral("%[sdu]"));
-    QString pattern = QStringLiteral("^");
-    qsizetype at = 0;
-    for (auto it = marker.globalMatch(format); it.hasNext();) {
-        const auto m = it.next();
-        pattern += QRegularExpression::escape(format.mid(at, m.capturedStart() - at));
-        pattern += m.captured() == QLatin1String("%s") ? QStringLiteral("(.*)")
-                                                       : QStringLiteral("(-?\\d+)");
-        at = m.capturedEnd();
-    }
-    pattern += QRegularExpression::escape(format.mid(at)) + QLatin1Char('$');
-    return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption);
-}
-
-// The English format with its markers replaced by the (translated) values.
-QString fill(const QString &format, const QStringList &values)
-{
-    static const QRegularExpression marker(QStringLiteral("%[sdu]"));
-    QString out;
-    qsizetype at = 0;
-    int i = 0;
-    for (auto it = marker.globalMatch(format); it.hasNext();) {
-        const auto m = it.next();
-        out += format.mid(at, m.capturedStart() - at);
-        const QString value = i < values.size() ? values[i] : QString();
-        out += m.captured() == QLatin1String("%s") ? tryTranslate(value).value_or(value) : value;
-        ++i;
-        at = m.capturedEnd();
-    }
-    return out + format.mid(at);
-}
-
-std::optional<QString> tryTranslate(const QString &text)
-{
-    for (const char *source : kTexts)
-        if (text == QString::fromUtf8(source))
-            return translated(source);
-    for (const char *source : kTexts) {
-        const QString format = QString::fromUtf8(source);
-        if (!format.contains(QLatin1Char('%')))
-            continue;
-        const auto m = patternOf(format).match(text);
-        if (m.hasMatch()) {
-            QStringList values = m.capturedTexts();
-            values.removeFirst();
-            return fill(translated(source), values);
-        }
-    }
-    // "<area>:<error>" of a failed transfer: both sides known texts.
-    for (qsizetype i = text.indexOf(QLatin1Char(':')); i > 0;
-         i = text.indexOf(QLatin1Char(':'), i + 1)) {
-        const auto area = tryTranslate(text.left(i));
-        const auto error = tryTranslate(text.mid(i + 1));
-        if (area && error)
-            return *area + QLatin1Char(':') + *error;
-    }
-    return std::nullopt;
+    if (const char *source = commTextSource(id))
+        return QCoreApplication::translate(kContext, source);
+    const std::string_view neutral = comm::commFormat(id, comm::CommLanguage::Korean);
+    return QString::fromUtf8(neutral.data(), qsizetype(neutral.size()));
 }
 
 } // namespace
 
-QString commText(std::string_view text)
+const char *commTextSource(CommTextId id)
 {
-    // Line ends are compared as "\n" (the translation tools keep no "\r").
-    QString s = QString::fromUtf8(text.data(), qsizetype(text.size()));
-    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return tryTranslate(s).value_or(s);
+    const auto i = static_cast<std::size_t>(id);
+    return i < std::size(kSources) ? kSources[i] : nullptr;
+}
+
+QString commText(const comm::CommText &text)
+{
+    if (text.id == CommTextId::Plain)
+        return QString::fromStdString(text.plain);
+    // One pass: a value that holds a marker of its own (a file name with "%s") stays as it is.
+    const QString format = formatOf(text.id);
+    QString out;
+    std::size_t next = 0;
+    for (qsizetype at = 0; at < format.size(); ++at) {
+        if (!isMarker(format, at)) {
+            out += format[at];
+            continue;
+        }
+        if (next < text.args.size())
+            out += commText(text.args[next]);
+        ++next;
+        ++at;
+    }
+    return out;
 }
 
 } // namespace ui

@@ -1,15 +1,19 @@
 #pragma once
 
-// The panel link's and the panel commands' texts come from the core in Korean; the windows show
-// them in the resource language. Composed texts ("<area>:<error>", "NAK 수신 : <code text>",
-// formats with their values) are translated piece by piece.
+// The panel link's and the panel commands' texts come from the core as codes with their values;
+// the windows show them in the resource language through the translations (context
+// "ui::CommText"), each value finished the same way.
+
+#include "core/comm/comm_text.h"
 
 #include <QString>
 
-#include <string_view>
-
 namespace ui {
 
-QString commText(std::string_view text);
+QString commText(const comm::CommText &text);
+
+// The untranslated (Korean) source text of a code as the translations know it, with its printf
+// markers; the texts that read alike in every language have none.
+const char *commTextSource(comm::CommTextId id);
 
 } // namespace ui

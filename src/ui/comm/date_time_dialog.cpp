@@ -1,6 +1,7 @@
 #include "ui/comm/date_time_dialog.h"
 
 #include "ui/comm/comm_notify_bridge.h"
+#include "ui/comm/comm_text.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -103,7 +104,7 @@ void CDateTimeDialog::build()
     m_bridge = new CCommNotifyBridge(
             [this](const comm::CommMessage &message) {
                 if (m_presenter.OnMessage(message))
-                    m_panelClock->setText(QString::fromStdString(m_presenter.PanelText()));
+                    m_panelClock->setText(commText(m_presenter.PanelText()));
             },
             this);
 }
@@ -115,7 +116,7 @@ void CDateTimeDialog::startReading()
 
 void CDateTimeDialog::showPcTime()
 {
-    m_pcClock->setText(QString::fromStdString(core::CDateTimeDlg::PcText(comm::localClockNow())));
+    m_pcClock->setText(commText(core::CDateTimeDlg::PcText(comm::localClockNow())));
 }
 
 void CDateTimeDialog::fieldsChanged()
@@ -137,7 +138,7 @@ void CDateTimeDialog::refresh()
     m_useFields->setChecked(!m_presenter.UsePcClock());
     m_date->setEnabled(m_presenter.PickersEnabled());
     m_time->setEnabled(m_presenter.PickersEnabled());
-    m_panelClock->setText(QString::fromStdString(m_presenter.PanelText()));
+    m_panelClock->setText(commText(m_presenter.PanelText()));
 }
 
 void CDateTimeDialog::done(int result)

@@ -5,9 +5,6 @@
 #include "ui/common/port_slot_box.h"
 
 #include "core/app/app_config.h"
-#include "core/comm/comm_texts.h"
-
-#include "util/messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -129,7 +126,8 @@ void CDownDialog::showWiringDiagram()
     QImageReader reader(file);
     const QImage image = reader.read();
     if (image.isNull()) {
-        showMessage(this, 0, commText(util::formatText(comm::text::kCannotOpenFile, path.c_str())));
+        showMessage(this, 0,
+                    commText({comm::CommTextId::CannotOpenFile, {comm::CommText::of(path)}}));
         return;
     }
     QDialog viewer(this);

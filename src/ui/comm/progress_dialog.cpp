@@ -151,7 +151,7 @@ void CProgressDialog::onStop()
     if (m_model.done() || !m_started)
         return;
     // The worker finishes its block and ends the connection; this thread does not wait for it.
-    const std::string text = m_model.requestStop(m_link);
+    const comm::CommText text = m_model.requestStop(m_link);
     m_ui.message(text, comm::IPanelUi::Icon::Information);
     finish();
 }

@@ -16,12 +16,12 @@ CQtPanelUi::~CQtPanelUi()
         setBusy(false);
 }
 
-bool CQtPanelUi::ask(std::string_view question)
+bool CQtPanelUi::ask(const comm::CommText &question)
 {
     return askYesNo(m_parent, 0, commText(question));
 }
 
-void CQtPanelUi::message(std::string_view text, Icon, std::string_view)
+void CQtPanelUi::message(const comm::CommText &text, Icon, const comm::CommText &)
 {
     // A message box over a wait cursor would show the cursor: it goes for the box.
     const int busy = m_busy;

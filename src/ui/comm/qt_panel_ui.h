@@ -19,8 +19,9 @@ public:
     { }
     ~CQtPanelUi() override;
 
-    bool ask(std::string_view question) override;
-    void message(std::string_view text, Icon icon, std::string_view caption = {}) override;
+    bool ask(const comm::CommText &question) override;
+    void message(const comm::CommText &text, Icon icon,
+                 const comm::CommText &caption = {}) override;
     std::optional<std::string> askPanelPassword() override;
     void setBusy(bool busy) override;
     // CProgressDialog over `parent`; `beforeProgress` runs first (the transfer dialog hides).

@@ -11,24 +11,6 @@
 
 namespace ui {
 
-namespace {
-
-QString fromUtf8(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
-// "2024-05-07 화 10:11:12": the day's name in the resource language.
-QString clockText(const std::string &text)
-{
-    QStringList parts = fromUtf8(text).split(QLatin1Char(' '));
-    if (parts.size() == 3)
-        parts[1] = commText(parts[1].toStdString());
-    return parts.join(QLatin1Char(' '));
-}
-
-} // namespace
-
 CSysInfoDialog::CSysInfoDialog(comm::CCommThread &link, comm::IPanelUi &ui, QWidget *parent)
     : QDialog(parent)
     , m_link(link)
@@ -85,13 +67,14 @@ void CSysInfoDialog::read()
 
 void CSysInfoDialog::showTexts(const comm::SystemInfoTexts &t)
 {
-    const std::string *values[FieldCount]
-            = {&t.osVersion,   &t.osDate,         &t.clockType,    &t.clockTime,
-               &t.scanMax,     &t.scanCurrent,    &t.menuLanguage, &t.menuVersion,
-               &t.driver1Name, &t.driver1Version, &t.driver2Name,  &t.driver2Version};
+    const auto plain = [](const std::string &value) { return QString::fromStdString(value); };
+    const QString values[FieldCount]
+            = {plain(t.osVersion),      plain(t.osDate),         plain(t.clockType),
+               commText(t.clockTime),   plain(t.scanMax),        plain(t.scanCurrent),
+               plain(t.menuLanguage),   plain(t.menuVersion),    commText(t.driver1Name),
+               plain(t.driver1Version), commText(t.driver2Name), plain(t.driver2Version)};
     for (int f = 0; f < FieldCount; ++f)
-        m_fields[std::size_t(f)]->setText(f == ClockTime ? clockText(*values[f])
-                                                         : commText(*values[f]));
+        m_fields[std::size_t(f)]->setText(values[f]);
 }
 
 } // namespace ui

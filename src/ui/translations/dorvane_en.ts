@@ -3289,10 +3289,6 @@ Continue?</translation>
         <translation>Cannot open the file. [%s]</translation>
     </message>
     <message>
-        <source>Font File: %s</source>
-        <translation>Font File: %s</translation>
-    </message>
-    <message>
         <source>파일이 너무 커서 다운로드 할 수 없습니다.</source>
         <translation>The file is too large to download.</translation>
     </message>
@@ -3341,6 +3337,34 @@ Check that [%s] exists.</translation>
     <message>
         <source>암호는 10자까지 입력할 수 있습니다.</source>
         <translation>A password holds at most 10 characters.</translation>
+    </message>
+    <message>
+        <source>상수</source>
+        <translation>constant</translation>
+    </message>
+    <message>
+        <source>버전 1.1 이전에 저장된 경보이력이므로 업로드할 수 없습니다. 
+
+OS를 최근 버전으로 업그레이드하시기 바랍니다.</source>
+        <translation>The alarm history was saved before version 1.1 and cannot be uploaded. 
+
+Please upgrade the OS to the latest version.</translation>
+    </message>
+    <message>
+        <source>경보이력 읽기 실패</source>
+        <translation>Reading the alarm history failed</translation>
+    </message>
+    <message>
+        <source>검색 종료일은 시작일보다 작을 수 없습니다.</source>
+        <translation>The end of the search cannot lie before its start.</translation>
+    </message>
+    <message>
+        <source>선택된 라인이 없습니다. 확인하시기 바랍니다.</source>
+        <translation>No line is selected. Please check.</translation>
+    </message>
+    <message>
+        <source>선택된 라인의 레코드를 정말로 지우시겠습니까?</source>
+        <translation>Really delete the records of the selected lines?</translation>
     </message>
 </context>
 </TS>
