@@ -97,7 +97,6 @@ public:
     static CommText ErrorText(std::uint32_t code);
 
     bool IsIdle() const { return m_idle; }
-    bool IsActive() const { return m_active; }
     // The copied list; notify messages point into it.
     const COMM_CMD *Commands() const { return m_commands.data(); }
     int CommandCount() const { return m_count; }
