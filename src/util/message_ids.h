@@ -15,6 +15,7 @@ inline constexpr int kStartAfterEnd = 50201;
 inline constexpr int kAddressRange = 50202; // %d ~ %d
 inline constexpr int kListFull = 50300; // at most %d entries
 inline constexpr int kCannotOpenFile = 50401;
+inline constexpr int kCannotWriteFile = 50402; // path
 
 // Screens and the project window
 inline constexpr int kScreenCaption = 50500;
@@ -83,6 +84,7 @@ inline constexpr int kSlaveNumberCaption = 52100;
 inline constexpr int kUnused = 52101;
 inline constexpr int kOwnStationKept = 52102;
 inline constexpr int kPlcTypeDiffers = 52103; // question
+inline constexpr int kAddressesReset = 52104; // how many
 
 // Screens
 inline constexpr int kScreenNameLength = 52200;
@@ -115,6 +117,13 @@ inline constexpr int kTransSizeRange = 52631; // 1 ~ %d words
 inline constexpr int kTextNotInCodePage = 52632;
 inline constexpr int kTextTooLong = 52633; // at most %d bytes, this one %d
 inline constexpr int kNotStationList = 52634; // %s
+inline constexpr int kFontNotUsable = 52635;
+// The panel preview's refusals of a value, a password or a screen
+inline constexpr int kValueUnreadable = 52640;
+inline constexpr int kValueOutOfRange = 52641;
+inline constexpr int kValueOutOfRangeOf = 52642; // low, high
+inline constexpr int kWrongPassword = 52643;
+inline constexpr int kNoSuchScreen = 52644;
 
 // Point captions
 inline constexpr int kXCaption = 53020;
@@ -122,8 +131,10 @@ inline constexpr int kYCaption = 53021;
 inline constexpr int kChannelCaption = 53022;
 inline constexpr int kStationCaption = 53023;
 inline constexpr int kAddressValueCaption = 53024;
+inline constexpr int kPasswordCaption = 53029;
 inline constexpr int kSizeCaption = 53032;
 inline constexpr int kRadixCaption = 53033;
+inline constexpr int kSignedCaption = 53038;
 inline constexpr int kToggle = 53048;
 inline constexpr int kOnWhilePressed = 53049;
 

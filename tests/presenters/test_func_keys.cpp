@@ -7,6 +7,8 @@
 #include "core/presenters/dlg_func_key.h"
 #include "core/presenters/func_key_list_dlg.h"
 
+#include "util/messages.h"
+
 #include <gtest/gtest.h>
 
 using namespace core;
@@ -202,4 +204,33 @@ TEST_F(FuncKeys, OverviewRows)
     EXPECT_EQ(rows[2].value, "42");
     EXPECT_EQ(CFuncKeyListDlg::Caption("기능키 리스트", "화면0", 0),
               "기능키 리스트 : 화면0 ( ID = 0 )");
+}
+
+// Every label of a value key comes from the message table, in the resource language.
+TEST_F(FuncKeys, OverviewLabelsFollowTheResourceLanguage)
+{
+    CFuncKeyListDlg::Keys keys;
+    keys.fill(CFuncKeyRecord::Default().Bytes());
+    d.SetFunction(CFuncKeyRecord::kValueSet);
+    d.Address().ChooseChannel(1);
+    d.Address().SetAddress("", "77");
+    d.ValueFocusLost("5");
+    ASSERT_TRUE(d.Ok());
+    keys[0] = d.Held().Bytes();
+    const auto labels = [&] {
+        std::vector<std::string> out;
+        for (const auto &row : CFuncKeyListDlg::Rows(t.env, keys))
+            if (!row.title && out.size() < 8)
+                out.push_back(row.label);
+        return out;
+    };
+    EXPECT_EQ(labels(),
+              (std::vector<std::string>{"값 입력", "채널", "국번", "주소값", "암호 사용", "크기",
+                                        "진법", "부호"}));
+    util::setMessageLanguage(util::kResEnglish);
+    const auto english = labels();
+    util::setMessageLanguage(0x412);
+    EXPECT_EQ(english,
+              (std::vector<std::string>{"Value", "Channel", "Station", "Address", "Password",
+                                        "Size", "Radix", "Signed"}));
 }

@@ -16,7 +16,9 @@ std::vector<ListColumn> CAlarmDlg::Columns()
     const auto col = [](int id, int width) {
         return ListColumn{std::string(util::messageText(id)), width};
     };
-    return {col(51200, 100), col(51201, 70), col(51203, 120), col(51202, 180), col(51231, 80)};
+    using namespace util::msg;
+    return {col(kAddressCaption, 100), col(kConditionCaption, 70), col(kBuzzerCaption, 120),
+            col(kAlarmMessageCaption, 180), col(kMessageDisplayCaption, 80)};
 }
 
 std::string CAlarmDlg::CellText(std::size_t row, int column) const
@@ -31,7 +33,8 @@ std::string CAlarmDlg::CellText(const FunctionEnv &env, const CAlarmRecord &reco
         return CDeviceAddr::FromBlock(env.plcSlots, record.Bytes(), CAlarmRecord::kBlock, kAddrBit)
                 .CellText(env.plcSlots);
     case kColCondition:
-        return std::string(util::messageText(record.ConditionOn() ? 51211 : 51210));
+        return std::string(
+                util::messageText(record.ConditionOn() ? util::msg::kOn : util::msg::kOff));
     case kColBuzzer:
         switch (record.BuzzerMode()) {
         case CAlarmRecord::kBuzzerOff:

@@ -10,15 +10,6 @@
 
 namespace core {
 
-namespace {
-
-constexpr int kNoText = 52613;
-constexpr int kFull = 52302;
-constexpr int kIdUsed = 52607;
-constexpr int kNoSelection = 52606;
-
-} // namespace
-
 CDlgEditStrs::CDlgEditStrs(const FunctionEnv &env, CStrResMgr &strings,
                            std::function<void()> refresh)
     : m_env(env)
@@ -102,7 +93,7 @@ void CDlgEditStrs::Select(int row)
 bool CDlgEditStrs::Add()
 {
     if (m_text.empty()) {
-        m_env.Show(kNoText);
+        m_env.Show(util::msg::kNoStringEntered);
         return false;
     }
     std::uint16_t id = 0;
@@ -114,10 +105,10 @@ bool CDlgEditStrs::Add()
         SortBy(m_sortColumn);
         return true;
     case 1:
-        m_env.Show(kFull);
+        m_env.Show(util::msg::kMemoryFull);
         return false;
     default:
-        m_env.Show(kIdUsed);
+        m_env.Show(util::msg::kStringIdTaken);
         return false;
     }
 }
@@ -125,7 +116,7 @@ bool CDlgEditStrs::Add()
 bool CDlgEditStrs::Delete()
 {
     if (m_selected < 0) {
-        m_env.Show(kNoSelection);
+        m_env.Show(util::msg::kNoStringSelected);
         return false;
     }
     m_strings.Remove(m_rows[std::size_t(m_selected)].id);
@@ -139,11 +130,11 @@ bool CDlgEditStrs::Delete()
 bool CDlgEditStrs::Change()
 {
     if (m_selected < 0) {
-        m_env.Show(kNoSelection);
+        m_env.Show(util::msg::kNoStringSelected);
         return false;
     }
     if (m_text.empty()) {
-        m_env.Show(kNoText);
+        m_env.Show(util::msg::kNoStringEntered);
         return false;
     }
     std::uint16_t id = 0;
@@ -151,19 +142,19 @@ bool CDlgEditStrs::Change()
         return false;
     const std::uint16_t old = m_rows[std::size_t(m_selected)].id;
     if (id != old && m_strings.Exists(id)) {
-        m_env.Show(kIdUsed);
+        m_env.Show(util::msg::kStringIdTaken);
         return false;
     }
     // Check the room first, so a refused change leaves the old message in place.
     const std::string oldText = m_strings.Text(old);
     if (m_strings.UsedBytes() - oldText.size() + m_text.size() > CStrResMgr::kAreaSize) {
-        m_env.Show(kFull);
+        m_env.Show(util::msg::kMemoryFull);
         return false;
     }
     m_strings.Remove(old);
     if (m_strings.Add(id, m_text) != 0) {
         m_strings.Add(old, oldText);
-        m_env.Show(kFull);
+        m_env.Show(util::msg::kMemoryFull);
         return false;
     }
     Reload();

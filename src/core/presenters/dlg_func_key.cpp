@@ -13,7 +13,6 @@ namespace core {
 
 namespace {
 
-constexpr int kInvalidValue = 52601;
 constexpr std::uint32_t kMaxScreen = 999;
 
 bool isValueFunction(std::uint16_t f)
@@ -125,7 +124,8 @@ CDlgFuncKey::Controls CDlgFuncKey::Visible() const
 
 std::string CDlgFuncKey::ValueLabel() const
 {
-    return message(m_function == CFuncKeyRecord::kScreenChange ? 52202 : 51916);
+    return message(m_function == CFuncKeyRecord::kScreenChange ? util::msg::kScreenNumberCaption
+                                                               : util::msg::kValueCaption);
 }
 
 void CDlgFuncKey::SetBitAction(std::uint32_t action)
@@ -148,7 +148,7 @@ bool CDlgFuncKey::ValueFocusLost(const std::string &text)
     m_valueText = text;
     if (ValueValid())
         return true;
-    m_env.Show(kInvalidValue);
+    m_env.Show(util::msg::kBadValue);
     return false;
 }
 
@@ -185,7 +185,7 @@ void CDlgFuncKey::SetApplyAll(bool on)
 bool CDlgFuncKey::Ok()
 {
     if (!ValueValid()) {
-        m_env.Show(kInvalidValue);
+        m_env.Show(util::msg::kBadValue);
         return false;
     }
     CFuncKeyRecord r = CFuncKeyRecord::Default();
@@ -204,7 +204,9 @@ bool CDlgFuncKey::Ok()
         if (!m_address.BuildInto(m_env.prompt, r.Bytes(), CFuncKeyRecord::kBlock, r.AddrKind()))
             return false;
     }
-    if (m_applyAll && !m_env.prompt.AskYesNo(util::msg::kApplyToAllScreens, message(51915)))
+    if (m_applyAll
+        && !m_env.prompt.AskYesNo(util::msg::kApplyToAllScreens,
+                                  message(util::msg::kApplyToAllScreens)))
         return false;
     m_record = r;
     return true;
@@ -244,7 +246,7 @@ std::string CDlgFuncKey::Describe(const FunctionEnv &env, const CFuncKeyRecord &
     if (f == CFuncKeyRecord::kNotUsed || f >= CFuncKeyRecord::kFunctionCount)
         return name;
     if (f == CFuncKeyRecord::kScreenChange) {
-        std::string label = message(52202);
+        std::string label = message(util::msg::kScreenNumberCaption);
         std::erase_if(label, [](char c) { return c == '\n' || c == '\r'; });
         return util::formatText("%s: %s = %u", name.c_str(), label.c_str(), record.Value());
     }

@@ -11,14 +11,9 @@ namespace core {
 
 namespace {
 
-// Labels without an entry of their own in the string table fall back to the dialog's texts, in
-// the interface's language.
-std::string label(int id, const char *korean, const char *english = nullptr)
+std::string label(int id)
 {
-    const std::string_view text = util::messageText(id);
-    if (!text.empty())
-        return std::string(text);
-    return english && util::messageLanguage() == util::kResEnglish ? english : korean;
+    return std::string(util::messageText(id));
 }
 
 void addressRows(const FunctionEnv &env, const CFuncKeyRecord &r,
@@ -26,9 +21,9 @@ void addressRows(const FunctionEnv &env, const CFuncKeyRecord &r,
 {
     const CDeviceAddr addr
             = CDeviceAddr::FromBlock(env.plcSlots, r.Bytes(), CFuncKeyRecord::kBlock, r.AddrKind());
-    rows.push_back({label(53022, "채널"), std::to_string(addr.channel)});
-    rows.push_back({label(53023, "국번"), std::to_string(addr.station)});
-    rows.push_back({label(53024, "주소값"), addr.Text(env.plcSlots)});
+    rows.push_back({label(util::msg::kChannelCaption), std::to_string(addr.channel)});
+    rows.push_back({label(util::msg::kStationCaption), std::to_string(addr.station)});
+    rows.push_back({label(util::msg::kAddressValueCaption), addr.Text(env.plcSlots)});
 }
 
 } // namespace
@@ -51,9 +46,10 @@ std::vector<CFuncKeyListDlg::Row> CFuncKeyListDlg::Rows(const FunctionEnv &env, 
         const std::string password = r.Password() ? "O" : "X";
         switch (f) {
         case CFuncKeyRecord::kBitControl:
-            rows.push_back({label(51916, "값 입력"), CDlgFuncKey::BitActionText(r.Value())});
+            rows.push_back(
+                    {label(util::msg::kValueCaption), CDlgFuncKey::BitActionText(r.Value())});
             addressRows(env, r, rows);
-            rows.push_back({label(53029, "암호 사용", "Password"), password});
+            rows.push_back({label(util::msg::kPasswordCaption), password});
             break;
         case CFuncKeyRecord::kValueSet:
         case CFuncKeyRecord::kValueIncrease:
@@ -62,17 +58,19 @@ std::vector<CFuncKeyListDlg::Row> CFuncKeyListDlg::Rows(const FunctionEnv &env, 
             const std::string value = type.format == kFormatHex ? util::formatText("%X", r.Value())
                     : type.isSigned ? std::to_string(std::int32_t(r.Value()))
                                     : std::to_string(r.Value());
-            rows.push_back({label(51916, "값 입력"), value});
+            rows.push_back({label(util::msg::kValueCaption), value});
             addressRows(env, r, rows);
-            rows.push_back({label(53029, "암호 사용", "Password"), password});
-            rows.push_back({label(53032, "크기"), type.kind == kDataWord ? "Word" : "Long"});
-            rows.push_back({label(53033, "진법"), type.format == kFormatHex ? "HEX" : "DEC"});
-            rows.push_back({label(53038, "부호", "Signed"), type.isSigned ? "O" : "X"});
+            rows.push_back({label(util::msg::kPasswordCaption), password});
+            rows.push_back(
+                    {label(util::msg::kSizeCaption), type.kind == kDataWord ? "Word" : "Long"});
+            rows.push_back(
+                    {label(util::msg::kRadixCaption), type.format == kFormatHex ? "HEX" : "DEC"});
+            rows.push_back({label(util::msg::kSignedCaption), type.isSigned ? "O" : "X"});
             break;
         }
         case CFuncKeyRecord::kScreenChange:
-            rows.push_back({label(52202, "화면번호"), std::to_string(r.Value())});
-            rows.push_back({label(53029, "암호 사용", "Password"), password});
+            rows.push_back({label(util::msg::kScreenNumberCaption), std::to_string(r.Value())});
+            rows.push_back({label(util::msg::kPasswordCaption), password});
             break;
         default:
             break;

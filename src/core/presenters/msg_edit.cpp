@@ -13,11 +13,6 @@ namespace core {
 
 namespace {
 
-constexpr int kBadValue = 52601;
-constexpr int kDuplicate = 52602;
-constexpr int kUnregistered = 52614;
-constexpr int kBadTable = 52600;
-
 std::optional<std::uint16_t> number(const std::string &text)
 {
     unsigned value = 0;
@@ -85,7 +80,7 @@ bool CMsgEdit::EditValue(int row, const std::string &text)
     }
     const auto value = number(text);
     if (!value) {
-        m_env.Show(kBadValue);
+        m_env.Show(util::msg::kBadValue);
         return false;
     }
     for (int r = 0; r < kRows; ++r) {
@@ -93,7 +88,7 @@ bool CMsgEdit::EditValue(int row, const std::string &text)
             continue;
         const auto other = number(m_cells[std::size_t(r)].value);
         if (other && *other == *value) {
-            m_env.Show(kDuplicate);
+            m_env.Show(util::msg::kDuplicateValue);
             return false;
         }
     }
@@ -113,7 +108,7 @@ bool CMsgEdit::EditId(int row, const std::string &text)
     }
     const auto id = number(text);
     if (!id || (*id == 0 && !m_strings.Exists(0))) {
-        m_env.Show(kUnregistered);
+        m_env.Show(util::msg::kStringIdUnknown);
         return false;
     }
     cell.id = std::to_string(*id);
@@ -150,7 +145,7 @@ bool CMsgEdit::Ok(CMessageTable &table)
         const auto value = number(cell.value);
         const auto id = number(cell.id);
         if (!value || !id) {
-            m_env.Show(kBadTable);
+            m_env.Show(util::msg::kBadMessageTable);
             return false;
         }
         rows.push_back({*value, *id});
@@ -162,7 +157,7 @@ bool CMsgEdit::Ok(CMessageTable &table)
             table.Clear();
             for (const MessageTableRow &old : before)
                 table.Add(old);
-            m_env.Show(kBadTable);
+            m_env.Show(util::msg::kBadMessageTable);
             return false;
         }
     }

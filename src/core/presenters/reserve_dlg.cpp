@@ -14,15 +14,16 @@ std::string message(int id)
 
 std::string repeatText(const CReserveRecord &r)
 {
+    const std::string name = message(util::msg::kReserveRepeatFirst + r.RepeatMode());
     switch (r.RepeatMode()) {
     case CReserveRecord::kOnce: {
         const std::string date
                 = util::formatText("%04X-%02X-%02X", r.Word(CReserveRecord::kYear),
                                    r.Word(CReserveRecord::kMonth), r.Word(CReserveRecord::kDay));
-        return util::formatText("%s %s", message(51620).c_str(), date.c_str());
+        return util::formatText("%s %s", name.c_str(), date.c_str());
     }
     case CReserveRecord::kDaily:
-        return util::formatText("%s %s", message(51621).c_str(), "");
+        return util::formatText("%s %s", name.c_str(), "");
     case CReserveRecord::kWeekly: {
         std::string days;
         for (int i = 0; i < 7; ++i) {
@@ -30,13 +31,13 @@ std::string repeatText(const CReserveRecord &r)
                 continue;
             if (!days.empty())
                 days += ",";
-            days += message(51630 + i);
+            days += message(util::msg::kWeekdayFirst + i);
         }
-        return util::formatMessage(util::msg::kTwoTexts, message(51622).c_str(), days.c_str());
+        return util::formatMessage(util::msg::kTwoTexts, name.c_str(), days.c_str());
     }
     case CReserveRecord::kMonthly: {
         const std::string day = util::formatText("%X", r.Word(CReserveRecord::kDay));
-        return util::formatText("%s %s", message(51623).c_str(), day.c_str());
+        return util::formatText("%s %s", name.c_str(), day.c_str());
     }
     default:
         return {};
@@ -51,9 +52,12 @@ CReserveDlg::CReserveDlg(const FunctionEnv &env)
 
 std::vector<ListColumn> CReserveDlg::Columns()
 {
-    const auto col = [](int id, int width) { return ListColumn{message(id), width}; };
-    return {col(51600, 70), col(51601, 90), col(51602, 150),
-            col(51603, 60), col(51604, 90), col(51605, 70)};
+    // The captions in column order, from the first of the run.
+    const auto col = [](int column, int width) {
+        return ListColumn{message(util::msg::kReserveCaptionFirst + column), width};
+    };
+    return {col(kColCondition, 70), col(kColStart, 90), col(kColRepeat, 150),
+            col(kColTime, 60),      col(kColExec, 90),  col(kColValue, 70)};
 }
 
 std::string CReserveDlg::CellText(std::size_t row, int column) const
@@ -65,7 +69,9 @@ std::string CReserveDlg::CellText(const FunctionEnv &env, const CReserveRecord &
 {
     switch (column) {
     case kColCondition:
-        return record.Condition() <= 2 ? message(51610 + record.Condition()) : std::string();
+        return record.Condition() <= 2
+                ? message(util::msg::kReserveConditionFirst + record.Condition())
+                : std::string();
     case kColStart:
         return CDeviceAddr::FromBlock(env.plcSlots, record.Bytes(), CReserveRecord::kStart,
                                       kAddrBit)
