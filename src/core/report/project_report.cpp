@@ -13,8 +13,7 @@
 #include "core/presenters/reserve_dlg.h"
 #include "core/presenters/trans_dlg.h"
 #include "core/presenters/used_sys_mem_dlg.h"
-#include "core/tags/message_tag.h"
-#include "core/tags/tag_points.h"
+#include "core/report/record_text.h"
 
 #include "util/message_ids.h"
 #include "util/messages.h"
@@ -57,64 +56,27 @@ std::string choice(std::initializer_list<const char *> texts, std::uint16_t inde
     return index < texts.size() ? std::string(*(texts.begin() + index)) : number(index);
 }
 
-std::string joined(const std::vector<std::string> &parts, const char *separator = "/")
+// The screen's tag table after its first column, the kind (a row label the interface names):
+// the label, the field and the relative width of each column.
+struct TagColumn
 {
-    std::string out;
-    for (const std::string &part : parts) {
-        if (!out.empty())
-            out += separator;
-        out += part;
-    }
-    return out;
-}
-
-std::string channelText(const CPointInfo &p)
-{
-    return p.m_channel == 0 ? "S" : "Ch" + number(p.m_channel);
-}
-
-std::string sizeText(const CPointInfo &p)
-{
-    return p.m_dataSize == kSizeBit ? "Bit" : p.m_dataSize == kSizeDWord ? "Double Word" : "Word";
-}
-
-std::string baseText(const CPointInfo &p)
-{
-    if (p.m_dataSize == kSizeBit)
-        return {};
-    return p.m_base == kBaseHex ? "HEX" : p.m_base == kBaseBcd ? "BCD" : "DEC";
-}
-
-// Messages a message tag shows ("M" and the number) and images a tag shows ("I" and the id).
-std::string resourcesText(const CTag &tag)
-{
-    std::vector<std::string> parts;
-    if (tag.Kind() == kTagMessage)
-        for (const MessageEntry &e : static_cast<const CMessageTag &>(tag).Entries())
-            parts.push_back("M" + number(e.message));
-    for (std::uint16_t id : tag.ImageIds())
-        parts.push_back("I" + number(id));
-    return joined(parts, ", ");
-}
+    L label;
+    TagField field;
+    int weight;
+};
+constexpr int kKindColumnWeight = 3;
+constexpr TagColumn kTagColumns[]
+        = {{L::Position, TagField::Position, 2},  {L::Size, TagField::Size, 2},
+           {L::Channel, TagField::Channel, 1},    {L::Station, TagField::Station, 1},
+           {L::Address, TagField::Address, 3},    {L::DataSize, TagField::DataSize, 2},
+           {L::Base, TagField::Base, 1},          {L::Limits, TagField::Limits, 3},
+           {L::Resources, TagField::Resources, 2}};
 
 std::vector<std::string> tagRow(const CTag &tag)
 {
-    const CRect &r = tag.Rect();
-    std::vector<std::string> row{std::string(), number(tag.X()) + ", " + number(tag.Y()),
-                                 number(r.right - r.left) + " x " + number(r.bottom - r.top)};
-    std::vector<std::string> cols[6];
-    for (const CPointInfo *p : devicePoints(tag)) {
-        cols[0].push_back(channelText(*p));
-        cols[1].push_back(number(p->m_station));
-        cols[2].push_back(p->m_address + p->m_second);
-        cols[3].push_back(sizeText(*p));
-        cols[4].push_back(baseText(*p));
-        cols[5].push_back(p->m_dataSize == kSizeBit ? std::string()
-                                                    : p->MinText() + " ~ " + p->MaxText());
-    }
-    for (const auto &col : cols)
-        row.push_back(joined(col));
-    row.push_back(resourcesText(tag));
+    std::vector<std::string> row{std::string()};
+    for (const TagColumn &column : kTagColumns)
+        row.push_back(tagText(tag, column.field));
     return row;
 }
 
@@ -158,9 +120,10 @@ CProjectReport::CProjectReport(const CDorvaneDoc &doc, const FunctionEnv &env,
 
 std::vector<ReportText> CProjectReport::TagColumns()
 {
-    return {label(L::Kind),    label(L::Position), label(L::Size),     label(L::Channel),
-            label(L::Station), label(L::Address),  label(L::DataSize), label(L::Base),
-            label(L::Limits),  label(L::Resources)};
+    std::vector<ReportText> header{label(L::Kind)};
+    for (const TagColumn &column : kTagColumns)
+        header.push_back(label(column.label));
+    return header;
 }
 
 ReportSection CProjectReport::Section(std::size_t index) const
@@ -271,7 +234,10 @@ ReportSection CProjectReport::ScreenSection(std::uint16_t screenNumber) const
         keys.rows.push_back({row.title ? row.label : "    " + row.label, row.value});
     s.tables.push_back(std::move(keys));
 
-    ReportTable tags = makeTable(label(L::Tags), TagColumns(), {3, 2, 2, 1, 1, 3, 2, 1, 3, 2});
+    std::vector<int> weights{kKindColumnWeight};
+    for (const TagColumn &column : kTagColumns)
+        weights.push_back(column.weight);
+    ReportTable tags = makeTable(label(L::Tags), TagColumns(), std::move(weights));
     for (const auto &tag : screen->Tags()) {
         tags.rows.push_back(tagRow(*tag));
         tags.rowLabels.push_back(ReportLabel(int(L::kKindFirst) + tag->Kind()));
@@ -326,7 +292,7 @@ ReportSection CProjectReport::Images() const
     }
     s.tables.push_back(std::move(t));
     return s;
-} // namespace core
+}
 
 ReportSection CProjectReport::SystemMemory() const
 {
