@@ -15,6 +15,9 @@
 #include "ui/dialogs/plc_type_dialog.h"
 #include "ui/undo/project_state_command.h"
 
+#include "util/message_ids.h"
+#include "util/messages.h"
+
 #include <memory>
 
 namespace ui {
@@ -79,9 +82,9 @@ void CMainFrame::changePlcType()
     }
     pushState(*m_controller, *doc, std::move(before), dialog.windowTitle());
     if (const std::size_t reset = dialog.presenter().ResetCount(); reset > 0)
-        showMessage(this, 0,
-                    tr("새 PLC가 받아들이지 않는 주소 %1개를 그 PLC의 기본 주소로 바꾸었습니다.")
-                            .arg(reset));
+        showMessage(this, util::msg::kAddressesReset,
+                    QString::fromStdString(
+                            util::formatMessage(util::msg::kAddressesReset, int(reset))));
 }
 
 void CMainFrame::changeComPort()
@@ -90,9 +93,9 @@ void CMainFrame::changeComPort()
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!dialog.presenter().Ok(m_services.Config()))
-        showMessage(this, 0,
-                    tr("%1에 쓸 수 없습니다.")
-                            .arg(QString::fromStdString(m_services.Config().appIni())));
+        showMessage(this, util::msg::kCannotWriteFile,
+                    QString::fromStdString(util::formatMessage(
+                            util::msg::kCannotWriteFile, m_services.Config().appIni().c_str())));
 }
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #include "ui/preview/panel_preview_window.h"
 
+#include "ui/common/message_box.h"
 #include "ui/preview/panel_display.h"
 
 #include "core/functions/user_text.h"
@@ -7,6 +8,9 @@
 #include "core/model/screen_data.h"
 #include "core/runtime/area_project.h"
 #include "core/tags/tag_kinds.h"
+
+#include "util/message_ids.h"
+#include "util/messages.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,7 +21,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -331,29 +334,29 @@ void CPanelPreviewWindow::enterValue(int x, int y)
 
 void CPanelPreviewWindow::report(core::RuntimeResult result, const core::CTag *tag)
 {
-    const auto limits = tag ? core::entryLimits(*tag) : std::nullopt;
-    QString why;
+    using namespace util::msg;
     switch (result) {
     case core::RuntimeResult::Ok:
     case core::RuntimeResult::NoTarget:
         return;
     case core::RuntimeResult::BadValue:
-        why = tr("값을 읽을 수 없습니다.");
-        break;
+        showMessage(this, kValueUnreadable);
+        return;
     case core::RuntimeResult::OutOfRange:
-        why = limits ? tr("값이 입력 범위(%1 ~ %2)를 벗어났습니다.")
-                               .arg(QString::fromStdString(limits->low),
-                                    QString::fromStdString(limits->high))
-                     : tr("값이 입력 범위를 벗어났습니다.");
-        break;
+        if (const auto limits = tag ? core::entryLimits(*tag) : std::nullopt)
+            showMessage(this, kValueOutOfRangeOf,
+                        QString::fromStdString(util::formatMessage(
+                                kValueOutOfRangeOf, limits->low.c_str(), limits->high.c_str())));
+        else
+            showMessage(this, kValueOutOfRange);
+        return;
     case core::RuntimeResult::PasswordRefused:
-        why = tr("암호가 맞지 않습니다.");
-        break;
+        showMessage(this, kWrongPassword);
+        return;
     case core::RuntimeResult::UnknownScreen:
-        why = tr("그런 화면이 없습니다.");
-        break;
+        showMessage(this, kNoSuchScreen);
+        return;
     }
-    QMessageBox::warning(this, windowTitle(), why);
 }
 
 void CPanelPreviewWindow::keyPressEvent(QKeyEvent *event)
@@ -450,7 +453,7 @@ void CPanelPreviewWindow::tableEdited(int row, int column)
     if (const auto value = core::parseMemoryValue(text.toStdString(), point.dataSize))
         m_runtime->Memory().Write(point.key, *value);
     else
-        QMessageBox::warning(this, windowTitle(), tr("값을 읽을 수 없습니다."));
+        showMessage(this, util::msg::kValueUnreadable);
     scanNow();
 }
 

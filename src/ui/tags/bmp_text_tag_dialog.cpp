@@ -2,6 +2,8 @@
 
 #include "ui/common/message_box.h"
 
+#include "util/message_ids.h"
+
 #include <QButtonGroup>
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -121,8 +123,7 @@ void CBmpTextTagDialog::chooseFont()
     core::FontResult result = core::FontResult::Unchanged;
     edit([&] { result = m_presenter.ChooseFont(fromQFont(*font)); });
     if (result == core::FontResult::FaceUnusable)
-        showMessage(this, 0,
-                    tr("이 글꼴은 패널 이미지에 쓸 수 없습니다. 다른 글꼴을 선택하십시오."));
+        showMessage(this, util::msg::kFontNotUsable);
 }
 
 void CBmpTextTagDialog::refresh()
