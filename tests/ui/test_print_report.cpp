@@ -10,6 +10,7 @@
 #include "ui/print/report_renderer.h"
 #include "ui/print/report_setup_dialog.h"
 #include "ui/print/screen_scope_box.h"
+#include "ui/project/tag_list_dialog.h"
 
 #include "core/functions/alarm_record.h"
 #include "core/functions/user_text.h"
@@ -18,6 +19,7 @@
 #include "core/plc/channel_params.h"
 #include "core/presenters/alarm_dlg.h"
 #include "core/report/project_report.h"
+#include "core/tags/tag_kinds.h"
 #include "core/tags/tag_points.h"
 #include "core/tags/text_tag.h"
 
@@ -39,7 +41,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -375,6 +379,23 @@ private slots:
             table += text;
         }
         QVERIFY(table.contains(QStringLiteral("79,29"))); // the last tag's position
+    }
+
+    void kindNamesAreTheTagListsTabsInTheResourceLanguage()
+    {
+        const auto restore = qScopeGuard(
+                [saved = util::messageLanguage()] { util::setMessageLanguage(saved); });
+        const auto kindLabel = [](int kind) {
+            return core::ReportLabel(int(core::ReportLabel::kKindFirst) + kind);
+        };
+        for (const std::uint16_t language : {std::uint16_t(0x412), util::kResEnglish}) {
+            util::setMessageLanguage(language);
+            const CTagListDialog list(*doc().FindScreen(0));
+            for (int kind = 0; kind < core::kTagKindCount; ++kind)
+                QCOMPARE(CReportRenderer::labelText(kindLabel(kind)), list.tabs()->tabText(kind));
+        }
+        QCOMPARE(CReportRenderer::labelText(kindLabel(core::kTagGraph2)),
+                 QStringLiteral("Trend graph"));
     }
 
     void previewFromTheMenuShowsTheReportPages()

@@ -7,6 +7,7 @@
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"
 #include "core/report/project_report.h"
+#include "core/report/record_text.h"
 #include "core/runtime/screen_renderer.h"
 #include "util/file_io.h"
 
@@ -331,16 +332,9 @@ QString CReportRenderer::text(const core::ReportText &text)
 QString CReportRenderer::labelText(core::ReportLabel label)
 {
     const int kind = int(label) - int(ReportLabel::kKindFirst);
-    if (kind >= 0) {
-        const char *kinds[]
-                = {QT_TR_NOOP("수치"),       QT_TR_NOOP("메시지"),     QT_TR_NOOP("문자"),
-                   QT_TR_NOOP("램프"),       QT_TR_NOOP("버튼"),       QT_TR_NOOP("원그래프"),
-                   QT_TR_NOOP("이미지"),     QT_TR_NOOP("막대그래프"), QT_TR_NOOP("트렌드"),
-                   QT_TR_NOOP("회전"),       QT_TR_NOOP("이동"),       QT_TR_NOOP("사각형"),
-                   QT_TR_NOOP("직선"),       QT_TR_NOOP("원"),         QT_TR_NOOP("시계"),
-                   QT_TR_NOOP("이미지 문자")};
-        return kind < int(std::size(kinds)) ? tr(kinds[kind]) : QString::number(kind);
-    }
+    // The kind names follow the resource language, as the tag list's tabs do.
+    if (kind >= 0)
+        return QString::fromStdString(core::tagKindText(kind));
     switch (label) {
     case ReportLabel::None:
         return {};

@@ -3,6 +3,7 @@
 #include "ui/common/message_box.h"
 
 #include "core/model/dorvane_doc.h"
+#include "core/report/record_text.h"
 #include "core/tags/tag_kinds.h"
 #include "core/tags/tag_points.h"
 
@@ -19,25 +20,19 @@ namespace ui {
 
 namespace {
 
-QString pointChannel(const core::CPointInfo &p)
-{
-    return p.m_channel == 0 ? QStringLiteral("S") : QStringLiteral("Ch%1").arg(p.m_channel);
-}
+// Every tag shows its position and size; a device tag also its points (a moving tag's two
+// joined by a slash).
+constexpr core::TagField kPlaceFields[]
+        = {core::TagField::X, core::TagField::Y, core::TagField::Width, core::TagField::Height};
+constexpr core::TagField kPointFields[]
+        = {core::TagField::Channel, core::TagField::Station, core::TagField::Address,
+           core::TagField::DataSize, core::TagField::Base};
+constexpr int kPlaceColumns = int(std::size(kPlaceFields));
+constexpr int kPointColumns = int(std::size(kPointFields));
 
-QString pointSize(const core::CPointInfo &p)
+QTableWidgetItem *cell(const core::CTag &tag, core::TagField field)
 {
-    return p.m_dataSize == 1    ? QStringLiteral("Bit")
-            : p.m_dataSize == 3 ? QStringLiteral("Double Word")
-                                : QStringLiteral("Word");
-}
-
-QString pointBase(const core::CPointInfo &p)
-{
-    if (p.m_dataSize == 1)
-        return {};
-    return p.m_base == 2    ? QStringLiteral("HEX")
-            : p.m_base == 3 ? QStringLiteral("BCD")
-                            : QStringLiteral("DEC");
+    return new QTableWidgetItem(QString::fromStdString(core::tagText(tag, field)));
 }
 
 } // namespace
@@ -46,15 +41,10 @@ CTagListDialog::CTagListDialog(const core::CScreenData &screen, QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("태그 리스트"));
-    const QString kinds[core::kTagKindCount]
-            = {tr("수치"),   tr("메시지"),   tr("문자"),   tr("램프"),
-               tr("버튼"),   tr("원그래프"), tr("이미지"), tr("막대그래프"),
-               tr("트렌드"), tr("회전"),     tr("이동"),   tr("사각형"),
-               tr("직선"),   tr("원"),       tr("시계"),   tr("이미지 문자")};
     m_tabs = new QTabWidget(this);
     for (int kind = 0; kind < core::kTagKindCount; ++kind) {
         const bool device = core::tagKindInfo(kind).deviceTag;
-        auto *grid = new QTableWidget(0, device ? 9 : 4, m_tabs);
+        auto *grid = new QTableWidget(0, kPlaceColumns + (device ? kPointColumns : 0), m_tabs);
         grid->setObjectName(QStringLiteral("TAG INFO"));
         QStringList headers{messageString(util::msg::kXCaption),
                             messageString(util::msg::kYCaption), tr("너비"), tr("높이")};
@@ -72,26 +62,14 @@ CTagListDialog::CTagListDialog(const core::CScreenData &screen, QWidget *parent)
                 continue;
             const int row = grid->rowCount();
             grid->insertRow(row);
-            const core::CRect &r = tag->Rect();
-            const int values[4] = {tag->X(), tag->Y(), r.right - r.left, r.bottom - r.top};
-            for (int col = 0; col < 4; ++col)
-                grid->setItem(row, col, new QTableWidgetItem(QString::number(values[col])));
-            const auto points = core::devicePoints(*tag);
-            if (device && !points.empty()) {
-                // The first point; a moving tag's second follows after a slash.
-                QStringList columns[5];
-                for (const core::CPointInfo *p : points) {
-                    columns[0] << pointChannel(*p);
-                    columns[1] << QString::number(p->m_station);
-                    columns[2] << QString::fromStdString(p->m_address + p->m_second);
-                    columns[3] << pointSize(*p);
-                    columns[4] << pointBase(*p);
-                }
-                for (int c = 0; c < 5; ++c)
-                    grid->setItem(row, 4 + c, new QTableWidgetItem(columns[c].join(u'/')));
-            }
+            for (int col = 0; col < kPlaceColumns; ++col)
+                grid->setItem(row, col, cell(*tag, kPlaceFields[col]));
+            if (device && !core::devicePoints(*tag).empty())
+                for (int col = 0; col < kPointColumns; ++col)
+                    grid->setItem(row, kPlaceColumns + col, cell(*tag, kPointFields[col]));
         }
-        m_tabs->addTab(grid, kinds[kind]);
+        // The kind names follow the resource language, as the column captions do.
+        m_tabs->addTab(grid, QString::fromStdString(core::tagKindText(kind)));
     }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -2,6 +2,8 @@
 
 // The tag list ("태그 리스트"): one tab per tag kind, each listing the current screen's tags of
 // that kind with their position and size. It only displays.
+// A plain QDialog, not a CPresenterDialog: a read-only list with a Close button has no presenter
+// state to refresh and nothing for OK/Cancel to accept.
 
 #include <QDialog>
 

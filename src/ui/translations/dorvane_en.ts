@@ -4,70 +4,6 @@
 <context>
     <name>CReportRenderer</name>
     <message>
-        <source>수치</source>
-        <translation>Numeric</translation>
-    </message>
-    <message>
-        <source>메시지</source>
-        <translation>Message</translation>
-    </message>
-    <message>
-        <source>문자</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>램프</source>
-        <translation>Lamp</translation>
-    </message>
-    <message>
-        <source>버튼</source>
-        <translation>Button</translation>
-    </message>
-    <message>
-        <source>원그래프</source>
-        <translation>Pie graph</translation>
-    </message>
-    <message>
-        <source>이미지</source>
-        <translation>Image</translation>
-    </message>
-    <message>
-        <source>막대그래프</source>
-        <translation>Bar graph</translation>
-    </message>
-    <message>
-        <source>트렌드</source>
-        <translation>Trend</translation>
-    </message>
-    <message>
-        <source>회전</source>
-        <translation>Rotation</translation>
-    </message>
-    <message>
-        <source>이동</source>
-        <translation>Moving</translation>
-    </message>
-    <message>
-        <source>사각형</source>
-        <translation>Rectangle</translation>
-    </message>
-    <message>
-        <source>직선</source>
-        <translation>Line</translation>
-    </message>
-    <message>
-        <source>원</source>
-        <translation>Circle</translation>
-    </message>
-    <message>
-        <source>시계</source>
-        <translation>Clock</translation>
-    </message>
-    <message>
-        <source>이미지 문자</source>
-        <translation>Image text</translation>
-    </message>
-    <message>
         <source>프로젝트 개요</source>
         <translation>Project overview</translation>
     </message>
@@ -514,6 +450,10 @@
     <message>
         <source>표시방향</source>
         <translation>Display Direction</translation>
+    </message>
+    <message>
+        <source>이 글꼴은 패널 이미지에 쓸 수 없습니다. 다른 글꼴을 선택하십시오.</source>
+        <translation>This font cannot be used for the panel image. Choose another font.</translation>
     </message>
 </context>
 <context>
@@ -1698,6 +1638,14 @@
         <translation>Communication Settings - Channel %1</translation>
     </message>
     <message>
+        <source>새 PLC가 받아들이지 않는 주소 %1개를 그 PLC의 기본 주소로 바꾸었습니다.</source>
+        <translation>%1 address(es) the new PLC does not accept were reset to its default address.</translation>
+    </message>
+    <message>
+        <source>%1에 쓸 수 없습니다.</source>
+        <translation>Cannot write %1.</translation>
+    </message>
+    <message>
         <source>경보</source>
         <translation>Alarms</translation>
     </message>
@@ -2078,12 +2026,32 @@
         <translation>Value:</translation>
     </message>
     <message>
+        <source>값을 읽을 수 없습니다.</source>
+        <translation>The value cannot be read.</translation>
+    </message>
+    <message>
+        <source>값이 입력 범위를 벗어났습니다.</source>
+        <translation>The value is outside the entry range.</translation>
+    </message>
+    <message>
+        <source>값이 입력 범위(%1 ~ %2)를 벗어났습니다.</source>
+        <translation>The value is outside the entry range (%1 to %2).</translation>
+    </message>
+    <message>
         <source>프로젝트 &quot;%1&quot;</source>
         <translation>project &quot;%1&quot;</translation>
     </message>
     <message>
         <source>프로젝트 없음</source>
         <translation>no project</translation>
+    </message>
+    <message>
+        <source>암호가 맞지 않습니다.</source>
+        <translation>Wrong password.</translation>
+    </message>
+    <message>
+        <source>그런 화면이 없습니다.</source>
+        <translation>There is no such screen.</translation>
     </message>
     <message>
         <source>고정</source>
@@ -2811,70 +2779,6 @@
     <message>
         <source>태그 리스트</source>
         <translation>Tag list</translation>
-    </message>
-    <message>
-        <source>수치</source>
-        <translation>Numeric</translation>
-    </message>
-    <message>
-        <source>메시지</source>
-        <translation>Message</translation>
-    </message>
-    <message>
-        <source>문자</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>램프</source>
-        <translation>Lamp</translation>
-    </message>
-    <message>
-        <source>버튼</source>
-        <translation>Button</translation>
-    </message>
-    <message>
-        <source>원그래프</source>
-        <translation>Pie graph</translation>
-    </message>
-    <message>
-        <source>이미지</source>
-        <translation>Image</translation>
-    </message>
-    <message>
-        <source>막대그래프</source>
-        <translation>Bar graph</translation>
-    </message>
-    <message>
-        <source>트렌드</source>
-        <translation>Trend graph</translation>
-    </message>
-    <message>
-        <source>회전</source>
-        <translation>Rotation</translation>
-    </message>
-    <message>
-        <source>이동</source>
-        <translation>Moving</translation>
-    </message>
-    <message>
-        <source>사각형</source>
-        <translation>Rectangle</translation>
-    </message>
-    <message>
-        <source>직선</source>
-        <translation>Line</translation>
-    </message>
-    <message>
-        <source>원</source>
-        <translation>Circle</translation>
-    </message>
-    <message>
-        <source>시계</source>
-        <translation>Clock</translation>
-    </message>
-    <message>
-        <source>이미지 문자</source>
-        <translation>Image text</translation>
     </message>
     <message>
         <source>너비</source>
