@@ -451,10 +451,6 @@
         <source>표시방향</source>
         <translation>Display Direction</translation>
     </message>
-    <message>
-        <source>이 글꼴은 패널 이미지에 쓸 수 없습니다. 다른 글꼴을 선택하십시오.</source>
-        <translation>This font cannot be used for the panel image. Choose another font.</translation>
-    </message>
 </context>
 <context>
     <name>ui::CButtonTagDialog</name>
@@ -1638,14 +1634,6 @@
         <translation>Communication Settings - Channel %1</translation>
     </message>
     <message>
-        <source>새 PLC가 받아들이지 않는 주소 %1개를 그 PLC의 기본 주소로 바꾸었습니다.</source>
-        <translation>%1 address(es) the new PLC does not accept were reset to its default address.</translation>
-    </message>
-    <message>
-        <source>%1에 쓸 수 없습니다.</source>
-        <translation>Cannot write %1.</translation>
-    </message>
-    <message>
         <source>경보</source>
         <translation>Alarms</translation>
     </message>
@@ -2026,32 +2014,12 @@
         <translation>Value:</translation>
     </message>
     <message>
-        <source>값을 읽을 수 없습니다.</source>
-        <translation>The value cannot be read.</translation>
-    </message>
-    <message>
-        <source>값이 입력 범위를 벗어났습니다.</source>
-        <translation>The value is outside the entry range.</translation>
-    </message>
-    <message>
-        <source>값이 입력 범위(%1 ~ %2)를 벗어났습니다.</source>
-        <translation>The value is outside the entry range (%1 to %2).</translation>
-    </message>
-    <message>
         <source>프로젝트 &quot;%1&quot;</source>
         <translation>project &quot;%1&quot;</translation>
     </message>
     <message>
         <source>프로젝트 없음</source>
         <translation>no project</translation>
-    </message>
-    <message>
-        <source>암호가 맞지 않습니다.</source>
-        <translation>Wrong password.</translation>
-    </message>
-    <message>
-        <source>그런 화면이 없습니다.</source>
-        <translation>There is no such screen.</translation>
     </message>
     <message>
         <source>고정</source>
