@@ -7,6 +7,7 @@
 #include "core/model/memory_monitor.h"
 #include "core/model/project_file.h"
 #include "core/project_json/tag_schema.h"
+#include "core/report/record_text.h"
 #include "core/tags/tag_kinds.h"
 #include "util/file_io.h"
 #include "util/message_ids.h"
@@ -25,11 +26,6 @@ namespace cli {
 namespace {
 
 using nlohmann::ordered_json;
-
-constexpr std::array<const char *, core::kTagKindCount> kKindNames{
-        "numeric", "message",   "text",        "lamp",      "button", "pie",
-        "image",   "bar graph", "trend graph", "rotation",  "moving", "rectangle",
-        "line",    "circle",    "clock",       "image text"};
 
 [[noreturn]] void fail(const std::string &message)
 {
@@ -109,7 +105,7 @@ void runInfo(CliContext &ctx, const std::string &path)
     ordered_json perKind = ordered_json::object();
     for (int k = 0; k < core::kTagKindCount; ++k)
         if (kinds[std::size_t(k)])
-            perKind[kKindNames[std::size_t(k)]] = kinds[std::size_t(k)];
+            perKind[core::tagKindNames(k)->word] = kinds[std::size_t(k)];
     j["counts"] = {{"screens", doc->Screens().size()},
                    {"tags", tags},
                    {"tagsPerKind", perKind},
