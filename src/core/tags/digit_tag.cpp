@@ -230,35 +230,20 @@ void CDigitTag::Serialize(util::CArchive &ar)
         RecalcRect(0);
 }
 
+// The numeric tag addresses its point by byte width, a bit point included.
 void CDigitTag::RevalidateAddress(const CPlcSlots &slots, bool ch1Changed, bool ch2Changed)
 {
-    const std::uint16_t ch = m_point.m_channel;
-    if (!((ch == 1 && ch1Changed) || (ch == 2 && ch2Changed)))
-        return;
-    const CPlcDrv &drv = slots.slot(ch);
-    const std::int32_t kind = m_point.ByteWidth();
-    std::string number = m_point.m_second;
-    bool valid = drv.ValidCheck(kind, m_point.m_address, number) == 0;
-    if (valid && m_writable) {
-        // A writable point may not lie in an area the driver reports read-only.
-        std::uint32_t readOnly = 0;
-        if (drv.GetAreaReadOnly(kind, m_point.m_address, readOnly) != 0 && readOnly != 0)
-            valid = false;
-    }
-    if (!valid)
-        drv.GetDefaultAddr(kind, 0, m_point.m_address, m_point.m_second);
+    revalidatePoint(slots, m_point, m_writable, ch1Changed, ch2Changed, m_point.ByteWidth());
 }
 
 void CDigitTag::ChangeStation(std::uint16_t channel, std::uint16_t station)
 {
-    if (m_point.m_channel == channel)
-        m_point.m_station = station;
+    changePointStation(m_point, channel, station);
 }
 
 void CDigitTag::SwapChannels(bool oneToTwo, bool twoToOne)
 {
-    if ((m_point.m_channel == 1 && oneToTwo) || (m_point.m_channel == 2 && twoToOne))
-        m_point.m_channel = swapChannel(m_point.m_channel);
+    swapPointChannel(m_point, oneToTwo, twoToOne);
 }
 
 bool CDigitTag::BuildDownloadRecord(const CPlcSlots &slots, util::ByteSpan out) const
