@@ -71,6 +71,11 @@ constexpr Entry kEntries[] = {
          "다음과 같은 드라이버 파일이 없으므로  프로젝트를 다운로드 할 수 없습니다. \n%s",
          "The project cannot be downloaded because this driver file is missing:\n%s"},
         {CommTextId::MissingDriverLine, "채널%d: 파일명[%s]", "Channel %d: file name [%s]"},
+        {CommTextId::DriverTooLarge,
+         "드라이버 파일 %s이(가) 너무 커서 패널의 드라이버 영역에 들어가지 않습니다(채널 %d: %u "
+         "바이트).",
+         "The driver file %s is too large for the panel's driver area (channel %d holds %u "
+         "bytes)."},
         {CommTextId::AskDrivers,
          "Velmar Panel에 현재 파라미터 설정값과 다른  드라이버가 설치되어 있습니다. \n파라미터를 "
          "다운로드 하지 않을 시 기기가 정상적으로 동작하지 않을 수 있습니다.\n파라미터를 다운로드 "

@@ -61,6 +61,7 @@ enum class CommTextId : std::uint8_t {
     AskParameters,
     MissingDriver, // the MissingDriverLine
     MissingDriverLine, // channel, file name
+    DriverTooLarge, // file, channel, bytes the channel holds
     AskDrivers,
     AskReplace,
     OsDownloaderMissing, // program path

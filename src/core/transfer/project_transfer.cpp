@@ -18,8 +18,6 @@ namespace {
 constexpr std::size_t kDriverIdentity = 30;
 // What each channel's part of the panel's driver area holds: no driver file can be larger.
 constexpr std::size_t kDriverFileLimit[2] = {kDriver2Offset, kDriverImageLength - kDriver2Offset};
-constexpr const char *kDriverTooLarge = "The driver file %s is too large for the panel's driver "
-                                        "area (channel %d holds %u bytes).";
 
 comm::COMM_CMD areaCommand(std::uint8_t main, std::uint8_t sub, util::ByteSpan buffer,
                            std::uint32_t size, std::uint32_t start = 0)
@@ -89,8 +87,9 @@ TransferOutcome CProjectTransfer::checkDrivers(const CDorvaneDoc &doc, TransferG
         bool tooLarge = false;
         auto data = util::readFileCapped(path, kDriverFileLimit[ch - 1], &tooLarge);
         if (tooLarge) {
-            m_ui.message(comm::CommText::of(util::formatText(kDriverTooLarge, path.c_str(), ch,
-                                                             unsigned(kDriverFileLimit[ch - 1]))),
+            m_ui.message({comm::CommTextId::DriverTooLarge,
+                          {comm::CommText::of(path), comm::CommText::of(std::to_string(ch)),
+                           comm::CommText::of(std::to_string(kDriverFileLimit[ch - 1]))}},
                          comm::IPanelUi::Icon::Warning);
             return TransferOutcome::Cancelled;
         }

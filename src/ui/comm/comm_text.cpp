@@ -71,6 +71,9 @@ constexpr const char *kSources[] = {
                           "다운로드 할 수 없습니다. \n%s"),
         QT_TRANSLATE_NOOP("ui::CommText", "채널%d: 파일명[%s]"),
         QT_TRANSLATE_NOOP("ui::CommText",
+                          "드라이버 파일 %s이(가) 너무 커서 패널의 드라이버 영역에 들어가지 "
+                          "않습니다(채널 %d: %u 바이트)."),
+        QT_TRANSLATE_NOOP("ui::CommText",
                           "Velmar Panel에 현재 파라미터 설정값과 다른  드라이버가 설치되어 "
                           "있습니다. \n파라미터를 다운로드 하지 않을 시 기기가 정상적으로 동작하지 "
                           "않을 수 있습니다.\n파라미터를 다운로드 하시겠습니까?"),

@@ -3206,5 +3206,9 @@ Please upgrade the OS to the latest version.</translation>
         <source>선택된 라인의 레코드를 정말로 지우시겠습니까?</source>
         <translation>Really delete the records of the selected lines?</translation>
     </message>
+    <message>
+        <source>드라이버 파일 %s이(가) 너무 커서 패널의 드라이버 영역에 들어가지 않습니다(채널 %d: %u 바이트).</source>
+        <translation>The driver file %s is too large for the panel&apos;s driver area (channel %d holds %u bytes).</translation>
+    </message>
 </context>
 </TS>
