@@ -2,6 +2,7 @@
 
 #include "core/model/dorvane_doc.h"
 
+#include "helpers/stack_sink.h"
 #include "ui/canvas/screen_canvas.h"
 #include "ui/canvas/tag_painter.h"
 #include "ui/canvas/tool_ids.h"
@@ -40,6 +41,7 @@ class TestCanvas : public QObject
     core::CAppConfig m_config;
     std::unique_ptr<core::CDorvaneDoc> m_doc;
     std::unique_ptr<QUndoStack> m_undo;
+    std::unique_ptr<uitest::StackSink> m_sink;
     std::unique_ptr<CScreenCanvas> m_canvas;
     core::CScreenData *m_screen = nullptr;
     QList<int> m_messages;
@@ -80,7 +82,10 @@ private slots:
                 core::DocServices{m_strings, m_images, m_slots, m_monitor});
         m_doc->AddScreen(0, &m_screen);
         m_undo = std::make_unique<QUndoStack>();
-        m_canvas = std::make_unique<CScreenCanvas>(*m_doc, *m_screen, m_config, m_undo.get());
+        m_sink = std::make_unique<uitest::StackSink>(*m_undo);
+        m_canvas = std::make_unique<CScreenCanvas>(*m_doc, *m_screen, m_config, m_sink.get());
+        // As the main frame refreshes its views on every undo step.
+        connect(m_undo.get(), &QUndoStack::indexChanged, m_canvas.get(), &CScreenCanvas::refresh);
         m_messages.clear();
         ui::setMessageHandler([this](int id, const QString &, ui::AskKind) {
             m_messages << id;
@@ -96,6 +101,7 @@ private slots:
     {
         ui::setMessageHandler({});
         m_canvas.reset();
+        m_sink.reset();
         m_undo.reset();
         m_doc.reset();
     }
@@ -360,7 +366,7 @@ private slots:
 
         core::CScreenData *other = nullptr;
         m_doc->AddScreen(1, &other);
-        CScreenCanvas second(*m_doc, *other, m_config, m_undo.get());
+        CScreenCanvas second(*m_doc, *other, m_config, m_sink.get());
         second.actions().paste();
         QCOMPARE(int(other->TagCount()), 2);
         QCOMPARE(other->Tags()[0]->Rect(), box(10, 10, 10, 10));

@@ -272,7 +272,7 @@ private slots:
         const core::CImgResMgr &images = frame.document()->Images();
         const int steps = frame.undoStack()->count();
         {
-            CScreenPropDialog dlg(frame.controller(), screen, &frame);
+            CScreenPropDialog dlg(*frame.document(), frame.panelLangId(), screen, &frame);
             QVERIFY(!dlg.backgroundCheck()->isEnabled());
             // The real library dialog: the lamp category, its fourth cell.
             whenOpened<CImageLibDialog>([](CImageLibDialog &lib) {
@@ -298,12 +298,11 @@ private slots:
                                   std::uint16_t current) -> std::optional<std::uint16_t> {
             return current == core::kNoImage ? 1003 : current;
         });
-        {
-            CScreenPropDialog dlg(frame.controller(), screen, &frame);
+        whenOpened<CScreenPropDialog>([](CScreenPropDialog &dlg) {
             QTest::mouseClick(dlg.backgroundButton(), Qt::LeftButton);
-            dlg.done(QDialog::Accepted);
-            dlg.commit();
-        }
+            clickOk(dlg);
+        });
+        frame.editScreenProperties(screen.Number());
         QCOMPARE(screen.BackgroundImage(), 1003);
         QCOMPARE(frame.undoStack()->count(), steps + 1);
         frame.undoStack()->undo();

@@ -1,6 +1,7 @@
 // Screen views (zoom, canvas placement, key areas) and the dialogs around screens and options,
 // driven offscreen.
 
+#include "helpers/modal_script.h"
 #include "helpers/ui_fixture.h"
 
 #include "core/editor/screen_rules.h"
@@ -197,29 +198,43 @@ private slots:
         QCOMPARE(frame().addScreen(4, QStringLiteral("four")), 0);
         core::CScreenData &screen = *frame().document()->FindScreen(0);
         uitest::MessageRecorder messages;
-        {
-            CScreenPropDialog dlg(frame().controller(), screen, &frame());
+        const int steps = frame().undoStack()->count();
+        // What the windows showed while the dialog was open, checked once it is closed.
+        QString viewTitle, treeText, renamedCaption, renumberedCaption;
+        int refusedNumber = -1, refusedPrev = -1;
+        const auto drive = [&](QWidget *w) {
+            auto &dlg = *qobject_cast<CScreenPropDialog *>(w);
             dlg.nameEdit()->setText(QStringLiteral("Main"));
             dlg.nameEdited();
-            QCOMPARE(frame().findView(0)->parentWidget()->windowTitle(), caption(0));
-            QVERIFY(caption(0).endsWith(QStringLiteral(":Main")));
+            viewTitle = frame().findView(0)->parentWidget()->windowTitle();
+            renamedCaption = caption(0);
             // A number in use is refused and put back.
             dlg.numberEdit()->setValue(4);
             dlg.numberEdited();
-            QCOMPARE(messages.ids, std::vector<int>{52603});
-            QCOMPARE(dlg.numberEdit()->value(), 0);
+            refusedNumber = dlg.numberEdit()->value();
             dlg.numberEdit()->setValue(9);
             dlg.numberEdited();
-            QCOMPARE(screen.Number(), 9);
-            QCOMPARE(frame().projectWindow()->tree()->topLevelItem(1)->text(0), caption(9));
+            treeText = frame().projectWindow()->tree()->topLevelItem(1)->text(0);
+            if (frame().document()->FindScreen(9))
+                renumberedCaption = caption(9);
             dlg.prevEdit()->setValue(1200); // out of range: the old value comes back
             dlg.prevEdited();
-            QCOMPARE(dlg.prevEdit()->value(), 0);
+            refusedPrev = dlg.prevEdit()->value();
             dlg.passwordCheck()->setChecked(true);
             dlg.done(QDialog::Accepted);
-            dlg.commit();
-        }
+        };
+        uitest::ModalScript script({{"ui::CScreenPropDialog", drive}});
+        frame().editScreenProperties(0);
+        QCOMPARE(script.count["ui::CScreenPropDialog"], 1);
+        QCOMPARE(viewTitle, renamedCaption);
+        QVERIFY(renamedCaption.endsWith(QStringLiteral(":Main")));
+        QCOMPARE(messages.ids, std::vector<int>{52603});
+        QCOMPARE(refusedNumber, 0);
+        QCOMPARE(treeText, renumberedCaption);
+        QCOMPARE(refusedPrev, 0);
+        QCOMPARE(screen.Number(), 9);
         QVERIFY(screen.IsPasswordOn());
+        QCOMPARE(frame().undoStack()->count(), steps + 1);
         frame().undoStack()->undo();
         QVERIFY(frame().document()->FindScreen(0) == &screen);
         QCOMPARE(screen.Name(), core::defaultScreenName(0));
@@ -231,16 +246,27 @@ private slots:
     {
         core::CScreenData &screen = *frame().document()->FindScreen(0);
         const int steps = frame().undoStack()->count();
-        {
-            CScreenPropDialog dlg(frame().controller(), screen, &frame());
+        QString treeText, renumberedCaption, keptName;
+        const auto drive = [&](QWidget *w) {
+            auto &dlg = *qobject_cast<CScreenPropDialog *>(w);
             dlg.numberEdit()->setValue(12);
             dlg.numberEdited();
+            treeText = frame().projectWindow()->tree()->topLevelItem(0)->text(0);
+            if (frame().document()->FindScreen(12))
+                renumberedCaption = caption(12);
             dlg.nameEdit()->setText(QString()); // empty: refused at once
             dlg.nameEdited();
-            QCOMPARE(dlg.nameEdit()->text().isEmpty(), false);
+            keptName = dlg.nameEdit()->text();
             dlg.backgroundCheck()->setChecked(true);
             dlg.done(QDialog::Rejected);
-        }
+        };
+        uitest::ModalScript script({{"ui::CScreenPropDialog", drive}});
+        frame().editScreenProperties(0);
+        QCOMPARE(script.count["ui::CScreenPropDialog"], 1);
+        // The new number showed while the dialog was open.
+        QVERIFY(!renumberedCaption.isEmpty());
+        QCOMPARE(treeText, renumberedCaption);
+        QVERIFY(!keptName.isEmpty());
         QCOMPARE(screen.Number(), 0);
         QVERIFY(!screen.IsBackgroundOn());
         QCOMPARE(frame().undoStack()->count(), steps);
@@ -283,7 +309,7 @@ private slots:
     void backgroundBoxNeedsAnImage()
     {
         core::CScreenData &screen = *frame().document()->FindScreen(0);
-        CScreenPropDialog dlg(frame().controller(), screen, &frame());
+        CScreenPropDialog dlg(*frame().document(), frame().panelLangId(), screen, &frame());
         // The screen has no background image: the box cannot pretend to show one.
         QVERIFY(!dlg.backgroundCheck()->isEnabled());
     }

@@ -336,7 +336,8 @@ std::vector<GalleryEntry> buildGallery()
         return std::make_unique<CFuncKeyListDialog>(s.env, firstScreen(frame), frame.panelLangId());
     }));
     g.push_back(entry("CScreenPropDialog", "screens", [](CMainFrame &frame, Scratch &) {
-        return std::make_unique<CScreenPropDialog>(frame.controller(), firstScreen(frame));
+        return std::make_unique<CScreenPropDialog>(*frame.document(), frame.panelLangId(),
+                                                   firstScreen(frame));
     }));
     g.push_back(entry("CNewScreenDialog", "screens", [](CMainFrame &frame, Scratch &) {
         return std::make_unique<CNewScreenDialog>(*frame.document(), frame.panelLangId());

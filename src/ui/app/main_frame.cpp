@@ -20,6 +20,7 @@
 #include "ui/project/screen_prop_dialog.h"
 #include "ui/project/tag_list_dialog.h"
 #include "ui/undo/function_keys_command.h"
+#include "ui/undo/screen_props_command.h"
 #include "ui/view/dorvane_view.h"
 #include "ui/view/panel_picture.h"
 #include "ui/view/zoom_wnd.h"
@@ -279,7 +280,7 @@ CDorvaneView *CMainFrame::showScreen(std::uint16_t number)
     if (!screen)
         return nullptr;
     auto *view
-            = new CDorvaneView(*document(), *screen, m_services.Config(), m_picture, undoStack());
+            = new CDorvaneView(*document(), *screen, m_services.Config(), m_picture, m_controller);
     QMdiSubWindow *sub = m_mdi->addSubWindow(view);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(QString::fromStdString(core::screenCaption(*screen, panelLangId())));
@@ -504,9 +505,14 @@ void CMainFrame::editScreenProperties(std::uint16_t number)
     core::CScreenData *screen = document() ? document()->FindScreen(number) : nullptr;
     if (!screen)
         return;
-    CScreenPropDialog dlg(*m_controller, *screen, this);
-    if (dlg.exec() == QDialog::Accepted)
-        dlg.commit();
+    CScreenPropDialog dlg(*document(), panelLangId(), *screen, this);
+    connect(&dlg, &CScreenPropDialog::screenChanged, m_controller,
+            &CProjectController::notifyScreensChanged);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    if (auto edit = dlg.change())
+        m_controller->push(new CScreenPropsCommand(*m_controller, std::move(edit->before),
+                                                   std::move(edit->after)));
 }
 
 // --- options -------------------------------------------------------------------------------------

@@ -136,6 +136,16 @@ void CProjectController::push(QUndoCommand *command)
     m_undo->push(command);
 }
 
+void CProjectController::beginMacro(const QString &text)
+{
+    m_undo->beginMacro(text);
+}
+
+void CProjectController::endMacro()
+{
+    m_undo->endMacro();
+}
+
 void CProjectController::notifyScreenRemoving(std::uint16_t number)
 {
     emit screenRemoving(number);

@@ -5,6 +5,9 @@
 // as one undo command, and the windows learn what changed through the signals. Questions and
 // messages stay with the caller: the operations return what went wrong.
 
+#include "ui/undo/screen_host.h"
+#include "ui/undo/undo_sink.h"
+
 #include "util/byte_order.h"
 
 #include <QObject>
@@ -24,7 +27,7 @@ struct NewProjectSettings;
 
 namespace ui {
 
-class CProjectController : public QObject
+class CProjectController : public QObject, public IUndoSink, public IScreenHost
 {
     Q_OBJECT
 public:
@@ -32,7 +35,7 @@ public:
     ~CProjectController() override;
 
     core::CAppServices &services() const { return m_services; }
-    core::CDorvaneDoc *document() const { return m_doc.get(); }
+    core::CDorvaneDoc *document() const override { return m_doc.get(); }
     QUndoStack *undoStack() const { return m_undo.get(); }
     // The panel language's LANGID: the code page of the project's texts.
     std::uint16_t panelLangId() const;
@@ -67,11 +70,13 @@ public:
     int pasteScreens(util::ConstByteSpan data);
 
     // Pushes a change that is already made (most commands are built after the fact).
-    void push(QUndoCommand *command);
+    void push(QUndoCommand *command) override;
+    void beginMacro(const QString &text) override;
+    void endMacro() override;
 
     // For the screen commands: a screen is about to leave, the screen list changed.
-    void notifyScreenRemoving(std::uint16_t number);
-    void notifyScreensChanged();
+    void notifyScreenRemoving(std::uint16_t number) override;
+    void notifyScreensChanged() override;
 
     static const char *screenMimeType();
 

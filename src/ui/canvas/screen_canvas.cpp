@@ -12,6 +12,7 @@
 #include "ui/undo/add_remove_tags_command.h"
 #include "ui/undo/change_tags_command.h"
 #include "ui/undo/command_ids.h"
+#include "ui/undo/undo_sink.h"
 
 #include "core/app/app_config.h"
 #include "core/editor/arrange_rules.h"
@@ -29,14 +30,14 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QUndoStack>
+#include <QUndoCommand>
 
 #include <algorithm>
 
 namespace ui {
 
 CScreenCanvas::CScreenCanvas(core::CDorvaneDoc &doc, core::CScreenData &screen,
-                             const core::CAppConfig &config, QUndoStack *undo, QWidget *parent)
+                             const core::CAppConfig &config, IUndoSink *undo, QWidget *parent)
     : QWidget(parent)
     , m_doc(doc)
     , m_screen(screen)
@@ -54,8 +55,6 @@ CScreenCanvas::CScreenCanvas(core::CDorvaneDoc &doc, core::CScreenData &screen,
     m_tools[ToolRect] = std::make_unique<CRectInputTool>(*this);
     m_tools[ToolLine] = std::make_unique<CLineTool>(*this);
     m_tools[ToolCircle] = std::make_unique<CCircleTool>(*this);
-    if (m_undo)
-        connect(m_undo, &QUndoStack::indexChanged, this, &CScreenCanvas::refresh);
     resize(sizeHint());
 }
 

@@ -2,8 +2,8 @@
 
 // The canvas of one screen: draws the 192 x 64 display (background, grid, tags back to front,
 // selection marks), holds the selection and routes the mouse and keys to the current drawing
-// tool. Its edit and arrange commands are carried out by its CCanvasActions. Every change goes
-// onto the undo stack as one command.
+// tool. Its edit and arrange commands are carried out by its CCanvasActions. Every change is
+// handed to the project's undo sink as one command.
 
 #include "ui/canvas/canvas_actions.h"
 #include "ui/canvas/canvas_overlay.h"
@@ -11,8 +11,6 @@
 #include "core/editor/canvas_mapping.h"
 #include "core/tags/tag.h"
 
-#include <QPointer>
-#include <QUndoStack>
 #include <QWidget>
 
 #include <map>
@@ -33,19 +31,21 @@ namespace ui {
 
 class CAbstractTool;
 class CTagPainter;
+class IUndoSink;
 
 class CScreenCanvas : public QWidget
 {
     Q_OBJECT
 public:
     CScreenCanvas(core::CDorvaneDoc &doc, core::CScreenData &screen, const core::CAppConfig &config,
-                  QUndoStack *undo, QWidget *parent = nullptr);
+                  IUndoSink *undo, QWidget *parent = nullptr);
     ~CScreenCanvas() override;
 
     core::CScreenData &screen() const { return m_screen; }
     core::CDorvaneDoc &document() const { return m_doc; }
     const core::CAppConfig &config() const { return m_config; }
-    QUndoStack *undoStack() const { return m_undo; }
+    // Where the changes go; null in a canvas that applies them without history.
+    IUndoSink *undoSink() const { return m_undo; }
 
     // Device pixels per panel pixel in x and y (2.0 at 100 %).
     void setZoomFactor(double sx, double sy);
@@ -94,7 +94,7 @@ public:
     using Band = BandFigure::Kind;
     void setBand(Band band, const QRect &rect = {}, QPoint offset = {});
     Band band() const { return m_band; }
-    // Pushes a command (or applies it when there is no stack).
+    // Hands a command to the undo sink (or applies it when there is none).
     void pushCommand(QUndoCommand *command);
     // The tool table; the canvas owns one tool per id.
     CAbstractTool *toolFor(int toolId) const;
@@ -135,7 +135,7 @@ private:
     core::CDorvaneDoc &m_doc;
     core::CScreenData &m_screen;
     const core::CAppConfig &m_config;
-    QPointer<QUndoStack> m_undo;
+    IUndoSink *m_undo = nullptr;
     std::unique_ptr<core::GridSettings> m_grid;
     core::editor::CCanvasMapping m_mapping;
     std::vector<core::CTag *> m_selection;

@@ -4,6 +4,7 @@
 
 #include "ui/canvas/screen_canvas.h"
 #include "ui/undo/change_tags_command.h"
+#include "ui/undo/undo_sink.h"
 
 #include "core/app/app_config.h"
 #include "core/editor/snap_rule.h"
@@ -11,7 +12,6 @@
 #include "core/tags/line_tag.h"
 
 #include <QMouseEvent>
-#include <QUndoStack>
 
 namespace ui {
 
@@ -44,8 +44,8 @@ void CSelectTool::mousePressed(QMouseEvent *event)
             else if (shift)
                 m_canvas.deselect(tag);
             if (event->modifiers() & Qt::ControlModifier) {
-                if (QUndoStack *stack = m_canvas.undoStack()) {
-                    stack->beginMacro(QObject::tr("태그 복사 이동"));
+                if (IUndoSink *sink = m_canvas.undoSink()) {
+                    sink->beginMacro(QObject::tr("태그 복사 이동"));
                     m_macroOpen = true;
                 }
                 if (!m_canvas.duplicateSelection()) {
@@ -170,7 +170,7 @@ void CSelectTool::commitMove(core::CPoint offset)
 void CSelectTool::endMacroIfOpen()
 {
     if (m_macroOpen) {
-        m_canvas.undoStack()->endMacro();
+        m_canvas.undoSink()->endMacro();
         m_macroOpen = false;
     }
 }

@@ -1,8 +1,6 @@
 #include "ui/project/screen_prop_dialog.h"
 
-#include "ui/app/project_controller.h"
 #include "ui/dialogs/image_lib_dialog.h"
-#include "ui/undo/screen_props_command.h"
 
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"
@@ -20,11 +18,12 @@
 
 namespace ui {
 
-CScreenPropDialog::CScreenPropDialog(CProjectController &project, core::CScreenData &screen,
-                                     QWidget *parent)
+CScreenPropDialog::CScreenPropDialog(core::CDorvaneDoc &doc, std::uint16_t panelLangId,
+                                     core::CScreenData &screen, QWidget *parent)
     : CPresenterDialog(parent)
-    , m_project(project)
-    , m_presenter(*project.document(), screen, project.panelLangId(), prompt())
+    , m_doc(doc)
+    , m_panelLangId(panelLangId)
+    , m_presenter(doc, screen, panelLangId, prompt())
 {
     setWindowTitle(tr("화면 속성"));
     m_name = new QLineEdit(this);
@@ -97,12 +96,12 @@ void CScreenPropDialog::refresh()
     m_password->setChecked(m_presenter.PasswordOn());
 }
 
-void CScreenPropDialog::changed(bool screenChanged)
+void CScreenPropDialog::changed(bool tellWindows)
 {
     const QSignalBlocker blockNumber(m_number), blockPrev(m_prev), blockNext(m_next);
     refreshView();
-    if (screenChanged)
-        m_project.notifyScreensChanged();
+    if (tellWindows)
+        emit screenChanged();
 }
 
 void CScreenPropDialog::nameEdited()
@@ -135,11 +134,8 @@ void CScreenPropDialog::nextEdited()
 
 void CScreenPropDialog::chooseBackground()
 {
-    core::CDorvaneDoc *doc = m_project.document();
-    if (!doc)
-        return;
-    const core::FunctionEnv env{doc->Slots(), prompt(), m_project.panelLangId()};
-    const auto chosen = chooseLibraryImage(this, env, doc->Images().ImagesDir(),
+    const core::FunctionEnv env{m_doc.Slots(), prompt(), m_panelLangId};
+    const auto chosen = chooseLibraryImage(this, env, m_doc.Images().ImagesDir(),
                                            m_presenter.Now().background);
     if (chosen)
         changed(m_presenter.SetBackgroundImage(*chosen));
@@ -156,17 +152,17 @@ void CScreenPropDialog::done(int result)
         m_presenter.Ok();
     } else {
         m_presenter.Cancel();
-        m_project.notifyScreensChanged();
+        emit screenChanged();
     }
     QDialog::done(result);
 }
 
-void CScreenPropDialog::commit()
+std::optional<ScreenPropsEdit> CScreenPropDialog::change() const
 {
-    const core::ScreenProps after = m_presenter.Now();
+    core::ScreenProps after = m_presenter.Now();
     if (after == m_presenter.Before())
-        return;
-    m_project.push(new CScreenPropsCommand(m_project, m_presenter.Before(), after));
+        return std::nullopt;
+    return ScreenPropsEdit{m_presenter.Before(), std::move(after)};
 }
 
 } // namespace ui

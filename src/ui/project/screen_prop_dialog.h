@@ -2,11 +2,14 @@
 
 // The screen property dialog ("화면 속성"), a view over the core's screen-property presenter. Each
 // field acts on the screen when its edit loses the focus; anything but OK puts the screen back as
-// it was, and OK's change becomes one undo step through `commit()`.
+// it was. The dialog records nothing: after OK its caller makes `change()` one undo step.
 
 #include "ui/dialogs/presenter_dialog.h"
 
 #include "core/presenters/screen_prop_dlg.h"
+
+#include <cstdint>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -16,13 +19,19 @@ class QSpinBox;
 
 namespace ui {
 
-class CProjectController;
+// The screen's properties before the dialog and as it was confirmed.
+struct ScreenPropsEdit
+{
+    core::ScreenProps before;
+    core::ScreenProps after;
+};
 
 class CScreenPropDialog : public CPresenterDialog
 {
     Q_OBJECT
 public:
-    CScreenPropDialog(CProjectController &project, core::CScreenData &screen,
+    // `panelLangId` is the code page of the project's texts.
+    CScreenPropDialog(core::CDorvaneDoc &doc, std::uint16_t panelLangId, core::CScreenData &screen,
                       QWidget *parent = nullptr);
 
     core::CScreenPropDlg &presenter() { return m_presenter; }
@@ -35,8 +44,12 @@ public:
     QPushButton *backgroundButton() const { return m_chooseBackground; }
     QLabel *backgroundSize() const { return m_backgroundSize; }
 
-    // After OK: the change as one undo step (nothing when nothing changed).
-    void commit();
+    // After OK: what changed (nothing when nothing did).
+    std::optional<ScreenPropsEdit> change() const;
+
+signals:
+    // The screen's number or name changed (or was put back): the windows show it at once.
+    void screenChanged();
 
 public slots:
     void done(int result) override;
@@ -52,10 +65,11 @@ protected:
 
 private:
     QSpinBox *numberSpin();
-    // Shows the presenter's state and, when the screen changed, tells the project.
-    void changed(bool screenChanged);
+    // Shows the presenter's state and, when the screen changed, says so.
+    void changed(bool tellWindows);
 
-    CProjectController &m_project;
+    core::CDorvaneDoc &m_doc;
+    std::uint16_t m_panelLangId;
     core::CScreenPropDlg m_presenter;
     QLineEdit *m_name = nullptr;
     QSpinBox *m_number = nullptr;

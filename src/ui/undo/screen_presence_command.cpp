@@ -1,14 +1,12 @@
 #include "ui/undo/screen_presence_command.h"
 
-#include "ui/app/project_controller.h"
-
 #include "core/model/dorvane_doc.h"
 
 #include <QCoreApplication>
 
 namespace ui {
 
-CScreenPresenceCommand::CScreenPresenceCommand(CProjectController &project, Kind kind,
+CScreenPresenceCommand::CScreenPresenceCommand(IScreenHost &project, Kind kind,
                                                core::ScreenSnapshot snapshot, QUndoCommand *parent)
     : QUndoCommand(parent)
     , m_project(project)

@@ -1,12 +1,10 @@
 #include "ui/undo/screen_props_command.h"
 
-#include "ui/app/project_controller.h"
-
 #include <QCoreApplication>
 
 namespace ui {
 
-CScreenPropsCommand::CScreenPropsCommand(CProjectController &project, core::ScreenProps before,
+CScreenPropsCommand::CScreenPropsCommand(IScreenHost &project, core::ScreenProps before,
                                          core::ScreenProps after)
     : m_project(project)
     , m_before(std::move(before))

@@ -26,7 +26,7 @@ int CDorvaneView::zoomPercent(int index)
 }
 
 CDorvaneView::CDorvaneView(core::CDorvaneDoc &doc, core::CScreenData &screen,
-                           const core::CAppConfig &config, const QImage &picture, QUndoStack *undo,
+                           const core::CAppConfig &config, const QImage &picture, IUndoSink *undo,
                            QWidget *parent)
     : QScrollArea(parent)
     , m_doc(doc)

@@ -7,8 +7,6 @@
 
 #include <cstdint>
 
-class QUndoStack;
-
 namespace core {
 class CAppConfig;
 class CDorvaneDoc;
@@ -20,6 +18,7 @@ namespace ui {
 
 class CPanelPicture;
 class CScreenCanvas;
+class IUndoSink;
 
 class CDorvaneView : public QScrollArea
 {
@@ -30,7 +29,7 @@ public:
     static int zoomPercent(int index);
 
     CDorvaneView(core::CDorvaneDoc &doc, core::CScreenData &screen, const core::CAppConfig &config,
-                 const QImage &picture, QUndoStack *undo, QWidget *parent = nullptr);
+                 const QImage &picture, IUndoSink *undo, QWidget *parent = nullptr);
     ~CDorvaneView() override;
 
     core::CScreenData &screen() const { return m_screen; }
