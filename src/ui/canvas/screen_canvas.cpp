@@ -1,5 +1,6 @@
 #include "ui/canvas/screen_canvas.h"
 
+#include "ui/canvas/canvas_context_menu.h"
 #include "ui/canvas/canvas_overlay.h"
 #include "ui/canvas/circle_tool.h"
 #include "ui/canvas/line_tool.h"
@@ -210,14 +211,19 @@ bool CScreenCanvas::moveSelection(std::int32_t dx, std::int32_t dy)
         return false;
     if (!core::editor::acceptsOffset(m_selection, dx, dy))
         return false;
+    shiftSelection(dx, dy, -1);
+    return true;
+}
+
+void CScreenCanvas::shiftSelection(std::int32_t dx, std::int32_t dy, int mergeId)
+{
     auto before = CChangeTagsCommand::snapshot(m_selection);
     for (core::CTag *tag : m_selection) {
         invalidateTag(tag);
         core::editor::moveTagBy(*tag, dx, dy);
         invalidateTag(tag);
     }
-    pushCommand(new CChangeTagsCommand(m_selection, std::move(before), tr("태그 이동")));
-    return true;
+    pushCommand(new CChangeTagsCommand(m_selection, std::move(before), tr("태그 이동"), mergeId));
 }
 
 bool CScreenCanvas::duplicateSelection()
@@ -419,16 +425,9 @@ bool CScreenCanvas::arrowKey(int key)
     case Qt::Key_Down: {
         const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
         const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
-        if (core::editor::acceptsOffset(m_selection, dx, dy)) {
-            auto before = CChangeTagsCommand::snapshot(m_selection);
-            for (core::CTag *tag : m_selection) {
-                invalidateTag(tag);
-                core::editor::moveTagBy(*tag, dx, dy);
-                invalidateTag(tag);
-            }
-            pushCommand(new CChangeTagsCommand(m_selection, std::move(before), tr("태그 이동"),
-                                               CmdArrowMove));
-        }
+        // Consecutive nudges merge into one step.
+        if (core::editor::acceptsOffset(m_selection, dx, dy))
+            shiftSelection(dx, dy, CmdArrowMove);
         return true;
     }
     default:
@@ -477,33 +476,7 @@ void CScreenCanvas::keyPressEvent(QKeyEvent *event)
 
 std::unique_ptr<QMenu> CScreenCanvas::buildContextMenu()
 {
-    auto menu = std::make_unique<QMenu>(this);
-    const bool any = !m_selection.empty();
-    const auto add = [&](const QString &text, CanvasCommand command, bool enabled) {
-        menu->addAction(text, this, [this, command] {
-                m_actions.run(command);
-            })->setEnabled(enabled);
-    };
-    menu->addAction(tr("선택"), this, [this] { setTool(ToolSelect); });
-    menu->addSeparator();
-    add(tr("잘라내기(&T)"), CanvasCommand::Cut, any);
-    add(tr("복사(&C)"), CanvasCommand::Copy, any);
-    add(tr("붙여넣기(&P)"), CanvasCommand::Paste, true);
-    add(tr("삭제하기(&D)"), CanvasCommand::Delete, any);
-    menu->addSeparator();
-    add(tr("맨 앞으로 가져오기(&F)"), CanvasCommand::BringToFront, any);
-    add(tr("맨 뒤로 보내기(&B)"), CanvasCommand::SendToBack, any);
-    menu->addSeparator();
-    menu->addAction(tr("눈금 및 맞추기(&G)..."), this, &CScreenCanvas::gridDialogRequested);
-    add(tr("선택된 태그 고정(&L)"), CanvasCommand::LockSelection, any);
-    menu->addSeparator();
-    menu->addAction(tr("속성(&R)..."), this, [this] {
-        if (m_selection.size() == 1)
-            emit editTagProperties(m_selection.front());
-        else
-            emit editScreenProperties();
-    });
-    return menu;
+    return buildCanvasContextMenu(*this);
 }
 
 void CScreenCanvas::contextMenuEvent(QContextMenuEvent *event)

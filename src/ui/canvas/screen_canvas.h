@@ -129,6 +129,8 @@ private:
     void paintScreen(QPainter &p, const QRect &clip, bool printing) const;
     void invalidateTag(const core::CTag *tag);
     void pruneSelection();
+    // Moves the selection as one undo step; commands of the same `mergeId` merge.
+    void shiftSelection(std::int32_t dx, std::int32_t dy, int mergeId);
     bool arrowKey(int key);
     void updateCursor(core::CPoint logical);
 
