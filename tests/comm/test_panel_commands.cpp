@@ -312,14 +312,15 @@ TEST_F(PanelCommands, ClockDialogReadsContinuouslyAndSetsTheChosenTime)
     m_ui.passwords.clear();
     ASSERT_TRUE(clock.open(&queue));
     ASSERT_TRUE(clock.setTime(m_ui, ClockTime{2031, 7, 15, 8, 30, 0, 0}));
-    std::optional<std::string> text;
+    std::optional<CommText> text;
     for (int i = 0; i < 20 && !text; ++i) {
         if (const auto m = queue.wait(std::chrono::seconds(3)))
             text = clock.onMessage(*m);
     }
     clock.close();
     ASSERT_TRUE(text.has_value());
-    EXPECT_EQ(text->substr(0, 20), "2031-07-15 Tue 08:30");
+    EXPECT_EQ(testsupport::english(*text).substr(0, 20), "2031-07-15 Tue 08:30");
+    EXPECT_EQ(testsupport::korean(*text).substr(0, 20), "2031-07-15 화 08:30");
     EXPECT_TRUE(m_link.IsIdle());
     EXPECT_FALSE(m_link.IsPortOpen());
 }
