@@ -1,12 +1,12 @@
 #pragma once
 
-// The options dialog ("옵션"): the six editor colours, the auto-save interval and the program
-// resource language. OK stores the colours and the language choice; the frame applies the
-// interval.
+// The options dialog ("옵션"), a view over the core's options presenter: the six editor colours,
+// the auto-save interval and the program resource language. The frame runs apply() after OK and
+// takes the interval.
 
-#include "core/app/app_config.h"
+#include "ui/dialogs/presenter_dialog.h"
 
-#include <QDialog>
+#include "core/presenters/env_config_dlg.h"
 
 #include <array>
 
@@ -16,29 +16,33 @@ class QSpinBox;
 
 namespace ui {
 
-class CEnvConfigDialog : public QDialog
+class CEnvConfigDialog : public CPresenterDialog
 {
     Q_OBJECT
 public:
     explicit CEnvConfigDialog(core::CAppConfig &config, QWidget *parent = nullptr);
 
-    core::EditorColors colors() const { return m_colors; }
+    core::CEnvConfigDlg &presenter() { return m_presenter; }
+    core::EditorColors colors() const { return m_presenter.Colors(); }
     void setColor(int index, std::uint32_t colorref);
+    QPushButton *colorButton(int index) const { return m_buttons.at(std::size_t(index)); }
     QSpinBox *autoSaveSpin() const { return m_autoSave; }
-    int autoSaveInterval() const;
+    int autoSaveInterval() const { return m_presenter.AutoSave(); }
     QComboBox *languageCombo() const { return m_language; }
     // Writes the colours and, when another language was chosen, LoadResource with message
     // 50900. Returns whether the language changed.
     bool apply();
 
+protected:
+    void refresh() override;
+
 private:
+    void build();
     void chooseColor(int index);
-    void showColor(int index);
-    std::uint32_t &colorAt(int index);
 
     core::CAppConfig &m_config;
-    core::EditorColors m_colors;
-    std::array<QPushButton *, 6> m_buttons{};
+    core::CEnvConfigDlg m_presenter;
+    std::array<QPushButton *, core::CEnvConfigDlg::kColorCount> m_buttons{};
     QSpinBox *m_autoSave = nullptr;
     QComboBox *m_language = nullptr;
 };
