@@ -2,15 +2,14 @@
 
 #include "ui/dialogs/channel_choice_row.h"
 
-#include <QDialogButtonBox>
+#include <QComboBox>
 #include <QGridLayout>
-#include <QVBoxLayout>
 
 namespace ui {
 
 CPlcTypeDialog::CPlcTypeDialog(const core::CAppConfig &config, const core::CDorvaneDoc &doc,
                                core::CFunctionPrompt &prompt, QWidget *parent)
-    : QDialog(parent)
+    : CPresenterDialog(parent)
     , m_presenter(config, prompt, doc)
 {
     setWindowTitle(tr("PLC 타입 변경"));
@@ -18,15 +17,17 @@ CPlcTypeDialog::CPlcTypeDialog(const core::CAppConfig &config, const core::CDorv
     m_row1 = new CChannelChoiceRow(m_presenter.Choice(1), this, grid, 0);
     m_row2 = new CChannelChoiceRow(m_presenter.Choice(2), this, grid, 1);
     grid->setColumnStretch(1, 1);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addWidget(buttons);
+    setContent(grid);
     setMinimumWidth(480);
+    m_row1->combo()->setFocus();
 }
 
 CPlcTypeDialog::~CPlcTypeDialog() = default;
+
+void CPlcTypeDialog::refresh()
+{
+    m_row1->refresh();
+    m_row2->refresh();
+}
 
 } // namespace ui

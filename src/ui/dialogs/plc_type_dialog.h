@@ -2,20 +2,18 @@
 
 // The PLC type change ("PLC 타입 변경"): one PLC choice per channel, each with its settings and
 // wiring diagram buttons, over core::CPlcTypeDlg. The dialog only collects the choice; the
-// caller runs presenter().Ok(doc) (which asks 52103) and records the result as one undo step.
+// caller runs presenter().Ok(doc) (which asks 52103 through the prompt it passed) and records the
+// result as one undo step.
+
+#include "ui/dialogs/presenter_dialog.h"
 
 #include "core/presenters/plc_type_dlg.h"
-
-#include <QDialog>
-
-#include <memory>
 
 namespace ui {
 
 class CChannelChoiceRow;
-class CQtPrompt;
 
-class CPlcTypeDialog : public QDialog
+class CPlcTypeDialog : public CPresenterDialog
 {
     Q_OBJECT
 public:
@@ -25,6 +23,9 @@ public:
 
     core::CPlcTypeDlg &presenter() { return m_presenter; }
     CChannelChoiceRow &row(int channel) const { return channel == 2 ? *m_row2 : *m_row1; }
+
+protected:
+    void refresh() override;
 
 private:
     core::CPlcTypeDlg m_presenter;

@@ -4,7 +4,6 @@
 #include "ui/dialogs/channel_choice_row.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -12,15 +11,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace ui {
 
 CPrjMgnDialog::CPrjMgnDialog(core::CAppConfig &config, std::uint16_t panelLanguage, QWidget *parent)
-    : QDialog(parent)
-    , m_prompt(this)
-    , m_presenter(config, m_prompt, panelLanguage)
+    : CPresenterDialog(parent)
+    , m_presenter(config, prompt(), panelLanguage)
 {
     setWindowTitle(tr("프로젝트 관리"));
+    build(config);
+    refreshView();
+    m_row1->combo()->setFocus();
+}
+
+void CPrjMgnDialog::build(core::CAppConfig &config)
+{
     auto *channels = new QGridLayout;
     m_row1 = new CChannelChoiceRow(m_presenter.Choice(1), this, channels, 0);
     m_row2 = new CChannelChoiceRow(m_presenter.Choice(2), this, channels, 1);
@@ -31,22 +37,26 @@ CPrjMgnDialog::CPrjMgnDialog(core::CAppConfig &config, std::uint16_t panelLangua
     auto *port = new CPortSlotBox(config, m_presenter.Port().PortIndex(), this);
     port->combo()->setObjectName(QStringLiteral("port"));
     connect(port, &CPortSlotBox::portChanged, this,
-            [this](int i) { m_presenter.Port().SelectPort(i); });
+            [this](int i) { forward([&] { m_presenter.Port().SelectPort(i); }); });
     auto *portLabel = new QLabel(tr("연결 포트:"), this);
     portLabel->setBuddy(port->combo());
     form->addRow(portLabel, port);
 
-    auto *speed = new QComboBox(this);
-    speed->setObjectName(QStringLiteral("speed"));
+    m_speed = new QComboBox(this);
+    m_speed->setObjectName(QStringLiteral("speed"));
     for (int s : core::CComPortDlg::kSpeeds)
-        speed->addItem(QString::number(s));
-    speed->setCurrentIndex(m_presenter.Port().SpeedIndex());
-    connect(speed, &QComboBox::currentIndexChanged, this,
-            [this](int i) { m_presenter.Port().SelectSpeed(i); });
-    form->addRow(tr("통신 속도:"), speed);
+        m_speed->addItem(QString::number(s));
+    connect(m_speed, &QComboBox::currentIndexChanged, this,
+            [this](int i) { forward([&] { m_presenter.Port().SelectSpeed(i); }); });
+    form->addRow(tr("통신 속도:"), m_speed);
 
-    m_fileName = new QLineEdit(QString::fromStdString(m_presenter.FileName()), this);
+    m_fileName = new QLineEdit(this);
     m_fileName->setObjectName(QStringLiteral("fileName"));
+    // Taken as typed: refreshing it while typing would move the cursor.
+    connect(m_fileName, &QLineEdit::textChanged, this, [this](const QString &name) {
+        if (!refreshing())
+            m_presenter.SetFileName(name.toStdString());
+    });
     auto *browseButton = new QPushButton(tr("찾아보기..."), this);
     connect(browseButton, &QPushButton::clicked, this, &CPrjMgnDialog::browse);
     auto *row = new QHBoxLayout;
@@ -56,14 +66,21 @@ CPrjMgnDialog::CPrjMgnDialog(core::CAppConfig &config, std::uint16_t panelLangua
     fileLabel->setBuddy(m_fileName);
     form->addRow(fileLabel, row);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CPrjMgnDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CPrjMgnDialog::reject);
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout;
     layout->addLayout(channels);
     layout->addLayout(form);
-    layout->addWidget(buttons);
+    setContent(layout);
     m_fileName->setMinimumWidth(320);
+}
+
+void CPrjMgnDialog::refresh()
+{
+    m_row1->refresh();
+    m_row2->refresh();
+    m_speed->setCurrentIndex(m_presenter.Port().SpeedIndex());
+    const QString name = QString::fromStdString(m_presenter.FileName());
+    if (m_fileName->text() != name)
+        m_fileName->setText(name);
 }
 
 void CPrjMgnDialog::browse()
@@ -72,14 +89,12 @@ void CPrjMgnDialog::browse()
             this, tr("찾아보기..."), QString::fromStdString(m_presenter.BrowseFolder()),
             tr("Dorvane 파일 (*.kvr)"));
     if (!path.isEmpty())
-        m_fileName->setText(path);
+        forward([&] { m_presenter.SetFileName(path.toStdString()); });
 }
 
-void CPrjMgnDialog::accept()
+bool CPrjMgnDialog::acceptChanges()
 {
-    m_presenter.SetFileName(m_fileName->text().toStdString());
-    if (m_presenter.Ok())
-        QDialog::accept();
+    return m_presenter.Ok();
 }
 
 } // namespace ui
