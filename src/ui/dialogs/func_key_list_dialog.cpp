@@ -24,6 +24,7 @@ CFuncKeyListDialog::CFuncKeyListDialog(const core::FunctionEnv &env,
 
     m_table = new QTableWidget(int(rows.size()), 2, this);
     m_table->setObjectName(QStringLiteral("FUNCKEY INFO"));
+    m_table->setAccessibleName(windowTitle());
     m_table->horizontalHeader()->hide();
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -2,6 +2,8 @@
 
 // The function-key list: a read-only overview of one screen's eight keys, one block of rows per
 // key, as the core presenter lays them out.
+// A plain QDialog, not a CPresenterDialog: a read-only overview with only Close has nothing to
+// forward and no OK to check.
 
 #include "core/model/dorvane_doc.h"
 #include "core/presenters/func_key_list_dlg.h"

@@ -1,6 +1,8 @@
 #pragma once
 
 // "Velmar Panel 메모리 사용량": capacity, use and ratio of the screen, message and image areas.
+// A plain QDialog, not a CPresenterDialog: a read-only report with only OK has nothing to
+// forward and no choice to check.
 
 #include "core/model/memory_monitor.h"
 
