@@ -184,12 +184,14 @@ private slots:
                 QStringList({"commDownload", "commUpload", "commFont", "commClock",
                              "commPasswordSet", "commPasswordRemove", "commErase", "commOsDownload",
                              "commAlarmRead", "commAlarmDelete", "commSysInfo"}));
-        QCOMPARE(frame().action("commDownload")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
-        QCOMPARE(frame().action("commUpload")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_U));
-        QVERIFY(!frame().action("commDownload")->isEnabled());
-        QVERIFY(frame().action("commUpload")->isEnabled());
+        QCOMPARE(frame().action(ui::MainAction::CommDownload)->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_D));
+        QCOMPARE(frame().action(ui::MainAction::CommUpload)->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_U));
+        QVERIFY(!frame().action(ui::MainAction::CommDownload)->isEnabled());
+        QVERIFY(frame().action(ui::MainAction::CommUpload)->isEnabled());
         QVERIFY(openDemo());
-        QVERIFY(frame().action("commDownload")->isEnabled());
+        QVERIFY(frame().action(ui::MainAction::CommDownload)->isEnabled());
     }
 
     void portSlotsShowTheirDevicesAndTheChoiceIsStored()

@@ -279,25 +279,26 @@ private slots:
         QVERIFY(app.start());
         CMainFrame &frame = *app.mainFrame();
         auto &services = app.services();
-        QVERIFY(!frame.action("functionAlarms")->isEnabled());
+        QVERIFY(!frame.action(ui::MainAction::FunctionAlarms)->isEnabled());
         const QString path = QDir(folder.file("Project")).filePath("f.kvr");
         QVERIFY(frame.newProject(services.NewProjectDefaults(path.toStdString())));
-        QVERIFY(frame.action("functionAlarms")->isEnabled());
-        QVERIFY(frame.action("functionSystemMemory")->isEnabled());
+        QVERIFY(frame.action(ui::MainAction::FunctionAlarms)->isEnabled());
+        QVERIFY(frame.action(ui::MainAction::FunctionSystemMemory)->isEnabled());
         core::CDorvaneDoc &doc = *frame.document();
         QUndoStack &undo = *frame.undoStack();
 
         // Cancel of the list leaves the document alone, whatever was added.
         addThroughList<CAlarmEditDialog>(
-                frame.action("functionAlarms"), [](CAlarmEditDialog &) {}, false);
+                frame.action(ui::MainAction::FunctionAlarms), [](CAlarmEditDialog &) {}, false);
         QVERIFY(doc.Alarms().empty());
         QCOMPARE(undo.count(), 0);
 
-        addThroughList<CAlarmEditDialog>(frame.action("functionAlarms"), [](CAlarmEditDialog &e) {
-            QTest::mouseClick(e.addressBox()->channelButton(1), Qt::LeftButton);
-            e.buzzerGroup()->button(1)->click();
-            type(e.secondsEdit(), QStringLiteral("5"));
-        });
+        addThroughList<CAlarmEditDialog>(
+                frame.action(ui::MainAction::FunctionAlarms), [](CAlarmEditDialog &e) {
+                    QTest::mouseClick(e.addressBox()->channelButton(1), Qt::LeftButton);
+                    e.buzzerGroup()->button(1)->click();
+                    type(e.secondsEdit(), QStringLiteral("5"));
+                });
         QCOMPARE(doc.Alarms().size(), std::size_t(1));
         QCOMPARE(undo.count(), 1);
         const auto alarms = doc.Alarms();
@@ -306,16 +307,16 @@ private slots:
         undo.redo();
         QCOMPARE(doc.Alarms(), alarms);
 
-        addThroughList<CCalcEditDialog>(frame.action("functionCalculations"),
+        addThroughList<CCalcEditDialog>(frame.action(ui::MainAction::FunctionCalculations),
                                         [](CCalcEditDialog &e) {
                                             tick(e.constantBox(1));
                                             type(e.constantEdit(1), QStringLiteral("7"));
                                             e.operatorBox()->setCurrentIndex(2);
                                         });
         addThroughList<CTransEditDialog>(
-                frame.action("functionTransfers"),
+                frame.action(ui::MainAction::FunctionTransfers),
                 [](CTransEditDialog &e) { type(e.sizeEdit(), QStringLiteral("10")); });
-        addThroughList<CReserveEditDialog>(frame.action("functionReservations"),
+        addThroughList<CReserveEditDialog>(frame.action(ui::MainAction::FunctionReservations),
                                            [](CReserveEditDialog &e) {
                                                e.repeatGroup()->button(2)->click();
                                                QTest::mouseClick(e.weekdayBox(1), Qt::LeftButton);
@@ -383,7 +384,7 @@ private slots:
             QTest::mouseClick(dlg->addButton(), Qt::LeftButton);
             dlg->reject();
         });
-        frame.action("functionMessages")->trigger();
+        frame.action(ui::MainAction::FunctionMessages)->trigger();
         QCOMPARE(undo.count(), steps + 1);
         QVERIFY(services.Strings().Exists(7));
         undo.undo();
@@ -404,7 +405,7 @@ private slots:
             QVERIFY(!dlg->cell(0)->hasImage());
             dlg->reject();
         });
-        frame.action("functionImages")->trigger();
+        frame.action(ui::MainAction::FunctionImages)->trigger();
         QCOMPARE(services.Images().Count(), std::size_t(0));
         QCOMPARE(undo.count(), steps + 1);
         undo.undo();
@@ -418,7 +419,7 @@ private slots:
             QCOMPARE(dlg->table()->verticalHeaderItem(49)->text(), QStringLiteral("S980"));
             dlg->reject();
         });
-        frame.action("functionSystemMemory")->trigger();
+        frame.action(ui::MainAction::FunctionSystemMemory)->trigger();
     }
 };
 

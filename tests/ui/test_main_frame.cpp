@@ -7,10 +7,12 @@
 #include "core/model/dorvane_doc.h"
 #include "core/presenters/gauge_label.h"
 #include "ui/app/dorvane_app.h"
+#include "ui/app/main_actions.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/memory_gauges.h"
 #include "ui/app/project_controller.h"
 #include "ui/canvas/screen_canvas.h"
+#include "ui/canvas/tool_ids.h"
 #include "ui/common/message_box.h"
 #include "ui/dialogs/prj_mgn_dialog.h"
 #include "ui/project/new_screen_dialog.h"
@@ -18,6 +20,7 @@
 #include "ui/view/dorvane_view.h"
 #include "util/messages.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -25,15 +28,18 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSet>
 #include <QSpinBox>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QUndoStack>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace ui;
@@ -150,6 +156,40 @@ private slots:
         CDorvaneApp app(folder.path());
         QVERIFY(!app.start());
         QVERIFY(app.mainFrame() == nullptr);
+    }
+
+    // Every command exists, is reachable from the menu bar and has a name of its own (tests and
+    // screen readers tell the actions apart by it).
+    void everyCommandIsBuiltNamedOnceAndInAMenu()
+    {
+        QSet<QAction *> inMenus;
+        std::function<void(const QList<QAction *> &)> collect = [&](const QList<QAction *> &list) {
+            for (QAction *a : list) {
+                inMenus.insert(a);
+                if (a->menu())
+                    collect(a->menu()->actions());
+            }
+        };
+        collect(frame().menuBar()->actions());
+        std::vector<QAction *> all;
+        for (std::size_t i = 0; i < kMainActionCount; ++i)
+            all.push_back(frame().action(MainAction(i)));
+        for (int tool : {ToolSelect, ToolDigit, ToolMessage, ToolText, ToolLamp, ToolButton,
+                         ToolPie, ToolBitmap, ToolBarGraph, ToolTrendGraph, ToolMotor, ToolMobile,
+                         ToolRect, ToolLine, ToolCircle, ToolClock, ToolBmpText})
+            all.push_back(frame().actions().tool(tool));
+        for (const auto &[a, command] : frame().actions().canvasActions())
+            all.push_back(frame().actions().canvasAction(command));
+        QSet<QString> names;
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            QAction *a = all[i];
+            QVERIFY2(a, qPrintable(QString::number(i)));
+            QVERIFY2(!a->objectName().isEmpty(), qPrintable(a->text()));
+            QVERIFY2(!names.contains(a->objectName()), qPrintable(a->objectName()));
+            names.insert(a->objectName());
+            QVERIFY2(inMenus.contains(a), qPrintable(a->objectName()));
+        }
+        QCOMPARE(frame().actions().canvasActions().size(), std::size_t(16));
     }
 
     void resourceLanguagePicksTheTranslation()

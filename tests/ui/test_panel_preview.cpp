@@ -310,7 +310,7 @@ private slots:
     void editorPreviewRunsTheOpenProjectAndFollowsEdits()
     {
         QVERIFY(openDemo());
-        QAction *preview = frame().action(QStringLiteral("screenPreview"));
+        QAction *preview = frame().action(ui::MainAction::ScreenPreview);
         QVERIFY(preview && preview->isEnabled());
         QCOMPARE(preview->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F5));
         preview->trigger();
@@ -349,8 +349,8 @@ private slots:
         // brings the tags back on the panel too.
         auto *view = frame().activeView();
         QVERIFY(view);
-        frame().action(QStringLiteral("editSelectAll"))->trigger();
-        frame().action(QStringLiteral("editCut"))->trigger();
+        frame().action(ui::MainAction::EditSelectAll)->trigger();
+        frame().action(ui::MainAction::EditCut)->trigger();
         const core::CScreenData *open = frame().document()->FindScreen(view->screenNumber());
         QVERIFY(open->Tags().empty());
         panel->scanNow();
@@ -380,11 +380,11 @@ private slots:
                 other = screen->Number();
         QVERIFY(other != initial);
         QVERIFY(frame().showScreen(other));
-        QAction *here = frame().action(QStringLiteral("screenPreviewHere"));
+        QAction *here = frame().action(ui::MainAction::ScreenPreviewHere);
         QVERIFY(here && here->isEnabled());
         QCOMPARE(here->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F5));
 
-        frame().action(QStringLiteral("screenPreview"))->trigger();
+        frame().action(ui::MainAction::ScreenPreview)->trigger();
         QVERIFY(frame().previewWindow());
         QCOMPARE(frame().previewWindow()->runtime()->CurrentScreen(), initial);
         here->trigger();

@@ -402,9 +402,9 @@ private slots:
     {
         const int pages = frame().exportReportPdf(m_folder->file(QStringLiteral("r.pdf")), {0, 1});
         QVERIFY(pages > 0);
-        QAction *preview = frame().action(QStringLiteral("filePrintPreview"));
+        QAction *preview = frame().action(ui::MainAction::FilePrintPreview);
         QVERIFY(preview && preview->isEnabled());
-        QCOMPARE(frame().action(QStringLiteral("filePrint"))->shortcut(),
+        QCOMPARE(frame().action(ui::MainAction::FilePrint)->shortcut(),
                  QKeySequence(QKeySequence::Print));
         int shown = -1;
         QTimer::singleShot(0, this, [&] {
@@ -454,7 +454,7 @@ private slots:
             });
             clickOk(*setup);
         });
-        frame().action(QStringLiteral("fileExportPdf"))->trigger();
+        frame().action(ui::MainAction::FileExportPdf)->trigger();
         QVERIFY(asked);
         const int pages = pdfPages(pdf);
         QCOMPARE(pages,
@@ -492,7 +492,7 @@ private slots:
             QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
                               Qt::LeftButton);
         });
-        frame().action(QStringLiteral("fileExportPictures"))->trigger();
+        frame().action(ui::MainAction::FileExportPictures)->trigger();
         QVERIFY(seen);
         QCOMPARE(QDir(dir).entryList({QStringLiteral("*.png")}),
                  QStringList({QStringLiteral("screen_000.png"), QStringLiteral("screen_001.png")}));

@@ -185,11 +185,11 @@ private slots:
         CDorvaneApp app(folder.path());
         QVERIFY(app.start());
         CMainFrame &frame = *app.mainFrame();
-        QVERIFY(!frame.action(QStringLiteral("projectPlcType"))->isEnabled());
-        QVERIFY(frame.action(QStringLiteral("projectComPort"))->isEnabled());
+        QVERIFY(!frame.action(ui::MainAction::ProjectPlcType)->isEnabled());
+        QVERIFY(frame.action(ui::MainAction::ProjectComPort)->isEnabled());
         QVERIFY(frame.newProject(app.services().NewProjectDefaults(
                 QDir(folder.file("Project")).filePath("p.kvr").toStdString())));
-        QVERIFY(frame.action(QStringLiteral("projectPlcType"))->isEnabled());
+        QVERIFY(frame.action(ui::MainAction::ProjectPlcType)->isEnabled());
 
         // Channel 2 on the letter PLC with an alarm on one of its words.
         core::CDorvaneDoc &doc = *frame.document();

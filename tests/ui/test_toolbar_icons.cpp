@@ -4,6 +4,7 @@
 #include "helpers/ui_fixture.h"
 
 #include "ui/app/dorvane_app.h"
+#include "ui/app/main_actions.h"
 #include "ui/app/main_frame.h"
 #include "ui/canvas/tool_ids.h"
 
@@ -86,7 +87,7 @@ private slots:
         for (int id = ToolDigit; id <= ToolBmpText; ++id)
             ids.push_back(id);
         for (int id : ids) {
-            QAction *a = m_app->mainFrame()->action(QStringLiteral("tool%1").arg(id));
+            QAction *a = m_app->mainFrame()->actions().tool(id);
             QVERIFY2(a && bar->actions().contains(a), qPrintable(QString::number(id)));
         }
     }

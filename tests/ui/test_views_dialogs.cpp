@@ -11,6 +11,7 @@
 #include "core/tags/mobile_tag.h"
 #include "core/tags/tag_kinds.h"
 #include "ui/app/dorvane_app.h"
+#include "ui/app/main_actions.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/project_controller.h"
 #include "ui/canvas/screen_canvas.h"
@@ -125,11 +126,11 @@ private slots:
     void cascadeAndTileSetTheZoomOfEveryView()
     {
         QCOMPARE(frame().addScreen(1, QStringLiteral("one")), 0);
-        frame().action("windowTile")->trigger();
+        frame().action(ui::MainAction::WindowTile)->trigger();
         QCOMPARE(frame().findView(0)->zoom(), int(CDorvaneView::ZoomFit));
         QCOMPARE(frame().findView(1)->zoom(), int(CDorvaneView::ZoomFit));
         QCOMPARE(frame().zoomBox()->currentIndex(), int(CDorvaneView::ZoomFit));
-        frame().action("windowCascade")->trigger();
+        frame().action(ui::MainAction::WindowCascade)->trigger();
         QCOMPARE(frame().findView(0)->zoom(), int(CDorvaneView::Zoom100));
         QCOMPARE(frame().zoomBox()->currentIndex(), int(CDorvaneView::Zoom100));
         QCOMPARE(frame().zoomBox()->itemText(3),
@@ -326,11 +327,10 @@ private slots:
             drawKinds.push_back(a->data().toInt());
         QCOMPARE(tagKinds, (std::vector<int>{0, 1, 4, 3, 7, 8, 5, 9, 10, 14}));
         QCOMPARE(drawKinds, (std::vector<int>{100, 2, 15, 6, 12, 11, 13}));
-        QCOMPARE(frame().action(QStringLiteral("tool%1").arg(ui::ToolLamp))->shortcut(),
-                 QKeySequence(Qt::Key_F5));
-        QCOMPARE(frame().action(QStringLiteral("tool%1").arg(ui::ToolBmpText))->shortcut(),
+        QCOMPARE(frame().actions().tool(ui::ToolLamp)->shortcut(), QKeySequence(Qt::Key_F5));
+        QCOMPARE(frame().actions().tool(ui::ToolBmpText)->shortcut(),
                  QKeySequence(Qt::ALT | Qt::Key_G));
-        QCOMPARE(frame().action(QStringLiteral("lockSelection"))->shortcut(),
+        QCOMPARE(frame().actions().canvasAction(ui::CanvasCommand::LockSelection)->shortcut(),
                  QKeySequence(Qt::CTRL | Qt::Key_L));
 
         // F4 chooses the button tool for the canvas; the menu shows it checked.
@@ -340,10 +340,10 @@ private slots:
         view()->canvas()->setFocus();
         QTest::keyClick(view()->canvas(), Qt::Key_F4);
         QCOMPARE(view()->canvas()->tool(), int(ui::ToolButton));
-        QVERIFY(frame().action(QStringLiteral("tool%1").arg(ui::ToolButton))->isChecked());
+        QVERIFY(frame().actions().tool(ui::ToolButton)->isChecked());
 
         // The screen-edge alignments are reachable and follow the selection rule.
-        QAction *screenLeft = frame().action(QStringLiteral("alignScreenLeft"));
+        QAction *screenLeft = frame().actions().canvasAction(ui::CanvasCommand::AlignScreenLeft);
         QVERIFY(screenLeft);
         QVERIFY(!screenLeft->isEnabled());
         core::CTag *tag = nullptr;
@@ -401,10 +401,10 @@ private slots:
     {
         frame().closeProject();
         uitest::MessageRecorder messages;
-        frame().action(QStringLiteral("tool%1").arg(ui::ToolDigit))->trigger();
+        frame().actions().tool(ui::ToolDigit)->trigger();
         QCOMPARE(messages.ids, std::vector<int>{52604});
-        QVERIFY(!frame().action(QStringLiteral("tool%1").arg(ui::ToolDigit))->isChecked());
-        QVERIFY(frame().action(QStringLiteral("tool%1").arg(ui::ToolSelect))->isChecked());
+        QVERIFY(!frame().actions().tool(ui::ToolDigit)->isChecked());
+        QVERIFY(frame().actions().tool(ui::ToolSelect)->isChecked());
     }
 
     void gridAndMemoryDialogsShowTheSettings()
@@ -465,14 +465,14 @@ private slots:
         QCOMPARE(dlg.table(core::kTagLine)->rowCount(), 1);
         QCOMPARE(dlg.table(core::kTagLine)->item(0, 0)->text(), QString::number(line->X()));
         QCOMPARE(dlg.table(core::kTagDigit)->rowCount(), 0);
-        QVERIFY(frame().action("screenTagList")->isEnabled());
+        QVERIFY(frame().action(ui::MainAction::ScreenTagList)->isEnabled());
 
         // The arrange commands follow the selection of the active canvas.
         view()->canvas()->refresh();
         view()->canvas()->clearSelection();
-        QVERIFY(!frame().action("alignLeft")->isEnabled());
+        QVERIFY(!frame().actions().canvasAction(ui::CanvasCommand::AlignLeft)->isEnabled());
         view()->canvas()->actions().selectAll();
-        QCOMPARE(frame().action("bringToFront")->isEnabled(),
+        QCOMPARE(frame().actions().canvasAction(ui::CanvasCommand::BringToFront)->isEnabled(),
                  view()->canvas()->actions().canRun(ui::CanvasCommand::BringToFront));
     }
 
@@ -482,7 +482,7 @@ private slots:
         const QSize client(144, 140);
         QCOMPARE(CZoomWnd::sourceRect(QPoint(500, 400), client, screen), QRect(482, 383, 36, 35));
         QCOMPARE(CZoomWnd::sourceRect(QPoint(2, 799), client, screen), QRect(0, 765, 36, 35));
-        QAction *toggle = frame().action("viewZoomWnd");
+        QAction *toggle = frame().action(ui::MainAction::ViewZoomWnd);
         toggle->setChecked(true);
         auto *wnd = frame().findChild<CZoomWnd *>();
         QVERIFY(wnd && wnd->isVisible());

@@ -44,185 +44,231 @@ CMainActions::CMainActions(CMainFrame &frame)
     createToolBars();
     createToolMenus();
     createCommMenu();
+    for (const QAction *a : m_actions)
+        Q_ASSERT(a);
 }
 
-QAction *CMainActions::add(const QString &name, const QString &text, const QKeySequence &key)
+QAction *CMainActions::create(const char *name, const QString &text, const QKeySequence &key)
 {
     auto *a = new QAction(text, &m_frame);
-    a->setObjectName(name);
+    a->setObjectName(QLatin1String(name));
     if (!key.isEmpty())
         a->setShortcut(key);
     return a;
 }
 
-void CMainActions::createActions()
+QAction *CMainActions::add(MainAction id, const char *name, const QString &text,
+                           const QKeySequence &key)
 {
-    CMainFrame *f = &m_frame;
-    QUndoStack *undo = m_frame.undoStack();
-    QObject::connect(add("fileNew", tr("새 프로젝트(&N)..."), QKeySequence::New),
-                     &QAction::triggered, f, &CMainFrame::onNew);
-    QObject::connect(add("fileOpen", tr("열기(&O)..."), QKeySequence::Open), &QAction::triggered, f,
-                     &CMainFrame::onOpen);
-    QObject::connect(add("fileClose", tr("닫기(&C)")), &QAction::triggered, f,
-                     &CMainFrame::onClose);
-    QObject::connect(add("fileSave", tr("저장(&S)"), QKeySequence::Save), &QAction::triggered, f,
-                     &CMainFrame::onSave);
-    QObject::connect(add("fileSaveAs", tr("다른 이름으로 저장(&A)...")), &QAction::triggered, f,
-                     &CMainFrame::onSaveAs);
-    QObject::connect(add("fileExit", tr("끝내기(&X)")), &QAction::triggered, f, &QWidget::close);
-    QObject::connect(add("filePrint", tr("인쇄(&P)..."), QKeySequence::Print), &QAction::triggered,
-                     f, &CMainFrame::onPrint);
-    QObject::connect(add("filePrintPreview", tr("인쇄 미리보기(&V)")), &QAction::triggered, f,
-                     &CMainFrame::onPrintPreview);
-    QObject::connect(add("fileExportPdf", tr("PDF로 내보내기...")), &QAction::triggered, f,
-                     &CMainFrame::onExportPdf);
-    QObject::connect(add("fileExportPictures", tr("그림으로 내보내기...")), &QAction::triggered, f,
-                     &CMainFrame::onExportPictures);
-
-    m_undo = add("editUndo", tr("실행 취소(&U)"), QKeySequence(tr("Ctrl+Z")));
-    QObject::connect(m_undo, &QAction::triggered, undo, &QUndoStack::undo);
-    m_redo = add("editRedo", tr("다시 실행(&R)"), QKeySequence(tr("Ctrl+Y")));
-    QObject::connect(m_redo, &QAction::triggered, undo, &QUndoStack::redo);
-    QObject::connect(add("editCut", tr("잘라내기(&T)"), QKeySequence::Cut), &QAction::triggered, f,
-                     &CMainFrame::onCut);
-    QObject::connect(add("editCopy", tr("복사(&C)"), QKeySequence::Copy), &QAction::triggered, f,
-                     &CMainFrame::onCopy);
-    QObject::connect(add("editPaste", tr("붙여넣기(&P)"), QKeySequence::Paste), &QAction::triggered,
-                     f, &CMainFrame::onPaste);
-    // No shortcut: the canvas and the tree take the Delete key themselves.
-    QObject::connect(add("editDelete", tr("삭제(&D)")), &QAction::triggered, f,
-                     &CMainFrame::onDelete);
-    QObject::connect(add("editSelectAll", tr("모두 선택(&A)"), QKeySequence::SelectAll),
-                     &QAction::triggered, f, [f] {
-                         if (auto *v = f->activeView())
-                             v->canvas()->actions().selectAll();
-                     });
-
-    QObject::connect(add("screenNew", tr("새 화면(&N)"), QKeySequence(tr("Ctrl+G"))),
-                     &QAction::triggered, f, &CMainFrame::newScreen);
-    QObject::connect(add("screenDelete", tr("화면 삭제(&D)")), &QAction::triggered, f,
-                     &CMainFrame::onDeleteScreen);
-    QObject::connect(add("screenProperties", tr("화면 속성(&P)...")), &QAction::triggered, f, [f] {
-        if (auto *v = f->activeView())
-            f->editScreenProperties(v->screenNumber());
-    });
-    QObject::connect(add("screenTagList", tr("태그 리스트")), &QAction::triggered, f,
-                     &CMainFrame::showTagList);
-    // F5 draws lamps: the preview takes Ctrl+F5, as running does in many tools.
-    QObject::connect(add("screenPreview", tr("미리보기(&R)"), QKeySequence(Qt::CTRL | Qt::Key_F5)),
-                     &QAction::triggered, f, [f] { f->showPreview(); });
-    QObject::connect(add("screenPreviewHere", tr("이 화면부터 미리보기(&T)"),
-                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F5)),
-                     &QAction::triggered, f, [f] { f->showPreview(true); });
-    QObject::connect(add("viewMemory", tr("메모리 사용량...")), &QAction::triggered, f,
-                     &CMainFrame::onMemoryUse);
-    QObject::connect(add("viewOptions", tr("옵션...")), &QAction::triggered, f,
-                     &CMainFrame::onOptions);
-    QObject::connect(add("viewGrid", tr("그리드 및 스냅...")), &QAction::triggered, f,
-                     &CMainFrame::onGridSnap);
-    QObject::connect(add("projectParams", tr("파라미터 설정(&A)...")), &QAction::triggered, f,
-                     &CMainFrame::editPanelSettings);
-    QObject::connect(add("projectComm1", tr("채널 1 통신 설정(&1)...")), &QAction::triggered, f,
-                     [f] { f->editChannelSettings(1); });
-    QObject::connect(add("projectComm2", tr("채널 2 통신 설정(&2)...")), &QAction::triggered, f,
-                     [f] { f->editChannelSettings(2); });
-    QObject::connect(add("projectPlcType", tr("PLC 타입 변경(&T)...")), &QAction::triggered, f,
-                     &CMainFrame::changePlcType);
-    QObject::connect(add("projectComPort", tr("Velmar Panel 연결 포트 변경(&C)...")),
-                     &QAction::triggered, f, &CMainFrame::changeComPort);
-    // The common functions.
-    const auto function = [&](const char *name, const QString &text, const QKeySequence &key,
-                              void (CMainFrame::*slot)()) {
-        QObject::connect(add(QString::fromLatin1(name), text, key), &QAction::triggered, f, slot);
-    };
-    function("functionAlarms", tr("경보"), QKeySequence(Qt::CTRL | Qt::Key_W),
-             &CMainFrame::editAlarms);
-    function("functionCalculations", tr("연산"), QKeySequence(Qt::CTRL | Qt::Key_I),
-             &CMainFrame::editCalculations);
-    function("functionTransfers", tr("블록통신"), QKeySequence(Qt::CTRL | Qt::Key_T),
-             &CMainFrame::editTransfers);
-    function("functionReservations", tr("예약"), QKeySequence(Qt::CTRL | Qt::Key_R),
-             &CMainFrame::editReservations);
-    function("functionMessages", tr("메시지 관리"), QKeySequence(Qt::CTRL | Qt::Key_M),
-             &CMainFrame::editMessages);
-    function("functionImages", tr("이미지 보기"), QKeySequence(Qt::CTRL | Qt::Key_B),
-             &CMainFrame::showRegisteredImages);
-    function("functionKeys", tr("기능키 리스트"), {}, &CMainFrame::showFunctionKeys);
-    function("functionSystemMemory", tr("시스템 메모리 사용"), {},
-             &CMainFrame::showUsedSystemMemory);
-    QObject::connect(add("windowCascade", tr("계단식(&C)")), &QAction::triggered, f,
-                     [f] { f->arrangeWindows(false); });
-    QObject::connect(add("windowTile", tr("바둑판식(&T)")), &QAction::triggered, f,
-                     [f] { f->arrangeWindows(true); });
+    QAction *a = create(name, text, key);
+    m_actions[std::size_t(id)] = a;
+    return a;
 }
 
-void CMainActions::createMenus()
+void CMainActions::command(MainAction id, const char *name, const QString &text,
+                           const QKeySequence &key, std::function<void()> run)
 {
-    QMenuBar *bar = m_frame.menuBar();
-    const auto action = [this](const char *name) { return m_frame.action(name); };
-    QMenu *file = bar->addMenu(tr("파일(&F)"));
-    file->addActions({action("fileNew"), action("fileOpen"), action("fileClose")});
-    file->addSeparator();
-    file->addActions({action("fileSave"), action("fileSaveAs")});
-    file->addSeparator();
-    file->addActions({action("filePrint"), action("filePrintPreview"), action("fileExportPdf"),
-                      action("fileExportPictures")});
-    file->addSeparator();
-    m_recentMenu = file->addMenu(tr("최근 파일"));
-    m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
-    file->addSeparator();
-    file->addAction(action("fileExit"));
+    QObject::connect(add(id, name, text, key), &QAction::triggered, &m_frame, std::move(run));
+}
 
-    m_editMenu = bar->addMenu(tr("편집(&E)"));
-    m_editMenu->addActions({m_undo, m_redo});
-    m_editMenu->addSeparator();
-    m_editMenu->addActions(
-            {action("editCut"), action("editCopy"), action("editPaste"), action("editDelete")});
+QList<QAction *> CMainActions::actions(std::initializer_list<MainAction> ids) const
+{
+    QList<QAction *> out;
+    for (MainAction id : ids)
+        out << action(id);
+    return out;
+}
 
-    QMenu *view = bar->addMenu(tr("보기(&V)"));
+void CMainActions::createActions()
+{
+    createFileActions();
+    createEditActions();
+    createViewActions();
+    createProjectActions();
+    createCommActions();
+}
+
+void CMainActions::createFileActions()
+{
+    using enum MainAction;
+    CMainFrame *f = &m_frame;
+    command(FileNew, "fileNew", tr("새 프로젝트(&N)..."), QKeySequence::New, [f] { f->onNew(); });
+    command(FileOpen, "fileOpen", tr("열기(&O)..."), QKeySequence::Open, [f] { f->onOpen(); });
+    command(FileClose, "fileClose", tr("닫기(&C)"), {}, [f] { f->onClose(); });
+    command(FileSave, "fileSave", tr("저장(&S)"), QKeySequence::Save, [f] { f->onSave(); });
+    command(FileSaveAs, "fileSaveAs", tr("다른 이름으로 저장(&A)..."), {}, [f] { f->onSaveAs(); });
+    command(FileExit, "fileExit", tr("끝내기(&X)"), {}, [f] { f->close(); });
+    command(FilePrint, "filePrint", tr("인쇄(&P)..."), QKeySequence::Print, [f] { f->onPrint(); });
+    command(FilePrintPreview, "filePrintPreview", tr("인쇄 미리보기(&V)"), {},
+            [f] { f->onPrintPreview(); });
+    command(FileExportPdf, "fileExportPdf", tr("PDF로 내보내기..."), {}, [f] { f->onExportPdf(); });
+    command(FileExportPictures, "fileExportPictures", tr("그림으로 내보내기..."), {},
+            [f] { f->onExportPictures(); });
+}
+
+void CMainActions::createEditActions()
+{
+    using enum MainAction;
+    CMainFrame *f = &m_frame;
+    QUndoStack *undo = m_frame.undoStack();
+    QObject::connect(add(EditUndo, "editUndo", tr("실행 취소(&U)"), QKeySequence(tr("Ctrl+Z"))),
+                     &QAction::triggered, undo, &QUndoStack::undo);
+    QObject::connect(add(EditRedo, "editRedo", tr("다시 실행(&R)"), QKeySequence(tr("Ctrl+Y"))),
+                     &QAction::triggered, undo, &QUndoStack::redo);
+    command(EditCut, "editCut", tr("잘라내기(&T)"), QKeySequence::Cut, [f] { f->onCut(); });
+    command(EditCopy, "editCopy", tr("복사(&C)"), QKeySequence::Copy, [f] { f->onCopy(); });
+    command(EditPaste, "editPaste", tr("붙여넣기(&P)"), QKeySequence::Paste, [f] { f->onPaste(); });
+    // No shortcut: the canvas and the tree take the Delete key themselves.
+    command(EditDelete, "editDelete", tr("삭제(&D)"), {}, [f] { f->onDelete(); });
+    command(EditSelectAll, "editSelectAll", tr("모두 선택(&A)"), QKeySequence::SelectAll, [f] {
+        if (auto *v = f->activeView())
+            v->canvas()->actions().selectAll();
+    });
+}
+
+void CMainActions::createViewActions()
+{
+    using enum MainAction;
+    CMainFrame *f = &m_frame;
+    // The project window's own toggle, named and worded as the menu's.
     QAction *projectToggle = m_frame.projectWindow()->toggleViewAction();
     projectToggle->setText(tr("프로젝트 창(&P)"));
     projectToggle->setObjectName(QStringLiteral("viewProject"));
-    view->addAction(projectToggle);
-    auto *statusToggle = view->addAction(tr("상태 표시줄(&S)"));
+    m_actions[std::size_t(ViewProject)] = projectToggle;
+    QAction *statusToggle = add(ViewStatusBar, "viewStatusBar", tr("상태 표시줄(&S)"));
     statusToggle->setCheckable(true);
     statusToggle->setChecked(true);
     QObject::connect(statusToggle, &QAction::toggled, m_frame.statusBar(), &QWidget::setVisible);
-    QAction *zoomToggle = view->addAction(tr("확대상자"));
-    zoomToggle->setObjectName(QStringLiteral("viewZoomWnd"));
+    QAction *zoomToggle = add(ViewZoomWnd, "viewZoomWnd", tr("확대상자"));
     zoomToggle->setCheckable(true);
     QObject::connect(zoomToggle, &QAction::toggled, m_frame.zoomWindow(), &QWidget::setVisible);
     QObject::connect(m_frame.zoomWindow(), &CZoomWnd::shownChanged, zoomToggle,
                      &QAction::setChecked);
+    command(ViewMemory, "viewMemory", tr("메모리 사용량..."), {}, [f] { f->onMemoryUse(); });
+    command(ViewOptions, "viewOptions", tr("옵션..."), {}, [f] { f->onOptions(); });
+    command(ViewGrid, "viewGrid", tr("그리드 및 스냅..."), {}, [f] { f->onGridSnap(); });
+
+    command(ScreenNew, "screenNew", tr("새 화면(&N)"), QKeySequence(tr("Ctrl+G")),
+            [f] { f->newScreen(); });
+    command(ScreenDelete, "screenDelete", tr("화면 삭제(&D)"), {}, [f] { f->onDeleteScreen(); });
+    command(ScreenProperties, "screenProperties", tr("화면 속성(&P)..."), {}, [f] {
+        if (auto *v = f->activeView())
+            f->editScreenProperties(v->screenNumber());
+    });
+    command(ScreenTagList, "screenTagList", tr("태그 리스트"), {}, [f] { f->showTagList(); });
+    // F5 draws lamps: the preview takes Ctrl+F5, as running does in many tools.
+    command(ScreenPreview, "screenPreview", tr("미리보기(&R)"), QKeySequence(Qt::CTRL | Qt::Key_F5),
+            [f] { f->showPreview(); });
+    command(ScreenPreviewHere, "screenPreviewHere", tr("이 화면부터 미리보기(&T)"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F5), [f] { f->showPreview(true); });
+    command(WindowCascade, "windowCascade", tr("계단식(&C)"), {},
+            [f] { f->arrangeWindows(false); });
+    command(WindowTile, "windowTile", tr("바둑판식(&T)"), {}, [f] { f->arrangeWindows(true); });
+}
+
+void CMainActions::createProjectActions()
+{
+    using enum MainAction;
+    CMainFrame *f = &m_frame;
+    command(ProjectParams, "projectParams", tr("파라미터 설정(&A)..."), {},
+            [f] { f->editPanelSettings(); });
+    command(ProjectComm1, "projectComm1", tr("채널 1 통신 설정(&1)..."), {},
+            [f] { f->editChannelSettings(1); });
+    command(ProjectComm2, "projectComm2", tr("채널 2 통신 설정(&2)..."), {},
+            [f] { f->editChannelSettings(2); });
+    command(ProjectPlcType, "projectPlcType", tr("PLC 타입 변경(&T)..."), {},
+            [f] { f->changePlcType(); });
+    command(ProjectComPort, "projectComPort", tr("Velmar Panel 연결 포트 변경(&C)..."), {},
+            [f] { f->changeComPort(); });
+    // The common functions.
+    command(FunctionAlarms, "functionAlarms", tr("경보"), QKeySequence(Qt::CTRL | Qt::Key_W),
+            [f] { f->editAlarms(); });
+    command(FunctionCalculations, "functionCalculations", tr("연산"),
+            QKeySequence(Qt::CTRL | Qt::Key_I), [f] { f->editCalculations(); });
+    command(FunctionTransfers, "functionTransfers", tr("블록통신"),
+            QKeySequence(Qt::CTRL | Qt::Key_T), [f] { f->editTransfers(); });
+    command(FunctionReservations, "functionReservations", tr("예약"),
+            QKeySequence(Qt::CTRL | Qt::Key_R), [f] { f->editReservations(); });
+    command(FunctionMessages, "functionMessages", tr("메시지 관리"),
+            QKeySequence(Qt::CTRL | Qt::Key_M), [f] { f->editMessages(); });
+    command(FunctionImages, "functionImages", tr("이미지 보기"), QKeySequence(Qt::CTRL | Qt::Key_B),
+            [f] { f->showRegisteredImages(); });
+    command(FunctionKeys, "functionKeys", tr("기능키 리스트"), {}, [f] { f->showFunctionKeys(); });
+    command(FunctionSystemMemory, "functionSystemMemory", tr("시스템 메모리 사용"), {},
+            [f] { f->showUsedSystemMemory(); });
+}
+
+void CMainActions::createCommActions()
+{
+    using enum MainAction;
+    CMainFrame *f = &m_frame;
+    command(CommDownload, "commDownload", tr("다운로드(&D)"), QKeySequence(Qt::CTRL | Qt::Key_D),
+            [f] { f->download(); });
+    command(CommUpload, "commUpload", tr("업로드(&U)"), QKeySequence(Qt::CTRL | Qt::Key_U),
+            [f] { f->upload(); });
+    command(CommFont, "commFont", tr("폰트(&F)"), {}, [f] { f->downloadFont(); });
+    command(CommClock, "commClock", tr("날짜/시간(&T)"), {}, [f] { f->showPanelClock(); });
+    command(CommPasswordSet, "commPasswordSet", tr("암호설정(&P)"), {},
+            [f] { f->setPanelPassword(); });
+    command(CommPasswordRemove, "commPasswordRemove", tr("암호해제"), {},
+            [f] { f->removePanelPassword(); });
+    command(CommErase, "commErase", tr("전체 메모리 포맷"), {}, [f] { f->eraseMemory(); });
+    command(CommOsDownload, "commOsDownload", tr("OS 다운로드"), {},
+            [f] { f->startOsDownloader(); });
+    command(CommAlarmRead, "commAlarmRead", tr("경보이력읽기"), {}, [f] { f->showAlarmHistory(); });
+    command(CommAlarmDelete, "commAlarmDelete", tr("경보이력삭제"), {},
+            [f] { f->deleteAlarmHistory(); });
+    command(CommSysInfo, "commSysInfo", tr("시스템 정보 읽기"), {}, [f] { f->showSystemInfo(); });
+}
+
+void CMainActions::createMenus()
+{
+    using enum MainAction;
+    QMenuBar *bar = m_frame.menuBar();
+    QMenu *file = bar->addMenu(tr("파일(&F)"));
+    file->addActions(actions({FileNew, FileOpen, FileClose}));
+    file->addSeparator();
+    file->addActions(actions({FileSave, FileSaveAs}));
+    file->addSeparator();
+    file->addActions(actions({FilePrint, FilePrintPreview, FileExportPdf, FileExportPictures}));
+    file->addSeparator();
+    m_recentMenu = file->addMenu(tr("최근 파일"));
+    m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
+    file->addSeparator();
+    file->addAction(action(FileExit));
+
+    m_editMenu = bar->addMenu(tr("편집(&E)"));
+    m_editMenu->addActions(actions({EditUndo, EditRedo}));
+    m_editMenu->addSeparator();
+    m_editMenu->addActions(actions({EditCut, EditCopy, EditPaste, EditDelete}));
+
+    QMenu *view = bar->addMenu(tr("보기(&V)"));
+    view->addActions(actions({ViewProject, ViewStatusBar, ViewZoomWnd}));
     view->addSeparator();
-    view->addActions({action("viewMemory"), action("viewGrid"), action("viewOptions")});
+    view->addActions(actions({ViewMemory, ViewGrid, ViewOptions}));
 
     QMenu *screen = bar->addMenu(tr("화면(&S)"));
-    screen->addActions({action("screenNew"), action("screenDelete"), action("screenProperties"),
-                        action("screenTagList")});
+    screen->addActions(actions({ScreenNew, ScreenDelete, ScreenProperties, ScreenTagList}));
     screen->addSeparator();
-    screen->addActions({action("screenPreview"), action("screenPreviewHere")});
+    screen->addActions(actions({ScreenPreview, ScreenPreviewHere}));
 
     QMenu *project = bar->addMenu(tr("프로젝트(&P)"));
     project->setObjectName(QStringLiteral("projectMenu"));
-    project->addAction(action("projectParams"));
-    project->addActions({action("projectComm1"), action("projectComm2")});
-    project->addAction(action("projectPlcType"));
+    project->addActions(actions({ProjectParams, ProjectComm1, ProjectComm2, ProjectPlcType}));
     project->addSeparator();
     // The PC's own port: not part of the project, so always available.
-    project->addAction(action("projectComPort"));
+    project->addAction(action(ProjectComPort));
     QMenu *functions = bar->addMenu(tr("공통(&M)"));
     functions->setObjectName(QStringLiteral("functionsMenu"));
-    functions->addActions({action("functionAlarms"), action("functionCalculations"),
-                           action("functionTransfers"), action("functionReservations")});
+    functions->addActions(actions(
+            {FunctionAlarms, FunctionCalculations, FunctionTransfers, FunctionReservations}));
     functions->addSeparator();
-    functions->addActions(
-            {action("functionMessages"), action("functionImages"), action("functionKeys")});
+    functions->addActions(actions({FunctionMessages, FunctionImages, FunctionKeys}));
     functions->addSeparator();
-    functions->addAction(action("functionSystemMemory"));
+    functions->addAction(action(FunctionSystemMemory));
 
     QMenu *window = bar->addMenu(tr("창(&W)"));
-    window->addActions({action("windowCascade"), action("windowTile")});
+    window->addActions(actions({WindowCascade, WindowTile}));
 }
 
 void CMainActions::createToolBars()
@@ -230,11 +276,10 @@ void CMainActions::createToolBars()
     m_frame.setIconSize(QSize(kBarIconSize, kBarIconSize));
     QToolBar *file = m_frame.addToolBar(tr("표준"));
     file->setObjectName(QStringLiteral("standardBar"));
-    m_frame.action("fileNew")->setIcon(barIcon("file_new"));
-    m_frame.action("fileOpen")->setIcon(barIcon("file_open"));
-    m_frame.action("fileSave")->setIcon(barIcon("file_save"));
-    file->addActions(
-            {m_frame.action("fileNew"), m_frame.action("fileOpen"), m_frame.action("fileSave")});
+    action(MainAction::FileNew)->setIcon(barIcon("file_new"));
+    action(MainAction::FileOpen)->setIcon(barIcon("file_open"));
+    action(MainAction::FileSave)->setIcon(barIcon("file_save"));
+    file->addActions(actions({MainAction::FileNew, MainAction::FileOpen, MainAction::FileSave}));
     file->addSeparator();
     m_zoomBox = new QComboBox(file);
     m_zoomBox->setObjectName(QStringLiteral("zoomBox"));
@@ -284,10 +329,10 @@ void CMainActions::createToolBars()
                              tr("잠금 모두 해제")};
     int i = 0;
     for (const auto &[name, command, icon] : commands) {
-        QAction *a
-                = add(QString::fromLatin1(name), texts[i++],
-                      command == CanvasCommand::LockSelection ? QKeySequence(Qt::CTRL | Qt::Key_L)
-                                                              : QKeySequence());
+        QAction *a = create(name, texts[i++],
+                            command == CanvasCommand::LockSelection
+                                    ? QKeySequence(Qt::CTRL | Qt::Key_L)
+                                    : QKeySequence());
         a->setIcon(barIcon(icon));
         m_canvasActions.emplace_back(a, command);
         QObject::connect(a, &QAction::triggered, &m_frame, [this, command = command] {
@@ -297,7 +342,7 @@ void CMainActions::createToolBars()
         arrange->addAction(a);
         arrangeMenu->addAction(a);
     }
-    m_editMenu->addAction(m_frame.action("editSelectAll"));
+    m_editMenu->addAction(action(MainAction::EditSelectAll));
 }
 
 void CMainActions::createToolActions()
@@ -364,48 +409,47 @@ void CMainActions::createToolMenus()
     tags->setObjectName(QStringLiteral("tagMenu"));
     for (int id : {ToolDigit, ToolMessage, ToolButton, ToolLamp, ToolBarGraph, ToolTrendGraph,
                    ToolPie, ToolMotor, ToolMobile, ToolClock})
-        tags->addAction(m_frame.action(QStringLiteral("tool%1").arg(id)));
+        tags->addAction(tool(id));
     QMenu *draw = new QMenu(tr("그리기(&D)"), &m_frame);
     draw->setObjectName(QStringLiteral("drawMenu"));
     for (int id : {ToolSelect, ToolText, ToolBmpText, ToolBitmap, ToolLine, ToolRect, ToolCircle})
-        draw->addAction(m_frame.action(QStringLiteral("tool%1").arg(id)));
+        draw->addAction(tool(id));
     bar->insertMenu(before, tags);
     bar->insertMenu(before, draw);
 }
 
 void CMainActions::createCommMenu()
 {
-    // The commands in the menu's order.
-    CMainFrame *f = &m_frame;
+    using enum MainAction;
     auto *menu = new QMenu(tr("통신(&C)"), &m_frame);
     menu->setObjectName(QStringLiteral("commMenu"));
-    const auto item = [&](const char *name, const QString &text, const QKeySequence &key,
-                          std::function<void()> run) {
-        QAction *a = add(QString::fromLatin1(name), text, key);
-        QObject::connect(a, &QAction::triggered, f, std::move(run));
-        menu->addAction(a);
-    };
-    item("commDownload", tr("다운로드(&D)"), QKeySequence(Qt::CTRL | Qt::Key_D),
-         [f] { f->download(); });
-    item("commUpload", tr("업로드(&U)"), QKeySequence(Qt::CTRL | Qt::Key_U), [f] { f->upload(); });
-    item("commFont", tr("폰트(&F)"), {}, [f] { f->downloadFont(); });
-    item("commClock", tr("날짜/시간(&T)"), {}, [f] { f->showPanelClock(); });
-    item("commPasswordSet", tr("암호설정(&P)"), {}, [f] { f->setPanelPassword(); });
-    item("commPasswordRemove", tr("암호해제"), {}, [f] { f->removePanelPassword(); });
-    item("commErase", tr("전체 메모리 포맷"), {}, [f] { f->eraseMemory(); });
-    item("commOsDownload", tr("OS 다운로드"), {}, [f] { f->startOsDownloader(); });
-    item("commAlarmRead", tr("경보이력읽기"), {}, [f] { f->showAlarmHistory(); });
-    item("commAlarmDelete", tr("경보이력삭제"), {}, [f] { f->deleteAlarmHistory(); });
-    item("commSysInfo", tr("시스템 정보 읽기"), {}, [f] { f->showSystemInfo(); });
+    menu->addActions(actions({CommDownload, CommUpload, CommFont, CommClock, CommPasswordSet,
+                              CommPasswordRemove, CommErase, CommOsDownload, CommAlarmRead,
+                              CommAlarmDelete, CommSysInfo}));
     QMenuBar *bar = m_frame.menuBar();
     bar->insertMenu(bar->actions().last(), menu); // ahead of the window menu
 }
 
-void CMainActions::checkTool(int toolId)
+QAction *CMainActions::tool(int toolId) const
 {
     for (QAction *a : m_tools)
         if (a->data().toInt() == toolId)
-            a->setChecked(true);
+            return a;
+    return nullptr;
+}
+
+QAction *CMainActions::canvasAction(CanvasCommand command) const
+{
+    for (const auto &[a, c] : m_canvasActions)
+        if (c == command)
+            return a;
+    return nullptr;
+}
+
+void CMainActions::checkTool(int toolId)
+{
+    if (QAction *a = tool(toolId))
+        a->setChecked(true);
 }
 
 int CMainActions::currentTool() const

@@ -1,14 +1,18 @@
 #pragma once
 
-// The main window's commands: every QAction (named, so tests and the layout find them), the
-// menus and the toolbars, wired to the main frame. The frame keeps the behaviour; this class
-// keeps the texts, shortcuts and the order they appear in.
+// The main window's commands: every QAction, built here and nowhere else, the menus and the
+// toolbars, wired to the main frame. The frame keeps the behaviour; this class keeps the texts,
+// shortcuts and the order they appear in. Each action keeps an object name for tests and
+// accessibility, but code reaches it by identity (main_action_id.h).
 
+#include "ui/app/main_action_id.h"
 #include "ui/canvas/canvas_actions.h"
 
 #include <QCoreApplication>
 #include <QKeySequence>
 
+#include <array>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -27,10 +31,13 @@ class CMainActions
 public:
     explicit CMainActions(CMainFrame &frame);
 
+    QAction *action(MainAction id) const { return m_actions[std::size_t(id)]; }
+    // The drawing tool's action; nullptr for an id that is no tool.
+    QAction *tool(int toolId) const;
+    // The arrange command's action; nullptr for a command that has none in the main window.
+    QAction *canvasAction(CanvasCommand command) const;
     QComboBox *zoomBox() const { return m_zoomBox; }
     QMenu *recentMenu() const { return m_recentMenu; }
-    QAction *undoAction() const { return m_undo; }
-    QAction *redoAction() const { return m_redo; }
     // The canvas commands with the command each runs on the active canvas.
     const std::vector<std::pair<QAction *, CanvasCommand>> &canvasActions() const
     {
@@ -42,8 +49,19 @@ public:
     int currentTool() const;
 
 private:
-    QAction *add(const QString &name, const QString &text, const QKeySequence &key = {});
+    QAction *create(const char *name, const QString &text, const QKeySequence &key = {});
+    QAction *add(MainAction id, const char *name, const QString &text,
+                 const QKeySequence &key = {});
+    // Adds the command and runs `run` on the frame when it is triggered.
+    void command(MainAction id, const char *name, const QString &text, const QKeySequence &key,
+                 std::function<void()> run);
+    QList<QAction *> actions(std::initializer_list<MainAction> ids) const;
     void createActions();
+    void createFileActions();
+    void createEditActions();
+    void createViewActions();
+    void createProjectActions();
+    void createCommActions();
     void createMenus();
     void createToolBars();
     void createToolActions();
@@ -51,11 +69,10 @@ private:
     void createCommMenu();
 
     CMainFrame &m_frame;
+    std::array<QAction *, kMainActionCount> m_actions{};
     QComboBox *m_zoomBox = nullptr;
     QMenu *m_recentMenu = nullptr;
     QMenu *m_editMenu = nullptr;
-    QAction *m_undo = nullptr;
-    QAction *m_redo = nullptr;
     std::vector<QAction *> m_tools;
     std::vector<std::pair<QAction *, CanvasCommand>> m_canvasActions;
 };

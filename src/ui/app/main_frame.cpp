@@ -126,9 +126,9 @@ QComboBox *CMainFrame::zoomBox() const
     return m_actions->zoomBox();
 }
 
-QAction *CMainFrame::action(const QString &name) const
+QAction *CMainFrame::action(MainAction id) const
 {
-    return findChild<QAction *>(name);
+    return m_actions->action(id);
 }
 
 void CMainFrame::connectController()
@@ -194,29 +194,27 @@ void CMainFrame::updateTitle()
 
 void CMainFrame::updateActions()
 {
+    using enum MainAction;
     const bool open = document() != nullptr;
-    for (const char *name :
-         {"fileClose", "fileSave", "fileSaveAs", "screenNew", "screenPreview", "viewMemory",
-          "commDownload"})
-        action(name)->setEnabled(open);
-    for (const char *name :
-         {"filePrint", "filePrintPreview", "fileExportPdf", "fileExportPictures"})
-        action(name)->setEnabled(open);
-    for (const char *name :
-         {"projectParams", "projectComm1", "projectComm2", "projectPlcType", "functionAlarms",
-          "functionCalculations", "functionTransfers", "functionReservations", "functionMessages",
-          "functionImages", "functionKeys", "functionSystemMemory"})
-        action(name)->setEnabled(open);
-    action("screenDelete")->setEnabled(open && document()->Screens().size() > 1);
-    action("screenProperties")->setEnabled(activeView() != nullptr);
-    action("screenTagList")->setEnabled(activeView() != nullptr);
-    action("screenPreviewHere")->setEnabled(activeView() != nullptr);
+    for (MainAction id : {FileClose, FileSave, FileSaveAs, FilePrint, FilePrintPreview,
+                          FileExportPdf, FileExportPictures, ScreenNew, ScreenPreview})
+        action(id)->setEnabled(open);
+    for (MainAction id :
+         {ViewMemory, CommDownload, ProjectParams, ProjectComm1, ProjectComm2, ProjectPlcType})
+        action(id)->setEnabled(open);
+    for (MainAction id :
+         {FunctionAlarms, FunctionCalculations, FunctionTransfers, FunctionReservations,
+          FunctionMessages, FunctionImages, FunctionKeys, FunctionSystemMemory})
+        action(id)->setEnabled(open);
+    action(ScreenDelete)->setEnabled(open && document()->Screens().size() > 1);
+    for (MainAction id : {ScreenProperties, ScreenTagList, ScreenPreviewHere})
+        action(id)->setEnabled(activeView() != nullptr);
     // The arrange commands follow the canvas's own rules for the selection.
     CDorvaneView *view = activeView();
     for (const auto &[a, command] : m_actions->canvasActions())
         a->setEnabled(view && view->canvas()->actions().canRun(command));
-    m_actions->undoAction()->setEnabled(undoStack()->canUndo());
-    m_actions->redoAction()->setEnabled(undoStack()->canRedo());
+    action(EditUndo)->setEnabled(undoStack()->canUndo());
+    action(EditRedo)->setEnabled(undoStack()->canRedo());
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)

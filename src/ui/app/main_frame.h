@@ -5,6 +5,7 @@
 // files. The open project and its undo stack belong to the project controller; the frame asks
 // the user, opens the dialogs and keeps the windows in step with the controller's signals.
 
+#include "ui/app/main_action_id.h"
 #include "ui/tags/tag_prop_dialog.h"
 
 #include "core/report/report_setup_dlg.h"
@@ -66,7 +67,9 @@ public:
     CZoomWnd *zoomWindow() const { return m_zoomWnd; }
     QComboBox *zoomBox() const;
     QTimer &autoSaveTimer() { return m_autoSave; }
-    QAction *action(const QString &name) const;
+    // The window's commands; tests reach an action through its identity too.
+    const CMainActions &actions() const { return *m_actions; }
+    QAction *action(MainAction id) const;
 
     // --- project ----------------------------------------------------------------------------
     // New with the given settings (the dialog's result); false when the document refuses.
