@@ -89,11 +89,18 @@ public:
     bool openDropped(const QMimeData *mime);
     static QString droppedProject(const QMimeData *mime);
 
-    // --- screens ----------------------------------------------------------------------------
+    // --- screen windows (main_frame_windows.cpp) --------------------------------------------
     CDorvaneView *findView(std::uint16_t number) const;
     CDorvaneView *activeView() const;
     // Activates the screen's view or opens one.
     CDorvaneView *showScreen(std::uint16_t number);
+    void setZoom(int index);
+    // Cascade at 100 % or tile at the fitting zoom.
+    void arrangeWindows(bool tile);
+    // The drawing tool of every canvas; a tool other than select needs an open screen.
+    void chooseTool(int toolId);
+
+    // --- screens ----------------------------------------------------------------------------
     // The function-key dialog for key 0-7 of a screen; its OK is one undo step.
     void editFunctionKey(std::uint16_t screenNumber, int key);
     // The read-only overview of a screen's function keys.
@@ -128,12 +135,7 @@ public:
     // The function keys of the active screen (else the first one).
     void showFunctionKeys();
     void showUsedSystemMemory();
-    void setZoom(int index);
     void setAutoSaveInterval(int minutes);
-    // Cascade at 100 % or tile at the fitting zoom.
-    void arrangeWindows(bool tile);
-    // The drawing tool of every canvas; a tool other than select needs an open screen.
-    void chooseTool(int toolId);
 
     // --- project settings (main_frame_params.cpp); each OK is one undo step ----------------
     void editPanelSettings();
