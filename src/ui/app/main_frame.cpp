@@ -189,6 +189,15 @@ void CMainFrame::updateTitle()
     setWindowModified(m_controller->isModified());
 }
 
+void CMainFrame::changeEvent(QEvent *event)
+{
+    // A maximized screen window puts its own mark on the main window, and a restored one takes
+    // the mark away: the mark is the project's.
+    if (event->type() == QEvent::ModifiedChange && isWindowModified() != m_controller->isModified())
+        setWindowModified(m_controller->isModified());
+    QMainWindow::changeEvent(event);
+}
+
 void CMainFrame::updateActions()
 {
     using enum MainAction;

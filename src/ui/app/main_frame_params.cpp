@@ -31,7 +31,6 @@ void pushState(CProjectController &controller, core::CDorvaneDoc &doc,
     auto command = std::make_unique<CProjectStateCommand>(doc, std::move(before), text);
     if (command->isEmpty())
         return;
-    doc.SetModified();
     controller.push(command.release());
 }
 
@@ -75,11 +74,8 @@ void CMainFrame::changePlcType()
     if (dialog.exec() != QDialog::Accepted)
         return;
     auto before = CProjectStateCommand::Capture(*doc);
-    const bool wasModified = doc->IsModified();
-    if (!dialog.presenter().Ok(*doc)) {
-        doc->SetModified(wasModified);
+    if (!dialog.presenter().Ok(*doc))
         return;
-    }
     pushState(*m_controller, *doc, std::move(before), dialog.windowTitle());
     if (const std::size_t reset = dialog.presenter().ResetCount(); reset > 0)
         showMessage(this, util::msg::kAddressesReset,

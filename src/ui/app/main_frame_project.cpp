@@ -86,7 +86,7 @@ bool CMainFrame::save()
         return false;
     if (document()->Path().empty()) {
         onSaveAs();
-        return document() && !document()->IsModified();
+        return document() && !m_controller->isModified();
     }
     return saveAs(QString::fromStdString(document()->Path()));
 }

@@ -22,12 +22,13 @@ CProjectController::CProjectController(core::CAppServices &services, QObject *pa
     , m_services(services)
     , m_undo(std::make_unique<QUndoStack>())
 {
-    connect(m_undo.get(), &QUndoStack::cleanChanged, this, [this](bool clean) {
+    connect(m_undo.get(), &QUndoStack::cleanChanged, this, &CProjectController::publishModified);
+    connect(m_undo.get(), &QUndoStack::indexChanged, this, [this] {
+        // An edit that set the document's own flag on the way is brought back to the stack's.
         if (m_doc)
-            m_doc->SetModified(!clean);
-        emit modifiedChanged(m_doc && !clean);
+            m_doc->SetModified(isModified());
+        emit changed();
     });
-    connect(m_undo.get(), &QUndoStack::indexChanged, this, &CProjectController::changed);
 }
 
 CProjectController::~CProjectController()
@@ -53,6 +54,13 @@ bool CProjectController::isModified() const
     return m_doc && !m_undo->isClean();
 }
 
+void CProjectController::publishModified()
+{
+    if (m_doc)
+        m_doc->SetModified(isModified());
+    emit modifiedChanged(isModified());
+}
+
 // --- project -------------------------------------------------------------------------------------
 
 void CProjectController::start(std::unique_ptr<core::CDorvaneDoc> doc, bool modified)
@@ -64,7 +72,7 @@ void CProjectController::start(std::unique_ptr<core::CDorvaneDoc> doc, bool modi
         m_undo->setClean();
     m_doc->SetModified(modified);
     emit documentChanged();
-    emit modifiedChanged(isModified());
+    publishModified();
 }
 
 bool CProjectController::newProject(const core::NewProjectSettings &settings)
@@ -98,8 +106,7 @@ bool CProjectController::saveProject(const std::string &path, std::string *error
     if (!m_doc || !m_doc->SaveDocument(path, m_services.Areas(), error))
         return false;
     m_undo->setClean();
-    m_doc->SetModified(false);
-    emit modifiedChanged(false);
+    publishModified();
     return true;
 }
 

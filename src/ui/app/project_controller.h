@@ -39,7 +39,8 @@ public:
     QUndoStack *undoStack() const { return m_undo.get(); }
     // The panel language's LANGID: the code page of the project's texts.
     std::uint16_t panelLangId() const;
-    // Changed since it was opened or last saved (a new project until its first save).
+    // Changed since it was opened or last saved (a new project until its first save): the undo
+    // stack's clean state alone.
     bool isModified() const;
 
     // --- project ----------------------------------------------------------------------------
@@ -93,6 +94,8 @@ signals:
 
 private:
     void start(std::unique_ptr<core::CDorvaneDoc> doc, bool modified);
+    // The document's flag and the windows follow the stack's clean state.
+    void publishModified();
 
     core::CAppServices &m_services;
     std::unique_ptr<core::CDorvaneDoc> m_doc;

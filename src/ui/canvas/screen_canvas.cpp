@@ -291,7 +291,6 @@ void CScreenCanvas::setBand(Band band, const QRect &rect, QPoint offset)
 
 void CScreenCanvas::pushCommand(QUndoCommand *command)
 {
-    m_doc.SetModified();
     if (m_undo) {
         m_undo->push(command);
     } else {

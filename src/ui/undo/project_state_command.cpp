@@ -58,7 +58,6 @@ void CProjectStateCommand::apply(const State &state)
             for (std::size_t k = 0; k < keys.size() && k < core::kFunctionKeyCount; ++k)
                 screen->FunctionKey(k) = keys[k];
     m_doc.RebindDrivers();
-    m_doc.SetModified();
     if (m_changed)
         m_changed();
 }
