@@ -4,6 +4,7 @@
 
 #include "core/report/screen_scope.h"
 
+#include "ui/app/dialog_factory.h"
 #include "ui/app/main_frame.h"
 #include "ui/comm/alarm_hist_dialog.h"
 #include "ui/comm/alarm_search_dialog.h"
@@ -91,6 +92,13 @@ core::CScreenData &firstScreen(CMainFrame &frame)
     return *frame.document()->Screens().front();
 }
 
+// The printing windows start on the project's first screen (the command: the open one).
+int firstScreenNumber(CMainFrame &frame)
+{
+    const std::vector<std::uint16_t> screens = core::screenNumbers(*frame.document());
+    return screens.empty() ? -1 : int(screens[0]);
+}
+
 // The project's first tag of `kind` with its screen's number; a new tag of the kind (kept by
 // `scratch`) when the project has none.
 std::pair<core::CTag *, std::uint16_t> tagOfKind(CMainFrame &frame, int kind, Scratch &scratch)
@@ -127,25 +135,16 @@ GalleryEntry entry(const char *name, const char *family, Make make)
             }};
 }
 
-// A common-function list over the document's records; its editor is not opened.
-template<typename List, typename Raw>
+// A common-function list over the document's records, as its command runs it.
+template<typename List, typename EditorDialog, typename Raw>
 GalleryEntry listEntry(const char *name, const QString &title,
                        std::vector<Raw> &(core::CDorvaneDoc::*records)())
 {
     return entry(name, "functions", [title, records](CMainFrame &frame, Scratch &s) {
-        struct Kept
-        {
-            explicit Kept(const core::FunctionEnv &env)
-                : list(env)
-                , source(list, [](auto &) { return false; })
-            { }
-            List list;
-            CRecordListSourceOf<List> source;
-        };
-        auto kept = std::make_shared<Kept>(s.env);
-        kept->list.Open((frame.document()->*records)());
-        auto dialog = std::make_unique<CRecordListDialog>(title, kept->source);
-        s.presenter = kept;
+        auto run = std::make_shared<CFunctionListRun<List, EditorDialog>>(
+                s.env, (frame.document()->*records)());
+        auto dialog = run->makeDialog(title);
+        s.presenter = run;
         return dialog;
     });
 }
@@ -321,50 +320,45 @@ std::vector<GalleryEntry> buildGallery()
         auto [tag, screen] = tagOfKind(frame, kTagMessage, s);
         (void)screen;
         s.table = std::make_unique<CMessageTagTable>(static_cast<CMessageTag &>(*tag));
-        return std::make_unique<CMsgEditDialog>(s.env, frame.services().Strings(), *s.table);
+        return makeMessageTableDialog(s.env, frame.services().Strings(), *s.table);
     }));
     g.push_back(entry("CEditStrsDialog", "messages", [](CMainFrame &frame, Scratch &s) {
-        return std::make_unique<CEditStrsDialog>(s.env, frame.services().Strings());
+        return makeMessageManager(s.env, frame.services().Strings());
     }));
     g.push_back(entry("CFuncKeyDialog", "screens", [](CMainFrame &frame, Scratch &s) {
-        CDorvaneDoc &doc = *frame.document();
-        const CScreenData &screen = firstScreen(frame);
-        return std::make_unique<CFuncKeyDialog>(s.env, 0, CFuncKeyRecord(screen.FunctionKey(0)),
-                                                doc.IsCommonKey(0));
+        return makeFuncKeyDialog(s.env, *frame.document(), firstScreen(frame), 0);
     }));
     g.push_back(entry("CFuncKeyListDialog", "screens", [](CMainFrame &frame, Scratch &s) {
-        return std::make_unique<CFuncKeyListDialog>(s.env, firstScreen(frame), frame.panelLangId());
+        return makeFuncKeyListDialog(s.env, firstScreen(frame));
     }));
     g.push_back(entry("CScreenPropDialog", "screens", [](CMainFrame &frame, Scratch &) {
-        return std::make_unique<CScreenPropDialog>(*frame.document(), frame.panelLangId(),
-                                                   firstScreen(frame));
+        return makeScreenPropDialog(*frame.document(), frame.panelLangId(), firstScreen(frame));
     }));
     g.push_back(entry("CNewScreenDialog", "screens", [](CMainFrame &frame, Scratch &) {
-        return std::make_unique<CNewScreenDialog>(*frame.document(), frame.panelLangId());
+        return makeNewScreenDialog(*frame.document(), frame.panelLangId());
     }));
     g.push_back(entry("CTagListDialog", "screens", [](CMainFrame &frame, Scratch &) {
-        return std::make_unique<CTagListDialog>(firstScreen(frame));
+        return makeTagListDialog(firstScreen(frame));
     }));
     g.push_back(entry("CGridSnapDialog", "editor", [](CMainFrame &frame, Scratch &) {
-        return std::make_unique<CGridSnapDialog>(frame.services().Config().grid());
+        return makeGridSnapDialog(frame.services().Config());
     }));
     g.push_back(entry("CEnvConfigDialog", "editor", [](CMainFrame &frame, Scratch &) {
-        return std::make_unique<CEnvConfigDialog>(frame.services().Config());
+        return makeEnvConfigDialog(frame.services().Config());
     }));
     g.push_back(entry("CMemoryUseDialog", "editor", [](CMainFrame &frame, Scratch &) {
-        return std::make_unique<CMemoryUseDialog>(frame.services().Monitor());
+        return makeMemoryUseDialog(frame.services().Monitor());
     }));
     g.push_back(entry("CPrjMgnDialog", "project", [](CMainFrame &frame, Scratch &) {
-        return std::make_unique<CPrjMgnDialog>(frame.services().Config(), frame.panelLangId());
+        // A new project proposes the computer's panel language, as the command does.
+        return makeNewProjectDialog(frame.services().Config(),
+                                    frame.services().DefaultPanelLanguage());
     }));
     g.push_back(entry("CCommBasicDialog", "project", [](CMainFrame &frame, Scratch &) {
-        const core::CDorvaneDoc &doc = *frame.document();
-        return std::make_unique<CCommBasicDialog>(
-                doc.Slots(), frame.services().Config().languages(), doc.Parameters());
+        return makePanelSettingsDialog(frame.services().Config(), *frame.document());
     }));
     g.push_back(entry("CCommParaDialog", "project", [](CMainFrame &frame, Scratch &) {
-        return std::make_unique<CCommParaDialog>(core::CChannelParams(frame.document()->Channel(1)),
-                                                 true);
+        return makeChannelSettingsDialog(frame.services().Config(), *frame.document(), 1);
     }));
     g.push_back(entry("CPlcTypeDialog", "project", [](CMainFrame &frame, Scratch &s) {
         return std::make_unique<CPlcTypeDialog>(frame.services().Config(), *frame.document(),
@@ -373,37 +367,32 @@ std::vector<GalleryEntry> buildGallery()
     g.push_back(entry("CComPortDialog", "project", [](CMainFrame &frame, Scratch &) {
         return std::make_unique<CComPortDialog>(frame.services().Config());
     }));
-    g.push_back(
-            listEntry<CAlarmDlg>("CRecordListDialog", QObject::tr("경보"), &CDorvaneDoc::Alarms));
-    g.push_back(listEntry<CCalcDlg>("CRecordListDialog-calculations", QObject::tr("연산"),
-                                    &CDorvaneDoc::Calculations));
-    g.push_back(listEntry<CTransDlg>("CRecordListDialog-transfers", QObject::tr("블록통신"),
-                                     &CDorvaneDoc::Transfers));
-    g.push_back(listEntry<CReserveDlg>("CRecordListDialog-reservations", QObject::tr("예약"),
-                                       &CDorvaneDoc::Reservations));
+    g.push_back(listEntry<CAlarmDlg, CAlarmEditDialog>("CRecordListDialog", QObject::tr("경보"),
+                                                       &CDorvaneDoc::Alarms));
+    g.push_back(listEntry<CCalcDlg, CCalcEditDialog>(
+            "CRecordListDialog-calculations", QObject::tr("연산"), &CDorvaneDoc::Calculations));
+    g.push_back(listEntry<CTransDlg, CTransEditDialog>(
+            "CRecordListDialog-transfers", QObject::tr("블록통신"), &CDorvaneDoc::Transfers));
+    g.push_back(listEntry<CReserveDlg, CReserveEditDialog>(
+            "CRecordListDialog-reservations", QObject::tr("예약"), &CDorvaneDoc::Reservations));
     g.push_back(editorEntry<CAlarmEditDlg, CAlarmEditDialog>("CAlarmEditDialog"));
     g.push_back(editorEntry<CCalcEditDlg, CCalcEditDialog>("CCalcEditDialog"));
     g.push_back(editorEntry<CTransEditDlg, CTransEditDialog>("CTransEditDialog"));
     g.push_back(editorEntry<CReserveEditDlg, CReserveEditDialog>("CReserveEditDialog"));
     g.push_back(entry("CImgViewerDialog", "functions", [](CMainFrame &frame, Scratch &s) {
-        auto dialog = std::make_unique<CImgViewerDialog>(s.env, frame.services().Images(),
-                                                         frame.document()->Screens());
+        auto dialog = makeImageViewer(s.env, frame.services().Images(), *frame.document());
         // The first image is shown selected, with the screens that use it.
         emit dialog->cell(0)->clicked(0);
         return dialog;
     }));
     g.push_back(entry("CUsedSysMemDialog", "functions", [](CMainFrame &frame, Scratch &) {
-        return std::make_unique<CUsedSysMemDialog>(CUsedSysMemDlg(*frame.document()));
+        return makeUsedSysMemDialog(*frame.document());
     }));
     g.push_back(entry("CPictureExportDialog", "printing", [](CMainFrame &frame, Scratch &) {
-        const std::vector<std::uint16_t> screens = core::screenNumbers(*frame.document());
-        return std::make_unique<CPictureExportDialog>(frame.document()->Slots(), screens,
-                                                      screens.empty() ? -1 : int(screens[0]));
+        return makePictureExportDialog(*frame.document(), firstScreenNumber(frame));
     }));
     g.push_back(entry("CReportSetupDialog", "printing", [](CMainFrame &frame, Scratch &) {
-        const std::vector<std::uint16_t> screens = core::screenNumbers(*frame.document());
-        return std::make_unique<CReportSetupDialog>(frame.document()->Slots(), screens,
-                                                    screens.empty() ? -1 : int(screens[0]));
+        return makeReportSetupDialog(*frame.document(), firstScreenNumber(frame));
     }));
     addPanelWindows(g);
     appendCommEntries(g);

@@ -2,6 +2,7 @@
 
 #include "ui/preview/panel_preview_window.h"
 
+#include "ui/app/dialog_factory.h"
 #include "ui/app/main_actions.h"
 #include "ui/app/memory_gauges.h"
 #include "ui/app/project_controller.h"
@@ -245,16 +246,15 @@ void CMainFrame::editFunctionKey(std::uint16_t screenNumber, int key)
     CQtPrompt prompt(this);
     const core::FunctionEnv env{doc->Slots(), prompt, panelLangId()};
     const auto before = CFunctionKeysCommand::Capture(*doc);
-    CFuncKeyDialog dialog(env, key, core::CFuncKeyRecord(screen->FunctionKey(std::size_t(key))),
-                          doc->IsCommonKey(std::size_t(key)), this);
+    const auto dialog = makeFuncKeyDialog(env, *doc, *screen, key, this);
     // Over the screen's window, where the key was clicked.
     if (auto *view = findView(screenNumber))
-        dialog.placeOver(view->parentWidget());
-    if (dialog.exec() != QDialog::Accepted)
+        dialog->placeOver(view->parentWidget());
+    if (dialog->exec() != QDialog::Accepted)
         return;
-    dialog.presenter().Store(*doc, *screen);
+    dialog->presenter().Store(*doc, *screen);
     m_controller->push(new CFunctionKeysCommand(*doc, before, CFunctionKeysCommand::Capture(*doc),
-                                                dialog.windowTitle()));
+                                                dialog->windowTitle()));
 }
 
 void CMainFrame::showFunctionKeyList(std::uint16_t screenNumber)
@@ -264,16 +264,13 @@ void CMainFrame::showFunctionKeyList(std::uint16_t screenNumber)
         return;
     CQtPrompt prompt(this);
     const core::FunctionEnv env{document()->Slots(), prompt, panelLangId()};
-    CFuncKeyListDialog dialog(env, *screen, panelLangId(), this);
-    dialog.exec();
+    makeFuncKeyListDialog(env, *screen, this)->exec();
 }
 
 void CMainFrame::showTagList()
 {
-    if (auto *v = activeView()) {
-        CTagListDialog dlg(v->screen(), this);
-        dlg.exec();
-    }
+    if (auto *v = activeView())
+        makeTagListDialog(v->screen(), this)->exec();
 }
 
 void CMainFrame::screensChanged()
@@ -292,10 +289,10 @@ void CMainFrame::newScreen()
 {
     if (!document())
         return;
-    CNewScreenDialog dlg(*document(), panelLangId(), this);
-    if (dlg.exec() == QDialog::Accepted && dlg.created()) {
-        const std::uint16_t n = dlg.created()->Number();
-        m_controller->screenAdded(*dlg.created());
+    const auto dlg = makeNewScreenDialog(*document(), panelLangId(), this);
+    if (dlg->exec() == QDialog::Accepted && dlg->created()) {
+        const std::uint16_t n = dlg->created()->Number();
+        m_controller->screenAdded(*dlg->created());
         showScreen(n);
     }
 }
@@ -379,12 +376,12 @@ void CMainFrame::editScreenProperties(std::uint16_t number)
     core::CScreenData *screen = document() ? document()->FindScreen(number) : nullptr;
     if (!screen)
         return;
-    CScreenPropDialog dlg(*document(), panelLangId(), *screen, this);
-    connect(&dlg, &CScreenPropDialog::screenChanged, m_controller,
+    const auto dlg = makeScreenPropDialog(*document(), panelLangId(), *screen, this);
+    connect(dlg.get(), &CScreenPropDialog::screenChanged, m_controller,
             &CProjectController::notifyScreensChanged);
-    if (dlg.exec() != QDialog::Accepted)
+    if (dlg->exec() != QDialog::Accepted)
         return;
-    if (auto edit = dlg.change())
+    if (auto edit = dlg->change())
         m_controller->push(new CScreenPropsCommand(*m_controller, std::move(edit->before),
                                                    std::move(edit->after)));
 }
@@ -393,11 +390,11 @@ void CMainFrame::editScreenProperties(std::uint16_t number)
 
 void CMainFrame::onOptions()
 {
-    CEnvConfigDialog dlg(m_services.Config(), this);
-    if (dlg.exec() != QDialog::Accepted)
+    const auto dlg = makeEnvConfigDialog(m_services.Config(), this);
+    if (dlg->exec() != QDialog::Accepted)
         return;
-    dlg.apply();
-    setAutoSaveInterval(dlg.autoSaveInterval());
+    dlg->apply();
+    setAutoSaveInterval(dlg->autoSaveInterval());
     // Colours and panel fonts change in every open view, not only in views opened later.
     forEachView([](CDorvaneView *v) {
         v->canvas()->configChanged();
@@ -407,17 +404,17 @@ void CMainFrame::onOptions()
 
 void CMainFrame::onGridSnap()
 {
-    CGridSnapDialog dlg(m_services.Config().grid(), this);
-    if (dlg.exec() != QDialog::Accepted)
+    const auto dlg = makeGridSnapDialog(m_services.Config(), this);
+    if (dlg->exec() != QDialog::Accepted)
         return;
-    m_services.Config().setGrid(dlg.result());
-    forEachView([&dlg](CDorvaneView *v) { v->canvas()->setGridSettings(dlg.result()); });
+    const core::GridSettings grid = dlg->result();
+    m_services.Config().setGrid(grid);
+    forEachView([&grid](CDorvaneView *v) { v->canvas()->setGridSettings(grid); });
 }
 
 void CMainFrame::onMemoryUse()
 {
-    CMemoryUseDialog dlg(m_services.Monitor(), this);
-    dlg.exec();
+    makeMemoryUseDialog(m_services.Monitor(), this)->exec();
 }
 
 } // namespace ui

@@ -4,6 +4,7 @@
 
 #include "ui/app/main_frame.h"
 
+#include "ui/app/dialog_factory.h"
 #include "ui/app/project_controller.h"
 #include "ui/common/qt_prompt.h"
 #include "ui/dialogs/alarm_edit_dialog.h"
@@ -39,25 +40,18 @@ void runListDialog(CMainFrame &frame, const QString &title, std::vector<Raw> &re
 {
     CQtPrompt prompt(&frame);
     const core::FunctionEnv env{frame.document()->Slots(), prompt, frame.panelLangId()};
-    List list(env);
-    list.Open(records);
-    QWidget *owner = &frame;
-    CRecordListSourceOf<List> source(list, [&](auto &editor) {
-        EditorDialog dialog(env, editor, owner);
-        return dialog.exec() == QDialog::Accepted;
-    });
-    CRecordListDialog dialog(title, source, &frame);
-    owner = &dialog;
-    if (dialog.exec() != QDialog::Accepted) {
-        list.Cancel();
+    CFunctionListRun<List, EditorDialog> run(env, records);
+    const auto dialog = run.makeDialog(title, &frame);
+    if (dialog->exec() != QDialog::Accepted) {
+        run.list().Cancel();
         return;
     }
     std::vector<Raw> after;
-    list.Ok(after);
+    run.list().Ok(after);
     if (after == records)
         return;
     frame.controller().push(new CFunctionListCommand<Raw>(records, records, std::move(after),
-                                                          dialog.windowTitle()));
+                                                          dialog->windowTitle()));
 }
 
 } // namespace
@@ -100,16 +94,16 @@ void CMainFrame::editMessages()
     CQtPrompt prompt(this);
     const core::FunctionEnv env{document()->Slots(), prompt, panelLangId()};
     const auto repaint = [this] { forEachView([](CDorvaneView *v) { v->refresh(); }); };
-    CEditStrsDialog dialog(env, m_services.Strings(), this);
+    const auto dialog = makeMessageManager(env, m_services.Strings(), this);
     // Message tags show the new texts while the manager is still open.
-    connect(&dialog, &CEditStrsDialog::messagesEdited, this, [this, repaint] {
+    connect(dialog.get(), &CEditStrsDialog::messagesEdited, this, [this, repaint] {
         for (const auto &screen : document()->Screens())
             screen->RefreshMessageTags(m_services.Strings());
         repaint();
     });
-    dialog.exec();
-    if (dialog.messagesChanged())
-        m_controller->push(new CMessagesCommand(*document(), dialog.messagesBefore(),
+    dialog->exec();
+    if (dialog->messagesChanged())
+        m_controller->push(new CMessagesCommand(*document(), dialog->messagesBefore(),
                                                 CMessagesCommand::Capture(m_services.Strings()),
                                                 repaint));
 }
@@ -129,8 +123,7 @@ void CMainFrame::showRegisteredImages()
             m_controller->push(new CImagesCommand(images, before, std::move(after),
                                                   tr("사용하지 않는 이미지 삭제")));
     };
-    CImgViewerDialog dialog(env, images, document()->Screens(), removeUnused, this);
-    dialog.exec();
+    makeImageViewer(env, images, *document(), removeUnused, this)->exec();
 }
 
 void CMainFrame::showFunctionKeys()
@@ -145,8 +138,7 @@ void CMainFrame::showUsedSystemMemory()
 {
     if (!document())
         return;
-    CUsedSysMemDialog dialog(core::CUsedSysMemDlg(*document()), this);
-    dialog.exec();
+    makeUsedSysMemDialog(*document(), this)->exec();
 }
 
 } // namespace ui

@@ -6,6 +6,7 @@
 
 #include "core/app/app_services.h"
 #include "core/model/dorvane_doc.h"
+#include "ui/app/dialog_factory.h"
 #include "ui/app/project_controller.h"
 #include "ui/common/message_box.h"
 #include "ui/common/qt_prompt.h"
@@ -41,12 +42,12 @@ void CMainFrame::editPanelSettings()
     core::CDorvaneDoc *doc = document();
     if (!doc)
         return;
-    CCommBasicDialog dialog(doc->Slots(), m_services.Config().languages(), doc->Parameters(), this);
-    if (dialog.exec() != QDialog::Accepted)
+    const auto dialog = makePanelSettingsDialog(m_services.Config(), *doc, this);
+    if (dialog->exec() != QDialog::Accepted)
         return;
     auto before = CProjectStateCommand::Capture(*doc);
-    doc->Parameters() = dialog.presenter().Result();
-    pushState(*m_controller, *doc, std::move(before), dialog.windowTitle());
+    doc->Parameters() = dialog->presenter().Result();
+    pushState(*m_controller, *doc, std::move(before), dialog->windowTitle());
 }
 
 void CMainFrame::editChannelSettings(int channel)
@@ -54,14 +55,12 @@ void CMainFrame::editChannelSettings(int channel)
     core::CDorvaneDoc *doc = document();
     if (!doc)
         return;
-    CCommParaDialog dialog(core::CChannelParams(doc->Channel(channel)), true, this);
-    dialog.setStationFolder(QString::fromStdString(m_services.Config().projectDir()));
-    dialog.setWindowTitle(tr("통신 설정 - 채널 %1").arg(channel));
-    if (dialog.exec() != QDialog::Accepted)
+    const auto dialog = makeChannelSettingsDialog(m_services.Config(), *doc, channel, this);
+    if (dialog->exec() != QDialog::Accepted)
         return;
     auto before = CProjectStateCommand::Capture(*doc);
-    dialog.presenter().ApplyTo(*doc, channel);
-    pushState(*m_controller, *doc, std::move(before), dialog.windowTitle());
+    dialog->presenter().ApplyTo(*doc, channel);
+    pushState(*m_controller, *doc, std::move(before), dialog->windowTitle());
 }
 
 void CMainFrame::changePlcType()

@@ -2,6 +2,7 @@
 
 #include "ui/app/main_frame.h"
 
+#include "ui/app/dialog_factory.h"
 #include "ui/canvas/tag_painter.h"
 #include "ui/common/message_box.h"
 #include "ui/common/qt_prompt.h"
@@ -25,8 +26,8 @@
 #include <QBuffer>
 #include <QDate>
 #include <QDir>
-#include <QFileDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPainter>
@@ -147,12 +148,11 @@ bool CMainFrame::askReportSetup(std::vector<std::uint16_t> &screens, int &pictur
     if (!doc)
         return false;
     const CDorvaneView *view = activeView();
-    CReportSetupDialog dialog(doc->Slots(), core::screenNumbers(*doc),
-                              view ? int(view->screenNumber()) : -1, this);
-    if (dialog.exec() != QDialog::Accepted)
+    const auto dialog = makeReportSetupDialog(*doc, view ? int(view->screenNumber()) : -1, this);
+    if (dialog->exec() != QDialog::Accepted)
         return false;
-    screens = dialog.presenter().Chosen();
-    pictureWidth = dialog.presenter().PictureWidth();
+    screens = dialog->presenter().Chosen();
+    pictureWidth = dialog->presenter().PictureWidth();
     return true;
 }
 
@@ -267,14 +267,13 @@ void CMainFrame::onExportPictures()
     if (!doc)
         return;
     const CDorvaneView *view = activeView();
-    CPictureExportDialog dialog(doc->Slots(), core::screenNumbers(*doc),
-                                view ? int(view->screenNumber()) : -1, this);
+    const auto dialog = makePictureExportDialog(*doc, view ? int(view->screenNumber()) : -1, this);
     const QFileInfo project(QString::fromStdString(doc->Path()));
-    dialog.presenter().SetFolder(project.absolutePath().toStdString());
-    dialog.folderEdit()->setText(project.absolutePath());
-    if (dialog.exec() != QDialog::Accepted)
+    dialog->presenter().SetFolder(project.absolutePath().toStdString());
+    dialog->folderEdit()->setText(project.absolutePath());
+    if (dialog->exec() != QDialog::Accepted)
         return;
-    const core::CPictureExportDlg &p = dialog.presenter();
+    const core::CPictureExportDlg &p = dialog->presenter();
     const QString dir = QString::fromStdString(p.Folder());
     if (!exportScreenPictures(dir, p.Chosen(), p.Scale(), p.Bare(),
                               p.GetFormat() == core::CPictureExportDlg::kSvg))

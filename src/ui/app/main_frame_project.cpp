@@ -1,5 +1,6 @@
 #include "ui/app/main_frame.h"
 
+#include "ui/app/dialog_factory.h"
 #include "ui/app/project_controller.h"
 #include "ui/app/recent_files_menu.h"
 #include "ui/common/message_box.h"
@@ -130,10 +131,11 @@ void CMainFrame::onAutoSave()
 
 void CMainFrame::onNew()
 {
-    CPrjMgnDialog dlg(m_services.Config(), m_services.DefaultPanelLanguage(), this);
-    if (dlg.exec() != QDialog::Accepted)
+    const auto dlg
+            = makeNewProjectDialog(m_services.Config(), m_services.DefaultPanelLanguage(), this);
+    if (dlg->exec() != QDialog::Accepted)
         return;
-    core::CPrjMgnDlg &p = dlg.presenter();
+    core::CPrjMgnDlg &p = dlg->presenter();
     m_services.Config().setCommSetup(p.PortSetup());
     newProject(p.Settings());
 }

@@ -2,6 +2,7 @@
 
 #include "ui/app/main_frame.h"
 
+#include "ui/app/dialog_factory.h"
 #include "ui/app/project_controller.h"
 #include "ui/canvas/screen_canvas.h"
 #include "ui/common/qt_prompt.h"
@@ -51,13 +52,13 @@ bool CMainFrame::editMessageTable(QWidget *parent, core::CMessageTag &tag)
     CQtPrompt prompt(parent);
     const core::FunctionEnv env{document()->Slots(), prompt, panelLangId()};
     core::CMessageTagTable table(tag);
-    CMsgEditDialog dialog(env, m_services.Strings(), table, parent);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
+    const auto dialog = makeMessageTableDialog(env, m_services.Strings(), table, parent);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
     // Messages changed in the message manager opened from the editor are their own undo step:
     // they stay even when the tag's dialog is cancelled.
-    if (dialog.messagesChanged()) {
+    if (dialog->messagesChanged()) {
         m_controller->push(new CMessagesCommand(
-                *document(), dialog.messagesBefore(),
+                *document(), dialog->messagesBefore(),
                 CMessagesCommand::Capture(m_services.Strings()),
                 [this] { forEachView([](CDorvaneView *v) { v->refresh(); }); }));
     }
