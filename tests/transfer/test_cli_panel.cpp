@@ -37,6 +37,7 @@ struct Run
 // The locales the command line chooses its language by; the texts these tests look for are the
 // Korean ones unless a test says otherwise.
 const std::string kKoreanLocale = "LC_ALL= LC_MESSAGES= LANG=ko_KR.UTF-8";
+const std::string kEnglishLocale = "LC_ALL= LC_MESSAGES= LANG=C";
 
 Run cli(const std::string &args, const std::string &locale = kKoreanLocale)
 {
@@ -173,7 +174,7 @@ TEST_F(CliPanel, ClockSetAndRead)
     ASSERT_TRUE(m_sim.start());
     const auto set = cli("set-clock --time '2026-03-01 07:08:09' " + port());
     ASSERT_EQ(set.status, 0) << set.out;
-    const auto read = cli("clock " + port(), "LANG=C LC_ALL=");
+    const auto read = cli("clock " + port(), kEnglishLocale);
     ASSERT_EQ(read.status, 0) << read.out;
     EXPECT_EQ(read.out.substr(0, 15), "2026-03-01 Sun ");
     EXPECT_EQ(read.out.substr(15, 5), "07:08");
@@ -288,7 +289,7 @@ bool hasHangul(const std::string &text)
 // outcome are English; under a Korean one they are the program's Korean texts.
 TEST_F(CliPanel, LinkTextsFollowTheLocale)
 {
-    for (const std::string locale : {"LC_ALL= LC_MESSAGES= LANG=C", "LC_ALL=en_US.UTF-8"}) {
+    for (const std::string &locale : {kEnglishLocale, std::string("LC_ALL=en_US.UTF-8")}) {
         const auto missing = cli("clock --port /nonexistent/ttyPanel", locale);
         EXPECT_EQ(missing.status, 1);
         EXPECT_NE(missing.out.find("/nonexistent/ttyPanel"), std::string::npos) << missing.out;
@@ -303,12 +304,12 @@ TEST_F(CliPanel, LinkTextsFollowTheLocale)
     }
 
     ASSERT_TRUE(m_sim.start());
-    const auto down = cli("download '" + m_project + "' --yes " + port(), "LANG=C LC_ALL=");
+    const auto down = cli("download '" + m_project + "' --yes " + port(), kEnglishLocale);
     ASSERT_EQ(down.status, 0) << down.out;
     EXPECT_NE(down.out.find("Communication succeeded"), std::string::npos) << down.out;
     EXPECT_FALSE(hasHangul(down.out)) << down.out;
     ASSERT_EQ(cli("set-clock --time '2026-12-09 07:08:09' " + port()).status, 0);
-    const auto english = cli("sysinfo " + port(), "LANG=C LC_ALL=");
+    const auto english = cli("sysinfo " + port(), kEnglishLocale);
     ASSERT_EQ(english.status, 0) << english.out;
     EXPECT_NE(english.out.find(" Wed "), std::string::npos) << english.out;
     EXPECT_FALSE(hasHangul(english.out)) << english.out;
