@@ -8,6 +8,7 @@
 #include "core/model/project_file.h"
 #include "core/model/str_res_mgr.h"
 #include "core/plc/plc_slots.h"
+#include "core/project_json/json_reader.h"
 #include "core/tags/tag_kinds.h"
 
 #include <benchmark/benchmark.h>
@@ -136,6 +137,29 @@ void BM_SaveProject(benchmark::State &state)
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(file));
 }
 BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond);
+
+// Reading a project text whose list holds as many objects as a list may: the time must grow with
+// the text, not with its square.
+void BM_ParseLongObjectList(benchmark::State &state)
+{
+    std::string text = "{\"messages\":[{}";
+    for (std::int64_t i = 1; i < state.range(0); ++i)
+        text += ",{\"a\":1}";
+    text += "]}";
+    for (auto _ : state) {
+        core::pjson::Json json;
+        std::string error;
+        if (!core::pjson::parseBounded(text, json, error))
+            state.SkipWithError(error.c_str());
+        benchmark::DoNotOptimize(json);
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ParseLongObjectList)
+        ->RangeMultiplier(4)
+        ->Range(1024, 65536)
+        ->Complexity()
+        ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "core/model/dorvane_doc.h" // before Qt: the document has a member named "slots"
 
 #include "ui/canvas/screen_canvas.h"
+#include "ui/helpers/stack_sink.h"
 
 #include "core/app/app_config.h"
 #include "core/model/img_res_mgr.h"
@@ -38,6 +39,7 @@ struct BusyScreen
     core::CAppConfig config;
     core::CDorvaneDoc doc{core::DocServices{strings, images, plcSlots, monitor}};
     QUndoStack undo;
+    uitest::StackSink sink{undo};
     core::CScreenData *screen = nullptr;
     std::unique_ptr<ui::CScreenCanvas> canvas;
 
@@ -81,7 +83,7 @@ struct BusyScreen
             t->MoveTo(x, y);
             screen->AddTag(std::move(t), false);
         }
-        canvas = std::make_unique<ui::CScreenCanvas>(doc, *screen, config, &undo);
+        canvas = std::make_unique<ui::CScreenCanvas>(doc, *screen, config, &sink);
         canvas->setZoomFactor(4.0, 4.0); // 200 %
         canvas->actions().selectAll();
     }

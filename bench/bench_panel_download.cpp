@@ -12,7 +12,6 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <vector>
 #include <csignal>
 #include <cstdio>
 #include <spawn.h>
@@ -20,6 +19,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 extern char **environ;
 
@@ -30,11 +30,12 @@ constexpr int kBaud = 115200;
 class QuietUi : public comm::IPanelUi
 {
 public:
-    bool ask(std::string_view) override { return true; }
-    void message(std::string_view text, Icon icon, std::string_view) override
+    bool ask(const comm::CommText &) override { return true; }
+    void message(const comm::CommText &text, Icon icon, const comm::CommText &) override
     {
         if (icon == Icon::Warning)
-            std::fprintf(stderr, "%.*s\n", int(text.size()), text.data());
+            std::fprintf(stderr, "%s\n",
+                         comm::commTextIn(text, comm::CommLanguage::English).c_str());
     }
     std::optional<std::string> askPanelPassword() override { return std::nullopt; }
 };
@@ -123,7 +124,7 @@ double cpuSeconds()
     rusage u{};
     ::getrusage(RUSAGE_SELF, &u);
     return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec)
-           + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+            + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 void BM_DownloadMaximalProject(benchmark::State &state)
@@ -149,8 +150,8 @@ void BM_DownloadMaximalProject(benchmark::State &state)
         const double cpu0 = cpuSeconds();
         const auto t0 = std::chrono::steady_clock::now();
         const auto outcome = transfer.Download(*doc, {true, true, false});
-        const double elapsed =
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        const double elapsed
+                = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         const double cpu = cpuSeconds() - cpu0;
         if (outcome != core::TransferOutcome::Done) {
             state.SkipWithError("download failed");

@@ -7,40 +7,44 @@ namespace core::pjson {
 
 namespace {
 
-using Event = Json::parse_event_t;
-
-// Follows the parser through the document: where it is (for the path of a refusal) and how much
-// it has read, refusing as soon as a bound is passed so that nothing beyond it is ever built.
+// Follows a first, building-free pass through the document: where it is (for the path of a
+// refusal) and how much it has read, refusing as soon as a bound is passed so that nothing beyond
+// it is ever built. A pass of its own rather than the parser's callback: the library's callback
+// parser rescans the enclosing list after each object, which makes a long list of objects take
+// quadratic time.
 class Bounds
 {
 public:
-    bool operator()(int depth, Event event, const Json &parsed)
+    bool null() { return leaf(); }
+    bool boolean(bool) { return leaf(); }
+    bool number_integer(Json::number_integer_t) { return leaf(); }
+    bool number_unsigned(Json::number_unsigned_t) { return leaf(); }
+    bool number_float(Json::number_float_t, const Json::string_t &) { return leaf(); }
+    bool binary(Json::binary_t &) { return leaf(); }
+    bool string(Json::string_t &text)
     {
-        switch (event) {
-        case Event::object_start:
-        case Event::array_start:
-            countElement();
-            if (depth >= kMaxDepth)
-                refuse(path(), "nested deeper than " + std::to_string(kMaxDepth) + " levels");
-            m_frames.push_back(Frame{event == Event::array_start, 0, {}});
-            break;
-        case Event::object_end:
-        case Event::array_end:
-            m_frames.pop_back();
-            break;
-        case Event::key:
-            m_frames.back().key = parsed.get_ref<const std::string &>();
-            countValue();
-            noZero(m_frames.back().key);
-            break;
-        case Event::value:
-            countElement();
-            if (parsed.is_string())
-                noZero(parsed.get_ref<const std::string &>());
-            break;
-        }
+        leaf();
+        noZero(text);
         return true;
     }
+    bool start_object(std::size_t) { return open(false); }
+    bool start_array(std::size_t) { return open(true); }
+    bool end_object() { return close(); }
+    bool end_array() { return close(); }
+    bool key(Json::string_t &name)
+    {
+        m_frames.back().key = name;
+        countValue();
+        noZero(name);
+        return true;
+    }
+    bool parse_error(std::size_t, const std::string &, const nlohmann::detail::exception &e)
+    {
+        m_syntaxError = e.what();
+        return false;
+    }
+
+    const std::string &syntaxError() const { return m_syntaxError; }
 
 private:
     struct Frame
@@ -61,6 +65,27 @@ private:
         return out;
     }
     std::string path() const { return path(m_frames.size()); }
+
+    bool leaf()
+    {
+        countElement();
+        return true;
+    }
+
+    bool open(bool array)
+    {
+        countElement();
+        if (m_frames.size() >= static_cast<std::size_t>(kMaxDepth))
+            refuse(path(), "nested deeper than " + std::to_string(kMaxDepth) + " levels");
+        m_frames.push_back(Frame{array, 0, {}});
+        return true;
+    }
+
+    bool close()
+    {
+        m_frames.pop_back();
+        return true;
+    }
 
     void countValue()
     {
@@ -89,6 +114,7 @@ private:
 
     std::vector<Frame> m_frames;
     std::size_t m_values = 0;
+    std::string m_syntaxError;
 };
 
 } // namespace
@@ -107,7 +133,12 @@ bool parseBounded(std::string_view text, Json &out, std::string &error)
     }
     Bounds bounds;
     try {
-        out = Json::parse(text, std::ref(bounds));
+        if (!Json::sax_parse(text, &bounds)) {
+            error = "not valid JSON: " + printable(bounds.syntaxError());
+            out = Json();
+            return false;
+        }
+        out = Json::parse(text);
         return true;
     } catch (const JsonError &e) {
         error = printable(e.message());
