@@ -22,11 +22,9 @@ namespace {
 
 struct Project
 {
-    core::CMemoryMonitor monitor;
-    core::CStrResMgr strings{&monitor};
-    core::CImgResMgr images{&monitor};
-    core::CPlcSlots slots;
-    core::CDorvaneDoc doc{core::DocServices{strings, images, slots, monitor}};
+    core::CDorvaneDoc doc;
+    core::CStrResMgr &strings = doc.Strings();
+    core::CImgResMgr &images = doc.Images();
     core::CDownloadImages areas;
 
     Project() { fill(); }
@@ -105,11 +103,7 @@ void BM_OpenProject(benchmark::State &state)
     }
     ::close(fd);
     for (auto _ : state) {
-        core::CMemoryMonitor monitor;
-        core::CStrResMgr strings(&monitor);
-        core::CImgResMgr images(&monitor);
-        core::CPlcSlots slots;
-        core::CDorvaneDoc doc(core::DocServices{strings, images, slots, monitor});
+        core::CDorvaneDoc doc;
         const auto r = doc.OpenDocument(path, p.areas);
         if (!r.ok)
             state.SkipWithError("open failed");

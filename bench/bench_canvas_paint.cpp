@@ -32,12 +32,8 @@ namespace {
 
 struct BusyScreen
 {
-    core::CMemoryMonitor monitor;
-    core::CStrResMgr strings{&monitor};
-    core::CImgResMgr images{&monitor};
-    core::CPlcSlots plcSlots;
     core::CAppConfig config;
-    core::CDorvaneDoc doc{core::DocServices{strings, images, plcSlots, monitor}};
+    core::CDorvaneDoc doc;
     QUndoStack undo;
     uitest::StackSink sink{undo};
     core::CScreenData *screen = nullptr;
@@ -45,7 +41,6 @@ struct BusyScreen
 
     BusyScreen()
     {
-        core::setTagResources({&images, &strings, util::kLangKorean, util::kLangKorean});
         doc.AddScreen(0, &screen);
         for (int i = 0; i < 50; ++i) {
             auto t = std::make_unique<core::CDigitTag>();

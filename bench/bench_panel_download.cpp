@@ -82,7 +82,7 @@ struct Simulator
 };
 
 // Screens of numeric tags, messages and images until each area is nearly full.
-void fill(core::CAppServices &app, core::CDorvaneDoc &doc)
+void fill(core::CDorvaneDoc &doc)
 {
     for (std::uint16_t n = 1;; ++n) {
         core::CScreenData *s = nullptr;
@@ -92,13 +92,13 @@ void fill(core::CAppServices &app, core::CDorvaneDoc &doc)
             if (s->CreateTag(core::kTagDigit, false) != core::kTagOk)
                 break;
     }
-    for (std::uint32_t id = 0; app.Strings().Add(id, std::string(64, 'M')) == 0;)
+    for (std::uint32_t id = 0; doc.Strings().Add(id, std::string(64, 'M')) == 0;)
         ++id;
     for (std::uint32_t id = 1000;; ++id) {
         auto img = std::make_unique<core::CIndexedImage>();
         img->m_id = id;
         img->m_bitmap = util::CMonoBitmap(192, 64, true);
-        if (app.Images().Add(std::move(img)) != 0)
+        if (doc.Images().Add(std::move(img)) != 0)
             break;
     }
 }
@@ -133,7 +133,7 @@ void BM_DownloadMaximalProject(benchmark::State &state)
     app.Load(DORVANE_RUNTIME_DIR, 0x412);
     auto doc = app.NewDocument();
     doc->NewProject(app.NewProjectDefaults("/tmp/dorvane-bench-download.kvr"));
-    fill(app, *doc);
+    fill(*doc);
     for (auto _ : state) {
         Simulator sim;
         if (!sim.start()) {

@@ -42,17 +42,12 @@ long peakKiB()
 
 struct FullProject
 {
-    core::CMemoryMonitor monitor;
-    core::CStrResMgr strings{&monitor};
-    core::CImgResMgr images{&monitor};
-    core::CPlcSlots plcSlots;
     core::CAppConfig config;
-    core::CDorvaneDoc doc{core::DocServices{strings, images, plcSlots, monitor}};
+    core::CDorvaneDoc doc;
     std::size_t tags = 0;
 
     FullProject()
     {
-        core::setTagResources({&images, &strings, util::kLangKorean, util::kLangKorean});
         // Screens with a rectangle and a circle until the area is full, then numeric and
         // message tags on the first screens in the bytes that are left.
         for (std::uint16_t n = 0; n <= core::kMaxScreenNumber; ++n) {
@@ -88,7 +83,7 @@ void BM_ReportPdfOfAFullProject(benchmark::State &state)
 {
     FullProject project;
     support::RecordingPrompt prompt;
-    const core::FunctionEnv env{project.plcSlots, prompt};
+    const core::FunctionEnv env{project.doc.Slots(), prompt};
     const QString path = QDir::temp().filePath(QStringLiteral("dorvane_bench_report.pdf"));
     // Arg 0: every screen; otherwise the first N (run one at a time to compare peaks).
     std::vector<std::uint16_t> chosen;
@@ -104,7 +99,7 @@ void BM_ReportPdfOfAFullProject(benchmark::State &state)
         const auto t0 = std::chrono::steady_clock::now();
         const core::CProjectReport report(project.doc, env, options);
         ui::CTagPainter painter(project.config);
-        const ui::CReportRenderer renderer(report, painter, project.images,
+        const ui::CReportRenderer renderer(report, painter, project.doc.Images(),
                                            QStringLiteral("Full.kvr"));
         pages = ui::writeReportPdf(renderer, path);
         total += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)

@@ -57,12 +57,12 @@ void BM_RenderBusyDemoScreen(benchmark::State &st)
         st.SkipWithError(imported.error.c_str());
         return;
     }
-    app.BindProject(*doc);
     const core::CScreenData *busiest = nullptr;
     for (const auto &s : doc->Screens())
         if (!busiest || s->TagCount() > busiest->TagCount())
             busiest = s.get();
-    core::CScreenRenderer renderer(*doc, core::PanelFonts::fromConfig(app.Config()));
+    core::CScreenRenderer renderer(*doc,
+                                   core::PanelFonts::fromConfig(app.Config(), doc->PanelLangId()));
     MovingState state;
     util::CMonoBitmap out;
     for (auto _ : st) {

@@ -7,7 +7,6 @@
 #include "core/download/string_area.h"
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"
-#include "core/model/memory_monitor.h"
 #include "core/model/str_res_mgr.h"
 #include "core/plc/plc_slots.h"
 
@@ -16,21 +15,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size < 1)
         return 0;
     const util::ConstByteSpan image(data + 1, size - 1);
-    core::CMemoryMonitor monitor;
-    core::CStrResMgr strings(&monitor);
-    core::CImgResMgr images(&monitor);
-    core::CPlcSlots slots;
-    core::CDorvaneDoc doc(core::DocServices{strings, images, slots, monitor});
+    core::CDorvaneDoc doc;
     std::map<std::uint16_t, core::TextBlock> texts;
     switch (data[0] & 3) {
     case 0:
         core::parseGlobalArea(image, doc);
         break;
     case 1:
-        core::parseStringArea(image, strings);
+        core::parseStringArea(image, doc.Strings());
         break;
     case 2:
-        core::parseImageArea(image, images, texts);
+        core::parseImageArea(image, doc.Images(), texts);
         break;
     default:
         core::parseScreenArea(image, doc);

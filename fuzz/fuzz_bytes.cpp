@@ -5,7 +5,6 @@
 #include "core/comm/comm_thread.h"
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"
-#include "core/model/memory_monitor.h"
 #include "core/model/str_res_mgr.h"
 #include "core/plc/plc_slots.h"
 #include "core/tags/tag_factory.h"
@@ -37,18 +36,14 @@ void fuzzIni(util::ConstByteSpan data)
 
 void fuzzClipboard(util::ConstByteSpan data)
 {
-    core::CMemoryMonitor monitor;
-    core::CStrResMgr strings(&monitor);
-    core::CImgResMgr images(&monitor);
-    core::CPlcSlots slots;
-    core::CDorvaneDoc doc(core::DocServices{strings, images, slots, monitor});
+    core::CDorvaneDoc doc;
     core::CScreenData *screen = nullptr;
     doc.AddScreen(0, &screen);
     util::CArchive ar(data);
     screen->Serialize(ar);
     // One tag body of the kind the first two bytes name.
     if (data.size() > 2) {
-        if (auto tag = core::createTag(data[0] % 16)) {
+        if (auto tag = core::createTag(data[0] % 16, &doc.Resources())) {
             util::CArchive body(data.subspan(1));
             tag->Serialize(body);
             if (body.ok())

@@ -5,7 +5,6 @@
 
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"
-#include "core/model/memory_monitor.h"
 #include "core/model/str_res_mgr.h"
 #include "core/plc/plc_slots.h"
 #include "core/project_json/project_json.h"
@@ -17,20 +16,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    core::CMemoryMonitor monitor;
-    core::CStrResMgr strings(&monitor);
-    core::CImgResMgr images(&monitor);
-    core::CPlcSlots slots;
-    core::CDorvaneDoc doc(core::DocServices{strings, images, slots, monitor});
-    core::TagResources resources;
-    resources.images = &images;
-    resources.strings = &strings;
-    const core::TagResources previous = core::setTagResources(resources);
+    core::CDorvaneDoc doc;
     const auto result = core::importProjectJson(
             std::string_view(reinterpret_cast<const char *>(data), size), doc);
     // What was imported must export again.
     if (result.ok)
         core::exportProjectJson(doc, util::kLangKorean);
-    core::setTagResources(previous);
     return 0;
 }

@@ -30,10 +30,8 @@ std::unique_ptr<core::CDorvaneDoc> CliContext::openProject(const std::string &pa
     }
     auto doc = app.NewDocument();
     const auto result = doc->OpenDocument(path, app.Areas());
-    if (result.ok) {
-        app.BindProject(*doc);
+    if (result.ok)
         return doc;
-    }
     std::string why = core::projectCheckMessage(result.check);
     if (!app.Areas().LastError().empty())
         why += (why.empty() ? "" : "\n") + app.Areas().LastError();

@@ -108,8 +108,8 @@ void run(CliContext &ctx, const AlarmOptions &o)
             auto doc = ctx.openProject(o.project);
             if (!doc)
                 throw Exit{1};
-            uploaded = comm::UploadAlarmHistory(
-                    link, ui, grid, core::panelTextConverter(ctx.app.PanelLangId(*doc)));
+            uploaded = comm::UploadAlarmHistory(link, ui, grid,
+                                                core::panelTextConverter(doc->PanelLangId()));
         } else {
             uploaded = comm::UploadAlarmHistory(link, ui, grid,
                                                 core::panelTextChooser(ctx.config()));

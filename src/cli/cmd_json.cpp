@@ -26,7 +26,7 @@ void runExport(CliContext &ctx, const std::string &path, const std::string &out)
     auto doc = ctx.openProject(path);
     if (!doc)
         throw Exit{1};
-    const auto result = core::exportProjectJson(*doc, ctx.app.PanelLangId(*doc));
+    const auto result = core::exportProjectJson(*doc, doc->PanelLangId());
     if (!result.ok)
         fail("Cannot export " + path + ": " + result.error);
     if (out.empty() || out == "-") {
@@ -59,7 +59,6 @@ void runImport(CliContext &ctx, const std::string &in, const std::string &out, b
     const auto result = core::importProjectJson(text, *doc);
     if (!result.ok)
         fail(in + ": " + result.error);
-    ctx.app.BindProject(*doc);
     std::string error;
     if (!doc->SaveDocument(out, ctx.app.Areas(), &error))
         fail("Cannot save " + out + ": " + (error.empty() ? ctx.app.Areas().LastError() : error));

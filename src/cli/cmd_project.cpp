@@ -109,15 +109,15 @@ void runInfo(CliContext &ctx, const std::string &path)
     j["counts"] = {{"screens", doc->Screens().size()},
                    {"tags", tags},
                    {"tagsPerKind", perKind},
-                   {"messages", ctx.app.Strings().Count()},
-                   {"images", ctx.app.Images().Count()},
+                   {"messages", doc->Strings().Count()},
+                   {"images", doc->Images().Count()},
                    {"alarms", doc->Alarms().size()},
                    {"calculations", doc->Calculations().size()},
                    {"blockTransfers", doc->Transfers().size()},
                    {"reservations", doc->Reservations().size()}};
     j["memory"] = {memoryJson("screen", core::MemoryGauge::Screen, doc->ScreenMemoryUsed()),
-                   memoryJson("message", core::MemoryGauge::String, ctx.app.Strings().UsedBytes()),
-                   memoryJson("image", core::MemoryGauge::Image, ctx.app.Images().UsedBytes())};
+                   memoryJson("message", core::MemoryGauge::String, doc->Strings().UsedBytes()),
+                   memoryJson("image", core::MemoryGauge::Image, doc->Images().UsedBytes())};
     if (ctx.json) {
         std::cout << j.dump(2) << "\n";
         return;

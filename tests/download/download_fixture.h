@@ -1,6 +1,6 @@
 #pragma once
 
-// A project with the application's services, for compiling and parsing area images.
+// The area images a project compiles into and parses from.
 
 #include "core/download/download_images.h"
 #include "core/model/dorvane_doc.h"
@@ -15,12 +15,7 @@ namespace testing_support {
 
 struct ProjectServices
 {
-    core::CMemoryMonitor monitor;
-    core::CStrResMgr strings{&monitor};
-    core::CImgResMgr images{&monitor};
-    core::CPlcSlots plcSlots;
     core::CDownloadImages areas;
-    core::DocServices services() { return core::DocServices{strings, images, plcSlots, monitor}; }
     core::CDownloadImages &Areas() { return areas; }
 };
 

@@ -22,7 +22,7 @@ class Areas : public ::testing::Test
 {
 protected:
     testing_support::ProjectServices m_env;
-    CDorvaneDoc m_doc{m_env.services()};
+    CDorvaneDoc m_doc;
     CDownloadImages m_images;
 };
 
@@ -30,16 +30,16 @@ protected:
 
 TEST_F(Areas, EmptyStringAreaIsTenBytes)
 {
-    ASSERT_TRUE(m_images.BuildStringArea(m_env.strings).ok);
+    ASSERT_TRUE(m_images.BuildStringArea(m_doc.Strings()).ok);
     EXPECT_EQ(bytesOf(m_images.Image(AreaId::String)),
               (util::Bytes{0, 0, 0, 10, 0x00, 0x01, 0x01, 0x00, 0x00, 0x00}));
 }
 
 TEST_F(Areas, StringAreaIndexAndRecords)
 {
-    ASSERT_EQ(m_env.strings.Add(7, "AB"), 0);
-    ASSERT_EQ(m_env.strings.Add(3, "\xC8\xAD"), 0);
-    ASSERT_TRUE(m_images.BuildStringArea(m_env.strings).ok);
+    ASSERT_EQ(m_doc.Strings().Add(7, "AB"), 0);
+    ASSERT_EQ(m_doc.Strings().Add(3, "\xC8\xAD"), 0);
+    ASSERT_TRUE(m_images.BuildStringArea(m_doc.Strings()).ok);
     // Header 10, index 2 x 6 = 12, records 2+2 and 2+2: 30 bytes.
     const util::Bytes expected{0,    0,    0,    30,   0,    0, // length, checksum (below)
                                0x01, 0x00, 0x00, 0x02, // version, count
@@ -113,7 +113,7 @@ TEST_F(Areas, GlobalAreaPlacesAndConvertsRecords)
     EXPECT_EQ(util::le16(image, 352 + 66), 0xABCD);
     EXPECT_EQ(util::be16(image, 352 + 208 + 78), 2);
 
-    CDorvaneDoc back{m_env.services()};
+    CDorvaneDoc back;
     ASSERT_TRUE(parseGlobalArea(image, back).ok);
     ASSERT_EQ(back.Alarms().size(), 2u);
     EXPECT_EQ(back.Alarms()[1], alarm);
@@ -134,7 +134,7 @@ TEST_F(Areas, GlobalAreaKeepsOnlyTheStoredParameterBytes)
         for (const std::size_t at : {2, 4, 6, 8, 12, 14, 16, 50})
             util::setLe16(p, channel + at, 1);
     ASSERT_TRUE(m_images.BuildGlobalArea(m_doc).ok);
-    CDorvaneDoc back{m_env.services()};
+    CDorvaneDoc back;
     ASSERT_TRUE(parseGlobalArea(m_images.Image(AreaId::Global), back).ok);
     for (std::size_t i = 0; i < p.size(); ++i) {
         const bool stored = i < 224 || (i >= 260);
@@ -187,26 +187,26 @@ TEST_F(Areas, ImageAreaRoundTrip)
         img->m_id = std::uint32_t(id);
         img->m_bitmap = util::CMonoBitmap(id % 50 + 1, id % 23 + 1, true);
         img->m_bitmap.setPixel(0, 0, false);
-        ASSERT_EQ(m_env.images.Add(std::move(img)), 0);
+        ASSERT_EQ(m_doc.Images().Add(std::move(img)), 0);
     }
     ASSERT_TRUE(m_images.BuildImageArea(m_doc).ok);
     const auto image = m_images.Image(AreaId::Image);
     EXPECT_EQ(util::be16(image, 8), 3);
     EXPECT_EQ(util::be16(image, 14), 1000); // table order
-    testing_support::ProjectServices other;
+    CImgResMgr other;
     std::map<std::uint16_t, TextBlock> texts;
-    ASSERT_TRUE(parseImageArea(image, other.images, texts).ok);
-    ASSERT_EQ(other.images.Count(), 3u);
-    EXPECT_EQ(other.images.Images()[2]->m_id, 300u);
-    EXPECT_EQ(other.images.Images()[2]->m_bitmap, m_env.images.Images()[2]->m_bitmap);
-    EXPECT_EQ(other.images.UsedBytes(), m_env.images.UsedBytes());
+    ASSERT_TRUE(parseImageArea(image, other, texts).ok);
+    ASSERT_EQ(other.Count(), 3u);
+    EXPECT_EQ(other.Images()[2]->m_id, 300u);
+    EXPECT_EQ(other.Images()[2]->m_bitmap, m_doc.Images().Images()[2]->m_bitmap);
+    EXPECT_EQ(other.UsedBytes(), m_doc.Images().UsedBytes());
     EXPECT_TRUE(texts.empty());
 }
 
 TEST_F(Areas, DamagedAreasAreRefusedAndChangeNothing)
 {
-    ASSERT_EQ(m_env.strings.Add(1, "hello"), 0);
-    ASSERT_TRUE(m_images.BuildStringArea(m_env.strings).ok);
+    ASSERT_EQ(m_doc.Strings().Add(1, "hello"), 0);
+    ASSERT_TRUE(m_images.BuildStringArea(m_doc.Strings()).ok);
     const util::Bytes good = bytesOf(m_images.Image(AreaId::String));
 
     CStrResMgr target;
@@ -230,7 +230,7 @@ TEST_F(Areas, DamagedAreasAreRefusedAndChangeNothing)
     ASSERT_TRUE(m_images.BuildGlobalArea(m_doc).ok);
     auto global = bytesOf(m_images.Image(AreaId::Global));
     util::setBe16(global, 328, 5); // five alarms claimed, one present
-    CDorvaneDoc back{m_env.services()};
+    CDorvaneDoc back;
     back.Calculations().push_back(CalcRecord{});
     EXPECT_FALSE(parseGlobalArea(global, back).ok);
     EXPECT_EQ(back.Calculations().size(), 1u);

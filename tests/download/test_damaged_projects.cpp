@@ -67,8 +67,8 @@ const std::string kMemoryCap = "ulimit -v 262144; ";
 
 std::string cli(const std::string &args)
 {
-    return kMemoryCap + "LC_ALL= LANG=en_US.UTF-8 '" + kDir + "/dorvane-cli' --program-dir '"
-            + kDir + "' " + args;
+    return kMemoryCap + "LC_ALL= LANG=en_US.UTF-8 '" + kDir + "/dorvane-cli' --program-dir '" + kDir
+            + "' " + args;
 }
 
 // The editor's headless picture export, where this build has the editor.
@@ -111,7 +111,6 @@ class DamagedProjects : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_saved = tagResources();
         char tmpl[] = "/tmp/dorvane-damaged-XXXXXX";
         m_dir = ::mkdtemp(tmpl);
         m_app.Load(kDir, 0x409);
@@ -119,19 +118,9 @@ protected:
         ASSERT_TRUE(demo) << kDemo;
         m_demo = *demo;
     }
-    void TearDown() override
-    {
-        setTagResources(m_saved);
-        fs::remove_all(m_dir);
-    }
+    void TearDown() override { fs::remove_all(m_dir); }
 
-    // A new document, the tags' resources bound to it as the programs bind them.
-    std::unique_ptr<CDorvaneDoc> newDocument()
-    {
-        auto doc = m_app.NewDocument();
-        m_app.BindProject(*doc);
-        return doc;
-    }
+    std::unique_ptr<CDorvaneDoc> newDocument() { return m_app.NewDocument(); }
 
     std::string write(const util::Bytes &bytes, const std::string &name = "bad.kvr")
     {
@@ -140,7 +129,6 @@ protected:
         return path;
     }
 
-    TagResources m_saved;
     CAppServices m_app;
     util::Bytes m_demo;
     std::string m_dir;
@@ -366,8 +354,7 @@ TEST_F(DamagedProjects, AThousandDamagedDemosEndWithoutACrash)
         if (opened) {
             ++accepted;
             // What info, export and areas do with an opened project.
-            m_app.BindProject(*doc);
-            (void)exportProjectJson(*doc, m_app.PanelLangId(*doc));
+            (void)exportProjectJson(*doc, doc->PanelLangId());
             auto &areas = m_app.Areas();
             areas.AssignTextImageIds(*doc);
             AreaImages images;

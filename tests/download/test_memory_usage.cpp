@@ -56,7 +56,7 @@ TEST(SystemMemoryMap, MarkingRules)
 TEST(SystemMemoryMap, FromAProject)
 {
     testing_support::ProjectServices env;
-    CDorvaneDoc doc{env.services()};
+    CDorvaneDoc doc;
     CScreenData *s = nullptr;
     ASSERT_EQ(doc.AddScreen(0, &s), kScreenOk);
     CTag *t = nullptr;

@@ -44,18 +44,18 @@ protected:
     // every tag kind.
     void fill(CDorvaneDoc &doc, testing_support::ProjectServices &env, const std::string &note)
     {
-        ASSERT_EQ(env.strings.Add(1, "\xB0\xE6\xBA\xB8 " + note), 0); // "경보 ..." in CP949
-        ASSERT_EQ(env.strings.Add(20, "Motor overload"), 0);
+        ASSERT_EQ(doc.Strings().Add(1, "\xB0\xE6\xBA\xB8 " + note), 0); // "경보 ..." in CP949
+        ASSERT_EQ(doc.Strings().Add(20, "Motor overload"), 0);
         for (int id : {1000, 1001, 1002, 1003, 3000, 3001, 4000, 7}) {
             auto img = std::make_unique<CIndexedImage>();
             img->m_id = std::uint32_t(id);
             img->m_bitmap = util::CMonoBitmap(16 + id % 9, 8 + id % 13, true);
             img->m_bitmap.setPixel(id % 7, 1, false);
-            ASSERT_EQ(env.images.Add(std::move(img)), 0);
+            ASSERT_EQ(doc.Images().Add(std::move(img)), 0);
         }
         doc.Alarms() = {CAlarmRecord::Default().Bytes(), CAlarmRecord::Default().Bytes()};
         doc.Calculations() = {CCalcRecord::Default().Bytes()};
-        doc.Transfers() = {CTransRecord::Default(env.plcSlots).Bytes()};
+        doc.Transfers() = {CTransRecord::Default(doc.Slots()).Bytes()};
         doc.Reservations() = {CReserveRecord().Bytes()};
         auto ch1 = doc.Channel(1);
         util::setLe16(ch1, 0, 0x0001);
@@ -92,21 +92,21 @@ protected:
 TEST_F(ProjectFile, EveryTagKindSurvivesSaveOpenSave)
 {
     testing_support::ProjectServices env;
-    CDorvaneDoc doc{env.services()};
+    CDorvaneDoc doc;
     fill(doc, env, "A");
     const std::string first = m_dir + "/first.kvr", second = m_dir + "/second.kvr";
     std::string error;
     ASSERT_TRUE(doc.SaveDocument(first, env.Areas(), &error)) << error;
 
     testing_support::ProjectServices env2;
-    CDorvaneDoc back{env2.services()};
+    CDorvaneDoc back;
     const auto opened = back.OpenDocument(first, env2.Areas());
     ASSERT_TRUE(opened.ok) << env2.Areas().LastError();
     EXPECT_EQ(back.Screens().size(), 3u);
     EXPECT_EQ(back.FindScreen(2)->TagCount(), std::size_t(kTagKindCount));
     EXPECT_EQ(back.Alarms().size(), 2u);
-    EXPECT_EQ(env2.strings.Text(20), "Motor overload");
-    EXPECT_TRUE(env2.images.Find(7)) << "backgrounds keep their image";
+    EXPECT_EQ(back.Strings().Text(20), "Motor overload");
+    EXPECT_TRUE(back.Images().Find(7)) << "backgrounds keep their image";
     EXPECT_EQ(back.ScreenMemoryUsed(), doc.ScreenMemoryUsed());
     EXPECT_EQ(back.Param16(kParamInitialScreen), 2);
 
@@ -116,7 +116,7 @@ TEST_F(ProjectFile, EveryTagKindSurvivesSaveOpenSave)
             const auto &text = static_cast<const CBmpTextTag &>(*t);
             EXPECT_EQ(text.Text(), "Line 7");
             EXPECT_EQ(text.WindowsFont(), CBmpTextTag::DefaultFont());
-            EXPECT_TRUE(env2.images.FindBmpText(std::uint16_t(text.ImageId())));
+            EXPECT_TRUE(back.Images().FindBmpText(std::uint16_t(text.ImageId())));
         }
 
     ASSERT_TRUE(back.SaveDocument(second, env2.Areas(), &error)) << error;
@@ -126,7 +126,7 @@ TEST_F(ProjectFile, EveryTagKindSurvivesSaveOpenSave)
 TEST_F(ProjectFile, DamagedFilesAreRefusedAndTheProjectStays)
 {
     testing_support::ProjectServices env;
-    CDorvaneDoc source{env.services()};
+    CDorvaneDoc source;
     fill(source, env, "B");
     const std::string good = m_dir + "/good.kvr";
     ASSERT_TRUE(source.SaveDocument(good, env.Areas()));
@@ -134,7 +134,7 @@ TEST_F(ProjectFile, DamagedFilesAreRefusedAndTheProjectStays)
     const std::uint32_t sOff = util::le32(bytes, 74 + 8), cOff = util::le32(bytes, 74 + 24);
 
     testing_support::ProjectServices env2;
-    CDorvaneDoc open{env2.services()};
+    CDorvaneDoc open;
     ASSERT_TRUE(open.OpenDocument(good, env2.Areas()).ok);
     const auto screens = open.Screens().size();
     const auto memory = open.ScreenMemoryUsed();
@@ -165,7 +165,7 @@ TEST_F(ProjectFile, DamagedFilesAreRefusedAndTheProjectStays)
         EXPECT_EQ(open.Screens().size(), screens) << d.what;
         EXPECT_EQ(open.ScreenMemoryUsed(), memory) << d.what;
         EXPECT_EQ(open.Path(), good) << d.what;
-        EXPECT_EQ(env2.strings.Count(), 2u) << d.what;
+        EXPECT_EQ(open.Strings().Count(), 2u) << d.what;
     }
 }
 
@@ -174,7 +174,7 @@ TEST_F(ProjectFile, AnImageTextWhoseFontPutsItOutsideThePanelIsRefused)
     // The image text's font travels in the image area's text block; its height sets the tag's
     // rectangle, and compiling sized the tag's image from it (gigabytes for a damaged one).
     testing_support::ProjectServices env;
-    CDorvaneDoc source{env.services()};
+    CDorvaneDoc source;
     fill(source, env, "D");
     const std::string good = m_dir + "/good.kvr";
     ASSERT_TRUE(source.SaveDocument(good, env.Areas()));
@@ -185,10 +185,10 @@ TEST_F(ProjectFile, AnImageTextWhoseFontPutsItOutsideThePanelIsRefused)
     const auto heightAt = std::size_t(at - bytes.begin());
 
     testing_support::ProjectServices env2;
-    CDorvaneDoc open{env2.services()};
+    CDorvaneDoc open;
     ASSERT_TRUE(open.OpenDocument(good, env2.Areas()).ok);
     const auto memory = open.ScreenMemoryUsed();
-    const auto images = env2.images.UsedBytes();
+    const auto images = open.Images().UsedBytes();
     for (const std::int32_t height : {1921830111, -1921830111, 0x7FFFFFFF, INT32_MIN}) {
         util::Bytes bad = bytes;
         util::setLe32(bad, heightAt, std::uint32_t(height));
@@ -199,14 +199,14 @@ TEST_F(ProjectFile, AnImageTextWhoseFontPutsItOutsideThePanelIsRefused)
         EXPECT_EQ(r.check.messageId, 52001) << height;
         EXPECT_EQ(open.Path(), good) << height;
         EXPECT_EQ(open.ScreenMemoryUsed(), memory) << height;
-        EXPECT_EQ(env2.images.UsedBytes(), images) << height;
+        EXPECT_EQ(open.Images().UsedBytes(), images) << height;
     }
 }
 
 TEST_F(ProjectFile, TagsHangingOffTheDisplayOpenAndCompileAsBefore)
 {
     testing_support::ProjectServices env;
-    CDorvaneDoc doc{env.services()};
+    CDorvaneDoc doc;
     fill(doc, env, "E");
     // Every kind once more, hanging off each edge of the display.
     CScreenData *s = nullptr;
@@ -223,7 +223,7 @@ TEST_F(ProjectFile, TagsHangingOffTheDisplayOpenAndCompileAsBefore)
     ASSERT_TRUE(doc.SaveDocument(first, env.Areas(), &error)) << error;
 
     testing_support::ProjectServices env2;
-    CDorvaneDoc back{env2.services()};
+    CDorvaneDoc back;
     ASSERT_TRUE(back.OpenDocument(first, env2.Areas()).ok) << env2.Areas().LastError();
     ASSERT_TRUE(back.SaveDocument(second, env2.Areas(), &error)) << error;
     EXPECT_EQ(util::readFile(first), util::readFile(second));
@@ -233,7 +233,7 @@ TEST_F(ProjectFile, KillingASaveLeavesThePreviousFileWhole)
 {
     const std::string path = m_dir + "/target.kvr";
     testing_support::ProjectServices env;
-    CDorvaneDoc doc{env.services()};
+    CDorvaneDoc doc;
     fill(doc, env, "original");
     ASSERT_TRUE(doc.SaveDocument(path, env.Areas()));
     const auto original = util::readFile(path);
@@ -244,7 +244,7 @@ TEST_F(ProjectFile, KillingASaveLeavesThePreviousFileWhole)
         if (child == 0) {
             // Keep saving a changed project until killed.
             testing_support::ProjectServices e;
-            CDorvaneDoc d{e.services()};
+            CDorvaneDoc d;
             fill(d, e, "changed");
             for (;;)
                 d.SaveDocument(path, e.Areas());
@@ -256,7 +256,7 @@ TEST_F(ProjectFile, KillingASaveLeavesThePreviousFileWhole)
         const auto check = checkProjectFile(path);
         EXPECT_TRUE(check.ok) << "round " << round;
         testing_support::ProjectServices e;
-        CDorvaneDoc d{e.services()};
+        CDorvaneDoc d;
         EXPECT_TRUE(d.OpenDocument(path, e.Areas()).ok) << "round " << round;
     }
     // Leftover temporary files are the only trace; the target is always one of the two projects.
@@ -278,7 +278,7 @@ public:
 TEST_F(ProjectFile, ASaveThatCannotCompileKeepsTheOldFile)
 {
     testing_support::ProjectServices env;
-    CDorvaneDoc doc{env.services()};
+    CDorvaneDoc doc;
     fill(doc, env, "C");
     const std::string path = m_dir + "/keep.kvr";
     ASSERT_TRUE(doc.SaveDocument(path, env.Areas()));

@@ -14,7 +14,7 @@ class ScreenArea : public ::testing::Test
 {
 protected:
     testing_support::ProjectServices m_env;
-    CDorvaneDoc m_doc{m_env.services()};
+    CDorvaneDoc m_doc;
     CDownloadImages m_images;
 };
 
@@ -85,9 +85,9 @@ TEST_F(ScreenArea, HeaderIndexAndGroups)
 
     // The tag records are the tags' own, in tag order.
     util::Bytes rec(80, 0);
-    ASSERT_TRUE(a->BuildDownloadRecord(m_env.plcSlots, rec));
+    ASSERT_TRUE(a->BuildDownloadRecord(m_doc.Slots(), rec));
     EXPECT_EQ(bytesOf(img.subspan(second + 696, 80)), rec);
-    ASSERT_TRUE(b->BuildDownloadRecord(m_env.plcSlots, rec));
+    ASSERT_TRUE(b->BuildDownloadRecord(m_doc.Slots(), rec));
     EXPECT_EQ(bytesOf(img.subspan(second + 776, 80)), rec);
 }
 
@@ -105,7 +105,7 @@ TEST_F(ScreenArea, ParsesBackToTheSameImage)
     const util::Bytes first = bytesOf(m_images.Image(AreaId::Screen));
 
     testing_support::ProjectServices env2;
-    CDorvaneDoc back{env2.services()};
+    CDorvaneDoc back;
     ASSERT_TRUE(parseScreenArea(first, back).ok);
     ASSERT_EQ(back.Screens().size(), 2u);
     const auto *s0 = back.FindScreen(0);
@@ -132,7 +132,7 @@ TEST_F(ScreenArea, DamagedScreensAreRefused)
 
     const auto refused = [&](util::Bytes bad) {
         testing_support::ProjectServices env;
-        CDorvaneDoc doc{env.services()};
+        CDorvaneDoc doc;
         return !parseScreenArea(bad, doc).ok;
     };
     auto bad = good;

@@ -178,9 +178,6 @@ public:
 class Project : public ::testing::Test
 {
 protected:
-    Project()
-        : m_doc(DocServices{m_strings, m_images, m_slots, m_monitor})
-    { }
     void SetUp() override
     {
         m_dir = fs::temp_directory_path()
@@ -201,11 +198,10 @@ protected:
         return s;
     }
 
-    CMemoryMonitor m_monitor;
-    CStrResMgr m_strings{&m_monitor};
-    CImgResMgr m_images{&m_monitor};
-    CPlcSlots m_slots;
     CDorvaneDoc m_doc;
+    CMemoryMonitor &m_monitor = m_doc.Monitor();
+    CStrResMgr &m_strings = m_doc.Strings();
+    CImgResMgr &m_images = m_doc.Images();
     fs::path m_dir;
 };
 
@@ -399,14 +395,15 @@ TEST_F(Project, SaveThenOpenRunsTheAreasInOrder)
     const std::string path = (m_dir / "saved.kvr").string();
     ASSERT_TRUE(m_doc.SaveDocument(path, codec));
     // Built, then read back into a scratch project before anything is written.
-    EXPECT_EQ(codec.calls, (std::vector<std::string>{"build0", "build1", "build2", "build3",
-                                                     "parse0", "parse1", "parse2", "parse3"}));
+    EXPECT_EQ(codec.calls,
+              (std::vector<std::string>{"build0", "build1", "build2", "build3", "parse0", "parse1",
+                                        "parse2", "parse3"}));
     EXPECT_EQ(textTag->m_textId, 5000);
     EXPECT_FALSE(m_doc.IsModified());
     EXPECT_TRUE(checkProjectFile(path).ok);
 
     codec.calls.clear();
-    CDorvaneDoc other(DocServices{m_strings, m_images, m_slots, m_monitor});
+    CDorvaneDoc other;
     const OpenResult opened = other.OpenDocument(path, codec);
     ASSERT_TRUE(opened.ok);
     // Once into a scratch project, then for real.
@@ -415,9 +412,9 @@ TEST_F(Project, SaveThenOpenRunsTheAreasInOrder)
                                         "parse2", "parse3"}));
     EXPECT_EQ(other.Param16(kParamInitialScreen), 3);
     EXPECT_EQ(other.Screens().size(), 2u);
-    EXPECT_TRUE(m_strings.Exists(9));
-    EXPECT_FALSE(m_images.Find(4)) << "no screen or tag shows image 4";
-    EXPECT_FALSE(m_images.Find(6)) << "screen 3 came back without its background in this toy";
+    EXPECT_TRUE(other.Strings().Exists(9));
+    EXPECT_FALSE(other.Images().Find(4)) << "no screen or tag shows image 4";
+    EXPECT_FALSE(other.Images().Find(6)) << "screen 3 came back without its background in this toy";
     EXPECT_EQ(other.Path(), path);
     EXPECT_FALSE(other.IsModified());
 }

@@ -41,18 +41,18 @@ TEST(ScreenDefaults, NameIsTheInterfacesWordInThePanelsCodePage)
 {
     // Korean interface, English panel: the Korean word cannot be shown, the English one stands
     // in (never CP949 bytes read as CP1252).
-    TagResources english = tagResources();
+    TagResources english;
     english.panelLangId = util::kLangEnglish;
-    const TagResources previous = setTagResources(english);
     util::setMessageLanguage(0x412);
-    EXPECT_EQ(CScreenData(0).Name(), "Screen0");
+    EXPECT_EQ(CScreenData(0, nullptr, nullptr, &english).Name(), "Screen0");
     util::setMessageLanguage(util::kResEnglish);
-    EXPECT_EQ(CScreenData(3).Name(), "Screen3");
+    EXPECT_EQ(CScreenData(3, nullptr, nullptr, &english).Name(), "Screen3");
     // English interface, Korean panel: the English word.
-    setTagResources(previous);
     EXPECT_EQ(CScreenData(4).Name(), "Screen4");
     util::setMessageLanguage(0x412);
-    EXPECT_EQ(CScreenData(5).Name(), "\xC8\xAD\xB8\xE9" "5");
+    EXPECT_EQ(CScreenData(5).Name(),
+              "\xC8\xAD\xB8\xE9"
+              "5");
 }
 
 TEST(ScreenDefaults, NewScreenFields)

@@ -32,22 +32,20 @@ inline bool loadLetterPlc(core::CPlcSlots &slots)
 } // namespace fntest
 
 #include "core/model/dorvane_doc.h"
-#include "core/model/img_res_mgr.h"
-#include "core/model/memory_monitor.h"
-#include "core/model/str_res_mgr.h"
 
 namespace fntest {
 
-// A project document with its managers, sharing the driver slots of an Env.
+// A project document whose channel 1 holds the PLC of an Env.
 struct Project
 {
-    explicit Project(core::CPlcSlots &plcSlots)
-        : doc(core::DocServices{strings, images, plcSlots, monitor})
-    { }
-    core::CMemoryMonitor monitor;
-    core::CStrResMgr strings{&monitor};
-    core::CImgResMgr images{&monitor};
+    Project()
+    {
+        doc.Slots().slot(1).SetType(1);
+        doc.Slots().slot(1).SetStation(5);
+    }
     core::CDorvaneDoc doc;
+    core::CStrResMgr &strings = doc.Strings();
+    core::CImgResMgr &images = doc.Images();
 };
 
 } // namespace fntest

@@ -240,7 +240,7 @@ TEST_F(Alarms, OkBuildsTheRecordThroughTheChannelsDriver)
 TEST_F(Alarms, ListWorksOnTheDocumentsOwnList)
 {
     static_assert(std::is_same_v<CAlarmRecord::Raw, AlarmRecord>);
-    fntest::Project p(t.plcSlots);
+    fntest::Project p;
     p.doc.Alarms().push_back(alarmWith("kept"));
     CAlarmDlg dlg(t.env);
     dlg.Open(p.doc.Alarms());

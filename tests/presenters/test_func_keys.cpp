@@ -153,7 +153,7 @@ TEST_F(FuncKeys, DescriptionOfScreenChangeAndUnusedKeys)
 
 TEST_F(FuncKeys, SharedKeyAsksFirstAndReachesEveryScreen)
 {
-    fntest::Project p(t.plcSlots);
+    fntest::Project p;
     for (std::uint16_t n : {0, 3, 7})
         ASSERT_EQ(p.doc.AddScreen(n), kScreenOk);
     CScreenData &current = *p.doc.FindScreen(3);

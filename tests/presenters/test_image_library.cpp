@@ -314,7 +314,7 @@ TEST(ImageViewer, ScrollRangeAndCells)
 TEST(ImageViewer, InformationAndReferencesOfTheClickedImage)
 {
     fntest::Env t;
-    fntest::Project p(t.plcSlots);
+    fntest::Project p;
     auto img = std::make_unique<CIndexedImage>();
     img->m_id = 1001;
     img->m_bitmap = util::CMonoBitmap(30, 12);

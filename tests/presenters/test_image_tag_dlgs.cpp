@@ -38,15 +38,12 @@ protected:
         fs::remove_all(dir);
         fs::create_directories(dir);
         images.SetImagesDir(dir.string());
-        TagResources r;
-        r.images = &images;
-        previous = setTagResources(r);
+        resources.images = &images;
     }
-    void TearDown() override
-    {
-        setTagResources(previous);
-        fs::remove_all(dir);
-    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // The tag joins the project whose images the test fills, as the screen joins its tags.
+    void bind(CTag &tag) { tag.BindResources(resources); }
 
     void library(std::uint32_t number, int w, int h)
     {
@@ -66,7 +63,7 @@ protected:
 
     fntest::Env t;
     CImgResMgr images;
-    TagResources previous;
+    TagResources resources;
     fs::path dir;
 };
 
@@ -76,6 +73,7 @@ TEST_F(ImageTagDlg, ChosenImageIsLoadedAndSizesTheTag)
 {
     library(1500, 24, 16);
     CButtonTag button;
+    bind(button);
     CButtonTagDlg d(t.env, button);
     ASSERT_TRUE(d.SetOffImage(1500));
     EXPECT_EQ(button.OffImage(), 1500);
@@ -96,6 +94,7 @@ TEST_F(ImageTagDlg, NoImageFromTheLibraryKeepsTheCurrentOne)
 {
     library(1500, 8, 8);
     CLampTag lamp;
+    bind(lamp);
     CLampTagDlg d(t.env, lamp);
     for (std::uint32_t none : {5000u, 65535u}) {
         EXPECT_FALSE(d.SetOffImage(none));
@@ -114,10 +113,15 @@ TEST_F(ImageTagDlg, ImageTooBigForTheRemainingAreaIsRefusedByEveryKind)
     const std::uint32_t used = images.UsedBytes();
 
     CButtonTag button;
+    bind(button);
     CLampTag lamp;
+    bind(lamp);
     CBitmapTag bitmap;
+    bind(bitmap);
     CMotorTag motor;
+    bind(motor);
     CMobileTag mobile;
+    bind(mobile);
     CButtonTagDlg buttonDlg(t.env, button);
     CLampTagDlg lampDlg(t.env, lamp);
     CBitmapTagDlg bitmapDlg(t.env, bitmap);
@@ -140,6 +144,7 @@ TEST_F(ImageTagDlg, ImageTooBigForTheRemainingAreaIsRefusedByEveryKind)
 TEST_F(ImageTagDlg, TwoImageKindsKeepOnValueActionAndWritability)
 {
     CButtonTag button;
+    bind(button);
     CButtonTagDlg b(t.env, button);
     EXPECT_TRUE(b.Point().MustWrite());
     b.SetOnValue(0);
@@ -152,6 +157,7 @@ TEST_F(ImageTagDlg, TwoImageKindsKeepOnValueActionAndWritability)
     EXPECT_TRUE(button.UsesPassword());
 
     CLampTag lamp;
+    bind(lamp);
     CLampTagDlg l(t.env, lamp);
     EXPECT_FALSE(l.Point().MustWrite());
     EXPECT_EQ(l.Point().AddressKind(), kAddrBit);
@@ -165,6 +171,7 @@ TEST_F(ImageTagDlg, ImageTagShowsNumberAndSize)
 {
     library(7, 10, 9);
     CBitmapTag bitmap;
+    bind(bitmap);
     CBitmapTagDlg d(t.env, bitmap);
     EXPECT_EQ(d.IdText(), "");
     EXPECT_EQ(d.SizeText(), "");
@@ -185,6 +192,7 @@ TEST_F(ImageTagDlg, MotorUsesOnlyTheCountedSlots)
 {
     library(3100, 16, 16);
     CMotorTag motor;
+    bind(motor);
     CMotorTagDlg d(t.env, motor);
     EXPECT_FALSE(d.SetImageCount(1));
     EXPECT_FALSE(d.SetImageCount(9));
@@ -206,6 +214,7 @@ TEST_F(ImageTagDlg, MotorUsesOnlyTheCountedSlots)
 TEST_F(ImageTagDlg, MotorMaximumRpmIsThePointsMaximum)
 {
     CMotorTag motor;
+    bind(motor);
     CMotorTagDlg d(t.env, motor);
     ASSERT_TRUE(d.SetMaxRpmText("1500"));
     EXPECT_EQ(motor.Point().m_max, 1500u);
@@ -220,6 +229,7 @@ TEST_F(ImageTagDlg, MotorMaximumRpmIsThePointsMaximum)
 TEST_F(ImageTagDlg, MovingRangeFollowsTheAxes)
 {
     CMobileTag mobile;
+    bind(mobile);
     CMobileTagDlg d(t.env, mobile);
     EXPECT_FALSE(d.SetWidth(0)); // moving along x: at least 1
     EXPECT_EQ(d.Width(), 32);
@@ -243,6 +253,7 @@ TEST_F(ImageTagDlg, MovingRangeFollowsTheAxes)
 TEST_F(ImageTagDlg, MovingOkChecksBothPointsAndCancelRestoresThem)
 {
     CMobileTag mobile;
+    bind(mobile);
     CMobileTagDlg d(t.env, mobile);
     ASSERT_TRUE(d.YPoint().ChooseChannel(1));
     d.YPoint().SetAddress("", "XYZ");

@@ -227,8 +227,9 @@ TEST_F(Messages, RebuiltTagShowsItsNewFirstMessage)
 {
     strings.Add(5, "five");
     strings.Add(6, "a much longer message");
-    const TagResources previous = setTagResources({nullptr, &strings});
+    const TagResources project{nullptr, &strings};
     CMessageTag tag;
+    tag.BindResources(project);
     tag.AddEntry(1, 5);
     tag.RecalcRect(0);
     ASSERT_EQ(tag.ShownText(), "five");
@@ -241,5 +242,4 @@ TEST_F(Messages, RebuiltTagShowsItsNewFirstMessage)
     ASSERT_TRUE(e.Ok(table));
     EXPECT_EQ(tag.ShownText(), "a much longer message");
     EXPECT_GT(tag.Rect().Width(), narrow);
-    setTagResources(previous);
 }

@@ -34,7 +34,6 @@ class PlcTypeChange : public ::testing::Test
 {
 protected:
     PlcTypeChange()
-        : m_doc(services())
     {
         CChannelParams ch1 = CChannelParams::NewProject(1);
         CChannelParams ch2 = CChannelParams::NewProject(2);
@@ -66,9 +65,9 @@ protected:
         m_doc.SetModified(false);
     }
 
-    DocServices services()
+    DocConfig config() const
     {
-        DocServices s{m_strings, m_images, m_slots, m_monitor};
+        DocConfig s;
         s.ch1Plcs = &m_folder.config.plcList(1);
         s.ch2Plcs = &m_folder.config.plcList(2);
         s.protocolsDir = m_folder.config.protocolsDir();
@@ -105,11 +104,8 @@ protected:
     }
 
     plctest::ProgramFolder m_folder{"plctype"};
-    CMemoryMonitor m_monitor;
-    CStrResMgr m_strings{&m_monitor};
-    CImgResMgr m_images{&m_monitor};
-    CPlcSlots m_slots;
-    CDorvaneDoc m_doc;
+    CDorvaneDoc m_doc{config()};
+    CPlcSlots &m_slots = m_doc.Slots();
     RecordingPrompt m_prompt;
 };
 

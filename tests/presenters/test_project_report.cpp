@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace core;
 
 namespace {
@@ -29,19 +31,15 @@ namespace {
 class ProjectReportTest : public ::testing::Test
 {
 protected:
-    // The services point the tags' shared resources at their managers; later suites must not
-    // see them once this fixture is gone.
-    void TearDown() override { setTagResources(m_saved); }
-
     void SetUp() override
     {
-        m_saved = tagResources();
         // A program folder of its own (INI files and the real drivers): the sanitizer build has
         // no program folder of its own to read.
         m_app.Load(m_folder.path(""), 0x412);
         std::string error;
         m_doc = support::importDemoProject(m_app, error);
         ASSERT_TRUE(m_doc) << error;
+        m_env.emplace(m_doc->Slots(), m_prompt, util::kLangKorean);
     }
 
     CProjectReport report(std::vector<std::uint16_t> screens = {})
@@ -49,15 +47,14 @@ protected:
         ReportOptions options = reportOptionsFor(m_app.Config());
         options.screens = std::move(screens);
         options.date = "2026-01-02";
-        return CProjectReport(*m_doc, m_env, std::move(options));
+        return CProjectReport(*m_doc, *m_env, std::move(options));
     }
 
-    TagResources m_saved = tagResources();
     plctest::ProgramFolder m_folder{"report"};
     CAppServices m_app;
     std::unique_ptr<CDorvaneDoc> m_doc;
     support::RecordingPrompt m_prompt;
-    FunctionEnv m_env{m_app.Slots(), m_prompt, util::kLangKorean};
+    std::optional<FunctionEnv> m_env; // the project's driver slots, once it is open
 };
 
 const ReportField *field(const ReportSection &s, ReportLabel label)
@@ -130,7 +127,7 @@ TEST_F(ProjectReportTest, EveryScreenHasItsHeaderKeysAndTagTable)
         EXPECT_EQ(s.kind, ReportSection::Kind::Screen);
         EXPECT_EQ(s.screenNumber, screen.Number());
         EXPECT_EQ(field(s, ReportLabel::Name)->value,
-                  usertext::ToUser(screen.Name(), m_env.panelLang));
+                  usertext::ToUser(screen.Name(), m_env->panelLang));
         ASSERT_EQ(s.tables.size(), 2u);
         EXPECT_FALSE(s.tables[0].rows.empty()) << "eight keys, one title row each at least";
         const ReportTable &tags = s.tables[1];
@@ -162,7 +159,7 @@ TEST_F(ProjectReportTest, ListsMatchTheirWindowsAndTheMemoryMap)
     for (std::size_t i = 0; i < alarms.rows.size(); ++i)
         for (int c = 0; c < CAlarmDlg::kColCount; ++c)
             EXPECT_EQ(alarms.rows[i][c],
-                      CAlarmDlg::CellText(m_env, CAlarmRecord(m_doc->Alarms()[i]), c));
+                      CAlarmDlg::CellText(*m_env, CAlarmRecord(m_doc->Alarms()[i]), c));
     EXPECT_EQ(functions.tables[1].rows.size(), m_doc->Calculations().size());
     EXPECT_EQ(functions.tables[2].rows.size(), m_doc->Transfers().size());
     EXPECT_EQ(functions.tables[3].rows.size(), m_doc->Reservations().size());

@@ -225,7 +225,7 @@ protected:
                 / ("dorvane_bg_" + std::to_string(::getpid()) + "_"
                    + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(m_dir);
-        m_services.Images().SetImagesDir(m_dir.string());
+        m_doc->Images().SetImagesDir(m_dir.string());
     }
     ~BackgroundFixture() override { std::filesystem::remove_all(m_dir); }
     void library(std::uint16_t n, int w, int h)
@@ -259,9 +259,9 @@ TEST_F(BackgroundFixture, ChosenBackgroundIsLoadedAndSwitchedOn)
     // Cancel: the old number back, and the images only this dialog loaded gone again.
     dlg.Cancel();
     EXPECT_EQ(ScreenProps::Of(screen), dlg.Before());
-    EXPECT_EQ(m_services.Images().Find(7), nullptr);
-    EXPECT_EQ(m_services.Images().Find(1001), nullptr);
-    EXPECT_EQ(m_services.Images().UsedBytes(), CImgResMgr::kEmptyBytes);
+    EXPECT_EQ(m_doc->Images().Find(7), nullptr);
+    EXPECT_EQ(m_doc->Images().Find(1001), nullptr);
+    EXPECT_EQ(m_doc->Images().UsedBytes(), CImgResMgr::kEmptyBytes);
 }
 
 TEST_F(BackgroundFixture, OkKeepsOnlyTheImageFinallyChosen)
@@ -274,8 +274,8 @@ TEST_F(BackgroundFixture, OkKeepsOnlyTheImageFinallyChosen)
     EXPECT_TRUE(dlg.SetBackgroundImage(7));
     EXPECT_TRUE(dlg.SetBackgroundImage(8));
     dlg.Ok();
-    EXPECT_EQ(m_services.Images().Find(7), nullptr);
-    EXPECT_NE(m_services.Images().Find(8), nullptr);
+    EXPECT_EQ(m_doc->Images().Find(7), nullptr);
+    EXPECT_NE(m_doc->Images().Find(8), nullptr);
     EXPECT_EQ(screen.BackgroundImage(), 8);
 }
 
@@ -291,7 +291,7 @@ TEST_F(BackgroundFixture, BackgroundRefusedWhenTooLargeOrTheAreaIsFull)
     CScreenPropDlg dlg(*m_doc, screen, util::kLangKorean, prompt);
     EXPECT_FALSE(dlg.SetBackgroundImage(3));
     for (std::uint32_t id = 100; id < 142; ++id) // 42 full-size images leave 510 bytes
-        ASSERT_EQ(m_services.Images().Add(std::make_unique<CIndexedImage>(
+        ASSERT_EQ(m_doc->Images().Add(std::make_unique<CIndexedImage>(
                           CIndexedImage{id, util::CMonoBitmap(192, 64)})),
                   0);
     EXPECT_FALSE(dlg.SetBackgroundImage(4));

@@ -27,11 +27,8 @@ namespace {
 class TagOnDisplayTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_previous = setTagResources({&images, &strings, util::kLangKorean, util::kLangKorean});
-    }
-    void TearDown() override { setTagResources(m_previous); }
+    // The tag joins the project whose images and messages the test fills.
+    void bind(CTag &tag) { tag.BindResources(m_resources); }
 
     FunctionEnv Env() { return {driverSlots, prompt, util::kLangKorean}; }
 
@@ -41,7 +38,7 @@ protected:
     support::RecordingPrompt prompt;
 
 private:
-    TagResources m_previous;
+    TagResources m_resources{&images, &strings, util::kLangKorean, util::kLangKorean};
 };
 
 } // namespace
@@ -49,6 +46,7 @@ private:
 TEST_F(TagOnDisplayTest, LongClockFormatRunningOffTheRightEdgeIsRefusedWithBothSizes)
 {
     CClockTag clock;
+    bind(clock);
     clock.SetFormat(1); // "HH:MM:SS" ends at the right edge
     clock.MoveTo(128, 10);
     ASSERT_EQ(clock.Rect().right, kPanelWidth);
@@ -72,6 +70,7 @@ TEST_F(TagOnDisplayTest, LongClockFormatRunningOffTheRightEdgeIsRefusedWithBothS
 TEST_F(TagOnDisplayTest, TextMovedOffIsRefusedButOneAlreadyOffMayKeepItsPlace)
 {
     CTextTag text;
+    bind(text);
     const FunctionEnv env = Env();
     {
         CTextTagDlg dlg(env, text);
@@ -107,11 +106,7 @@ TEST(TagPlacement, ANewTagStartsInsideTheDisplay)
 
 TEST(TagPlacement, TheFileCheckListsEveryTagThatHangsOffTheDisplay)
 {
-    CMemoryMonitor monitor;
-    CStrResMgr strings(&monitor);
-    CImgResMgr images(&monitor);
-    CPlcSlots slots;
-    CDorvaneDoc doc(DocServices{strings, images, slots, monitor});
+    CDorvaneDoc doc;
     NewProjectSettings settings;
     settings.path = "off.kvr";
     settings.channel1[0] = 1;

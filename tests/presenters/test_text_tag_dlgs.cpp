@@ -28,10 +28,10 @@ class TextDlgTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_previous = setTagResources({&images, &strings, util::kLangKorean, util::kLangKorean});
         images.AdjustUsed(1000); // away from the empty area's floor
     }
-    void TearDown() override { setTagResources(m_previous); }
+    // The tag joins the project whose images and messages the test fills.
+    void bind(CTag &tag) { tag.BindResources(m_resources); }
 
     FunctionEnv Env(std::uint16_t lang = util::kLangKorean) { return {driverSlots, prompt, lang}; }
 
@@ -41,7 +41,7 @@ protected:
     support::RecordingPrompt prompt;
 
 private:
-    TagResources m_previous;
+    TagResources m_resources{&images, &strings, util::kLangKorean, util::kLangKorean};
 };
 
 const std::string kHangul12 = "가나다라마바사아자차카타"; // 24 bytes in CP949
@@ -51,6 +51,7 @@ const std::string kHangul12 = "가나다라마바사아자차카타"; // 24 byte
 TEST_F(TextDlgTest, TextIsKeptInThePanelsCodePageWithinTwentyFourBytes)
 {
     CTextTag tag;
+    bind(tag);
     const FunctionEnv env = Env();
     CTextTagDlg dlg(env, tag);
     EXPECT_EQ(dlg.Text(), "Text");
@@ -67,6 +68,7 @@ TEST_F(TextDlgTest, TextIsKeptInThePanelsCodePageWithinTwentyFourBytes)
 
     // An English panel keeps Latin-1 letters as one byte each and has no Hangul.
     CTextTag english;
+    bind(english);
     const FunctionEnv envEn = Env(util::kLangEnglish);
     CTextTagDlg dlgEn(envEn, english);
     EXPECT_TRUE(dlgEn.SetText("café"));
@@ -77,6 +79,7 @@ TEST_F(TextDlgTest, TextIsKeptInThePanelsCodePageWithinTwentyFourBytes)
 TEST_F(TextDlgTest, PanelFontAndLookAndCancelRestoreEverything)
 {
     CTextTag tag;
+    bind(tag);
     tag.MoveTo(10, 20);
     const FunctionEnv env = Env();
     CTextTagDlg dlg(env, tag);
@@ -98,6 +101,7 @@ TEST_F(TextDlgTest, MessageTagShowsTheFirstEntrysMessageAndCancelRestoresTheTabl
 {
     strings.Add(7, "Pump on");
     CMessageTag tag;
+    bind(tag);
     const FunctionEnv env = Env();
     CMessageTagDlg dlg(env, tag, &strings);
     EXPECT_FALSE(dlg.TextEditable());
@@ -123,6 +127,7 @@ TEST_F(TextDlgTest, MessageTagShowsTheFirstEntrysMessageAndCancelRestoresTheTabl
 TEST_F(TextDlgTest, ImageTextChargesTheImageAreaAndCancelPutsTheTotalBack)
 {
     CBmpTextTag tag;
+    bind(tag);
     const std::uint32_t total = images.UsedBytes();
     const FunctionEnv env = Env();
     CBmpTextTagDlg dlg(env, tag);
@@ -149,6 +154,7 @@ TEST_F(TextDlgTest, ImageTextChargesTheImageAreaAndCancelPutsTheTotalBack)
 TEST_F(TextDlgTest, ImageTextDirectionTurnsTheRectangle)
 {
     CBmpTextTag tag;
+    bind(tag);
     const FunctionEnv env = Env();
     CBmpTextTagDlg dlg(env, tag);
     const std::int32_t width = tag.Rect().Width();
@@ -167,6 +173,7 @@ TEST_F(TextDlgTest, ImageTextDirectionTurnsTheRectangle)
 TEST_F(TextDlgTest, ChosenFontMapsToTheDescriptionTheRendererFinds)
 {
     CBmpTextTag tag;
+    bind(tag);
     const FunctionEnv env = Env();
     CBmpTextTagDlg dlg(env, tag);
     const FontChoice current = dlg.CurrentFont();
@@ -208,6 +215,7 @@ TEST_F(TextDlgTest, ChosenFontMapsToTheDescriptionTheRendererFinds)
 TEST_F(TextDlgTest, ImageTextThatWouldOverflowTheImageAreaIsTakenBack)
 {
     CBmpTextTag tag;
+    bind(tag);
     const FunctionEnv env = Env();
     CBmpTextTagDlg dlg(env, tag);
     images.AdjustUsed(std::int64_t(CImgResMgr::kAreaSize) - images.UsedBytes() - 4);
@@ -229,6 +237,7 @@ TEST_F(TextDlgTest, LoadingAnImageTextsBodyChargesTheDifference)
 {
     // The undo step restores bodies: the image area's total follows them both ways.
     CBmpTextTag tag;
+    bind(tag);
     const std::uint32_t total = images.UsedBytes();
     const util::Bytes before = CTagPropDlg::Body(tag);
     tag.SetText("Another text");

@@ -61,7 +61,7 @@ protected:
     }
 
     fntest::Env t;
-    fntest::Project p{t.plcSlots};
+    fntest::Project p;
     CScreenData *screen = nullptr;
 };
 

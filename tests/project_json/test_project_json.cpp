@@ -50,25 +50,14 @@ namespace {
 
 const char *const kAlarmWord = "\xB0\xE6\xBA\xB8"; // "경보" in CP949
 
-// One application's worth of managers, with the tags pointed at them.
+// A project and the area images it compiles into.
 struct Env
 {
-    CMemoryMonitor monitor;
-    CStrResMgr strings{&monitor};
-    CImgResMgr images{&monitor};
-    CPlcSlots plcSlots;
     CDownloadImages areas;
-    CDorvaneDoc doc{DocServices{strings, images, plcSlots, monitor}};
-    TagResources previous;
-
-    Env()
-    {
-        TagResources r;
-        r.images = &images;
-        r.strings = &strings;
-        previous = setTagResources(r);
-    }
-    ~Env() { setTagResources(previous); }
+    CDorvaneDoc doc;
+    CStrResMgr &strings = doc.Strings();
+    CImgResMgr &images = doc.Images();
+    CPlcSlots &plcSlots = doc.Slots();
 };
 
 void addImage(CImgResMgr &images, std::uint16_t id, int w, int h)

@@ -49,11 +49,10 @@ struct Project
     }
 
     plctest::ProgramFolder folder;
-    core::CPlcSlots slots;
-    core::CMemoryMonitor monitor;
-    core::CStrResMgr strings{&monitor};
-    core::CImgResMgr images{&monitor};
-    core::CDorvaneDoc doc{core::DocServices{strings, images, slots, monitor}};
+    core::CDorvaneDoc doc;
+    core::CPlcSlots &slots = doc.Slots();
+    core::CStrResMgr &strings = doc.Strings();
+    core::CImgResMgr &images = doc.Images();
 };
 
 inline core::CPointInfo point(std::uint16_t channel, const std::string &area,

@@ -25,7 +25,6 @@ const char *const kNames[] = {"G.bin", "S.bin", "R.bin", "C.bin"};
 struct Areas
 {
     Areas()
-        : saved(core::tagResources())
     {
         app.Load(folder.path(""), 0x412);
         auto doc = app.NewDocument();
@@ -35,11 +34,6 @@ struct Areas
         for (int i = 0; i < 4; ++i)
             images[std::size_t(i)] = app.Areas().BuildArea(core::ProjectArea(i), *doc);
     }
-
-    // Projects bind the tags to these services' managers: the next test must not see them.
-    ~Areas() { core::setTagResources(saved); }
-    Areas(const Areas &) = delete;
-    Areas &operator=(const Areas &) = delete;
 
     void write(int area, const util::Bytes &bytes) const
     {
@@ -52,7 +46,6 @@ struct Areas
             write(i, images[std::size_t(i)]);
     }
 
-    core::TagResources saved;
     plctest::ProgramFolder folder{"area_project"};
     core::CAppServices app;
     AreaImages images;

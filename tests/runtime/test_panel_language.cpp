@@ -65,12 +65,7 @@ const char *const kResources
 class PanelLanguage : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_saved = tagResources();
-        m_app.Load(m_folder.path(""), util::systemDefaultLangId());
-    }
-    void TearDown() override { setTagResources(m_saved); }
+    void SetUp() override { m_app.Load(m_folder.path(""), util::systemDefaultLangId()); }
 
     // The demo as a download leaves it in a panel: rebuilt from its four areas.
     std::unique_ptr<CDorvaneDoc> demoFromAreas()
@@ -91,7 +86,6 @@ protected:
     }
 
     ScopedLocale m_english{"en_US.UTF-8"};
-    TagResources m_saved;
     plctest::ProgramFolder m_folder{"panel_language", kResources};
     CAppServices m_app;
 };
@@ -119,9 +113,10 @@ TEST_F(PanelLanguage, KoreanDemoIsNamedAndDrawnInKoreanOnAnEnglishSystem)
     ASSERT_EQ(util::systemDefaultLangId(), util::kLangEnglish);
     const auto doc = demoFromAreas();
     ASSERT_TRUE(doc);
-    const std::uint16_t lang = m_app.PanelLangId(*doc);
+    const std::uint16_t lang = doc->PanelLangId();
     EXPECT_EQ(lang, util::kLangKorean);
-    EXPECT_EQ(tagResources().panelLangId, util::kLangKorean) << "the tags follow the project";
+    EXPECT_EQ(doc->Resources().panelLangId, util::kLangKorean) << "the tags follow the project";
+    EXPECT_EQ(&doc->FindScreen(0)->Tags().front()->Resources(), &doc->Resources());
     EXPECT_EQ(projectNameFromScreens(*doc, lang), "메인");
     const CScreenData &first = *doc->FindScreen(0);
     EXPECT_EQ(util::toUtf8(first.Name(), lang), std::string("메인"));
@@ -140,7 +135,6 @@ TEST_F(PanelLanguage, KoreanDemoIsNamedAndDrawnInKoreanOnAnEnglishSystem)
     korean.load(m_folder.path(""), util::kLangKorean);
     const auto expected = draw(PanelFonts::fromConfig(korean, util::kLangKorean));
     EXPECT_EQ(draw(PanelFonts::fromConfig(m_app.Config(), lang)), expected);
-    EXPECT_EQ(draw(PanelFonts::fromConfig(m_app.Config())), expected);
     EXPECT_NE(draw(PanelFonts::fromConfig(m_app.Config(), util::kLangEnglish)), expected)
             << "the test tells the code pages apart";
 }
@@ -150,9 +144,11 @@ TEST_F(PanelLanguage, UnknownLanguagesAreReadAsThePanelsOwnNotTheLocales)
     // A project whose language index the catalogue does not list.
     auto doc = m_app.NewDocument();
     util::setLe16(doc->Parameters(), kParamLanguage, 7);
-    EXPECT_EQ(m_app.PanelLangId(*doc), util::kLangKorean);
+    doc->ParametersLoaded();
+    EXPECT_EQ(doc->PanelLangId(), util::kLangKorean);
     util::setLe16(doc->Parameters(), kParamLanguage, 1);
-    EXPECT_EQ(m_app.PanelLangId(*doc), util::kLangEnglish) << "a listed language is its own";
+    doc->ParametersLoaded();
+    EXPECT_EQ(doc->PanelLangId(), util::kLangEnglish) << "a listed language is its own";
 
     // Alarm texts of a panel whose menu names no language of the catalogue.
     util::Bytes menu(25, 0);

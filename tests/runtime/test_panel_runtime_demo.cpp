@@ -23,7 +23,6 @@ namespace {
 
 TEST(PanelRuntimeDemo, ListsEachPointOnceAndScansQuickly)
 {
-    const TagResources saved = tagResources();
     plctest::ProgramFolder folder("runtime_demo");
     CAppServices app;
     app.Load(folder.path(""), 0x412);
@@ -52,7 +51,6 @@ TEST(PanelRuntimeDemo, ListsEachPointOnceAndScansQuickly)
     }
     const auto elapsed = std::chrono::steady_clock::now() - begin;
     EXPECT_LT(elapsed, std::chrono::milliseconds(1000)) << "100 scans";
-    setTagResources(saved);
 }
 
 } // namespace

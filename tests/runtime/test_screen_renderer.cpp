@@ -80,12 +80,7 @@ std::unique_ptr<CIndexedImage> image(std::uint32_t id, int w, int h, F lit)
 class ScreenRendererTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_saved = setTagResources({&m_images, &m_strings, util::kLangKorean, util::kLangKorean});
-        ASSERT_EQ(m_doc.AddScreen(1, &m_screen), kScreenOk);
-    }
-    void TearDown() override { setTagResources(m_saved); }
+    void SetUp() override { ASSERT_EQ(m_doc.AddScreen(1, &m_screen), kScreenOk); }
 
     template<class T>
     T &add(int kind, int x, int y)
@@ -121,11 +116,7 @@ protected:
     // What a text tag with `text` shows at (x, y): the reference for live texts.
     std::vector<bool> textAlone(const std::string &text, const CRect &r, bool inverse = false)
     {
-        CMemoryMonitor monitor;
-        CStrResMgr strings{&monitor};
-        CImgResMgr images{&monitor};
-        CPlcSlots slots;
-        CDorvaneDoc doc{DocServices{strings, images, slots, monitor}};
+        CDorvaneDoc doc;
         CScreenData *s = nullptr;
         doc.AddScreen(0, &s);
         CTag *t = nullptr;
@@ -137,12 +128,10 @@ protected:
         return region(CScreenRenderer(doc, testFonts()).Render(0, m_state), r);
     }
 
-    TagResources m_saved;
-    CMemoryMonitor m_monitor;
-    CStrResMgr m_strings{&m_monitor};
-    CImgResMgr m_images{&m_monitor};
-    CPlcSlots m_slots;
-    CDorvaneDoc m_doc{DocServices{m_strings, m_images, m_slots, m_monitor}};
+    CDorvaneDoc m_doc;
+    CStrResMgr &m_strings = m_doc.Strings();
+    CImgResMgr &m_images = m_doc.Images();
+    CPlcSlots &m_slots = m_doc.Slots();
     CScreenData *m_screen = nullptr;
     FakeState m_state;
 };

@@ -28,15 +28,12 @@ class DemoRenderTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_saved = tagResources();
         m_app.Load(m_folder.path(""), 0x412);
         std::string error;
         m_doc = support::importDemoProject(m_app, error);
         ASSERT_TRUE(m_doc) << error;
     }
-    void TearDown() override { setTagResources(m_saved); }
 
-    TagResources m_saved;
     plctest::ProgramFolder m_folder{"render_demo"};
     CAppServices m_app;
     std::unique_ptr<CDorvaneDoc> m_doc;
@@ -44,7 +41,8 @@ protected:
 
 TEST_F(DemoRenderTest, EveryTagOfEveryScreenShowsInsideItsRectangle)
 {
-    const CScreenRenderer renderer(*m_doc, PanelFonts::fromConfig(m_app.Config()));
+    const CScreenRenderer renderer(*m_doc,
+                                   PanelFonts::fromConfig(m_app.Config(), m_doc->PanelLangId()));
     const CRestingPanelState rest;
     std::set<std::uint16_t> kinds;
     for (const auto &screen : m_doc->Screens()) {
@@ -97,9 +95,7 @@ TEST(PanelFontsTest, PanelLanguageFacesAreTakenAndNameAnInstalledFamily)
             "Height(16x16)=16\nHeight(8x16)=16\nHeight(6x8)=8\n");
     CAppConfig config;
     config.load(folder.path(""), 0x409);
-    const TagResources saved = setTagResources({nullptr, nullptr, util::kLangKorean, 0x409});
-    const PanelFonts fonts = PanelFonts::fromConfig(config);
-    setTagResources(saved);
+    const PanelFonts fonts = PanelFonts::fromConfig(config, util::kLangKorean);
     EXPECT_TRUE(canCreateFont(fonts.wide, util::kLangKorean));
     EXPECT_EQ(renderedFamily(fonts.wide, util::kLangKorean), "NanumGothic");
     EXPECT_EQ(util::toUtf8(fonts.wide.faceName(), util::kLangKorean), std::string("굴림"));

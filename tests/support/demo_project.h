@@ -1,8 +1,8 @@
 #pragma once
 
-// The demo project (demo/demo_project.json) imported into a new document of a services object and
-// bound to it: a realistic project for the suites of every module. The including target defines
-// DORVANE_SOURCE_DIR.
+// The demo project (demo/demo_project.json) imported into a new document made with a services
+// object's configuration: a realistic project for the suites of every module. The including target
+// defines DORVANE_SOURCE_DIR.
 
 #include "core/app/app_services.h"
 #include "core/project_json/project_json.h"
@@ -15,7 +15,7 @@
 namespace support {
 
 // Null, with `error` saying why, when the file cannot be read or imported.
-inline std::unique_ptr<core::CDorvaneDoc> importDemoProject(core::CAppServices &app,
+inline std::unique_ptr<core::CDorvaneDoc> importDemoProject(const core::CAppServices &app,
                                                             std::string &error)
 {
     auto doc = app.NewDocument();
@@ -29,7 +29,6 @@ inline std::unique_ptr<core::CDorvaneDoc> importDemoProject(core::CAppServices &
         error = result.error;
         return nullptr;
     }
-    app.BindProject(*doc);
     return doc;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// Shared set-up of the tag tests: an image manager the tags use while a test runs, images of a
-// given size, hand-made record bytes, and clipboard round trips.
+// Shared set-up of the tag tests: a project's image manager and messages that a test binds its
+// tags to, images of a given size, hand-made record bytes, and clipboard round trips.
 
 #include "core/model/img_res_mgr.h"
 #include "core/model/str_res_mgr.h"
@@ -24,12 +24,17 @@ class TagTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        core::TagResources r;
-        r.images = &m_images;
-        r.strings = &m_strings;
-        m_old = core::setTagResources(r);
+        m_resources.images = &m_images;
+        m_resources.strings = &m_strings;
     }
-    void TearDown() override { core::setTagResources(m_old); }
+
+    // `tag` reading this test's images and messages, as a tag of a project does.
+    template<class Tag>
+    Tag &bind(Tag &tag)
+    {
+        tag.BindResources(m_resources);
+        return tag;
+    }
 
     void AddImage(std::uint16_t id, int width, int height)
     {
@@ -42,7 +47,7 @@ protected:
     core::CImgResMgr m_images;
     core::CStrResMgr m_strings;
     core::CPlcSlots m_slots;
-    core::TagResources m_old;
+    core::TagResources m_resources;
 };
 
 // Stores the tag's clipboard body (after its kind) and loads it into `into`.

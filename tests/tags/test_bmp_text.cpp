@@ -287,6 +287,7 @@ TEST_F(BmpTextTest, ClipboardBodyAndTextBlock)
 TEST_F(BmpTextTest, RenderedTextGoesToTheImageManager)
 {
     CBmpTextTag tag;
+    bind(tag);
     EXPECT_FALSE(tag.UpdateBmpText()) << "no identifier yet";
     tag.SetTextImageId(5000);
     ASSERT_TRUE(tag.UpdateBmpText());
@@ -328,10 +329,10 @@ TEST(BmpTextMemory, NewTextOrFontCorrectsTheImageTotal)
 {
     CMemoryMonitor monitor;
     CImgResMgr images(&monitor);
-    TagResources resources = tagResources();
+    TagResources resources;
     resources.images = &images;
-    const TagResources previous = setTagResources(resources);
     CBmpTextTag tag;
+    tag.BindResources(resources);
     const std::uint32_t start = images.UsedBytes();
     const std::uint32_t bytesBefore = tag.ImageBytes();
     tag.SetText("A much longer image text");
@@ -340,5 +341,4 @@ TEST(BmpTextMemory, NewTextOrFontCorrectsTheImageTotal)
     EXPECT_EQ(monitor.Total(MemoryGauge::Image), images.UsedBytes());
     tag.SetText("ImgText");
     EXPECT_EQ(images.UsedBytes(), start + tag.ImageBytes() - bytesBefore);
-    setTagResources(previous);
 }

@@ -192,6 +192,7 @@ TEST_F(MotorTagTest, FirstImageSizesTheTag)
 {
     AddImage(3000, 20, 10);
     CMotorTag motor;
+    bind(motor);
     EXPECT_EQ(motor.Rect(), (CRect{0, 0, 20, 10}));
     motor.SetImage(0, 3001);
     EXPECT_EQ(motor.Rect(), (CRect{0, 0, 32, 32}));
@@ -200,6 +201,7 @@ TEST_F(MotorTagTest, FirstImageSizesTheTag)
 
     const util::Bytes body = storeBody(motor);
     CMotorTag pasted;
+    bind(pasted);
     ASSERT_TRUE(loadBody(pasted, body));
     EXPECT_EQ(pasted.Images(), motor.Images());
     EXPECT_EQ(storeBody(pasted), body);

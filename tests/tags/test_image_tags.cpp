@@ -33,6 +33,7 @@ TEST_F(ImageTagTest, ImageTagFollowsItsImage)
 {
     AddImage(7, 24, 16);
     CBitmapTag tag;
+    bind(tag);
     tag.MoveTo(1, 2);
     tag.SetImage(7);
     tag.SetMagnification(2);
@@ -43,6 +44,7 @@ TEST_F(ImageTagTest, ImageTagFollowsItsImage)
     EXPECT_EQ(record(tag, 10, m_slots), want);
 
     CBitmapTag back;
+    bind(back);
     ASSERT_TRUE(back.LoadRecord(m_slots, want));
     EXPECT_EQ(back.Magnification(), 2);
     EXPECT_TRUE(back.IsInverse());
@@ -60,9 +62,11 @@ TEST_F(ImageTagTest, ImageTagFollowsItsImage)
 TEST_F(ImageTagTest, ButtonSizeFromImageAndMagnification)
 {
     CButtonTag plain;
+    bind(plain);
     EXPECT_EQ(plain.Rect(), (CRect{0, 0, 32, 32})) << "image 1002 is missing";
     AddImage(1002, 24, 16);
     CButtonTag tag;
+    bind(tag);
     tag.SetMagnification(2);
     EXPECT_EQ(tag.Rect(), (CRect{0, 0, 48, 32}));
     EXPECT_TRUE(plain.ImageChanged(1002));
@@ -70,17 +74,19 @@ TEST_F(ImageTagTest, ButtonSizeFromImageAndMagnification)
     EXPECT_FALSE(plain.ImageChanged(1003)) << "only the off image sizes the tag";
 }
 
-TEST_F(ImageTagTest, ConstructorsLoadTheirDefaultImagesFromTheLibrary)
+TEST_F(ImageTagTest, JoiningAProjectLoadsTheDefaultImagesFromTheLibrary)
 {
     const auto dir = std::filesystem::path(::testing::TempDir()) / "tag_images";
     std::filesystem::create_directories(dir);
     ASSERT_TRUE(util::writeBmpFile((dir / "1000.bmp").string(), util::CMonoBitmap(16, 8)));
     m_images.SetImagesDir(dir.string());
     CLampTag lamp;
+    bind(lamp);
     ASSERT_NE(m_images.Find(1000), nullptr);
     EXPECT_EQ(m_images.Find(1001), nullptr) << "no file for it";
     EXPECT_EQ(lamp.Rect(), (CRect{0, 0, 16, 8}));
     CLampTag second;
+    bind(second);
     EXPECT_EQ(m_images.Count(), 1u);
     std::filesystem::remove_all(dir);
 }

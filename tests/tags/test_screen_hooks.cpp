@@ -17,7 +17,7 @@ using ScreenHookTest = TagTest;
 
 TEST_F(ScreenHookTest, ScreenOperationsReachTheTags)
 {
-    CScreenData screen(1);
+    CScreenData screen(1, nullptr, nullptr, &m_resources);
     auto lamp = std::make_unique<CLampTag>();
     lamp->Point().m_channel = 1;
     lamp->Point().m_second = "bad";

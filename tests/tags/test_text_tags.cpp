@@ -120,6 +120,7 @@ TEST_F(MessageTagTest, EntriesStayInValueOrderAndAreUnique)
 TEST_F(MessageTagTest, ShowsTheFirstEntrysMessageOrMessage)
 {
     CMessageTag tag;
+    bind(tag);
     EXPECT_EQ(tag.ShownText(), "Message");
     EXPECT_EQ(tag.Rect(), (CRect{0, 0, 56, 16}));
     ASSERT_EQ(m_strings.Add(7, std::string(30, 'x')), 0);

@@ -71,10 +71,9 @@ protected:
         app.Load(kDir, 0x412);
         auto doc = app.NewDocument();
         ASSERT_TRUE(doc->NewProject(app.NewProjectDefaults(m_project)));
-        app.BindProject(*doc);
-        ASSERT_EQ(app.Strings().Add(1, "\xB0\xE6\xBA\xB8"), 0);
-        ASSERT_EQ(app.Images().AddFromLibrary(1000), 0);
-        ASSERT_EQ(app.Images().AddFromLibrary(3000), 0);
+        ASSERT_EQ(doc->Strings().Add(1, "\xB0\xE6\xBA\xB8"), 0);
+        ASSERT_EQ(doc->Images().AddFromLibrary(1000), 0);
+        ASSERT_EQ(doc->Images().AddFromLibrary(3000), 0);
         doc->Alarms().push_back(CAlarmRecord::Default().Bytes());
         CScreenData *s1 = nullptr;
         ASSERT_EQ(doc->AddScreen(1, &s1), kScreenOk);

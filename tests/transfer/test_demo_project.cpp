@@ -83,7 +83,7 @@ protected:
         ASSERT_TRUE(m_doc) << error;
     }
 
-    const CPlcSlots &slots() { return m_app.Slots(); }
+    const CPlcSlots &slots() { return m_doc->Slots(); }
 
     CAppServices m_app;
     std::unique_ptr<CDorvaneDoc> m_doc;

@@ -34,10 +34,6 @@ class TestCanvas : public QObject
 {
     Q_OBJECT
 
-    core::CMemoryMonitor m_monitor;
-    core::CStrResMgr m_strings{&m_monitor};
-    core::CImgResMgr m_images{&m_monitor};
-    core::CPlcSlots m_slots;
     core::CAppConfig m_config;
     std::unique_ptr<core::CDorvaneDoc> m_doc;
     std::unique_ptr<QUndoStack> m_undo;
@@ -77,9 +73,7 @@ class TestCanvas : public QObject
 private slots:
     void init()
     {
-        core::setTagResources({&m_images, &m_strings, util::kLangKorean, util::kLangKorean});
-        m_doc = std::make_unique<core::CDorvaneDoc>(
-                core::DocServices{m_strings, m_images, m_slots, m_monitor});
+        m_doc = std::make_unique<core::CDorvaneDoc>();
         m_doc->AddScreen(0, &m_screen);
         m_undo = std::make_unique<QUndoStack>();
         m_sink = std::make_unique<uitest::StackSink>(*m_undo);

@@ -26,10 +26,6 @@ class TestCanvasPainting : public QObject
 {
     Q_OBJECT
 
-    core::CMemoryMonitor m_monitor;
-    core::CStrResMgr m_strings{&m_monitor};
-    core::CImgResMgr m_images{&m_monitor};
-    core::CPlcSlots m_plcSlots;
     core::CAppConfig m_config;
     std::unique_ptr<core::CDorvaneDoc> m_doc;
     core::CScreenData *m_screen = nullptr;
@@ -66,9 +62,7 @@ class TestCanvasPainting : public QObject
 private slots:
     void init()
     {
-        core::setTagResources({&m_images, &m_strings, util::kLangKorean, util::kLangKorean});
-        m_doc = std::make_unique<core::CDorvaneDoc>(
-                core::DocServices{m_strings, m_images, m_plcSlots, m_monitor});
+        m_doc = std::make_unique<core::CDorvaneDoc>();
         m_doc->AddScreen(0, &m_screen);
         m_canvas = std::make_unique<ui::CScreenCanvas>(*m_doc, *m_screen, m_config, nullptr);
         core::GridSettings noGrid;
@@ -97,7 +91,7 @@ private slots:
         {
             QPainter p(&img);
             ui::CPanelTextPainter text(m_config);
-            text.draw(p, 10, 10, "A\xC8\xAD", 0, Qt::white, Qt::blue);
+            text.draw(p, 10, 10, "A\xC8\xAD", 0, util::kLangKorean, Qt::white, Qt::blue);
         }
         // Each cell is filled (background or glyph) and the glyphs leave lit pixels in both.
         QCOMPARE(img.pixelColor(9, 10), QColor(Qt::black));
@@ -112,8 +106,8 @@ private slots:
         {
             QPainter p(&img);
             ui::CPanelTextPainter text(m_config);
-            text.draw(p, 0, 0, "A", 1, Qt::white, Qt::blue);
-            text.draw(p, 100, 0, "AB", 2, Qt::white, Qt::blue);
+            text.draw(p, 0, 0, "A", 1, util::kLangKorean, Qt::white, Qt::blue);
+            text.draw(p, 100, 0, "AB", 2, util::kLangKorean, Qt::white, Qt::blue);
         }
         QVERIFY(img.pixelColor(15, 31) != QColor(Qt::black));
         QCOMPARE(img.pixelColor(16, 0), QColor(Qt::black));

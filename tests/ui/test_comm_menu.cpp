@@ -22,6 +22,7 @@
 #include "ui/comm/progress_dialog.h"
 #include "ui/comm/sys_info_dialog.h"
 #include "ui/common/port_slot_box.h"
+#include "ui/preview/panel_preview_window.h"
 #include "ui/view/dorvane_view.h"
 
 #include "util/file_io.h"
@@ -341,6 +342,8 @@ private slots:
             all.push_back(tag.get());
         other->canvas()->setSelection(all);
         QVERIFY(!other->canvas()->selection().empty());
+        frame().showPreview();
+        QVERIFY(frame().previewWindow());
 
         // As in the running editor: the command runs from the main loop, and its questions and
         // the closing message are real message boxes with loops of their own.
@@ -364,6 +367,9 @@ private slots:
             return t.contains(text(comm::CommTextId::TransferDone));
         }));
         QVERIFY(!frame().findView(901));
+        // The preview shows the uploaded project.
+        QVERIFY(frame().previewWindow() && frame().previewWindow()->isVisible());
+        QVERIFY(frame().previewWindow()->runtime());
         // Every window left shows a screen of the project now open, and no closed one lives on
         // (it would still repaint on the next undo step, from screens that have gone).
         QVERIFY(!frame().mdiArea()->subWindowList().isEmpty());

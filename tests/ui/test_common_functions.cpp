@@ -375,6 +375,7 @@ private slots:
                 QDir(folder.file("Project")).filePath("m.kvr").toStdString())));
         QUndoStack &undo = *frame.undoStack();
         const int steps = undo.count();
+        core::CDorvaneDoc &doc = *frame.document();
 
         QTimer::singleShot(0, this, [] {
             auto *dlg = modal<CEditStrsDialog>();
@@ -386,16 +387,16 @@ private slots:
         });
         frame.action(ui::MainAction::FunctionMessages)->trigger();
         QCOMPARE(undo.count(), steps + 1);
-        QVERIFY(services.Strings().Exists(7));
+        QVERIFY(doc.Strings().Exists(7));
         undo.undo();
-        QVERIFY(!services.Strings().Exists(7));
+        QVERIFY(!doc.Strings().Exists(7));
 
         // An image that no screen shows goes with the button, as one step.
         auto image = std::make_unique<core::CIndexedImage>();
         image->m_id = 12;
         image->m_bitmap = util::CMonoBitmap(8, 4);
-        QCOMPARE(services.Images().Add(std::move(image)), 0);
-        const std::uint32_t used = services.Images().UsedBytes();
+        QCOMPARE(doc.Images().Add(std::move(image)), 0);
+        const std::uint32_t used = doc.Images().UsedBytes();
         QTimer::singleShot(0, this, [] {
             auto *dlg = modal<CImgViewerDialog>();
             QVERIFY(dlg);
@@ -406,11 +407,11 @@ private slots:
             dlg->reject();
         });
         frame.action(ui::MainAction::FunctionImages)->trigger();
-        QCOMPARE(services.Images().Count(), std::size_t(0));
+        QCOMPARE(doc.Images().Count(), std::size_t(0));
         QCOMPARE(undo.count(), steps + 1);
         undo.undo();
-        QCOMPARE(services.Images().Count(), std::size_t(1));
-        QCOMPARE(services.Images().UsedBytes(), used);
+        QCOMPARE(doc.Images().Count(), std::size_t(1));
+        QCOMPARE(doc.Images().UsedBytes(), used);
 
         QTimer::singleShot(0, this, [] {
             auto *dlg = modal<CUsedSysMemDialog>();

@@ -38,6 +38,7 @@ class TestGraphTagDialogs : public QObject
     core::CMemoryMonitor m_monitor;
     core::CStrResMgr m_strings{&m_monitor};
     core::CImgResMgr m_images{&m_monitor};
+    core::TagResources m_resources{&m_images, &m_strings, util::kLangKorean, util::kLangKorean};
     core::CPlcSlots m_slots;
     int m_repaints = 0;
 
@@ -95,7 +96,6 @@ private slots:
     void initTestCase()
     {
         uitest::isolateSettings();
-        core::setTagResources({&m_images, &m_strings, util::kLangKorean, util::kLangKorean});
         // Channel 1 holds a PLC (device kind 3); channel 2 none.
         m_slots.slot(1).SetType(1);
         m_slots.slot(1).SetStation(3);
@@ -105,10 +105,15 @@ private slots:
     {
         core::CGraphTag bar(core::kTagGraph1), trend(core::kTagGraph2);
         core::CPieTag pie;
+        pie.BindResources(m_resources);
         core::CClockTag clock;
+        clock.BindResources(m_resources);
         core::CLineTag line;
+        line.BindResources(m_resources);
         core::CRectTag rect;
+        rect.BindResources(m_resources);
         core::CCircleTag circle;
+        circle.BindResources(m_resources);
         const auto opens = [this](core::CTag &tag, const char *className) {
             const auto dialog = makeTagPropDialog(context(), tag, nullptr);
             return dialog && QByteArray(dialog->metaObject()->className()) == className;
@@ -208,6 +213,7 @@ private slots:
     {
         uitest::MessageRecorder messages;
         core::CPieTag pie;
+        pie.BindResources(m_resources);
         const util::Bytes before = core::CTagPropDlg::Body(pie);
         CPieTagDialog dialog(context(), pie);
         show(dialog);
@@ -238,6 +244,7 @@ private slots:
     void clockFormatFontLookAndCancel()
     {
         core::CClockTag clock;
+        clock.BindResources(m_resources);
         const util::Bytes before = core::CTagPropDlg::Body(clock);
         const core::CRect rect = clock.Rect();
         CClockTagDialog dialog(context(), clock);
@@ -264,6 +271,7 @@ private slots:
     {
         uitest::MessageRecorder messages;
         core::CLineTag line;
+        line.BindResources(m_resources);
         const util::Bytes before = core::CTagPropDlg::Body(line);
         CLineTagDialog dialog(context(), line);
         show(dialog);
@@ -289,6 +297,7 @@ private slots:
     {
         uitest::MessageRecorder messages;
         core::CRectTag rect;
+        rect.BindResources(m_resources);
         rect.SetThickness(12); // beyond the list: shown as its own entry
         const util::Bytes before = core::CTagPropDlg::Body(rect);
         CRectTagDialog dialog(context(), rect);
@@ -313,6 +322,7 @@ private slots:
     {
         uitest::MessageRecorder messages;
         core::CCircleTag circle;
+        circle.BindResources(m_resources);
         const auto before = CChangeTagsCommand::snapshot({&circle});
         CCircleTagDialog dialog(context(), circle);
         show(dialog);

@@ -65,6 +65,7 @@ class TestImageTagDialogs : public QObject
     {
         TagDialogContext c;
         c.plcSlots = &m_slots;
+        c.images = m_images.get();
         c.chooseImage = [this](QWidget *, std::uint16_t current) -> std::optional<std::uint16_t> {
             m_offered.push_back(current);
             if (m_picks.empty())
@@ -114,9 +115,7 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         m_images = std::make_unique<core::CImgResMgr>();
         m_images->SetImagesDir(m_dir->path().toStdString());
-        core::TagResources r = core::tagResources();
-        r.images = m_images.get();
-        m_previous = core::setTagResources(r);
+        m_resources.images = m_images.get();
         for (int n : {1000, 1001, 1002, 1003, 3000, 3001, 3002, 3003, 4000})
             library(n, 16, 16);
         library(1500, 24, 16);
@@ -128,7 +127,7 @@ private slots:
 
     void cleanup()
     {
-        core::setTagResources(m_previous);
+        m_resources.images = nullptr;
         m_images.reset();
         m_dir.reset();
     }
@@ -136,6 +135,7 @@ private slots:
     void buttonChangesReachTheTagAndCancelRestoresThem()
     {
         core::CButtonTag tag;
+        tag.BindResources(m_resources);
         const Body before = core::CTagPropDlg::Body(tag);
         auto dialog = makeTagPropDialog(context(), tag, nullptr);
         auto *d = qobject_cast<CButtonTagDialog *>(dialog.get());
@@ -178,6 +178,7 @@ private slots:
     void refusedAddressKeepsTheDialogOpenAndOkIsOneUndoStep()
     {
         core::CButtonTag tag;
+        tag.BindResources(m_resources);
         const auto before = CChangeTagsCommand::snapshot({&tag});
         CButtonTagDialog d(context(), tag);
         d.show();
@@ -214,6 +215,7 @@ private slots:
     void lampRefusesAnImageTheAreaHasNoRoomFor()
     {
         core::CLampTag tag;
+        tag.BindResources(m_resources);
         const Body before = core::CTagPropDlg::Body(tag);
         CLampTagDialog d(context(), tag);
         d.show();
@@ -245,6 +247,7 @@ private slots:
     void imageTagShowsTheChosenImage()
     {
         core::CBitmapTag tag;
+        tag.BindResources(m_resources);
         const Body before = core::CTagPropDlg::Body(tag);
         auto dialog = makeTagPropDialog(context(), tag, nullptr);
         auto *d = qobject_cast<CBitmapTagDialog *>(dialog.get());
@@ -276,6 +279,7 @@ private slots:
     void rotationOffersOnlyTheCountedImages()
     {
         core::CMotorTag tag;
+        tag.BindResources(m_resources);
         const Body before = core::CTagPropDlg::Body(tag);
         auto dialog = makeTagPropDialog(context(), tag, nullptr);
         auto *d = qobject_cast<CMotorTagDialog *>(dialog.get());
@@ -319,6 +323,7 @@ private slots:
     void movingRangeRefusalsAndAxes()
     {
         core::CMobileTag tag;
+        tag.BindResources(m_resources);
         const Body before = core::CTagPropDlg::Body(tag);
         auto dialog = makeTagPropDialog(context(), tag, nullptr);
         auto *d = qobject_cast<CMobileTagDialog *>(dialog.get());
@@ -358,7 +363,7 @@ private:
     core::CPlcSlots m_slots;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<core::CImgResMgr> m_images;
-    core::TagResources m_previous;
+    core::TagResources m_resources; // the project of the test's tags
     std::deque<std::uint16_t> m_picks;
     std::vector<std::uint16_t> m_offered;
     std::string m_area;

@@ -572,17 +572,22 @@ private slots:
 
     void gaugesFollowTheMonitor()
     {
-        auto &monitor = m_app->services().Monitor();
         CMemoryGauges *gauges = frame().gauges();
+        // A new project's screen total reaches the gauge: 10 + 704 bytes.
+        QVERIFY(newProject());
+        QCOMPARE(gauges->percent(core::MemoryGauge::Screen), 1);
+        core::CMemoryMonitor &monitor = frame().document()->Monitor();
         monitor.Publish(core::MemoryGauge::Screen, 32768);
         QCOMPARE(gauges->percent(core::MemoryGauge::Screen), 50);
         QCOMPARE(gauges->label(core::MemoryGauge::Screen),
                  QString::fromStdString(core::gaugeLabel(core::MemoryGauge::Screen, 50)));
         monitor.Publish(core::MemoryGauge::String, 40000);
         QCOMPARE(gauges->percent(core::MemoryGauge::String), 100);
-        // A new project's screen total reaches the gauge: 10 + 704 bytes.
-        QVERIFY(newProject());
+        // The next project brings its own totals; the closed one's are gone with it.
+        QVERIFY(frame().saveAs(m_folder->file("Project/p.kvr")));
+        QVERIFY(newProject(QStringLiteral("q.kvr")));
         QCOMPARE(gauges->percent(core::MemoryGauge::Screen), 1);
+        QVERIFY(gauges->percent(core::MemoryGauge::String) < 100);
     }
 
     void autoSaveRunsInWholeMinutesOnlyWithAPath()

@@ -83,15 +83,10 @@ class TestMsgEditDialog : public QObject
     core::CPlcSlots m_slots;
     core::CMemoryMonitor m_monitor;
     core::CStrResMgr m_strings{&m_monitor};
-    core::TagResources m_previous;
+    core::TagResources m_resources{nullptr, &m_strings};
 
 private slots:
-    void initTestCase()
-    {
-        uitest::isolateSettings();
-        m_previous = core::setTagResources({nullptr, &m_strings});
-    }
-    void cleanupTestCase() { core::setTagResources(m_previous); }
+    void initTestCase() { uitest::isolateSettings(); }
 
     void init()
     {
@@ -106,6 +101,7 @@ private slots:
         RecordingPrompt prompt;
         const core::FunctionEnv env{m_slots, prompt};
         core::CMessageTag tag;
+        tag.BindResources(m_resources);
         tag.AddEntry(10, 5);
         core::CMessageTagTable table(tag);
         CMsgEditDialog dialog(env, m_strings, table);
@@ -150,6 +146,7 @@ private slots:
         RecordingPrompt prompt;
         const core::FunctionEnv env{m_slots, prompt};
         core::CMessageTag tag;
+        tag.BindResources(m_resources);
         tag.AddEntry(10, 5);
         core::CMessageTagTable table(tag);
         CMsgEditDialog dialog(env, m_strings, table);
@@ -196,6 +193,7 @@ private slots:
         RecordingPrompt prompt;
         const core::FunctionEnv env{m_slots, prompt};
         core::CMessageTag tag;
+        tag.BindResources(m_resources);
         tag.AddEntry(1, 6);
         core::CMessageTagTable table(tag);
         CMsgEditDialog dialog(env, m_strings, table);
@@ -311,8 +309,10 @@ private slots:
 
     void managerSessionIsOneUndoStep()
     {
-        core::CImgResMgr images{&m_monitor};
-        core::CDorvaneDoc doc(core::DocServices{m_strings, images, m_slots, m_monitor});
+        core::CDorvaneDoc doc;
+        core::CStrResMgr &strings = doc.Strings();
+        for (const std::uint32_t id : {5u, 6u, 9u})
+            strings.Add(id, m_strings.Text(id));
         core::CScreenData *screen = nullptr;
         QCOMPARE(doc.AddScreen(1, &screen), int(core::kScreenOk));
         auto owned = std::make_unique<core::CMessageTag>();
@@ -325,7 +325,7 @@ private slots:
 
         RecordingPrompt prompt;
         const core::FunctionEnv env{m_slots, prompt};
-        CEditStrsDialog dialog(env, m_strings);
+        CEditStrsDialog dialog(env, strings);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QVERIFY(!dialog.messagesChanged());
@@ -338,16 +338,16 @@ private slots:
         int repaints = 0;
         QUndoStack undo;
         undo.push(new CMessagesCommand(doc, dialog.messagesBefore(),
-                                       CMessagesCommand::Capture(m_strings),
+                                       CMessagesCommand::Capture(strings),
                                        [&repaints] { ++repaints; }));
         QCOMPARE(tag->ShownText(), std::string("Message"));
         undo.undo();
-        QCOMPARE(CMessagesCommand::Capture(m_strings), dialog.messagesBefore());
+        QCOMPARE(CMessagesCommand::Capture(strings), dialog.messagesBefore());
         QCOMPARE(tag->ShownText(), std::string("six"));
         undo.redo();
-        QVERIFY(!m_strings.Exists(6));
-        QCOMPARE(m_strings.Text(30), std::string("six")); // the deleted row's text stayed
-        QCOMPARE(m_strings.UsedBytes(), 10u + (4 + 8) * 2 + (3 + 8));
+        QVERIFY(!strings.Exists(6));
+        QCOMPARE(strings.Text(30), std::string("six")); // the deleted row's text stayed
+        QCOMPARE(strings.UsedBytes(), 10u + (4 + 8) * 2 + (3 + 8));
         QCOMPARE(repaints, 3);
     }
 };

@@ -280,7 +280,7 @@ private slots:
         QVERIFY(messages.ids.empty());
 
         const core::CDorvaneDoc &doc = *frame.document();
-        const auto json = core::exportProjectJson(doc, app.services().PanelLangId(doc));
+        const auto json = core::exportProjectJson(doc, doc.PanelLangId());
         QVERIFY(json.ok);
         // A record's JSON keeps its named fields under "fields".
         const auto field = [](const QJsonObject &record, const char *name) {

@@ -60,19 +60,20 @@ private slots:
     {
         m_images = std::make_unique<core::CImgResMgr>();
         m_strings = std::make_unique<core::CStrResMgr>();
-        m_previous = core::setTagResources(
-                {m_images.get(), m_strings.get(), util::kLangKorean, util::kLangKorean});
+        m_resources = {m_images.get(), m_strings.get(), util::kLangKorean, util::kLangKorean};
         m_images->AdjustUsed(2000);
         m_slots = std::make_unique<core::CPlcSlots>();
         m_changes = 0;
     }
-    void cleanup() { core::setTagResources(m_previous); }
 
     void factoryOpensEachKindsDialog()
     {
         core::CTextTag text;
+        text.BindResources(m_resources);
         core::CMessageTag message;
+        message.BindResources(m_resources);
         core::CBmpTextTag bmpText;
+        bmpText.BindResources(m_resources);
         QVERIFY(dynamic_cast<CTextTagDialog *>(makeTagPropDialog(context(), text, nullptr).get()));
         QVERIFY(dynamic_cast<CMessageTagDialog *>(
                 makeTagPropDialog(context(), message, nullptr).get()));
@@ -83,6 +84,7 @@ private slots:
     void textTagEditsReachTheTagAndTypingStopsAtTwentyFourBytes()
     {
         core::CTextTag tag;
+        tag.BindResources(m_resources);
         CTextTagDialog dialog(context(), tag);
         QCOMPARE(dialog.windowTitle(), CTextTagDialog::tr("텍스트 속성"));
         dialog.show();
@@ -124,6 +126,7 @@ private slots:
     void pastedTextThatCannotBeKeptIsExplained()
     {
         core::CTextTag tag;
+        tag.BindResources(m_resources);
         TagDialogContext english = context();
         english.panelLang = util::kLangEnglish;
         CTextTagDialog dialog(english, tag);
@@ -160,6 +163,7 @@ private slots:
     void textTagCancelRestoresEveryField()
     {
         core::CTextTag tag;
+        tag.BindResources(m_resources);
         tag.MoveTo(5, 6);
         const util::Bytes before = CTagPropDlg::Body(tag);
         CTextTagDialog dialog(context(), tag);
@@ -179,6 +183,7 @@ private slots:
     {
         m_strings->Add(4, "Valve open");
         core::CMessageTag tag;
+        tag.BindResources(m_resources);
         const util::Bytes before = CTagPropDlg::Body(tag);
         {
             CMessageTagDialog dialog(context(), tag);
@@ -222,6 +227,7 @@ private slots:
             return true;
         };
         core::CMessageTag tag;
+        tag.BindResources(m_resources);
         CMessageTagDialog dialog(withAddress, tag);
         dialog.show();
         QTest::mouseClick(dialog.pointBox()->channelButton(1), Qt::LeftButton);
@@ -237,6 +243,7 @@ private slots:
     void imageTextFontDirectionAndPreview()
     {
         core::CBmpTextTag tag;
+        tag.BindResources(m_resources);
         CBmpTextTagDialog dialog(context(), tag);
         QFont offered;
         dialog.setFontChooser([&](QWidget *, const QFont &initial) -> std::optional<QFont> {
@@ -288,6 +295,7 @@ private slots:
             if (!QFontDatabase::isScalable(family))
                 continue;
             core::CBmpTextTag tag;
+            tag.BindResources(m_resources);
             core::FunctionEnv env{*m_slots, m_prompt, util::kLangKorean};
             core::CBmpTextTagDlg dlg(env, tag);
             QFont font(family);
@@ -307,6 +315,7 @@ private slots:
     void imageTextCancelPutsTheImageTotalBack()
     {
         core::CBmpTextTag tag;
+        tag.BindResources(m_resources);
         const util::Bytes before = CTagPropDlg::Body(tag);
         const std::uint32_t total = m_images->UsedBytes();
         CBmpTextTagDialog dialog(context(), tag);
@@ -332,6 +341,7 @@ private slots:
     void imageTextOverflowingTheImageAreaIsRefused()
     {
         core::CBmpTextTag tag;
+        tag.BindResources(m_resources);
         CBmpTextTagDialog dialog(context(), tag);
         dialog.show();
         m_images->AdjustUsed(std::int64_t(core::CImgResMgr::kAreaSize) - m_images->UsedBytes());
@@ -348,6 +358,7 @@ private slots:
     void imageTextUndoStepKeepsTheImageTotal()
     {
         core::CBmpTextTag tag;
+        tag.BindResources(m_resources);
         const auto before = CChangeTagsCommand::snapshot({&tag});
         const std::uint32_t totalBefore = m_images->UsedBytes();
         CBmpTextTagDialog dialog(context(), tag);
@@ -387,7 +398,7 @@ private:
     std::unique_ptr<core::CImgResMgr> m_images;
     std::unique_ptr<core::CStrResMgr> m_strings;
     std::unique_ptr<core::CPlcSlots> m_slots;
-    core::TagResources m_previous;
+    core::TagResources m_resources; // the project of the test's tags
     int m_changes = 0;
     support::RecordingPrompt m_prompt;
 };

@@ -238,7 +238,7 @@ private slots:
         QCOMPARE(frame().undoStack()->count(), steps + 1);
         frame().undoStack()->undo();
         QVERIFY(frame().document()->FindScreen(0) == &screen);
-        QCOMPARE(screen.Name(), core::defaultScreenName(0));
+        QCOMPARE(screen.Name(), core::defaultScreenName(0, frame().document()->PanelLangId()));
         QVERIFY(!screen.IsPasswordOn());
         QCOMPARE(frame().findView(0)->parentWidget()->windowTitle(), caption(0));
     }
@@ -435,7 +435,8 @@ private slots:
         grid.yDot = 16;
         QCOMPARE(CGridSnapDialog(grid).pitchCombo()->currentText(), QStringLiteral("16x16"));
 
-        auto &monitor = m_app->services().Monitor();
+        core::CMemoryMonitor monitor;
+        monitor.Publish(core::MemoryGauge::Screen, 714); // a new project's one screen
         monitor.Publish(core::MemoryGauge::Image, 65536);
         CMemoryUseDialog memory(monitor);
         QCOMPARE(memory.table()->item(1, 0)->text(), QStringLiteral("32 kbyte"));

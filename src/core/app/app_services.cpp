@@ -1,7 +1,5 @@
 #include "core/app/app_services.h"
 
-#include "core/tags/tag_resources.h"
-
 #include "util/code_page.h"
 
 #include <algorithm>
@@ -10,28 +8,11 @@ namespace core {
 
 CAppServices::CAppServices() = default;
 
-CAppServices::~CAppServices()
-{
-    if (tagResources().images == &m_images || tagResources().strings == &m_strings)
-        setTagResources({});
-}
+CAppServices::~CAppServices() = default;
 
 void CAppServices::Load(const std::string &programDir, std::uint16_t systemLangId)
 {
     m_config.load(programDir, systemLangId);
-    m_images.SetImagesDir(m_config.imagesDir());
-    TagResources resources;
-    resources.images = &m_images;
-    resources.strings = &m_strings;
-    // Until a project binds them, the tags read texts in the language a new project gets.
-    resources.panelLangId = PanelLangIdOf(DefaultPanelLanguage());
-    resources.resourceLangId = m_config.resourceLang();
-    setTagResources(resources);
-}
-
-std::uint16_t CAppServices::PanelLangId(const CDorvaneDoc &doc) const
-{
-    return PanelLangIdOf(doc.Param16(kParamLanguage));
 }
 
 std::uint16_t CAppServices::PanelLangIdOf(std::uint16_t language) const
@@ -41,29 +22,21 @@ std::uint16_t CAppServices::PanelLangIdOf(std::uint16_t language) const
     return lang && lang->langId ? std::uint16_t(lang->langId) : util::kLangKorean;
 }
 
-void CAppServices::BindProject(const CDorvaneDoc &doc)
+DocConfig CAppServices::DocumentConfig() const
 {
-    TagResources resources = tagResources();
-    resources.images = &m_images;
-    resources.strings = &m_strings;
-    resources.panelLangId = PanelLangId(doc);
-    resources.resourceLangId = m_config.resourceLang();
-    setTagResources(resources);
+    DocConfig c;
+    c.ch1Plcs = &m_config.plcList(1);
+    c.ch2Plcs = &m_config.plcList(2);
+    c.protocolsDir = m_config.protocolsDir();
+    c.imagesDir = m_config.imagesDir();
+    c.panelLangIdOf = [this](std::uint16_t language) { return PanelLangIdOf(language); };
+    c.resourceLangId = m_config.resourceLang();
+    return c;
 }
 
-DocServices CAppServices::DocumentServices()
+std::unique_ptr<CDorvaneDoc> CAppServices::NewDocument() const
 {
-    DocServices s{m_strings, m_images, m_slots, m_monitor};
-    s.ch1Plcs = &m_config.plcList(1);
-    s.ch2Plcs = &m_config.plcList(2);
-    s.protocolsDir = m_config.protocolsDir();
-    s.parametersLoaded = [this](const CDorvaneDoc &doc) { BindProject(doc); };
-    return s;
-}
-
-std::unique_ptr<CDorvaneDoc> CAppServices::NewDocument()
-{
-    return std::make_unique<CDorvaneDoc>(DocumentServices(), DefaultPanelLanguage());
+    return std::make_unique<CDorvaneDoc>(DocumentConfig(), DefaultPanelLanguage());
 }
 
 std::uint16_t CAppServices::DefaultPanelLanguage() const

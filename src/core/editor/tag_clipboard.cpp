@@ -22,7 +22,7 @@ util::Bytes writeTagRecord(std::uint16_t sourceScreen, const std::vector<const C
     return ar.buffer();
 }
 
-std::optional<TagRecord> readTagRecord(util::ConstByteSpan bytes)
+std::optional<TagRecord> readTagRecord(util::ConstByteSpan bytes, const TagResources *resources)
 {
     util::CArchive ar(bytes);
     TagRecord record;
@@ -32,7 +32,7 @@ std::optional<TagRecord> readTagRecord(util::ConstByteSpan bytes)
         return std::nullopt;
     for (std::uint32_t i = 0; i < count; ++i) {
         const std::uint16_t kind = ar.readU16();
-        std::unique_ptr<CTag> tag = ar.ok() ? createTag(kind) : nullptr;
+        std::unique_ptr<CTag> tag = ar.ok() ? createTag(kind, resources) : nullptr;
         if (!tag)
             return std::nullopt;
         tag->Serialize(ar);

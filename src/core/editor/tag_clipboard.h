@@ -26,8 +26,10 @@ struct TagRecord
 
 util::Bytes writeTagRecord(std::uint16_t sourceScreen, const std::vector<const CTag *> &tags);
 // Nothing for a record that is cut short, names a kind without a class, or lacks the end mark:
-// a damaged record pastes nothing rather than half of itself.
-std::optional<TagRecord> readTagRecord(util::ConstByteSpan bytes);
+// a damaged record pastes nothing rather than half of itself. The tags are read as tags of the
+// project whose `resources` are given.
+std::optional<TagRecord> readTagRecord(util::ConstByteSpan bytes,
+                                       const TagResources *resources = nullptr);
 
 // The offset of a tag pasted into its own screen: +4 on each axis, or -4 from x 187 and y 59 on.
 CPoint pasteOffset(CPoint anchor);

@@ -37,10 +37,17 @@ std::string trimmed(const std::string &text)
 
 } // namespace
 
-CDorvaneDoc::CDorvaneDoc(DocServices services, std::uint16_t panelLanguage)
-    : m_services(std::move(services))
+CDorvaneDoc::CDorvaneDoc(DocConfig config, std::uint16_t panelLanguage)
+    : m_config(std::move(config))
     , m_params(NewProjectParameters(panelLanguage))
-{ }
+{
+    m_images.SetImagesDir(m_config.imagesDir);
+    m_tagResources.images = &m_images;
+    m_tagResources.strings = &m_strings;
+    m_tagResources.resourceLangId = m_config.resourceLangId;
+    // Until a project is loaded, tags read texts in the language a new project gets.
+    ParametersLoaded();
+}
 
 CDorvaneDoc::~CDorvaneDoc() = default;
 
@@ -101,7 +108,7 @@ void CDorvaneDoc::SetChannel(int channel, const ChannelParams &params)
 
 void CDorvaneDoc::RebindDrivers()
 {
-    const PlcCatalogue *catalogues[2] = {m_services.ch1Plcs, m_services.ch2Plcs};
+    const PlcCatalogue *catalogues[2] = {m_config.ch1Plcs, m_config.ch2Plcs};
     for (int ch = 1; ch <= 2; ++ch) {
         const PlcCatalogue *list = catalogues[ch - 1];
         if (!list)
@@ -109,8 +116,7 @@ void CDorvaneDoc::RebindDrivers()
         const ChannelParams params = Channel(ch);
         const std::uint16_t type = util::le16(params, 0);
         const std::uint16_t station = util::le16(params, 50);
-        m_services.plcSlots.slot(ch).Bind(findPlcByType(*list, type), station,
-                                          m_services.protocolsDir);
+        m_slots.slot(ch).Bind(findPlcByType(*list, type), station, m_config.protocolsDir);
     }
 }
 
@@ -122,13 +128,13 @@ void CDorvaneDoc::ClearProject()
     m_calculations.clear();
     m_transfers.clear();
     m_reservations.clear();
-    m_services.images.Clear();
-    m_services.images.ClearBmpTexts();
-    m_services.strings.Clear();
+    m_images.Clear();
+    m_images.ClearBmpTexts();
+    m_strings.Clear();
     m_screenMap.clear();
     m_screens.clear();
     m_screenMemory = kScreenMemoryEmpty;
-    m_services.monitor.Publish(MemoryGauge::Screen, m_screenMemory);
+    m_monitor.Publish(MemoryGauge::Screen, m_screenMemory);
 }
 
 bool CDorvaneDoc::NewProject(const NewProjectSettings &settings)
@@ -167,10 +173,12 @@ bool CDorvaneDoc::ParseAreas(const std::array<util::Bytes, 4> &areas, CAreaCodec
     return true;
 }
 
-void CDorvaneDoc::ParametersLoaded() const
+void CDorvaneDoc::ParametersLoaded()
 {
-    if (m_services.parametersLoaded)
-        m_services.parametersLoaded(*this);
+    // The texts were written for the panel: the computer's locale says nothing about them.
+    const std::uint16_t language = Param16(kParamLanguage);
+    m_tagResources.panelLangId
+            = m_config.panelLangIdOf ? m_config.panelLangIdOf(language) : util::kLangKorean;
 }
 
 ProjectFileCheck CDorvaneDoc::ReadAreas(const std::string &path, CAreaCodec &codec,
@@ -217,26 +225,11 @@ OpenResult CDorvaneDoc::OpenDocument(const std::string &path, CAreaCodec &codec)
     return result;
 }
 
-bool CDorvaneDoc::ParsesAsProject(const std::array<util::Bytes, 4> &areas,
-                                  CAreaCodec &codec) const
+bool CDorvaneDoc::ParsesAsProject(const std::array<util::Bytes, 4> &areas, CAreaCodec &codec) const
 {
     // Managers and driver slots of its own: nothing reaches this project.
-    CMemoryMonitor monitor;
-    CStrResMgr strings(&monitor);
-    CImgResMgr images(&monitor);
-    images.SetImagesDir(m_services.images.ImagesDir());
-    CPlcSlots slots;
-    DocServices scratchServices{strings, images, slots, monitor};
-    scratchServices.ch1Plcs = m_services.ch1Plcs;
-    scratchServices.ch2Plcs = m_services.ch2Plcs;
-    scratchServices.protocolsDir = m_services.protocolsDir;
-    scratchServices.parametersLoaded = m_services.parametersLoaded;
-    CDorvaneDoc scratch(scratchServices);
-    // The tags of the scratch project bind to its own managers while it parses; the ones in
-    // force before are put back whatever happens.
-    const TagResources bound = tagResources();
+    CDorvaneDoc scratch(m_config);
     const bool ok = scratch.ParseAreas(areas, codec);
-    setTagResources(bound);
     return ok;
 }
 
@@ -276,7 +269,7 @@ void CDorvaneDoc::ClearScreens()
     m_screenMap.clear();
     m_screens.clear();
     m_screenMemory = kScreenMemoryEmpty;
-    m_services.monitor.Publish(MemoryGauge::Screen, m_screenMemory);
+    m_monitor.Publish(MemoryGauge::Screen, m_screenMemory);
 }
 
 void CDorvaneDoc::CloseDocument()
@@ -293,7 +286,7 @@ void CDorvaneDoc::CloseDocument()
 void CDorvaneDoc::ChargeScreen(std::int64_t bytes)
 {
     m_screenMemory = std::uint32_t(std::int64_t(m_screenMemory) + bytes);
-    m_services.monitor.Publish(MemoryGauge::Screen, m_screenMemory);
+    m_monitor.Publish(MemoryGauge::Screen, m_screenMemory);
 }
 
 void CDorvaneDoc::InsertScreen(std::unique_ptr<CScreenData> screen)
@@ -314,7 +307,8 @@ int CDorvaneDoc::AddScreen(std::uint16_t number, CScreenData **out)
     }
     if (std::uint64_t(m_screenMemory) + kScreenCost > kScreenAreaSize)
         return kScreenNoRoom;
-    auto screen = std::make_unique<CScreenData>(number, &m_screenMemory, &m_services.monitor);
+    auto screen
+            = std::make_unique<CScreenData>(number, &m_screenMemory, &m_monitor, &m_tagResources);
     // Shared keys come from the first other screen.
     if (!m_screens.empty())
         for (std::size_t k = 0; k < kFunctionKeyCount; ++k)
@@ -337,9 +331,8 @@ bool CDorvaneDoc::RemoveScreen(std::uint16_t number)
     CScreenData &screen = **it;
     const std::uint16_t background = screen.BackgroundImage();
     screen.RemoveAllTags();
-    if (background != kNoImage
-        && !m_services.images.IsImageReferenced(background, m_screens, &screen))
-        m_services.images.Remove(background);
+    if (background != kNoImage && !m_images.IsImageReferenced(background, m_screens, &screen))
+        m_images.Remove(background);
     m_screenMap.erase(number);
     m_screens.erase(it);
     ChargeScreen(-std::int64_t(kScreenCost));
@@ -408,7 +401,7 @@ void CDorvaneDoc::NumberBmpTextTags()
 void CDorvaneDoc::PlcTypeChanged(bool ch1Changed, bool ch2Changed)
 {
     for (const auto &screen : m_screens)
-        screen->PlcTypeChanged(m_services.plcSlots, ch1Changed, ch2Changed);
+        screen->PlcTypeChanged(m_slots, ch1Changed, ch2Changed);
 }
 
 void CDorvaneDoc::StationChanged(std::uint16_t channel, std::uint16_t station)
@@ -420,11 +413,11 @@ void CDorvaneDoc::StationChanged(std::uint16_t channel, std::uint16_t station)
 void CDorvaneDoc::RemoveUnreferencedImages()
 {
     std::vector<std::uint16_t> unused;
-    for (const auto &image : m_services.images.Images())
-        if (!m_services.images.IsImageReferenced(image->Key(), m_screens))
+    for (const auto &image : m_images.Images())
+        if (!m_images.IsImageReferenced(image->Key(), m_screens))
             unused.push_back(image->Key());
     for (std::uint16_t id : unused)
-        m_services.images.Remove(id);
+        m_images.Remove(id);
 }
 
 // --- new-project helpers ------------------------------------------------------------------------

@@ -2,14 +2,21 @@
 
 // The project: its screens (ascending by number), the four common-function lists as fixed-size
 // records, the 314-byte parameter block, the shared screen-area counter and the function-key
-// sharing flags. Messages and images live in the process-wide managers, which the application
-// owns and hands over here; the document clears and refills them on New and Open. Operations
-// never show anything: they return codes and message numbers for the caller to show.
+// sharing flags. The document owns everything else the project is: its messages, its images, the
+// driver slots its channels are bound to, its memory totals and the resources its tags read (the
+// panel language among them), so that any number of projects can live side by side. From the
+// application it takes configuration only. Operations never show anything: they return codes
+// and message numbers for the caller to show.
 
 #include "core/model/area_codec.h"
+#include "core/model/img_res_mgr.h"
+#include "core/model/memory_monitor.h"
 #include "core/model/project_file.h"
 #include "core/model/screen_data.h"
+#include "core/model/str_res_mgr.h"
 #include "core/plc/plc_info.h"
+#include "core/plc/plc_slots.h"
+#include "core/tags/tag_resources.h"
 
 #include <array>
 #include <cstdint>
@@ -20,11 +27,6 @@
 #include <vector>
 
 namespace core {
-
-class CImgResMgr;
-class CMemoryMonitor;
-class CPlcSlots;
-class CStrResMgr;
 
 using AlarmRecord = std::array<std::uint8_t, 104>;
 using CalcRecord = std::array<std::uint8_t, 252>;
@@ -54,28 +56,20 @@ inline constexpr std::uint16_t kFirstTextImageId = 5000;
 // Results of AddScreen.
 enum ScreenResult : int { kScreenOk = 0, kScreenNoRoom = 1, kScreenExists = 2 };
 
-// Everything the application owns and lends to the document.
-struct DocServices
+// What a project takes from the application: configuration, never state.
+struct DocConfig
 {
-    DocServices(CStrResMgr &s, CImgResMgr &i, CPlcSlots &p, CMemoryMonitor &m)
-        : strings(s)
-        , images(i)
-        , plcSlots(p)
-        , monitor(m)
-    { }
-
-    CStrResMgr &strings;
-    CImgResMgr &images;
-    CPlcSlots &plcSlots;
-    CMemoryMonitor &monitor;
     // PLC catalogues of the two channels and the Protocols folder, for binding the driver slots
     // after New and Open. Without catalogues the slots are left as they are.
     const PlcCatalogue *ch1Plcs = nullptr;
     const PlcCatalogue *ch2Plcs = nullptr;
     std::string protocolsDir;
-    // Called once a project's parameters are in place (New, Open, upload, import), before its
-    // screens are built: the panel language decides how tag texts are measured.
-    std::function<void(const CDorvaneDoc &)> parametersLoaded;
+    // The image library the kinds' default images and the image dialogs load from.
+    std::string imagesDir;
+    // The LANGID (code page of the texts) of a panel language index; Korean without it.
+    std::function<std::uint16_t(std::uint16_t language)> panelLangIdOf;
+    // The program's language: weekday names of clock tags.
+    std::uint16_t resourceLangId = util::kLangKorean;
 };
 
 // What the new-project dialog hands back on OK.
@@ -97,7 +91,7 @@ struct OpenResult
 class CDorvaneDoc
 {
 public:
-    explicit CDorvaneDoc(DocServices services, std::uint16_t panelLanguage = 0);
+    explicit CDorvaneDoc(DocConfig config = {}, std::uint16_t panelLanguage = 0);
     ~CDorvaneDoc();
     CDorvaneDoc(const CDorvaneDoc &) = delete;
     CDorvaneDoc &operator=(const CDorvaneDoc &) = delete;
@@ -136,8 +130,12 @@ public:
     void SetChannel(int channel, const ChannelParams &params);
     // Binds the driver slots of channels 1 and 2 to the PLC types of the channel parameters.
     void RebindDrivers();
-    // Tells the services that the parameters (and so the panel language) are in place.
-    void ParametersLoaded() const;
+    // The parameters (and so the panel language) are in place: the tags measure their texts in
+    // the panel language from now on. Call after a change of the panel language.
+    void ParametersLoaded();
+    // The LANGID of the panel language: the code page of the project's texts.
+    std::uint16_t PanelLangId() const { return m_tagResources.panelLangId; }
+    const DocConfig &Config() const { return m_config; }
 
     // --- screens ----------------------------------------------------------------------------
     // 0 created (kept in ascending order); 1 no room for another screen; 2 the number exists
@@ -189,10 +187,12 @@ public:
     const std::string &AlarmDatabasePath() const { return m_alarmDbPath; }
     bool IsModified() const { return m_modified; }
     void SetModified(bool modified = true) { m_modified = modified; }
-    CStrResMgr &Strings() const { return m_services.strings; }
-    CImgResMgr &Images() const { return m_services.images; }
-    CPlcSlots &Slots() const { return m_services.plcSlots; }
-    CMemoryMonitor &Monitor() const { return m_services.monitor; }
+    CStrResMgr &Strings() const { return m_strings; }
+    CImgResMgr &Images() const { return m_images; }
+    CPlcSlots &Slots() const { return m_slots; }
+    CMemoryMonitor &Monitor() const { return m_monitor; }
+    // What the project's tags read: its images, messages and languages.
+    const TagResources &Resources() const { return m_tagResources; }
 
     // --- helpers for the new-project dialog ---------------------------------------------------
     // "<dir>/제목없음<n>.kvr" with the first n from 1 up for which no such file exists.
@@ -213,7 +213,15 @@ private:
     void ChargeScreen(std::int64_t bytes);
     void InsertScreen(std::unique_ptr<CScreenData> screen);
 
-    DocServices m_services;
+    DocConfig m_config;
+    // The project's own state, declared before the screens so that their tags go first. The
+    // managers load and count on behalf of readers that hold the project const (renderers,
+    // reports), hence mutable.
+    mutable CMemoryMonitor m_monitor;
+    mutable CStrResMgr m_strings{&m_monitor};
+    mutable CImgResMgr m_images{&m_monitor};
+    mutable CPlcSlots m_slots;
+    TagResources m_tagResources;
     std::vector<AlarmRecord> m_alarms;
     std::vector<CalcRecord> m_calculations;
     std::vector<TransferRecord> m_transfers;

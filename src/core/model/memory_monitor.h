@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -37,11 +38,15 @@ public:
     // Whole percent of the gauge's capacity, clamped to 0..100.
     static int Percent(MemoryGauge gauge, std::uint32_t bytes);
     static std::uint32_t Capacity(MemoryGauge gauge);
+    // Expires with the monitor: a subscriber that may outlive its project checks it before it
+    // unsubscribes.
+    std::weak_ptr<const void> Lifetime() const { return m_lifetime; }
 
 private:
     std::array<std::uint32_t, 3> m_totals{};
     std::vector<std::pair<int, Listener>> m_listeners;
     int m_nextId = 1;
+    std::shared_ptr<const void> m_lifetime = std::make_shared<int>(0);
 };
 
 } // namespace core

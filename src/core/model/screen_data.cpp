@@ -3,7 +3,6 @@
 #include "core/model/memory_monitor.h"
 #include "core/plc/plc_slots.h"
 #include "core/tags/tag_factory.h"
-#include "core/tags/tag_resources.h"
 
 #include "util/byte_order.h"
 #include "util/code_page.h"
@@ -16,7 +15,6 @@ namespace core {
 
 namespace {
 
-
 constexpr std::size_t kKeyDataKind = 40;
 constexpr std::size_t kKeyBit = 42;
 constexpr std::size_t kKeyChannel = 58;
@@ -25,12 +23,11 @@ constexpr std::size_t kKeyAction = 64;
 
 } // namespace
 
-std::string defaultScreenName(std::uint16_t number)
+std::string defaultScreenName(std::uint16_t number, std::uint16_t panelLang)
 {
     // Screen names are panel text: the interface's word for "screen" in the panel's code page.
     // A word the panel cannot show (Korean on an English panel) gives way to the English one,
     // never to bytes of another code page.
-    const std::uint16_t panelLang = tagResources().panelLangId;
     const std::string_view word = util::messageText(util::msg::kScreenCaption);
     std::string name = util::fromUtf8(word, panelLang).value_or("Screen");
     return name + std::to_string(number);
@@ -47,13 +44,14 @@ FunctionKeyRecord defaultFunctionKey()
 }
 
 CScreenData::CScreenData(std::uint16_t number, std::uint32_t *memoryCounter,
-                         CMemoryMonitor *monitor)
-    : m_name(defaultScreenName(number))
+                         CMemoryMonitor *monitor, const TagResources *resources)
+    : m_name(defaultScreenName(number, (resources ? *resources : noTagResources()).panelLangId))
     , m_number(number)
     , m_next(std::min<std::uint16_t>(number + 1, kMaxScreenNumber))
     , m_prev(number == 0 ? 0 : number - 1)
     , m_counter(memoryCounter ? memoryCounter : &m_ownCounter)
     , m_monitor(monitor)
+    , m_resources(resources ? resources : &noTagResources())
 {
     m_keys.fill(defaultFunctionKey());
 }
@@ -84,7 +82,7 @@ TagResult CScreenData::CreateTag(int kind, bool atHead, CTag **out)
     const TagResult check = CanAddKind(kind);
     if (check != kTagOk)
         return check;
-    std::unique_ptr<CTag> tag = createTag(kind);
+    std::unique_ptr<CTag> tag = createTag(kind, m_resources);
     if (!tag || tag->Kind() != kind)
         return kTagLimit;
     if (out)
@@ -108,6 +106,9 @@ TagResult CScreenData::AddTag(std::unique_ptr<CTag> tag, bool atHead, CTag **out
 
 void CScreenData::Link(std::unique_ptr<CTag> tag, bool atHead)
 {
+    // A tag made outside the project (a tool's new tag, say) joins it here.
+    if (m_resources != &noTagResources() && &tag->Resources() != m_resources)
+        tag->BindResources(*m_resources);
     const int kind = tag->Kind();
     const TagKindInfo &info = tagKindInfo(kind);
     ++m_kindCounts[std::size_t(kind)];
@@ -285,7 +286,7 @@ TagResult CScreenData::Serialize(util::CArchive &ar)
     std::vector<std::unique_ptr<CTag>> loaded;
     for (std::uint32_t i = 0; i < count; ++i) {
         const std::uint16_t kind = ar.readU16();
-        std::unique_ptr<CTag> tag = ar.ok() ? createTag(kind) : nullptr;
+        std::unique_ptr<CTag> tag = ar.ok() ? createTag(kind, m_resources) : nullptr;
         if (!tag)
             return kTagBadArchive;
         tag->Serialize(ar);

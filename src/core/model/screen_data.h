@@ -45,7 +45,7 @@ inline constexpr std::uint32_t kScreenMemoryEmpty = 10;
 inline constexpr std::uint16_t kMaxScreenNumber = 999;
 
 // The default screen name: "화면" (screen) in the panel code page, followed by the number.
-std::string defaultScreenName(std::uint16_t number);
+std::string defaultScreenName(std::uint16_t number, std::uint16_t panelLangId);
 // A new function-key record: zeroed, address "0", data kind word, count 1, maximum 65535.
 FunctionKeyRecord defaultFunctionKey();
 
@@ -53,9 +53,11 @@ class CScreenData
 {
 public:
     // `memoryCounter` is the document's screen-area total shared by all its screens; without one
-    // the screen keeps its own (starting at 10).
+    // the screen keeps its own (starting at 10). `resources` are the project's, which its tags
+    // join; without them the tags belong to no project.
     explicit CScreenData(std::uint16_t number, std::uint32_t *memoryCounter = nullptr,
-                         CMemoryMonitor *monitor = nullptr);
+                         CMemoryMonitor *monitor = nullptr,
+                         const TagResources *resources = nullptr);
     virtual ~CScreenData();
     CScreenData(const CScreenData &) = delete;
     CScreenData &operator=(const CScreenData &) = delete;
@@ -122,6 +124,8 @@ public:
     void SetPasswordOn(bool on) { m_password = on ? 1 : 0; }
 
     std::uint32_t MemoryUsed() const { return *m_counter; }
+    // The project's images, messages and languages its tags read.
+    const TagResources &Resources() const { return *m_resources; }
 
 private:
     void Link(std::unique_ptr<CTag> tag, bool atHead);
@@ -139,6 +143,7 @@ private:
     std::uint32_t m_ownCounter = kScreenMemoryEmpty;
     std::uint32_t *m_counter = nullptr;
     CMemoryMonitor *m_monitor = nullptr;
+    const TagResources *m_resources = nullptr;
     std::array<int, kTagKindCount> m_kindCounts{};
     int m_deviceTags = 0;
 };

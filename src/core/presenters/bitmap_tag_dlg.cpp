@@ -1,7 +1,6 @@
 #include "core/presenters/bitmap_tag_dlg.h"
 
 #include "core/model/img_res_mgr.h"
-#include "core/tags/tag_resources.h"
 
 #include "util/messages.h"
 
@@ -19,7 +18,7 @@ std::string CBitmapTagDlg::IdText() const
 
 std::string CBitmapTagDlg::SizeText() const
 {
-    const CImgResMgr *images = tagResources().images;
+    const CImgResMgr *images = m_bitmap.Resources().images;
     const util::CMonoBitmap *bitmap = images ? images->Bitmap(Image()) : nullptr;
     if (!bitmap || bitmap->isNull())
         return {};

@@ -1,7 +1,6 @@
 #include "core/presenters/bmp_text_tag_dlg.h"
 
 #include "core/model/img_res_mgr.h"
-#include "core/tags/tag_resources.h"
 #include "core/tags/text_render.h"
 
 #include "util/code_page.h"
@@ -14,7 +13,7 @@ namespace core {
 template<typename Change>
 bool CBmpTextTagDlg::WithinImageArea(Change &&change)
 {
-    CImgResMgr *images = tagResources().images;
+    CImgResMgr *images = m_bmpText.Resources().images;
     const std::uint32_t usedBefore = images ? images->UsedBytes() : 0;
     const std::string text = m_bmpText.Text();
     const util::CLogFont font = m_bmpText.WindowsFont();

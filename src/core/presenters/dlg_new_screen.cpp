@@ -16,7 +16,7 @@ CDlgNewScreen::CDlgNewScreen(CDorvaneDoc &doc, std::uint16_t panelLangId)
 std::string CDlgNewScreen::DefaultName(int number) const
 {
     // The name a new screen would get, shown in UTF-8.
-    return util::toUtf8Lossy(defaultScreenName(std::uint16_t(number)), m_langId);
+    return util::toUtf8Lossy(defaultScreenName(std::uint16_t(number), m_langId), m_langId);
 }
 
 void CDlgNewScreen::SpinTo(int number)

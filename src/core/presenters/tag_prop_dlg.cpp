@@ -5,7 +5,7 @@
 #include "core/model/img_res_mgr.h"
 #include "core/tags/bmp_text_tag.h"
 #include "core/tags/tag.h"
-#include "core/tags/tag_resources.h"
+#include "core/tags/tag_body.h"
 
 #include "util/archive.h"
 #include "util/message_ids.h"
@@ -24,22 +24,12 @@ CTagPropDlg::CTagPropDlg(const FunctionEnv &env, CTag &tag)
 
 util::Bytes CTagPropDlg::Body(CTag &tag)
 {
-    util::CArchive ar;
-    tag.Serialize(ar);
-    return ar.buffer();
+    return tagBody(tag);
 }
 
 void CTagPropDlg::LoadBody(CTag &tag, const util::Bytes &body)
 {
-    // An image text's rendering counts in the image area; the body carries no charge of its
-    // own, so the total follows the difference its text, font and frame make.
-    auto *bmpText = dynamic_cast<CBmpTextTag *>(&tag);
-    const std::uint32_t before = bmpText ? bmpText->ImageBytes() : 0;
-    util::CArchive ar(body);
-    tag.Serialize(ar);
-    tag.AfterLoad();
-    if (CImgResMgr *images = tagResources().images; bmpText && images)
-        images->AdjustUsed(std::int64_t(bmpText->ImageBytes()) - std::int64_t(before));
+    loadTagBody(tag, body);
 }
 
 std::int32_t CTagPropDlg::X() const
@@ -95,7 +85,7 @@ void CTagPropDlg::Accepted()
 void CTagPropDlg::DropLoadedImages(const std::vector<std::uint16_t> &keep)
 {
     // Nothing else can show them: they were not in the project when the dialog opened.
-    CImgResMgr *images = tagResources().images;
+    CImgResMgr *images = m_tag.Resources().images;
     for (const std::uint16_t id : m_loaded)
         if (images && std::find(keep.begin(), keep.end(), id) == keep.end())
             images->Remove(id);
@@ -123,7 +113,7 @@ bool CTagPropDlg::TakeImage(std::uint32_t number) const
 {
     if (number >= ImageCategory::kFirstUncategorised)
         return false;
-    CImgResMgr *images = tagResources().images;
+    CImgResMgr *images = m_tag.Resources().images;
     if (!images || images->Find(number))
         return true;
     // A number without a loadable library file is kept: the tag shows its placeholder. A file

@@ -56,7 +56,6 @@ std::unique_ptr<CDorvaneDoc> projectFromAreas(CAppServices &app, const AreaImage
                                                 : app.Areas().LastError();
         return nullptr;
     }
-    app.BindProject(*doc);
     return doc;
 }
 

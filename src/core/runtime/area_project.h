@@ -27,8 +27,8 @@ bool trimAreaImage(ProjectArea area, util::Bytes &buffer);
 // Reads and trims the four area files of `dir`; false with `error` naming the file otherwise.
 bool readAreaFiles(const std::string &dir, AreaImages &out, std::string &error);
 
-// The project the areas hold, bound to `app`'s managers and driver slots (one project per
-// services object at a time). Null with `error` when an area does not parse.
+// The project the areas hold, with its own messages, images and driver slots, configured as
+// `app`'s documents are. Null with `error` when an area does not parse.
 std::unique_ptr<CDorvaneDoc> projectFromAreas(CAppServices &app, const AreaImages &areas,
                                               std::string &error);
 

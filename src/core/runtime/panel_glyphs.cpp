@@ -2,7 +2,6 @@
 
 #include "core/app/app_config.h"
 #include "core/tags/panel_text.h"
-#include "core/tags/tag_resources.h"
 #include "core/tags/text_render.h"
 
 #include "util/code_page.h"
@@ -42,16 +41,11 @@ constexpr int kMaxDrawnExtent = 4 * kMaxFontPixels;
 
 } // namespace
 
-PanelFonts PanelFonts::fromConfig(const CAppConfig &config)
-{
-    return fromConfig(config, tagResources().panelLangId);
-}
-
 PanelFonts PanelFonts::fromConfig(const CAppConfig &config, std::uint16_t panelLangId)
 {
     PanelFonts f;
     f.panelLangId = panelLangId;
-    f.resourceLangId = tagResources().resourceLangId;
+    f.resourceLangId = config.resourceLang();
     // The panel draws its texts in its own language's faces (an English program's faces have no
     // Korean characters); the program's faces when that language has no section.
     const CResInfo &res = config.resources();

@@ -27,8 +27,6 @@ struct PanelFonts
     // The faces the configuration gives the panel language `panelLangId` (the project's, never
     // the computer's), or the program language's faces when it has none.
     static PanelFonts fromConfig(const CAppConfig &config, std::uint16_t panelLangId);
-    // The same for the panel language of the project the tags are bound to.
-    static PanelFonts fromConfig(const CAppConfig &config);
 };
 
 // One character's cell: `ink` holds width x height flags, row by row, 1 where the character is.

@@ -27,7 +27,7 @@ void CBitmapTag::CopyFieldsFrom(const CBitmapTag &o)
     m_rect = o.m_rect;
 }
 
-std::unique_ptr<CTag> CBitmapTag::Clone() const
+std::unique_ptr<CTag> CBitmapTag::CloneFields() const
 {
     auto copy = std::make_unique<CBitmapTag>();
     copy->CopyFieldsFrom(*this);
@@ -36,7 +36,7 @@ std::unique_ptr<CTag> CBitmapTag::Clone() const
 
 void CBitmapTag::RecalcRect(int)
 {
-    const ImageSize size = tagImageSize(m_image);
+    const ImageSize size = tagImageSize(Resources(), m_image);
     const std::int32_t mag = m_magnification == 2 ? 2 : 1;
     m_rect = boundedRect(m_x, m_y, std::int64_t(m_x) + std::int64_t(size.width) * mag,
                          std::int64_t(m_y) + std::int64_t(size.height) * mag);

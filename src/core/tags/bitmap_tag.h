@@ -19,7 +19,7 @@ public:
 
     CBitmapTag();
 
-    std::unique_ptr<CTag> Clone() const override;
+    std::unique_ptr<CTag> CloneFields() const override;
     void RecalcRect(int flag) override;
     void Serialize(util::CArchive &ar) override;
     bool ImageChanged(std::uint16_t imageId) override;

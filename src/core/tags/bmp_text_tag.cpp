@@ -3,7 +3,6 @@
 #include "core/model/img_res_mgr.h"
 #include "core/model/indexed_image.h"
 #include "core/tags/tag_kinds.h"
-#include "core/tags/tag_resources.h"
 #include "core/tags/text_render.h"
 
 #include <algorithm>
@@ -46,7 +45,7 @@ void CBmpTextTag::CopyFieldsFrom(const CBmpTextTag &o)
     m_rect = o.m_rect;
 }
 
-std::unique_ptr<CTag> CBmpTextTag::Clone() const
+std::unique_ptr<CTag> CBmpTextTag::CloneFields() const
 {
     auto copy = std::make_unique<CBmpTextTag>();
     copy->CopyFieldsFrom(*this);
@@ -60,7 +59,7 @@ std::string CBmpTextTag::Text() const
 
 void CBmpTextTag::RecalcRect(int)
 {
-    const auto extent = measureText(m_font, Text() + " ", tagResources().panelLangId);
+    const auto extent = measureText(m_font, Text() + " ", Resources().panelLangId);
     // The font comes from the file: its extent may be anything an int32 holds.
     std::int64_t width = extent ? extent->width : kFallbackWidth;
     std::int64_t height = extent ? extent->height : kFallbackHeight;
@@ -92,7 +91,7 @@ void CBmpTextTag::SetWindowsFont(const util::CLogFont &font)
 void CBmpTextTag::chargeImageBytes(std::uint32_t before) const
 {
     // The image area holds the rendered text too: a new text or font changes its size.
-    if (CImgResMgr *images = tagResources().images)
+    if (CImgResMgr *images = Resources().images)
         images->AdjustUsed(std::int64_t(ImageBytes()) - std::int64_t(before));
 }
 
@@ -123,7 +122,7 @@ std::optional<util::CMonoBitmap> CBmpTextTag::RenderTextImage() const
     CRect textRect{0, 0, width, height};
     if (m_border)
         textRect = {1, 1, width - 1, height - 1};
-    if (!drawText(bitmap, textRect, m_font, Text(), tagResources().panelLangId))
+    if (!drawText(bitmap, textRect, m_font, Text(), Resources().panelLangId))
         return std::nullopt;
     if (m_border) {
         for (std::int32_t x = 0; x < width; ++x) {
@@ -176,7 +175,7 @@ std::uint32_t CBmpTextTag::ImageBytes() const
 
 bool CBmpTextTag::UpdateBmpText() const
 {
-    CImgResMgr *images = tagResources().images;
+    CImgResMgr *images = Resources().images;
     auto bitmap = RenderTextImage();
     if (!images || !bitmap || m_imageId < 0)
         return false;

@@ -35,7 +35,7 @@ public:
     // precision 2, quality 1, pitch-and-family 0x12, face "굴림" (CP949).
     static util::CLogFont DefaultFont();
 
-    std::unique_ptr<CTag> Clone() const override;
+    std::unique_ptr<CTag> CloneFields() const override;
     // The text followed by one space, measured in the font (128 x 32 when the font cannot be
     // created), plus the frame; turned by 900 or 2700 it stands on its side.
     void RecalcRect(int flag) override;

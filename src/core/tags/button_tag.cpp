@@ -25,7 +25,7 @@ void CButtonTag::CopyFieldsFrom(const CButtonTag &o)
     m_password = o.m_password;
 }
 
-std::unique_ptr<CTag> CButtonTag::Clone() const
+std::unique_ptr<CTag> CButtonTag::CloneFields() const
 {
     auto copy = std::make_unique<CButtonTag>();
     copy->CopyFieldsFrom(*this);

@@ -27,7 +27,7 @@ public:
     // Loads the default images into the project's images when they are not there yet.
     CButtonTag();
 
-    std::unique_ptr<CTag> Clone() const override;
+    std::unique_ptr<CTag> CloneFields() const override;
     void Serialize(util::CArchive &ar) override;
     bool AcceptsInput() const override { return true; }
     void SetInputNumber(std::uint16_t number) override { m_inputNumber = number; }

@@ -19,7 +19,7 @@ void CCircleTag::CopyFieldsFrom(const CCircleTag &o)
     m_radius = o.m_radius;
 }
 
-std::unique_ptr<CTag> CCircleTag::Clone() const
+std::unique_ptr<CTag> CCircleTag::CloneFields() const
 {
     auto copy = std::make_unique<CCircleTag>();
     copy->CopyFieldsFrom(*this);

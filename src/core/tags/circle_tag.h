@@ -17,7 +17,7 @@ public:
 
     CCircleTag();
 
-    std::unique_ptr<CTag> Clone() const override;
+    std::unique_ptr<CTag> CloneFields() const override;
     void RecalcRect(int flag) override;
     void Serialize(util::CArchive &ar) override;
     // A resize keeps the circle round: the radius is half the smaller side (at least 1).

@@ -2,7 +2,6 @@
 
 #include "core/tags/panel_text.h"
 #include "core/tags/tag_kinds.h"
-#include "core/tags/tag_resources.h"
 
 #include <algorithm>
 
@@ -27,7 +26,7 @@ void CClockTag::CopyFieldsFrom(const CClockTag &o)
     m_rect = o.m_rect;
 }
 
-std::unique_ptr<CTag> CClockTag::Clone() const
+std::unique_ptr<CTag> CClockTag::CloneFields() const
 {
     auto copy = std::make_unique<CClockTag>();
     copy->CopyFieldsFrom(*this);
@@ -36,7 +35,7 @@ std::unique_ptr<CTag> CClockTag::Clone() const
 
 std::string CClockTag::SampleText() const
 {
-    const TagResources &r = tagResources();
+    const TagResources &r = Resources();
     return formatClockTime(m_sample, m_format, r.resourceLangId, r.panelLangId);
 }
 

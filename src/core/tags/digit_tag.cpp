@@ -54,7 +54,7 @@ void CDigitTag::CopyFieldsFrom(const CDigitTag &o)
     m_rect = o.m_rect;
 }
 
-std::unique_ptr<CTag> CDigitTag::Clone() const
+std::unique_ptr<CTag> CDigitTag::CloneFields() const
 {
     auto copy = std::make_unique<CDigitTag>();
     copy->CopyFieldsFrom(*this);

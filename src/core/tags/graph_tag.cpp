@@ -43,7 +43,7 @@ void CGraphTag::CopyFieldsFrom(const CGraphTag &o)
     m_rect = o.m_rect;
 }
 
-std::unique_ptr<CTag> CGraphTag::Clone() const
+std::unique_ptr<CTag> CGraphTag::CloneFields() const
 {
     auto copy = std::make_unique<CGraphTag>(m_kind);
     copy->CopyFieldsFrom(*this);

@@ -27,7 +27,7 @@ public:
     // kTagGraph1 (bar) or kTagGraph2 (trend); anything else makes a bar graph.
     explicit CGraphTag(std::uint16_t kind = 7);
 
-    std::unique_ptr<CTag> Clone() const override;
+    std::unique_ptr<CTag> CloneFields() const override;
     void RecalcRect(int flag) override;
     void Serialize(util::CArchive &ar) override;
     void RevalidateAddress(const CPlcSlots &slots, bool ch1Changed, bool ch2Changed) override;

@@ -21,7 +21,7 @@ void CImageFaceTag::CopyFieldsFrom(const CImageFaceTag &o)
 
 void CImageFaceTag::RecalcRect(int)
 {
-    const ImageSize size = tagImageSize(FaceImage());
+    const ImageSize size = tagImageSize(Resources(), FaceImage());
     const std::int32_t mag = m_magnification == 2 ? 2 : 1;
     m_rect = boundedRect(m_x, m_y, std::int64_t(m_x) + std::int64_t(size.width) * mag,
                          std::int64_t(m_y) + std::int64_t(size.height) * mag);

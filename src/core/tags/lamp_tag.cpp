@@ -22,7 +22,7 @@ void CLampTag::CopyFieldsFrom(const CLampTag &o)
     CTwoImageTag::CopyFieldsFrom(o);
 }
 
-std::unique_ptr<CTag> CLampTag::Clone() const
+std::unique_ptr<CTag> CLampTag::CloneFields() const
 {
     auto copy = std::make_unique<CLampTag>();
     copy->CopyFieldsFrom(*this);

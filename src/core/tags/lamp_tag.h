@@ -19,7 +19,7 @@ public:
     // Loads the default images into the project's images when they are not there yet.
     CLampTag();
 
-    std::unique_ptr<CTag> Clone() const override;
+    std::unique_ptr<CTag> CloneFields() const override;
     void Serialize(util::CArchive &ar) override;
     bool BuildDownloadRecord(const CPlcSlots &slots, util::ByteSpan out) const override;
     bool LoadRecord(const CPlcSlots &slots, util::ConstByteSpan record) override;

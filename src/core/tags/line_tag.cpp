@@ -25,7 +25,7 @@ void CLineTag::CopyFieldsFrom(const CLineTag &o)
     m_rect = o.m_rect;
 }
 
-std::unique_ptr<CTag> CLineTag::Clone() const
+std::unique_ptr<CTag> CLineTag::CloneFields() const
 {
     auto copy = std::make_unique<CLineTag>();
     copy->CopyFieldsFrom(*this);

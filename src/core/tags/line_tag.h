@@ -18,7 +18,7 @@ public:
 
     CLineTag();
 
-    std::unique_ptr<CTag> Clone() const override;
+    std::unique_ptr<CTag> CloneFields() const override;
     // Moves the whole line: the end point follows the start.
     void MoveTo(std::int32_t x, std::int32_t y) override;
     void RecalcRect(int flag) override;

@@ -5,7 +5,6 @@
 #include "core/tags/panel_text.h"
 #include "core/tags/point_record.h"
 #include "core/tags/tag_kinds.h"
-#include "core/tags/tag_resources.h"
 
 #include <algorithm>
 
@@ -37,7 +36,7 @@ void CMessageTag::CopyFieldsFrom(const CMessageTag &o)
     m_rect = o.m_rect;
 }
 
-std::unique_ptr<CTag> CMessageTag::Clone() const
+std::unique_ptr<CTag> CMessageTag::CloneFields() const
 {
     auto copy = std::make_unique<CMessageTag>();
     copy->CopyFieldsFrom(*this);
@@ -62,7 +61,7 @@ void CMessageTag::Recalc(const CStrResMgr *strings)
 
 void CMessageTag::RecalcRect(int)
 {
-    Recalc(tagResources().strings);
+    Recalc(Resources().strings);
 }
 
 void CMessageTag::RefreshMessages(const CStrResMgr &strings)

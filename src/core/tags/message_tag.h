@@ -32,7 +32,7 @@ public:
 
     CMessageTag();
 
-    std::unique_ptr<CTag> Clone() const override;
+    std::unique_ptr<CTag> CloneFields() const override;
     void RecalcRect(int flag) override;
     void Serialize(util::CArchive &ar) override;
     void RevalidateAddress(const CPlcSlots &slots, bool ch1Changed, bool ch2Changed) override;

@@ -13,8 +13,13 @@ CMobileTag::CMobileTag()
     : m_captionFont(defaultCaptionFont())
 {
     m_kind = kTagMobile;
-    ensureDefaultImages({kDefaultImage});
     RecalcRect(0);
+}
+
+void CMobileTag::ResourcesBound()
+{
+    ensureDefaultImages(Resources(), {kDefaultImage});
+    UpdateRect();
 }
 
 void CMobileTag::CopyFieldsFrom(const CMobileTag &o)
@@ -34,7 +39,7 @@ void CMobileTag::CopyFieldsFrom(const CMobileTag &o)
     m_rect = o.m_rect;
 }
 
-std::unique_ptr<CTag> CMobileTag::Clone() const
+std::unique_ptr<CTag> CMobileTag::CloneFields() const
 {
     auto copy = std::make_unique<CMobileTag>();
     copy->CopyFieldsFrom(*this);
@@ -43,7 +48,7 @@ std::unique_ptr<CTag> CMobileTag::Clone() const
 
 void CMobileTag::RecalcRect(int)
 {
-    const ImageSize size = tagImageSize(m_image);
+    const ImageSize size = tagImageSize(Resources(), m_image);
     const std::int32_t frame = m_border ? 2 : 0;
     m_rect = boundedRect(m_x, m_y, std::int64_t(m_x) + m_width + size.width + frame,
                          std::int64_t(m_y) + m_height + size.height + frame);
@@ -116,7 +121,7 @@ bool CMobileTag::SetBounds(const CRect &rect)
     const CRect r = rect;
     if (!IsRectOnPanel(r))
         return false;
-    const ImageSize size = tagImageSize(m_image);
+    const ImageSize size = tagImageSize(Resources(), m_image);
     const std::int32_t frame = m_border ? 2 : 0;
     // A direction the image does not move in keeps its range of 0.
     const std::int32_t width = m_moveX ? r.Width() - size.width - frame : 0;

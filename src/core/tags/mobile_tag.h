@@ -23,7 +23,7 @@ public:
     // Loads the default image into the project's images when it is not there yet.
     CMobileTag();
 
-    std::unique_ptr<CTag> Clone() const override;
+    std::unique_ptr<CTag> CloneFields() const override;
     void RecalcRect(int flag) override;
     void Serialize(util::CArchive &ar) override;
     void RevalidateAddress(const CPlcSlots &slots, bool ch1Changed, bool ch2Changed) override;
@@ -61,6 +61,9 @@ public:
     std::uint32_t Reserved() const { return m_reserved; }
     std::uint16_t Image() const { return m_image; }
     const util::CLogFont &CaptionFont() const { return m_captionFont; }
+
+protected:
+    void ResourcesBound() override;
 
 private:
     bool WidthAllowed(std::int32_t width) const;

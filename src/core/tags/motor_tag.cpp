@@ -11,8 +11,13 @@ CMotorTag::CMotorTag()
     : CImageFaceTag(false)
 {
     m_kind = kTagMotor;
-    ensureDefaultImages({3000, 3001, 3002, 3003});
     RecalcRect(0);
+}
+
+void CMotorTag::ResourcesBound()
+{
+    ensureDefaultImages(Resources(), {3000, 3001, 3002, 3003});
+    UpdateRect();
 }
 
 void CMotorTag::CopyFieldsFrom(const CMotorTag &o)
@@ -24,7 +29,7 @@ void CMotorTag::CopyFieldsFrom(const CMotorTag &o)
     m_inverse = o.m_inverse;
 }
 
-std::unique_ptr<CTag> CMotorTag::Clone() const
+std::unique_ptr<CTag> CMotorTag::CloneFields() const
 {
     auto copy = std::make_unique<CMotorTag>();
     copy->CopyFieldsFrom(*this);

@@ -21,7 +21,7 @@ public:
     // Loads the default images into the project's images when they are not there yet.
     CMotorTag();
 
-    std::unique_ptr<CTag> Clone() const override;
+    std::unique_ptr<CTag> CloneFields() const override;
     void Serialize(util::CArchive &ar) override;
     std::vector<std::uint16_t> ImageIds() const override;
     bool BuildDownloadRecord(const CPlcSlots &slots, util::ByteSpan out) const override;
@@ -41,6 +41,7 @@ public:
     bool IsInverse() const { return m_inverse != 0; }
 
 protected:
+    void ResourcesBound() override;
     std::uint16_t FaceImage() const override { return m_images[0]; }
 
 private:

@@ -37,7 +37,7 @@ void CPieTag::CopyFieldsFrom(const CPieTag &o)
     m_inverse = o.m_inverse;
 }
 
-std::unique_ptr<CTag> CPieTag::Clone() const
+std::unique_ptr<CTag> CPieTag::CloneFields() const
 {
     auto copy = std::make_unique<CPieTag>();
     copy->CopyFieldsFrom(*this);

@@ -19,7 +19,7 @@ public:
 
     CPieTag();
 
-    std::unique_ptr<CTag> Clone() const override;
+    std::unique_ptr<CTag> CloneFields() const override;
     void RecalcRect(int flag) override;
     void Serialize(util::CArchive &ar) override;
     // Left and top on the panel and a derived radius of 8 to 64.

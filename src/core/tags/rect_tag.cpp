@@ -19,7 +19,7 @@ void CRectTag::CopyFieldsFrom(const CRectTag &o)
     m_width = o.m_width;
 }
 
-std::unique_ptr<CTag> CRectTag::Clone() const
+std::unique_ptr<CTag> CRectTag::CloneFields() const
 {
     auto copy = std::make_unique<CRectTag>();
     copy->CopyFieldsFrom(*this);

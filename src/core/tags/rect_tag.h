@@ -16,7 +16,7 @@ public:
 
     CRectTag();
 
-    std::unique_ptr<CTag> Clone() const override;
+    std::unique_ptr<CTag> CloneFields() const override;
     void RecalcRect(int flag) override;
     void Serialize(util::CArchive &ar) override;
     // Also takes the new width and height; refused outside 1 to 192 and 1 to 64.

@@ -170,6 +170,20 @@ bool CTag::LoadRecord(const CPlcSlots &, util::ConstByteSpan)
     return false;
 }
 
+std::unique_ptr<CTag> CTag::Clone() const
+{
+    std::unique_ptr<CTag> copy = CloneFields();
+    if (copy)
+        copy->m_resources = m_resources;
+    return copy;
+}
+
+void CTag::BindResources(const TagResources &resources)
+{
+    m_resources = &resources;
+    ResourcesBound();
+}
+
 void CTag::CopyBaseTo(CTag &other) const
 {
     other.m_rect = m_rect;

@@ -10,6 +10,7 @@
 // document code never name a concrete kind except through the kind table (tag_kinds.h).
 
 #include "core/tags/geometry.h"
+#include "core/tags/tag_resources.h"
 
 #include "util/archive.h"
 #include "util/byte_order.h"
@@ -42,8 +43,15 @@ public:
     CTag(const CTag &) = delete;
     CTag &operator=(const CTag &) = delete;
 
-    // A copy of the tag with its own fields; the base gives none (abstract kinds cannot be copied).
-    virtual std::unique_ptr<CTag> Clone() const { return nullptr; }
+    // A copy of the tag with its own fields, bound to the same project; null for the abstract
+    // kinds.
+    std::unique_ptr<CTag> Clone() const;
+
+    // Joins the tag to a project's images, messages and languages: kinds that show library
+    // images make sure the project holds their defaults, and the rectangle follows from the
+    // project's images and texts.
+    void BindResources(const TagResources &resources);
+    const TagResources &Resources() const { return *m_resources; }
 
     virtual bool IsPointOnPanel(std::int32_t x, std::int32_t y) const;
     // Stores the anchor and recomputes the rectangle. The editor repaints the old and the new
@@ -118,6 +126,10 @@ public:
     void SetLocked(bool locked) { m_locked = locked ? 1 : 0; }
 
 protected:
+    // The kind's copy of its own fields; the base gives none (abstract kinds cannot be copied).
+    virtual std::unique_ptr<CTag> CloneFields() const { return nullptr; }
+    // Called once bound; kinds with default images add them before the rectangle is computed.
+    virtual void ResourcesBound() { UpdateRect(); }
     // Copies rectangle and anchor into a clone (a copy starts unlocked).
     void CopyBaseTo(CTag &other) const;
 
@@ -127,6 +139,9 @@ protected:
     std::uint16_t m_kind = 0;
     std::int32_t m_x = 0;
     std::int32_t m_y = 0;
+
+private:
+    const TagResources *m_resources = &noTagResources();
 };
 
 } // namespace core

@@ -19,7 +19,9 @@
 
 namespace core {
 
-std::unique_ptr<CTag> createTag(int kind)
+namespace {
+
+std::unique_ptr<CTag> makeTag(int kind)
 {
     switch (kind) {
     case kTagDigit:
@@ -56,6 +58,16 @@ std::unique_ptr<CTag> createTag(int kind)
     default:
         return nullptr;
     }
+}
+
+} // namespace
+
+std::unique_ptr<CTag> createTag(int kind, const TagResources *resources)
+{
+    std::unique_ptr<CTag> tag = makeTag(kind);
+    if (tag && resources)
+        tag->BindResources(*resources);
+    return tag;
 }
 
 } // namespace core

@@ -11,7 +11,8 @@
 
 namespace core {
 
-// Null for a kind outside 0 to 15 or a kind whose class is not there yet.
-std::unique_ptr<CTag> createTag(int kind);
+// Null for a kind outside 0 to 15 or a kind whose class is not there yet. With `resources` the
+// tag belongs to that project from the start (its default images are added to the project).
+std::unique_ptr<CTag> createTag(int kind, const TagResources *resources = nullptr);
 
 } // namespace core

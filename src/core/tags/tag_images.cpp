@@ -1,22 +1,22 @@
 #include "core/tags/tag_images.h"
 
 #include "core/model/img_res_mgr.h"
-#include "core/tags/tag_resources.h"
 
 namespace core {
 
-ImageSize tagImageSize(std::uint16_t imageId)
+ImageSize tagImageSize(const TagResources &resources, std::uint16_t imageId)
 {
-    const CImgResMgr *images = tagResources().images;
+    const CImgResMgr *images = resources.images;
     const util::CMonoBitmap *bitmap = images ? images->Bitmap(imageId) : nullptr;
     if (!bitmap || bitmap->isNull())
         return {};
     return {bitmap->width(), bitmap->height()};
 }
 
-void ensureDefaultImages(std::initializer_list<std::uint16_t> imageIds)
+void ensureDefaultImages(const TagResources &resources,
+                         std::initializer_list<std::uint16_t> imageIds)
 {
-    CImgResMgr *images = tagResources().images;
+    CImgResMgr *images = resources.images;
     if (!images)
         return;
     for (const std::uint16_t id : imageIds)

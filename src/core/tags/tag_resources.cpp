@@ -2,26 +2,10 @@
 
 namespace core {
 
-namespace {
-
-TagResources &current()
+const TagResources &noTagResources()
 {
-    static TagResources resources;
-    return resources;
-}
-
-} // namespace
-
-const TagResources &tagResources()
-{
-    return current();
-}
-
-TagResources setTagResources(const TagResources &resources)
-{
-    const TagResources old = current();
-    current() = resources;
-    return old;
+    static const TagResources none;
+    return none;
 }
 
 } // namespace core

@@ -1,9 +1,10 @@
 #pragma once
 
-// The process-wide managers the tags consult while they compute their rectangles and build their
-// records: the image manager (image sizes, default images, rendered texts), the messages (shown
-// text of message tags) and the two languages (panel texts, weekday names). The application sets
-// them once at start-up; the tag factory keeps its one-argument form this way.
+// What a tag consults of the project it belongs to while it computes its rectangle and builds
+// its record: the image manager (image sizes, default images, rendered texts), the messages
+// (shown text of message tags) and the two languages (panel texts, weekday names). The project
+// document owns one set and binds its tags to it; a tag made outside any project reads the empty
+// set (no images, no messages, Korean texts).
 
 #include "util/code_page.h"
 
@@ -22,8 +23,7 @@ struct TagResources
     std::uint16_t resourceLangId = util::kLangKorean; // program language (weekday names)
 };
 
-const TagResources &tagResources();
-// Returns the previous set, so a caller (or a test) can put it back.
-TagResources setTagResources(const TagResources &resources);
+// The set of a tag that belongs to no project.
+const TagResources &noTagResources();
 
 } // namespace core

@@ -25,7 +25,7 @@ void CTextTag::CopyFieldsFrom(const CTextTag &o)
     m_rect = o.m_rect;
 }
 
-std::unique_ptr<CTag> CTextTag::Clone() const
+std::unique_ptr<CTag> CTextTag::CloneFields() const
 {
     auto copy = std::make_unique<CTextTag>();
     copy->CopyFieldsFrom(*this);

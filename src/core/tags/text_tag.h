@@ -20,7 +20,7 @@ public:
 
     CTextTag();
 
-    std::unique_ptr<CTag> Clone() const override;
+    std::unique_ptr<CTag> CloneFields() const override;
     void RecalcRect(int flag) override;
     void Serialize(util::CArchive &ar) override;
     bool BuildDownloadRecord(const CPlcSlots &slots, util::ByteSpan out) const override;

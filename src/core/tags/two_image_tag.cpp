@@ -10,8 +10,13 @@ CTwoImageTag::CTwoImageTag(std::uint16_t offImage, std::uint16_t onImage)
     , m_onImage(onImage)
 {
     m_point.m_dataSize = kSizeBit;
-    ensureDefaultImages({offImage, onImage});
     RecalcRect(0);
+}
+
+void CTwoImageTag::ResourcesBound()
+{
+    ensureDefaultImages(Resources(), {m_offImage, m_onImage});
+    UpdateRect();
 }
 
 void CTwoImageTag::CopyFieldsFrom(const CTwoImageTag &o)

@@ -31,6 +31,7 @@ protected:
     CTwoImageTag(std::uint16_t offImage, std::uint16_t onImage);
 
     std::uint16_t FaceImage() const final { return m_offImage; }
+    void ResourcesBound() override;
     void CopyFieldsFrom(const CTwoImageTag &other);
 
     // The clipboard body's tail: magnification, on value, off and on image. The display state is

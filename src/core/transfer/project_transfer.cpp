@@ -246,6 +246,12 @@ TransferOutcome CProjectTransfer::Upload(CDorvaneDoc *open, TransferGroups group
     if (outcome != TransferOutcome::Done)
         return outcome;
 
+    // Everything that arrived must parse before any project is made or changed.
+    const ArrivedAreas arrived = arrivedAreas();
+    if (!parsesAsProject(arrived)) {
+        refuseUpload();
+        return TransferOutcome::Failed;
+    }
     if (!open) {
         created = m_app.NewDocument();
         const std::string path = CDorvaneDoc::ProposeNewProjectPath(m_app.Config().projectDir());
@@ -258,21 +264,24 @@ TransferOutcome CProjectTransfer::Upload(CDorvaneDoc *open, TransferGroups group
     if (m_beforeRebuild)
         m_beforeRebuild();
     CDorvaneDoc *doc = open;
-    if (!rebuildFromUpload(*doc)) {
-        m_ui.message(
-                comm::CommText::of(std::string(util::messageText(util::msg::kFileNotReadable))),
-                comm::IPanelUi::Icon::Warning);
-        if (!areas.LastError().empty())
-            m_ui.message(comm::CommText::of(areas.LastError()), comm::IPanelUi::Icon::Warning);
+    if (!rebuildFromUpload(*doc, arrived)) {
+        refuseUpload();
         return TransferOutcome::Failed;
     }
     doc->SetModified();
-    m_app.BindProject(*doc);
     m_ui.message(comm::CommTextId::TransferDone, comm::IPanelUi::Icon::Information);
     return outcome;
 }
 
-bool CProjectTransfer::rebuildFromUpload(CDorvaneDoc &doc)
+void CProjectTransfer::refuseUpload()
+{
+    m_ui.message(comm::CommText::of(std::string(util::messageText(util::msg::kFileNotReadable))),
+                 comm::IPanelUi::Icon::Warning);
+    if (const auto &error = m_app.Areas().LastError(); !error.empty())
+        m_ui.message(comm::CommText::of(error), comm::IPanelUi::Icon::Warning);
+}
+
+CProjectTransfer::ArrivedAreas CProjectTransfer::arrivedAreas()
 {
     using Area = comm::CProgressModel;
     auto &areas = m_app.Areas();
@@ -286,7 +295,7 @@ bool CProjectTransfer::rebuildFromUpload(CDorvaneDoc &doc)
                              {kAreaString, AreaId::String, Area::StringArea},
                              {kAreaImage, AreaId::Image, Area::ImageArea},
                              {kAreaScreen, AreaId::Screen, Area::ScreenArea}};
-    std::vector<std::pair<ProjectArea, util::Bytes>> images;
+    ArrivedAreas images;
     for (const auto &a : order)
         if (m_progress.uploaded(a.progress)) {
             const auto length = std::min<std::size_t>(m_progress.uploadedLength(a.progress),
@@ -294,19 +303,22 @@ bool CProjectTransfer::rebuildFromUpload(CDorvaneDoc &doc)
             const auto data = areas.Buffer(a.id).first(length);
             images.emplace_back(a.area, util::Bytes(data.begin(), data.end()));
         }
+    return images;
+}
 
-    // Everything that arrived must parse before the project changes.
-    {
-        CMemoryMonitor monitor;
-        CStrResMgr strings(&monitor);
-        CImgResMgr images2(&monitor);
-        CPlcSlots slots;
-        DocServices services{strings, images2, slots, monitor};
-        CDorvaneDoc dry(services);
-        for (const auto &[area, bytes] : images)
-            if (!areas.ParseArea(area, dry, bytes))
-                return false;
-    }
+// Parsed into a project of its own, so that a refusal leaves every open one as it was.
+bool CProjectTransfer::parsesAsProject(const ArrivedAreas &arrived)
+{
+    CDorvaneDoc dry(m_app.DocumentConfig());
+    for (const auto &[area, bytes] : arrived)
+        if (!m_app.Areas().ParseArea(area, dry, bytes))
+            return false;
+    return true;
+}
+
+bool CProjectTransfer::rebuildFromUpload(CDorvaneDoc &doc, const ArrivedAreas &images)
+{
+    auto &areas = m_app.Areas();
     for (const auto &[area, bytes] : images) {
         if (area == kAreaScreen)
             doc.ClearScreens();

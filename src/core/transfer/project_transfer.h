@@ -8,10 +8,13 @@
 #include "core/comm/comm_thread.h"
 #include "core/comm/panel_ui.h"
 #include "core/comm/progress_model.h"
+#include "core/model/project_file.h"
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace core {
 
@@ -48,8 +51,8 @@ public:
     // one the new project comes back in `created`.
     TransferOutcome Upload(CDorvaneDoc *open, TransferGroups groups,
                            std::unique_ptr<CDorvaneDoc> &created);
-    // Called after the areas arrived and before the open project is rebuilt (its screen
-    // windows close there).
+    // Called once the areas arrived and parsed, before the open project is rebuilt (its screen
+    // windows close there). A refused upload never calls it.
     void SetBeforeRebuild(std::function<void()> hook) { m_beforeRebuild = std::move(hook); }
 
     // The driver files of the project's channels ("<Protocols>/<file>" or the no-driver file).
@@ -62,7 +65,11 @@ private:
     TransferOutcome checkDrivers(const CDorvaneDoc &doc, TransferGroups &groups);
     bool buildCommands(CDorvaneDoc &doc, const TransferGroups &groups,
                        std::vector<comm::COMM_CMD> &commands);
-    bool rebuildFromUpload(CDorvaneDoc &doc);
+    using ArrivedAreas = std::vector<std::pair<ProjectArea, util::Bytes>>;
+    ArrivedAreas arrivedAreas();
+    bool parsesAsProject(const ArrivedAreas &arrived);
+    bool rebuildFromUpload(CDorvaneDoc &doc, const ArrivedAreas &arrived);
+    void refuseUpload();
     TransferOutcome runProgress(std::vector<comm::COMM_CMD> commands, bool download);
 
     CAppServices &m_app;

@@ -88,7 +88,7 @@ int renderScreen(const RenderRequest &request)
         std::fprintf(stderr, "velmar-panel-sim: the project has no screen %d\n", request.screen);
         return 1;
     }
-    core::CPanelRuntime runtime(*doc, app.PanelLangId(*doc));
+    core::CPanelRuntime runtime(*doc, doc->PanelLangId());
     for (const std::string &set : request.sets) {
         const core::MemoryOutcome outcome = runtime.Memory().ApplySet(set);
         if (!outcome.ok()) {
@@ -102,7 +102,7 @@ int renderScreen(const RenderRequest &request)
     runtime.Scan(std::chrono::system_clock::now());
     runtime.ShowScreen(std::uint16_t(request.screen));
     const core::CScreenRenderer renderer(
-            *doc, core::PanelFonts::fromConfig(app.Config(), app.PanelLangId(*doc)));
+            *doc, core::PanelFonts::fromConfig(app.Config(), doc->PanelLangId()));
     const util::CMonoBitmap display = renderer.Render(std::uint16_t(request.screen), runtime);
     // Encoded whole first, then put in place: a file already there is replaced only by a
     // complete picture.
@@ -184,8 +184,7 @@ void CPanelShow::reload()
         return;
     }
     // The project's own panel language, never this computer's locale.
-    m_window->setPanelLanguage(
-            core::PanelFonts::fromConfig(m_app.Config(), m_app.PanelLangId(*m_doc)));
+    m_window->setPanelLanguage(core::PanelFonts::fromConfig(m_app.Config(), m_doc->PanelLangId()));
     m_window->setPanelTitle(m_panel, m_doc.get());
     m_window->setDocument(m_doc.get());
 }

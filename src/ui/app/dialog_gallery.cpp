@@ -107,7 +107,7 @@ std::pair<core::CTag *, std::uint16_t> tagOfKind(CMainFrame &frame, int kind, Sc
         for (const auto &tag : screen->Tags())
             if (tag->Kind() == kind)
                 return {tag.get(), screen->Number()};
-    scratch.tag = core::createTag(kind);
+    scratch.tag = core::createTag(kind, &frame.document()->Resources());
     return {scratch.tag.get(), firstScreen(frame).Number()};
 }
 
@@ -306,12 +306,12 @@ std::vector<GalleryEntry> buildGallery()
                                                 "900");
     }));
     g.push_back(entry("CImageLibDialog", "images", [](CMainFrame &frame, Scratch &s) {
-        return std::make_unique<CImageLibDialog>(s.env, frame.services().Images().ImagesDir(),
+        return std::make_unique<CImageLibDialog>(s.env, frame.services().Config().imagesDir(),
                                                  1000);
     }));
     g.push_back(entry("CImageLibAddDialog", "images", [](CMainFrame &frame, Scratch &s) {
         auto library = std::make_unique<CImageLibDialog>(
-                s.env, frame.services().Images().ImagesDir(), 1000);
+                s.env, frame.services().Config().imagesDir(), 1000);
         auto add = std::make_unique<CImageLibAddDialog>(library->presenter());
         s.owner = std::move(library);
         return add;
@@ -320,10 +320,10 @@ std::vector<GalleryEntry> buildGallery()
         auto [tag, screen] = tagOfKind(frame, kTagMessage, s);
         (void)screen;
         s.table = std::make_unique<CMessageTagTable>(static_cast<CMessageTag &>(*tag));
-        return makeMessageTableDialog(s.env, frame.services().Strings(), *s.table);
+        return makeMessageTableDialog(s.env, frame.document()->Strings(), *s.table);
     }));
     g.push_back(entry("CEditStrsDialog", "messages", [](CMainFrame &frame, Scratch &s) {
-        return makeMessageManager(s.env, frame.services().Strings());
+        return makeMessageManager(s.env, frame.document()->Strings());
     }));
     g.push_back(entry("CFuncKeyDialog", "screens", [](CMainFrame &frame, Scratch &s) {
         return makeFuncKeyDialog(s.env, *frame.document(), firstScreen(frame), 0);
@@ -347,7 +347,7 @@ std::vector<GalleryEntry> buildGallery()
         return makeEnvConfigDialog(frame.services().Config());
     }));
     g.push_back(entry("CMemoryUseDialog", "editor", [](CMainFrame &frame, Scratch &) {
-        return makeMemoryUseDialog(frame.services().Monitor());
+        return makeMemoryUseDialog(frame.document()->Monitor());
     }));
     g.push_back(entry("CPrjMgnDialog", "project", [](CMainFrame &frame, Scratch &) {
         // A new project proposes the computer's panel language, as the command does.
@@ -380,7 +380,7 @@ std::vector<GalleryEntry> buildGallery()
     g.push_back(editorEntry<CTransEditDlg, CTransEditDialog>("CTransEditDialog"));
     g.push_back(editorEntry<CReserveEditDlg, CReserveEditDialog>("CReserveEditDialog"));
     g.push_back(entry("CImgViewerDialog", "functions", [](CMainFrame &frame, Scratch &s) {
-        auto dialog = makeImageViewer(s.env, frame.services().Images(), *frame.document());
+        auto dialog = makeImageViewer(s.env, frame.document()->Images(), *frame.document());
         // The first image is shown selected, with the screens that use it.
         emit dialog->cell(0)->clicked(0);
         return dialog;

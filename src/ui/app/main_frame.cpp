@@ -78,7 +78,7 @@ CMainFrame::CMainFrame(core::CAppServices &services, const QImage &panelPicture,
     m_project = new CProjectWindow(this);
     addDockWidget(Qt::LeftDockWidgetArea, m_project);
     m_zoomWnd = new CZoomWnd(this);
-    m_gauges = new CMemoryGauges(m_services.Monitor(), this);
+    m_gauges = new CMemoryGauges(nullptr, this);
     statusBar()->addPermanentWidget(m_gauges);
     initComm();
     m_actions = std::make_unique<CMainActions>(*this);
@@ -172,6 +172,7 @@ void CMainFrame::documentChanged()
     // Views go before the document they show; the preview ran the project that went.
     m_preview.reset();
     discardViews();
+    m_gauges->setMonitor(document() ? &document()->Monitor() : nullptr);
     m_project->rebuild(document(), panelLangId());
     if (document() && !document()->Screens().empty())
         showScreen(document()->Screens().front()->Number());
@@ -414,7 +415,9 @@ void CMainFrame::onGridSnap()
 
 void CMainFrame::onMemoryUse()
 {
-    makeMemoryUseDialog(m_services.Monitor(), this)->exec();
+    // Without a project every area is empty.
+    core::CMemoryMonitor empty;
+    makeMemoryUseDialog(document() ? document()->Monitor() : empty, this)->exec();
 }
 
 } // namespace ui

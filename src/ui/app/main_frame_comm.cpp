@@ -105,8 +105,11 @@ void CMainFrame::upload()
     prepareLink();
     CQtPanelUi panel(this);
     core::CProjectTransfer transfer(m_services, *m_link, panel);
-    // The open project's windows (the preview too) go before its screens are rebuilt.
-    transfer.SetBeforeRebuild([this] {
+    // The open project's windows go before its screens are rebuilt; a preview that was showing
+    // comes back on the uploaded project, in the panel language it brings.
+    bool previewShown = false;
+    transfer.SetBeforeRebuild([this, &previewShown] {
+        previewShown = m_preview && m_preview->isVisible();
         m_preview.reset();
         discardViews();
         m_project->rebuild(nullptr, panelLangId());
@@ -131,12 +134,14 @@ void CMainFrame::upload()
         const core::TransferOutcome outcome = dialog.outcome();
         if (result == QDialog::Accepted && outcome == core::TransferOutcome::Done) {
             m_controller->adoptUploaded(std::move(created));
+            if (previewShown)
+                showPreview(false);
             return;
         }
         if (created)
             created->CloseDocument();
         if (open && document() == open && m_mdi->subWindowList().isEmpty())
-            documentChanged(); // a refused rebuild closed the windows of the unchanged project
+            documentChanged(); // a rebuild that failed half way closed the project's windows
         if (result != QDialog::Accepted || outcome != core::TransferOutcome::Failed)
             return;
     }

@@ -94,17 +94,17 @@ void CMainFrame::editMessages()
     CQtPrompt prompt(this);
     const core::FunctionEnv env{document()->Slots(), prompt, panelLangId()};
     const auto repaint = [this] { forEachView([](CDorvaneView *v) { v->refresh(); }); };
-    const auto dialog = makeMessageManager(env, m_services.Strings(), this);
+    const auto dialog = makeMessageManager(env, document()->Strings(), this);
     // Message tags show the new texts while the manager is still open.
     connect(dialog.get(), &CEditStrsDialog::messagesEdited, this, [this, repaint] {
         for (const auto &screen : document()->Screens())
-            screen->RefreshMessageTags(m_services.Strings());
+            screen->RefreshMessageTags(document()->Strings());
         repaint();
     });
     dialog->exec();
     if (dialog->messagesChanged())
         m_controller->push(new CMessagesCommand(*document(), dialog->messagesBefore(),
-                                                CMessagesCommand::Capture(m_services.Strings()),
+                                                CMessagesCommand::Capture(document()->Strings()),
                                                 repaint));
 }
 
@@ -114,7 +114,7 @@ void CMainFrame::showRegisteredImages()
         return;
     CQtPrompt prompt(this);
     const core::FunctionEnv env{document()->Slots(), prompt, panelLangId()};
-    core::CImgResMgr &images = m_services.Images();
+    core::CImgResMgr &images = document()->Images();
     const auto removeUnused = [this, &images] {
         const auto before = CImagesCommand::Capture(images);
         document()->RemoveUnreferencedImages();

@@ -21,7 +21,7 @@ void CMainFrame::showPreview(bool fromOpenScreen)
         return;
     if (!m_preview) {
         CPanelPreviewWindow::Options options;
-        options.fonts = core::PanelFonts::fromConfig(m_services.Config());
+        options.fonts = core::PanelFonts::fromConfig(m_services.Config(), doc->PanelLangId());
         options.textLangId = panelLangId();
         options.title = QFileInfo(QString::fromStdString(doc->Path())).fileName();
         // The panel's password is set on the panel, not in the project: an empty entry passes.

@@ -163,7 +163,8 @@ bool CMainFrame::exportScreenPictures(const QString &dir, const std::vector<std:
     if (!doc)
         return false;
     CTagPainter painter(m_services.Config());
-    const core::CScreenRenderer renderer(*doc, core::PanelFonts::fromConfig(m_services.Config()));
+    const core::CScreenRenderer renderer(
+            *doc, core::PanelFonts::fromConfig(m_services.Config(), doc->PanelLangId()));
     const auto format = svg ? core::CPictureExportDlg::kSvg : core::CPictureExportDlg::kPng;
     // Every picture is drawn before any is written, and they are put in place together: a
     // failure leaves the folder as it was, not a set of old and new or a cut-off picture.

@@ -26,7 +26,8 @@ TagDialogContext CMainFrame::tagDialogContext(std::uint16_t screenNumber)
     TagDialogContext context;
     context.plcSlots = &document()->Slots();
     context.panelLang = panelLangId();
-    context.strings = &m_services.Strings();
+    context.strings = &document()->Strings();
+    context.images = &document()->Images();
     context.editAddress = [this](QWidget *parent, int device, std::int32_t kind, bool mustWrite,
                                  std::string &area, std::string &number) {
         return editDeviceAddress(parent, document()->Slots(), device, kind, mustWrite, area,
@@ -35,7 +36,7 @@ TagDialogContext CMainFrame::tagDialogContext(std::uint16_t screenNumber)
     context.chooseImage = [this](QWidget *parent, std::uint16_t current) {
         CQtPrompt prompt(parent);
         const core::FunctionEnv env{document()->Slots(), prompt, panelLangId()};
-        return chooseLibraryImage(parent, env, m_services.Images().ImagesDir(), current);
+        return chooseLibraryImage(parent, env, m_services.Config().imagesDir(), current);
     };
     context.editMessageTable = [this](QWidget *parent, core::CMessageTag &tag) {
         return editMessageTable(parent, tag);
@@ -52,14 +53,14 @@ bool CMainFrame::editMessageTable(QWidget *parent, core::CMessageTag &tag)
     CQtPrompt prompt(parent);
     const core::FunctionEnv env{document()->Slots(), prompt, panelLangId()};
     core::CMessageTagTable table(tag);
-    const auto dialog = makeMessageTableDialog(env, m_services.Strings(), table, parent);
+    const auto dialog = makeMessageTableDialog(env, document()->Strings(), table, parent);
     const bool accepted = dialog->exec() == QDialog::Accepted;
     // Messages changed in the message manager opened from the editor are their own undo step:
     // they stay even when the tag's dialog is cancelled.
     if (dialog->messagesChanged()) {
         m_controller->push(new CMessagesCommand(
                 *document(), dialog->messagesBefore(),
-                CMessagesCommand::Capture(m_services.Strings()),
+                CMessagesCommand::Capture(document()->Strings()),
                 [this] { forEachView([](CDorvaneView *v) { v->refresh(); }); }));
     }
     return accepted;

@@ -9,9 +9,8 @@
 
 namespace ui {
 
-CMemoryGauges::CMemoryGauges(core::CMemoryMonitor &monitor, QWidget *parent)
+CMemoryGauges::CMemoryGauges(core::CMemoryMonitor *monitor, QWidget *parent)
     : QWidget(parent)
-    , m_monitor(monitor)
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -33,19 +32,38 @@ CMemoryGauges::CMemoryGauges(core::CMemoryMonitor &monitor, QWidget *parent)
             layout->addSpacing(16);
         layout->addWidget(m_labels[i]);
         layout->addWidget(m_bars[i]);
-        const auto gauge = core::MemoryGauge(i);
-        setTotal(gauge, monitor.Total(gauge));
     }
-    QPointer<CMemoryGauges> self(this);
-    m_subscription = m_monitor.Subscribe([self](core::MemoryGauge gauge, std::uint32_t bytes) {
-        if (self)
-            self->setTotal(gauge, bytes);
-    });
+    setMonitor(monitor);
 }
 
 CMemoryGauges::~CMemoryGauges()
 {
-    m_monitor.Unsubscribe(m_subscription);
+    unsubscribe();
+}
+
+void CMemoryGauges::unsubscribe()
+{
+    if (m_monitor && !m_monitorLifetime.expired())
+        m_monitor->Unsubscribe(m_subscription);
+    m_monitor = nullptr;
+}
+
+void CMemoryGauges::setMonitor(core::CMemoryMonitor *monitor)
+{
+    unsubscribe();
+    m_monitor = monitor;
+    for (int i = 0; i < 3; ++i) {
+        const auto gauge = core::MemoryGauge(i);
+        setTotal(gauge, monitor ? monitor->Total(gauge) : 0);
+    }
+    if (!monitor)
+        return;
+    m_monitorLifetime = monitor->Lifetime();
+    QPointer<CMemoryGauges> self(this);
+    m_subscription = monitor->Subscribe([self](core::MemoryGauge gauge, std::uint32_t bytes) {
+        if (self)
+            self->setTotal(gauge, bytes);
+    });
 }
 
 int CMemoryGauges::percent(core::MemoryGauge gauge) const

@@ -1,7 +1,8 @@
 #pragma once
 
 // The three memory gauges of the status bar (screen, message and image areas). They follow the
-// memory monitor: each published total moves its gauge and rewrites its label.
+// open project's memory monitor: each published total moves its gauge and rewrites its label;
+// without a project they stand at zero.
 
 #include "core/model/memory_monitor.h"
 
@@ -18,8 +19,11 @@ class CMemoryGauges : public QWidget
 {
     Q_OBJECT
 public:
-    explicit CMemoryGauges(core::CMemoryMonitor &monitor, QWidget *parent = nullptr);
+    explicit CMemoryGauges(core::CMemoryMonitor *monitor, QWidget *parent = nullptr);
     ~CMemoryGauges() override;
+
+    // Follows another project's monitor (null: none).
+    void setMonitor(core::CMemoryMonitor *monitor);
 
     int percent(core::MemoryGauge gauge) const;
     QString label(core::MemoryGauge gauge) const;
@@ -27,7 +31,10 @@ public:
     void setTotal(core::MemoryGauge gauge, std::uint32_t bytes);
 
 private:
-    core::CMemoryMonitor &m_monitor;
+    void unsubscribe();
+
+    core::CMemoryMonitor *m_monitor = nullptr;
+    std::weak_ptr<const void> m_monitorLifetime;
     int m_subscription = 0;
     std::array<QProgressBar *, 3> m_bars{};
     std::array<QLabel *, 3> m_labels{};

@@ -44,9 +44,7 @@ const char *CProjectController::screenMimeType()
 
 std::uint16_t CProjectController::panelLangId() const
 {
-    const std::uint32_t index = m_doc ? m_doc->Param16(core::kParamLanguage) : 0;
-    const auto *lang = m_services.Config().languages().find(index);
-    return lang && lang->langId ? std::uint16_t(lang->langId) : util::kLangKorean;
+    return m_doc ? m_doc->PanelLangId() : m_services.PanelLangIdOf(0);
 }
 
 bool CProjectController::isModified() const

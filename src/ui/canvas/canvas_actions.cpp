@@ -299,8 +299,10 @@ void CCanvasActions::paste()
     if (!mime || !mime->hasFormat(mimeType()))
         return;
     const QByteArray data = mime->data(mimeType());
-    auto record = core::editor::readTagRecord(util::ConstByteSpan(
-            reinterpret_cast<const std::uint8_t *>(data.constData()), std::size_t(data.size())));
+    auto record = core::editor::readTagRecord(
+            util::ConstByteSpan(reinterpret_cast<const std::uint8_t *>(data.constData()),
+                                std::size_t(data.size())),
+            &m_canvas.screen().Resources());
     if (!record)
         return;
     m_canvas.clearSelection();

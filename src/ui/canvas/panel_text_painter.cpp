@@ -2,7 +2,6 @@
 
 #include "core/app/app_config.h"
 #include "core/tags/panel_text.h"
-#include "core/tags/tag_resources.h"
 
 #include "util/code_page.h"
 
@@ -32,7 +31,7 @@ CPanelTextPainter::CPanelTextPainter(const core::CAppConfig &config)
 { }
 
 void CPanelTextPainter::draw(QPainter &p, int x, int y, std::string_view bytes, std::uint16_t font,
-                             const QColor &text, const QColor &back)
+                             std::uint16_t panelLangId, const QColor &text, const QColor &back)
 {
     const bool small = font == core::kFontSmall;
     const int h = core::panelCellHeight(font);
@@ -43,7 +42,7 @@ void CPanelTextPainter::draw(QPainter &p, int x, int y, std::string_view bytes, 
         const int w = core::panelCellWidth(font, dbcs);
         const std::string_view ch = bytes.substr(i, n);
         if (ch != " ")
-            p.drawImage(QRect(x, y, w, h), glyph(ch, font, dbcs, text, back));
+            p.drawImage(QRect(x, y, w, h), glyph(ch, font, dbcs, panelLangId, text, back));
         else
             p.fillRect(QRect(x, y, w, h), back);
         x += w;
@@ -52,14 +51,14 @@ void CPanelTextPainter::draw(QPainter &p, int x, int y, std::string_view bytes, 
 }
 
 QImage CPanelTextPainter::glyph(std::string_view ch, std::uint16_t font, bool doubleByte,
-                                const QColor &text, const QColor &back)
+                                std::uint16_t lang, const QColor &text, const QColor &back)
 {
     const quint64 colours = (quint64(text.rgb()) << 32) | back.rgb();
     quint32 code = quint8(ch[0]);
     if (ch.size() > 1)
         code = (code << 8) | quint8(ch[1]);
-    const quint32 key = (quint32(font) << 16) | code;
-    QHash<quint32, QImage> &glyphs = m_cache[colours];
+    const quint64 key = (quint64(lang) << 32) | (quint64(font) << 16) | code;
+    QHash<quint64, QImage> &glyphs = m_cache[colours];
     const auto it = glyphs.constFind(key);
     if (it != glyphs.constEnd())
         return *it;
@@ -78,7 +77,6 @@ QImage CPanelTextPainter::glyph(std::string_view ch, std::uint16_t font, bool do
     qf.setStyleStrategy(QFont::NoAntialias);
     if (lf.weight() >= 600)
         qf.setBold(true);
-    const std::uint16_t lang = core::tagResources().panelLangId;
     const QString s = QString::fromStdString(
             util::toUtf8Lossy(std::string(ch), doubleByte ? lang : util::kLangKorean));
     const QFontMetrics fm(qf);

@@ -29,18 +29,19 @@ class CPanelTextPainter
 public:
     explicit CPanelTextPainter(const core::CAppConfig &config);
 
-    // Draws `bytes` from the panel point (x, y) on a painter that maps panel pixels.
+    // Draws `bytes` (panel text in the code page `panelLangId`) from the panel point (x, y) on a
+    // painter that maps panel pixels.
     void draw(QPainter &p, int x, int y, std::string_view bytes, std::uint16_t font,
-              const QColor &text, const QColor &back);
+              std::uint16_t panelLangId, const QColor &text, const QColor &back);
     void clearCache() { m_cache.clear(); }
 
 private:
-    QImage glyph(std::string_view ch, std::uint16_t font, bool doubleByte, const QColor &text,
-                 const QColor &back);
+    QImage glyph(std::string_view ch, std::uint16_t font, bool doubleByte, std::uint16_t lang,
+                 const QColor &text, const QColor &back);
 
     const core::CAppConfig &m_config;
-    // Per colour pair (text, background), per font and character code.
-    QHash<quint64, QHash<quint32, QImage>> m_cache;
+    // Per colour pair (text, background), per code page, font and character code.
+    QHash<quint64, QHash<quint64, QImage>> m_cache;
 };
 
 } // namespace ui

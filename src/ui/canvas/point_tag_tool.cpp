@@ -30,7 +30,7 @@ void CPointTagTool::mousePressed(QMouseEvent *event)
     core::TagResult result = screen.CanAddKind(m_toolId);
     std::unique_ptr<core::CTag> tag;
     if (result == core::kTagOk) {
-        tag = core::createTag(m_toolId);
+        tag = core::createTag(m_toolId, &screen.Resources());
         if (!tag)
             result = core::kTagLimit;
     }

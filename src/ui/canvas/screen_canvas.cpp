@@ -22,7 +22,6 @@
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"
 #include "core/model/screen_data.h"
-#include "core/tags/tag_resources.h"
 
 #include "util/message_ids.h"
 #include "util/mono_bitmap.h"
@@ -336,7 +335,7 @@ void CScreenCanvas::paintScreen(QPainter &p, const QRect &clip, bool printing) c
     p.save();
     p.scale(m_mapping.sx(), m_mapping.sy());
     if (m_screen.IsBackgroundOn()) {
-        const core::CImgResMgr *images = core::tagResources().images;
+        const core::CImgResMgr *images = m_screen.Resources().images;
         if (const util::CMonoBitmap *bmp
             = images ? images->Bitmap(m_screen.BackgroundImage()) : nullptr) {
             const QImage img = m_painter->image(*bmp, false);

@@ -91,22 +91,24 @@ void CTagPainter::draw(QPainter &p, const core::CTag &tag, bool printing)
         return drawTextTag(p, tag, t->SampleText(), t->Font(), t->IsInverse(), t->HasBorder(),
                            printing);
     if (auto *t = dynamic_cast<const core::CButtonTag *>(&tag))
-        return drawImage(p, qrect(tag.Rect()), t->OffImage(), t->DisplayState() != 0,
-                         t->CaptionFont());
+        return drawImage(p, tag.Resources(), qrect(tag.Rect()), t->OffImage(),
+                         t->DisplayState() != 0, t->CaptionFont());
     if (auto *t = dynamic_cast<const core::CLampTag *>(&tag))
-        return drawImage(p, qrect(tag.Rect()), t->OffImage(), t->DisplayState() != 0,
-                         t->CaptionFont());
+        return drawImage(p, tag.Resources(), qrect(tag.Rect()), t->OffImage(),
+                         t->DisplayState() != 0, t->CaptionFont());
     if (auto *t = dynamic_cast<const core::CBitmapTag *>(&tag))
-        return drawImage(p, qrect(tag.Rect()), t->Image(), t->IsInverse(), t->CaptionFont());
+        return drawImage(p, tag.Resources(), qrect(tag.Rect()), t->Image(), t->IsInverse(),
+                         t->CaptionFont());
     if (auto *t = dynamic_cast<const core::CMotorTag *>(&tag))
-        return drawImage(p, qrect(tag.Rect()), t->Images()[0], t->IsInverse(), t->CaptionFont());
+        return drawImage(p, tag.Resources(), qrect(tag.Rect()), t->Images()[0], t->IsInverse(),
+                         t->CaptionFont());
     if (auto *t = dynamic_cast<const core::CMobileTag *>(&tag)) {
         // The image at its home position inside the range it moves over.
         const QRect r = qrect(tag.Rect());
         const core::CRect full = tag.Rect();
         const QRect img(full.left, full.top, r.width() - t->Width() - (t->HasBorder() ? 2 : 0),
                         r.height() - t->Height() - (t->HasBorder() ? 2 : 0));
-        drawImage(p, img, t->Image(), false, t->CaptionFont());
+        drawImage(p, tag.Resources(), img, t->Image(), false, t->CaptionFont());
         if (t->HasBorder()) {
             p.setPen(m_fill);
             p.setBrush(Qt::NoBrush);
@@ -156,7 +158,8 @@ void CTagPainter::drawTextTag(QPainter &p, const core::CTag &tag, const std::str
     }
     p.save();
     p.setClipRect(textRect, Qt::IntersectClip);
-    m_text.draw(p, textRect.left(), textRect.top(), text, font, fg, bg);
+    m_text.draw(p, textRect.left(), textRect.top(), text, font, tag.Resources().panelLangId, fg,
+                bg);
     p.restore();
     if (!printing && !border)
         drawOutline(p, r);
@@ -180,10 +183,10 @@ QImage CTagPainter::monoImage(const util::CMonoBitmap &bitmap, bool inverse)
     return img;
 }
 
-void CTagPainter::drawImage(QPainter &p, const QRect &rect, std::uint16_t imageId, bool inverse,
-                            const util::CLogFont &caption)
+void CTagPainter::drawImage(QPainter &p, const core::TagResources &project, const QRect &rect,
+                            std::uint16_t imageId, bool inverse, const util::CLogFont &caption)
 {
-    const core::CImgResMgr *images = core::tagResources().images;
+    const core::CImgResMgr *images = project.images;
     const util::CMonoBitmap *bitmap = images ? images->Bitmap(imageId) : nullptr;
     if (bitmap && !bitmap->isNull()) {
         p.drawImage(rect, monoImage(*bitmap, inverse));

@@ -18,6 +18,7 @@ namespace core {
 class CAppConfig;
 class CTag;
 class CBmpTextTag;
+struct TagResources;
 } // namespace core
 
 namespace util {
@@ -53,8 +54,8 @@ public:
 private:
     void drawTextTag(QPainter &p, const core::CTag &tag, const std::string &text,
                      std::uint16_t font, bool inverse, bool border, bool printing);
-    void drawImage(QPainter &p, const QRect &rect, std::uint16_t imageId, bool inverse,
-                   const util::CLogFont &caption);
+    void drawImage(QPainter &p, const core::TagResources &project, const QRect &rect,
+                   std::uint16_t imageId, bool inverse, const util::CLogFont &caption);
     void drawBmpText(QPainter &p, const core::CBmpTextTag &tag);
     void drawGraph(QPainter &p, const core::CTag &tag, bool printing);
     void drawPie(QPainter &p, const core::CTag &tag);

@@ -33,7 +33,7 @@ void showAlarmHistory(QWidget *parent, comm::CCommThread &link, comm::IPanelUi &
 {
     core::CAppConfig &config = services.Config();
     core::CAlarmHistDlg presenter(config.alarmDbPath(), config.exeDir(),
-                                  doc ? core::panelTextConverter(services.PanelLangId(*doc))
+                                  doc ? core::panelTextConverter(doc->PanelLangId())
                                       : comm::TextConverter{},
                                   core::panelTextChooser(config));
     CAlarmHistDialog dialog(presenter, link, ui, parent);

@@ -473,8 +473,9 @@ int CReportRenderer::draw(QPagedPaintDevice &device, int total) const
         return 0;
     CPageWriter out(device, p, m_projectName, total);
     // Screen pictures show the screens as the panel does at rest.
-    const core::CScreenRenderer screens(m_report.Document(),
-                                        core::PanelFonts::fromConfig(m_painter.config()));
+    const core::CScreenRenderer screens(
+            m_report.Document(),
+            core::PanelFonts::fromConfig(m_painter.config(), m_report.Document().PanelLangId()));
     const QColor white(Qt::white);
     for (std::size_t i = 0; i < m_report.SectionCount(); ++i) {
         const core::ReportSection s = m_report.Section(i);

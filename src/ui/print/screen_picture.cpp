@@ -7,7 +7,6 @@
 #include "core/model/img_res_mgr.h"
 #include "core/model/screen_data.h"
 #include "core/runtime/screen_renderer.h"
-#include "core/tags/tag_resources.h"
 
 #include <QPainter>
 
@@ -26,7 +25,7 @@ QImage panelImage(const core::CScreenData &screen, CTagPainter &painter)
     image.fill(painter.back());
     QPainter p(&image);
     if (screen.IsBackgroundOn()) {
-        const core::CImgResMgr *images = core::tagResources().images;
+        const core::CImgResMgr *images = screen.Resources().images;
         if (const util::CMonoBitmap *bmp
             = images ? images->Bitmap(screen.BackgroundImage()) : nullptr)
             p.drawImage(0, 0, painter.image(*bmp, false));

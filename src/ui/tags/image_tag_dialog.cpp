@@ -8,7 +8,7 @@ namespace ui {
 
 CTagImageBox *CImageTagDialog::makeImageBox(const QString &name, ImageTaker take)
 {
-    auto *box = new CTagImageBox(name, this);
+    auto *box = new CTagImageBox(name, context().images, this);
     box->setEnabled(canChooseImages());
     connect(box, &CTagImageBox::pickRequested, this,
             [this, take = std::move(take)](std::uint16_t current) { pickImage(current, take); });

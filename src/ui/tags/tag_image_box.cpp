@@ -1,7 +1,6 @@
 #include "ui/tags/tag_image_box.h"
 
 #include "core/model/img_res_mgr.h"
-#include "core/tags/tag_resources.h"
 
 #include "util/mono_bitmap.h"
 
@@ -27,9 +26,10 @@ QImage toImage(const util::CMonoBitmap &bitmap)
 
 } // namespace
 
-CTagImageBox::CTagImageBox(const QString &name, QWidget *parent)
+CTagImageBox::CTagImageBox(const QString &name, const core::CImgResMgr *images, QWidget *parent)
     : QPushButton(parent)
     , m_name(name)
+    , m_images(images)
 {
     setIconSize(kPictureSize);
     setFixedSize(kPictureSize + QSize(12, 12));
@@ -40,7 +40,7 @@ CTagImageBox::CTagImageBox(const QString &name, QWidget *parent)
 void CTagImageBox::setImage(std::uint16_t number)
 {
     m_number = number;
-    const core::CImgResMgr *images = core::tagResources().images;
+    const core::CImgResMgr *images = m_images;
     const util::CMonoBitmap *bitmap = images ? images->Bitmap(number) : nullptr;
     if (bitmap && !bitmap->isNull()) {
         // Pixels stay sharp: the panel's images are a few dozen pixels wide at most.

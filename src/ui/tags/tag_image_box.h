@@ -8,6 +8,10 @@
 
 #include <cstdint>
 
+namespace core {
+class CImgResMgr;
+}
+
 namespace ui {
 
 class CTagImageBox : public QPushButton
@@ -15,7 +19,8 @@ class CTagImageBox : public QPushButton
     Q_OBJECT
 public:
     // `name` says which image the box is for ("OFF", "1", ...); it leads the accessible name.
-    CTagImageBox(const QString &name, QWidget *parent = nullptr);
+    // `images` are the project's.
+    CTagImageBox(const QString &name, const core::CImgResMgr *images, QWidget *parent = nullptr);
 
     // Shows `number` as the project's image manager holds it now.
     void setImage(std::uint16_t number);
@@ -29,6 +34,7 @@ signals:
 
 private:
     QString m_name;
+    const core::CImgResMgr *m_images = nullptr;
     std::uint16_t m_number = 0xFFFF;
 };
 

@@ -24,6 +24,7 @@ class QGroupBox;
 class QSpinBox;
 
 namespace core {
+class CImgResMgr;
 class CMessageTag;
 class CPointGroup;
 class CStrResMgr;
@@ -47,6 +48,7 @@ struct TagDialogContext
     const core::CPlcSlots *plcSlots = nullptr;
     std::uint16_t panelLang = 0;
     core::CStrResMgr *strings = nullptr; // the project's messages (message tags)
+    const core::CImgResMgr *images = nullptr; // the project's images (picture boxes)
     AddressEditor editAddress;
     ImageChooser chooseImage;
     // Opens the value-to-message table editor ("메시지 편집") on a message tag; true when the

@@ -1,7 +1,7 @@
 #include "ui/undo/change_tags_command.h"
 
-#include "core/presenters/tag_prop_dlg.h"
 #include "core/tags/tag.h"
+#include "core/tags/tag_body.h"
 
 #include "util/archive.h"
 
@@ -50,7 +50,7 @@ void CChangeTagsCommand::restore(const Snapshots &state)
 {
     // Through the dialogs' loader, so that image texts keep the image area's total right.
     for (std::size_t i = 0; i < m_tags.size() && i < state.size(); ++i)
-        core::CTagPropDlg::LoadBody(*m_tags[i], state[i]);
+        core::loadTagBody(*m_tags[i], state[i]);
 }
 
 } // namespace ui

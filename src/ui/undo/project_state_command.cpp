@@ -1,7 +1,7 @@
 #include "ui/undo/project_state_command.h"
 
-#include "core/presenters/tag_prop_dlg.h"
 #include "core/tags/tag.h"
+#include "core/tags/tag_body.h"
 
 #include "util/archive.h"
 
@@ -52,7 +52,7 @@ void CProjectStateCommand::apply(const State &state)
     m_doc.Reservations() = state.reservations;
     // Through the dialogs' loader, so that image texts keep the image area's total right.
     for (const auto &[tag, body] : state.tags)
-        core::CTagPropDlg::LoadBody(*tag, body);
+        core::loadTagBody(*tag, body);
     for (const auto &[number, keys] : state.keys)
         if (core::CScreenData *screen = m_doc.FindScreen(number))
             for (std::size_t k = 0; k < keys.size() && k < core::kFunctionKeyCount; ++k)
