@@ -229,7 +229,6 @@ private:
     ParamBlock m_params{};
     std::uint32_t m_screenMemory = kScreenMemoryEmpty;
     std::array<std::uint32_t, kFunctionKeyCount> m_commonKeys{};
-    std::uint32_t m_flag = 0;
     std::string m_path;
     std::string m_alarmDbPath;
     std::vector<std::unique_ptr<CScreenData>> m_screens;
