@@ -42,7 +42,7 @@ protected:
 
     // Messages, images, all four common functions, both channels, several screens holding
     // every tag kind.
-    void fill(CDorvaneDoc &doc, testing_support::ProjectServices &env, const std::string &note)
+    void fill(CDorvaneDoc &doc, const std::string &note)
     {
         ASSERT_EQ(doc.Strings().Add(1, "\xB0\xE6\xBA\xB8 " + note), 0); // "경보 ..." in CP949
         ASSERT_EQ(doc.Strings().Add(20, "Motor overload"), 0);
@@ -93,7 +93,7 @@ TEST_F(ProjectFile, EveryTagKindSurvivesSaveOpenSave)
 {
     testing_support::ProjectServices env;
     CDorvaneDoc doc;
-    fill(doc, env, "A");
+    fill(doc, "A");
     const std::string first = m_dir + "/first.kvr", second = m_dir + "/second.kvr";
     std::string error;
     ASSERT_TRUE(doc.SaveDocument(first, env.Areas(), &error)) << error;
@@ -127,7 +127,7 @@ TEST_F(ProjectFile, DamagedFilesAreRefusedAndTheProjectStays)
 {
     testing_support::ProjectServices env;
     CDorvaneDoc source;
-    fill(source, env, "B");
+    fill(source, "B");
     const std::string good = m_dir + "/good.kvr";
     ASSERT_TRUE(source.SaveDocument(good, env.Areas()));
     const util::Bytes bytes = *util::readFile(good);
@@ -175,7 +175,7 @@ TEST_F(ProjectFile, AnImageTextWhoseFontPutsItOutsideThePanelIsRefused)
     // rectangle, and compiling sized the tag's image from it (gigabytes for a damaged one).
     testing_support::ProjectServices env;
     CDorvaneDoc source;
-    fill(source, env, "D");
+    fill(source, "D");
     const std::string good = m_dir + "/good.kvr";
     ASSERT_TRUE(source.SaveDocument(good, env.Areas()));
     const util::Bytes bytes = *util::readFile(good);
@@ -207,7 +207,7 @@ TEST_F(ProjectFile, TagsHangingOffTheDisplayOpenAndCompileAsBefore)
 {
     testing_support::ProjectServices env;
     CDorvaneDoc doc;
-    fill(doc, env, "E");
+    fill(doc, "E");
     // Every kind once more, hanging off each edge of the display.
     CScreenData *s = nullptr;
     ASSERT_EQ(doc.AddScreen(9, &s), kScreenOk);
@@ -234,7 +234,7 @@ TEST_F(ProjectFile, KillingASaveLeavesThePreviousFileWhole)
     const std::string path = m_dir + "/target.kvr";
     testing_support::ProjectServices env;
     CDorvaneDoc doc;
-    fill(doc, env, "original");
+    fill(doc, "original");
     ASSERT_TRUE(doc.SaveDocument(path, env.Areas()));
     const auto original = util::readFile(path);
 
@@ -245,7 +245,7 @@ TEST_F(ProjectFile, KillingASaveLeavesThePreviousFileWhole)
             // Keep saving a changed project until killed.
             testing_support::ProjectServices e;
             CDorvaneDoc d;
-            fill(d, e, "changed");
+            fill(d, "changed");
             for (;;)
                 d.SaveDocument(path, e.Areas());
         }
@@ -279,7 +279,7 @@ TEST_F(ProjectFile, ASaveThatCannotCompileKeepsTheOldFile)
 {
     testing_support::ProjectServices env;
     CDorvaneDoc doc;
-    fill(doc, env, "C");
+    fill(doc, "C");
     const std::string path = m_dir + "/keep.kvr";
     ASSERT_TRUE(doc.SaveDocument(path, env.Areas()));
     const auto before = util::readFile(path);
