@@ -83,7 +83,7 @@ private slots:
         m_messages.clear();
         ui::setMessageHandler([this](int id, const QString &, ui::AskKind) {
             m_messages << id;
-            return QMessageBox::Ok;
+            return ui::Answer::Ok;
         });
         core::GridSettings grid;
         grid.snap = false;

@@ -162,7 +162,7 @@ private slots:
             return f.open(QIODevice::ReadOnly) && f.readAll().contains("\n" + request);
         };
         {
-            uitest::MessageRecorder no(QMessageBox::No);
+            uitest::MessageRecorder no(ui::Answer::No);
             frame().eraseMemory();
             QCOMPARE(no.texts.size(), std::size_t(1)); // the question only
         }

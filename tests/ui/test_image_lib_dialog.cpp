@@ -164,7 +164,7 @@ private slots:
 
     void addDialogCopiesTheFileIntoTheShownCell()
     {
-        uitest::MessageRecorder messages(QMessageBox::No);
+        uitest::MessageRecorder messages(ui::Answer::No);
         const QString source = writeBitmap(m_folder->file(QStringLiteral("lamp.bmp")), 20, 10);
         QVERIFY(!source.isEmpty());
         QVERIFY(!writeBitmap(m_folder->file(QStringLiteral("huge.bmp")), 200, 10).isEmpty());
@@ -244,7 +244,7 @@ private slots:
 
     void deleteKeyRemovesTheSelectedFileAfterAsking()
     {
-        uitest::MessageRecorder messages(QMessageBox::Yes);
+        uitest::MessageRecorder messages(ui::Answer::Yes);
         QVERIFY(!writeBitmap(library(3), 8, 8).isEmpty());
         CImageLibDialog dlg(env(), imagesDir(), 3);
         dlg.show();

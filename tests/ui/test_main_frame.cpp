@@ -432,7 +432,7 @@ private slots:
     void cancelOnSaveQuestionKeepsTheProject()
     {
         QVERIFY(newProject());
-        uitest::MessageRecorder messages(QMessageBox::Cancel);
+        uitest::MessageRecorder messages(ui::Answer::Cancel);
         QVERIFY(!newProject(QStringLiteral("other.kvr")));
         QCOMPARE(QFileInfo(QString::fromStdString(frame().document()->Path())).fileName(),
                  QStringLiteral("p.kvr"));
@@ -447,7 +447,7 @@ private slots:
         for (int i = 0; i < 3; ++i)
             tree()->topLevelItem(i)->setSelected(true);
         {
-            uitest::MessageRecorder no(QMessageBox::No);
+            uitest::MessageRecorder no(ui::Answer::No);
             frame().deleteScreens(frame().projectWindow()->selectedScreens(), 50502);
             QCOMPARE(no.ids, std::vector<int>{50502});
             QCOMPARE(tree()->topLevelItemCount(), 3);

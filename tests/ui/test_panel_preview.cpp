@@ -34,6 +34,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTableWidget>
 #include <QUndoStack>

@@ -213,7 +213,7 @@ private slots:
             clickOk(dialog);
         };
         {
-            uitest::MessageRecorder messages(QMessageBox::No);
+            uitest::MessageRecorder messages(ui::Answer::No);
             onModal<CPlcTypeDialog>(this, chooseModbus);
             frame.changePlcType();
             QCOMPARE(messages.ids, std::vector<int>{util::msg::kPlcTypeDiffers});
@@ -222,7 +222,7 @@ private slots:
         QCOMPARE(saved(frame, folder.file("no.kvr")), before);
 
         {
-            uitest::MessageRecorder messages(QMessageBox::Yes);
+            uitest::MessageRecorder messages(ui::Answer::Yes);
             onModal<CPlcTypeDialog>(this, chooseModbus);
             frame.changePlcType();
             QCOMPARE(messages.ids.front(), util::msg::kPlcTypeDiffers);

@@ -124,7 +124,7 @@ int CDorvaneApp::run(const QStringList &args)
         // are answered No.
         setMessageHandler([](int, const QString &text, AskKind) {
             std::fprintf(stderr, "dorvane: %s\n", text.toLocal8Bit().constData());
-            return QMessageBox::No;
+            return Answer::No;
         });
     }
     if (!start()) {
@@ -198,7 +198,7 @@ int CDorvaneApp::runExport(const QStringList &args)
     // answered No.
     setMessageHandler([](int, const QString &text, AskKind) {
         std::fprintf(stderr, "dorvane: %s\n", text.toLocal8Bit().constData());
-        return QMessageBox::No;
+        return Answer::No;
     });
     const int status = exportProject(mode == QLatin1String("--export-pdf"), project, out, screens,
                                      scale, bare);

@@ -98,9 +98,9 @@ bool CMainFrame::maybeSave()
         return true;
     const QString name = QFileInfo(QString::fromStdString(document()->Path())).fileName();
     const auto answer = askYesNoCancel(this, 0, tr("%1의 변경 내용을 저장하시겠습니까?").arg(name));
-    if (answer == QMessageBox::Cancel)
+    if (answer == Answer::Cancel)
         return false;
-    return answer == QMessageBox::No || save();
+    return answer == Answer::No || save();
 }
 
 void CMainFrame::closeProject()

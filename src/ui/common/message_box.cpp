@@ -2,6 +2,8 @@
 
 #include "util/messages.h"
 
+#include <QMessageBox>
+
 namespace ui {
 
 namespace {
@@ -17,7 +19,22 @@ QString textOf(int id, const QString &text)
     return text.isEmpty() ? messageString(id) : text;
 }
 
-QMessageBox::StandardButton ask(QWidget *parent, int id, const QString &text, AskKind kind)
+Answer answerOf(QMessageBox::StandardButton button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    default:
+        // Escape or the window's close button.
+        return Answer::Cancel;
+    }
+}
+
+Answer ask(QWidget *parent, int id, const QString &text, AskKind kind)
 {
     const QString shown = textOf(id, text);
     if (handler())
@@ -26,14 +43,15 @@ QMessageBox::StandardButton ask(QWidget *parent, int id, const QString &text, As
     switch (kind) {
     case AskKind::Info:
         // The program's messages report refusals and failures: the warning icon.
-        return QMessageBox::warning(parent, title, shown);
+        return answerOf(QMessageBox::warning(parent, title, shown));
     case AskKind::YesNo:
-        return QMessageBox::question(parent, title, shown, QMessageBox::Yes | QMessageBox::No);
+        return answerOf(
+                QMessageBox::question(parent, title, shown, QMessageBox::Yes | QMessageBox::No));
     case AskKind::YesNoCancel:
-        return QMessageBox::question(parent, title, shown,
-                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        return answerOf(QMessageBox::question(
+                parent, title, shown, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
     }
-    return QMessageBox::NoButton;
+    return Answer::Cancel;
 }
 
 } // namespace
@@ -56,10 +74,10 @@ void showMessage(QWidget *parent, int id, const QString &text)
 
 bool askYesNo(QWidget *parent, int id, const QString &text)
 {
-    return ask(parent, id, text, AskKind::YesNo) == QMessageBox::Yes;
+    return ask(parent, id, text, AskKind::YesNo) == Answer::Yes;
 }
 
-QMessageBox::StandardButton askYesNoCancel(QWidget *parent, int id, const QString &text)
+Answer askYesNoCancel(QWidget *parent, int id, const QString &text)
 {
     return ask(parent, id, text, AskKind::YesNoCancel);
 }

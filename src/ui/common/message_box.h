@@ -4,7 +4,6 @@
 // without a modal loop: a test installs a handler that records the message and gives the answer.
 // Messages are numbered texts of the message table (util/message_ids.h names the numbers).
 
-#include <QMessageBox>
 #include <QString>
 
 #include <functional>
@@ -14,8 +13,9 @@ class QWidget;
 namespace ui {
 
 enum class AskKind { Info, YesNo, YesNoCancel };
-using MessageHandler
-        = std::function<QMessageBox::StandardButton(int id, const QString &text, AskKind kind)>;
+// What the user answered; a message that only informs is answered Ok.
+enum class Answer { Ok, Yes, No, Cancel };
+using MessageHandler = std::function<Answer(int id, const QString &text, AskKind kind)>;
 
 // The text of string-table message `id` in the resource language: the one way the windows read
 // the table, for captions and labels as well as for messages.
@@ -27,6 +27,6 @@ void setMessageHandler(MessageHandler handler);
 // Shows string-table message `id` (its text in the resource language) or `text` when given.
 void showMessage(QWidget *parent, int id, const QString &text = {});
 bool askYesNo(QWidget *parent, int id, const QString &text = {});
-QMessageBox::StandardButton askYesNoCancel(QWidget *parent, int id, const QString &text);
+Answer askYesNoCancel(QWidget *parent, int id, const QString &text);
 
 } // namespace ui

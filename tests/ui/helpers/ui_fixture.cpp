@@ -31,7 +31,7 @@ void ProgramFolder::write(const QString &name, const QByteArray &bytes) const
         f.write(bytes);
 }
 
-MessageRecorder::MessageRecorder(QMessageBox::StandardButton a)
+MessageRecorder::MessageRecorder(ui::Answer a)
     : answer(a)
 {
     ui::setMessageHandler([this](int id, const QString &text, ui::AskKind) {

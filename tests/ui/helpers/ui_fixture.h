@@ -29,11 +29,11 @@ private:
 class MessageRecorder
 {
 public:
-    explicit MessageRecorder(QMessageBox::StandardButton answer = QMessageBox::Yes);
+    explicit MessageRecorder(ui::Answer answer = ui::Answer::Yes);
     ~MessageRecorder();
     std::vector<int> ids;
     std::vector<QString> texts;
-    QMessageBox::StandardButton answer;
+    ui::Answer answer;
 };
 
 // Call once from initTestCase: settings go to a private folder.
