@@ -160,5 +160,8 @@ inline constexpr int kDriverUnreadable = 53837;
 inline constexpr int kDriverNotLibrary = 53838;
 inline constexpr int kDriverTruncated = 53839; // size, size needed
 inline constexpr int kDriverTooLarge = 53840; // largest size
+// Entry checks of the edit fields
+inline constexpr int kIntegerRange = 53850; // least, greatest (as texts)
+inline constexpr int kMinAboveMax = 53851;
 
 } // namespace util::msg

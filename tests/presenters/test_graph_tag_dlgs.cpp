@@ -12,22 +12,24 @@
 #include "core/presenters/rect_tag_dlg.h"
 #include "core/tags/tag_kinds.h"
 
+#include "util/message_ids.h"
+#include "util/messages.h"
+
 #include <gtest/gtest.h>
 
 using namespace core;
 
 namespace {
 
-const std::string kRangeMessage = "Enter an integer between ";
-
 class GraphDialogs : public ::testing::Test
 {
 protected:
-    // The range message shown last, without the words around its numbers.
-    std::string lastRange() const
+    // The message shown last, and the range message it should be.
+    std::string lastRange() const { return m_env.prompt.texts.back(); }
+    static std::string range(int least, int greatest)
     {
-        const std::string &text = m_env.prompt.texts.back();
-        return text.rfind(kRangeMessage, 0) == 0 ? text.substr(kRangeMessage.size()) : text;
+        return util::formatMessage(util::msg::kIntegerRange, std::to_string(least).c_str(),
+                                   std::to_string(greatest).c_str());
     }
 
     fntest::Env m_env;
@@ -40,8 +42,8 @@ TEST_F(GraphDialogs, BarSizeOutsideItsRangeIsRefusedWithTheRangeMessage)
     EXPECT_FALSE(dlg.SetWidth(7));
     EXPECT_FALSE(dlg.SetWidth(193));
     EXPECT_FALSE(dlg.SetHeight(65));
-    EXPECT_EQ(m_env.prompt.shown, (std::vector<int>{0, 0, 0}));
-    EXPECT_EQ(lastRange(), "8 and 64.");
+    EXPECT_EQ(m_env.prompt.shown, (std::vector<int>(3, util::msg::kIntegerRange)));
+    EXPECT_EQ(lastRange(), range(8, 64));
     EXPECT_EQ(bar.Width(), 16);
     EXPECT_EQ(bar.Height(), 48);
     EXPECT_FALSE(dlg.Changed());
@@ -82,7 +84,7 @@ TEST_F(GraphDialogs, TrendSamplingCountFitsTheRecordsByte)
     CGraphTagDlg dlg(m_env.env, trend);
     // 300 would reach the panel as 44.
     EXPECT_FALSE(dlg.SetSamplingCount(300));
-    EXPECT_EQ(lastRange(), "2 and 255.");
+    EXPECT_EQ(lastRange(), range(2, 255));
     EXPECT_FALSE(dlg.SetSamplingCount(1));
     EXPECT_FALSE(dlg.SetSamplingTime(0));
     EXPECT_FALSE(dlg.SetSamplingTime(65536));
@@ -166,7 +168,7 @@ TEST_F(GraphDialogs, PieRadiusOutsideEightToSixtyFourIsRefused)
     CPieTagDlg dlg(m_env.env, pie);
     EXPECT_FALSE(dlg.SetRadius(7));
     EXPECT_FALSE(dlg.SetRadius(65));
-    EXPECT_EQ(lastRange(), "8 and 64.");
+    EXPECT_EQ(lastRange(), range(8, 64));
     EXPECT_EQ(pie.Radius(), 16);
     EXPECT_TRUE(dlg.SetRadius(64));
     dlg.SetInverse(true);
@@ -210,7 +212,7 @@ TEST_F(GraphDialogs, LinePointsMoveOneAtATimeAndStayOnThePanel)
     EXPECT_FALSE(dlg.SetEndY(64));
     EXPECT_FALSE(dlg.SetStartX(192));
     EXPECT_FALSE(dlg.SetEndX(-1));
-    EXPECT_EQ(lastRange(), "0 and 191.");
+    EXPECT_EQ(lastRange(), range(0, 191));
     EXPECT_EQ(line.End(), (CPoint{16, 63}));
 }
 
@@ -220,7 +222,7 @@ TEST_F(GraphDialogs, RectangleAndCircleSizesAreChecked)
     CRectTagDlg rectDlg(m_env.env, rect);
     EXPECT_FALSE(rectDlg.SetWidth(0));
     EXPECT_FALSE(rectDlg.SetHeight(65));
-    EXPECT_EQ(lastRange(), "1 and 64.");
+    EXPECT_EQ(lastRange(), range(1, 64));
     EXPECT_TRUE(rectDlg.SetWidth(192));
     EXPECT_TRUE(rectDlg.SetHeight(1));
     EXPECT_EQ(rect.Rect(), (CRect{0, 0, 192, 1}));
@@ -229,7 +231,7 @@ TEST_F(GraphDialogs, RectangleAndCircleSizesAreChecked)
     CCircleTagDlg circleDlg(m_env.env, circle);
     EXPECT_FALSE(circleDlg.SetRadius(0));
     EXPECT_FALSE(circleDlg.SetRadius(33));
-    EXPECT_EQ(lastRange(), "1 and 32.");
+    EXPECT_EQ(lastRange(), range(1, 32));
     EXPECT_TRUE(circleDlg.SetRadius(32));
     EXPECT_EQ(circle.Rect(), (CRect{0, 0, 64, 64}));
     EXPECT_EQ(m_env.prompt.shown.size(), 4u);

@@ -5,6 +5,9 @@
 
 #include "core/presenters/digit_tag_dlg.h"
 
+#include "util/message_ids.h"
+#include "util/messages.h"
+
 #include <gtest/gtest.h>
 
 using namespace core;
@@ -76,11 +79,14 @@ TEST_F(NumericDialog, LimitsOutsideTheRangeOrCrossedAreRefused)
     dlg.SetSigned(true);
     EXPECT_FALSE(dlg.Point().SetMinText("-40000"));
     EXPECT_FALSE(dlg.Point().SetMinText("12x"));
-    EXPECT_EQ(m_prompt.shown, (std::vector<int>{0, 0}));
+    EXPECT_EQ(m_prompt.shown, (std::vector<int>(2, util::msg::kIntegerRange)));
+    EXPECT_EQ(m_prompt.texts.back(),
+              util::formatMessage(util::msg::kIntegerRange, "-32768", "32767"));
     EXPECT_EQ(dlg.Point().MinText(), "-32768");
     ASSERT_TRUE(dlg.Point().SetMinText("-5"));
     ASSERT_TRUE(dlg.Point().SetMaxText("-10"));
     EXPECT_FALSE(dlg.Ok()); // the lower limit lies above the upper one
+    EXPECT_EQ(m_prompt.shown.back(), util::msg::kMinAboveMax);
     ASSERT_TRUE(dlg.Point().SetMaxText("10"));
     EXPECT_TRUE(dlg.Ok());
 }

@@ -15,6 +15,8 @@
 
 #include "core/app/app_services.h"
 
+#include "util/message_ids.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -107,7 +109,7 @@ private slots:
         max->selectAll();
         QTest::keyClicks(max, QStringLiteral("70000"));
         QTest::keyClick(max, Qt::Key_Tab);
-        QCOMPARE(messages.ids, std::vector<int>{0});
+        QCOMPARE(messages.ids, std::vector<int>{util::msg::kIntegerRange});
         QCOMPARE(max->text(), QStringLiteral("65535"));
         QCOMPARE(tag.Point().m_max, 65535u);
 

@@ -53,8 +53,7 @@ bool CDlgEditStrs::ReadId(std::uint16_t &id) const
     const char *end = m_idText.data() + m_idText.size();
     const auto [ptr, ec] = std::from_chars(m_idText.data(), end, value);
     if (ec != std::errc() || ptr != end || value > 65535) {
-        // The dialog framework's own range check of the ID edit.
-        m_env.prompt.ShowMessage(0, "Enter an integer between 0 and 65535.");
+        m_env.Show(util::msg::kIntegerRange, "0", "65535");
         return false;
     }
     id = std::uint16_t(value);

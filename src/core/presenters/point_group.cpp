@@ -129,9 +129,7 @@ bool CPointGroup::ParseLimit(const std::string &text, std::uint32_t &value) cons
     CPointInfo range = m_point;
     range.m_min = min;
     range.m_max = max;
-    m_env.prompt.ShowMessage(0,
-                             util::formatText("Enter an integer between %s and %s.",
-                                              range.MinText().c_str(), range.MaxText().c_str()));
+    m_env.Show(util::msg::kIntegerRange, range.MinText().c_str(), range.MaxText().c_str());
     return false;
 }
 
@@ -169,7 +167,7 @@ bool CPointGroup::Ok() const
         return false;
     }
     if (!LimitsOrdered()) {
-        m_env.prompt.ShowMessage(0, "The minimum must not exceed the maximum.");
+        m_env.Show(util::msg::kMinAboveMax);
         return false;
     }
     return true;

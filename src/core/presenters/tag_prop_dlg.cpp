@@ -101,11 +101,7 @@ bool CTagPropDlg::InRange(std::int64_t value, std::int64_t min, std::int64_t max
 {
     if (value >= min && value <= max)
         return true;
-    // The dialog framework's own range message; it has no number in the string table.
-    m_env.prompt.ShowMessage(0,
-                             util::formatText("Enter an integer between %lld and %lld.",
-                                              static_cast<long long>(min),
-                                              static_cast<long long>(max)));
+    m_env.Show(util::msg::kIntegerRange, std::to_string(min).c_str(), std::to_string(max).c_str());
     return false;
 }
 
