@@ -4,10 +4,10 @@
 
 #include "core/download/memory_usage.h"
 #include "core/editor/screen_rules.h"
+#include "core/functions/record_text.h"
 #include "core/model/memory_monitor.h"
 #include "core/model/project_file.h"
 #include "core/project_json/tag_schema.h"
-#include "core/report/record_text.h"
 #include "core/tags/tag_kinds.h"
 #include "util/file_io.h"
 #include "util/message_ids.h"

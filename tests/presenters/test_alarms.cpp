@@ -31,18 +31,19 @@ TEST_F(Alarms, CellTextsFollowTheRecord)
 {
     CAlarmRecord r = CAlarmRecord::Default();
     const FunctionEnv &env = t.env;
-    EXPECT_EQ(CAlarmDlg::CellText(env, r, CAlarmDlg::kColAddress), "0-0-00");
-    EXPECT_EQ(CAlarmDlg::CellText(env, r, CAlarmDlg::kColCondition), "On");
-    EXPECT_EQ(CAlarmDlg::CellText(env, r, CAlarmDlg::kColBuzzer), "사용 안함");
-    EXPECT_EQ(CAlarmDlg::CellText(env, r, CAlarmDlg::kColMessage), "Alarm On");
-    EXPECT_EQ(CAlarmDlg::CellText(env, r, CAlarmDlg::kColDisplay), "O");
+    EXPECT_EQ(AlarmText::Cell(env.plcSlots, env.panelLang, r, CAlarmDlg::kColAddress), "0-0-00");
+    EXPECT_EQ(AlarmText::Cell(env.plcSlots, env.panelLang, r, CAlarmDlg::kColCondition), "On");
+    EXPECT_EQ(AlarmText::Cell(env.plcSlots, env.panelLang, r, CAlarmDlg::kColBuzzer), "사용 안함");
+    EXPECT_EQ(AlarmText::Cell(env.plcSlots, env.panelLang, r, CAlarmDlg::kColMessage), "Alarm On");
+    EXPECT_EQ(AlarmText::Cell(env.plcSlots, env.panelLang, r, CAlarmDlg::kColDisplay), "O");
     r.SetFlags(CAlarmRecord::kFlagHide | 0x0100);
     r.SetBuzzerSeconds(5);
-    EXPECT_EQ(CAlarmDlg::CellText(env, r, CAlarmDlg::kColCondition), "Off");
-    EXPECT_EQ(CAlarmDlg::CellText(env, r, CAlarmDlg::kColBuzzer), "5초동안 울림");
-    EXPECT_EQ(CAlarmDlg::CellText(env, r, CAlarmDlg::kColDisplay), "X");
+    EXPECT_EQ(AlarmText::Cell(env.plcSlots, env.panelLang, r, CAlarmDlg::kColCondition), "Off");
+    EXPECT_EQ(AlarmText::Cell(env.plcSlots, env.panelLang, r, CAlarmDlg::kColBuzzer),
+              "5초동안 울림");
+    EXPECT_EQ(AlarmText::Cell(env.plcSlots, env.panelLang, r, CAlarmDlg::kColDisplay), "X");
     r.SetFlags(0x0200);
-    EXPECT_EQ(CAlarmDlg::CellText(env, r, CAlarmDlg::kColBuzzer), "계속 울림");
+    EXPECT_EQ(AlarmText::Cell(env.plcSlots, env.panelLang, r, CAlarmDlg::kColBuzzer), "계속 울림");
     ASSERT_EQ(CAlarmDlg::Columns().size(), 5u);
     EXPECT_EQ(CAlarmDlg::Columns()[2].title, "버저");
     EXPECT_EQ(CAlarmDlg::Columns()[2].width, 120);
@@ -224,7 +225,8 @@ TEST_F(Alarms, OkBuildsTheRecordThroughTheChannelsDriver)
     EXPECT_EQ(util::le16(raw, 62), 0x0110);
     EXPECT_EQ(util::le16(raw, 64), 5);
     EXPECT_EQ(e.Held().Message(), "Pump fault");
-    EXPECT_EQ(CAlarmDlg::CellText(t.env, e.Held(), CAlarmDlg::kColAddress), "1-7-12A");
+    EXPECT_EQ(AlarmText::Cell(t.env.plcSlots, t.env.panelLang, e.Held(), CAlarmDlg::kColAddress),
+              "1-7-12A");
 
     // Loading the built record gives the same controls back.
     CAlarmEditDlg again(t.env);

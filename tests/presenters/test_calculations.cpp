@@ -151,13 +151,13 @@ TEST_F(Calculations, CellTexts)
     ASSERT_TRUE(e.Ok());
     const FunctionEnv &env = t.env;
     const CCalcRecord &r = e.Held();
-    EXPECT_EQ(CCalcDlg::CellText(env, r, CCalcDlg::kColStart), "0-0-00");
-    EXPECT_EQ(CCalcDlg::CellText(env, r, CCalcDlg::kColCondition), "Off계속");
-    EXPECT_EQ(CCalcDlg::CellText(env, r, CCalcDlg::kColOperator), "|");
-    EXPECT_EQ(CCalcDlg::CellText(env, r, CCalcDlg::kColOperand1), "5, Const");
-    EXPECT_EQ(CCalcDlg::CellText(env, r, CCalcDlg::kColOperand2), "1-5-12, Addr");
-    EXPECT_EQ(CCalcDlg::CellText(env, r, CCalcDlg::kColResult), "0-0-0");
-    EXPECT_EQ(CCalcDlg::CellText(env, r, CCalcDlg::kColType), "Word, BCD, Unsigned");
+    EXPECT_EQ(CalcText::Cell(env.plcSlots, r, CCalcDlg::kColStart), "0-0-00");
+    EXPECT_EQ(CalcText::Cell(env.plcSlots, r, CCalcDlg::kColCondition), "Off계속");
+    EXPECT_EQ(CalcText::Cell(env.plcSlots, r, CCalcDlg::kColOperator), "|");
+    EXPECT_EQ(CalcText::Cell(env.plcSlots, r, CCalcDlg::kColOperand1), "5, Const");
+    EXPECT_EQ(CalcText::Cell(env.plcSlots, r, CCalcDlg::kColOperand2), "1-5-12, Addr");
+    EXPECT_EQ(CalcText::Cell(env.plcSlots, r, CCalcDlg::kColResult), "0-0-0");
+    EXPECT_EQ(CalcText::Cell(env.plcSlots, r, CCalcDlg::kColType), "Word, BCD, Unsigned");
     EXPECT_EQ(CCalcDlg::Columns()[6].title, "데이터 & 표시형식");
     EXPECT_EQ(CCalcEditDlg::ConditionTexts().at(3), "반전");
 }

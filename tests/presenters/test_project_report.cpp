@@ -159,7 +159,8 @@ TEST_F(ProjectReportTest, ListsMatchTheirWindowsAndTheMemoryMap)
     for (std::size_t i = 0; i < alarms.rows.size(); ++i)
         for (int c = 0; c < CAlarmDlg::kColCount; ++c)
             EXPECT_EQ(alarms.rows[i][c],
-                      CAlarmDlg::CellText(*m_env, CAlarmRecord(m_doc->Alarms()[i]), c));
+                      AlarmText::Cell(m_env->plcSlots, m_env->panelLang,
+                                      CAlarmRecord(m_doc->Alarms()[i]), c));
     EXPECT_EQ(functions.tables[1].rows.size(), m_doc->Calculations().size());
     EXPECT_EQ(functions.tables[2].rows.size(), m_doc->Transfers().size());
     EXPECT_EQ(functions.tables[3].rows.size(), m_doc->Reservations().size());

@@ -1,7 +1,7 @@
 // The texts of records as the tag list, the report and the command line show them. The expected
 // texts are the ones those windows showed before they shared this module.
 
-#include "core/report/record_text.h"
+#include "core/functions/record_text.h"
 #include "core/tags/digit_tag.h"
 #include "core/tags/lamp_tag.h"
 #include "core/tags/line_tag.h"

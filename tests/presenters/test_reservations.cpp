@@ -45,9 +45,9 @@ TEST_F(Reservations, TimeIsStoredAsBcdAndShownWithTwoDigits)
     EXPECT_EQ(r.Word(64), 0x2026);
     EXPECT_EQ(r.Word(66), 0x0012);
     EXPECT_EQ(r.Word(68), 0x0031);
-    EXPECT_EQ(CReserveDlg::CellText(t.env, r, CReserveDlg::kColTime), "09:05:00");
-    EXPECT_EQ(CReserveDlg::CellText(t.env, r, CReserveDlg::kColRepeat), "1회 2026-12-31");
-    EXPECT_EQ(CReserveDlg::CellText(t.env, r, CReserveDlg::kColValue), "On");
+    EXPECT_EQ(ReserveText::Cell(t.env.plcSlots, r, CReserveDlg::kColTime), "09:05:00");
+    EXPECT_EQ(ReserveText::Cell(t.env.plcSlots, r, CReserveDlg::kColRepeat), "1회 2026-12-31");
+    EXPECT_EQ(ReserveText::Cell(t.env.plcSlots, r, CReserveDlg::kColValue), "On");
 
     e.SetTime({23, 59, 59});
     ASSERT_TRUE(e.Ok());
@@ -74,7 +74,7 @@ TEST_F(Reservations, WeeklyNeedsAWeekdayAndStoresTheMask)
     EXPECT_EQ(e.Held().WeekdayMask(), 0x2A);
     EXPECT_EQ(e.Held().Word(64), 0);
     EXPECT_EQ(e.Held().Word(66), 0);
-    EXPECT_EQ(CReserveDlg::CellText(t.env, e.Held(), CReserveDlg::kColRepeat),
+    EXPECT_EQ(ReserveText::Cell(t.env.plcSlots, e.Held(), CReserveDlg::kColRepeat),
               "매주 월,수,금 요일");
     CReserveEditDlg again(t.env);
     again.Load(e.Held());
@@ -90,7 +90,7 @@ TEST_F(Reservations, DailyAndMonthly)
     EXPECT_EQ(e.Held().Word(64), 0);
     EXPECT_EQ(e.Held().Word(66), 0);
     EXPECT_EQ(e.Held().Word(68), 0);
-    EXPECT_EQ(CReserveDlg::CellText(t.env, e.Held(), CReserveDlg::kColRepeat), "매일 ");
+    EXPECT_EQ(ReserveText::Cell(t.env.plcSlots, e.Held(), CReserveDlg::kColRepeat), "매일 ");
 
     e.SetRepeatMode(CReserveRecord::kMonthly);
     EXPECT_TRUE(e.MonthDayVisible());
@@ -102,7 +102,7 @@ TEST_F(Reservations, DailyAndMonthly)
     e.MonthDayFocusLost("15");
     ASSERT_TRUE(e.Ok());
     EXPECT_EQ(e.Held().Word(68), 0x15);
-    EXPECT_EQ(CReserveDlg::CellText(t.env, e.Held(), CReserveDlg::kColRepeat), "매월 15");
+    EXPECT_EQ(ReserveText::Cell(t.env.plcSlots, e.Held(), CReserveDlg::kColRepeat), "매월 15");
 }
 
 TEST_F(Reservations, AddressesConditionAndValue)
@@ -122,9 +122,9 @@ TEST_F(Reservations, AddressesConditionAndValue)
     EXPECT_EQ(util::le16(raw, 80 + 58), 1);
     EXPECT_EQ(util::le16(raw, 80 + 60), 5);
     EXPECT_EQ(e.Held().Value(), 0);
-    EXPECT_EQ(CReserveDlg::CellText(t.env, e.Held(), CReserveDlg::kColCondition), "Off상태");
-    EXPECT_EQ(CReserveDlg::CellText(t.env, e.Held(), CReserveDlg::kColStart), "1-5-4B");
-    EXPECT_EQ(CReserveDlg::CellText(t.env, e.Held(), CReserveDlg::kColExec), "0-0-100");
-    EXPECT_EQ(CReserveDlg::CellText(t.env, e.Held(), CReserveDlg::kColValue), "Off");
+    EXPECT_EQ(ReserveText::Cell(t.env.plcSlots, e.Held(), CReserveDlg::kColCondition), "Off상태");
+    EXPECT_EQ(ReserveText::Cell(t.env.plcSlots, e.Held(), CReserveDlg::kColStart), "1-5-4B");
+    EXPECT_EQ(ReserveText::Cell(t.env.plcSlots, e.Held(), CReserveDlg::kColExec), "0-0-100");
+    EXPECT_EQ(ReserveText::Cell(t.env.plcSlots, e.Held(), CReserveDlg::kColValue), "Off");
     EXPECT_EQ(CReserveDlg::Columns()[2].title, "되풀이방법");
 }

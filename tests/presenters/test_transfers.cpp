@@ -132,13 +132,14 @@ TEST_F(Transfers, OkChecksTheSizeAndBuildsTheRecord)
     EXPECT_EQ(util::le16(raw, 130 + 58), 1);
 
     const FunctionEnv &env = t.env;
-    EXPECT_EQ(CTransDlg::CellText(env, h, CTransDlg::kColStart), "1-5-21");
-    EXPECT_EQ(CTransDlg::CellText(env, h, CTransDlg::kColCondition), "On계속");
-    EXPECT_EQ(CTransDlg::CellText(env, h, CTransDlg::kColDirection), "HMI->PLC");
-    EXPECT_EQ(CTransDlg::CellText(env, h, CTransDlg::kColPlc), "1-9-250");
-    EXPECT_EQ(CTransDlg::CellText(env, h, CTransDlg::kColPanel), "100");
-    EXPECT_EQ(CTransDlg::CellText(env, h, CTransDlg::kColSize), "899");
-    EXPECT_EQ(CTransDlg::CellText(env, CTransRecord::Default(t.plcSlots), CTransDlg::kColDirection),
+    EXPECT_EQ(TransText::Cell(env.plcSlots, h, CTransDlg::kColStart), "1-5-21");
+    EXPECT_EQ(TransText::Cell(env.plcSlots, h, CTransDlg::kColCondition), "On계속");
+    EXPECT_EQ(TransText::Cell(env.plcSlots, h, CTransDlg::kColDirection), "HMI->PLC");
+    EXPECT_EQ(TransText::Cell(env.plcSlots, h, CTransDlg::kColPlc), "1-9-250");
+    EXPECT_EQ(TransText::Cell(env.plcSlots, h, CTransDlg::kColPanel), "100");
+    EXPECT_EQ(TransText::Cell(env.plcSlots, h, CTransDlg::kColSize), "899");
+    EXPECT_EQ(TransText::Cell(env.plcSlots, CTransRecord::Default(t.plcSlots),
+                              CTransDlg::kColDirection),
               "HMI<-PLC");
 }
 
@@ -154,7 +155,7 @@ TEST_F(Transfers, PlcDriverLimitsTheSizeAndPrefixesItsAddresses)
     EXPECT_TRUE(ed.DataSizeFocusLost("64"));
     EXPECT_EQ(ed.DataSize(), 64u);
     ASSERT_TRUE(ed.Ok());
-    EXPECT_EQ(CTransDlg::CellText(t.env, ed.Held(), CTransDlg::kColPlc), "1-5-D100");
+    EXPECT_EQ(TransText::Cell(t.env.plcSlots, ed.Held(), CTransDlg::kColPlc), "1-5-D100");
     CTransEditDlg again(t.env);
     again.Load(ed.Held());
     EXPECT_EQ(again.Plc().Text(), "D100");

@@ -179,8 +179,9 @@ private slots:
         const core::FunctionEnv env{doc().Slots(), prompt, lang};
         QVERIFY(!doc().Alarms().empty());
         for (const auto &raw : doc().Alarms()) {
-            const QString message = QString::fromStdString(core::CAlarmDlg::CellText(
-                    env, core::CAlarmRecord(raw), core::CAlarmDlg::kColMessage));
+            const QString message = QString::fromStdString(
+                    core::AlarmText::Cell(env.plcSlots, env.panelLang, core::CAlarmRecord(raw),
+                                          core::CAlarmDlg::kColMessage));
             QVERIFY2(all.contains(squeezed(message)), qPrintable(message));
         }
 

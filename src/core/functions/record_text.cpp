@@ -1,4 +1,4 @@
-#include "core/report/record_text.h"
+#include "core/functions/record_text.h"
 
 #include "core/tags/message_tag.h"
 #include "core/tags/point_info.h"

@@ -2,7 +2,8 @@
 
 // The texts that name and show a project's records, the same wherever they are listed: the tag
 // list window, the printed report, the command line and listings that cross-reference records.
-// A record goes in, plain strings come out; the windows add no formatting of their own.
+// A record goes in, plain strings come out; the windows add no formatting of their own. The
+// common functions' records are shown by function_text.h.
 
 #include <cstdint>
 #include <string>

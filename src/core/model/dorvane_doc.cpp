@@ -42,9 +42,9 @@ CDorvaneDoc::CDorvaneDoc(DocConfig config, std::uint16_t panelLanguage)
     , m_params(NewProjectParameters(panelLanguage))
 {
     m_images.SetImagesDir(m_config.imagesDir);
-    m_tagResources.images = &m_images;
-    m_tagResources.strings = &m_strings;
-    m_tagResources.resourceLangId = m_config.resourceLangId;
+    m_resources.images = &m_images;
+    m_resources.strings = &m_strings;
+    m_resources.resourceLangId = m_config.resourceLangId;
     // Until a project is loaded, tags read texts in the language a new project gets.
     ParametersLoaded();
 }
@@ -177,7 +177,7 @@ void CDorvaneDoc::ParametersLoaded()
 {
     // The texts were written for the panel: the computer's locale says nothing about them.
     const std::uint16_t language = Param16(kParamLanguage);
-    m_tagResources.panelLangId
+    m_resources.panelLangId
             = m_config.panelLangIdOf ? m_config.panelLangIdOf(language) : util::kLangKorean;
 }
 
@@ -307,8 +307,7 @@ int CDorvaneDoc::AddScreen(std::uint16_t number, CScreenData **out)
     }
     if (std::uint64_t(m_screenMemory) + kScreenCost > kScreenAreaSize)
         return kScreenNoRoom;
-    auto screen
-            = std::make_unique<CScreenData>(number, &m_screenMemory, &m_monitor, &m_tagResources);
+    auto screen = std::make_unique<CScreenData>(number, &m_screenMemory, &m_monitor, &m_resources);
     // Shared keys come from the first other screen.
     if (!m_screens.empty())
         for (std::size_t k = 0; k < kFunctionKeyCount; ++k)

@@ -134,7 +134,7 @@ public:
     // the panel language from now on. Call after a change of the panel language.
     void ParametersLoaded();
     // The LANGID of the panel language: the code page of the project's texts.
-    std::uint16_t PanelLangId() const { return m_tagResources.panelLangId; }
+    std::uint16_t PanelLangId() const { return m_resources.panelLangId; }
     const DocConfig &Config() const { return m_config; }
 
     // --- screens ----------------------------------------------------------------------------
@@ -192,7 +192,7 @@ public:
     CPlcSlots &Slots() const { return m_slots; }
     CMemoryMonitor &Monitor() const { return m_monitor; }
     // What the project's tags read: its images, messages and languages.
-    const TagResources &Resources() const { return m_tagResources; }
+    const TagResources &Resources() const { return m_resources; }
 
     // --- helpers for the new-project dialog ---------------------------------------------------
     // "<dir>/제목없음<n>.kvr" with the first n from 1 up for which no such file exists.
@@ -221,7 +221,7 @@ private:
     mutable CStrResMgr m_strings{&m_monitor};
     mutable CImgResMgr m_images{&m_monitor};
     mutable CPlcSlots m_slots;
-    TagResources m_tagResources;
+    TagResources m_resources;
     std::vector<AlarmRecord> m_alarms;
     std::vector<CalcRecord> m_calculations;
     std::vector<TransferRecord> m_transfers;

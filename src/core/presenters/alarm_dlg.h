@@ -6,18 +6,19 @@
 #include "core/presenters/alarm_edit_dlg.h"
 #include "core/presenters/record_list_dlg.h"
 
+#include "core/functions/function_text.h"
+
 namespace core {
 
 class CAlarmDlg : public CRecordListDlg<CAlarmRecord, CAlarmEditDlg>
 {
 public:
-    enum Column { kColAddress, kColCondition, kColBuzzer, kColMessage, kColDisplay, kColCount };
+    using enum AlarmText::Column;
 
     explicit CAlarmDlg(const FunctionEnv &env);
 
-    static std::vector<ListColumn> Columns();
+    static std::vector<ListColumn> Columns() { return AlarmText::Columns(); }
     std::string CellText(std::size_t row, int column) const;
-    static std::string CellText(const FunctionEnv &env, const CAlarmRecord &record, int column);
 };
 
 } // namespace core

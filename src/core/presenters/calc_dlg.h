@@ -6,27 +6,19 @@
 #include "core/presenters/calc_edit_dlg.h"
 #include "core/presenters/record_list_dlg.h"
 
+#include "core/functions/function_text.h"
+
 namespace core {
 
 class CCalcDlg : public CRecordListDlg<CCalcRecord, CCalcEditDlg>
 {
 public:
-    enum Column {
-        kColStart,
-        kColCondition,
-        kColOperator,
-        kColOperand1,
-        kColOperand2,
-        kColResult,
-        kColType,
-        kColCount
-    };
+    using enum CalcText::Column;
 
     explicit CCalcDlg(const FunctionEnv &env);
 
-    static std::vector<ListColumn> Columns();
+    static std::vector<ListColumn> Columns() { return CalcText::Columns(); }
     std::string CellText(std::size_t row, int column) const;
-    static std::string CellText(const FunctionEnv &env, const CCalcRecord &record, int column);
 };
 
 } // namespace core

@@ -1,6 +1,7 @@
 #include "core/presenters/dlg_func_key.h"
 
 #include "core/functions/device_block.h"
+#include "core/functions/function_text.h"
 #include "core/model/dorvane_doc.h"
 #include "core/model/screen_data.h"
 
@@ -223,22 +224,6 @@ void CDlgFuncKey::Store(CDorvaneDoc &doc, CScreenData &current) const
     doc.SetModified();
 }
 
-std::string CDlgFuncKey::BitActionText(std::uint32_t action)
-{
-    switch (action) {
-    case CFuncKeyRecord::kBitOff:
-        return "Off";
-    case CFuncKeyRecord::kBitOn:
-        return "On";
-    case CFuncKeyRecord::kBitToggle:
-        return message(util::msg::kToggle);
-    case CFuncKeyRecord::kBitMomentary:
-        return message(util::msg::kOnWhilePressed);
-    default:
-        return {};
-    }
-}
-
 std::string CDlgFuncKey::Describe(const FunctionEnv &env, const CFuncKeyRecord &record)
 {
     const std::uint16_t f = record.Function();
@@ -255,7 +240,7 @@ std::string CDlgFuncKey::Describe(const FunctionEnv &env, const CFuncKeyRecord &
                                         .CellText(env.plcSlots);
     std::string value;
     if (f == CFuncKeyRecord::kBitControl)
-        value = BitActionText(record.Value());
+        value = FuncKeyText::BitAction(record.Value());
     else if (record.Type().isSigned)
         value = std::to_string(std::int32_t(record.Value()));
     else

@@ -81,8 +81,6 @@ public:
     // The view's tool tip of a key: "function: address = value", or the function name alone for
     // a key without function.
     static std::string Describe(const FunctionEnv &env, const CFuncKeyRecord &record);
-    // "Off", "On", 53048 or 53049 for a bit-control action.
-    static std::string BitActionText(std::uint32_t action);
 
 private:
     bool ValueValid() const;

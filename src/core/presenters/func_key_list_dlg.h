@@ -1,10 +1,8 @@
 #pragma once
 
-// The read-only overview of a screen's eight function keys: per key a title row with the
-// function's name, then the rows the function needs (value, channel, station, address, password,
-// size, radix, sign or screen number).
+// The read-only overview of a screen's eight function keys; its rows are FuncKeyText's.
 
-#include "core/functions/func_key_record.h"
+#include "core/functions/function_text.h"
 #include "core/presenters/function_env.h"
 
 #include <array>
@@ -16,19 +14,16 @@ namespace core {
 class CFuncKeyListDlg
 {
 public:
-    struct Row
-    {
-        std::string label;
-        std::string value;
-        bool title = false; // the first row of a key
-    };
-
-    using Keys = std::array<CFuncKeyRecord::Raw, CFuncKeyRecord::kKeyCount>;
+    using Row = FuncKeyText::Row;
+    using Keys = FuncKeyText::Keys;
 
     // "%s : %s ( ID = %d )" with the dialog's title, the screen's name and number.
     static std::string Caption(const std::string &dialogTitle, const std::string &screenName,
                                int screenNumber);
-    static std::vector<Row> Rows(const FunctionEnv &env, const Keys &keys);
+    static std::vector<Row> Rows(const FunctionEnv &env, const Keys &keys)
+    {
+        return FuncKeyText::Rows(env.plcSlots, keys);
+    }
 };
 
 } // namespace core

@@ -8,6 +8,10 @@
 
 #include "core/presenters/function_env.h"
 
+#include "core/functions/function_text.h"
+
+#include "util/message_ids.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -15,18 +19,11 @@
 
 namespace core {
 
-struct ListColumn
-{
-    std::string title;
-    int width = 0;
-};
-
 template<typename Record, typename Editor>
 class CRecordListDlg
 {
 public:
     static constexpr std::size_t kMaxRecords = 20;
-    static constexpr int kLimitMessage = 50300;
     using Raw = typename Record::Raw;
     // Shows the editor modally; true when it ended with OK (the editor's Ok() accepted).
     using RunEditor = std::function<bool(Editor &)>;
@@ -53,7 +50,7 @@ public:
     bool Add(const RunEditor &run)
     {
         if (m_items.size() >= kMaxRecords) {
-            m_env.Show(kLimitMessage, int(kMaxRecords));
+            m_env.Show(util::msg::kListFull, int(kMaxRecords));
             return false;
         }
         m_editor.Load(m_editor.Held());

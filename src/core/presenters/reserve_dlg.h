@@ -4,6 +4,8 @@
 // OK; the columns show start condition and address, the repeat, the time, the bit and its value.
 
 #include "core/presenters/record_list_dlg.h"
+
+#include "core/functions/function_text.h"
 #include "core/presenters/reserve_edit_dlg.h"
 
 namespace core {
@@ -11,13 +13,12 @@ namespace core {
 class CReserveDlg : public CRecordListDlg<CReserveRecord, CReserveEditDlg>
 {
 public:
-    enum Column { kColCondition, kColStart, kColRepeat, kColTime, kColExec, kColValue, kColCount };
+    using enum ReserveText::Column;
 
     explicit CReserveDlg(const FunctionEnv &env);
 
-    static std::vector<ListColumn> Columns();
+    static std::vector<ListColumn> Columns() { return ReserveText::Columns(); }
     std::string CellText(std::size_t row, int column) const;
-    static std::string CellText(const FunctionEnv &env, const CReserveRecord &record, int column);
 };
 
 } // namespace core

@@ -4,6 +4,8 @@
 // OK; it opens only when a channel holds a PLC.
 
 #include "core/presenters/record_list_dlg.h"
+
+#include "core/functions/function_text.h"
 #include "core/presenters/trans_edit_dlg.h"
 
 namespace core {
@@ -11,21 +13,12 @@ namespace core {
 class CTransDlg : public CRecordListDlg<CTransRecord, CTransEditDlg>
 {
 public:
-    enum Column {
-        kColStart,
-        kColCondition,
-        kColDirection,
-        kColPlc,
-        kColPanel,
-        kColSize,
-        kColCount
-    };
+    using enum TransText::Column;
 
     explicit CTransDlg(const FunctionEnv &env);
 
-    static std::vector<ListColumn> Columns();
+    static std::vector<ListColumn> Columns() { return TransText::Columns(); }
     std::string CellText(std::size_t row, int column) const;
-    static std::string CellText(const FunctionEnv &env, const CTransRecord &record, int column);
 };
 
 } // namespace core

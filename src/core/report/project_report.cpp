@@ -1,19 +1,15 @@
 #include "core/report/project_report.h"
 
 #include "core/app/app_config.h"
+#include "core/functions/function_text.h"
+#include "core/functions/record_text.h"
 #include "core/functions/user_text.h"
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"
 #include "core/model/memory_monitor.h"
 #include "core/model/str_res_mgr.h"
 #include "core/plc/channel_params.h"
-#include "core/presenters/alarm_dlg.h"
-#include "core/presenters/calc_dlg.h"
-#include "core/presenters/func_key_list_dlg.h"
-#include "core/presenters/reserve_dlg.h"
-#include "core/presenters/trans_dlg.h"
 #include "core/presenters/used_sys_mem_dlg.h"
-#include "core/report/record_text.h"
 
 #include "util/message_ids.h"
 #include "util/messages.h"
@@ -80,11 +76,13 @@ std::vector<std::string> tagRow(const CTag &tag)
     return row;
 }
 
-template<typename Dlg, typename Record, typename Raw>
-ReportTable listTable(const FunctionEnv &env, L title, const std::vector<Raw> &records)
+// A common function's list as its dialog shows it; `cell` gives the text of one column.
+template<typename Record, typename Raw, typename Cell>
+ReportTable listTable(L title, const std::vector<ListColumn> &columns,
+                      const std::vector<Raw> &records, Cell cell)
 {
     ReportTable table = makeTable(label(title));
-    for (const ListColumn &c : Dlg::Columns()) {
+    for (const ListColumn &c : columns) {
         table.header.push_back(ReportText::of(c.title));
         table.weights.push_back(std::max(c.width, 1));
     }
@@ -92,7 +90,7 @@ ReportTable listTable(const FunctionEnv &env, L title, const std::vector<Raw> &r
         const Record record(raw);
         std::vector<std::string> row;
         for (int col = 0; col < int(table.header.size()); ++col)
-            row.push_back(Dlg::CellText(env, record, col));
+            row.push_back(cell(record, col));
         table.rows.push_back(std::move(row));
     }
     return table;
@@ -227,10 +225,10 @@ ReportSection CProjectReport::ScreenSection(std::uint16_t screenNumber) const
 
     ReportTable keys
             = makeTable(label(L::FunctionKeys), {label(L::FunctionKeys), label(L::Text)}, {2, 5});
-    CFuncKeyListDlg::Keys raw{};
+    FuncKeyText::Keys raw{};
     for (std::size_t k = 0; k < raw.size(); ++k)
         raw[k] = screen->FunctionKey(k);
-    for (const CFuncKeyListDlg::Row &row : CFuncKeyListDlg::Rows(m_env, raw))
+    for (const FuncKeyText::Row &row : FuncKeyText::Rows(m_env.plcSlots, raw))
         keys.rows.push_back({row.title ? row.label : "    " + row.label, row.value});
     s.tables.push_back(std::move(keys));
 
@@ -251,12 +249,20 @@ ReportSection CProjectReport::Functions() const
     ReportSection s;
     s.kind = ReportSection::Kind::Functions;
     s.title = label(L::Functions);
-    s.tables.push_back(listTable<CAlarmDlg, CAlarmRecord>(m_env, L::Alarms, m_doc.Alarms()));
-    s.tables.push_back(
-            listTable<CCalcDlg, CCalcRecord>(m_env, L::Calculations, m_doc.Calculations()));
-    s.tables.push_back(listTable<CTransDlg, CTransRecord>(m_env, L::Transfers, m_doc.Transfers()));
-    s.tables.push_back(
-            listTable<CReserveDlg, CReserveRecord>(m_env, L::Reservations, m_doc.Reservations()));
+    const CPlcSlots &slots = m_env.plcSlots;
+    const std::uint16_t panelLang = m_env.panelLang;
+    s.tables.push_back(listTable<CAlarmRecord>(
+            L::Alarms, AlarmText::Columns(), m_doc.Alarms(),
+            [&](const auto &r, int c) { return AlarmText::Cell(slots, panelLang, r, c); }));
+    s.tables.push_back(listTable<CCalcRecord>(
+            L::Calculations, CalcText::Columns(), m_doc.Calculations(),
+            [&](const auto &r, int c) { return CalcText::Cell(slots, r, c); }));
+    s.tables.push_back(listTable<CTransRecord>(
+            L::Transfers, TransText::Columns(), m_doc.Transfers(),
+            [&](const auto &r, int c) { return TransText::Cell(slots, r, c); }));
+    s.tables.push_back(listTable<CReserveRecord>(
+            L::Reservations, ReserveText::Columns(), m_doc.Reservations(),
+            [&](const auto &r, int c) { return ReserveText::Cell(slots, r, c); }));
     return s;
 }
 

@@ -4,10 +4,10 @@
 #include "ui/print/pdf_info.h"
 #include "ui/print/screen_picture.h"
 
+#include "core/functions/record_text.h"
 #include "core/model/dorvane_doc.h"
 #include "core/model/img_res_mgr.h"
 #include "core/report/project_report.h"
-#include "core/report/record_text.h"
 #include "core/runtime/screen_renderer.h"
 #include "util/file_io.h"
 

@@ -2,8 +2,8 @@
 
 #include "ui/common/message_box.h"
 
+#include "core/functions/record_text.h"
 #include "core/model/dorvane_doc.h"
-#include "core/report/record_text.h"
 #include "core/tags/tag_kinds.h"
 #include "core/tags/tag_points.h"
 
