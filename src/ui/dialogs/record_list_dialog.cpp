@@ -7,6 +7,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace ui {
 
 CRecordListDialog::CRecordListDialog(const QString &title, CRecordListSource &source,
@@ -26,7 +28,11 @@ CRecordListDialog::CRecordListDialog(const QString &title, CRecordListSource &so
     for (int c = 0; c < int(columns.size()); ++c) {
         m_table->setHorizontalHeaderItem(
                 c, new QTableWidgetItem(QString::fromStdString(columns[std::size_t(c)].title)));
-        m_table->setColumnWidth(c, columns[std::size_t(c)].width);
+        // The list's own widths, widened where a caption (the English ones are longer) would
+        // be cut off.
+        m_table->setColumnWidth(c,
+                                std::max(columns[std::size_t(c)].width,
+                                         m_table->horizontalHeader()->sectionSizeHint(c)));
     }
     m_table->installEventFilter(this);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
