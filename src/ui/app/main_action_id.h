@@ -28,12 +28,12 @@ enum class MainAction : int {
     EditPaste,
     EditDelete,
     EditSelectAll,
+    EditGrid,
 
     ViewProject,
     ViewStatusBar,
     ViewZoomWnd,
     ViewMemory,
-    ViewGrid,
     ViewOptions,
 
     ScreenNew,

@@ -4,6 +4,7 @@
 #include "ui/app/project_controller.h"
 #include "ui/canvas/screen_canvas.h"
 #include "ui/canvas/tool_ids.h"
+#include "ui/common/menu_text.h"
 #include "ui/common/message_box.h"
 #include "ui/project/project_window.h"
 #include "ui/view/dorvane_view.h"
@@ -101,8 +102,9 @@ void CMainActions::createFileActions()
     command(FilePrint, "filePrint", tr("인쇄(&P)..."), QKeySequence::Print, [f] { f->onPrint(); });
     command(FilePrintPreview, "filePrintPreview", tr("인쇄 미리보기(&V)"), {},
             [f] { f->onPrintPreview(); });
-    command(FileExportPdf, "fileExportPdf", tr("PDF로 내보내기..."), {}, [f] { f->onExportPdf(); });
-    command(FileExportPictures, "fileExportPictures", tr("그림으로 내보내기..."), {},
+    command(FileExportPdf, "fileExportPdf", tr("PDF로 내보내기(&E)..."), {},
+            [f] { f->onExportPdf(); });
+    command(FileExportPictures, "fileExportPictures", tr("그림으로 내보내기(&I)..."), {},
             [f] { f->onExportPictures(); });
 }
 
@@ -115,15 +117,22 @@ void CMainActions::createEditActions()
                      &QAction::triggered, undo, &QUndoStack::undo);
     QObject::connect(add(EditRedo, "editRedo", tr("다시 실행(&R)"), QKeySequence(tr("Ctrl+Y"))),
                      &QAction::triggered, undo, &QUndoStack::redo);
-    command(EditCut, "editCut", tr("잘라내기(&T)"), QKeySequence::Cut, [f] { f->onCut(); });
-    command(EditCopy, "editCopy", tr("복사(&C)"), QKeySequence::Copy, [f] { f->onCopy(); });
-    command(EditPaste, "editPaste", tr("붙여넣기(&P)"), QKeySequence::Paste, [f] { f->onPaste(); });
-    // No shortcut: the canvas and the tree take the Delete key themselves.
-    command(EditDelete, "editDelete", tr("삭제(&D)"), {}, [f] { f->onDelete(); });
-    command(EditSelectAll, "editSelectAll", tr("모두 선택(&A)"), QKeySequence::SelectAll, [f] {
-        if (auto *v = f->activeView())
-            v->canvas()->actions().selectAll();
-    });
+    const auto text = [](CanvasCommand c) { return CCanvasActions::menuText(c); };
+    command(EditCut, "editCut", text(CanvasCommand::Cut), QKeySequence::Cut, [f] { f->onCut(); });
+    command(EditCopy, "editCopy", text(CanvasCommand::Copy), QKeySequence::Copy,
+            [f] { f->onCopy(); });
+    command(EditPaste, "editPaste", text(CanvasCommand::Paste), QKeySequence::Paste,
+            [f] { f->onPaste(); });
+    command(EditDelete, "editDelete", text(CanvasCommand::Delete), QKeySequence::Delete,
+            [f] { f->onDelete(); });
+    // The canvas and the tree take the Delete key themselves: the menu only shows it.
+    action(EditDelete)->setShortcutContext(Qt::WidgetShortcut);
+    command(EditSelectAll, "editSelectAll", text(CanvasCommand::SelectAll), QKeySequence::SelectAll,
+            [f] {
+                if (auto *v = f->activeView())
+                    v->canvas()->actions().selectAll();
+            });
+    command(EditGrid, "editGrid", tr("눈금 및 맞추기(&G)..."), {}, [f] { f->onGridSnap(); });
 }
 
 void CMainActions::createViewActions()
@@ -139,14 +148,13 @@ void CMainActions::createViewActions()
     statusToggle->setCheckable(true);
     statusToggle->setChecked(true);
     QObject::connect(statusToggle, &QAction::toggled, m_frame.statusBar(), &QWidget::setVisible);
-    QAction *zoomToggle = add(ViewZoomWnd, "viewZoomWnd", tr("확대상자"));
+    QAction *zoomToggle = add(ViewZoomWnd, "viewZoomWnd", tr("확대상자(&Z)"));
     zoomToggle->setCheckable(true);
     QObject::connect(zoomToggle, &QAction::toggled, m_frame.zoomWindow(), &QWidget::setVisible);
     QObject::connect(m_frame.zoomWindow(), &CZoomWnd::shownChanged, zoomToggle,
                      &QAction::setChecked);
-    command(ViewMemory, "viewMemory", tr("메모리 사용량..."), {}, [f] { f->onMemoryUse(); });
-    command(ViewOptions, "viewOptions", tr("옵션..."), {}, [f] { f->onOptions(); });
-    command(ViewGrid, "viewGrid", tr("그리드 및 스냅..."), {}, [f] { f->onGridSnap(); });
+    command(ViewMemory, "viewMemory", tr("메모리 사용량(&M)..."), {}, [f] { f->onMemoryUse(); });
+    command(ViewOptions, "viewOptions", tr("옵션(&O)..."), {}, [f] { f->onOptions(); });
 
     command(ScreenNew, "screenNew", tr("새 화면(&N)"), QKeySequence(tr("Ctrl+G")),
             [f] { f->newScreen(); });
@@ -155,7 +163,7 @@ void CMainActions::createViewActions()
         if (auto *v = f->activeView())
             f->editScreenProperties(v->screenNumber());
     });
-    command(ScreenTagList, "screenTagList", tr("태그 리스트"), {}, [f] { f->showTagList(); });
+    command(ScreenTagList, "screenTagList", tr("태그 리스트(&L)"), {}, [f] { f->showTagList(); });
     // F5 draws lamps: the preview takes Ctrl+F5, as running does in many tools.
     command(ScreenPreview, "screenPreview", tr("미리보기(&R)"), QKeySequence(Qt::CTRL | Qt::Key_F5),
             [f] { f->showPreview(); });
@@ -181,20 +189,21 @@ void CMainActions::createProjectActions()
     command(ProjectComPort, "projectComPort", tr("Velmar Panel 연결 포트 변경(&C)..."), {},
             [f] { f->changeComPort(); });
     // The common functions.
-    command(FunctionAlarms, "functionAlarms", tr("경보"), QKeySequence(Qt::CTRL | Qt::Key_W),
+    command(FunctionAlarms, "functionAlarms", tr("경보(&A)"), QKeySequence(Qt::CTRL | Qt::Key_W),
             [f] { f->editAlarms(); });
-    command(FunctionCalculations, "functionCalculations", tr("연산"),
+    command(FunctionCalculations, "functionCalculations", tr("연산(&C)"),
             QKeySequence(Qt::CTRL | Qt::Key_I), [f] { f->editCalculations(); });
-    command(FunctionTransfers, "functionTransfers", tr("블록통신"),
+    command(FunctionTransfers, "functionTransfers", tr("블록통신(&B)"),
             QKeySequence(Qt::CTRL | Qt::Key_T), [f] { f->editTransfers(); });
-    command(FunctionReservations, "functionReservations", tr("예약"),
+    command(FunctionReservations, "functionReservations", tr("예약(&R)"),
             QKeySequence(Qt::CTRL | Qt::Key_R), [f] { f->editReservations(); });
-    command(FunctionMessages, "functionMessages", tr("메시지 관리"),
+    command(FunctionMessages, "functionMessages", tr("메시지 관리(&M)"),
             QKeySequence(Qt::CTRL | Qt::Key_M), [f] { f->editMessages(); });
-    command(FunctionImages, "functionImages", tr("이미지 보기"), QKeySequence(Qt::CTRL | Qt::Key_B),
-            [f] { f->showRegisteredImages(); });
-    command(FunctionKeys, "functionKeys", tr("기능키 리스트"), {}, [f] { f->showFunctionKeys(); });
-    command(FunctionSystemMemory, "functionSystemMemory", tr("시스템 메모리 사용"), {},
+    command(FunctionImages, "functionImages", tr("이미지 보기(&I)"),
+            QKeySequence(Qt::CTRL | Qt::Key_B), [f] { f->showRegisteredImages(); });
+    command(FunctionKeys, "functionKeys", tr("기능키 리스트(&F)"), {},
+            [f] { f->showFunctionKeys(); });
+    command(FunctionSystemMemory, "functionSystemMemory", tr("시스템 메모리 사용현황(&S)"), {},
             [f] { f->showUsedSystemMemory(); });
 }
 
@@ -210,15 +219,17 @@ void CMainActions::createCommActions()
     command(CommClock, "commClock", tr("날짜/시간(&T)"), {}, [f] { f->showPanelClock(); });
     command(CommPasswordSet, "commPasswordSet", tr("암호설정(&P)"), {},
             [f] { f->setPanelPassword(); });
-    command(CommPasswordRemove, "commPasswordRemove", tr("암호해제"), {},
+    command(CommPasswordRemove, "commPasswordRemove", tr("암호해제(&R)"), {},
             [f] { f->removePanelPassword(); });
-    command(CommErase, "commErase", tr("전체 메모리 포맷"), {}, [f] { f->eraseMemory(); });
-    command(CommOsDownload, "commOsDownload", tr("OS 다운로드"), {},
+    command(CommErase, "commErase", tr("전체 메모리 포맷(&E)"), {}, [f] { f->eraseMemory(); });
+    command(CommOsDownload, "commOsDownload", tr("OS 다운로드(&O)"), {},
             [f] { f->startOsDownloader(); });
-    command(CommAlarmRead, "commAlarmRead", tr("경보이력읽기"), {}, [f] { f->showAlarmHistory(); });
-    command(CommAlarmDelete, "commAlarmDelete", tr("경보이력삭제"), {},
+    command(CommAlarmRead, "commAlarmRead", tr("경보이력읽기(&A)"), {},
+            [f] { f->showAlarmHistory(); });
+    command(CommAlarmDelete, "commAlarmDelete", tr("경보이력삭제(&L)"), {},
             [f] { f->deleteAlarmHistory(); });
-    command(CommSysInfo, "commSysInfo", tr("시스템 정보 읽기"), {}, [f] { f->showSystemInfo(); });
+    command(CommSysInfo, "commSysInfo", tr("시스템 정보 읽기(&I)"), {},
+            [f] { f->showSystemInfo(); });
 }
 
 void CMainActions::createMenus()
@@ -232,7 +243,7 @@ void CMainActions::createMenus()
     file->addSeparator();
     file->addActions(actions({FilePrint, FilePrintPreview, FileExportPdf, FileExportPictures}));
     file->addSeparator();
-    m_recentMenu = file->addMenu(tr("최근 파일"));
+    m_recentMenu = file->addMenu(tr("최근 파일(&R)"));
     m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
     file->addSeparator();
     file->addAction(action(FileExit));
@@ -241,11 +252,14 @@ void CMainActions::createMenus()
     m_editMenu->addActions(actions({EditUndo, EditRedo}));
     m_editMenu->addSeparator();
     m_editMenu->addActions(actions({EditCut, EditCopy, EditPaste, EditDelete}));
+    m_editMenu->addSeparator();
+    m_editMenu->addAction(action(EditSelectAll));
+    // The arrange commands join the menu in createToolBars(), then the grid dialog.
 
     QMenu *view = bar->addMenu(tr("보기(&V)"));
     view->addActions(actions({ViewProject, ViewStatusBar, ViewZoomWnd}));
     view->addSeparator();
-    view->addActions(actions({ViewMemory, ViewGrid, ViewOptions}));
+    view->addActions(actions({ViewMemory, ViewOptions}));
 
     QMenu *screen = bar->addMenu(tr("화면(&S)"));
     screen->addActions(actions({ScreenNew, ScreenDelete, ScreenProperties, ScreenTagList}));
@@ -258,7 +272,8 @@ void CMainActions::createMenus()
     project->addSeparator();
     // The PC's own port: not part of the project, so always available.
     project->addAction(action(ProjectComPort));
-    QMenu *functions = bar->addMenu(tr("공통(&M)"));
+    // Alt+M is the text tool's: the menu takes O.
+    QMenu *functions = bar->addMenu(tr("공통(&O)"));
     functions->setObjectName(QStringLiteral("functionsMenu"));
     functions->addActions(actions(
             {FunctionAlarms, FunctionCalculations, FunctionTransfers, FunctionReservations}));
@@ -295,54 +310,55 @@ void CMainActions::createToolBars()
     m_frame.addToolBarBreak();
     QToolBar *arrange = m_frame.addToolBar(tr("정렬"));
     arrange->setObjectName(QStringLiteral("arrangeBar"));
-    QMenu *arrangeMenu = new QMenu(tr("정렬(&A)"), &m_frame);
-    m_frame.menuBar()->insertMenu(m_frame.menuBar()->actions().at(3), arrangeMenu);
+    m_editMenu->addSeparator();
+    QMenu *order = m_editMenu->addMenu(tr("순서(&O)"));
+    QMenu *align = m_editMenu->addMenu(tr("맞춤(&N)"));
+    QMenu *spacing = m_editMenu->addMenu(tr("간격(&S)"));
     struct Command
     {
         const char *name;
         CanvasCommand command;
         const char *icon;
+        QMenu *menu;
     };
     const Command commands[] = {
-            {"bringToFront", CanvasCommand::BringToFront, "bring_to_front"},
-            {"sendToBack", CanvasCommand::SendToBack, "send_to_back"},
-            {"alignLeft", CanvasCommand::AlignLeft, "align_left"},
-            {"alignRight", CanvasCommand::AlignRight, "align_right"},
-            {"alignTop", CanvasCommand::AlignTop, "align_top"},
-            {"alignBottom", CanvasCommand::AlignBottom, "align_bottom"},
-            {"alignScreenLeft", CanvasCommand::AlignScreenLeft, "align_screen_left"},
-            {"alignScreenRight", CanvasCommand::AlignScreenRight, "align_screen_right"},
-            {"alignScreenTop", CanvasCommand::AlignScreenTop, "align_screen_top"},
-            {"alignScreenBottom", CanvasCommand::AlignScreenBottom, "align_screen_bottom"},
-            {"centreHorizontally", CanvasCommand::CentreHorizontally, "centre_horizontally"},
-            {"centreVertically", CanvasCommand::CentreVertically, "centre_vertically"},
+            {"bringToFront", CanvasCommand::BringToFront, "bring_to_front", order},
+            {"sendToBack", CanvasCommand::SendToBack, "send_to_back", order},
+            {"alignLeft", CanvasCommand::AlignLeft, "align_left", align},
+            {"alignRight", CanvasCommand::AlignRight, "align_right", align},
+            {"alignTop", CanvasCommand::AlignTop, "align_top", align},
+            {"alignBottom", CanvasCommand::AlignBottom, "align_bottom", align},
+            {"alignScreenLeft", CanvasCommand::AlignScreenLeft, "align_screen_left", align},
+            {"alignScreenRight", CanvasCommand::AlignScreenRight, "align_screen_right", align},
+            {"alignScreenTop", CanvasCommand::AlignScreenTop, "align_screen_top", align},
+            {"alignScreenBottom", CanvasCommand::AlignScreenBottom, "align_screen_bottom", align},
+            {"centreHorizontally", CanvasCommand::CentreHorizontally, "centre_horizontally", align},
+            {"centreVertically", CanvasCommand::CentreVertically, "centre_vertically", align},
             {"distributeHorizontally", CanvasCommand::DistributeHorizontally,
-             "distribute_horizontally"},
-            {"distributeVertically", CanvasCommand::DistributeVertically, "distribute_vertically"},
-            {"lockSelection", CanvasCommand::LockSelection, "lock"},
-            {"unlockAll", CanvasCommand::UnlockAll, "unlock"}};
-    const QString texts[] = {tr("맨 앞으로"),        tr("맨 뒤로"),          tr("왼쪽 맞춤"),
-                             tr("오른쪽 맞춤"),      tr("위쪽 맞춤"),        tr("아래쪽 맞춤"),
-                             tr("화면 왼쪽 맞춤"),   tr("화면 오른쪽 맞춤"), tr("화면 위쪽 맞춤"),
-                             tr("화면 아래쪽 맞춤"), tr("가로 가운데"),      tr("세로 가운데"),
-                             tr("가로 같은 간격"),   tr("세로 같은 간격"),   tr("선택 태그 잠금"),
-                             tr("잠금 모두 해제")};
-    int i = 0;
-    for (const auto &[name, command, icon] : commands) {
-        QAction *a = create(name, texts[i++],
+             "distribute_horizontally", spacing},
+            {"distributeVertically", CanvasCommand::DistributeVertically, "distribute_vertically",
+             spacing},
+            {"lockSelection", CanvasCommand::LockSelection, "lock", m_editMenu},
+            {"unlockAll", CanvasCommand::UnlockAll, "unlock", m_editMenu}};
+    for (const auto &[name, command, icon, menu] : commands) {
+        if (command == CanvasCommand::LockSelection)
+            m_editMenu->addSeparator();
+        QAction *a = create(name, CCanvasActions::menuText(command),
                             command == CanvasCommand::LockSelection
                                     ? QKeySequence(Qt::CTRL | Qt::Key_L)
                                     : QKeySequence());
         a->setIcon(barIcon(icon));
+        a->setToolTip(CCanvasActions::undoText(command));
         m_canvasActions.emplace_back(a, command);
         QObject::connect(a, &QAction::triggered, &m_frame, [this, command = command] {
             if (auto *v = m_frame.activeView())
                 v->canvas()->actions().run(command);
         });
         arrange->addAction(a);
-        arrangeMenu->addAction(a);
+        menu->addAction(a);
     }
-    m_editMenu->addAction(action(MainAction::EditSelectAll));
+    m_editMenu->addSeparator();
+    m_editMenu->addAction(action(MainAction::EditGrid));
 }
 
 void CMainActions::createToolActions()
@@ -357,23 +373,23 @@ void CMainActions::createToolActions()
         const char *icon;
     };
     const Tool tools[] = {
-            {ToolSelect, tr("선택"), QKeySequence(Qt::Key_Escape), "select"},
-            {ToolDigit, tr("숫자"), QKeySequence(Qt::Key_F2), "digit"},
-            {ToolMessage, tr("메시지"), QKeySequence(Qt::Key_F3), "message"},
-            {ToolText, tr("문자열"), QKeySequence(Qt::ALT | Qt::Key_M), "text"},
-            {ToolLamp, tr("램프"), QKeySequence(Qt::Key_F5), "lamp"},
-            {ToolButton, tr("버튼"), QKeySequence(Qt::Key_F4), "button"},
-            {ToolPie, tr("파이 그래프"), QKeySequence(Qt::Key_F8), "pie"},
-            {ToolBitmap, tr("이미지"), QKeySequence(Qt::ALT | Qt::Key_I), "bitmap"},
-            {ToolBarGraph, tr("막대 그래프"), QKeySequence(Qt::Key_F6), "bar_graph"},
-            {ToolTrendGraph, tr("트렌드 그래프"), QKeySequence(Qt::Key_F7), "trend_graph"},
-            {ToolMotor, tr("회전"), QKeySequence(Qt::Key_F9), "motor"},
-            {ToolMobile, tr("이동"), QKeySequence(Qt::Key_F11), "mobile"},
-            {ToolRect, tr("사각형"), QKeySequence(Qt::ALT | Qt::Key_N), "rect"},
-            {ToolLine, tr("선"), QKeySequence(Qt::ALT | Qt::Key_L), "line"},
-            {ToolCircle, tr("원"), QKeySequence(Qt::ALT | Qt::Key_B), "circle"},
-            {ToolClock, tr("시계"), QKeySequence(Qt::Key_F12), "clock"},
-            {ToolBmpText, tr("이미지텍스트"), QKeySequence(Qt::ALT | Qt::Key_G), "bmp_text"},
+            {ToolSelect, tr("선택(&S)"), QKeySequence(Qt::Key_Escape), "select"},
+            {ToolDigit, tr("숫자(&N)"), QKeySequence(Qt::Key_F2), "digit"},
+            {ToolMessage, tr("메시지(&M)"), QKeySequence(Qt::Key_F3), "message"},
+            {ToolText, tr("문자열(&X)"), QKeySequence(Qt::ALT | Qt::Key_M), "text"},
+            {ToolLamp, tr("램프(&L)"), QKeySequence(Qt::Key_F5), "lamp"},
+            {ToolButton, tr("버튼(&B)"), QKeySequence(Qt::Key_F4), "button"},
+            {ToolPie, tr("파이 그래프(&P)"), QKeySequence(Qt::Key_F8), "pie"},
+            {ToolBitmap, tr("이미지(&I)"), QKeySequence(Qt::ALT | Qt::Key_I), "bitmap"},
+            {ToolBarGraph, tr("막대 그래프(&G)"), QKeySequence(Qt::Key_F6), "bar_graph"},
+            {ToolTrendGraph, tr("트렌드 그래프(&T)"), QKeySequence(Qt::Key_F7), "trend_graph"},
+            {ToolMotor, tr("회전(&R)"), QKeySequence(Qt::Key_F9), "motor"},
+            {ToolMobile, tr("이동(&V)"), QKeySequence(Qt::Key_F11), "mobile"},
+            {ToolRect, tr("사각형(&R)"), QKeySequence(Qt::ALT | Qt::Key_N), "rect"},
+            {ToolLine, tr("선(&L)"), QKeySequence(Qt::ALT | Qt::Key_L), "line"},
+            {ToolCircle, tr("원(&C)"), QKeySequence(Qt::ALT | Qt::Key_B), "circle"},
+            {ToolClock, tr("시계(&C)"), QKeySequence(Qt::Key_F12), "clock"},
+            {ToolBmpText, tr("이미지텍스트(&G)"), QKeySequence(Qt::ALT | Qt::Key_G), "bmp_text"},
     };
     QToolBar *bar = m_frame.addToolBar(tr("그리기"));
     bar->setObjectName(QStringLiteral("toolBar"));
@@ -386,8 +402,8 @@ void CMainActions::createToolActions()
         a->setData(tool.id);
         a->setIcon(barIcon(tool.icon));
         a->setShortcut(tool.key);
-        a->setToolTip(tool.text + QStringLiteral(" (") + tool.key.toString(QKeySequence::NativeText)
-                      + QLatin1Char(')'));
+        a->setToolTip(withoutMnemonic(tool.text) + QStringLiteral(" (")
+                      + tool.key.toString(QKeySequence::NativeText) + QLatin1Char(')'));
         if (tool.id == ToolSelect) {
             // Escape belongs to the canvas (it also cancels a drag); the menu only shows it.
             a->setShortcutContext(Qt::WidgetShortcut);

@@ -30,11 +30,14 @@
 
 #include "util/message_ids.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -86,6 +89,14 @@ CMainFrame::CMainFrame(core::CAppServices &services, const QImage &panelPicture,
     connect(m_recent, &CRecentFilesMenu::openRequested, this, &CMainFrame::openFile);
     connectProjectWindow();
     connectController();
+    // The edit commands follow the focus (tree or screen window), the tree's selection and the
+    // clipboard.
+    m_project->setScreenFormat(QLatin1String(CProjectController::screenMimeType()));
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::updateEditActions);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+            &CMainFrame::updateEditActions);
+    connect(m_project->tree(), &QTreeWidget::itemSelectionChanged, this,
+            &CMainFrame::updateEditActions);
     connect(&m_autoSave, &QTimer::timeout, this, &CMainFrame::onAutoSave);
     setAutoSaveInterval(m_services.Config().autoSaveInterval());
     updateTitle();
@@ -97,6 +108,9 @@ CMainFrame::CMainFrame(core::CAppServices &services, const QImage &panelPicture,
 
 CMainFrame::~CMainFrame()
 {
+    // Focus and clipboard changes during the teardown must not reach a half-destroyed frame.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QApplication::clipboard(), nullptr, this, nullptr);
     // Views and the preview refer to the document: they go first.
     m_preview.reset();
     discardViews();
@@ -207,22 +221,47 @@ void CMainFrame::updateActions()
     for (MainAction id : {FileClose, FileSave, FileSaveAs, FilePrint, FilePrintPreview,
                           FileExportPdf, FileExportPictures, ScreenNew, ScreenPreview})
         action(id)->setEnabled(open);
-    for (MainAction id :
-         {ViewMemory, CommDownload, ProjectParams, ProjectComm1, ProjectComm2, ProjectPlcType})
+    for (MainAction id : {ViewMemory, CommDownload, ProjectParams, ProjectComm1, ProjectComm2})
         action(id)->setEnabled(open);
     for (MainAction id :
          {FunctionAlarms, FunctionCalculations, FunctionTransfers, FunctionReservations,
-          FunctionMessages, FunctionImages, FunctionKeys, FunctionSystemMemory})
+          FunctionMessages, FunctionImages, FunctionSystemMemory})
         action(id)->setEnabled(open);
     action(ScreenDelete)->setEnabled(open && document()->Screens().size() > 1);
-    for (MainAction id : {ScreenProperties, ScreenTagList, ScreenPreviewHere})
-        action(id)->setEnabled(activeView() != nullptr);
-    // The arrange commands follow the canvas's own rules for the selection.
     CDorvaneView *view = activeView();
+    for (MainAction id : {ScreenProperties, ScreenTagList, ScreenPreviewHere, EditGrid,
+                          FunctionKeys, ProjectPlcType})
+        action(id)->setEnabled(view != nullptr);
+    // The arrange commands follow the canvas's own rules for the selection.
     for (const auto &[a, command] : m_actions->canvasActions())
         a->setEnabled(view && view->canvas()->actions().canRun(command));
+    updateEditActions();
     action(EditUndo)->setEnabled(undoStack()->canUndo());
     action(EditRedo)->setEnabled(undoStack()->canRedo());
+}
+
+void CMainFrame::updateEditActions()
+{
+    using enum MainAction;
+    if (!m_actions)
+        return;
+    // The edit commands act on the screens selected in the project window while its tree has
+    // the focus, otherwise on the active screen window's tags (and delete, without tags
+    // selected, on its screen).
+    CDorvaneView *view = activeView();
+    const bool onScreens = document() && (m_project->treeHasFocus() || !view);
+    const bool screensSelected = onScreens && !m_project->selectedScreens().empty();
+    const bool tagsSelected = !onScreens && view && !view->canvas()->selection().empty();
+    action(EditCut)->setEnabled(screensSelected || tagsSelected);
+    action(EditCopy)->setEnabled(screensSelected || tagsSelected);
+    action(EditDelete)->setEnabled(screensSelected || (!onScreens && view));
+    const QMimeData *mime = QApplication::clipboard()->mimeData();
+    action(EditPaste)->setEnabled(
+            onScreens ? document() && mime
+                            && mime->hasFormat(QLatin1String(CProjectController::screenMimeType()))
+                      : view && view->canvas()->actions().canRun(CanvasCommand::Paste));
+    action(EditSelectAll)
+            ->setEnabled(view && view->canvas()->actions().canRun(CanvasCommand::SelectAll));
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)

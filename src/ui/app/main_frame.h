@@ -223,6 +223,7 @@ private:
     void discardViews();
     void updateTitle();
     void updateActions();
+    void updateEditActions();
     void forEachView(const std::function<void(CDorvaneView *)> &fn) const;
     void connectView(CDorvaneView *view);
     void initComm();

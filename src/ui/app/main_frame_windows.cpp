@@ -76,6 +76,11 @@ CDorvaneView *CMainFrame::showScreen(std::uint16_t number)
     QMdiSubWindow *sub = m_mdi->addSubWindow(view);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(QString::fromStdString(core::screenCaption(*screen, panelLangId())));
+    // Ctrl+W opens the alarms: the screen window closes with Ctrl+F4 alone.
+    if (QMenu *menu = sub->systemMenu())
+        for (QAction *a : menu->actions())
+            if (a->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+                a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
     connectView(view);
     // The tool kind is program-wide: a new view starts with the current one.
     view->canvas()->setTool(m_actions->currentTool());

@@ -1,6 +1,7 @@
 #include "ui/canvas/canvas_actions.h"
 
 #include "ui/canvas/screen_canvas.h"
+#include "ui/common/menu_text.h"
 #include "ui/common/message_box.h"
 #include "ui/undo/add_remove_tags_command.h"
 #include "ui/undo/change_tags_command.h"
@@ -83,6 +84,61 @@ CCanvasActions::CCanvasActions(CScreenCanvas &canvas)
 QString CCanvasActions::mimeType()
 {
     return QStringLiteral("application/x-kohmi-tag");
+}
+
+QString CCanvasActions::menuText(CanvasCommand command)
+{
+    using enum CanvasCommand;
+    switch (command) {
+    case SelectAll:
+        return tr("전체선택(&A)");
+    case Delete:
+        return tr("삭제하기(&D)");
+    case Cut:
+        return tr("잘라내기(&T)");
+    case Copy:
+        return tr("복사(&C)");
+    case Paste:
+        return tr("붙여넣기(&P)");
+    case BringToFront:
+        return tr("맨 앞으로 가져오기(&F)");
+    case SendToBack:
+        return tr("맨 뒤로 보내기(&B)");
+    case LockSelection:
+        return tr("선택된 태그 고정(&L)");
+    case UnlockAll:
+        return tr("태그 고정 해제");
+    case AlignLeft:
+        return tr("왼쪽 맞춤(&L)");
+    case AlignRight:
+        return tr("오른쪽 맞춤(&R)");
+    case AlignTop:
+        return tr("위쪽 맞춤(&T)");
+    case AlignBottom:
+        return tr("아래쪽 맞춤(&B)");
+    case AlignScreenLeft:
+        return tr("화면 왼쪽 맞춤");
+    case AlignScreenRight:
+        return tr("화면 오른쪽 맞춤");
+    case AlignScreenTop:
+        return tr("화면 위쪽 맞춤");
+    case AlignScreenBottom:
+        return tr("화면 아래쪽 맞춤");
+    case CentreHorizontally:
+        return tr("화면 가로 가운데 맞춤");
+    case CentreVertically:
+        return tr("화면 세로 가운데 맞춤");
+    case DistributeHorizontally:
+        return tr("가로 간격을 동일하게");
+    case DistributeVertically:
+        return tr("세로 간격을 동일하게");
+    }
+    return {};
+}
+
+QString CCanvasActions::undoText(CanvasCommand command)
+{
+    return withoutMnemonic(menuText(command));
 }
 
 bool CCanvasActions::canRun(CanvasCommand command) const
@@ -172,26 +228,25 @@ void CCanvasActions::align(AlignEdge edge)
         if (selected < 2)
             return;
         static const Edge edges[] = {Edge::Left, Edge::Right, Edge::Top, Edge::Bottom};
-        static const char *const texts[] = {QT_TR_NOOP("왼쪽 맞춤"), QT_TR_NOOP("오른쪽 맞춤"),
-                                            QT_TR_NOOP("위쪽 맞춤"), QT_TR_NOOP("아래쪽 맞춤")};
         const int i = int(edge) - int(AlignEdge::Left);
-        return applyRects(core::editor::alignRects(rects, edges[i]), tr(texts[i]));
+        return applyRects(core::editor::alignRects(rects, edges[i]),
+                          undoText(CanvasCommand(int(CanvasCommand::AlignLeft) + i)));
     }
     case AlignEdge::ScreenLeft:
     case AlignEdge::ScreenRight:
     case AlignEdge::ScreenTop:
     case AlignEdge::ScreenBottom: {
         static const Edge edges[] = {Edge::Left, Edge::Right, Edge::Top, Edge::Bottom};
-        static const char *const texts[]
-                = {QT_TR_NOOP("화면 왼쪽 맞춤"), QT_TR_NOOP("화면 오른쪽 맞춤"),
-                   QT_TR_NOOP("화면 위쪽 맞춤"), QT_TR_NOOP("화면 아래쪽 맞춤")};
         const int i = int(edge) - int(AlignEdge::ScreenLeft);
-        return applyRects(core::editor::alignToScreen(rects, edges[i]), tr(texts[i]));
+        return applyRects(core::editor::alignToScreen(rects, edges[i]),
+                          undoText(CanvasCommand(int(CanvasCommand::AlignScreenLeft) + i)));
     }
     case AlignEdge::ScreenCentreH:
-        return applyRects(core::editor::centreRects(rects, true), tr("화면 가로 가운데 맞춤"));
+        return applyRects(core::editor::centreRects(rects, true),
+                          undoText(CanvasCommand::CentreHorizontally));
     case AlignEdge::ScreenCentreV:
-        return applyRects(core::editor::centreRects(rects, false), tr("화면 세로 가운데 맞춤"));
+        return applyRects(core::editor::centreRects(rects, false),
+                          undoText(CanvasCommand::CentreVertically));
     case AlignEdge::SpreadH:
     case AlignEdge::SpreadV: {
         if (selected < 3)
@@ -201,7 +256,8 @@ void CCanvasActions::align(AlignEdge edge)
         if (!spread)
             return showMessage(&m_canvas, util::msg::kNoRoomToDistribute);
         return applyRects(*spread,
-                          horizontal ? tr("가로 간격을 동일하게") : tr("세로 간격을 동일하게"));
+                          undoText(horizontal ? CanvasCommand::DistributeHorizontally
+                                              : CanvasCommand::DistributeVertically));
     }
     }
 }
@@ -226,9 +282,9 @@ void CCanvasActions::reorder(bool front)
                              : core::editor::sendToBack(before, selection);
     const auto after = core::editor::keptOrder(moved);
     if (after != before)
-        m_canvas.pushCommand(
-                new CZOrderCommand(m_canvas.screen(), before, after,
-                                   front ? tr("맨 앞으로 가져오기") : tr("맨 뒤로 보내기")));
+        m_canvas.pushCommand(new CZOrderCommand(
+                m_canvas.screen(), before, after,
+                undoText(front ? CanvasCommand::BringToFront : CanvasCommand::SendToBack)));
     if (!core::editor::selectionAtEnd(after, selection, front))
         emit m_canvas.statusMessage(
                 front ? tr(
@@ -248,7 +304,8 @@ void CCanvasActions::lockSelection()
 {
     if (m_canvas.selection().empty())
         return;
-    m_canvas.pushCommand(new CLockTagsCommand(m_canvas.selection(), true, tr("선택된 태그 고정")));
+    m_canvas.pushCommand(new CLockTagsCommand(m_canvas.selection(), true,
+                                              undoText(CanvasCommand::LockSelection)));
     m_canvas.clearSelection();
 }
 
@@ -259,7 +316,8 @@ void CCanvasActions::unlockAll()
         if (tag->IsLocked())
             locked.push_back(tag.get());
     if (!locked.empty())
-        m_canvas.pushCommand(new CLockTagsCommand(locked, false, tr("태그 고정 해제")));
+        m_canvas.pushCommand(
+                new CLockTagsCommand(locked, false, undoText(CanvasCommand::UnlockAll)));
 }
 
 void CCanvasActions::deleteSelection()
@@ -268,8 +326,9 @@ void CCanvasActions::deleteSelection()
         return;
     const std::vector<core::CTag *> tags = m_canvas.selection();
     m_canvas.setSelection({});
-    m_canvas.pushCommand(new CAddRemoveTagsCommand(
-            m_canvas.screen(), CAddRemoveTagsCommand::Mode::Remove, tags, tr("삭제하기")));
+    m_canvas.pushCommand(new CAddRemoveTagsCommand(m_canvas.screen(),
+                                                   CAddRemoveTagsCommand::Mode::Remove, tags,
+                                                   undoText(CanvasCommand::Delete)));
     m_canvas.update();
 }
 
@@ -326,7 +385,7 @@ void CCanvasActions::paste()
     if (added.empty())
         return;
     m_canvas.pushCommand(new CAddRemoveTagsCommand(screen, CAddRemoveTagsCommand::Mode::Add, added,
-                                                   tr("붙여넣기")));
+                                                   undoText(CanvasCommand::Paste)));
     m_canvas.setSelection(added);
 }
 

@@ -82,6 +82,10 @@ public:
     void align(AlignEdge edge);
 
     static QString mimeType();
+    // The command's menu text, the same in the edit menu, the canvas's menu and the tool bar.
+    static QString menuText(CanvasCommand command);
+    // The menu text without its mnemonic and ellipsis: the undo step's name.
+    static QString undoText(CanvasCommand command);
 
 private:
     void reorder(bool front);

@@ -9,9 +9,12 @@
 
 #include "util/messages.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QTreeWidget>
 
 namespace ui {
@@ -102,13 +105,19 @@ bool CProjectWindow::eventFilter(QObject *watched, QEvent *event)
 
 void CProjectWindow::showContextMenu(const QPoint &pos)
 {
+    const bool selected = !selectedScreens().empty();
+    const QMimeData *mime = QApplication::clipboard()->mimeData();
+    const bool pasteable = !m_screenFormat.isEmpty() && mime && mime->hasFormat(m_screenFormat);
     QMenu menu(this);
     menu.addAction(tr("새 화면(&N)"), this, &CProjectWindow::newScreenRequested);
-    menu.addAction(tr("화면 삭제(&D)"), this, &CProjectWindow::deleteRequested);
+    // The last screen stays: deleting needs another one.
+    menu.addAction(tr("화면 삭제(&D)"), this, &CProjectWindow::deleteRequested)
+            ->setEnabled(selected && m_tree->topLevelItemCount() > 1);
     menu.addSeparator();
-    menu.addAction(tr("잘라내기(&T)"), this, &CProjectWindow::cutRequested);
-    menu.addAction(tr("복사(&C)"), this, &CProjectWindow::copyRequested);
-    menu.addAction(tr("붙여넣기(&P)"), this, &CProjectWindow::pasteRequested);
+    menu.addAction(tr("잘라내기(&T)"), this, &CProjectWindow::cutRequested)->setEnabled(selected);
+    menu.addAction(tr("복사(&C)"), this, &CProjectWindow::copyRequested)->setEnabled(selected);
+    menu.addAction(tr("붙여넣기(&P)"), this, &CProjectWindow::pasteRequested)
+            ->setEnabled(pasteable);
     menu.exec(m_tree->viewport()->mapToGlobal(pos));
 }
 

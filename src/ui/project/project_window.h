@@ -4,6 +4,7 @@
 // document and reports what the user asks for; the main frame carries it out.
 
 #include <QDockWidget>
+#include <QString>
 
 #include <cstdint>
 #include <vector>
@@ -30,6 +31,8 @@ public:
     std::vector<std::uint16_t> selectedScreens() const;
     void selectScreen(std::uint16_t number);
     bool treeHasFocus() const;
+    // The clipboard format of copied screens: the menu's paste is enabled only when it is there.
+    void setScreenFormat(const QString &mimeType) { m_screenFormat = mimeType; }
 
 signals:
     void openScreen(std::uint16_t number);
@@ -47,6 +50,7 @@ private:
     void showContextMenu(const QPoint &pos);
 
     QTreeWidget *m_tree = nullptr;
+    QString m_screenFormat;
 };
 
 } // namespace ui

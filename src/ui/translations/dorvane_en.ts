@@ -1324,22 +1324,6 @@
         <translation>Ctrl+Y</translation>
     </message>
     <message>
-        <source>잘라내기(&amp;T)</source>
-        <translation>Cu&amp;t</translation>
-    </message>
-    <message>
-        <source>복사(&amp;C)</source>
-        <translation>&amp;Copy</translation>
-    </message>
-    <message>
-        <source>붙여넣기(&amp;P)</source>
-        <translation>&amp;Paste</translation>
-    </message>
-    <message>
-        <source>삭제(&amp;D)</source>
-        <translation>&amp;Delete</translation>
-    </message>
-    <message>
         <source>새 화면(&amp;N)</source>
         <translation>&amp;New screen</translation>
     </message>
@@ -1356,22 +1340,6 @@
         <translation>Screen &amp;properties...</translation>
     </message>
     <message>
-        <source>태그 리스트</source>
-        <translation>Tag list</translation>
-    </message>
-    <message>
-        <source>메모리 사용량...</source>
-        <translation>Memory usage...</translation>
-    </message>
-    <message>
-        <source>옵션...</source>
-        <translation>Options...</translation>
-    </message>
-    <message>
-        <source>그리드 및 스냅...</source>
-        <translation>Grid and snap...</translation>
-    </message>
-    <message>
         <source>계단식(&amp;C)</source>
         <translation>&amp;Cascade</translation>
     </message>
@@ -1382,10 +1350,6 @@
     <message>
         <source>파일(&amp;F)</source>
         <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>최근 파일</source>
-        <translation>Recent files</translation>
     </message>
     <message>
         <source>편집(&amp;E)</source>
@@ -1404,10 +1368,6 @@
         <translation>&amp;Status bar</translation>
     </message>
     <message>
-        <source>확대상자</source>
-        <translation>Magnifier</translation>
-    </message>
-    <message>
         <source>화면(&amp;S)</source>
         <translation>&amp;Screen</translation>
     </message>
@@ -1424,104 +1384,8 @@
         <translation>Drawing</translation>
     </message>
     <message>
-        <source>선택</source>
-        <translation>Select</translation>
-    </message>
-    <message>
-        <source>메시지</source>
-        <translation>Message</translation>
-    </message>
-    <message>
-        <source>램프</source>
-        <translation>Lamp</translation>
-    </message>
-    <message>
-        <source>버튼</source>
-        <translation>Button</translation>
-    </message>
-    <message>
-        <source>이미지</source>
-        <translation>Image</translation>
-    </message>
-    <message>
-        <source>회전</source>
-        <translation>Rotation</translation>
-    </message>
-    <message>
-        <source>이동</source>
-        <translation>Moving</translation>
-    </message>
-    <message>
-        <source>사각형</source>
-        <translation>Rectangle</translation>
-    </message>
-    <message>
-        <source>원</source>
-        <translation>Circle</translation>
-    </message>
-    <message>
-        <source>시계</source>
-        <translation>Clock</translation>
-    </message>
-    <message>
         <source>정렬</source>
         <translation>Arrange</translation>
-    </message>
-    <message>
-        <source>정렬(&amp;A)</source>
-        <translation>&amp;Arrange</translation>
-    </message>
-    <message>
-        <source>맨 앞으로</source>
-        <translation>Bring to front</translation>
-    </message>
-    <message>
-        <source>맨 뒤로</source>
-        <translation>Send to back</translation>
-    </message>
-    <message>
-        <source>왼쪽 맞춤</source>
-        <translation>Align left</translation>
-    </message>
-    <message>
-        <source>오른쪽 맞춤</source>
-        <translation>Align right</translation>
-    </message>
-    <message>
-        <source>위쪽 맞춤</source>
-        <translation>Align top</translation>
-    </message>
-    <message>
-        <source>아래쪽 맞춤</source>
-        <translation>Align bottom</translation>
-    </message>
-    <message>
-        <source>가로 가운데</source>
-        <translation>Centre horizontally</translation>
-    </message>
-    <message>
-        <source>세로 가운데</source>
-        <translation>Centre vertically</translation>
-    </message>
-    <message>
-        <source>가로 같은 간격</source>
-        <translation>Space evenly across</translation>
-    </message>
-    <message>
-        <source>세로 같은 간격</source>
-        <translation>Space evenly down</translation>
-    </message>
-    <message>
-        <source>선택 태그 잠금</source>
-        <translation>Lock selected tags</translation>
-    </message>
-    <message>
-        <source>잠금 모두 해제</source>
-        <translation>Unlock all</translation>
-    </message>
-    <message>
-        <source>모두 선택(&amp;A)</source>
-        <translation>Select &amp;all</translation>
     </message>
     <message>
         <source>%1 파일을 저장할 수 없습니다.
@@ -1548,50 +1412,6 @@
     <message>
         <source>붙여넣기</source>
         <translation>Paste</translation>
-    </message>
-    <message>
-        <source>화면 왼쪽 맞춤</source>
-        <translation>Align to screen left</translation>
-    </message>
-    <message>
-        <source>화면 오른쪽 맞춤</source>
-        <translation>Align to screen right</translation>
-    </message>
-    <message>
-        <source>화면 위쪽 맞춤</source>
-        <translation>Align to screen top</translation>
-    </message>
-    <message>
-        <source>화면 아래쪽 맞춤</source>
-        <translation>Align to screen bottom</translation>
-    </message>
-    <message>
-        <source>숫자</source>
-        <translation>Number</translation>
-    </message>
-    <message>
-        <source>문자열</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>파이 그래프</source>
-        <translation>Pie graph</translation>
-    </message>
-    <message>
-        <source>막대 그래프</source>
-        <translation>Bar graph</translation>
-    </message>
-    <message>
-        <source>트렌드 그래프</source>
-        <translation>Trend graph</translation>
-    </message>
-    <message>
-        <source>선</source>
-        <translation>Line</translation>
-    </message>
-    <message>
-        <source>이미지텍스트</source>
-        <translation>Image text</translation>
     </message>
     <message>
         <source>태그(&amp;T)</source>
@@ -1650,18 +1470,6 @@
         <translation>Reservations</translation>
     </message>
     <message>
-        <source>이미지 보기</source>
-        <translation>View Images</translation>
-    </message>
-    <message>
-        <source>시스템 메모리 사용</source>
-        <translation>Used System Memory</translation>
-    </message>
-    <message>
-        <source>공통(&amp;M)</source>
-        <translation>Co&amp;mmon</translation>
-    </message>
-    <message>
         <source>사용하지 않는 이미지 삭제</source>
         <translation>Delete Unused Images</translation>
     </message>
@@ -1690,30 +1498,6 @@
         <translation>Set &amp;Password</translation>
     </message>
     <message>
-        <source>암호해제</source>
-        <translation>Remove Password</translation>
-    </message>
-    <message>
-        <source>전체 메모리 포맷</source>
-        <translation>Format whole memory</translation>
-    </message>
-    <message>
-        <source>OS 다운로드</source>
-        <translation>OS download</translation>
-    </message>
-    <message>
-        <source>경보이력읽기</source>
-        <translation>Read Alarm History</translation>
-    </message>
-    <message>
-        <source>경보이력삭제</source>
-        <translation>Delete Alarm History</translation>
-    </message>
-    <message>
-        <source>시스템 정보 읽기</source>
-        <translation>Read system information</translation>
-    </message>
-    <message>
         <source>폰트</source>
         <translation>Font</translation>
     </message>
@@ -1730,14 +1514,6 @@
         <translation>Print pre&amp;view</translation>
     </message>
     <message>
-        <source>PDF로 내보내기...</source>
-        <translation>Export as PDF...</translation>
-    </message>
-    <message>
-        <source>그림으로 내보내기...</source>
-        <translation>Export pictures...</translation>
-    </message>
-    <message>
         <source>PDF로 내보내기</source>
         <translation>Export as PDF</translation>
     </message>
@@ -1752,6 +1528,178 @@
     <message>
         <source>이 화면부터 미리보기(&amp;T)</source>
         <translation>Preview from &amp;This Screen</translation>
+    </message>
+    <message>
+        <source>PDF로 내보내기(&amp;E)...</source>
+        <translation>&amp;Export as PDF...</translation>
+    </message>
+    <message>
+        <source>그림으로 내보내기(&amp;I)...</source>
+        <translation>Export p&amp;ictures...</translation>
+    </message>
+    <message>
+        <source>눈금 및 맞추기(&amp;G)...</source>
+        <translation>&amp;Grid and snap...</translation>
+    </message>
+    <message>
+        <source>확대상자(&amp;Z)</source>
+        <translation>Ma&amp;gnifier</translation>
+    </message>
+    <message>
+        <source>메모리 사용량(&amp;M)...</source>
+        <translation>&amp;Memory usage...</translation>
+    </message>
+    <message>
+        <source>옵션(&amp;O)...</source>
+        <translation>&amp;Options...</translation>
+    </message>
+    <message>
+        <source>태그 리스트(&amp;L)</source>
+        <translation>Tag &amp;list</translation>
+    </message>
+    <message>
+        <source>경보(&amp;A)</source>
+        <translation>&amp;Alarms</translation>
+    </message>
+    <message>
+        <source>연산(&amp;C)</source>
+        <translation>&amp;Calculations</translation>
+    </message>
+    <message>
+        <source>블록통신(&amp;B)</source>
+        <translation>&amp;Block Transfers</translation>
+    </message>
+    <message>
+        <source>예약(&amp;R)</source>
+        <translation>&amp;Reservations</translation>
+    </message>
+    <message>
+        <source>메시지 관리(&amp;M)</source>
+        <translation>&amp;Message Manager</translation>
+    </message>
+    <message>
+        <source>이미지 보기(&amp;I)</source>
+        <translation>View &amp;Images</translation>
+    </message>
+    <message>
+        <source>기능키 리스트(&amp;F)</source>
+        <translation>&amp;Function key list</translation>
+    </message>
+    <message>
+        <source>시스템 메모리 사용현황(&amp;S)</source>
+        <translation>Used &amp;System Memory</translation>
+    </message>
+    <message>
+        <source>암호해제(&amp;R)</source>
+        <translation>&amp;Remove Password</translation>
+    </message>
+    <message>
+        <source>전체 메모리 포맷(&amp;E)</source>
+        <translation>Format whole m&amp;emory</translation>
+    </message>
+    <message>
+        <source>OS 다운로드(&amp;O)</source>
+        <translation>&amp;OS download</translation>
+    </message>
+    <message>
+        <source>경보이력읽기(&amp;A)</source>
+        <translation>Read &amp;Alarm History</translation>
+    </message>
+    <message>
+        <source>경보이력삭제(&amp;L)</source>
+        <translation>De&amp;lete Alarm History</translation>
+    </message>
+    <message>
+        <source>시스템 정보 읽기(&amp;I)</source>
+        <translation>Read system &amp;information</translation>
+    </message>
+    <message>
+        <source>최근 파일(&amp;R)</source>
+        <translation>&amp;Recent files</translation>
+    </message>
+    <message>
+        <source>공통(&amp;O)</source>
+        <translation>C&amp;ommon</translation>
+    </message>
+    <message>
+        <source>순서(&amp;O)</source>
+        <translation>&amp;Order</translation>
+    </message>
+    <message>
+        <source>맞춤(&amp;N)</source>
+        <translation>Alig&amp;n</translation>
+    </message>
+    <message>
+        <source>간격(&amp;S)</source>
+        <translation>&amp;Spacing</translation>
+    </message>
+    <message>
+        <source>선택(&amp;S)</source>
+        <translation>&amp;Select</translation>
+    </message>
+    <message>
+        <source>숫자(&amp;N)</source>
+        <translation>&amp;Number</translation>
+    </message>
+    <message>
+        <source>메시지(&amp;M)</source>
+        <translation>&amp;Message</translation>
+    </message>
+    <message>
+        <source>문자열(&amp;X)</source>
+        <translation>Te&amp;xt</translation>
+    </message>
+    <message>
+        <source>램프(&amp;L)</source>
+        <translation>&amp;Lamp</translation>
+    </message>
+    <message>
+        <source>버튼(&amp;B)</source>
+        <translation>&amp;Button</translation>
+    </message>
+    <message>
+        <source>파이 그래프(&amp;P)</source>
+        <translation>&amp;Pie graph</translation>
+    </message>
+    <message>
+        <source>이미지(&amp;I)</source>
+        <translation>&amp;Image</translation>
+    </message>
+    <message>
+        <source>막대 그래프(&amp;G)</source>
+        <translation>Bar &amp;graph</translation>
+    </message>
+    <message>
+        <source>트렌드 그래프(&amp;T)</source>
+        <translation>&amp;Trend graph</translation>
+    </message>
+    <message>
+        <source>회전(&amp;R)</source>
+        <translation>&amp;Rotation</translation>
+    </message>
+    <message>
+        <source>이동(&amp;V)</source>
+        <translation>Mo&amp;ving</translation>
+    </message>
+    <message>
+        <source>사각형(&amp;R)</source>
+        <translation>&amp;Rectangle</translation>
+    </message>
+    <message>
+        <source>선(&amp;L)</source>
+        <translation>&amp;Line</translation>
+    </message>
+    <message>
+        <source>원(&amp;C)</source>
+        <translation>&amp;Circle</translation>
+    </message>
+    <message>
+        <source>시계(&amp;C)</source>
+        <translation>&amp;Clock</translation>
+    </message>
+    <message>
+        <source>이미지텍스트(&amp;G)</source>
+        <translation>Ima&amp;ge text</translation>
     </message>
 </context>
 <context>
@@ -2432,22 +2380,6 @@
 <context>
     <name>ui::CScreenCanvas</name>
     <message>
-        <source>왼쪽 맞춤</source>
-        <translation>Align left</translation>
-    </message>
-    <message>
-        <source>오른쪽 맞춤</source>
-        <translation>Align right</translation>
-    </message>
-    <message>
-        <source>위쪽 맞춤</source>
-        <translation>Align top</translation>
-    </message>
-    <message>
-        <source>아래쪽 맞춤</source>
-        <translation>Align bottom</translation>
-    </message>
-    <message>
         <source>화면 왼쪽 맞춤</source>
         <translation>Align to screen left</translation>
     </message>
@@ -2480,28 +2412,8 @@
         <translation>Space evenly down</translation>
     </message>
     <message>
-        <source>맨 앞으로 가져오기</source>
-        <translation>Bring to front</translation>
-    </message>
-    <message>
-        <source>맨 뒤로 보내기</source>
-        <translation>Send to back</translation>
-    </message>
-    <message>
-        <source>선택된 태그 고정</source>
-        <translation>Lock selected tags</translation>
-    </message>
-    <message>
         <source>태그 고정 해제</source>
         <translation>Unlock tags</translation>
-    </message>
-    <message>
-        <source>삭제하기</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>붙여넣기</source>
-        <translation>Paste</translation>
     </message>
     <message>
         <source>태그 이동</source>
@@ -2558,6 +2470,26 @@
     <message>
         <source>속성(&amp;R)...</source>
         <translation>P&amp;roperties...</translation>
+    </message>
+    <message>
+        <source>전체선택(&amp;A)</source>
+        <translation>Select &amp;all</translation>
+    </message>
+    <message>
+        <source>왼쪽 맞춤(&amp;L)</source>
+        <translation>Align &amp;left</translation>
+    </message>
+    <message>
+        <source>오른쪽 맞춤(&amp;R)</source>
+        <translation>Align &amp;right</translation>
+    </message>
+    <message>
+        <source>위쪽 맞춤(&amp;T)</source>
+        <translation>Align &amp;top</translation>
+    </message>
+    <message>
+        <source>아래쪽 맞춤(&amp;B)</source>
+        <translation>Align &amp;bottom</translation>
     </message>
 </context>
 <context>
