@@ -17,5 +17,9 @@ void addPanelCommands(CLI::App &app, CliContext &ctx);
 void addAlarmCommands(CLI::App &app, CliContext &ctx);
 // export, import: the project as JSON
 void addJsonCommands(CLI::App &app, CliContext &ctx);
+// xref, replace-address: where addresses are used, and moving them
+void addXrefCommands(CLI::App &app, CliContext &ctx);
+// csv export, csv import: the tag list, alarms and messages as CSV
+void addCsvCommands(CLI::App &app, CliContext &ctx);
 
 } // namespace cli

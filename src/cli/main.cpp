@@ -25,6 +25,8 @@ try {
     cli::addPanelCommands(app, ctx);
     cli::addAlarmCommands(app, ctx);
     cli::addJsonCommands(app, ctx);
+    cli::addXrefCommands(app, ctx);
+    cli::addCsvCommands(app, ctx);
     // The shared options are taken after the command name as well ("info --json FILE").
     for (CLI::App *command : app.get_subcommands({}))
         addCommon(*command);

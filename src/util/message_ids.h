@@ -164,4 +164,43 @@ inline constexpr int kDriverTooLarge = 53840; // largest size
 inline constexpr int kIntegerRange = 53850; // least, greatest (as texts)
 inline constexpr int kMinAboveMax = 53851;
 
+// Cross-reference, address replace and CSV tables (every argument a text)
+inline constexpr int kXrefTagUser = 53900; // screen, tag number, kind, "x, y"
+inline constexpr int kXrefKeyUser = 53901; // screen, key title
+inline constexpr int kXrefAlarmUser = 53902; // alarm number
+inline constexpr int kXrefCalcUser = 53903; // calculation number, role
+inline constexpr int kXrefTransferUser = 53904; // transfer number, role
+inline constexpr int kXrefReservationUser = 53905; // reservation number, role
+inline constexpr int kXrefParameterUser = 53906; // role
+inline constexpr int kXrefRolePoint = 53910; // the roles, in the order of xref::UserRole
+inline constexpr int kXrefRoleX = 53911;
+inline constexpr int kXrefRoleY = 53912;
+inline constexpr int kXrefRoleTarget = 53913;
+inline constexpr int kXrefRoleOperand1 = 53914;
+inline constexpr int kXrefRoleOperand2 = 53915;
+inline constexpr int kXrefRoleResult = 53916;
+inline constexpr int kXrefRoleStart = 53917;
+inline constexpr int kXrefRolePlc = 53918;
+inline constexpr int kXrefRolePanel = 53919;
+inline constexpr int kXrefRoleScreenChange = 53920;
+inline constexpr int kXrefRoleScreenNumber = 53921;
+inline constexpr int kXrefRoleShows = 53922;
+inline constexpr int kReplaceBadRange = 53930; // range text
+inline constexpr int kReplaceRefused = 53931; // old address, new address, user
+inline constexpr int kReplaceNothing = 53932; // range text
+inline constexpr int kReplaceStale = 53933;
+inline constexpr int kReplaceRefusedCount = 53934; // count
+inline constexpr int kCsvUnclosedQuote = 53950; // row
+inline constexpr int kCsvMissingColumn = 53951; // column
+inline constexpr int kCsvNoEntry = 53952; // row, column, number
+inline constexpr int kCsvCodePage = 53953; // row, column, code page
+inline constexpr int kCsvTooLong = 53954; // row, column, bytes, most bytes
+inline constexpr int kCsvDriverRefuses = 53955; // row, column, address
+inline constexpr int kCsvBadValue = 53956; // row, column, value
+inline constexpr int kCsvNoTag = 53957; // row, screen, tag number
+inline constexpr int kCsvAreaFull = 53958; // bytes, capacity
+inline constexpr int kCsvTwice = 53959; // row, column, value
+inline constexpr int kCsvUnknownTable = 53960; // table name
+inline constexpr int kXrefNoPoint = 53961; // point text
+
 } // namespace util::msg

@@ -4,6 +4,7 @@
 #include "core/functions/calc_record.h"
 #include "core/functions/device_addr.h"
 #include "core/functions/device_block.h"
+#include "core/functions/record_blocks.h"
 #include "core/functions/reserve_record.h"
 #include "core/functions/trans_record.h"
 #include "core/plc/panel_params.h"
@@ -17,51 +18,25 @@ namespace core {
 
 namespace {
 
-struct BlockRef
-{
-    std::size_t offset;
-    std::int32_t kind; // 0: the block's own data kind (word or double word)
-};
-
-// The address blocks of each record kind and the address kind each one holds.
-constexpr BlockRef kAlarmBlocks[] = {{CAlarmRecord::kBlock, kAddrBit}};
-constexpr BlockRef kCalcBlocks[] = {{CCalcRecord::kOperand1, 0},
-                                    {CCalcRecord::kOperand2, 0},
-                                    {CCalcRecord::kResult, 0},
-                                    {CCalcRecord::kStart, kAddrBit}};
-constexpr BlockRef kTransferBlocks[] = {{CTransRecord::kPlcBlock, kAddrWord},
-                                        {CTransRecord::kPanelBlock, kAddrWord},
-                                        {CTransRecord::kStart, kAddrBit}};
-constexpr BlockRef kReservationBlocks[]
-        = {{CReserveRecord::kExecBlock, kAddrBit}, {CReserveRecord::kStart, kAddrBit}};
-
-std::int32_t blockKind(util::ConstByteSpan record, const BlockRef &ref)
-{
-    if (ref.kind != 0)
-        return ref.kind;
-    return util::le16(record, ref.offset + devblock::kDataKind) == 3 ? kAddrDWord : kAddrWord;
-}
-
 bool onChannel(std::uint16_t channel, bool ch1Changed, bool ch2Changed)
 {
     return (channel == 1 && ch1Changed) || (channel == 2 && ch2Changed);
 }
 
-// Calls fn(list, index, record, block) for every address block of the four lists; the record
-// is const when the document is.
+using BlockRef = RecordBlock;
+
+std::int32_t blockKind(util::ConstByteSpan record, const BlockRef &ref)
+{
+    return recordBlockKind(record, ref);
+}
+
+// The shared walk over the four lists, with the list named as this class names it.
 template<typename Doc, typename Fn>
 void forEachRecord(Doc &doc, Fn fn)
 {
-    using List = CProjectAddresses::List;
-    auto walk = [&](auto &records, List list, const auto &blocks) {
-        for (std::size_t i = 0; i < records.size(); ++i)
-            for (const BlockRef &ref : blocks)
-                fn(list, i, records[i], ref);
-    };
-    walk(doc.Alarms(), List::Alarm, kAlarmBlocks);
-    walk(doc.Calculations(), List::Calc, kCalcBlocks);
-    walk(doc.Transfers(), List::Transfer, kTransferBlocks);
-    walk(doc.Reservations(), List::Reservation, kReservationBlocks);
+    forEachRecordBlock(doc, [&](RecordList list, std::size_t i, auto &record, const BlockRef &ref) {
+        fn(CProjectAddresses::List(int(list)), i, record, ref);
+    });
 }
 
 util::ByteSpan recordBytes(CDorvaneDoc &doc, CProjectAddresses::List list, std::size_t index)
