@@ -27,9 +27,12 @@ namespace xref = core::xref;
     throw Exit{1};
 }
 
-const char *kindName(std::int32_t kind)
+std::string kindName(const xref::PointEntry &p)
 {
-    return kind == core::kAddrBit ? "bit" : (kind == core::kAddrDWord ? "double word" : "word");
+    if (p.words > 1)
+        return std::to_string(p.words) + " words";
+    return p.addrKind == core::kAddrBit ? "bit"
+                                        : (p.addrKind == core::kAddrDWord ? "double word" : "word");
 }
 
 ordered_json userJson(const xref::User &u)
@@ -57,9 +60,8 @@ ordered_json pointJson(const xref::CCrossReference &x, const xref::PointEntry &p
     ordered_json overlaps = ordered_json::array();
     for (std::size_t i : p.overlaps)
         overlaps.push_back(x.Points()[i].text);
-    ordered_json j{{"point", p.text},           {"channel", p.addr.channel},
-                   {"station", p.addr.station}, {"area", p.addr.area},
-                   {"number", p.addr.number},   {"size", kindName(p.addrKind)}};
+    ordered_json j{{"point", p.text},     {"channel", p.addr.channel}, {"station", p.addr.station},
+                   {"area", p.addr.area}, {"number", p.addr.number},   {"size", kindName(p)}};
     if (!p.systemName.empty())
         j["systemName"] = p.systemName;
     j.update({{"access", xref::accessText(p.access)}, {"users", users}, {"overlaps", overlaps}});
@@ -80,15 +82,14 @@ ordered_json resourcesJson(const std::vector<xref::ResourceEntry> &list)
 
 void printPoint(const xref::CCrossReference &x, const xref::PointEntry &p)
 {
-    std::cout << p.text << " (" << kindName(p.addrKind);
+    std::cout << p.text << " (" << kindName(p);
     if (!p.systemName.empty())
         std::cout << ", " << p.systemName;
     std::cout << ") " << xref::accessText(p.access) << "\n";
     for (const xref::User &u : p.users)
         std::cout << "    " << xref::userText(u) << "  " << xref::accessText(u.access) << "\n";
     for (std::size_t i : p.overlaps)
-        std::cout << "    = " << x.Points()[i].text << " (" << kindName(x.Points()[i].addrKind)
-                  << ")\n";
+        std::cout << "    = " << x.Points()[i].text << " (" << kindName(x.Points()[i]) << ")\n";
 }
 
 void printResources(const char *title, const std::vector<xref::ResourceEntry> &list)

@@ -145,6 +145,9 @@ TEST_F(CrossReferenceDemo, PointsSharingMemoryNameEachOther)
     EXPECT_EQ(textsOf(Point(x, "0-0-121")), (std::vector<std::string>{"0-0-120 dw"}));
     EXPECT_EQ(textsOf(Point(x, "0-0-120A")), (std::vector<std::string>{"0-0-120 dw"}));
     EXPECT_TRUE(Point(x, "0-0-105").overlaps.empty());
+    // The transfer fills four panel words from 100 on: the trend graph reads the second.
+    EXPECT_EQ(Point(x, "0-0-100").words, 4);
+    EXPECT_EQ(textsOf(Point(x, "0-0-100")), (std::vector<std::string>{"0-0-101"}));
 }
 
 TEST(AddressSpan, PlacesBitsByTheDriversNumbering)

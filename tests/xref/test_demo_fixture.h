@@ -1,11 +1,14 @@
 #pragma once
 
-// The demo project as the build writes it (Project/Demo.kvr of the program folder), opened with
-// the program folder's configuration and drivers, with the messages in English.
+// The demo project (demo/demo_project.json) imported into a document of a throw-away program
+// folder with the real drivers, with the messages in English.
+
+#include "presenters/params_test_support.h"
 
 #include "core/app/app_services.h"
 #include "core/model/dorvane_doc.h"
 
+#include "support/demo_project.h"
 #include "util/file_io.h"
 #include "util/messages.h"
 
@@ -24,9 +27,12 @@ protected:
     void SetUp() override
     {
         util::setMessageLanguage(util::kResEnglish);
-        m_app.Load(DORVANE_RUNTIME_DIR, 0x409);
-        m_doc = m_app.NewDocument();
-        ASSERT_TRUE(m_doc->OpenDocument(kDemo, m_app.Areas()).ok);
+        m_app.Load(m_folder.path(""), 0x409);
+        std::string error;
+        m_doc = support::importDemoProject(m_app, error);
+        ASSERT_TRUE(m_doc) << error;
+        // A document fresh from JSON counts as changed; the tests start from a saved one.
+        m_doc->SetModified(false);
     }
     void TearDown() override { std::filesystem::remove(Scratch()); }
 
@@ -37,10 +43,7 @@ protected:
         EXPECT_TRUE(m_doc->SaveDocument(Scratch(), m_app.Areas(), &error)) << error;
         return util::readFile(Scratch()).value_or(util::Bytes{});
     }
-    static util::Bytes DemoBytes() { return util::readFile(kDemo).value_or(util::Bytes{}); }
-
-    static inline const std::string kDemo = std::string(DORVANE_RUNTIME_DIR) + "/Project/Demo.kvr";
-
+    plctest::ProgramFolder m_folder{"xref"};
     core::CAppServices m_app;
     std::unique_ptr<core::CDorvaneDoc> m_doc;
 

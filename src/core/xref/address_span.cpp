@@ -63,7 +63,7 @@ bool bitDigitNumbering(const CPlcDrv &drv, const std::string &area)
 }
 
 std::optional<AddressSpan> addressSpan(const CPlcSlots &slots, const CDeviceAddr &addr,
-                                       std::int32_t kind)
+                                       std::int32_t kind, std::uint16_t words)
 {
     const CPlcDrv &drv = slots.slot(addr.channel);
     std::string area = addr.area;
@@ -94,7 +94,8 @@ std::optional<AddressSpan> addressSpan(const CPlcSlots &slots, const CDeviceAddr
         return std::nullopt;
     span.word = std::stoull(number);
     span.first = span.word * 16;
-    span.end = span.first + (kind == kAddrDWord ? 32 : 16);
+    const std::uint64_t count = kind == kAddrDWord ? 2 : std::max<std::uint16_t>(words, 1);
+    span.end = span.first + 16 * count;
     return span;
 }
 

@@ -32,10 +32,10 @@ struct AddressSpan
 // Whether the channel's driver writes bit addresses of `area` as a word number and a bit digit.
 bool bitDigitNumbering(const CPlcDrv &drv, const std::string &area);
 
-// The span of an address of the driver's kind (1 bit, 2 word, 4 double word); nothing when its
-// number is not one the rules above can place.
+// The span of an address of the driver's kind (1 bit, 2 word, 4 double word), or of `words`
+// words from a word address; nothing when its number is not one the rules above can place.
 std::optional<AddressSpan> addressSpan(const CPlcSlots &slots, const CDeviceAddr &addr,
-                                       std::int32_t kind);
+                                       std::int32_t kind, std::uint16_t words = 1);
 
 // Splits an address as a user types it ("D100", "4x100", "100" on the panel) into the area the
 // channel's driver lists for any kind (the longest that starts the text, without regard to

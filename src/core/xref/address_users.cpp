@@ -11,6 +11,8 @@
 #include "core/tags/tag_kinds.h"
 #include "core/tags/tag_points.h"
 
+#include <algorithm>
+
 namespace core::xref {
 
 namespace {
@@ -219,8 +221,11 @@ std::vector<AddressUse> addressUses(const CDorvaneDoc &doc)
                 if (!blockUse(list, record, ref.offset, user))
                     return;
                 const std::int32_t kind = recordBlockKind(record, ref);
-                out.push_back(
-                        {user, CDeviceAddr::FromBlock(slots, record, ref.offset, kind), kind});
+                AddressUse use{user, CDeviceAddr::FromBlock(slots, record, ref.offset, kind), kind};
+                if (list == RecordList::Transfer && ref.offset != CTransRecord::kStart)
+                    use.words = std::max<std::uint16_t>(
+                            1, util::le16(record, CTransRecord::kDataSize));
+                out.push_back(std::move(use));
             });
     addParameterUses(doc, out);
     return out;

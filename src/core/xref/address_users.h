@@ -69,6 +69,7 @@ struct AddressUse
     CDeviceAddr addr; // texts as the user holds them (records: read back through the driver)
     std::int32_t addrKind = kAddrWord; // the driver's address kind (1, 2 or 4)
     std::uint32_t extra = 0; // the driver's extra value (a numeric tag's decimals)
+    std::uint16_t words = 1; // a block transfer's ends cover its size in words from there
 };
 
 // In walk order: screens by position (their keys, then their tags), then alarms, calculations,

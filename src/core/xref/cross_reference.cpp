@@ -30,8 +30,8 @@ auto pointKey(const PointEntry &p)
     const bool placed = p.span.has_value();
     return std::make_tuple(p.addr.channel, p.addr.station, !placed,
                            placed ? p.span->area : std::string(), placed && p.span->plainBits,
-                           placed ? p.span->first : 0, placed ? p.span->end : 0, p.text,
-                           p.addrKind);
+                           placed ? p.span->first : 0, placed ? p.span->end : 0, p.text, p.addrKind,
+                           p.words);
 }
 
 void addResourceUser(std::map<std::uint32_t, ResourceEntry> &table, std::uint32_t id,
@@ -65,24 +65,26 @@ CCrossReference CCrossReference::Build(const CDorvaneDoc &doc)
 void CCrossReference::AddPoints(const CDorvaneDoc &doc)
 {
     const CPlcSlots &slots = doc.Slots();
-    std::map<std::pair<std::string, std::int32_t>, std::size_t> byText;
+    std::map<std::tuple<std::string, std::int32_t, std::uint16_t>, std::size_t> byText;
     for (const AddressUse &use : addressUses(doc)) {
         // The driver's own form, so that "D00100" and "D100" are one point.
         CDeviceAddr addr = use.addr;
         if (slots.slot(addr.channel).ValidCheck(use.addrKind, addr.area, addr.number) != 0)
             addr = use.addr;
         const std::string text = addr.CellText(slots);
-        const auto [it, added] = byText.try_emplace({text, use.addrKind}, m_points.size());
+        const auto [it, added]
+                = byText.try_emplace({text, use.addrKind, use.words}, m_points.size());
         if (added) {
             PointEntry entry;
             entry.addr = addr;
             entry.addrKind = use.addrKind;
+            entry.words = use.words;
             entry.text = text;
             if (addr.channel == 0)
                 if (const SystemAddress *sys
                     = systemAddressOf(addr.number, use.addrKind == kAddrBit))
                     entry.systemName = std::string(sys->name);
-            entry.span = addressSpan(slots, addr, use.addrKind);
+            entry.span = addressSpan(slots, addr, use.addrKind, use.words);
             m_points.push_back(std::move(entry));
         }
         PointEntry &entry = m_points[it->second];

@@ -19,6 +19,7 @@ struct PointEntry
 {
     CDeviceAddr addr;
     std::int32_t addrKind = kAddrWord;
+    std::uint16_t words = 1; // more for a block transfer's ends
     std::string text; // "channel-station-address", as the lists write it
     std::string systemName; // the panel's name of the word, when it has one
     Access access = kNone; // what the users together do
