@@ -18,6 +18,7 @@ namespace core::csv {
 namespace {
 
 const std::string kNumber = "number";
+const std::string kScreen = "screen";
 const std::string kText = "text";
 const std::string kDevice = "device";
 const std::string kMessage = "message";
@@ -31,7 +32,7 @@ std::vector<Row> exportMessages(const CDorvaneDoc &doc)
 {
     std::vector<Row> rows{{kNumber, kText}};
     for (const auto &s : doc.Strings().Strings())
-        rows.push_back({std::to_string(s->m_id), shown(s->m_text, doc.PanelLangId())});
+        rows.push_back({std::to_string(s->Key()), shown(s->m_text, doc.PanelLangId())});
     return rows;
 }
 
@@ -186,7 +187,7 @@ ImportResult importTable(CDorvaneDoc &doc, Table table, std::string_view text)
     if (!csv.Ok())
         return {{{util::msg::kCsvUnclosedQuote, {std::to_string(*csv.unclosedRow)}}}};
     if (csv.rows.empty())
-        return {{{util::msg::kCsvMissingColumn, {"number"}}}};
+        return {{{util::msg::kCsvMissingColumn, {table == Table::Tags ? kScreen : kNumber}}}};
     switch (table) {
     case Table::Tags:
         return importTagRows(doc, csv.rows);

@@ -59,11 +59,11 @@ void addKeyUses(const CPlcSlots &slots, const CScreenData &screen, std::vector<A
         if (key.Function() == CFuncKeyRecord::kNotUsed
             || key.Function() == CFuncKeyRecord::kScreenChange)
             continue;
-        const User user{UserKind::FunctionKey, UserRole::Target, screen.Number(), k};
-        out.push_back(
-                {{user.kind, user.role, user.screen, user.index, -1, {}, kWrite},
-                 CDeviceAddr::FromBlock(slots, key.Bytes(), CFuncKeyRecord::kBlock, key.AddrKind()),
-                 key.AddrKind()});
+        AddressUse use;
+        use.user = {UserKind::FunctionKey, UserRole::Target, screen.Number(), k, -1, {}, kWrite};
+        use.addrKind = key.AddrKind();
+        use.addr = CDeviceAddr::FromBlock(slots, key.Bytes(), CFuncKeyRecord::kBlock, use.addrKind);
+        out.push_back(std::move(use));
     }
 }
 
