@@ -72,7 +72,7 @@ void CAlarmHistDialog::build()
     m_upload = add(tr("업로드(&U)"));
     m_save = add(tr("저장(&S)"));
     m_search = add(tr("검색(&F)"));
-    m_delete = add(tr("삭제(&S)"));
+    m_delete = add(tr("삭제(&D)"));
     buttonBox()->addButton(tr("닫기"), QDialogButtonBox::RejectRole);
 
     connect(m_upload, &QPushButton::clicked, this, &CAlarmHistDialog::upload);

@@ -1,6 +1,10 @@
 #include "ui/dialogs/presenter_dialog.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -48,6 +52,58 @@ void CPresenterDialog::placeOver(QWidget *widget)
     }
     // Moved by hand, the dialog is no longer centred over its parent when shown.
     move(frame.topLeft());
+}
+
+namespace {
+
+// An entry the user types or chooses in: not a button, not a list or a picture.
+bool isInput(const QWidget *w)
+{
+    return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QAbstractSpinBox *>(w)
+            || qobject_cast<const QComboBox *>(w);
+}
+
+// The first input of the tab order that can take the focus now.
+QWidget *firstInput(QWidget *dialog)
+{
+    for (QWidget *w = dialog->nextInFocusChain(); w && w != dialog; w = w->nextInFocusChain()) {
+        if (!isInput(w) || !w->isVisibleTo(dialog) || !w->isEnabled()
+            || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        // A spin box's or combo box's own line edit stands for its owner.
+        if (isInput(w->parentWidget()))
+            return w->parentWidget();
+        return w;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void CPresenterDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    // A button that took the focus (a "..." chooser) would otherwise become Enter's target.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
+    QPushButton *ok = m_buttons->button(QDialogButtonBox::Ok);
+    if (!ok)
+        ok = m_buttons->button(QDialogButtonBox::Close);
+    if (ok)
+        ok->setDefault(true);
+    // A dialog whose first field is no entry (a colour button) chose its focus itself.
+    if (QWidget *chosen = focusWidget(); chosen && !m_buttons->isAncestorOf(chosen))
+        return;
+    if (QWidget *first = firstInput(this)) {
+        first->setFocus(Qt::TabFocusReason);
+        if (auto *edit = qobject_cast<QLineEdit *>(first))
+            edit->selectAll();
+        else if (auto *spin = qobject_cast<QAbstractSpinBox *>(first))
+            spin->selectAll();
+    }
 }
 
 void CPresenterDialog::accept()

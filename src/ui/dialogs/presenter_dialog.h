@@ -48,12 +48,16 @@ protected:
     }
     // OK's checks: true lets the dialog close.
     virtual bool acceptChanges() { return true; }
+    // The first time the dialog shows: the focus on its first input (its text selected, so
+    // typing replaces it) and OK the button Enter presses, whichever button had the focus last.
+    void showEvent(QShowEvent *event) override;
     core::CFunctionPrompt &prompt() { return m_prompt; }
 
 private:
     CQtPrompt m_prompt;
     QDialogButtonBox *m_buttons = nullptr;
     bool m_refreshing = false;
+    bool m_shown = false;
 };
 
 } // namespace ui

@@ -24,7 +24,7 @@ CBitmapTagDialog::CBitmapTagDialog(const TagDialogContext &context, core::CBitma
     m_id->setReadOnly(true);
     m_size = new QLineEdit(image);
     m_size->setReadOnly(true);
-    form->addRow(tr("&ID:"), m_id);
+    form->addRow(tr("I&D:"), m_id);
     form->addRow(tr("크기 (폭 x 높이)(&S):"), m_size);
     m_change = new QPushButton(tr("이미지 변경(&C)..."), image);
     m_change->setEnabled(canChooseImages());

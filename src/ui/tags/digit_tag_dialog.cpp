@@ -62,7 +62,7 @@ QLayout *CDigitTagDialog::buildNumber()
     m_size = new QButtonGroup(this);
     auto *sizeRow = new QHBoxLayout;
     addRadio(m_size, sizeRow, QStringLiteral("&Word"), core::kSizeWord, box);
-    addRadio(m_size, sizeRow, QStringLiteral("&Long"), core::kSizeDWord, box);
+    addRadio(m_size, sizeRow, QStringLiteral("L&ong"), core::kSizeDWord, box);
     m_signed = new QCheckBox(tr("부호 가능(&G)"), box);
     sizeRow->addWidget(m_signed);
     form->addRow(tr("데이터:"), sizeRow);
@@ -102,7 +102,7 @@ QLayout *CDigitTagDialog::buildLook()
     auto *look = new QGroupBox(tr("모양"), this);
     auto *lookLayout = new QVBoxLayout(look);
     m_inverse = new QCheckBox(tr("색 반전(&I)"), look);
-    m_border = new QCheckBox(tr("테두리(&O)"), look);
+    m_border = new QCheckBox(tr("테두리(&E)"), look);
     m_zeroFill = new QCheckBox(tr("0채움(&Z)"), look);
     lookLayout->addWidget(m_inverse);
     lookLayout->addWidget(m_border);

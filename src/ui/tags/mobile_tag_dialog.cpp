@@ -31,6 +31,7 @@ QLayout *CMobileTagDialog::buildPoints()
     const int parts = CPointGroupBox::Format | CPointGroupBox::Limits;
     m_xPoint = pointGroupBox(tr("X 방향"), m_presenter.XPoint(), parts);
     m_yPoint = pointGroupBox(tr("Y 방향"), m_presenter.YPoint(), parts);
+    m_yPoint->dropMnemonics();
     auto *layout = new QVBoxLayout;
     layout->addWidget(m_xPoint);
     layout->addWidget(m_yPoint);
@@ -50,8 +51,8 @@ QLayout *CMobileTagDialog::buildRange()
     m_height->setKeyboardTracking(false);
     form->addRow(tr("폭(&W):"), m_width);
     form->addRow(tr("높이(&H):"), m_height);
-    m_moveX = makeCheck(tr("x축(&J)"), [this](bool on) { m_presenter.SetMoveX(on); });
-    m_moveY = makeCheck(tr("y축(&K)"), [this](bool on) { m_presenter.SetMoveY(on); });
+    m_moveX = makeCheck(tr("x축(&F)"), [this](bool on) { m_presenter.SetMoveX(on); });
+    m_moveY = makeCheck(tr("y축(&U)"), [this](bool on) { m_presenter.SetMoveY(on); });
     auto *axes = new QHBoxLayout;
     axes->addWidget(m_moveX);
     axes->addWidget(m_moveY);

@@ -1,5 +1,7 @@
 #include "ui/tags/point_group_box.h"
 
+#include "ui/common/menu_text.h"
+
 #include "core/presenters/point_group.h"
 
 #include <QButtonGroup>
@@ -30,6 +32,14 @@ CPointGroupBox::CPointGroupBox(const QString &title, core::CPointGroup &group,
     refresh();
 }
 
+void CPointGroupBox::dropMnemonics()
+{
+    for (QLabel *label : findChildren<QLabel *>())
+        label->setText(dropMnemonic(label->text()));
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        button->setText(dropMnemonic(button->text()));
+}
+
 void CPointGroupBox::buildChannel(QWidget *parent, QFormLayout *form)
 {
     m_channel = new QButtonGroup(this);
@@ -45,7 +55,7 @@ void CPointGroupBox::buildChannel(QWidget *parent, QFormLayout *form)
     m_station = new QComboBox(parent);
     for (int s = 0; s < core::CPointGroup::kStationCount; ++s)
         m_station->addItem(QString::number(s));
-    auto *stationLabel = new QLabel(tr("국  번(&N):"), parent);
+    auto *stationLabel = new QLabel(tr("국  번(&J):"), parent);
     stationLabel->setBuddy(m_station);
     row->addWidget(stationLabel);
     row->addWidget(m_station);

@@ -33,6 +33,9 @@ public:
 
     void refresh();
     void setLimitsEnabled(bool enabled);
+    // A second box of the same dialog gives its letters up to the first: its entries are
+    // reached with Tab from the first's.
+    void dropMnemonics();
 
     QAbstractButton *channelButton(int channel) const;
     QComboBox *stationBox() const { return m_station; }

@@ -79,7 +79,7 @@ QGroupBox *CTextLookDialog::buildLookGroup()
     auto *box = new QGroupBox(tr("모양"), this);
     auto *layout = new QVBoxLayout(box);
     m_inverse = new QCheckBox(tr("색 반전(&I)"), box);
-    m_border = new QCheckBox(tr("테두리(&O)"), box);
+    m_border = new QCheckBox(tr("테두리(&E)"), box);
     layout->addWidget(m_inverse);
     layout->addWidget(m_border);
     layout->addStretch();

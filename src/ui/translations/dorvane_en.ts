@@ -351,10 +351,6 @@
         <translation>&amp;Find</translation>
     </message>
     <message>
-        <source>삭제(&amp;S)</source>
-        <translation>&amp;Delete</translation>
-    </message>
-    <message>
         <source>닫기</source>
         <translation>Close</translation>
     </message>
@@ -365,6 +361,10 @@
     <message>
         <source>Dorvane Alarm History (*.mdb);;All Files (*.*)</source>
         <translation>Dorvane Alarm History (*.mdb);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>삭제(&amp;D)</source>
+        <translation>&amp;Delete</translation>
     </message>
 </context>
 <context>
@@ -409,10 +409,6 @@
         <translation>Image</translation>
     </message>
     <message>
-        <source>&amp;ID:</source>
-        <translation>&amp;ID:</translation>
-    </message>
-    <message>
         <source>크기 (폭 x 높이)(&amp;S):</source>
         <translation>&amp;Size (width x height):</translation>
     </message>
@@ -427,6 +423,10 @@
     <message>
         <source>색 반전(&amp;I)</source>
         <translation>&amp;Invert colours</translation>
+    </message>
+    <message>
+        <source>I&amp;D:</source>
+        <translation>I&amp;D:</translation>
     </message>
 </context>
 <context>
@@ -866,10 +866,6 @@
         <translation>&amp;Invert colours</translation>
     </message>
     <message>
-        <source>테두리(&amp;O)</source>
-        <translation>B&amp;order</translation>
-    </message>
-    <message>
         <source>0채움(&amp;Z)</source>
         <translation>&amp;Zero fill</translation>
     </message>
@@ -884,6 +880,10 @@
     <message>
         <source>큰 글꼴(&amp;L)</source>
         <translation>&amp;Large font</translation>
+    </message>
+    <message>
+        <source>테두리(&amp;E)</source>
+        <translation>Bord&amp;er</translation>
     </message>
 </context>
 <context>
@@ -1775,14 +1775,6 @@
         <translation>&amp;Height:</translation>
     </message>
     <message>
-        <source>x축(&amp;J)</source>
-        <translation>x axis (&amp;J)</translation>
-    </message>
-    <message>
-        <source>y축(&amp;K)</source>
-        <translation>y axis (&amp;K)</translation>
-    </message>
-    <message>
         <source>테두리 표시(&amp;B)</source>
         <translation>Show &amp;border</translation>
     </message>
@@ -1793,6 +1785,14 @@
     <message>
         <source>이미지(&amp;P):</source>
         <translation>&amp;Picture:</translation>
+    </message>
+    <message>
+        <source>y축(&amp;U)</source>
+        <translation>y axis (&amp;U)</translation>
+    </message>
+    <message>
+        <source>x축(&amp;F)</source>
+        <translation>x axis (&amp;F)</translation>
     </message>
 </context>
 <context>
@@ -2086,10 +2086,6 @@
         <translation>Device %1</translation>
     </message>
     <message>
-        <source>국  번(&amp;N):</source>
-        <translation>Statio&amp;n:</translation>
-    </message>
-    <message>
         <source>장치:</source>
         <translation>Device:</translation>
     </message>
@@ -2116,6 +2112,10 @@
     <message>
         <source>최대값(&amp;K):</source>
         <translation>Maximum (&amp;K):</translation>
+    </message>
+    <message>
+        <source>국  번(&amp;J):</source>
+        <translation>Station (&amp;J):</translation>
     </message>
 </context>
 <context>
@@ -2723,10 +2723,6 @@
         <translation>&amp;Invert colours</translation>
     </message>
     <message>
-        <source>테두리(&amp;O)</source>
-        <translation>B&amp;order</translation>
-    </message>
-    <message>
         <source>글꼴</source>
         <translation>Font</translation>
     </message>
@@ -2749,6 +2745,10 @@
     <message>
         <source>%1/%2 바이트</source>
         <translation>%1/%2 bytes</translation>
+    </message>
+    <message>
+        <source>테두리(&amp;E)</source>
+        <translation>Bo&amp;rder</translation>
     </message>
 </context>
 <context>
