@@ -84,6 +84,8 @@ void addCsvCommands(CLI::App &app, CliContext &ctx)
     auto o = std::make_shared<Options>();
     auto *csv = app.add_subcommand("csv", "The tag list, alarms or messages as CSV");
     csv->require_subcommand(1);
+    // The shared options (--program-dir, --json) are taken after "export" and "import" too.
+    csv->fallthrough();
 
     auto *exp = csv->add_subcommand("export", "Write a table as CSV");
     exp->add_option("file", o->file, "The .kvr file")->required();

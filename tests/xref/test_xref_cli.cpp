@@ -120,6 +120,10 @@ TEST_F(XrefCli, CsvOutAndBackInGivesTheSameProject)
     EXPECT_NE(bad.out.find("row 2"), std::string::npos) << bad.out;
     EXPECT_FALSE(std::filesystem::exists(path("bad.kvr")));
     EXPECT_EQ(run("csv export " + kDemo + " --table screens").status, 1);
+    // The shared options come after the command as after any other.
+    EXPECT_EQ(run("csv export " + kDemo + " --table messages --program-dir " DORVANE_RUNTIME_DIR)
+                      .status,
+              0);
 }
 
 } // namespace
