@@ -1,6 +1,7 @@
 // The main window from the keyboard: no shortcut or mnemonic used twice (in both interface
 // languages, with a screen window open), the accelerators that clashed before reach their
-// command, and the edit menu follows the focus, the selection and the clipboard.
+// command, the edit menu follows the focus, the selection and the clipboard, and Ctrl and the
+// wheel zoom.
 
 #include "helpers/modal_script.h"
 #include "helpers/ui_fixture.h"
@@ -20,12 +21,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTreeWidget>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <map>
@@ -204,6 +207,38 @@ private slots:
         QTest::keyClick(tree, Qt::Key_C, Qt::ControlModifier);
         QVERIFY(enabled(MainAction::EditPaste));
         QVERIFY(!enabled(MainAction::EditSelectAll) || frame().activeView());
+    }
+
+    // Ctrl and the wheel step through the fixed zooms; the tool bar's zoom box follows.
+    void ctrlWheelZooms()
+    {
+        start("0x412");
+        CDorvaneView *view = frame().activeView();
+        QComboBox *box = frame().findChild<QComboBox *>(QStringLiteral("zoomBox"));
+        QVERIFY(box);
+        // A turn over the canvas reaches the view's viewport (the canvas and the picture leave
+        // the wheel alone); sent there directly, as a posted event would not propagate.
+        const auto wheel = [view](int delta, Qt::KeyboardModifiers mods) {
+            QWidget *port = view->viewport();
+            const QPointF at(port->width() / 2.0, port->height() / 2.0);
+            QWheelEvent event(at, port->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                              mods, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(port, &event);
+        };
+        QCOMPARE(view->zoom(), int(CDorvaneView::Zoom100));
+        wheel(120, Qt::ControlModifier);
+        QCOMPARE(view->zoom(), int(CDorvaneView::Zoom200));
+        QCOMPARE(box->currentIndex(), int(CDorvaneView::Zoom200));
+        wheel(120, Qt::ControlModifier); // no further in
+        QCOMPARE(view->zoom(), int(CDorvaneView::Zoom200));
+        wheel(-60, Qt::ControlModifier); // half a notch waits for the other half
+        QCOMPARE(view->zoom(), int(CDorvaneView::Zoom200));
+        wheel(-60, Qt::ControlModifier);
+        QCOMPARE(view->zoom(), int(CDorvaneView::Zoom100));
+        wheel(-120, Qt::ControlModifier);
+        QCOMPARE(box->currentIndex(), int(CDorvaneView::Zoom50));
+        wheel(-120, Qt::NoModifier); // scrolls, does not zoom
+        QCOMPARE(view->zoom(), int(CDorvaneView::Zoom50));
     }
 
     // A screen window is needed for the grid, the function keys and the PLC type.

@@ -97,6 +97,10 @@ void CMainFrame::connectView(CDorvaneView *view)
             [this, view] { editScreenProperties(view->screenNumber()); });
     connect(view, &CDorvaneView::editTagProperties, this,
             [this, view](core::CTag *tag) { editTagProperties(view->screenNumber(), tag); });
+    connect(view, &CDorvaneView::zoomStepped, this, [this](int index) {
+        const QSignalBlocker block(zoomBox());
+        zoomBox()->setCurrentIndex(index);
+    });
     connect(view, &CDorvaneView::functionKeyClicked, this,
             [this, view](int key) { editFunctionKey(view->screenNumber(), key); });
     connect(view->picture(), &CPanelPicture::keyContextMenu, this,

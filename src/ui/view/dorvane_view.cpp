@@ -16,6 +16,10 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace ui {
 
@@ -69,6 +73,28 @@ double CDorvaneView::fy() const
 QSize CDorvaneView::scaledPictureSize() const
 {
     return m_picture->scaledSize();
+}
+
+void CDorvaneView::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QScrollArea::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    constexpr int kNotch = 120;
+    m_wheel += event->angleDelta().y();
+    if (std::abs(m_wheel) < kNotch)
+        return;
+    const bool in = m_wheel > 0;
+    m_wheel = 0;
+    // The fitted view steps from 100 %; the indexes run from 200 % (0) to 50 % (2).
+    const int from = m_zoom == ZoomFit ? int(Zoom100) : m_zoom;
+    const int to = std::clamp(from + (in ? -1 : 1), int(Zoom200), int(Zoom50));
+    if (to == m_zoom)
+        return;
+    setZoom(to);
+    emit zoomStepped(to);
 }
 
 void CDorvaneView::setZoom(int index)

@@ -50,12 +50,16 @@ public:
     void refresh();
 
 signals:
+    // The user zoomed with Ctrl and the wheel: the zoom box follows.
+    void zoomStepped(int index);
     void functionKeyClicked(int key);
     void editScreenProperties();
     void editTagProperties(core::CTag *tag);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Ctrl and the wheel zoom in and out, one fixed zoom a notch, as drawing editors do.
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void placeCanvas();
@@ -68,6 +72,7 @@ private:
     CPanelPicture *m_picture = nullptr;
     CScreenCanvas *m_canvas = nullptr;
     int m_zoom = Zoom100;
+    int m_wheel = 0; // eighths of a degree not yet turned into a step
 };
 
 } // namespace ui
