@@ -190,6 +190,8 @@ TEST_F(CrossReferenceDemo, UsersReadInTheMessageLanguage)
     EXPECT_EQ(userText(tag), "screen 3, tag 1 (Lamp at 0, 16)");
     EXPECT_EQ(userText({UserKind::Calculation, UserRole::Operand2, 0, 1}),
               "calculation 2, operand 2");
+    tag.role = UserRole::YPoint;
+    EXPECT_EQ(userText(tag), "screen 3, tag 1 (Lamp at 0, 16), y address");
     EXPECT_EQ(kindFromWord("transfer"), UserKind::Transfer);
     EXPECT_FALSE(kindFromWord("Transfer"));
     EXPECT_EQ(accessText(kReadWrite), "R/W");

@@ -36,11 +36,16 @@ std::string userText(const User &user)
     using namespace util::msg;
     const std::string role = roleText(user.role);
     switch (user.kind) {
-    case UserKind::Tag:
-        return messageWithTexts(
+    case UserKind::Tag: {
+        std::string text = messageWithTexts(
                 kXrefTagUser,
                 {std::to_string(user.screen), number(user.index), tagKindText(user.tagKind),
                  util::formatText("%d, %d", int(user.rect.left), int(user.rect.top))});
+        // The moving tag has two points: say which one.
+        if (user.role == UserRole::XPoint || user.role == UserRole::YPoint)
+            text += ", " + role;
+        return text;
+    }
     case UserKind::FunctionKey:
         return messageWithTexts(
                 kXrefKeyUser,
