@@ -210,8 +210,8 @@ TEST_F(PanelCommands, SystemInformationTexts)
     EXPECT_EQ(info->osVersion, "1.02");
     EXPECT_EQ(info->osDate, "2026-12-08");
     EXPECT_EQ(info->clockType, "Type A: No RTC Type");
-    EXPECT_EQ(info->menuLanguage, "KOR");
-    EXPECT_EQ(info->menuVersion, "1.00");
+    EXPECT_EQ(testsupport::korean(info->menuLanguage), "KOR");
+    EXPECT_EQ(testsupport::korean(info->menuVersion), "1.00");
     EXPECT_EQ(testsupport::korean(info->driver1Name), "미사용");
     EXPECT_EQ(testsupport::korean(info->driver2Name), "CNET");
     EXPECT_EQ(info->driver2Version, "1.10");

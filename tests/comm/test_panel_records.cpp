@@ -90,8 +90,8 @@ TEST(SystemInfo, TextsFromTheRecords)
     EXPECT_EQ(testsupport::korean(t.clockTime), "2026-12-08 화 09:05:07");
     EXPECT_EQ(t.scanMax, "15");
     EXPECT_EQ(t.scanCurrent, "7");
-    EXPECT_EQ(t.menuLanguage, "KOR");
-    EXPECT_EQ(t.menuVersion, "1.05");
+    EXPECT_EQ(testsupport::korean(t.menuLanguage), "KOR");
+    EXPECT_EQ(testsupport::korean(t.menuVersion), "1.05");
     EXPECT_EQ(testsupport::korean(t.driver1Name), "미사용");
     EXPECT_EQ(t.driver1Version, "");
     EXPECT_EQ(testsupport::korean(t.driver2Name), "MASTER-K CNET DRIVER"); // at most 20 characters
@@ -102,6 +102,21 @@ TEST(SystemInfo, TextsFromTheRecords)
     const SystemInfoTexts noRtc = formatSystemInfo(m, menu, z1, z2);
     EXPECT_EQ(noRtc.clockType, "Type A: No RTC Type");
     EXPECT_EQ(testsupport::korean(noRtc.clockTime), "2026-12-08  09:05:07");
+}
+
+// A panel with nothing loaded answers with erased memory: its fields read "none", not as
+// escaped 0xFF bytes.
+TEST(SystemInfo, ErasedFieldsReadNone)
+{
+    const util::Bytes m(28, 0), menu(25, 0xFF), z1(30, 0xFF);
+    util::Bytes z2(30, 0);
+    std::copy_n("CNET", 4, z2.begin() + 10);
+    const SystemInfoTexts t = formatSystemInfo(m, menu, z1, z2);
+    EXPECT_EQ(testsupport::korean(t.menuLanguage), "(없음)");
+    EXPECT_EQ(testsupport::english(t.menuVersion), "(none)");
+    EXPECT_EQ(testsupport::english(t.driver1Name), "(none)");
+    EXPECT_EQ(t.driver1Version, "");
+    EXPECT_EQ(testsupport::english(t.driver2Name), "CNET");
 }
 
 TEST(FontArea, HeaderLengthAndChecksumAndTheSizeLimit)
@@ -175,8 +190,8 @@ TEST(SystemInfo, PanelTextsAreShownEscaped)
     util::Bytes z2(30, 0);
     std::copy_n("LX PLC", 6, z2.begin() + 10);
     const SystemInfoTexts t = formatSystemInfo(m, menu, z1, z2);
-    EXPECT_EQ(t.menuLanguage, "\\x1B[2");
-    EXPECT_EQ(t.menuVersion, "1\\x0D\\x0A\\\\");
+    EXPECT_EQ(testsupport::korean(t.menuLanguage), "\\x1B[2");
+    EXPECT_EQ(testsupport::korean(t.menuVersion), "1\\x0D\\x0A\\\\");
     EXPECT_EQ(testsupport::korean(t.driver1Name), "MODBUS\\x1B]0;owned\\x07\\xFF");
     EXPECT_EQ(testsupport::korean(t.driver2Name), "LX PLC");
     // Comparisons with the panel's language go on reading the raw bytes.

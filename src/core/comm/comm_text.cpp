@@ -109,6 +109,7 @@ constexpr Entry kEntries[] = {
         {CommTextId::SysInfoFailed, "시스템 정보 읽기에 실패했습니다.",
          "Reading the system information failed."},
         {CommTextId::DriverUnused, "미사용", "Unused"},
+        {CommTextId::NothingLoaded, "(없음)", "(none)"},
         {CommTextId::ClockReading, "%s %s %s", {}},
         {CommTextId::HistOldVersion,
          "버전 1.1 이전에 저장된 경보이력이므로 업로드할 수 없습니다. \n\nOS를 최근 버전으로 "

@@ -78,6 +78,7 @@ enum class CommTextId : std::uint8_t {
     FileTooLarge,
     SysInfoFailed,
     DriverUnused,
+    NothingLoaded, // an erased field where the panel keeps a name
     ClockReading, // date, weekday, time of day
     // Alarm history.
     HistOldVersion,

@@ -5,6 +5,7 @@
 #include "core/comm/panel_ui.h"
 #include "util/messages.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace comm {
@@ -16,6 +17,21 @@ std::string version(std::uint16_t word)
     return util::formatText("%X.%02X", word >> 8, word & 0xFF);
 }
 
+// A field of erased memory (every byte 0xFF): nothing has been loaded there.
+bool erased(util::ConstByteSpan bytes)
+{
+    return !bytes.empty()
+            && std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b == 0xFF; });
+}
+
+// The panel's text, or "none" for an erased field.
+CommText panelField(util::ConstByteSpan record, std::size_t offset, std::size_t length)
+{
+    if (record.size() >= offset + length && erased(record.subspan(offset, length)))
+        return CommTextId::NothingLoaded;
+    return CommText::of(shownPanelText(util::fixedText(record, offset, length)));
+}
+
 void driverTexts(util::ConstByteSpan id, CommText &name, std::string &ver)
 {
     static constexpr std::uint8_t kNoUse[] = {'N', 'O', ' ', 'U', 'S', 'E', 0};
@@ -24,8 +40,11 @@ void driverTexts(util::ConstByteSpan id, CommText &name, std::string &ver)
         ver.clear();
         return;
     }
-    name = CommText::of(shownPanelText(util::fixedText(id, 10, 20)));
-    ver = version(util::be16(id, 8));
+    name = panelField(id, 10, 20);
+    if (name.id == CommTextId::NothingLoaded)
+        ver.clear();
+    else
+        ver = version(util::be16(id, 8));
 }
 
 } // namespace
@@ -65,8 +84,8 @@ SystemInfoTexts formatSystemInfo(util::ConstByteSpan m, util::ConstByteSpan menu
                     CommText::of(util::formatText("%02X:%02X:%02X", w(6), w(8), w(10)))}};
     t.scanMax = util::formatText("%u", w(14));
     t.scanCurrent = util::formatText("%u", w(18));
-    t.menuLanguage = shownPanelText(menuLanguageText(menu));
-    t.menuVersion = shownPanelText(util::fixedText(menu, 20, 4));
+    t.menuLanguage = panelField(menu, 12, 3);
+    t.menuVersion = panelField(menu, 20, 4);
     driverTexts(driver1, t.driver1Name, t.driver1Version);
     driverTexts(driver2, t.driver2Name, t.driver2Version);
     return t;

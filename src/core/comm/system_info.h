@@ -23,8 +23,8 @@ struct SystemInfoTexts
     CommText clockTime; // date, the day's name, time of day
     std::string scanMax;
     std::string scanCurrent;
-    std::string menuLanguage;
-    std::string menuVersion;
+    CommText menuLanguage; // the panel's text, or "none" where the memory is erased
+    CommText menuVersion;
     CommText driver1Name; // the panel's text, or "unused"
     std::string driver1Version;
     CommText driver2Name;

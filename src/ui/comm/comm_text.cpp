@@ -96,6 +96,7 @@ constexpr const char *kSources[] = {
         QT_TRANSLATE_NOOP("ui::CommText", "파일이 너무 커서 다운로드 할 수 없습니다."),
         QT_TRANSLATE_NOOP("ui::CommText", "시스템 정보 읽기에 실패했습니다."),
         QT_TRANSLATE_NOOP("ui::CommText", "미사용"),
+        QT_TRANSLATE_NOOP("ui::CommText", "(없음)"),
         nullptr, // ClockReading
         // Alarm history.
         QT_TRANSLATE_NOOP("ui::CommText",

@@ -69,10 +69,10 @@ void CSysInfoDialog::showTexts(const comm::SystemInfoTexts &t)
 {
     const auto plain = [](const std::string &value) { return QString::fromStdString(value); };
     const QString values[FieldCount]
-            = {plain(t.osVersion),      plain(t.osDate),         plain(t.clockType),
-               commText(t.clockTime),   plain(t.scanMax),        plain(t.scanCurrent),
-               plain(t.menuLanguage),   plain(t.menuVersion),    commText(t.driver1Name),
-               plain(t.driver1Version), commText(t.driver2Name), plain(t.driver2Version)};
+            = {plain(t.osVersion),       plain(t.osDate),         plain(t.clockType),
+               commText(t.clockTime),    plain(t.scanMax),        plain(t.scanCurrent),
+               commText(t.menuLanguage), commText(t.menuVersion), commText(t.driver1Name),
+               plain(t.driver1Version),  commText(t.driver2Name), plain(t.driver2Version)};
     for (int f = 0; f < FieldCount; ++f)
         m_fields[std::size_t(f)]->setText(values[f]);
 }

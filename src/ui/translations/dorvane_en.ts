@@ -3142,5 +3142,9 @@ Please upgrade the OS to the latest version.</translation>
         <source>드라이버 파일 %s이(가) 너무 커서 패널의 드라이버 영역에 들어가지 않습니다(채널 %d: %u 바이트).</source>
         <translation>The driver file %s is too large for the panel&apos;s driver area (channel %d holds %u bytes).</translation>
     </message>
+    <message>
+        <source>(없음)</source>
+        <translation>(none)</translation>
+    </message>
 </context>
 </TS>
