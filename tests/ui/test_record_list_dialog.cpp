@@ -70,13 +70,22 @@ private slots:
         QTest::mouseClick(dlg.modifyButton(), Qt::LeftButton);
         QCOMPARE(cell(dlg, 1), QStringLiteral("E2"));
 
+        // A double click below the last row adds one; on a row it modifies that row.
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QWidget *port = dlg.table()->viewport();
+        QTest::mouseDClick(port, Qt::LeftButton, {}, QPoint(20, port->height() - 5));
+        QCOMPARE(dlg.table()->rowCount(), 3);
+        QCOMPARE(cell(dlg, 2), QStringLiteral("E3"));
+
         // The document's list is untouched until the caller takes the result.
         QCOMPARE(document.size(), std::size_t(2));
         dlg.accept();
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         list.Ok(document);
-        QCOMPARE(document.size(), std::size_t(2));
+        QCOMPARE(document.size(), std::size_t(3));
         QCOMPARE(core::CAlarmRecord(document[1]).Message(), std::string("E2"));
+        QCOMPARE(core::CAlarmRecord(document[2]).Message(), std::string("E3"));
     }
 
     void aFullListRefusesAddWithItsMessageAndStaysOpen()

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -35,6 +36,7 @@ CRecordListDialog::CRecordListDialog(const QString &title, CRecordListSource &so
                                          m_table->horizontalHeader()->sectionSizeHint(c)));
     }
     m_table->installEventFilter(this);
+    m_table->viewport()->installEventFilter(this);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         if (m_source.DoubleClick(row))
             refreshView();
@@ -118,6 +120,13 @@ bool CRecordListDialog::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_table && event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
         deleteRecord();
+        return true;
+    }
+    // A double click below the rows adds a record, as one on a row modifies it.
+    if (watched == m_table->viewport() && event->type() == QEvent::MouseButtonDblClick
+        && !m_table->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint()).isValid()) {
+        if (m_source.DoubleClick(-1))
+            refreshView();
         return true;
     }
     return CPresenterDialog::eventFilter(watched, event);
