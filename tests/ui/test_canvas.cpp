@@ -135,6 +135,24 @@ private slots:
         QCOMPARE(m_doc->ScreenMemoryUsed(), full);
     }
 
+    // Each creation tool shows its own cursor, from the moment it is chosen; select the arrow.
+    void eachCreationToolShowsItsCursor()
+    {
+        QSet<QByteArray> pictures;
+        for (int tool = ui::ToolDigit; tool <= ui::ToolBmpText; ++tool) {
+            m_canvas->setTool(tool);
+            const QCursor cursor = m_canvas->cursor();
+            QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+            QCOMPARE(cursor.hotSpot(), QPoint(8, 8));
+            const QImage picture = cursor.pixmap().toImage();
+            pictures.insert(QByteArray(reinterpret_cast<const char *>(picture.constBits()),
+                                       picture.sizeInBytes()));
+        }
+        QCOMPARE(pictures.size(), ui::ToolBmpText - ui::ToolDigit + 1);
+        m_canvas->setTool(ui::ToolSelect);
+        QCOMPARE(m_canvas->cursor().shape(), Qt::ArrowCursor);
+    }
+
     void placedTagLandsWhereTheButtonComesUp()
     {
         m_canvas->setTool(ui::ToolText);

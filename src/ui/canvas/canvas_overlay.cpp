@@ -5,12 +5,18 @@
 #include "core/editor/selection_rules.h"
 
 #include "ui/canvas/tag_painter.h"
+#include "ui/canvas/tool_ids.h"
 
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
+#include <QPen>
+#include <QPixmap>
 #include <QPolygon>
 
 #include <algorithm>
+#include <map>
+#include <utility>
 
 namespace ui {
 
@@ -183,6 +189,29 @@ Qt::CursorShape cursorShape(core::TagCursor cursor)
         return Qt::SizeAllCursor;
     }
     return Qt::ArrowCursor;
+}
+
+QCursor toolCursor(int toolId)
+{
+    static std::map<int, QCursor> cursors;
+    if (const auto it = cursors.find(toolId); it != cursors.end())
+        return it->second;
+    constexpr int kSize = 32;
+    constexpr int kHot = 8; // the cross's centre
+    QPixmap picture(kSize, kSize);
+    picture.fill(Qt::transparent);
+    {
+        QPainter p(&picture);
+        // A black cross edged in white reads on the light canvas and on the dark display.
+        for (const auto &[colour, width] : {std::pair{QColor(Qt::white), 3}, {Qt::black, 1}}) {
+            p.setPen(QPen(colour, width));
+            p.drawLine(kHot, 1, kHot, 2 * kHot - 1);
+            p.drawLine(1, kHot, 2 * kHot - 1, kHot);
+        }
+        const QIcon icon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(toolIconName(toolId))));
+        p.drawPixmap(kSize / 2, kSize / 2, icon.pixmap(kSize / 2, kSize / 2));
+    }
+    return cursors.emplace(toolId, QCursor(picture, kHot, kHot)).first->second;
 }
 
 } // namespace ui

@@ -6,6 +6,7 @@
 #include "core/tags/tag.h"
 
 #include <QColor>
+#include <QCursor>
 #include <QRect>
 #include <QSize>
 
@@ -50,5 +51,8 @@ void paintLockMarks(QPainter &p, const std::vector<const core::CTag *> &tags,
                     const core::editor::CCanvasMapping &mapping);
 // The mouse cursor for a handle.
 Qt::CursorShape cursorShape(core::TagCursor cursor);
+// The cursor of a creation tool: a cross whose centre is the hot spot, with the tool's picture
+// beside it, so the user sees which kind of tag the next click puts down.
+QCursor toolCursor(int toolId);
 
 } // namespace ui

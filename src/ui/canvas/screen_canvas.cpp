@@ -79,6 +79,11 @@ void CScreenCanvas::setTool(int toolId)
         toolId = ToolSelect;
     const bool finished = m_toolId != ToolSelect && toolId == ToolSelect;
     m_toolId = toolId;
+    // Shown at once, not only once the mouse moves.
+    if (toolId == ToolSelect)
+        unsetCursor();
+    else
+        setCursor(toolCursor(toolId));
     if (finished)
         emit toolFinished();
 }
@@ -378,7 +383,7 @@ void CScreenCanvas::mouseMoveEvent(QMouseEvent *event)
     if (!tool->isPressed() && m_toolId == ToolSelect) {
         updateCursor(toLogical(event->position().toPoint()));
     } else if (m_toolId != ToolSelect) {
-        setCursor(Qt::CrossCursor);
+        setCursor(toolCursor(m_toolId));
     }
 }
 

@@ -30,4 +30,14 @@ inline bool isTagTool(int id)
     return id >= ToolDigit && id <= ToolBmpText;
 }
 
+// The name of the tool's picture in the icon resource (":/icons/<name>.svg"): the tool bar's
+// button and the canvas's cursor while the tool is chosen.
+inline const char *toolIconName(int id)
+{
+    static constexpr const char *kNames[] = {
+            "digit",       "message", "text",   "lamp", "button", "pie",    "bitmap", "bar_graph",
+            "trend_graph", "motor",   "mobile", "rect", "line",   "circle", "clock",  "bmp_text"};
+    return isTagTool(id) ? kNames[id] : "select";
+}
+
 } // namespace ui
