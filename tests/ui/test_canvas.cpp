@@ -153,6 +153,32 @@ private slots:
         QCOMPARE(m_canvas->cursor().shape(), Qt::ArrowCursor);
     }
 
+    // The keyboard alone: F2's tool, the arrows move the cross, Enter puts the tag there and
+    // returns to select with it selected, and a second Enter asks for its properties.
+    void enterPlacesTheToolsTagAtTheCross()
+    {
+        m_canvas->show();
+        m_canvas->setFocus();
+        m_canvas->setTool(ui::ToolDigit);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(m_canvas.get(), Qt::Key_Right);
+        QTest::keyClick(m_canvas.get(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(m_canvas.get(), Qt::Key_Up, Qt::ShiftModifier);
+        QTest::keyClick(m_canvas.get(), Qt::Key_Up); // stays on the display
+        QTest::keyClick(m_canvas.get(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(m_canvas.get(), Qt::Key_Return);
+        QCOMPARE(int(m_screen->TagCount()), 1);
+        QCOMPARE(m_screen->Tags().back()->X(), 3);
+        QCOMPARE(m_screen->Tags().back()->Y(), 8);
+        QCOMPARE(m_canvas->tool(), int(ui::ToolSelect));
+        QCOMPARE(m_canvas->selection().size(), std::size_t(1));
+        QCOMPARE(m_undo->count(), 1);
+        QSignalSpy properties(m_canvas.get(), &ui::CScreenCanvas::editTagProperties);
+        QTest::keyClick(m_canvas.get(), Qt::Key_Return);
+        QCOMPARE(properties.count(), 1);
+        QCOMPARE(int(m_screen->TagCount()), 1);
+    }
+
     void placedTagLandsWhereTheButtonComesUp()
     {
         m_canvas->setTool(ui::ToolText);

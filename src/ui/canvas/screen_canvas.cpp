@@ -79,11 +79,12 @@ void CScreenCanvas::setTool(int toolId)
         toolId = ToolSelect;
     const bool finished = m_toolId != ToolSelect && toolId == ToolSelect;
     m_toolId = toolId;
-    // Shown at once, not only once the mouse moves.
+    // Shown at once, not only once the mouse moves (the cursor and the keyboard's cross).
     if (toolId == ToolSelect)
         unsetCursor();
     else
         setCursor(toolCursor(toolId));
+    update();
     if (finished)
         emit toolFinished();
 }
@@ -327,6 +328,7 @@ void CScreenCanvas::paintEvent(QPaintEvent *event)
         paintSelectionMarks(p, m_selection, m_mapping, m_config.colors());
     if (m_band != Band::None)
         paintBandFigure(p, BandFigure{m_band, m_bandRect, m_bandOffset}, m_selection, m_mapping);
+    m_keyPlacement.paint(p);
 }
 
 void CScreenCanvas::renderPanel(QPainter &p, bool printing) const
@@ -380,6 +382,7 @@ void CScreenCanvas::mouseMoveEvent(QMouseEvent *event)
 {
     CAbstractTool *tool = toolFor(m_toolId);
     tool->mouseMoved(event);
+    m_keyPlacement.follow(toLogical(event->position().toPoint()));
     if (!tool->isPressed() && m_toolId == ToolSelect) {
         updateCursor(toLogical(event->position().toPoint()));
     } else if (m_toolId != ToolSelect) {
@@ -443,7 +446,8 @@ bool CScreenCanvas::event(QEvent *e)
     // Arrow keys move the selection before focus navigation can take them.
     if (e->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(e);
-        if (arrowKey(key->key())) {
+        if (m_keyPlacement.keyPressed(key->key(), key->modifiers() & Qt::ShiftModifier)
+            || arrowKey(key->key())) {
             e->accept();
             return true;
         }

@@ -7,6 +7,7 @@
 
 #include "ui/canvas/canvas_actions.h"
 #include "ui/canvas/canvas_overlay.h"
+#include "ui/canvas/key_placement.h"
 
 #include "core/editor/canvas_mapping.h"
 #include "core/tags/tag.h"
@@ -144,6 +145,7 @@ private:
     std::map<int, std::unique_ptr<CAbstractTool>> m_tools;
     std::unique_ptr<CTagPainter> m_painter;
     CCanvasActions m_actions{*this};
+    CKeyPlacement m_keyPlacement{*this};
     int m_toolId = 100;
     bool m_active = true;
     Band m_band = Band::None;
