@@ -43,6 +43,7 @@
 #include "ui/project/new_screen_dialog.h"
 #include "ui/project/screen_prop_dialog.h"
 #include "ui/project/tag_list_dialog.h"
+#include "ui/project/xref_dialog.h"
 #include "ui/tags/tag_prop_dialogs.h"
 
 #include "core/app/app_services.h"
@@ -387,6 +388,9 @@ std::vector<GalleryEntry> buildGallery()
     }));
     g.push_back(entry("CUsedSysMemDialog", "functions", [](CMainFrame &frame, Scratch &) {
         return makeUsedSysMemDialog(*frame.document());
+    }));
+    g.push_back(entry("CXrefDialog", "project", [](CMainFrame &frame, Scratch &) {
+        return std::make_unique<CXrefDialog>(*frame.document());
     }));
     g.push_back(entry("CPictureExportDialog", "printing", [](CMainFrame &frame, Scratch &) {
         return makePictureExportDialog(*frame.document(), firstScreenNumber(frame));

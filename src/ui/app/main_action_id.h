@@ -47,6 +47,7 @@ enum class MainAction : int {
     ProjectComm1,
     ProjectComm2,
     ProjectPlcType,
+    ProjectXref,
     ProjectComPort,
 
     FunctionAlarms,

@@ -186,6 +186,8 @@ void CMainActions::createProjectActions()
             [f] { f->editChannelSettings(2); });
     command(ProjectPlcType, "projectPlcType", tr("PLC 타입 변경(&T)..."), {},
             [f] { f->changePlcType(); });
+    command(ProjectXref, "projectXref", tr("교차 참조(&X)..."), {},
+            [f] { f->showCrossReference(); });
     command(ProjectComPort, "projectComPort", tr("Velmar Panel 연결 포트 변경(&C)..."), {},
             [f] { f->changeComPort(); });
     // The common functions.
@@ -268,7 +270,8 @@ void CMainActions::createMenus()
 
     QMenu *project = bar->addMenu(tr("프로젝트(&P)"));
     project->setObjectName(QStringLiteral("projectMenu"));
-    project->addActions(actions({ProjectParams, ProjectComm1, ProjectComm2, ProjectPlcType}));
+    project->addActions(
+            actions({ProjectParams, ProjectComm1, ProjectComm2, ProjectPlcType, ProjectXref}));
     project->addSeparator();
     // The PC's own port: not part of the project, so always available.
     project->addAction(action(ProjectComPort));

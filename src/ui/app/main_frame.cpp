@@ -221,7 +221,8 @@ void CMainFrame::updateActions()
     for (MainAction id : {FileClose, FileSave, FileSaveAs, FilePrint, FilePrintPreview,
                           FileExportPdf, FileExportPictures, ScreenNew, ScreenPreview})
         action(id)->setEnabled(open);
-    for (MainAction id : {ViewMemory, CommDownload, ProjectParams, ProjectComm1, ProjectComm2})
+    for (MainAction id :
+         {ViewMemory, CommDownload, ProjectParams, ProjectComm1, ProjectComm2, ProjectXref})
         action(id)->setEnabled(open);
     for (MainAction id :
          {FunctionAlarms, FunctionCalculations, FunctionTransfers, FunctionReservations,

@@ -137,6 +137,11 @@ public:
     void showUsedSystemMemory();
     void setAutoSaveInterval(int minutes);
 
+    // --- cross-reference (main_frame_xref.cpp) -----------------------------------------------
+    // The cross-reference window, built anew from the document; its users lead to their tag,
+    // function key, list or settings.
+    void showCrossReference();
+
     // --- project settings (main_frame_params.cpp); each OK is one undo step ----------------
     void editPanelSettings();
     // Channel 1 or 2, with the configuration controls.

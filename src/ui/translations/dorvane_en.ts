@@ -1701,6 +1701,10 @@
         <source>이미지텍스트(&amp;G)</source>
         <translation>Ima&amp;ge text</translation>
     </message>
+    <message>
+        <source>교차 참조(&amp;X)...</source>
+        <translation>Cross-&amp;Reference...</translation>
+    </message>
 </context>
 <context>
     <name>ui::CMemoryUseDialog</name>
@@ -2841,6 +2845,105 @@
     <message>
         <source>닫기</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CXrefDialog</name>
+    <message>
+        <source>교차 참조</source>
+        <translation>Cross-Reference</translation>
+    </message>
+    <message>
+        <source>전체</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>태그</source>
+        <translation>Tags</translation>
+    </message>
+    <message>
+        <source>기능 키</source>
+        <translation>Function keys</translation>
+    </message>
+    <message>
+        <source>경보</source>
+        <translation>Alarms</translation>
+    </message>
+    <message>
+        <source>연산</source>
+        <translation>Calculations</translation>
+    </message>
+    <message>
+        <source>블록통신</source>
+        <translation>Block transfers</translation>
+    </message>
+    <message>
+        <source>예약</source>
+        <translation>Reservations</translation>
+    </message>
+    <message>
+        <source>파라미터</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>위치 / 사용처</source>
+        <translation>Point / user</translation>
+    </message>
+    <message>
+        <source>시스템 이름</source>
+        <translation>System name</translation>
+    </message>
+    <message>
+        <source>읽기/쓰기</source>
+        <translation>R/W</translation>
+    </message>
+    <message>
+        <source>찾기(&amp;F):</source>
+        <translation>&amp;Find:</translation>
+    </message>
+    <message>
+        <source>채널(&amp;H):</source>
+        <translation>C&amp;hannel:</translation>
+    </message>
+    <message>
+        <source>사용처 종류(&amp;K):</source>
+        <translation>User &amp;kind:</translation>
+    </message>
+    <message>
+        <source>참조(&amp;R):</source>
+        <translation>&amp;References:</translation>
+    </message>
+    <message>
+        <source>메시지</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>이미지</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>겹침 %1</source>
+        <translation>overlaps %1</translation>
+    </message>
+    <message>
+        <source>크기</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>%1 워드</source>
+        <translation>%1 words</translation>
+    </message>
+    <message>
+        <source>비트</source>
+        <translation>Bit</translation>
+    </message>
+    <message>
+        <source>더블 워드</source>
+        <translation>Double word</translation>
+    </message>
+    <message>
+        <source>워드</source>
+        <translation>Word</translation>
     </message>
 </context>
 <context>
