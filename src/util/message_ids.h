@@ -163,6 +163,15 @@ inline constexpr int kDriverTooLarge = 53840; // largest size
 // Entry checks of the edit fields
 inline constexpr int kIntegerRange = 53850; // least, greatest (as texts)
 inline constexpr int kMinAboveMax = 53851;
+// Why a project file cannot be opened (after kFileNotReadable)
+inline constexpr int kFileNamed = 53860; // path
+inline constexpr int kFileMissing = 53861;
+inline constexpr int kFileNoPermission = 53862;
+inline constexpr int kFileIsFolder = 53863;
+inline constexpr int kNotProjectFile = 53864;
+inline constexpr int kFileCutShort = 53865; // size, size the header gives
+inline constexpr int kFileDamagedAt = 53866; // byte
+inline constexpr int kFileTooLarge = 53867; // largest size
 
 // Cross-reference, address replace and CSV tables (every argument a text)
 inline constexpr int kXrefTagUser = 53900; // screen, tag number, kind, "x, y"

@@ -208,6 +208,12 @@ TEST_F(CliPrograms, ImportNeverWritesAFileThatWouldNotOpen)
 TEST_F(CliPrograms, ProjectFilesLargerThanAnyProjectAreRefusedUnread)
 {
     const std::string refused(util::messageText(util::msg::kFileNotReadable, 0x409));
+    // The refusal, the file and the reason: too large for any project.
+    const std::string tooLarge(util::messageText(util::msg::kFileTooLarge, 0x409));
+    const auto refusedAsTooLarge = [&](const std::string &out, const std::string &file) {
+        return out.rfind(refused + "\n\nFile: " + file + "\n", 0) == 0
+                && out.find(tooLarge.substr(0, tooLarge.find('%'))) != std::string::npos;
+    };
     // A real project with zeros behind it, and a header that claims them as part of the screen
     // area: each area still parses, but no project can be this large.
     auto bytes = *util::readFile(m_project);
@@ -221,7 +227,7 @@ TEST_F(CliPrograms, ProjectFilesLargerThanAnyProjectAreRefusedUnread)
         const Outcome r
                 = run("LANG=en_US.UTF-8 LC_ALL= " + kCli + " " + command + " '" + large + "'");
         EXPECT_EQ(r.status, 1) << command << ": " << r.out;
-        EXPECT_EQ(r.out, refused + "\n") << command;
+        EXPECT_TRUE(refusedAsTooLarge(r.out, large)) << command << ": " << r.out;
     }
     // One byte less is a size a project may have (this one's areas are consistent).
     fs::resize_file(large, size - 1);
@@ -238,7 +244,7 @@ TEST_F(CliPrograms, ProjectFilesLargerThanAnyProjectAreRefusedUnread)
     const auto start = std::chrono::steady_clock::now();
     const Outcome r = run("LANG=en_US.UTF-8 LC_ALL= " + kCli + " info '" + huge + "'");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, refused + "\n");
+    EXPECT_TRUE(refusedAsTooLarge(r.out, huge)) << r.out;
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
 }
 
@@ -254,8 +260,14 @@ TEST_F(CliPrograms, ShortFileGetsTheRefusalOfTheUsersLanguage)
             const Outcome r = run(std::string("LC_ALL= LANG=") + locale + " " + kCli + " " + command
                                   + " '" + shortFile + "'");
             EXPECT_EQ(r.status, 1);
+            // The refusal, the file and why: too short to be a project.
+            std::string named(util::messageText(util::msg::kFileNamed, langId));
+            named.replace(named.find("%s"), 2, shortFile);
             EXPECT_EQ(r.out,
-                      std::string(util::messageText(util::msg::kFileNotReadable, langId)) + "\n")
+                      std::string(util::messageText(util::msg::kFileNotReadable, langId)) + "\n\n"
+                              + named + "\n"
+                              + std::string(util::messageText(util::msg::kNotProjectFile, langId))
+                              + "\n")
                     << locale << " " << command;
         }
 }

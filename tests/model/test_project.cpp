@@ -10,6 +10,7 @@
 
 #include "test_helpers.h"
 #include "util/file_io.h"
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 #include <gtest/gtest.h>
@@ -94,6 +95,47 @@ TEST(ProjectHeader, EachRefusalWithItsMessage)
     util::Bytes overSum = good;
     util::setLe32(overSum, 74 + 4, 500);
     EXPECT_EQ(checkProjectBytes(overSum).messageId, 52001);
+}
+
+// Each refusal says which file and why: missing, a folder, unreadable, not a project, cut
+// short, damaged at a byte of the area table.
+TEST(ProjectHeader, RefusalsNameTheFileAndTheReason)
+{
+    EXPECT_EQ(checkProjectFile("/nonexistent/dir/x.kvr").reasonId, util::msg::kFileMissing);
+    const auto dir = std::filesystem::temp_directory_path() / "dorvane-reasons";
+    std::filesystem::create_directories(dir);
+    EXPECT_EQ(checkProjectFile(dir.string()).reasonId, util::msg::kFileIsFolder);
+
+    const util::Bytes good = validFile();
+    util::Bytes foreign = good;
+    foreign[0] = 'X';
+    EXPECT_EQ(checkProjectBytes(foreign).reasonId, util::msg::kNotProjectFile);
+    EXPECT_EQ(checkProjectBytes(util::Bytes(good.begin(), good.begin() + 50)).reasonId,
+              util::msg::kNotProjectFile);
+
+    const util::Bytes cut(good.begin(), good.end() - 3);
+    const ProjectFileCheck shortCheck = checkProjectBytes(cut);
+    EXPECT_EQ(shortCheck.reasonId, util::msg::kFileCutShort);
+    EXPECT_EQ(shortCheck.size, good.size() - 3);
+    EXPECT_EQ(shortCheck.expected, good.size());
+
+    util::Bytes overSum = good;
+    util::setLe32(overSum, 74 + 4, 500); // the global area's size
+    const ProjectFileCheck damaged = checkProjectBytes(overSum);
+    EXPECT_EQ(damaged.reasonId, util::msg::kFileDamagedAt);
+    EXPECT_EQ(damaged.at, 78u);
+
+    const auto path = dir / "damaged.kvr";
+    ASSERT_TRUE(util::writeFileAtomic(path.string(), overSum));
+    const std::string text = projectCheckMessage(checkProjectFile(path.string()));
+    EXPECT_NE(text.find(util::messageText(util::msg::kFileNotReadable)), std::string::npos);
+    EXPECT_NE(text.find(path.string()), std::string::npos);
+    EXPECT_NE(text.find(util::formatMessage(util::msg::kFileDamagedAt, "78")), std::string::npos);
+    if (::geteuid() != 0) { // root reads whatever the mode says
+        std::filesystem::permissions(path, std::filesystem::perms::none);
+        EXPECT_EQ(checkProjectFile(path.string()).reasonId, util::msg::kFileNoPermission);
+    }
+    std::filesystem::remove_all(dir);
 }
 
 TEST(ProjectHeader, NewerVersionsAreRefusedAfterTheHeaderButBeforeTheTable)

@@ -4,8 +4,12 @@
 #include "util/message_ids.h"
 #include "util/messages.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace core {
 
@@ -18,17 +22,17 @@ constexpr std::size_t kMakerOffset = 10;
 constexpr std::size_t kMakerSize = 60;
 constexpr std::size_t kTableOffset = 74;
 
-ProjectFileCheck reject(int messageId)
+ProjectFileCheck reject(int messageId, int reasonId = 0, std::uint64_t at = 0)
 {
     ProjectFileCheck check;
     check.messageId = messageId;
+    check.reasonId = reasonId;
+    check.at = at;
     return check;
 }
 
-bool headerMatches(util::ConstByteSpan file)
+bool isProjectHeader(util::ConstByteSpan file)
 {
-    if (util::le32(file, kLengthOffset) != file.size())
-        return false;
     if (std::memcmp(file.data() + kMagicOffset, kProjectMagic, 4) != 0)
         return false;
     std::array<std::uint8_t, kMakerSize> maker{};
@@ -36,33 +40,55 @@ bool headerMatches(util::ConstByteSpan file)
     return std::equal(maker.begin(), maker.end(), file.begin() + kMakerOffset);
 }
 
-bool areaTableConsistent(util::ConstByteSpan file)
+// The byte of the area table where the areas stop adding up to the file; nothing when they do.
+std::optional<std::uint64_t> areaTableFault(util::ConstByteSpan file)
 {
     const std::uint64_t length = file.size();
     const std::uint64_t body = length - kProjectHeaderSize;
     std::uint64_t sum = 0;
     for (std::size_t i = 0; i < 4; ++i) {
-        const std::uint32_t offset = util::le32(file, kTableOffset + 8 * i);
-        const std::uint32_t size = util::le32(file, kTableOffset + 8 * i + 4);
-        if (offset >= length)
-            return false;
-        sum += size;
+        const std::size_t entry = kTableOffset + 8 * i;
+        if (util::le32(file, entry) >= length)
+            return entry;
+        sum += util::le32(file, entry + 4);
         if (sum > body)
-            return false;
+            return entry + 4;
     }
-    return sum == body;
+    if (sum != body)
+        return kTableOffset + 8 * 3 + 4;
+    return std::nullopt;
+}
+
+// Why a file could not be read at all, as the system tells it.
+int unreadableReason(const std::string &path)
+{
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status))
+        return util::msg::kFileMissing;
+    if (std::filesystem::is_directory(status))
+        return util::msg::kFileIsFolder;
+    if (::access(path.c_str(), R_OK) != 0)
+        return util::msg::kFileNoPermission;
+    return util::msg::kNotProjectFile; // a device or a pipe: nothing a project can be read from
 }
 
 } // namespace
 
 ProjectFileCheck checkProjectBytes(util::ConstByteSpan file, bool readable)
 {
-    if (!readable || file.size() > kMaxProjectFileSize)
+    if (!readable)
         return reject(util::msg::kFileNotReadable);
-    if (file.size() < kProjectHeaderSize)
-        return reject(util::msg::kFileNotReadable);
-    if (!headerMatches(file))
-        return reject(util::msg::kFileNotReadable);
+    if (file.size() > kMaxProjectFileSize)
+        return reject(util::msg::kFileNotReadable, util::msg::kFileTooLarge);
+    if (file.size() < kProjectHeaderSize || !isProjectHeader(file))
+        return reject(util::msg::kFileNotReadable, util::msg::kNotProjectFile);
+    if (const std::uint32_t stated = util::le32(file, kLengthOffset); stated != file.size()) {
+        ProjectFileCheck check = reject(util::msg::kFileNotReadable, util::msg::kFileCutShort);
+        check.size = file.size();
+        check.expected = stated;
+        return check;
+    }
     const std::uint16_t version = util::le16(file, kVersionOffset);
     if (version >= kProjectVersionTooNew) {
         ProjectFileCheck check = reject(util::msg::kFileTooNew);
@@ -70,8 +96,8 @@ ProjectFileCheck checkProjectBytes(util::ConstByteSpan file, bool readable)
         check.needMinor = version & 0xFF;
         return check;
     }
-    if (!areaTableConsistent(file))
-        return reject(util::msg::kFileNotReadable);
+    if (const auto at = areaTableFault(file))
+        return reject(util::msg::kFileNotReadable, util::msg::kFileDamagedAt, *at);
     ProjectFileCheck check;
     check.ok = true;
     return check;
@@ -84,19 +110,44 @@ std::optional<util::Bytes> readProjectBytes(const std::string &path)
 
 ProjectFileCheck checkProjectFile(const std::string &path)
 {
-    const std::optional<util::Bytes> data = readProjectBytes(path);
+    bool tooLarge = false;
+    const std::optional<util::Bytes> data
+            = util::readFileCapped(path, kMaxProjectFileSize, &tooLarge);
+    ProjectFileCheck check = data ? checkProjectBytes(*data) : checkProjectBytes({}, false);
     if (!data)
-        return checkProjectBytes({}, false);
-    return checkProjectBytes(*data);
+        check.reasonId = tooLarge ? util::msg::kFileTooLarge : unreadableReason(path);
+    check.path = path;
+    return check;
 }
 
 std::string projectCheckMessage(const ProjectFileCheck &check)
 {
     if (check.ok || check.messageId == 0)
         return {};
-    if (check.messageId == util::msg::kFileTooNew)
-        return util::formatMessage(util::msg::kFileTooNew, check.needMajor, check.needMinor);
-    return std::string(util::messageText(check.messageId));
+    std::string text = check.messageId == util::msg::kFileTooNew
+            ? util::formatMessage(util::msg::kFileTooNew, check.needMajor, check.needMinor)
+            : std::string(util::messageText(check.messageId));
+    if (!check.path.empty())
+        text += "\n\n" + util::formatMessage(util::msg::kFileNamed, check.path.c_str());
+    switch (check.reasonId) {
+    case 0:
+        break;
+    case util::msg::kFileTooLarge:
+        text += "\n"
+                + util::formatMessage(check.reasonId, std::to_string(kMaxProjectFileSize).c_str());
+        break;
+    case util::msg::kFileCutShort:
+        text += "\n"
+                + util::formatMessage(check.reasonId, std::to_string(check.size).c_str(),
+                                      std::to_string(check.expected).c_str());
+        break;
+    case util::msg::kFileDamagedAt:
+        text += "\n" + util::formatMessage(check.reasonId, std::to_string(check.at).c_str());
+        break;
+    default:
+        text += "\n" + std::string(util::messageText(check.reasonId));
+    }
+    return text;
 }
 
 util::Bytes buildProjectFile(const std::array<util::Bytes, 4> &areas)

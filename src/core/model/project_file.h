@@ -36,6 +36,13 @@ struct ProjectFileCheck
     // For message 52002: the version the file needs, as major and minor.
     int needMajor = 0;
     int needMinor = 0;
+    // Why the file was refused (a numbered message, 0 for no more to say) and its figures: the
+    // byte where the damage was found, the file's size and the size its header gives.
+    int reasonId = 0;
+    std::uint64_t at = 0;
+    std::uint64_t size = 0;
+    std::uint64_t expected = 0;
+    std::string path; // set by checkProjectFile
 };
 
 // The checks in their order: readable and no larger than kMaxProjectFileSize (52001), at least
@@ -46,7 +53,8 @@ ProjectFileCheck checkProjectFile(const std::string &path);
 // The bytes of a project file; nothing when it cannot be read or is larger than any project
 // can be (then it is not read at all).
 std::optional<util::Bytes> readProjectBytes(const std::string &path);
-// The message text of a failed check ("" when none is shown), formatted.
+// The message text of a failed check ("" when none is shown), formatted, followed by the file
+// and the reason when they are known.
 std::string projectCheckMessage(const ProjectFileCheck &check);
 
 // Header plus the four areas, in order G, S, R, C.
