@@ -48,21 +48,6 @@ std::vector<util::Bytes> projectBodies(const core::CDorvaneDoc &doc)
     return out;
 }
 
-// The letter after a single '&' of a text, upper case; none without one.
-QChar mnemonicOf(const QString &text)
-{
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&'))
-            continue;
-        if (text[i + 1] == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        return text[i + 1].toUpper();
-    }
-    return {};
-}
-
 // The mnemonics shown in the dialog (labels, buttons, group boxes) used twice: Alt and the
 // letter then cycles between them instead of reaching one.
 QStringList repeatedMnemonics(const QDialog &dialog)
@@ -72,7 +57,7 @@ QStringList repeatedMnemonics(const QDialog &dialog)
     const auto note = [&](const QWidget *w, const QString &text) {
         if (!w->isVisibleTo(&dialog))
             return;
-        const QChar m = mnemonicOf(text);
+        const QChar m = uitest::mnemonicOf(text);
         if (m.isNull())
             return;
         const auto [it, fresh] = seen.emplace(m, text);
@@ -135,12 +120,7 @@ private slots:
     {
         QFETCH(QByteArray, lang);
         uitest::ProgramFolder folder;
-        QFile ini(folder.file("APP.INI"));
-        QVERIFY(ini.open(QIODevice::ReadOnly));
-        QByteArray text = ini.readAll();
-        ini.close();
-        text.replace("[RESOURCE]\n", "[RESOURCE]\nLoadResource=" + lang + "\n");
-        folder.write("APP.INI", text);
+        folder.setLanguage(lang);
         uitest::MessageRecorder messages; // no message box may wait for a click here
         CDorvaneApp app(folder.path());
         QVERIFY(app.start());

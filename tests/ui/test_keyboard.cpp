@@ -38,21 +38,6 @@ using namespace ui;
 
 namespace {
 
-// The letter after a single '&' of a menu text, upper case; none for a text without one.
-QChar mnemonicOf(const QString &text)
-{
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&'))
-            continue;
-        if (text[i + 1] == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        return text[i + 1].toUpper();
-    }
-    return {};
-}
-
 // Every mnemonic used twice in `menu` or one of its submenus, as "menu: letter".
 QStringList repeatedMnemonics(const QMenu *menu)
 {
@@ -61,7 +46,7 @@ QStringList repeatedMnemonics(const QMenu *menu)
     for (const QAction *a : menu->actions()) {
         if (a->isSeparator() || !a->isVisible())
             continue;
-        const QChar m = mnemonicOf(a->text());
+        const QChar m = uitest::mnemonicOf(a->text());
         if (!m.isNull() && !seen.emplace(m, a->text()).second)
             repeated << QStringLiteral("%1: %2 (%3, %4)").arg(menu->title(), m, seen[m], a->text());
         if (a->menu())
@@ -86,12 +71,7 @@ private:
     void start(const char *lang)
     {
         m_folder = std::make_unique<uitest::ProgramFolder>();
-        QFile ini(m_folder->file("APP.INI"));
-        QVERIFY(ini.open(QIODevice::ReadOnly));
-        QByteArray text = ini.readAll();
-        ini.close();
-        text.replace("[RESOURCE]\n", QByteArray("[RESOURCE]\nLoadResource=") + lang + "\n");
-        m_folder->write("APP.INI", text);
+        m_folder->setLanguage(lang);
         m_app = std::make_unique<CDorvaneApp>(m_folder->path());
         QVERIFY(m_app->start());
         const QString demo = m_folder->file("Project/Demo.kvr");
@@ -144,7 +124,7 @@ private slots:
         }
         // The menu bar's letters are Alt shortcuts too.
         for (const QAction *a : frame().menuBar()->actions()) {
-            const QChar m = mnemonicOf(a->text());
+            const QChar m = uitest::mnemonicOf(a->text());
             QVERIFY2(!m.isNull(), qPrintable(a->text()));
             claim(QKeySequence(QStringLiteral("Alt+") + m), a->text());
         }

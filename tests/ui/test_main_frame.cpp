@@ -70,13 +70,7 @@ private:
     static std::unique_ptr<uitest::ProgramFolder> folderIn(const char *lang)
     {
         auto folder = std::make_unique<uitest::ProgramFolder>();
-        QFile ini(folder->file("APP.INI"));
-        if (!ini.open(QIODevice::ReadOnly))
-            return folder;
-        QByteArray text = ini.readAll();
-        ini.close();
-        text.replace("[RESOURCE]\n", QByteArray("[RESOURCE]\nLoadResource=") + lang + "\n");
-        folder->write("APP.INI", text);
+        folder->setLanguage(lang);
         return folder;
     }
 

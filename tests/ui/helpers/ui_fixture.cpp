@@ -31,6 +31,31 @@ void ProgramFolder::write(const QString &name, const QByteArray &bytes) const
         f.write(bytes);
 }
 
+void ProgramFolder::setLanguage(const QByteArray &lang) const
+{
+    QFile ini(file(QStringLiteral("APP.INI")));
+    if (!ini.open(QIODevice::ReadOnly))
+        return;
+    QByteArray text = ini.readAll();
+    ini.close();
+    text.replace("[RESOURCE]\n", "[RESOURCE]\nLoadResource=" + lang + "\n");
+    write(QStringLiteral("APP.INI"), text);
+}
+
+QChar mnemonicOf(const QString &text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&'))
+            continue;
+        if (text[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return text[i + 1].toUpper();
+    }
+    return {};
+}
+
 MessageRecorder::MessageRecorder(ui::Answer a)
     : answer(a)
 {

@@ -20,10 +20,15 @@ public:
     QString path() const { return m_dir.path(); }
     QString file(const QString &name) const { return m_dir.filePath(name); }
     void write(const QString &name, const QByteArray &bytes) const;
+    // The interface language the editor starts in ("0x409", "0x412").
+    void setLanguage(const QByteArray &lang) const;
 
 private:
     QTemporaryDir m_dir;
 };
+
+// The letter after a single '&' of a menu text or label, upper case; none without one.
+QChar mnemonicOf(const QString &text);
 
 // Records every message and answers questions with `answer`.
 class MessageRecorder
