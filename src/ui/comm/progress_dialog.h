@@ -4,6 +4,8 @@
 // bytes moved, the current area, the elapsed time and the rate. The worker's messages arrive
 // through queued calls. Stop ends the transfer without waiting on this thread: the worker
 // finishes its block and ends the connection by itself.
+// A plain QDialog, not a CPresenterDialog: it shows a running transfer and has only Stop, no
+// entries for OK/Cancel to accept.
 
 #include "core/comm/comm_cmd.h"
 #include "core/comm/progress_model.h"

@@ -2,6 +2,8 @@
 
 // "Velmar Panel 정보": "읽어오기" reads the panel's system record, its menu area's start and both
 // driver identities, and shows the OS, clock, scan-time, menu and driver texts.
+// A plain QDialog, not a CPresenterDialog: it reads and shows, with nothing for OK/Cancel to
+// accept.
 
 #include "core/comm/system_info.h"
 
