@@ -275,7 +275,13 @@ private slots:
         QVERIFY(!frame().document());
         frame().upload();
         QVERIFY(frame().document());
-        QVERIFY(anyContains(messages.texts, text(comm::CommTextId::TransferDone)));
+        // A success, with the information icon, not a warning.
+        const auto done
+                = std::find_if(messages.texts.begin(), messages.texts.end(), [&](const QString &t) {
+                      return t.contains(text(comm::CommTextId::TransferDone));
+                  });
+        QVERIFY(done != messages.texts.end());
+        QCOMPARE(messages.kinds[std::size_t(done - messages.texts.begin())], ui::AskKind::Done);
         const QString back = m_folder->file("Project/back.kvr");
         QVERIFY(frame().saveAs(back));
         QCOMPARE(util::readFile(back.toStdString()), util::readFile(before.toStdString()));

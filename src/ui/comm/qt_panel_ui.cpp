@@ -21,13 +21,18 @@ bool CQtPanelUi::ask(const comm::CommText &question)
     return askYesNo(m_parent, 0, commText(question));
 }
 
-void CQtPanelUi::message(const comm::CommText &text, Icon, const comm::CommText &)
+void CQtPanelUi::message(const comm::CommText &text, Icon icon, const comm::CommText &caption)
 {
     // A message box over a wait cursor would show the cursor: it goes for the box.
     const int busy = m_busy;
     for (int i = 0; i < busy; ++i)
         QApplication::restoreOverrideCursor();
-    showMessage(m_parent, 0, commText(text));
+    const bool titled = caption.id != comm::CommTextId::Plain || !caption.plain.empty();
+    const QString title = titled ? commText(caption) : QString();
+    if (icon == Icon::Information)
+        showDone(m_parent, commText(text), title);
+    else
+        showMessage(m_parent, 0, commText(text), title);
     for (int i = 0; i < busy; ++i)
         QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }

@@ -34,16 +34,17 @@ Answer answerOf(QMessageBox::StandardButton button)
     }
 }
 
-Answer ask(QWidget *parent, int id, const QString &text, AskKind kind)
+Answer ask(QWidget *parent, int id, const QString &text, AskKind kind, const QString &caption = {})
 {
     const QString shown = textOf(id, text);
     if (handler())
         return handler()(id, shown, kind);
-    const QString title = QStringLiteral("Dorvane");
+    const QString title = caption.isEmpty() ? QStringLiteral("Dorvane") : caption;
     switch (kind) {
     case AskKind::Info:
-        // The program's messages report refusals and failures: the warning icon.
         return answerOf(QMessageBox::warning(parent, title, shown));
+    case AskKind::Done:
+        return answerOf(QMessageBox::information(parent, title, shown));
     case AskKind::YesNo:
         return answerOf(
                 QMessageBox::question(parent, title, shown, QMessageBox::Yes | QMessageBox::No));
@@ -67,9 +68,14 @@ void setMessageHandler(MessageHandler h)
     handler() = std::move(h);
 }
 
-void showMessage(QWidget *parent, int id, const QString &text)
+void showMessage(QWidget *parent, int id, const QString &text, const QString &caption)
 {
-    ask(parent, id, text, AskKind::Info);
+    ask(parent, id, text, AskKind::Info, caption);
+}
+
+void showDone(QWidget *parent, const QString &text, const QString &caption)
+{
+    ask(parent, 0, text, AskKind::Done, caption);
 }
 
 bool askYesNo(QWidget *parent, int id, const QString &text)

@@ -12,7 +12,8 @@ class QWidget;
 
 namespace ui {
 
-enum class AskKind { Info, YesNo, YesNoCancel };
+// Info reports a refusal or a failure (the warning icon), Done a success (the information icon).
+enum class AskKind { Info, Done, YesNo, YesNoCancel };
 // What the user answered; a message that only informs is answered Ok.
 enum class Answer { Ok, Yes, No, Cancel };
 using MessageHandler = std::function<Answer(int id, const QString &text, AskKind kind)>;
@@ -24,8 +25,11 @@ QString messageString(int id);
 // Replaces the message boxes (an empty handler puts them back).
 void setMessageHandler(MessageHandler handler);
 
-// Shows string-table message `id` (its text in the resource language) or `text` when given.
-void showMessage(QWidget *parent, int id, const QString &text = {});
+// Shows string-table message `id` (its text in the resource language) or `text` when given;
+// `caption` replaces the program's name in the title.
+void showMessage(QWidget *parent, int id, const QString &text = {}, const QString &caption = {});
+// A success, with the information icon.
+void showDone(QWidget *parent, const QString &text, const QString &caption = {});
 bool askYesNo(QWidget *parent, int id, const QString &text = {});
 Answer askYesNoCancel(QWidget *parent, int id, const QString &text);
 

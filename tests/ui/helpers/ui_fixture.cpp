@@ -59,9 +59,10 @@ QChar mnemonicOf(const QString &text)
 MessageRecorder::MessageRecorder(ui::Answer a)
     : answer(a)
 {
-    ui::setMessageHandler([this](int id, const QString &text, ui::AskKind) {
+    ui::setMessageHandler([this](int id, const QString &text, ui::AskKind kind) {
         ids.push_back(id);
         texts.push_back(text);
+        kinds.push_back(kind);
         return answer;
     });
 }

@@ -38,6 +38,7 @@ public:
     ~MessageRecorder();
     std::vector<int> ids;
     std::vector<QString> texts;
+    std::vector<ui::AskKind> kinds;
     ui::Answer answer;
 };
 
