@@ -66,10 +66,7 @@ private:
         m_folder = std::make_unique<uitest::ProgramFolder>();
         m_app = std::make_unique<CDorvaneApp>(m_folder->path());
         QVERIFY(m_app->start());
-        const QString demo = m_folder->file("Project/Demo.kvr");
-        QFile::remove(demo);
-        QVERIFY(QFile::copy(QStringLiteral(DORVANE_RUNTIME_DIR "/Project/Demo.kvr"), demo));
-        QVERIFY(frame().openFile(demo));
+        QVERIFY(frame().openFile(m_folder->demoCopy()));
         frame().show();
     }
 

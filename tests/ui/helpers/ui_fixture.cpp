@@ -42,6 +42,14 @@ void ProgramFolder::setLanguage(const QByteArray &lang) const
     write(QStringLiteral("APP.INI"), text);
 }
 
+QString ProgramFolder::demoCopy() const
+{
+    const QString demo = file(QStringLiteral("Project/Demo.kvr"));
+    QFile::remove(demo);
+    QFile::copy(QStringLiteral(DORVANE_RUNTIME_DIR "/Project/Demo.kvr"), demo);
+    return demo;
+}
+
 QChar mnemonicOf(const QString &text)
 {
     for (qsizetype i = 0; i + 1 < text.size(); ++i) {

@@ -22,6 +22,8 @@ public:
     void write(const QString &name, const QByteArray &bytes) const;
     // The interface language the editor starts in ("0x409", "0x412").
     void setLanguage(const QByteArray &lang) const;
+    // A fresh copy of the demo project in the folder's project directory; its path.
+    QString demoCopy() const;
 
 private:
     QTemporaryDir m_dir;
