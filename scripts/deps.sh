@@ -11,6 +11,7 @@ PACKAGES=(
   fonts-nanum fonts-liberation2
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
+  libmodbus-dev python3-pymodbus python3-serial
   imagemagick srecord poppler-utils
   clang libclang-rt-14-dev
   xvfb xauth valgrind

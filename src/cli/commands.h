@@ -21,5 +21,7 @@ void addJsonCommands(CLI::App &app, CliContext &ctx);
 void addXrefCommands(CLI::App &app, CliContext &ctx);
 // csv export, csv import: the tag list, alarms and messages as CSV
 void addCsvCommands(CLI::App &app, CliContext &ctx);
+// watch: the project's device points read from the PLC over Modbus
+void addWatchCommand(CLI::App &app, CliContext &ctx);
 
 } // namespace cli

@@ -27,6 +27,7 @@ try {
     cli::addJsonCommands(app, ctx);
     cli::addXrefCommands(app, ctx);
     cli::addCsvCommands(app, ctx);
+    cli::addWatchCommand(app, ctx);
     // The shared options are taken after the command name as well ("info --json FILE").
     for (CLI::App *command : app.get_subcommands({}))
         addCommon(*command);

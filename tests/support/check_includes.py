@@ -19,6 +19,7 @@ STACK = [
     ["core/download", "core/project_json"],
     ["core/app"],
     ["core/transfer", "core/runtime"],
+    ["core/online"],
     ["core/presenters"],
     ["core/xref"],
     ["core/report", "core/csv"],

@@ -185,10 +185,8 @@ MemoryKey CDeviceMemory::PanelWord(std::uint16_t word)
 
 std::uint32_t CDeviceMemory::Read(const MemoryKey &key) const
 {
-    if (key.channel != 0) {
-        const auto it = m_plc.find(key);
-        return it == m_plc.end() ? 0 : it->second;
-    }
+    if (key.channel != 0)
+        return plc(key.channel).Read(key);
     if (key.word >= kPanelWords)
         return 0;
     switch (key.kind) {
@@ -207,7 +205,7 @@ void CDeviceMemory::Write(const MemoryKey &key, std::uint32_t value)
 {
     value &= widthMask(key.kind);
     if (key.channel != 0) {
-        m_plc[key] = value;
+        plc(key.channel).Write(key, value);
         return;
     }
     if (key.word >= kPanelWords)
@@ -242,6 +240,42 @@ bool CDeviceMemory::Write(const CPointInfo &point, std::uint32_t value)
     if (key)
         Write(*key, value);
     return key.has_value();
+}
+
+bool CDeviceMemory::Failed(const MemoryKey &key) const
+{
+    return key.channel != 0 && plc(key.channel).Failed(key);
+}
+
+bool CDeviceMemory::Failed(const CPointInfo &point) const
+{
+    const auto key = KeyOf(point);
+    return key && Failed(*key);
+}
+
+void CDeviceMemory::AttachPlc(std::uint16_t channel, std::shared_ptr<IPlcMemory> memory)
+{
+    if (channel == 1 || channel == 2)
+        m_online[channel] = std::move(memory);
+}
+
+bool CDeviceMemory::IsOnline(std::uint16_t channel) const
+{
+    return channel < m_online.size() && m_online[channel] != nullptr;
+}
+
+const IPlcMemory &CDeviceMemory::plc(std::uint16_t channel) const
+{
+    if (channel < m_online.size() && m_online[channel])
+        return *m_online[channel];
+    return m_simulated;
+}
+
+IPlcMemory &CDeviceMemory::plc(std::uint16_t channel)
+{
+    if (channel < m_online.size() && m_online[channel])
+        return *m_online[channel];
+    return m_simulated;
 }
 
 void CDeviceMemory::SetLatch(bool on, std::uint16_t start, std::uint16_t end)

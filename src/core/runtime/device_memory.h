@@ -13,6 +13,8 @@
 // address for them.
 
 #include "core/plc/plc_drv.h"
+#include "core/runtime/memory_key.h"
+#include "core/runtime/plc_memory.h"
 
 #include "util/byte_order.h"
 
@@ -20,6 +22,7 @@
 #include <compare>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,20 +33,6 @@ namespace core {
 class CDorvaneDoc;
 class CPlcSlots;
 class CPointInfo;
-
-// Where one value lives.
-struct MemoryKey
-{
-    std::uint16_t channel = 0; // 0 the panel, 1 or 2 a PLC
-    std::uint16_t station = 0; // PLC only
-    std::int32_t kind = kAddrWord; // kAddrBit, kAddrWord or kAddrDWord
-    std::uint16_t word = 0; // panel only: the word number
-    std::uint16_t bit = 0; // bit number (panel: within the word; PLC: as the driver gave it)
-    DownAddr field{}; // PLC only: the driver's download address
-
-    auto operator<=>(const MemoryKey &) const = default;
-    bool operator==(const MemoryKey &) const = default;
-};
 
 // One device point of the project, for a device table.
 // The values a point is watched over: the limits of the tags that show it (all of them), else
@@ -107,6 +96,16 @@ public:
     void Write(const MemoryKey &key, std::uint32_t value);
     std::uint32_t Value(const CPointInfo &point) const;
     bool Write(const CPointInfo &point, std::uint32_t value);
+    // True when the cell's value is not known: its PLC did not answer the last request for it.
+    // The panel's own memory and the simulated PLCs never fail.
+    bool Failed(const MemoryKey &key) const;
+    bool Failed(const CPointInfo &point) const;
+
+    // --- where the PLC devices live ------------------------------------------------------------
+    // Channel 1 or 2 reads and writes `memory` from now on (an online PLC); null goes back to the
+    // simulated cells, which kept their values meanwhile.
+    void AttachPlc(std::uint16_t channel, std::shared_ptr<IPlcMemory> memory);
+    bool IsOnline(std::uint16_t channel) const;
 
     // --- restart ---------------------------------------------------------------------------------
     // The latch range of the parameters: with latch on, panel words start..end survive Reset().
@@ -121,6 +120,10 @@ public:
     // calculations, block transfers, reservations, the screen-change words), first text wins.
     void CollectPoints(const CDorvaneDoc &doc);
     const std::vector<MemoryPoint> &Points() const { return m_points; }
+    // The points the panel reads and writes while it shows screen `screen`: that screen's tags
+    // and function keys, and every common function and screen-change word, which run on every
+    // screen.
+    std::vector<MemoryPoint> PointsWhileShowing(const CDorvaneDoc &doc, std::uint16_t screen) const;
     // The text a cell is listed with.
     std::string KeyText(const MemoryKey &key) const;
 
@@ -133,9 +136,15 @@ public:
     std::optional<MemoryKey> ParsePoint(std::string_view text, std::uint16_t &dataSize) const;
 
 private:
+    void collect(const CDorvaneDoc &doc, std::optional<std::uint16_t> onlyScreen,
+                 std::vector<MemoryPoint> &out) const;
+    const IPlcMemory &plc(std::uint16_t channel) const;
+    IPlcMemory &plc(std::uint16_t channel);
+
     const CPlcSlots &m_slots;
     std::array<std::uint16_t, kPanelWords> m_words{};
-    std::map<MemoryKey, std::uint32_t> m_plc;
+    CSimulatedPlcMemory m_simulated;
+    std::array<std::shared_ptr<IPlcMemory>, 3> m_online; // by channel; null: simulated
     bool m_latchOn = false;
     std::uint16_t m_latchStart = 0;
     std::uint16_t m_latchEnd = 0;

@@ -114,6 +114,7 @@ public:
 
     // --- IPanelState ---------------------------------------------------------------------------
     std::uint32_t Value(const CPointInfo &point) const override;
+    bool Failed(const CPointInfo &point) const override { return m_memory.Failed(point); }
     std::vector<std::uint32_t> TrendSamples(const CTag &tag) const override;
     std::tm Clock() const override { return m_clock; }
 

@@ -21,6 +21,8 @@ public:
     // The point's current value as raw bits: 0 or 1 for a bit point, a word zero-extended, a
     // double word as stored. Signs and bases are the tag's business.
     virtual std::uint32_t Value(const CPointInfo &point) const = 0;
+    // True when the point's value is not known (its PLC did not answer): numbers show '*'.
+    virtual bool Failed(const CPointInfo &) const { return false; }
     // The values a trend graph has sampled so far, oldest first.
     virtual std::vector<std::uint32_t> TrendSamples(const CTag &) const { return {}; }
     // The panel's clock.

@@ -6,6 +6,7 @@
 #include "core/functions/reserve_record.h"
 #include "core/functions/trans_record.h"
 #include "core/model/dorvane_doc.h"
+#include "core/model/screen_data.h"
 #include "core/runtime/device_memory.h"
 #include "core/runtime/runtime_params.h"
 #include "core/runtime/screen_renderer.h"
@@ -120,8 +121,24 @@ void CDeviceMemory::CollectPoints(const CDorvaneDoc &doc)
     m_points.clear();
     // A PLC type may have changed: points are resolved through the drivers as they are now.
     m_resolved.clear();
-    CPointCollector c(*this, m_points);
+    collect(doc, std::nullopt, m_points);
+}
+
+std::vector<MemoryPoint> CDeviceMemory::PointsWhileShowing(const CDorvaneDoc &doc,
+                                                           std::uint16_t screen) const
+{
+    std::vector<MemoryPoint> points;
+    collect(doc, screen, points);
+    return points;
+}
+
+void CDeviceMemory::collect(const CDorvaneDoc &doc, std::optional<std::uint16_t> onlyScreen,
+                            std::vector<MemoryPoint> &out) const
+{
+    CPointCollector c(*this, out);
     for (const auto &screen : doc.Screens()) {
+        if (onlyScreen && screen->Number() != *onlyScreen)
+            continue;
         for (const auto &tag : screen->Tags()) {
             for (const CPointInfo *p : devicePoints(*tag))
                 c.AddShown(*tag, *p, pointText(*p));

@@ -292,8 +292,10 @@ void CScreenRenderer::drawTag(CPanelCanvas &canvas, const CTag &tag, const IPane
                               std::uint32_t elapsedMs) const
 {
     if (auto *t = dynamic_cast<const CDigitTag *>(&tag))
-        return textBox(canvas, t->Rect(), formatDigitValue(*t, state.Value(t->Point())), t->Font(),
-                       t->IsInverse(), t->HasBorder(), m_glyphs);
+        return textBox(canvas, t->Rect(),
+                       state.Failed(t->Point()) ? digitFailureText(*t)
+                                                : formatDigitValue(*t, state.Value(t->Point())),
+                       t->Font(), t->IsInverse(), t->HasBorder(), m_glyphs);
     if (auto *t = dynamic_cast<const CMessageTag *>(&tag)) {
         // A value without an entry shows an empty box.
         std::string text;

@@ -83,6 +83,10 @@ private:
 // number.
 std::string formatDigitValue(const CDigitTag &tag, std::uint32_t raw);
 
+// What a numeric tag shows while its point's value is unknown (its PLC does not answer): '*' in
+// every position, as a value too large for its digits.
+std::string digitFailureText(const CDigitTag &tag);
+
 // The value as a number with the point's size, sign and base: sign-extended when signed, BCD
 // nibbles read as decimal digits.
 std::int64_t pointNumber(const class CPointInfo &point, std::uint32_t raw);

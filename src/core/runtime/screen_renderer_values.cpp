@@ -105,6 +105,17 @@ std::string formatDigitValue(const CDigitTag &tag, std::uint32_t raw)
     return s;
 }
 
+std::string digitFailureText(const CDigitTag &tag)
+{
+    const CPointInfo &p = tag.Point();
+    const std::size_t digits = std::clamp<std::uint32_t>(tag.Digits(), 1, 10);
+    if (p.m_base == kBaseHex || p.m_base == kBaseBcd)
+        return stars(digits);
+    const std::size_t decimals = tag.Decimals();
+    const bool point = decimals > 0 && digits > decimals;
+    return stars(digits + (point ? 1 : 0) + (signedDec(p) ? 1 : 0));
+}
+
 CRestingPanelState::CRestingPanelState()
 {
     m_clock.tm_year = 2004 - 1900;
