@@ -145,7 +145,7 @@ const Entry kMessages[] = {
          "있습니다. 확인하시기 바랍니다.",
          "This file cannot be read.\nThis file can be read only by version [%d.%02d] or later of "
          "the program. Please check."},
-        {52100, "슬레이브 번호:", "Slave number"},
+        {52100, "슬레이브 번호:", "Remote station:"},
         {52101, "미사용", "Unused"},
         {52102, "등록된 마스터 국번호에서 자국번호는 삭제할 수 없습니다.",
          "The own station number cannot be removed from the registered master stations."},
@@ -306,7 +306,7 @@ const Entry kMessages[] = {
      "It is too large for a project file (at most %s bytes)."},
         {53900, "화면 %s 태그 %s (%s, %s)", "screen %s, tag %s (%s at %s)"},
         {53901, "화면 %s %s", "screen %s, %s"},
-        {53902, "알람 %s", "alarm %s"},
+        {53902, "경보 %s", "alarm %s"},
         {53903, "연산 %s %s", "calculation %s, %s"},
         {53904, "블록 전송 %s %s", "block transfer %s, %s"},
         {53905, "예약 %s %s", "reservation %s, %s"},

@@ -30,22 +30,22 @@ struct KindRow
 
 // The tag list's tabs, their English translation and the command line's count keys.
 const KindRow kKinds[] = {
-        {kTagDigit, "수치", "Numeric", "numeric"},
+        {kTagDigit, "숫자", "Numeric", "numeric"},
         {kTagMessage, "메시지", "Message", "message"},
-        {kTagText, "문자", "Text", "text"},
+        {kTagText, "문자열", "Text", "text"},
         {kTagLamp, "램프", "Lamp", "lamp"},
         {kTagButton, "버튼", "Button", "button"},
-        {kTagPie, "원그래프", "Pie graph", "pie"},
+        {kTagPie, "파이 그래프", "Pie graph", "pie"},
         {kTagBitmap, "이미지", "Image", "image"},
-        {kTagGraph1, "막대그래프", "Bar graph", "bar graph"},
-        {kTagGraph2, "트렌드", "Trend graph", "trend graph"},
+        {kTagGraph1, "막대 그래프", "Bar graph", "bar graph"},
+        {kTagGraph2, "트렌드 그래프", "Trend graph", "trend graph"},
         {kTagMotor, "회전", "Rotation", "rotation"},
         {kTagMobile, "이동", "Moving", "moving"},
         {kTagRect, "사각형", "Rectangle", "rectangle"},
-        {kTagLine, "직선", "Line", "line"},
+        {kTagLine, "선", "Line", "line"},
         {kTagCircle, "원", "Circle", "circle"},
         {kTagClock, "시계", "Clock", "clock"},
-        {kTagBmpText, "이미지 문자", "Image text", "image text"},
+        {kTagBmpText, "이미지텍스트", "Image text", "image text"},
 };
 
 std::vector<std::string> pointTexts(const CPointInfo &p)
@@ -95,7 +95,7 @@ TEST(RecordText, KindNameFollowsTheMessageLanguage)
     util::setMessageLanguage(util::kResEnglish);
     EXPECT_EQ(tagKindText(kTagPie), "Pie graph");
     util::setMessageLanguage(0x412);
-    EXPECT_EQ(tagKindText(kTagPie), "원그래프");
+    EXPECT_EQ(tagKindText(kTagPie), "파이 그래프");
     util::setMessageLanguage(saved);
 }
 

@@ -15,24 +15,25 @@ namespace core {
 
 namespace {
 
-// In TagKind order.
+// In TagKind order. The names are the tag menu's own words, so a list, the report and the
+// menu that made the tag call it the same.
 constexpr std::array<TagKindNames, kTagKindCount> kKindNames{{
-        {"수치", "Numeric", "numeric"},
+        {"숫자", "Numeric", "numeric"},
         {"메시지", "Message", "message"},
-        {"문자", "Text", "text"},
+        {"문자열", "Text", "text"},
         {"램프", "Lamp", "lamp"},
         {"버튼", "Button", "button"},
-        {"원그래프", "Pie graph", "pie"},
+        {"파이 그래프", "Pie graph", "pie"},
         {"이미지", "Image", "image"},
-        {"막대그래프", "Bar graph", "bar graph"},
-        {"트렌드", "Trend graph", "trend graph"},
+        {"막대 그래프", "Bar graph", "bar graph"},
+        {"트렌드 그래프", "Trend graph", "trend graph"},
         {"회전", "Rotation", "rotation"},
         {"이동", "Moving", "moving"},
         {"사각형", "Rectangle", "rectangle"},
-        {"직선", "Line", "line"},
+        {"선", "Line", "line"},
         {"원", "Circle", "circle"},
         {"시계", "Clock", "clock"},
-        {"이미지 문자", "Image text", "image text"},
+        {"이미지텍스트", "Image text", "image text"},
 }};
 
 std::string joined(const std::vector<std::string> &parts, std::string_view separator)

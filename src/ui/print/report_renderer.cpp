@@ -367,7 +367,7 @@ QString CReportRenderer::labelText(core::ReportLabel label)
     case ReportLabel::Configuration:
         return tr("통신구성");
     case ReportLabel::SlaveStation:
-        return tr("슬레이브 번호");
+        return tr("상대국 번호");
     case ReportLabel::ChannelUnused:
         return tr("미사용");
     case ReportLabel::Memory:
@@ -419,7 +419,7 @@ QString CReportRenderer::labelText(core::ReportLabel label)
     case ReportLabel::Functions:
         return tr("공통 기능");
     case ReportLabel::Alarms:
-        return tr("알람");
+        return tr("경보");
     case ReportLabel::Calculations:
         return tr("연산");
     case ReportLabel::Transfers:

@@ -60,10 +60,6 @@
         <translation>Configuration</translation>
     </message>
     <message>
-        <source>슬레이브 번호</source>
-        <translation>Slave number</translation>
-    </message>
-    <message>
         <source>미사용</source>
         <translation>Unused</translation>
     </message>
@@ -164,10 +160,6 @@
         <translation>Messages/images</translation>
     </message>
     <message>
-        <source>알람</source>
-        <translation>Alarms</translation>
-    </message>
-    <message>
         <source>연산</source>
         <translation>Calculations</translation>
     </message>
@@ -218,6 +210,14 @@
     <message>
         <source>공통 기능</source>
         <translation>Common functions</translation>
+    </message>
+    <message>
+        <source>상대국 번호</source>
+        <translation>Remote station</translation>
+    </message>
+    <message>
+        <source>경보</source>
+        <translation>Alarms</translation>
     </message>
 </context>
 <context>
@@ -279,6 +279,129 @@
     <message>
         <source>주소...</source>
         <translation>Address...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CAddressReplaceDialog</name>
+    <message>
+        <source>주소 바꾸기</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>현재 주소</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>새 주소</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>사용처</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>상태</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>미리보기(&amp;V):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>패널 메모리</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>채널 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D100 또는 D100-D199</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>새 시작 주소(&amp;N):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>새 시작 주소</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>오프셋(&amp;O):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>오프셋</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>바꿀 주소(&amp;F):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>채널(&amp;C):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>국번(&amp;S):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>바꿀 사용처</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>태그(&amp;T)</source>
+        <translation type="unfinished">&amp;Tags</translation>
+    </message>
+    <message>
+        <source>기능 키(&amp;K)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>경보(&amp;A)</source>
+        <translation type="unfinished">&amp;Alarms</translation>
+    </message>
+    <message>
+        <source>연산(&amp;L)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>블록통신(&amp;B)</source>
+        <translation type="unfinished">&amp;Block Transfers</translation>
+    </message>
+    <message>
+        <source>예약(&amp;R)</source>
+        <translation type="unfinished">&amp;Reservations</translation>
+    </message>
+    <message>
+        <source>파라미터(&amp;P)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(전체)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>거부</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>바뀜</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>바꿀 주소나 범위를 입력하면 바뀌는 곳이 여기에 나옵니다.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1곳이 바뀝니다.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1곳이 바뀌고, 드라이버가 받지 않는 %2곳은 그대로 남습니다.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1002,20 +1125,24 @@
         <source>리소스 언어:</source>
         <translation>Resource language:</translation>
     </message>
+    <message>
+        <source>기본값</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 기본값</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>프로그램의 기본 색으로 되돌립니다.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ui::CFuncKeyDialog</name>
     <message>
-        <source>부호</source>
-        <translation>Signed</translation>
-    </message>
-    <message>
         <source>암호 사용</source>
         <translation>Use password</translation>
-    </message>
-    <message>
-        <source>모든 화면에 적용</source>
-        <translation>Apply to all screens</translation>
     </message>
     <message>
         <source>주소(&amp;D)...</source>
@@ -1026,12 +1153,12 @@
         <translation>Bit action</translation>
     </message>
     <message>
-        <source>데이터 크기</source>
-        <translation>Data size</translation>
+        <source>부호 가능</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>진법</source>
-        <translation>Base</translation>
+        <source>전체화면 적용</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1639,7 +1766,7 @@
     </message>
     <message>
         <source>숫자(&amp;N)</source>
-        <translation>&amp;Number</translation>
+        <translation>&amp;Numeric</translation>
     </message>
     <message>
         <source>메시지(&amp;M)</source>
@@ -1704,6 +1831,46 @@
     <message>
         <source>교차 참조(&amp;X)...</source>
         <translation>Cross-&amp;Reference...</translation>
+    </message>
+    <message>
+        <source>태그 리스트(&amp;T)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>경보(&amp;A)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>메시지(&amp;M)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>주소 바꾸기(&amp;R)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV로 내보내기(&amp;E)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV 가져오기(&amp;I)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV로 내보내기</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV 파일 (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV 가져오기</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>외 %1개</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1992,6 +2159,38 @@
     <message>
         <source>%1 변화</source>
         <translation>%1 driver</translation>
+    </message>
+    <message>
+        <source>대기 중</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>정상</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>일부 실패</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>응답 없음</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CH%1 %2: 연결 안 됨 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CH%1 %2: 연결됨</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CH%1 %2, 국번 %3: %4, 스캔 %5 ms, 요청 %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - 마지막 오류: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3248,6 +3447,36 @@ Please upgrade the OS to the latest version.</translation>
     <message>
         <source>(없음)</source>
         <translation>(none)</translation>
+    </message>
+    <message>
+        <source>%s 영역을 패널로 보내는 중에 통신이 실패했습니다.
+%s</source>
+        <translation>Sending the %s area to the panel failed.
+%s</translation>
+    </message>
+    <message>
+        <source>패널에서 %s 영역을 받는 중에 통신이 실패했습니다.
+%s</source>
+        <translation>Receiving the %s area from the panel failed.
+%s</translation>
+    </message>
+    <message>
+        <source>%s 영역을 보내는 중에 패널이 응답하지 않았습니다.
+%s</source>
+        <translation>The panel did not answer while the %s area was being sent.
+%s</translation>
+    </message>
+    <message>
+        <source>%s 영역을 받는 중에 패널이 응답하지 않았습니다.
+%s</source>
+        <translation>The panel did not answer while the %s area was being received.
+%s</translation>
+    </message>
+    <message>
+        <source>패널에 프로젝트가 없습니다.
+%s</source>
+        <translation>The panel holds no project.
+%s</translation>
     </message>
 </context>
 </TS>
