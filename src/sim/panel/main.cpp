@@ -36,10 +36,13 @@ void printUsage(std::FILE *to)
             "    (--zoom N, 1 to 8, default 3)\n"
             "  --program DIR program folder (fonts, PLC types, drivers); default: the\n"
             "    program's own folder\n"
+            "  --plc CH=SERIAL_PATH[:BAUD[:PARITY]] | CH=tcp:HOST:PORT (with --show or\n"
+            "    --render): channel CH reads and writes a real Modbus PLC instead of the\n"
+            "    simulated memory; baud and parity default to the channel's settings\n"
             "  --help, --version\n"
             "\n"
             "usage: velmar-panel-sim --render AREAS_DIR --screen N [--set POINT=VALUE]...\n"
-            "                        -o OUT.png [--scale N] [--program DIR]\n"
+            "                        [--plc CH=...]... -o OUT.png [--scale N] [--program DIR]\n"
             "  draws screen N of the areas G.bin, S.bin, R.bin, C.bin in AREAS_DIR (as\n"
             "  `dorvane-cli areas` writes them, or a --state folder) as the 192 x 64 display;\n"
             "  POINT as the tag list shows it: CH-STATION-ADDRESS, or the panel's own address\n");
@@ -78,6 +81,7 @@ try {
     long screen = -1;
     unsigned long scale = 1;
     std::vector<std::string> sets;
+    std::vector<std::string> plcs;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -127,6 +131,8 @@ try {
             screen = long(number);
         } else if (arg == "--set" && hasValue) {
             sets.emplace_back(argv[++i]);
+        } else if (arg == "--plc" && hasValue) {
+            plcs.emplace_back(argv[++i]);
         } else if ((arg == "-o" || arg == "--out") && hasValue) {
             renderOut = argv[++i];
         } else if (arg == "--scale" && hasValue) {
@@ -140,13 +146,14 @@ try {
         if (screen < 0 || renderOut.empty() || show)
             return usage();
 #ifdef VELMAR_PANEL_VIEW
-        return sim::renderScreen({renderDir, int(screen), sets, renderOut, int(scale), programDir});
+        return sim::renderScreen(
+                {renderDir, int(screen), sets, renderOut, int(scale), programDir, plcs});
 #else
         std::fprintf(stderr, "velmar-panel-sim: this build has no display (--render)\n");
         return 2;
 #endif
     }
-    if (!sets.empty() || screen >= 0 || !renderOut.empty())
+    if (!sets.empty() || screen >= 0 || !renderOut.empty() || (!plcs.empty() && !show))
         return usage();
     sim::CPanelMemory memory(options);
     sim::CPanelServer server(memory, baud, faults);
@@ -165,7 +172,8 @@ try {
     std::fflush(stdout);
     if (show) {
 #ifdef VELMAR_PANEL_VIEW
-        return sim::showPanel(argc, argv, memory, server, {programDir, int(zoom), baud, path});
+        return sim::showPanel(argc, argv, memory, server,
+                              {programDir, int(zoom), baud, path, plcs});
 #else
         std::fprintf(stderr, "velmar-panel-sim: this build has no display (--show)\n");
         return 2;

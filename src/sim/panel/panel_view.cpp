@@ -4,6 +4,7 @@
 #include "ui/print/screen_picture.h"
 
 #include "core/app/app_services.h"
+#include "core/online/online_channels.h"
 #include "core/runtime/area_project.h"
 #include "core/runtime/panel_glyphs.h"
 #include "core/runtime/panel_runtime.h"
@@ -69,6 +70,52 @@ std::string panelPassword(const CPanelMemory &memory)
 
 } // namespace
 
+bool connectPlcs(core::online::COnlineChannels &online, const core::CDorvaneDoc &doc,
+                 const std::vector<std::string> &choices, std::string &error)
+{
+    for (const std::string &text : choices) {
+        const auto choice = core::online::parsePlcChoice(text, doc, error);
+        if (!choice
+            || !online.Connect(choice->channel, choice->endpoint,
+                               core::online::channelOptions(doc, choice->channel), error)) {
+            error = "--plc " + text + ": " + error;
+            return false;
+        }
+    }
+    return true;
+}
+
+namespace {
+
+// The first scan of every online channel, so that the picture shows the PLC's values.
+bool waitForFirstScan(const core::online::COnlineChannels &online)
+{
+    for (int channel = 1; channel <= 2; ++channel) {
+        const auto *plc = online.Plc(channel);
+        if (plc && !plc->WaitForScan(std::chrono::seconds(10)))
+            return false;
+    }
+    return true;
+}
+
+// Names every failed point of the screen on standard error; true when there was one.
+bool reportFailures(const core::online::COnlineChannels &online, const core::CDorvaneDoc &doc,
+                    const core::CDeviceMemory &memory, std::uint16_t screen)
+{
+    bool failed = false;
+    for (const core::MemoryPoint &p : memory.PointsWhileShowing(doc, screen)) {
+        const auto *plc = online.Plc(p.key.channel);
+        if (plc && plc->Failed(p.key)) {
+            std::fprintf(stderr, "velmar-panel-sim: %s: %s\n", p.text.c_str(),
+                         plc->FailureOf(p.key).c_str());
+            failed = true;
+        }
+    }
+    return failed;
+}
+
+} // namespace
+
 int renderScreen(const RenderRequest &request)
 {
     core::CAppServices app;
@@ -97,6 +144,20 @@ int renderScreen(const RenderRequest &request)
             return 1;
         }
     }
+    // Declared after the runtime: it lets go of the runtime's memory before that goes.
+    core::online::COnlineChannels online(runtime.Memory(), *doc);
+    if (!request.plc.empty()) {
+        std::string why;
+        if (!connectPlcs(online, *doc, request.plc, why)) {
+            std::fprintf(stderr, "velmar-panel-sim: %s\n", why.c_str());
+            return 1;
+        }
+        online.Follow(std::uint16_t(request.screen));
+        if (!waitForFirstScan(online)) {
+            std::fprintf(stderr, "velmar-panel-sim: no scan of the PLC completed\n");
+            return 1;
+        }
+    }
     // One scan brings calculations and links in line with the values set; the screen asked
     // for is shown whatever the links say.
     runtime.Scan(std::chrono::system_clock::now());
@@ -120,11 +181,12 @@ int renderScreen(const RenderRequest &request)
                      why.c_str());
         return 1;
     }
-    return 0;
+    return reportFailures(online, *doc, runtime.Memory(), std::uint16_t(request.screen)) ? 1 : 0;
 }
 
 CPanelShow::CPanelShow(CPanelMemory &memory, const ShowOptions &options)
     : m_memory(memory)
+    , m_plc(options.plc)
 {
     loadServices(m_app, options.programDir);
     // The window speaks the resource language, as the editor does.
@@ -187,6 +249,20 @@ void CPanelShow::reload()
     m_window->setPanelLanguage(core::PanelFonts::fromConfig(m_app.Config(), m_doc->PanelLangId()));
     m_window->setPanelTitle(m_panel, m_doc.get());
     m_window->setDocument(m_doc.get());
+    connectChoices();
+}
+
+void CPanelShow::connectChoices()
+{
+    // The channel's serial settings come from the project, so the choices are read with it.
+    for (const std::string &text : m_plc) {
+        std::string error;
+        const auto choice = core::online::parsePlcChoice(text, *m_doc, error);
+        if (!choice
+            || !m_window->connectPlc(choice->channel, choice->endpoint,
+                                     core::online::channelOptions(*m_doc, choice->channel), error))
+            std::fprintf(stderr, "velmar-panel-sim: --plc %s: %s\n", text.c_str(), error.c_str());
+    }
 }
 
 void CPanelShow::poll()

@@ -18,6 +18,10 @@
 #include <string>
 #include <vector>
 
+namespace core::online {
+class COnlineChannels;
+}
+
 namespace ui {
 class CPanelPreviewWindow;
 }
@@ -32,9 +36,15 @@ struct RenderRequest
     std::string out; // PNG file
     int scale = 1;
     std::string programDir;
+    std::vector<std::string> plc; // "CH=..." channels read from a real PLC
 };
 
-// 0 written, 1 a project, point or output failure (said on standard error).
+// Connects each "CH=..." choice of --plc; false with `error` naming the choice that failed.
+bool connectPlcs(core::online::COnlineChannels &online, const core::CDorvaneDoc &doc,
+                 const std::vector<std::string> &choices, std::string &error);
+
+// 0 written, 1 a project, point or output failure (said on standard error); a point that its
+// PLC did not answer is drawn as failed and makes the result 1.
 int renderScreen(const RenderRequest &request);
 
 struct ShowOptions
@@ -43,6 +53,7 @@ struct ShowOptions
     int zoom = 3;
     unsigned baud = 0; // the link's pace (0 unpaced): a download is over after a longer pause
     std::string port; // the pseudo-terminal the link serves, which names the panel
+    std::vector<std::string> plc; // "CH=..." channels read from a real PLC
 };
 
 // The running panel over the simulator's memory: shows the project the areas hold, and after
@@ -63,8 +74,10 @@ public:
 
 private:
     void poll();
+    void connectChoices();
 
     CPanelMemory &m_memory;
+    std::vector<std::string> m_plc; // --plc choices, connected again with every project
     core::CAppServices m_app;
     QTranslator m_translator;
     QTranslator m_qtTranslator; // Qt's own buttons in the same language

@@ -6,6 +6,7 @@
 #include "core/functions/user_text.h"
 #include "core/model/dorvane_doc.h"
 #include "core/model/screen_data.h"
+#include "core/online/online_channels.h"
 #include "core/runtime/area_project.h"
 #include "core/tags/tag_kinds.h"
 
@@ -91,6 +92,9 @@ CPanelPreviewWindow::CPanelPreviewWindow(Options options, QWidget *parent)
     m_alarm->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
     m_clock = new QLabel(this);
     m_clock->setObjectName(QStringLiteral("clockLabel"));
+    m_plcStatus = new QLabel(this);
+    m_plcStatus->setObjectName(QStringLiteral("plcStatus"));
+    m_plcStatus->hide();
 
     m_table = new QTableWidget(0, kColumns, this);
     m_table->setObjectName(QStringLiteral("deviceTable"));
@@ -108,6 +112,7 @@ CPanelPreviewWindow::CPanelPreviewWindow(Options options, QWidget *parent)
     left->addWidget(makeKeys());
     left->addWidget(m_alarm);
     left->addWidget(m_clock);
+    left->addWidget(m_plcStatus);
     left->addStretch(1);
     auto *tableLabel = new QLabel(tr("장치 값(&D):"), this);
     tableLabel->setBuddy(m_table);
@@ -151,6 +156,7 @@ QWidget *CPanelPreviewWindow::makeKeys()
 
 void CPanelPreviewWindow::setDocument(const core::CDorvaneDoc *doc, const QString &why)
 {
+    m_online.reset();
     m_runtime.reset();
     m_renderer.reset();
     m_drivers.clear();
@@ -175,6 +181,7 @@ void CPanelPreviewWindow::setDocument(const core::CDorvaneDoc *doc, const QStrin
         if (!m_history.empty())
             m_runtime->SetAlarmHistoryArea(m_history);
         m_history = m_runtime->AlarmHistoryArea();
+        goOnline();
     }
     m_alarm->setText(doc || !why.isEmpty() ? why : tr("프로젝트가 없습니다. 다운로드하십시오."));
     fillTable();
@@ -208,6 +215,8 @@ void CPanelPreviewWindow::documentEdited()
     if (!m_runtime)
         return;
     m_runtime->Reload();
+    if (m_online)
+        m_online->Follow(m_runtime->CurrentScreen(), true);
     m_renderer->ForgetRenderedTexts();
     m_drivers.clear();
     fillTable();
@@ -247,6 +256,10 @@ void CPanelPreviewWindow::scanNow()
             m_runtime->Memory().Write(m_runtime->Memory().Points()[std::size_t(row)].key,
                                       driver.ValueAt(seconds));
     m_runtime->Scan(now());
+    // A screen change reads the new screen's points from the PLC's next scan on.
+    if (m_online)
+        m_online->Follow(m_runtime->CurrentScreen());
+    refreshPlcStatus();
     if (historyChanged && m_runtime->AlarmHistoryArea() != m_history) {
         m_history = m_runtime->AlarmHistoryArea();
         historyChanged(m_history);
@@ -432,8 +445,11 @@ void CPanelPreviewWindow::refreshTable()
         QTableWidgetItem *item = m_table->item(row, kValue);
         if (!item || (editing && m_table->currentItem() == item))
             continue;
-        const QString text
-                = QString::number(m_runtime->Memory().Read(points[std::size_t(row)].key));
+        const core::MemoryKey &key = points[std::size_t(row)].key;
+        // A point its PLC does not answer for reads '*', as the panel shows it.
+        const QString text = m_runtime->Memory().Failed(key)
+                ? QStringLiteral("*")
+                : QString::number(m_runtime->Memory().Read(key));
         if (item->text() != text)
             item->setText(text);
     }

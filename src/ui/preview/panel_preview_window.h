@@ -6,6 +6,7 @@
 // driver). A scan every 100 ms runs the project's logic and redraws. The editor opens it on the
 // open project ("미리보기"); the panel simulator on what a download sent.
 
+#include "core/online/link_settings.h"
 #include "core/runtime/panel_glyphs.h"
 #include "core/runtime/panel_runtime.h"
 #include "core/runtime/screen_renderer.h"
@@ -31,6 +32,10 @@ namespace core {
 class CDorvaneDoc;
 class CTag;
 } // namespace core
+
+namespace core::online {
+class COnlineChannels;
+}
 
 namespace ui {
 
@@ -82,6 +87,18 @@ public:
     // One scan and redraw now (the timer does it every 100 ms).
     void scanNow();
 
+    // --- a real PLC ------------------------------------------------------------------------------
+    // Channel 1 or 2 reads and writes a Modbus PLC from now on, also after the document is
+    // replaced or edited, until disconnectPlc(); false with `error` (in English) when the channel
+    // cannot go online.
+    bool connectPlc(int channel, const core::online::LinkEndpoint &endpoint,
+                    const core::online::LinkOptions &options, std::string &error);
+    void disconnectPlc(int channel);
+    bool isPlcConnected(int channel) const;
+    core::online::COnlineChannels *online() const { return m_online.get(); }
+    // One line per online channel and station: state, last error, scan time, requests.
+    QLabel *plcStatusLabel() const { return m_plcStatus; }
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
@@ -98,11 +115,22 @@ private:
     void refreshTable();
     void tableEdited(int row, int column);
     void redraw();
+    void goOnline();
+    void refreshPlcStatus();
 
     Options m_options;
     const core::CDorvaneDoc *m_doc = nullptr;
     std::unique_ptr<core::CScreenRenderer> m_renderer;
     std::unique_ptr<core::CPanelRuntime> m_runtime;
+    // After the runtime: it lets go of the runtime's memory first.
+    std::unique_ptr<core::online::COnlineChannels> m_online;
+    struct PlcChoice
+    {
+        core::online::LinkEndpoint endpoint;
+        core::online::LinkOptions options;
+    };
+    std::map<int, PlcChoice> m_plcChoices; // by channel
+    QLabel *m_plcStatus = nullptr;
     util::Bytes m_history;
     std::map<int, core::CSignalDriver> m_drivers; // by table row
     CPanelDisplay *m_display = nullptr;

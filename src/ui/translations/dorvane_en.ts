@@ -2192,6 +2192,38 @@
         <source> - 마지막 오류: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>대기 중</source>
+        <translation>waiting</translation>
+    </message>
+    <message>
+        <source>정상</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>일부 실패</source>
+        <translation>partly failing</translation>
+    </message>
+    <message>
+        <source>응답 없음</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>CH%1 %2: 연결 안 됨 (%3)</source>
+        <translation>CH%1 %2: not connected (%3)</translation>
+    </message>
+    <message>
+        <source>CH%1 %2: 연결됨</source>
+        <translation>CH%1 %2: connected</translation>
+    </message>
+    <message>
+        <source>CH%1 %2, 국번 %3: %4, 스캔 %5 ms, 요청 %6</source>
+        <translation>CH%1 %2, station %3: %4, scan %5 ms, %6 requests</translation>
+    </message>
+    <message>
+        <source> - 마지막 오류: %1</source>
+        <translation> - last error: %1</translation>
+    </message>
 </context>
 <context>
     <name>ui::CPictureExportDialog</name>

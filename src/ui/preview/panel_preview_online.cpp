@@ -1,0 +1,113 @@
+// The preview's connection to real PLCs: which channels are online, and the status line.
+
+#include "ui/preview/panel_preview_window.h"
+
+#include "core/online/online_channels.h"
+
+#include <QLabel>
+
+namespace ui {
+
+using namespace core::online;
+
+namespace {
+
+QString stateText(StationState state)
+{
+    switch (state) {
+    case StationState::Waiting:
+        return CPanelPreviewWindow::tr("대기 중");
+    case StationState::Ok:
+        return CPanelPreviewWindow::tr("정상");
+    case StationState::Partial:
+        return CPanelPreviewWindow::tr("일부 실패");
+    case StationState::Failed:
+        break;
+    }
+    return CPanelPreviewWindow::tr("응답 없음");
+}
+
+} // namespace
+
+bool CPanelPreviewWindow::connectPlc(int channel, const LinkEndpoint &endpoint,
+                                     const LinkOptions &options, std::string &error)
+{
+    if (m_doc) {
+        if (const auto refusal = channelRefusal(*m_doc, channel)) {
+            error = *refusal;
+            return false;
+        }
+    }
+    m_plcChoices[channel] = {endpoint, options};
+    goOnline();
+    if (m_online && !m_online->Plc(channel)) {
+        m_plcChoices.erase(channel);
+        error = "channel " + std::to_string(channel) + " cannot go online";
+        return false;
+    }
+    refreshPlcStatus();
+    return true;
+}
+
+void CPanelPreviewWindow::disconnectPlc(int channel)
+{
+    m_plcChoices.erase(channel);
+    if (m_online)
+        m_online->Disconnect(channel);
+    refreshPlcStatus();
+}
+
+bool CPanelPreviewWindow::isPlcConnected(int channel) const
+{
+    return m_online && m_online->Plc(channel);
+}
+
+void CPanelPreviewWindow::goOnline()
+{
+    if (!m_runtime || m_plcChoices.empty())
+        return;
+    if (!m_online)
+        m_online = std::make_unique<COnlineChannels>(m_runtime->Memory(), *m_doc);
+    for (const auto &[channel, choice] : m_plcChoices) {
+        std::string error;
+        if (!m_online->Plc(channel) && !channelRefusal(*m_doc, channel))
+            m_online->Connect(channel, choice.endpoint, choice.options, error);
+    }
+    m_online->Follow(m_runtime->CurrentScreen(), true);
+}
+
+void CPanelPreviewWindow::refreshPlcStatus()
+{
+    QStringList lines;
+    for (int channel = 1; channel <= 2 && m_online; ++channel) {
+        const COnlinePlc *plc = m_online->Plc(channel);
+        if (!plc)
+            continue;
+        const LinkStatus status = plc->Status();
+        const QString link = QString::fromStdString(plc->Endpoint().Describe());
+        if (!status.connected && !status.error.empty()) {
+            lines << tr("CH%1 %2: 연결 안 됨 (%3)")
+                             .arg(channel)
+                             .arg(link, QString::fromStdString(status.error));
+            continue;
+        }
+        if (status.stations.empty())
+            lines << tr("CH%1 %2: 연결됨").arg(channel).arg(link);
+        for (const StationStatus &s : status.stations) {
+            QString line = tr("CH%1 %2, 국번 %3: %4, 스캔 %5 ms, 요청 %6")
+                                   .arg(channel)
+                                   .arg(link)
+                                   .arg(s.station)
+                                   .arg(stateText(s.state))
+                                   .arg(double(s.scanTime.count()) / 1000.0, 0, 'f', 1)
+                                   .arg(s.requests);
+            if (!s.lastError.empty())
+                line += tr(" - 마지막 오류: %1").arg(QString::fromStdString(s.lastError));
+            lines << line;
+        }
+    }
+    m_plcStatus->setText(lines.join(QLatin1Char('\n')));
+    m_plcStatus->setVisible(!lines.isEmpty());
+}
+
+} // namespace ui

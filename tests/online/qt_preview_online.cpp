@@ -1,0 +1,182 @@
+// The running panel against a Modbus slave: the simulator's picture of a demo screen read from
+// the PLC equals the picture with the same values set into the simulated memory, pixel for pixel;
+// the preview window connects a channel, shows each station's status, writes a value typed into
+// its device table to the PLC and marks a point whose read fails.
+
+#include "slave_process.h"
+
+#include "ui/preview/panel_preview_window.h"
+
+#include "core/app/app_services.h"
+#include "core/model/dorvane_doc.h"
+#include "core/online/online_channels.h"
+
+#include <QLabel>
+#include <QProcess>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kRuntime = QStringLiteral(DORVANE_RUNTIME_DIR);
+const QString kDemo = kRuntime + QStringLiteral("/Project/Demo.kvr");
+
+// Demo screen 0's points on channel 1, as --set names them, and where the slave keeps them.
+struct Value
+{
+    const char *point;
+    const char *table;
+    int address;
+    std::vector<int> words; // the slave's registers (a double word: high word first)
+};
+const std::vector<Value> kScreen0 = {
+        {"1-1-1x1", "di", 0, {1}},  {"1-1-4x1", "hr", 0, {2}},         {"1-1-4x2", "hr", 1, {1234}},
+        {"1-1-4x3", "hr", 2, {55}}, {"1-1-4x10", "hr", 9, {1, 57920}}, // 123456
+};
+
+int run(const QString &program, const QStringList &args, QByteArray *err = nullptr)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(60000))
+        return -1;
+    if (err)
+        *err = p.readAllStandardError();
+    return p.exitCode();
+}
+
+} // namespace
+
+class TestPreviewOnline : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void simulatorPictureFromThePlcEqualsTheOneFromSetValues()
+    {
+        onlinetest::SlaveProcess slave("tcp");
+        QVERIFY(slave.running());
+        QTemporaryDir dir;
+        const QString areas = dir.filePath(QStringLiteral("areas"));
+        QCOMPARE(run(kRuntime + QStringLiteral("/dorvane-cli"),
+                     {QStringLiteral("areas"), kDemo, QStringLiteral("-o"), areas}),
+                 0);
+        QStringList setArgs;
+        for (const Value &v : kScreen0) {
+            std::string words;
+            for (const int w : v.words)
+                words += ' ' + std::to_string(w);
+            slave.command(std::string("set ") + v.table + ' ' + std::to_string(v.address) + words);
+            const std::uint32_t value = v.words.size() == 2
+                    ? (std::uint32_t(v.words[0]) << 16) | std::uint32_t(v.words[1])
+                    : std::uint32_t(v.words[0]);
+            setArgs << QStringLiteral("--set")
+                    << QStringLiteral("%1=%2").arg(QLatin1String(v.point)).arg(value);
+        }
+        const QString sim = kRuntime + QStringLiteral("/velmar-panel-sim");
+        const QString live = dir.filePath(QStringLiteral("live.png"));
+        const QString set = dir.filePath(QStringLiteral("set.png"));
+        const QString zero = dir.filePath(QStringLiteral("zero.png"));
+        const QStringList common{QStringLiteral("--render"), areas, QStringLiteral("--screen"),
+                                 QStringLiteral("0")};
+        QByteArray err;
+        QCOMPARE(run(sim,
+                     common
+                             + QStringList{QStringLiteral("--plc"),
+                                           QStringLiteral("1=%1").arg(
+                                                   QString::fromStdString(slave.tcp())),
+                                           QStringLiteral("-o"), live},
+                     &err),
+                 0);
+        QVERIFY2(err.isEmpty(), err.constData());
+        QCOMPARE(run(sim, common + setArgs + QStringList{QStringLiteral("-o"), set}), 0);
+        QCOMPARE(run(sim, common + QStringList{QStringLiteral("-o"), zero}), 0);
+        const QImage a(live), b(set), c(zero);
+        QCOMPARE(a.size(), QSize(192, 64));
+        QVERIFY(a == b);
+        QVERIFY2(a != c, "the values change the picture");
+
+        // A slave that stops answering: the picture still comes, its numbers as '*', status 1
+        // and the failed points named.
+        slave.command("silent on");
+        QCOMPARE(run(sim,
+                     common
+                             + QStringList{QStringLiteral("--plc"),
+                                           QStringLiteral("1=%1").arg(
+                                                   QString::fromStdString(slave.tcp())),
+                                           QStringLiteral("-o"), live},
+                     &err),
+                 1);
+        QVERIFY2(err.contains("1-1-4x2: station 1, 4x1-11: no answer"), err.constData());
+        QVERIFY(QImage(live) != c);
+    }
+
+    void previewConnectsShowsStatusAndWrites()
+    {
+        onlinetest::SlaveProcess slave("tcp", {"--hole", "hr:9:10"});
+        QVERIFY(slave.running());
+        slave.command("set hr 1 4321");
+        core::CAppServices app;
+        app.Load(kRuntime.toStdString(), 0x412);
+        auto doc = app.NewDocument();
+        QVERIFY(doc->OpenDocument(kDemo.toStdString(), app.Areas()).ok);
+        ui::CPanelPreviewWindow::Options options;
+        options.fonts = core::PanelFonts::fromConfig(app.Config(), doc->PanelLangId());
+        ui::CPanelPreviewWindow window(options);
+        window.setDocument(doc.get());
+        QVERIFY(!window.plcStatusLabel()->isVisibleTo(&window));
+
+        core::online::LinkOptions link;
+        link.timeout = 100ms;
+        link.cycle = 20ms;
+        std::string error;
+        const auto endpoint = core::online::parseEndpoint(slave.tcp(), {}, error);
+        QVERIFY(endpoint);
+        QVERIFY(!window.connectPlc(2, *endpoint, link, error));
+        QCOMPARE(QString::fromStdString(error), QStringLiteral("channel 2 has no PLC"));
+        QVERIFY(window.connectPlc(1, *endpoint, link, error));
+        QVERIFY(window.online()->Plc(1)->WaitForScan(3000ms));
+        window.scanNow();
+        const QString status = window.plcStatusLabel()->text();
+        QVERIFY2(status.contains(QStringLiteral("국번 1: 일부 실패")), qPrintable(status));
+        QVERIFY2(status.contains(QStringLiteral("4x10-11: illegal data address")),
+                 qPrintable(status));
+
+        // The device table reads the PLC: 4x2 its value, the double word in the hole '*'.
+        QTableWidget *table = window.deviceTable();
+        const auto rowOf = [&](const QString &point) {
+            for (int row = 0; row < table->rowCount(); ++row)
+                if (table->item(row, 0)->text() == point)
+                    return row;
+            return -1;
+        };
+        const int row2 = rowOf(QStringLiteral("1-1-4x2"));
+        const int row10 = rowOf(QStringLiteral("1-1-4x10"));
+        QVERIFY(row2 >= 0 && row10 >= 0);
+        QCOMPARE(table->item(row2, 2)->text(), QStringLiteral("4321"));
+        QCOMPARE(table->item(row10, 2)->text(), QStringLiteral("*"));
+
+        // A value typed into the table goes to the PLC.
+        const int row6 = rowOf(QStringLiteral("1-1-4x6"));
+        QVERIFY(row6 >= 0);
+        table->item(row6, 2)->setText(QStringLiteral("77"));
+        QVERIFY(window.online()->Plc(1)->WaitForWrites(2000ms));
+        QCOMPARE(slave.value("hr", 5), 77);
+
+        // A new document (the editor reloads) keeps the channel online.
+        window.setDocument(doc.get());
+        QVERIFY(window.isPlcConnected(1));
+        window.disconnectPlc(1);
+        QVERIFY(!window.isPlcConnected(1));
+        window.scanNow();
+        QVERIFY(!window.plcStatusLabel()->isVisibleTo(&window));
+        // Back on the simulated memory.
+        QCOMPARE(table->item(rowOf(QStringLiteral("1-1-4x2")), 2)->text(), QStringLiteral("0"));
+    }
+};
+
+QTEST_MAIN(TestPreviewOnline)
+#include "qt_preview_online.moc"
