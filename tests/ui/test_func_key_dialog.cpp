@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <QUndoStack>
@@ -93,7 +94,7 @@ private slots:
         // words, which the panel's rules refuse when OK builds the address.
         enterAddress(dialog, QStringLiteral("899"));
         QCOMPARE(dialog.addressEdit()->text(), QStringLiteral("899"));
-        dialog.dataKindBox()->setCurrentIndex(1);
+        QTest::mouseClick(dialog.dataKindButton(core::kDataLong), Qt::LeftButton);
         dialog.accept();
         QVERIFY(dialog.isVisible());
         QCOMPARE(prompt.shown, std::vector<int>{52350});
@@ -144,27 +145,33 @@ private slots:
         core::CScreenData *screen = frame.document()->FindScreen(0);
         QVERIFY(screen);
 
+        frame.resize(900, 700);
         frame.show();
         QWidget *screenWindow = frame.findView(0)->parentWidget();
-        QPoint dialogCentre, windowCentre;
+        QRect dialogFrame, area;
         QTimer::singleShot(0, [&] {
             auto *dialog = qobject_cast<CFuncKeyDialog *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            // Over the screen's window, not in the middle of the main window.
-            dialogCentre = dialog->frameGeometry().center();
-            windowCentre = screenWindow->mapToGlobal(screenWindow->rect().center());
+            dialogFrame = dialog->frameGeometry();
+            area = dialog->screen()->availableGeometry();
             dialog->functionBox()->setCurrentIndex(core::CFuncKeyRecord::kScreenChange);
             dialog->valueEdit()->setText(QStringLiteral("7"));
             dialog->accept();
         });
         const int before = frame.undoStack()->count();
         frame.editFunctionKey(0, 1);
-        QVERIFY2((dialogCentre - windowCentre).manhattanLength() < 40,
-                 qPrintable(QStringLiteral("%1,%2 vs %3,%4")
-                                    .arg(dialogCentre.x())
-                                    .arg(dialogCentre.y())
-                                    .arg(windowCentre.x())
-                                    .arg(windowCentre.y())));
+        // Under the screen's window, its left edges in line, and whole on the screen.
+        const QRect window(screenWindow->mapToGlobal(QPoint(0, 0)), screenWindow->size());
+        const QString where = QStringLiteral("dialog %1,%2 window %3,%4-%5")
+                                      .arg(dialogFrame.left())
+                                      .arg(dialogFrame.top())
+                                      .arg(window.left())
+                                      .arg(window.top())
+                                      .arg(window.bottom());
+        QVERIFY2(dialogFrame.left() == window.left(), qPrintable(where));
+        QVERIFY2(dialogFrame.top() == window.bottom() + 1 || dialogFrame.bottom() == area.bottom(),
+                 qPrintable(where));
+        QVERIFY2(area.contains(dialogFrame), qPrintable(where));
         QCOMPARE(util::le16(screen->FunctionKey(1), core::CFuncKeyRecord::kFunction),
                  std::uint16_t(core::CFuncKeyRecord::kScreenChange));
         QCOMPARE(util::le32(screen->FunctionKey(1), core::CFuncKeyRecord::kValue), 7u);
@@ -174,6 +181,108 @@ private slots:
                  std::uint16_t(0));
         frame.undoStack()->redo();
         QCOMPARE(util::le32(screen->FunctionKey(1), core::CFuncKeyRecord::kValue), 7u);
+    }
+
+    void onlyTheControlsOfTheFunctionAreShown()
+    {
+        core::CPlcSlots driverSlots;
+        RecordingPrompt prompt(true);
+        const core::FunctionEnv env{driverSlots, prompt};
+        CFuncKeyDialog dialog(env, 0, core::CFuncKeyRecord::Default(), false);
+        dialog.show();
+        QCOMPARE(dialog.applyAllBox()->text(), QStringLiteral("전체화면 적용"));
+        struct Shown
+        {
+            bool bit, value, type, address, password;
+        };
+        const auto shown = [&dialog] {
+            const auto visible = [&dialog](QWidget *w) { return w->isVisibleTo(&dialog); };
+            return Shown{visible(dialog.bitActionButton(core::CFuncKeyRecord::kBitOff)),
+                         visible(dialog.valueEdit()),
+                         visible(dialog.dataKindButton(core::kDataWord))
+                                 && visible(dialog.formatButton(core::kFormatHex))
+                                 && visible(dialog.signedBox()),
+                         visible(dialog.addressButton()) && visible(dialog.channelButton(1)),
+                         visible(dialog.passwordBox())};
+        };
+        const auto expect = [&](int function, Shown want) {
+            dialog.functionBox()->setCurrentIndex(function);
+            const Shown got = shown();
+            const QString f = QString::number(function);
+            QVERIFY2(got.bit == want.bit, qPrintable(f));
+            QVERIFY2(got.value == want.value, qPrintable(f));
+            QVERIFY2(got.type == want.type, qPrintable(f));
+            QVERIFY2(got.address == want.address, qPrintable(f));
+            QVERIFY2(got.password == want.password, qPrintable(f));
+        };
+        expect(core::CFuncKeyRecord::kBitControl, {true, false, false, true, true});
+        expect(core::CFuncKeyRecord::kValueIncrease, {false, true, true, true, true});
+        expect(core::CFuncKeyRecord::kScreenChange, {false, true, false, false, true});
+        expect(core::CFuncKeyRecord::kNotUsed, {false, false, false, false, false});
+        // Fewer rows, a smaller dialog.
+        const int empty = dialog.height();
+        dialog.functionBox()->setCurrentIndex(core::CFuncKeyRecord::kValueSet);
+        QVERIFY(dialog.height() > empty);
+    }
+
+    void radioButtonsChooseWhatTheRecordHolds()
+    {
+        core::CPlcSlots driverSlots;
+        RecordingPrompt prompt(true);
+        const core::FunctionEnv env{driverSlots, prompt};
+        CFuncKeyDialog dialog(env, 0, core::CFuncKeyRecord::Default(), false);
+        dialog.show();
+        dialog.functionBox()->setCurrentIndex(core::CFuncKeyRecord::kBitControl);
+        // A new bit function starts with "On while pressed".
+        QVERIFY(dialog.bitActionButton(core::CFuncKeyRecord::kBitMomentary)->isChecked());
+        QTest::mouseClick(dialog.bitActionButton(core::CFuncKeyRecord::kBitToggle), Qt::LeftButton);
+        enterAddress(dialog, QStringLiteral("12"));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.presenter().Held().Value(),
+                 std::uint32_t(core::CFuncKeyRecord::kBitToggle));
+
+        CFuncKeyDialog value(env, 0, core::CFuncKeyRecord::Default(), false);
+        value.show();
+        value.functionBox()->setCurrentIndex(core::CFuncKeyRecord::kValueSet);
+        QVERIFY(value.dataKindButton(core::kDataWord)->isChecked());
+        QVERIFY(value.formatButton(core::kFormatDec)->isChecked());
+        QTest::mouseClick(value.signedBox(), Qt::LeftButton);
+        QVERIFY(value.presenter().Type().isSigned);
+        // HEX has no sign: the box is cleared and greyed out.
+        QTest::mouseClick(value.formatButton(core::kFormatHex), Qt::LeftButton);
+        QVERIFY(!value.signedBox()->isChecked());
+        QVERIFY(!value.signedBox()->isEnabled());
+        QTest::mouseClick(value.dataKindButton(core::kDataLong), Qt::LeftButton);
+        enterAddress(value, QStringLiteral("100"));
+        value.valueEdit()->setText(QStringLiteral("1FFFF")); // beyond a word, within a long
+        value.accept();
+        QCOMPARE(value.result(), int(QDialog::Accepted));
+        const core::ValueType type = value.presenter().Held().Type();
+        QCOMPARE(type.kind, std::uint16_t(core::kDataLong));
+        QCOMPARE(type.format, std::uint16_t(core::kFormatHex));
+        QVERIFY(!type.isSigned);
+        QCOMPARE(value.presenter().Held().Value(), 0x1FFFFu);
+    }
+
+    void sharedKeyOpensWithItsSettingsGreyedOut()
+    {
+        core::CPlcSlots driverSlots;
+        RecordingPrompt prompt(true);
+        const core::FunctionEnv env{driverSlots, prompt};
+        core::CFuncKeyRecord record = core::CFuncKeyRecord::Default();
+        record.SetFunction(core::CFuncKeyRecord::kScreenChange);
+        record.SetValue(3);
+        CFuncKeyDialog dialog(env, 5, record, true);
+        dialog.show();
+        QVERIFY(dialog.applyAllBox()->isChecked());
+        QVERIFY(!dialog.functionBox()->isEnabled());
+        QVERIFY(!dialog.valueEdit()->isEnabled());
+        QTest::mouseClick(dialog.applyAllBox(), Qt::LeftButton, {},
+                          QPoint(8, dialog.applyAllBox()->height() / 2));
+        QVERIFY(dialog.functionBox()->isEnabled());
+        QVERIFY(dialog.valueEdit()->isVisibleTo(&dialog));
+        QVERIFY(!dialog.addressButton()->isVisibleTo(&dialog));
     }
 
     void listShowsOneBlockPerKey()

@@ -288,9 +288,8 @@ void CMainFrame::editFunctionKey(std::uint16_t screenNumber, int key)
     const core::FunctionEnv env{doc->Slots(), prompt, panelLangId()};
     const auto before = CFunctionKeysCommand::Capture(*doc);
     const auto dialog = makeFuncKeyDialog(env, *doc, *screen, key, this);
-    // Over the screen's window, where the key was clicked.
     if (auto *view = findView(screenNumber))
-        dialog->placeOver(view->parentWidget());
+        dialog->placeBelow(view->parentWidget());
     if (dialog->exec() != QDialog::Accepted)
         return;
     dialog->presenter().Store(*doc, *screen);

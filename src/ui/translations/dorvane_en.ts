@@ -1154,11 +1154,11 @@
     </message>
     <message>
         <source>부호 가능</source>
-        <translation type="unfinished"></translation>
+        <translation>Signed</translation>
     </message>
     <message>
         <source>전체화면 적용</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply to all screens</translation>
     </message>
 </context>
 <context>
