@@ -32,6 +32,31 @@ TEST(EnvConfig, ColoursInDialogOrderAndAsStored)
     EXPECT_EQ(CEnvConfigDlg::ColorRef(300, -1, 255), 0x00FF00FFu);
 }
 
+TEST(EnvConfig, EachColourGoesBackToTheColourTheProgramStartsWith)
+{
+    // The defaults are those a program folder without [Color] starts with.
+    plctest::ProgramFolder fresh("env_fresh", "");
+    const CEnvConfigDlg untouched(fresh.config);
+    plctest::ProgramFolder folder("env_defaults", kResources);
+    CEnvConfigDlg dlg(folder.config);
+    for (int i = 0; i < CEnvConfigDlg::kColorCount; ++i) {
+        EXPECT_EQ(CEnvConfigDlg::DefaultColor(i), untouched.Color(i)) << i;
+        EXPECT_TRUE(untouched.IsDefaultColor(i)) << i;
+        EXPECT_FALSE(dlg.IsDefaultColor(i)) << i;
+    }
+    EXPECT_EQ(CEnvConfigDlg::DefaultColor(CEnvConfigDlg::kBack), 2509065u);
+    EXPECT_EQ(CEnvConfigDlg::DefaultColor(CEnvConfigDlg::kSelect), 8421504u);
+    EXPECT_EQ(CEnvConfigDlg::DefaultColor(CEnvConfigDlg::kColorCount), 0u);
+
+    // One colour goes back; the others keep theirs.
+    dlg.ResetColor(CEnvConfigDlg::kOutline);
+    EXPECT_EQ(dlg.Colors().outline, 3830045u);
+    EXPECT_TRUE(dlg.IsDefaultColor(CEnvConfigDlg::kOutline));
+    EXPECT_EQ(dlg.Colors().grid, 3u);
+    dlg.ResetColor(-1); // outside the list: nothing changes
+    EXPECT_EQ(dlg.Colors().back, 1u);
+}
+
 TEST(EnvConfig, AutoSaveStaysWithinItsRange)
 {
     plctest::ProgramFolder folder("env_autosave", "[AutoSave]\nInterval=15\n");

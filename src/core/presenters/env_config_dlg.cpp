@@ -51,6 +51,13 @@ void CEnvConfigDlg::SetColor(int index, std::uint32_t colorRef)
         *c = colorRef;
 }
 
+std::uint32_t CEnvConfigDlg::DefaultColor(int index)
+{
+    static const EditorColors defaults;
+    const std::uint32_t *c = colorOf(defaults, index);
+    return c ? *c : 0;
+}
+
 void CEnvConfigDlg::SetAutoSave(int minutes)
 {
     m_autoSave = std::clamp(minutes, 0, kMaxAutoSaveMinutes);

@@ -32,6 +32,11 @@ public:
     // An index outside the list reads 0 and changes nothing.
     std::uint32_t Color(int index) const;
     void SetColor(int index, std::uint32_t colorRef);
+    // The colour the program starts with when APP.INI names none (0 outside the list); the dialog
+    // offers it beside each colour.
+    static std::uint32_t DefaultColor(int index);
+    bool IsDefaultColor(int index) const { return Color(index) == DefaultColor(index); }
+    void ResetColor(int index) { SetColor(index, DefaultColor(index)); }
 
     int AutoSave() const { return m_autoSave; }
     // Minutes, 0 (off) to kMaxAutoSaveMinutes.

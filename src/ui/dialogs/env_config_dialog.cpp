@@ -7,7 +7,9 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -44,10 +46,12 @@ void CEnvConfigDialog::build()
         auto *label = new QLabel(names[i], this);
         label->setBuddy(button);
         button->setAccessibleName(names[i]);
-        colorGrid->addWidget(label, i / 2, (i % 2) * 2);
-        colorGrid->addWidget(button, i / 2, (i % 2) * 2 + 1);
+        colorGrid->addWidget(label, i, 0);
+        colorGrid->addWidget(button, i, 1);
         m_buttons[std::size_t(i)] = button;
+        colorGrid->addWidget(makeDefaultButton(i, names[i]), i, 2);
     }
+    colorGrid->setColumnStretch(3, 1);
     m_autoSave = new QSpinBox(this);
     m_autoSave->setObjectName(QStringLiteral("autoSave"));
     m_autoSave->setRange(0, core::kMaxAutoSaveMinutes);
@@ -76,12 +80,30 @@ void CEnvConfigDialog::build()
             [this](int i) { forward([&] { m_presenter.SetLanguage(i); }); });
 }
 
+QPushButton *CEnvConfigDialog::makeDefaultButton(int index, const QString &colorName)
+{
+    // Shows the colour it restores, so the choice is seen before it is made.
+    QPixmap swatch(12, 12);
+    swatch.fill(fromColorRef(core::CEnvConfigDlg::DefaultColor(index)));
+    auto *button = new QPushButton(QIcon(swatch), tr("기본값"), this);
+    button->setObjectName(QStringLiteral("defaultColor%1").arg(index));
+    button->setAutoDefault(false);
+    button->setAccessibleName(tr("%1 기본값").arg(colorName));
+    button->setToolTip(tr("프로그램의 기본 색으로 되돌립니다."));
+    connect(button, &QPushButton::clicked, this,
+            [this, index] { forward([&] { m_presenter.ResetColor(index); }); });
+    m_defaultButtons[std::size_t(index)] = button;
+    return button;
+}
+
 void CEnvConfigDialog::refresh()
 {
-    for (int i = 0; i < core::CEnvConfigDlg::kColorCount; ++i)
+    for (int i = 0; i < core::CEnvConfigDlg::kColorCount; ++i) {
         m_buttons[std::size_t(i)]->setStyleSheet(
                 QStringLiteral("background-color: %1")
                         .arg(fromColorRef(m_presenter.Color(i)).name()));
+        m_defaultButtons[std::size_t(i)]->setEnabled(!m_presenter.IsDefaultColor(i));
+    }
     m_autoSave->setValue(m_presenter.AutoSave());
     m_language->setCurrentIndex(m_presenter.Language());
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 // The options dialog ("옵션"), a view over the core's options presenter: the six editor colours,
-// the auto-save interval and the program resource language. The frame runs apply() after OK and
+// each with a button back to its default, the auto-save interval and the program resource
+// language. The frame runs apply() after OK and
 // takes the interval.
 
 #include "ui/dialogs/presenter_dialog.h"
@@ -26,6 +27,8 @@ public:
     core::EditorColors colors() const { return m_presenter.Colors(); }
     void setColor(int index, std::uint32_t colorref);
     QPushButton *colorButton(int index) const { return m_buttons.at(std::size_t(index)); }
+    // Puts the colour back to the one the program starts with.
+    QPushButton *defaultButton(int index) const { return m_defaultButtons.at(std::size_t(index)); }
     QSpinBox *autoSaveSpin() const { return m_autoSave; }
     int autoSaveInterval() const { return m_presenter.AutoSave(); }
     QComboBox *languageCombo() const { return m_language; }
@@ -39,10 +42,12 @@ protected:
 private:
     void build();
     void chooseColor(int index);
+    QPushButton *makeDefaultButton(int index, const QString &colorName);
 
     core::CAppConfig &m_config;
     core::CEnvConfigDlg m_presenter;
     std::array<QPushButton *, core::CEnvConfigDlg::kColorCount> m_buttons{};
+    std::array<QPushButton *, core::CEnvConfigDlg::kColorCount> m_defaultButtons{};
     QSpinBox *m_autoSave = nullptr;
     QComboBox *m_language = nullptr;
 };

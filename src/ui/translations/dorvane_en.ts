@@ -1127,15 +1127,15 @@
     </message>
     <message>
         <source>기본값</source>
-        <translation type="unfinished"></translation>
+        <translation>Default</translation>
     </message>
     <message>
         <source>%1 기본값</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 default</translation>
     </message>
     <message>
         <source>프로그램의 기본 색으로 되돌립니다.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puts back the colour the program starts with.</translation>
     </message>
 </context>
 <context>
