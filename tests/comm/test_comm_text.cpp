@@ -5,6 +5,7 @@
 
 #include "core/comm/comm_text.h"
 #include "core/comm/comm_thread.h"
+#include "core/comm/progress_model.h"
 #include "fake_ui.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,30 @@ CommTextId idAt(std::size_t i)
     return static_cast<CommTextId>(i);
 }
 
+// What the progress window and the command line show when the worker reports that the block of
+// area `sub` failed with the link error `error` (class << 16 | detail).
+CommText blockFailure(char sub, std::uint32_t error, bool download)
+{
+    const CCommThread link;
+    CProgressModel model;
+    model.setDownload(download);
+    COMM_CMD command;
+    command.main = download ? 'w' : 'r';
+    command.sub = std::uint8_t(sub);
+    CommMessage failed;
+    failed.message = WM_COMM_SENDFAIL;
+    failed.command = &command;
+    failed.error = error;
+    const std::optional<CommText> shown = model.onMessage(link, failed);
+    EXPECT_EQ(model.result(), ProgressResult::Failed);
+    return shown.value_or(CommText());
+}
+
+std::uint32_t nak(std::uint16_t code)
+{
+    return (std::uint32_t(ErrNak) << 16) | code;
+}
+
 } // namespace
 
 TEST(CommText, EveryCodeHasAKoreanTextAndAnEnglishOneWithoutHangul)
@@ -65,8 +90,8 @@ TEST(CommText, EveryCodeHasAKoreanTextAndAnEnglishOneWithoutHangul)
         }
     }
     // The neutral ones are compositions and names, with nothing to translate.
-    for (const CommTextId neutral : {CommTextId::Plain, CommTextId::AreaFailed,
-                                     CommTextId::FontFile, CommTextId::ClockReading})
+    for (const CommTextId neutral :
+         {CommTextId::Plain, CommTextId::FontFile, CommTextId::ClockReading})
         EXPECT_TRUE(isLanguageNeutral(neutral));
 }
 
@@ -126,17 +151,14 @@ TEST(CommText, ResourceLanguage1033IsEnglishEveryOtherKorean)
     EXPECT_EQ(commTextIn(CommTextId::ErrTimeout, std::uint16_t(0x412)), "타임아웃 에러입니다.");
 }
 
-// What the progress window shows when the panel answers a download's block with a NAK: the area
-// and the reason, wholly in one language. Korean keeps only the panel's protocol names in Latin
-// letters.
+// What the progress window shows when the panel answers a download's block with a NAK: which
+// area was being sent and the reason, wholly in one language. Korean keeps only the panel's
+// protocol names in Latin letters.
 TEST(CommText, NakDuringADownloadReadsInOneLanguage)
 {
-    const CCommThread link;
     for (const char sub : {'P', 'G', 'R', 'S', 'C'})
         for (std::uint16_t code = 0; code < 8; ++code) {
-            const CommText shown(CommTextId::AreaFailed,
-                                 {link.GetAreaName(std::uint8_t(sub)),
-                                  CCommThread::ErrorText((std::uint32_t(ErrNak) << 16) | code)});
+            const CommText shown = blockFailure(sub, nak(code), true);
             EXPECT_FALSE(hasHangul(english(shown))) << english(shown);
             for (const std::string &word : latinWords(korean(shown)))
                 EXPECT_TRUE(word == "NAK" || word == "BCC" || word == "Frame" || word == "Command"
@@ -144,9 +166,37 @@ TEST(CommText, NakDuringADownloadReadsInOneLanguage)
                             || word == "Write" || word == "HMI")
                         << word << " in " << korean(shown);
         }
-    const CommText constantNak(
-            CommTextId::AreaFailed,
-            {link.GetAreaName('P'), CCommThread::ErrorText((std::uint32_t(ErrNak) << 16) | 2)});
-    EXPECT_EQ(korean(constantNak), "상수:NAK 수신 : Command 에러");
-    EXPECT_EQ(english(constantNak), "constant:NAK received: Command error");
+    const CommText constantNak = blockFailure('P', nak(2), true);
+    EXPECT_EQ(korean(constantNak),
+              "상수 영역을 패널로 보내는 중에 통신이 실패했습니다.\r\nNAK 수신 : Command 에러");
+    EXPECT_EQ(english(constantNak),
+              "Sending the constant area to the panel failed.\r\nNAK received: Command error");
+}
+
+// A failed block reads as a sentence that says which way the area went and what the panel did;
+// the link's own error text stays word for word on the line under it.
+TEST(CommText, AFailedBlockIsASentenceAroundTheLinksErrorText)
+{
+    const std::uint32_t timeout = std::uint32_t(ErrTimeout) << 16;
+    EXPECT_EQ(english(blockFailure('R', timeout, true)),
+              "The panel did not answer while the image area was being sent.\r\nTime-out error.");
+    EXPECT_EQ(korean(blockFailure('R', timeout, true)),
+              "이미지 영역을 보내는 중에 패널이 응답하지 않았습니다.\r\n타임아웃 에러입니다.");
+    EXPECT_EQ(english(blockFailure('G', timeout, false)),
+              "The panel did not answer while the global area was being received.\r\nTime-out "
+              "error.");
+    EXPECT_EQ(english(blockFailure('S', std::uint32_t(ErrFrame) << 16, false)),
+              "Receiving the string area from the panel failed.\r\nFrame error");
+
+    // An erased panel has no project to upload, whichever area was asked for first.
+    const std::uint32_t erased = std::uint32_t(ErrErased) << 16;
+    for (const char sub : {'G', 'C', 'R', 'S'}) {
+        EXPECT_EQ(english(blockFailure(sub, erased, false)),
+                  "The panel holds no project.\r\nThe memory is erased.");
+        EXPECT_EQ(korean(blockFailure(sub, erased, false)),
+                  "패널에 프로젝트가 없습니다.\r\n메모리가 지워져 있습니다.");
+    }
+
+    // Without an error code the link's own failure text names the area.
+    EXPECT_EQ(korean(blockFailure('G', 0, false)), "통신실패\r\n\r\n글로벌 송수신에 실패했습니다.");
 }

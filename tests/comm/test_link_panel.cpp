@@ -535,7 +535,7 @@ TEST_F(PanelLink, UploadUnderTheProgressModelMarksTheAreasThatArrived)
     EXPECT_FALSE(progress.uploaded(CProgressModel::ScreenArea));
     EXPECT_FALSE(m_link.IsPortOpen());
 
-    // An erased panel fails the upload with the area name and the error text.
+    // An erased panel fails the upload saying there is no project, the link's text under it.
     ASSERT_TRUE(connect());
     COMM_CMD erase{'y', 'Z', {}, 0, 0, 0};
     ASSERT_TRUE(m_link.Run(erase));
@@ -543,7 +543,9 @@ TEST_F(PanelLink, UploadUnderTheProgressModelMarksTheAreasThatArrived)
     again.setDownload(false);
     again.setCommands({{'r', 'G', gBack, 0, 0, 0}});
     EXPECT_EQ(runProgressBlocking(m_link, again, ui), ProgressResult::Failed);
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"글로벌:메모리가 지워져 있습니다."}));
+    EXPECT_EQ(
+            ui.messages,
+            (std::vector<std::string>{"패널에 프로젝트가 없습니다.\r\n메모리가 지워져 있습니다."}));
     EXPECT_FALSE(again.uploaded(CProgressModel::GlobalArea));
 }
 
@@ -558,6 +560,8 @@ TEST_F(PanelLink, NakDuringADownloadNamesTheAreaAndTheReasonInOneLanguage)
     testsupport::FakeUi ui;
     EXPECT_EQ(runProgressBlocking(m_link, progress, ui), ProgressResult::Failed);
     ASSERT_EQ(ui.texts.size(), 1u);
-    EXPECT_EQ(testsupport::korean(ui.texts[0]), "상수:NAK 수신 : Command 에러");
-    EXPECT_EQ(testsupport::english(ui.texts[0]), "constant:NAK received: Command error");
+    EXPECT_EQ(testsupport::korean(ui.texts[0]),
+              "상수 영역을 패널로 보내는 중에 통신이 실패했습니다.\r\nNAK 수신 : Command 에러");
+    EXPECT_EQ(testsupport::english(ui.texts[0]),
+              "Sending the constant area to the panel failed.\r\nNAK received: Command error");
 }

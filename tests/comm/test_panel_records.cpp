@@ -156,7 +156,8 @@ TEST(ProgressModel, StatusesDriveTextBarAndResult)
 
     const auto text = model.onMessage(link, {WM_COMM_STATUS, StatusFailed, &c, (5u << 16)});
     ASSERT_TRUE(text.has_value());
-    EXPECT_EQ(testsupport::korean(*text), "스트링:BCC 에러");
+    EXPECT_EQ(testsupport::korean(*text),
+              "스트링 영역을 패널로 보내는 중에 통신이 실패했습니다.\r\nBCC 에러");
     EXPECT_EQ(model.result(), ProgressResult::Failed);
     EXPECT_TRUE(model.done());
 

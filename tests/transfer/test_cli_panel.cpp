@@ -192,8 +192,14 @@ TEST_F(CliPanel, EraseThenUploadReportsAnErasedMemory)
     const std::string back = m_dir + "/erased.kvr";
     const auto up = cli("upload -o '" + back + "' --yes " + port());
     EXPECT_NE(up.status, 0);
+    EXPECT_NE(up.out.find("패널에 프로젝트가 없습니다."), std::string::npos) << up.out;
     EXPECT_NE(up.out.find("메모리가 지워져 있습니다."), std::string::npos) << up.out;
     EXPECT_FALSE(util::fileExists(back));
+    // The English interface says the same sentence, not an area name glued to the error.
+    const auto english = cli("upload -o '" + back + "' --yes " + port(), kEnglishLocale);
+    EXPECT_NE(english.status, 0);
+    EXPECT_NE(english.out.find("The panel holds no project."), std::string::npos) << english.out;
+    EXPECT_EQ(english.out.find("global:"), std::string::npos) << english.out;
 }
 
 TEST_F(CliPanel, PanelCommandsFailOnAnyLinkError)

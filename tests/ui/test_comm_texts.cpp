@@ -51,7 +51,7 @@ CommTextId idAt(std::size_t i)
 CommText nakDuringDownload(char area, std::uint16_t code)
 {
     const comm::CCommThread link;
-    return {CommTextId::AreaFailed,
+    return {CommTextId::SendFailed,
             {link.GetAreaName(std::uint8_t(area)),
              comm::CCommThread::ErrorText((std::uint32_t(comm::ErrNak) << 16) | code)}};
 }
@@ -84,7 +84,8 @@ private slots:
     void koreanInterfaceShowsKoreanAreaNames()
     {
         QCOMPARE(ui::commText(nakDuringDownload('P', 2)),
-                 QStringLiteral("상수:NAK 수신 : Command 에러"));
+                 QStringLiteral("상수 영역을 패널로 보내는 중에 통신이 실패했습니다.\nNAK 수신 : "
+                                "Command 에러"));
         QCOMPARE(ui::commText(clockReading(2)), QStringLiteral("2026-12-08 화 09:05:07"));
         QCOMPARE(ui::commText(CommTextId::TransferDone),
                  QStringLiteral("통신성공\n\n통신을 성공적으로 끝냈습니다."));
@@ -108,7 +109,8 @@ private slots:
                 QVERIFY2(!hasHangul(shown), qPrintable(shown));
             }
         QCOMPARE(ui::commText(nakDuringDownload('P', 2)),
-                 QStringLiteral("constant:NAK received: Command error"));
+                 QStringLiteral("Sending the constant area to the panel failed.\nNAK received: "
+                                "Command error"));
         QCOMPARE(ui::commText(clockReading(2)), QStringLiteral("2026-12-08 Tue 09:05:07"));
         QCoreApplication::removeTranslator(&english);
     }

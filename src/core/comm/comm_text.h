@@ -39,11 +39,16 @@ enum class CommTextId : std::uint8_t {
     NakRtcRead,
     NakRtcWrite,
     NakNoClock,
-    AreaFailed, // "<area>:<error>"
     // Progress.
     TitleDownloading,
     TitleUploading,
     CommFailed, // area
+    // A block that failed, said as a sentence with the link's error text under it.
+    SendFailed, // area, error
+    ReceiveFailed, // area, error
+    SendTimedOut, // area, error
+    ReceiveTimedOut, // area, error
+    PanelErased, // error
     CommStopped,
     TransferDone,
     // Passwords.

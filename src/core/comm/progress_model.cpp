@@ -4,6 +4,27 @@
 
 namespace comm {
 
+namespace {
+
+// A failed block said as a sentence: which way the area was going and what the panel did, with
+// the link's own error text on the next line. An erased panel is the one case where the area
+// does not matter: nothing can be uploaded from it.
+CommText failureText(CommText area, std::uint32_t error, CommText detail, bool download)
+{
+    switch (error >> 16) {
+    case ErrErased:
+        return CommText(CommTextId::PanelErased, {std::move(detail)});
+    case ErrTimeout:
+        return CommText(download ? CommTextId::SendTimedOut : CommTextId::ReceiveTimedOut,
+                        {std::move(area), std::move(detail)});
+    default:
+        return CommText(download ? CommTextId::SendFailed : CommTextId::ReceiveFailed,
+                        {std::move(area), std::move(detail)});
+    }
+}
+
+} // namespace
+
 CommText CProgressModel::title() const
 {
     return m_download ? CommTextId::TitleDownloading : CommTextId::TitleUploading;
@@ -84,8 +105,8 @@ std::optional<CommText> CProgressModel::onMessage(const CCommThread &link,
     m_done = true;
     CommText area = link.GetAreaName(command.sub);
     if (message.error != 0)
-        return CommText(CommTextId::AreaFailed,
-                        {std::move(area), link.DescribeError(message.error)});
+        return failureText(std::move(area), message.error, link.DescribeError(message.error),
+                           m_download);
     return CommText(CommTextId::CommFailed, {std::move(area)});
 }
 

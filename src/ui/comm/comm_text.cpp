@@ -43,11 +43,15 @@ constexpr const char *kSources[] = {
         QT_TRANSLATE_NOOP("ui::CommText",
                           "이 타입은 날짜/시간 설정 기능을 제공하지 않습니다. HMI 타입을 "
                           "확인하시기 바랍니다."),
-        nullptr, // AreaFailed
         // Progress.
         QT_TRANSLATE_NOOP("ui::CommText", "다운로드 중....."),
         QT_TRANSLATE_NOOP("ui::CommText", "업로드 중....."),
         QT_TRANSLATE_NOOP("ui::CommText", "통신실패\n\n%s 송수신에 실패했습니다."),
+        QT_TRANSLATE_NOOP("ui::CommText", "%s 영역을 패널로 보내는 중에 통신이 실패했습니다.\n%s"),
+        QT_TRANSLATE_NOOP("ui::CommText", "패널에서 %s 영역을 받는 중에 통신이 실패했습니다.\n%s"),
+        QT_TRANSLATE_NOOP("ui::CommText", "%s 영역을 보내는 중에 패널이 응답하지 않았습니다.\n%s"),
+        QT_TRANSLATE_NOOP("ui::CommText", "%s 영역을 받는 중에 패널이 응답하지 않았습니다.\n%s"),
+        QT_TRANSLATE_NOOP("ui::CommText", "패널에 프로젝트가 없습니다.\n%s"),
         QT_TRANSLATE_NOOP("ui::CommText", "통신이 중지되었습니다."),
         QT_TRANSLATE_NOOP("ui::CommText", "통신성공\n\n통신을 성공적으로 끝냈습니다."),
         // Passwords.
