@@ -58,8 +58,9 @@ std::chrono::microseconds LinkOptions::DelayFor(const LinkEndpoint &endpoint) co
     if (endpoint.baud > 19200)
         return std::chrono::microseconds(1750);
     const int bits = 1 + endpoint.dataBits + (endpoint.parity == 'N' ? 0 : 1) + endpoint.stopBits;
-    return std::chrono::microseconds(3'500'000LL * bits / std::max<std::uint32_t>(endpoint.baud, 1)
-                                     / 1000);
+    // 3.5 characters of `bits` bits: 3.5e6 * bits / baud microseconds.
+    return std::chrono::microseconds(3'500'000LL * bits
+                                     / std::max<std::uint32_t>(endpoint.baud, 1));
 }
 
 LinkEndpoint channelSerialSettings(const CDorvaneDoc &doc, int channel)
