@@ -457,8 +457,9 @@ private slots:
         moving.YPoint().m_second = "121";
         moving.YPoint().m_channel = 1;
         CTagListDialog dlg(screen);
-        // A device tag lists channel, station, address, size and radix of its points.
-        QCOMPARE(dlg.table(core::kTagMobile)->columnCount(), 9);
+        // A device tag lists channel, station, address, size and radix of its points; a moving
+        // tag also its border.
+        QCOMPARE(dlg.table(core::kTagMobile)->columnCount(), 10);
         QCOMPARE(dlg.table(core::kTagMobile)->item(0, 4)->text(), QStringLiteral("S/Ch1"));
         QCOMPARE(dlg.table(core::kTagMobile)->item(0, 6)->text(), QStringLiteral("120/121"));
         QCOMPARE(dlg.table(core::kTagLine)->columnCount(), 4);

@@ -1,14 +1,28 @@
 #include "core/functions/record_text.h"
 
+#include "core/tags/bitmap_tag.h"
+#include "core/tags/bmp_text_tag.h"
+#include "core/tags/clock_tag.h"
+#include "core/tags/digit_tag.h"
+#include "core/tags/graph_tag.h"
 #include "core/tags/message_tag.h"
+#include "core/tags/mobile_tag.h"
+#include "core/tags/motor_tag.h"
+#include "core/tags/panel_text.h"
+#include "core/tags/pie_tag.h"
 #include "core/tags/point_info.h"
 #include "core/tags/tag.h"
 #include "core/tags/tag_kinds.h"
 #include "core/tags/tag_points.h"
+#include "core/tags/text_tag.h"
 
+#include "util/code_page.h"
+#include "util/message_ids.h"
 #include "util/messages.h"
 
 #include <array>
+#include <cstdlib>
+#include <optional>
 #include <vector>
 
 namespace core {
@@ -66,7 +80,151 @@ std::string resourcesText(const CTag &tag)
     return joined(parts, ", ");
 }
 
+std::string onOff(bool on)
+{
+    return std::string(util::messageText(on ? util::msg::kOn : util::msg::kOff));
+}
+
+std::string pick(const char *korean, const char *english)
+{
+    return util::messageLanguage() == util::kResEnglish ? english : korean;
+}
+
+// The flag of a kind that has one; nothing for the others.
+std::optional<bool> inverseOf(const CTag &tag)
+{
+    switch (tag.Kind()) {
+    case kTagDigit:
+        return static_cast<const CDigitTag &>(tag).IsInverse();
+    case kTagMessage:
+        return static_cast<const CMessageTag &>(tag).IsInverse();
+    case kTagText:
+        return static_cast<const CTextTag &>(tag).IsInverse();
+    case kTagPie:
+        return static_cast<const CPieTag &>(tag).IsInverse();
+    case kTagBitmap:
+        return static_cast<const CBitmapTag &>(tag).IsInverse();
+    case kTagMotor:
+        return static_cast<const CMotorTag &>(tag).IsInverse();
+    case kTagClock:
+        return static_cast<const CClockTag &>(tag).IsInverse();
+    case kTagBmpText:
+        return static_cast<const CBmpTextTag &>(tag).IsInverse();
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<bool> borderOf(const CTag &tag)
+{
+    switch (tag.Kind()) {
+    case kTagDigit:
+        return static_cast<const CDigitTag &>(tag).HasBorder();
+    case kTagMessage:
+        return static_cast<const CMessageTag &>(tag).HasBorder();
+    case kTagText:
+        return static_cast<const CTextTag &>(tag).HasBorder();
+    case kTagGraph1:
+    case kTagGraph2:
+        return static_cast<const CGraphTag &>(tag).HasBorder();
+    case kTagMobile:
+        return static_cast<const CMobileTag &>(tag).HasBorder();
+    case kTagClock:
+        return static_cast<const CClockTag &>(tag).HasBorder();
+    case kTagBmpText:
+        return static_cast<const CBmpTextTag &>(tag).HasBorder();
+    default:
+        return std::nullopt;
+    }
+}
+
+// The three panel fonts by the words of the property dialogs.
+std::string panelFontText(std::uint16_t font)
+{
+    switch (font) {
+    case kFontSmall:
+        return pick("작은 글꼴", "Small font");
+    case kFontLarge:
+        return pick("큰 글꼴", "Large font");
+    default:
+        return pick("보통 글꼴", "Normal font");
+    }
+}
+
+// An image text is drawn in a computer font: its face and its height in pixels (a negative
+// LOGFONT height is the character height, a positive one the cell height; both are shown as
+// the number of pixels asked for).
+std::string faceText(const util::CLogFont &font, std::uint16_t panelLangId)
+{
+    std::string text = util::toUtf8Lossy(font.faceName(), panelLangId);
+    if (const std::int32_t height = std::abs(font.height()); height != 0)
+        text += (text.empty() ? "" : " ") + std::to_string(height) + "px";
+    return text;
+}
+
+std::string fontText(const CTag &tag, std::uint16_t panelLangId)
+{
+    switch (tag.Kind()) {
+    case kTagDigit:
+        return panelFontText(static_cast<const CDigitTag &>(tag).Font());
+    case kTagMessage:
+        return panelFontText(static_cast<const CMessageTag &>(tag).Font());
+    case kTagText:
+        return panelFontText(static_cast<const CTextTag &>(tag).Font());
+    case kTagClock:
+        return panelFontText(static_cast<const CClockTag &>(tag).Font());
+    case kTagBmpText:
+        return faceText(static_cast<const CBmpTextTag &>(tag).WindowsFont(), panelLangId);
+    default:
+        return {};
+    }
+}
+
+std::string flagText(std::optional<bool> flag)
+{
+    return flag ? onOff(*flag) : std::string();
+}
+
 } // namespace
+
+bool tagKindHasLook(int kind, TagField field)
+{
+    switch (field) {
+    case TagField::Inverse:
+        return kind == kTagDigit || kind == kTagMessage || kind == kTagText || kind == kTagPie
+                || kind == kTagBitmap || kind == kTagMotor || kind == kTagClock
+                || kind == kTagBmpText;
+    case TagField::Border:
+        return kind == kTagDigit || kind == kTagMessage || kind == kTagText || kind == kTagGraph1
+                || kind == kTagGraph2 || kind == kTagMobile || kind == kTagClock
+                || kind == kTagBmpText;
+    case TagField::Font:
+        return kind == kTagDigit || kind == kTagMessage || kind == kTagText || kind == kTagClock
+                || kind == kTagBmpText;
+    default:
+        return false;
+    }
+}
+
+std::string tagFieldCaption(TagField field, std::uint16_t resourceLangId)
+{
+    const bool english = resourceLangId == util::kResEnglish;
+    switch (field) {
+    case TagField::Inverse:
+        return english ? "Inverse" : "색 반전";
+    case TagField::Border:
+        return english ? "Border" : "테두리";
+    case TagField::Font:
+        return english ? "Font" : "글꼴";
+    default:
+        return {};
+    }
+}
+
+std::string tagFieldCaption(TagField field)
+{
+    return tagFieldCaption(field, util::messageLanguage());
+}
 
 const TagKindNames *tagKindNames(int kind)
 {
@@ -137,6 +295,11 @@ std::string pointText(const CPointInfo &point, PointField field)
 
 std::string tagText(const CTag &tag, TagField field)
 {
+    return tagText(tag, field, 0);
+}
+
+std::string tagText(const CTag &tag, TagField field, std::uint16_t panelLangId)
+{
     const CRect &r = tag.Rect();
     switch (field) {
     case TagField::X:
@@ -165,6 +328,12 @@ std::string tagText(const CTag &tag, TagField field)
         return pointsText(tag, PointField::Limits);
     case TagField::Resources:
         return resourcesText(tag);
+    case TagField::Inverse:
+        return flagText(inverseOf(tag));
+    case TagField::Border:
+        return flagText(borderOf(tag));
+    case TagField::Font:
+        return fontText(tag, panelLangId);
     }
     return {};
 }

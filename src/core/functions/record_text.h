@@ -65,9 +65,24 @@ enum class TagField {
     Base,
     Limits,
     Resources, // the messages ("M" and number) and images ("I" and id) it shows, ", " between
+    // How the tag looks; "" for a kind that has no such setting.
+    Inverse, // "On" or "Off": light text on dark, or the other way round
+    Border, // "On" or "Off": the one-pixel frame
+    Font, // the panel font ("보통 글꼴", ...), or an image text's face and pixel height
 };
 inline constexpr std::string_view kPointSeparator = "/";
 
+// Whether tags of `kind` have the look setting `field` (Inverse, Border or Font) in their
+// property dialog; false for the other fields.
+bool tagKindHasLook(int kind, TagField field);
+// The column caption of a look field in the resource language ("색 반전", "Inverse"); "" for the
+// other fields, whose captions are the messages the windows already show.
+std::string tagFieldCaption(TagField field, std::uint16_t resourceLangId);
+std::string tagFieldCaption(TagField field);
+
+// The panel language (`panelLangId`) decodes an image text's face name, which is stored in the
+// panel's code page; without it (the two-argument form) the face is read as CP1252.
+std::string tagText(const CTag &tag, TagField field, std::uint16_t panelLangId);
 std::string tagText(const CTag &tag, TagField field);
 
 } // namespace core

@@ -59,9 +59,10 @@ std::unique_ptr<CNewScreenDialog> makeNewScreenDialog(core::CDorvaneDoc &doc,
     return std::make_unique<CNewScreenDialog>(doc, panelLangId, parent);
 }
 
-std::unique_ptr<CTagListDialog> makeTagListDialog(const core::CScreenData &screen, QWidget *parent)
+std::unique_ptr<CTagListDialog> makeTagListDialog(const core::CScreenData &screen,
+                                                  std::uint16_t panelLangId, QWidget *parent)
 {
-    return std::make_unique<CTagListDialog>(screen, parent);
+    return std::make_unique<CTagListDialog>(screen, panelLangId, parent);
 }
 
 std::unique_ptr<CGridSnapDialog> makeGridSnapDialog(const core::CAppConfig &config, QWidget *parent)

@@ -64,6 +64,7 @@ std::unique_ptr<CScreenPropDialog> makeScreenPropDialog(core::CDorvaneDoc &doc,
 std::unique_ptr<CNewScreenDialog>
 makeNewScreenDialog(core::CDorvaneDoc &doc, std::uint16_t panelLangId, QWidget *parent = nullptr);
 std::unique_ptr<CTagListDialog> makeTagListDialog(const core::CScreenData &screen,
+                                                  std::uint16_t panelLangId,
                                                   QWidget *parent = nullptr);
 
 // --- the editor and the project ------------------------------------------------------------------

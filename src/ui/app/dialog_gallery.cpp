@@ -339,7 +339,7 @@ std::vector<GalleryEntry> buildGallery()
         return makeNewScreenDialog(*frame.document(), frame.panelLangId());
     }));
     g.push_back(entry("CTagListDialog", "screens", [](CMainFrame &frame, Scratch &) {
-        return makeTagListDialog(firstScreen(frame));
+        return makeTagListDialog(firstScreen(frame), frame.panelLangId());
     }));
     g.push_back(entry("CGridSnapDialog", "editor", [](CMainFrame &frame, Scratch &) {
         return makeGridSnapDialog(frame.services().Config());

@@ -310,7 +310,7 @@ void CMainFrame::showFunctionKeyList(std::uint16_t screenNumber)
 void CMainFrame::showTagList()
 {
     if (auto *v = activeView())
-        makeTagListDialog(v->screen(), this)->exec();
+        makeTagListDialog(v->screen(), panelLangId(), this)->exec();
 }
 
 void CMainFrame::screensChanged()

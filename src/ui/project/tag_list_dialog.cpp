@@ -16,6 +16,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <vector>
+
 namespace ui {
 
 namespace {
@@ -27,24 +29,43 @@ constexpr core::TagField kPlaceFields[]
 constexpr core::TagField kPointFields[]
         = {core::TagField::Channel, core::TagField::Station, core::TagField::Address,
            core::TagField::DataSize, core::TagField::Base};
+constexpr core::TagField kLookFields[]
+        = {core::TagField::Inverse, core::TagField::Border, core::TagField::Font};
 constexpr int kPlaceColumns = int(std::size(kPlaceFields));
 constexpr int kPointColumns = int(std::size(kPointFields));
 
-QTableWidgetItem *cell(const core::CTag &tag, core::TagField field)
+QTableWidgetItem *cell(const core::CTag &tag, core::TagField field, std::uint16_t panelLangId)
 {
-    return new QTableWidgetItem(QString::fromStdString(core::tagText(tag, field)));
+    return new QTableWidgetItem(QString::fromStdString(core::tagText(tag, field, panelLangId)));
+}
+
+// The look settings the kind has, in the order of its property dialog.
+std::vector<core::TagField> lookFieldsOf(int kind)
+{
+    std::vector<core::TagField> fields;
+    for (const core::TagField field : kLookFields)
+        if (core::tagKindHasLook(kind, field))
+            fields.push_back(field);
+    return fields;
 }
 
 } // namespace
 
 CTagListDialog::CTagListDialog(const core::CScreenData &screen, QWidget *parent)
+    : CTagListDialog(screen, 0, parent)
+{ }
+
+CTagListDialog::CTagListDialog(const core::CScreenData &screen, std::uint16_t panelLangId,
+                               QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("태그 리스트"));
     m_tabs = new QTabWidget(this);
     for (int kind = 0; kind < core::kTagKindCount; ++kind) {
         const bool device = core::tagKindInfo(kind).deviceTag;
-        auto *grid = new QTableWidget(0, kPlaceColumns + (device ? kPointColumns : 0), m_tabs);
+        const std::vector<core::TagField> look = lookFieldsOf(kind);
+        const int lookColumn = kPlaceColumns + (device ? kPointColumns : 0);
+        auto *grid = new QTableWidget(0, lookColumn + int(look.size()), m_tabs);
         grid->setObjectName(QStringLiteral("TAG INFO"));
         QStringList headers{messageString(util::msg::kXCaption),
                             messageString(util::msg::kYCaption), tr("너비"), tr("높이")};
@@ -54,19 +75,28 @@ CTagListDialog::CTagListDialog(const core::CScreenData &screen, QWidget *parent)
                     << messageString(util::msg::kAddressValueCaption)
                     << messageString(util::msg::kSizeCaption)
                     << messageString(util::msg::kRadixCaption);
+        for (const core::TagField field : look)
+            headers << QString::fromStdString(core::tagFieldCaption(field));
         grid->setHorizontalHeaderLabels(headers);
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        // Each column as wide as its texts (the list scrolls sideways when they do not fit),
+        // the last one taking what is left.
+        grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        grid->horizontalHeader()->setStretchLastSection(true);
         for (const auto &tag : screen.Tags()) {
             if (tag->Kind() != kind)
                 continue;
             const int row = grid->rowCount();
             grid->insertRow(row);
             for (int col = 0; col < kPlaceColumns; ++col)
-                grid->setItem(row, col, cell(*tag, kPlaceFields[col]));
+                grid->setItem(row, col, cell(*tag, kPlaceFields[col], panelLangId));
             if (device && !core::devicePoints(*tag).empty())
                 for (int col = 0; col < kPointColumns; ++col)
-                    grid->setItem(row, kPlaceColumns + col, cell(*tag, kPointFields[col]));
+                    grid->setItem(row, kPlaceColumns + col,
+                                  cell(*tag, kPointFields[col], panelLangId));
+            for (int col = 0; col < int(look.size()); ++col)
+                grid->setItem(row, lookColumn + col,
+                              cell(*tag, look[std::size_t(col)], panelLangId));
         }
         // The kind names follow the resource language, as the column captions do.
         m_tabs->addTab(grid, QString::fromStdString(core::tagKindText(kind)));
@@ -76,7 +106,7 @@ CTagListDialog::CTagListDialog(const core::CScreenData &screen, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addWidget(buttons);
-    resize(520, 360);
+    resize(720, 360);
 }
 
 QTableWidget *CTagListDialog::table(int kind) const
