@@ -138,13 +138,14 @@ GalleryEntry entry(const char *name, const char *family, Make make)
 
 // A common-function list over the document's records, as its command runs it.
 template<typename List, typename EditorDialog, typename Raw>
-GalleryEntry listEntry(const char *name, const QString &title,
+GalleryEntry listEntry(const char *name, const char *title,
                        std::vector<Raw> &(core::CDorvaneDoc::*records)())
 {
+    // The title is translated when the window opens: the gallery outlives a language change.
     return entry(name, "functions", [title, records](CMainFrame &frame, Scratch &s) {
         auto run = std::make_shared<CFunctionListRun<List, EditorDialog>>(
                 s.env, (frame.document()->*records)());
-        auto dialog = run->makeDialog(title);
+        auto dialog = run->makeDialog(QObject::tr(title));
         s.presenter = run;
         return dialog;
     });
@@ -183,9 +184,10 @@ struct PanelScratch
     std::unique_ptr<core::CAlarmSearchDlg> search;
 };
 
+// A history the demo panel could have kept: its messages are the demo's own alarm messages.
 const std::vector<comm::AlarmRow> kSampleAlarms = {
-        {"2026-11-30 09:15:00", "2026-11-30 09:20:00", "PRESSURE HIGH"},
-        {"2026-12-01 10:00:00", "", "TANK LOW"},
+        {"2026-11-30 09:15:00", "2026-11-30 09:20:00", "모터 과부하"},
+        {"2026-12-01 10:00:00", "", "탱크 수위 낮음"},
 };
 
 template<typename Make>
@@ -368,14 +370,17 @@ std::vector<GalleryEntry> buildGallery()
     g.push_back(entry("CComPortDialog", "project", [](CMainFrame &frame, Scratch &) {
         return std::make_unique<CComPortDialog>(frame.services().Config());
     }));
-    g.push_back(listEntry<CAlarmDlg, CAlarmEditDialog>("CRecordListDialog", QObject::tr("경보"),
-                                                       &CDorvaneDoc::Alarms));
+    g.push_back(listEntry<CAlarmDlg, CAlarmEditDialog>(
+            "CRecordListDialog", QT_TRANSLATE_NOOP("QObject", "경보"), &CDorvaneDoc::Alarms));
     g.push_back(listEntry<CCalcDlg, CCalcEditDialog>(
-            "CRecordListDialog-calculations", QObject::tr("연산"), &CDorvaneDoc::Calculations));
+            "CRecordListDialog-calculations", QT_TRANSLATE_NOOP("QObject", "연산"),
+            &CDorvaneDoc::Calculations));
     g.push_back(listEntry<CTransDlg, CTransEditDialog>(
-            "CRecordListDialog-transfers", QObject::tr("블록통신"), &CDorvaneDoc::Transfers));
+            "CRecordListDialog-transfers", QT_TRANSLATE_NOOP("QObject", "블록통신"),
+            &CDorvaneDoc::Transfers));
     g.push_back(listEntry<CReserveDlg, CReserveEditDialog>(
-            "CRecordListDialog-reservations", QObject::tr("예약"), &CDorvaneDoc::Reservations));
+            "CRecordListDialog-reservations", QT_TRANSLATE_NOOP("QObject", "예약"),
+            &CDorvaneDoc::Reservations));
     g.push_back(editorEntry<CAlarmEditDlg, CAlarmEditDialog>("CAlarmEditDialog"));
     g.push_back(editorEntry<CCalcEditDlg, CCalcEditDialog>("CCalcEditDialog"));
     g.push_back(editorEntry<CTransEditDlg, CTransEditDialog>("CTransEditDialog"));
