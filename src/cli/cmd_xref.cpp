@@ -13,6 +13,7 @@
 #include <nlohmann/json.hpp>
 
 #include <iostream>
+#include <optional>
 
 namespace cli {
 
@@ -140,13 +141,14 @@ struct ReplaceOptions
     std::string file, out, from, to;
     std::uint16_t channel = 1;
     int station = -1;
+    std::optional<std::int64_t> offset;
     std::vector<std::string> kinds;
     bool skipRefused = false, force = false;
 };
 
 xref::ReplaceRequest requestOf(const ReplaceOptions &o)
 {
-    xref::ReplaceRequest r{o.channel, std::nullopt, o.from, o.to, {}};
+    xref::ReplaceRequest r{o.channel, std::nullopt, o.from, o.to, {}, o.offset};
     if (o.station >= 0)
         r.station = std::uint16_t(o.station);
     for (const std::string &word : o.kinds)
@@ -156,6 +158,8 @@ xref::ReplaceRequest requestOf(const ReplaceOptions &o)
 
 void runReplace(CliContext &ctx, const ReplaceOptions &o)
 {
+    if (o.to.empty() && !o.offset)
+        fail("--to or --offset is required.");
     ctx.loadConfig();
     if (util::fileExists(o.out) && !o.force)
         fail(o.out + " exists already (use --force to replace it).");
@@ -210,7 +214,10 @@ void addXrefCommands(CLI::App &app, CliContext &ctx)
     rep->add_option("--station", o->station, "Only this station (default: every station)")
             ->check(CLI::Range(0, 65535));
     rep->add_option("--from", o->from, "The address or range: D100 or D100-D199")->required();
-    rep->add_option("--to", o->to, "The new start: D1100")->required();
+    auto *to = rep->add_option("--to", o->to, "The new start: D1100");
+    auto *offset = rep->add_option("--offset", o->offset,
+                                   "Move by this many words instead (1000, or -50)");
+    to->excludes(offset);
     rep->add_option("--kind", o->kinds, "Only users of these kinds")->check(kindValidator());
     rep->add_option("-o,--out", o->out, "The .kvr file to write")->required();
     rep->add_flag("--skip-refused", o->skipRefused,

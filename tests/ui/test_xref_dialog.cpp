@@ -100,7 +100,10 @@ private slots:
         QVERIFY(menu);
         const QList<QAction *> items = menu->actions();
         const qsizetype plcType = items.indexOf(frame().action(MainAction::ProjectPlcType));
-        QCOMPARE(items.indexOf(command), plcType + 1);
+        // The project-wide tools follow the settings, after a separator.
+        QVERIFY(items[plcType + 1]->isSeparator());
+        QCOMPARE(items.indexOf(command), plcType + 2);
+        QCOMPARE(items.indexOf(frame().action(MainAction::ProjectReplace)), plcType + 3);
         CXrefDialog *dialog = openWindow();
         QVERIFY(dialog);
         QCOMPARE(QApplication::focusWidget(), dialog->filterEdit());

@@ -168,4 +168,21 @@ TEST_F(AddressReplace, RefusesRangesItCannotReadAndPlansThatNoLongerFit)
     EXPECT_EQ(Saved(), after);
 }
 
+TEST_F(AddressReplace, AnOffsetMovesLikeTheStartItNames)
+{
+    const auto byOffset = [&](const char *from, std::int64_t offset) {
+        return planReplace(*m_doc, {1, std::nullopt, from, "", {}, offset});
+    };
+    const ReplacePlan start = Plan("4x1-4x10", "4x101");
+    const ReplacePlan offset = byOffset("4x1-4x10", 100);
+    ASSERT_FALSE(offset.error);
+    ASSERT_EQ(offset.changes.size(), start.changes.size());
+    for (std::size_t i = 0; i < start.changes.size(); ++i)
+        EXPECT_EQ(offset.changes[i].to, start.changes[i].to) << i;
+
+    // Back down again, but never below the area's first address.
+    EXPECT_FALSE(byOffset("4x6", -5).error);
+    EXPECT_EQ(byOffset("4x6", -7).error.value_or(Notice{}).id, util::msg::kReplaceBadRange);
+}
+
 } // namespace

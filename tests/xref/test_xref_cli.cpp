@@ -100,6 +100,28 @@ TEST_F(XrefCli, ReplaceWritesNothingWhenTheDriverRefuses)
     EXPECT_EQ(util::readFile(path("b.kvr")), util::readFile(kDemo));
 }
 
+TEST_F(XrefCli, ReplaceByAnOffsetAndBack)
+{
+    ASSERT_EQ(run("replace-address " + kDemo + " --channel 1 --from 4x1-4x10 --offset 1000 -o "
+                  + path("up.kvr"))
+                      .status,
+              0);
+    EXPECT_NE(util::readFile(path("up.kvr")), util::readFile(kDemo));
+    ASSERT_EQ(run("replace-address " + path("up.kvr")
+                  + " --channel 1 --from 4x1001-4x1010 --offset -1000 -o " + path("back.kvr"))
+                      .status,
+              0);
+    EXPECT_EQ(util::readFile(path("back.kvr")), util::readFile(kDemo));
+    // One target only, and one is needed.
+    EXPECT_NE(run("replace-address " + kDemo + " --channel 1 --from 4x1 --to 4x2 --offset 1 -o "
+                  + path("c.kvr"))
+                      .status,
+              0);
+    EXPECT_EQ(run("replace-address " + kDemo + " --channel 1 --from 4x1 -o " + path("c.kvr")).status,
+              1);
+    EXPECT_FALSE(std::filesystem::exists(path("c.kvr")));
+}
+
 TEST_F(XrefCli, CsvOutAndBackInGivesTheSameProject)
 {
     for (const char *table : {"tags", "alarms", "messages"}) {

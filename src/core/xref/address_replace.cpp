@@ -65,8 +65,15 @@ std::optional<Range> parseRange(const CPlcDrv &drv, const ReplaceRequest &reques
         if (!lastArea.empty() && upper(lastArea) != r.area)
             return std::nullopt;
     }
-    if (r.last < r.first || !splitWord(drv, request.to, r.toArea, r.toFirst))
+    if (r.last < r.first)
         return std::nullopt;
+    if (!request.offset)
+        return splitWord(drv, request.to, r.toArea, r.toFirst) ? std::optional(r) : std::nullopt;
+    // An offset stays in the area as it was typed; it cannot move the range below 0.
+    if (*request.offset < 0 && std::uint64_t(-*request.offset) > r.first)
+        return std::nullopt;
+    r.toArea = area;
+    r.toFirst = r.first + std::uint64_t(*request.offset);
     return r;
 }
 
@@ -92,6 +99,13 @@ std::optional<CDeviceAddr> moved(const CPlcSlots &slots, const Range &range, con
     if (span->bitDigit >= 0)
         to.number += "0123456789ABCDEF"[span->bitDigit];
     return to;
+}
+
+std::string targetText(const ReplaceRequest &request)
+{
+    if (!request.offset)
+        return request.to;
+    return (*request.offset >= 0 ? "+" : "") + std::to_string(*request.offset);
 }
 
 using UserKey = std::tuple<UserKind, UserRole, std::uint16_t, std::size_t>;
@@ -121,7 +135,8 @@ ReplacePlan planReplace(const CDorvaneDoc &doc, const ReplaceRequest &request)
     const CPlcSlots &slots = doc.Slots();
     const auto range = parseRange(slots.slot(request.channel), request);
     if (!range) {
-        plan.error = Notice{util::msg::kReplaceBadRange, {request.from + " -> " + request.to}};
+        plan.error = Notice{util::msg::kReplaceBadRange,
+                            {request.from + " -> " + targetText(request)}};
         return plan;
     }
     for (const AddressUse &use : addressUses(doc)) {

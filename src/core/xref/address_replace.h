@@ -1,10 +1,10 @@
 #pragma once
 
 // Moving the addresses of a project: on one channel (one station or all), a single address or a
-// range of words moved onto a new start ("D100-D199" to "D1100"), optionally only for some kinds
-// of users. The replace is planned first without touching the document: every new address is
-// built by the channel's driver, and the ones it refuses are listed beside the accepted ones.
-// Applying a plan is all or nothing; the plan of the way back gives the undo.
+// range of words moved onto a new start ("D100-D199" to "D1100") or by an offset, optionally only
+// for some kinds of users. The replace is planned first without touching the document: every new
+// address is built by the channel's driver, and the ones it refuses are listed beside the accepted
+// ones. Applying a plan is all or nothing; the plan of the way back gives the undo.
 //
 // Ranges count words: a bit in word form ("M12A") moves with its word and keeps its bit digit,
 // a double word moves by its first word; in a bit area numbered bit by bit the range counts bits.
@@ -23,8 +23,9 @@ struct ReplaceRequest
     std::uint16_t channel = 1;
     std::optional<std::uint16_t> station; // nothing: every station
     std::string from; // "D100" or "D100-D199", as typed ("100-199" on the panel's memory)
-    std::string to; // the new start: "D1100"
+    std::string to; // the new start: "D1100"; empty when moved by `offset`
     std::vector<UserKind> kinds; // empty: every kind of user
+    std::optional<std::int64_t> offset; // words (or bits) to move by, in the same area
 };
 
 struct ReplaceChange

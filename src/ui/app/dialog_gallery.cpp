@@ -40,6 +40,7 @@
 #include "ui/dialogs/sys_addr_dialog.h"
 #include "ui/dialogs/trans_edit_dialog.h"
 #include "ui/dialogs/used_sys_mem_dialog.h"
+#include "ui/project/address_replace_dialog.h"
 #include "ui/project/new_screen_dialog.h"
 #include "ui/project/screen_prop_dialog.h"
 #include "ui/project/tag_list_dialog.h"
@@ -65,6 +66,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 
 #include <cstdio>
 
@@ -396,6 +398,15 @@ std::vector<GalleryEntry> buildGallery()
     }));
     g.push_back(entry("CXrefDialog", "project", [](CMainFrame &frame, Scratch &) {
         return std::make_unique<CXrefDialog>(*frame.document());
+    }));
+    g.push_back(entry("CAddressReplaceDialog", "project", [](CMainFrame &frame, Scratch &) {
+        auto dialog = std::make_unique<CAddressReplaceDialog>(*frame.document());
+        // A move past the last register: the preview shows changes and refused addresses.
+        dialog->fromEdit()->setText(QStringLiteral("4x1-4x10"));
+        emit dialog->fromEdit()->textEdited(dialog->fromEdit()->text());
+        dialog->toEdit()->setText(QStringLiteral("4x65530"));
+        emit dialog->toEdit()->textEdited(dialog->toEdit()->text());
+        return dialog;
     }));
     g.push_back(entry("CPictureExportDialog", "printing", [](CMainFrame &frame, Scratch &) {
         return makePictureExportDialog(*frame.document(), firstScreenNumber(frame));

@@ -48,6 +48,13 @@ enum class MainAction : int {
     ProjectComm2,
     ProjectPlcType,
     ProjectXref,
+    ProjectReplace,
+    ProjectCsvExportTags,
+    ProjectCsvExportAlarms,
+    ProjectCsvExportMessages,
+    ProjectCsvImportTags,
+    ProjectCsvImportAlarms,
+    ProjectCsvImportMessages,
     ProjectComPort,
 
     FunctionAlarms,

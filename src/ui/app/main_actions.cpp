@@ -174,6 +174,33 @@ void CMainActions::createViewActions()
     command(WindowTile, "windowTile", tr("바둑판식(&T)"), {}, [f] { f->arrangeWindows(true); });
 }
 
+// The three tables a spreadsheet or a translator takes, out and back in.
+void CMainActions::createCsvActions()
+{
+    using enum MainAction;
+    CMainFrame *f = &m_frame;
+    struct Table
+    {
+        MainAction out, in;
+        const char *name;
+        QString text;
+        int table;
+    };
+    const Table tables[] = {
+            {ProjectCsvExportTags, ProjectCsvImportTags, "Tags", tr("태그 리스트(&T)..."), 0},
+            {ProjectCsvExportAlarms, ProjectCsvImportAlarms, "Alarms", tr("경보(&A)..."), 1},
+            {ProjectCsvExportMessages, ProjectCsvImportMessages, "Messages", tr("메시지(&M)..."),
+             2},
+    };
+    for (const Table &t : tables) {
+        const int table = t.table;
+        command(t.out, (std::string("projectCsvExport") + t.name).c_str(), t.text, {},
+                [f, table] { f->exportCsv(table); });
+        command(t.in, (std::string("projectCsvImport") + t.name).c_str(), t.text, {},
+                [f, table] { f->importCsv(table); });
+    }
+}
+
 void CMainActions::createProjectActions()
 {
     using enum MainAction;
@@ -188,6 +215,9 @@ void CMainActions::createProjectActions()
             [f] { f->changePlcType(); });
     command(ProjectXref, "projectXref", tr("교차 참조(&X)..."), {},
             [f] { f->showCrossReference(); });
+    command(ProjectReplace, "projectReplace", tr("주소 바꾸기(&R)..."), {},
+            [f] { f->replaceAddresses(); });
+    createCsvActions();
     command(ProjectComPort, "projectComPort", tr("Velmar Panel 연결 포트 변경(&C)..."), {},
             [f] { f->changeComPort(); });
     // The common functions.
@@ -270,8 +300,15 @@ void CMainActions::createMenus()
 
     QMenu *project = bar->addMenu(tr("프로젝트(&P)"));
     project->setObjectName(QStringLiteral("projectMenu"));
-    project->addActions(
-            actions({ProjectParams, ProjectComm1, ProjectComm2, ProjectPlcType, ProjectXref}));
+    project->addActions(actions({ProjectParams, ProjectComm1, ProjectComm2, ProjectPlcType}));
+    project->addSeparator();
+    project->addActions(actions({ProjectXref, ProjectReplace}));
+    QMenu *csvOut = project->addMenu(tr("CSV로 내보내기(&E)"));
+    csvOut->addActions(actions({ProjectCsvExportTags, ProjectCsvExportAlarms,
+                                ProjectCsvExportMessages}));
+    QMenu *csvIn = project->addMenu(tr("CSV 가져오기(&I)"));
+    csvIn->addActions(actions({ProjectCsvImportTags, ProjectCsvImportAlarms,
+                               ProjectCsvImportMessages}));
     project->addSeparator();
     // The PC's own port: not part of the project, so always available.
     project->addAction(action(ProjectComPort));

@@ -61,6 +61,7 @@ private:
     void createEditActions();
     void createViewActions();
     void createProjectActions();
+    void createCsvActions();
     void createCommActions();
     void createMenus();
     void createToolBars();

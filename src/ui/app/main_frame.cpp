@@ -222,7 +222,9 @@ void CMainFrame::updateActions()
                           FileExportPdf, FileExportPictures, ScreenNew, ScreenPreview})
         action(id)->setEnabled(open);
     for (MainAction id :
-         {ViewMemory, CommDownload, ProjectParams, ProjectComm1, ProjectComm2, ProjectXref})
+         {ViewMemory, CommDownload, ProjectParams, ProjectComm1, ProjectComm2, ProjectXref,
+          ProjectReplace, ProjectCsvExportTags, ProjectCsvExportAlarms, ProjectCsvExportMessages,
+          ProjectCsvImportTags, ProjectCsvImportAlarms, ProjectCsvImportMessages})
         action(id)->setEnabled(open);
     for (MainAction id :
          {FunctionAlarms, FunctionCalculations, FunctionTransfers, FunctionReservations,

@@ -142,6 +142,14 @@ public:
     // function key, list or settings.
     void showCrossReference();
 
+    // --- project tools (main_frame_tools.cpp); each change is one undo step ------------------
+    // The address replace window; OK applies its plan.
+    void replaceAddresses();
+    // A table as CSV; with no path the user chooses the file. False when nothing was written or
+    // read; the reason has been shown.
+    bool exportCsv(int table, QString path = {});
+    bool importCsv(int table, QString path = {});
+
     // --- project settings (main_frame_params.cpp); each OK is one undo step ----------------
     void editPanelSettings();
     // Channel 1 or 2, with the configuration controls.

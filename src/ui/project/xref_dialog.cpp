@@ -52,6 +52,14 @@ bool hasUserOfKind(const std::vector<xref::User> &users, const std::optional<xre
 
 } // namespace
 
+QString CXrefDialog::userKindName(xref::UserKind kind)
+{
+    const QString names[xref::kUserKindCount]
+            = {tr("태그"),     tr("기능 키"), tr("경보"),    tr("연산"),
+               tr("블록통신"), tr("예약"),    tr("파라미터")};
+    return names[std::size_t(kind)];
+}
+
 CXrefDialog::CXrefDialog(const core::CDorvaneDoc &doc, QWidget *parent)
     : QDialog(parent)
     , m_xref(xref::CCrossReference::Build(doc))
@@ -75,11 +83,8 @@ void CXrefDialog::buildControls()
                            channel);
     m_kind = new QComboBox(this);
     m_kind->addItem(tr("전체"));
-    const QString kinds[xref::kUserKindCount]
-            = {tr("태그"),     tr("기능 키"), tr("경보"),    tr("연산"),
-               tr("블록통신"), tr("예약"),    tr("파라미터")};
     for (int kind = 0; kind < xref::kUserKindCount; ++kind)
-        m_kind->addItem(kinds[kind], kind);
+        m_kind->addItem(userKindName(xref::UserKind(kind)), kind);
     m_tree = new QTreeWidget(this);
     m_tree->setColumnCount(kColumnCount);
     m_tree->setHeaderLabels({tr("위치 / 사용처"), tr("크기"), tr("시스템 이름"), tr("읽기/쓰기")});

@@ -25,6 +25,8 @@ class CXrefDialog : public QDialog
     Q_OBJECT
 public:
     explicit CXrefDialog(const core::CDorvaneDoc &doc, QWidget *parent = nullptr);
+    // "태그", "기능 키", "경보", ...: a kind of user as the filters name it.
+    static QString userKindName(core::xref::UserKind kind);
 
     QLineEdit *filterEdit() const { return m_filter; }
     QComboBox *channelBox() const { return m_channel; }

@@ -285,123 +285,123 @@
     <name>ui::CAddressReplaceDialog</name>
     <message>
         <source>주소 바꾸기</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace Addresses</translation>
     </message>
     <message>
         <source>현재 주소</source>
-        <translation type="unfinished"></translation>
+        <translation>Address now</translation>
     </message>
     <message>
         <source>새 주소</source>
-        <translation type="unfinished"></translation>
+        <translation>New address</translation>
     </message>
     <message>
         <source>사용처</source>
-        <translation type="unfinished"></translation>
+        <translation>User</translation>
     </message>
     <message>
         <source>상태</source>
-        <translation type="unfinished"></translation>
+        <translation>State</translation>
     </message>
     <message>
         <source>미리보기(&amp;V):</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre&amp;view:</translation>
     </message>
     <message>
         <source>패널 메모리</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel memory</translation>
     </message>
     <message>
         <source>채널 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel %1</translation>
     </message>
     <message>
         <source>D100 또는 D100-D199</source>
-        <translation type="unfinished"></translation>
+        <translation>D100 or D100-D199</translation>
     </message>
     <message>
         <source>새 시작 주소(&amp;N):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New start:</translation>
     </message>
     <message>
         <source>새 시작 주소</source>
-        <translation type="unfinished"></translation>
+        <translation>New start</translation>
     </message>
     <message>
         <source>오프셋(&amp;O):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Offset:</translation>
     </message>
     <message>
         <source>오프셋</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset</translation>
     </message>
     <message>
         <source>바꿀 주소(&amp;F):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;From:</translation>
     </message>
     <message>
         <source>채널(&amp;C):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Channel:</translation>
     </message>
     <message>
         <source>국번(&amp;S):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Station:</translation>
     </message>
     <message>
         <source>바꿀 사용처</source>
-        <translation type="unfinished"></translation>
+        <translation>Change in</translation>
     </message>
     <message>
         <source>태그(&amp;T)</source>
-        <translation type="unfinished">&amp;Tags</translation>
+        <translation>&amp;Tags</translation>
     </message>
     <message>
         <source>기능 키(&amp;K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Function &amp;keys</translation>
     </message>
     <message>
         <source>경보(&amp;A)</source>
-        <translation type="unfinished">&amp;Alarms</translation>
+        <translation>&amp;Alarms</translation>
     </message>
     <message>
         <source>연산(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;lculations</translation>
     </message>
     <message>
         <source>블록통신(&amp;B)</source>
-        <translation type="unfinished">&amp;Block Transfers</translation>
+        <translation>&amp;Block transfers</translation>
     </message>
     <message>
         <source>예약(&amp;R)</source>
-        <translation type="unfinished">&amp;Reservations</translation>
+        <translation>&amp;Reservations</translation>
     </message>
     <message>
         <source>파라미터(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parameters</translation>
     </message>
     <message>
         <source>(전체)</source>
-        <translation type="unfinished"></translation>
+        <translation>(all)</translation>
     </message>
     <message>
         <source>거부</source>
-        <translation type="unfinished"></translation>
+        <translation>refused</translation>
     </message>
     <message>
         <source>바뀜</source>
-        <translation type="unfinished"></translation>
+        <translation>changed</translation>
     </message>
     <message>
         <source>바꿀 주소나 범위를 입력하면 바뀌는 곳이 여기에 나옵니다.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter an address or range: the places that change are listed here.</translation>
     </message>
     <message>
         <source>%1곳이 바뀝니다.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 places change.</translation>
     </message>
     <message>
         <source>%1곳이 바뀌고, 드라이버가 받지 않는 %2곳은 그대로 남습니다.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 places change; %2 that the driver refuses stay as they are.</translation>
     </message>
 </context>
 <context>
@@ -1834,43 +1834,43 @@
     </message>
     <message>
         <source>태그 리스트(&amp;T)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tag List...</translation>
     </message>
     <message>
         <source>경보(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alarms...</translation>
     </message>
     <message>
         <source>메시지(&amp;M)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Messages...</translation>
     </message>
     <message>
         <source>주소 바꾸기(&amp;R)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;place Addresses...</translation>
     </message>
     <message>
         <source>CSV로 내보내기(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Export CSV</translation>
     </message>
     <message>
         <source>CSV 가져오기(&amp;I)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import CSV</translation>
     </message>
     <message>
         <source>CSV로 내보내기</source>
-        <translation type="unfinished"></translation>
+        <translation>Export CSV</translation>
     </message>
     <message>
         <source>CSV 파일 (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV files (*.csv)</translation>
     </message>
     <message>
         <source>CSV 가져오기</source>
-        <translation type="unfinished"></translation>
+        <translation>Import CSV</translation>
     </message>
     <message>
         <source>외 %1개</source>
-        <translation type="unfinished"></translation>
+        <translation>and %1 more</translation>
     </message>
 </context>
 <context>
@@ -2162,38 +2162,6 @@
     </message>
     <message>
         <source>대기 중</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>정상</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>일부 실패</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>응답 없음</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CH%1 %2: 연결 안 됨 (%3)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CH%1 %2: 연결됨</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CH%1 %2, 국번 %3: %4, 스캔 %5 ms, 요청 %6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> - 마지막 오류: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>대기 중</source>
         <translation>waiting</translation>
     </message>
     <message>
@@ -2223,6 +2191,18 @@
     <message>
         <source> - 마지막 오류: %1</source>
         <translation> - last error: %1</translation>
+    </message>
+    <message>
+        <source>PLC 연결(&amp;L)...</source>
+        <translation>PLC &amp;link...</translation>
+    </message>
+    <message>
+        <source>연결 끊기(&amp;U)</source>
+        <translation>Dis&amp;connect</translation>
+    </message>
+    <message>
+        <source>Modbus PLC 채널이 있는 프로젝트에서만 연결할 수 있습니다.</source>
+        <translation>Only a project with a Modbus PLC channel can connect.</translation>
     </message>
 </context>
 <context>
@@ -2301,6 +2281,65 @@
     <message>
         <source>색 반전(&amp;I)</source>
         <translation>&amp;Invert colour</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CPlcConnectDialog</name>
+    <message>
+        <source>PLC 연결</source>
+        <translation>PLC connection</translation>
+    </message>
+    <message>
+        <source>CH%1</source>
+        <translation>CH%1</translation>
+    </message>
+    <message>
+        <source>시리얼 (Modbus RTU)(&amp;S)</source>
+        <translation>&amp;Serial (Modbus RTU)</translation>
+    </message>
+    <message>
+        <source>TCP (Modbus TCP)(&amp;T)</source>
+        <translation>&amp;TCP (Modbus TCP)</translation>
+    </message>
+    <message>
+        <source>포트(&amp;P)...</source>
+        <translation>&amp;Port...</translation>
+    </message>
+    <message>
+        <source>더블 워드의 하위 워드가 앞 레지스터(&amp;L)</source>
+        <translation>&amp;Low word of a double word in the first register</translation>
+    </message>
+    <message>
+        <source>채널(&amp;C):</source>
+        <translation>&amp;Channel:</translation>
+    </message>
+    <message>
+        <source>장치(&amp;D):</source>
+        <translation>&amp;Device:</translation>
+    </message>
+    <message>
+        <source>속도(&amp;B):</source>
+        <translation>&amp;Baud rate:</translation>
+    </message>
+    <message>
+        <source>패리티(&amp;A):</source>
+        <translation>P&amp;arity:</translation>
+    </message>
+    <message>
+        <source>호스트(&amp;H):</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>포트 번호(&amp;N):</source>
+        <translation>Port &amp;number:</translation>
+    </message>
+    <message>
+        <source>타임아웃(&amp;I):</source>
+        <translation>T&amp;ime-out:</translation>
+    </message>
+    <message>
+        <source>연결</source>
+        <translation>Connect</translation>
     </message>
 </context>
 <context>
