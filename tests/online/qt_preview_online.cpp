@@ -6,13 +6,20 @@
 #include "slave_process.h"
 
 #include "ui/preview/panel_preview_window.h"
+#include "ui/preview/plc_connect_dialog.h"
 
 #include "core/app/app_services.h"
 #include "core/model/dorvane_doc.h"
 #include "core/online/online_channels.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -158,6 +165,8 @@ private slots:
         QVERIFY(row2 >= 0 && row10 >= 0);
         QCOMPARE(table->item(row2, 2)->text(), QStringLiteral("4321"));
         QCOMPARE(table->item(row10, 2)->text(), QStringLiteral("*"));
+        // Screen 1's entry is not read while screen 0 shows: nothing failed there.
+        QCOMPARE(table->item(rowOf(QStringLiteral("1-1-4x7")), 2)->text(), QStringLiteral("0"));
 
         // A value typed into the table goes to the PLC.
         const int row6 = rowOf(QStringLiteral("1-1-4x6"));
@@ -175,6 +184,64 @@ private slots:
         QVERIFY(!window.plcStatusLabel()->isVisibleTo(&window));
         // Back on the simulated memory.
         QCOMPARE(table->item(rowOf(QStringLiteral("1-1-4x2")), 2)->text(), QStringLiteral("0"));
+    }
+
+    void connectWindowConnectsOverTcpAndTheButtonDisconnects()
+    {
+        onlinetest::SlaveProcess slave("tcp");
+        QVERIFY(slave.running());
+        slave.command("set hr 1 77");
+        core::CAppServices app;
+        app.Load(kRuntime.toStdString(), 0x412);
+        auto doc = app.NewDocument();
+        QVERIFY(doc->OpenDocument(kDemo.toStdString(), app.Areas()).ok);
+        ui::CPanelPreviewWindow::Options options;
+        options.fonts = core::PanelFonts::fromConfig(app.Config(), doc->PanelLangId());
+        ui::CPanelPreviewWindow window(options);
+        QVERIFY2(!window.plcConnectButton()->isEnabled(), "no project, nothing to connect");
+        window.setDocument(doc.get());
+        QVERIFY(window.plcConnectButton()->isEnabled());
+        QVERIFY(!window.plcDisconnectButton()->isEnabled());
+
+        bool seen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<ui::CPlcConnectDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            seen = true;
+            // The demo's channel 1 only; its time-out from the project; no device yet.
+            QCOMPARE(dialog->channelCombo()->count(), 1);
+            QCOMPARE(dialog->timeoutSpin()->value(), 500);
+            QVERIFY(!dialog->okButton()->isEnabled());
+            QVERIFY(!dialog->hostEdit()->isEnabled());
+            dialog->tcpRadio()->click();
+            QVERIFY(dialog->hostEdit()->isEnabled());
+            QTest::keyClicks(dialog->hostEdit(), QStringLiteral("127.0.0.1"));
+            dialog->portSpin()->setValue(std::stoi(slave.where()));
+            dialog->timeoutSpin()->setValue(100);
+            QVERIFY(dialog->okButton()->isEnabled());
+            dialog->okButton()->click();
+        });
+        QTest::mouseClick(window.plcConnectButton(), Qt::LeftButton);
+        QVERIFY(seen);
+        QVERIFY(window.isPlcConnected(1));
+        QVERIFY(window.online()->Plc(1)->WaitForScan(3000ms));
+        window.scanNow();
+        QVERIFY(window.plcDisconnectButton()->isEnabled());
+        QVERIFY2(window.plcStatusLabel()->text().contains(QStringLiteral("국번 1: 정상")),
+                 qPrintable(window.plcStatusLabel()->text()));
+        QCOMPARE(window.online()->Plc(1)->Options().timeout, 100ms);
+
+        // The window remembers the choice for the next time.
+        QTest::mouseClick(window.plcDisconnectButton(), Qt::LeftButton);
+        QVERIFY(!window.isPlcConnected(1));
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<ui::CPlcConnectDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->hostEdit()->text(), QStringLiteral("127.0.0.1"));
+            dialog->reject();
+        });
+        QTest::mouseClick(window.plcConnectButton(), Qt::LeftButton);
+        QVERIFY(!window.isPlcConnected(1));
     }
 };
 

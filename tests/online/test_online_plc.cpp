@@ -127,6 +127,13 @@ TEST_P(Online, ReadsDoubleWordsLowWordFirstWhenAsked)
     ASSERT_TRUE(plc->WaitForWrites(2s));
     EXPECT_EQ(m_slave.value("hr", 10), 4);
     EXPECT_EQ(m_slave.value("hr", 11), 3);
+    // A point no scan reads (another screen's) holds what was written to it.
+    const MemoryKey other = key("4x", 51);
+    plc->Write(other, 9);
+    EXPECT_FALSE(plc->Failed(other));
+    EXPECT_EQ(plc->Read(other), 9u);
+    ASSERT_TRUE(plc->WaitForWrites(2s));
+    EXPECT_EQ(m_slave.value("hr", 50), 9);
 }
 
 TEST_P(Online, ShowsSignedAndBcdPointsAsTheirTagsDo)

@@ -48,9 +48,10 @@ bool COnlineChannels::Connect(int channel, const LinkEndpoint &endpoint, const L
     auto plc = std::make_shared<COnlinePlc>(std::uint16_t(channel), endpoint, options);
     m_plc[std::size_t(channel)] = plc;
     m_memory.AttachPlc(std::uint16_t(channel), plc);
+    // What to read is known once Follow() or FollowAll() said it.
     if (m_screen)
         Follow(*m_screen, true);
-    else
+    else if (m_all)
         FollowAll();
     return true;
 }
@@ -68,6 +69,7 @@ void COnlineChannels::Follow(std::uint16_t screen, bool force)
     if (!force && m_screen == screen)
         return;
     m_screen = screen;
+    m_all = false;
     std::vector<MemoryKey> keys;
     for (const MemoryPoint &p : m_memory.PointsWhileShowing(m_doc, screen))
         keys.push_back(p.key);
@@ -77,6 +79,7 @@ void COnlineChannels::Follow(std::uint16_t screen, bool force)
 void COnlineChannels::FollowAll()
 {
     m_screen.reset();
+    m_all = true;
     std::vector<MemoryKey> keys;
     for (const MemoryPoint &p : m_memory.Points())
         keys.push_back(p.key);

@@ -36,7 +36,8 @@ public:
     COnlineChannels(const COnlineChannels &) = delete;
     COnlineChannels &operator=(const COnlineChannels &) = delete;
 
-    // Starts polling `channel`; false with `error` set when the channel cannot run online.
+    // Starts polling `channel` (what Follow() or FollowAll() chose, once one was called); false
+    // with `error` set when the channel cannot run online.
     bool Connect(int channel, const LinkEndpoint &endpoint, const LinkOptions &options,
                  std::string &error);
     void Disconnect(int channel);
@@ -55,7 +56,8 @@ private:
     CDeviceMemory &m_memory;
     const CDorvaneDoc &m_doc;
     std::array<std::shared_ptr<COnlinePlc>, 3> m_plc;
-    std::optional<std::uint16_t> m_screen;
+    std::optional<std::uint16_t> m_screen; // the screen followed
+    bool m_all = false; // every point of the project followed
 };
 
 } // namespace core::online

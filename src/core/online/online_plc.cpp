@@ -123,7 +123,13 @@ void COnlinePlc::Write(const MemoryKey &key, std::uint32_t value)
 {
     const auto at = decodeModbusField(key.kind, key.field);
     std::lock_guard lock(m_mutex);
-    Cell &cell = m_cells[key];
+    const auto [it, added] = m_cells.try_emplace(key);
+    Cell &cell = it->second;
+    if (added) {
+        // A point no scan reads (another screen's): it holds what was written to it.
+        cell.failed = false;
+        cell.error.clear();
+    }
     if (!at || !isWritable(at->table)) {
         m_status.error = at ? addressText(at->table, at->address) + " cannot be written"
                             : "not a Modbus address";

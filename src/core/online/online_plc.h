@@ -82,6 +82,7 @@ public:
     bool WaitForWrites(std::chrono::milliseconds timeout) const;
     LinkStatus Status() const;
     const LinkEndpoint &Endpoint() const { return m_endpoint; }
+    const LinkOptions &Options() const { return m_options; }
     std::uint16_t Channel() const { return m_channel; }
     // The requests of the plan the poll thread is using (for figures and tests).
     std::size_t RequestCount() const;

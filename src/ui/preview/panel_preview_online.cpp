@@ -2,9 +2,13 @@
 
 #include "ui/preview/panel_preview_window.h"
 
+#include "ui/preview/plc_connect_dialog.h"
+
 #include "core/online/online_channels.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 
 namespace ui {
 
@@ -28,6 +32,49 @@ QString stateText(StationState state)
 }
 
 } // namespace
+
+QWidget *CPanelPreviewWindow::makePlcButtons()
+{
+    auto *box = new QWidget(this);
+    auto *row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    m_plcConnect = new QPushButton(tr("PLC 연결(&L)..."), box);
+    m_plcConnect->setObjectName(QStringLiteral("plcConnect"));
+    m_plcDisconnect = new QPushButton(tr("연결 끊기(&U)"), box);
+    m_plcDisconnect->setObjectName(QStringLiteral("plcDisconnect"));
+    // Like the keys, they leave the keyboard to the panel.
+    m_plcConnect->setFocusPolicy(Qt::NoFocus);
+    m_plcDisconnect->setFocusPolicy(Qt::NoFocus);
+    row->addWidget(m_plcConnect);
+    row->addWidget(m_plcDisconnect);
+    row->addStretch(1);
+    connect(m_plcConnect, &QPushButton::clicked, this, &CPanelPreviewWindow::openPlcConnect);
+    connect(m_plcDisconnect, &QPushButton::clicked, this, [this] {
+        disconnectPlc(1);
+        disconnectPlc(2);
+    });
+    m_plcConnect->setEnabled(false);
+    m_plcDisconnect->setEnabled(false);
+    return box;
+}
+
+void CPanelPreviewWindow::openPlcConnect()
+{
+    if (!m_doc)
+        return;
+    const std::vector<int> channels = PlcConnectForm::OnlineChannels(*m_doc);
+    if (channels.empty())
+        return;
+    PlcConnectForm form = m_plcForm.value_or(PlcConnectForm::ForChannel(*m_doc, channels.front()));
+    if (std::find(channels.begin(), channels.end(), form.channel) == channels.end())
+        form.SelectChannel(*m_doc, channels.front());
+    CPlcConnectDialog dialog(*m_doc, form, this);
+    if (dialog.exec() != QDialog::Accepted || !m_doc)
+        return;
+    m_plcForm = dialog.form();
+    std::string error;
+    connectPlc(m_plcForm->channel, m_plcForm->Endpoint(), m_plcForm->Options(), error);
+}
 
 bool CPanelPreviewWindow::connectPlc(int channel, const LinkEndpoint &endpoint,
                                      const LinkOptions &options, std::string &error)
@@ -108,6 +155,12 @@ void CPanelPreviewWindow::refreshPlcStatus()
     }
     m_plcStatus->setText(lines.join(QLatin1Char('\n')));
     m_plcStatus->setVisible(!lines.isEmpty());
+    m_plcConnect->setEnabled(m_doc && !PlcConnectForm::OnlineChannels(*m_doc).empty());
+    m_plcConnect->setToolTip(
+            m_plcConnect->isEnabled()
+                    ? QString()
+                    : tr("Modbus PLC 채널이 있는 프로젝트에서만 연결할 수 있습니다."));
+    m_plcDisconnect->setEnabled(isPlcConnected(1) || isPlcConnected(2));
 }
 
 } // namespace ui

@@ -112,6 +112,7 @@ CPanelPreviewWindow::CPanelPreviewWindow(Options options, QWidget *parent)
     left->addWidget(makeKeys());
     left->addWidget(m_alarm);
     left->addWidget(m_clock);
+    left->addWidget(makePlcButtons());
     left->addWidget(m_plcStatus);
     left->addStretch(1);
     auto *tableLabel = new QLabel(tr("장치 값(&D):"), this);
@@ -184,6 +185,7 @@ void CPanelPreviewWindow::setDocument(const core::CDorvaneDoc *doc, const QStrin
         goOnline();
     }
     m_alarm->setText(doc || !why.isEmpty() ? why : tr("프로젝트가 없습니다. 다운로드하십시오."));
+    refreshPlcStatus();
     fillTable();
     scanNow();
 }

@@ -7,6 +7,7 @@
 // open project ("미리보기"); the panel simulator on what a download sent.
 
 #include "core/online/link_settings.h"
+#include "core/online/plc_connect_form.h"
 #include "core/runtime/panel_glyphs.h"
 #include "core/runtime/panel_runtime.h"
 #include "core/runtime/screen_renderer.h"
@@ -23,6 +24,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -98,6 +100,10 @@ public:
     core::online::COnlineChannels *online() const { return m_online.get(); }
     // One line per online channel and station: state, last error, scan time, requests.
     QLabel *plcStatusLabel() const { return m_plcStatus; }
+    QPushButton *plcConnectButton() const { return m_plcConnect; }
+    QPushButton *plcDisconnectButton() const { return m_plcDisconnect; }
+    // "PLC 연결": asks how to reach the PLC of a Modbus channel and connects it.
+    void openPlcConnect();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -115,6 +121,7 @@ private:
     void refreshTable();
     void tableEdited(int row, int column);
     void redraw();
+    QWidget *makePlcButtons();
     void goOnline();
     void refreshPlcStatus();
 
@@ -131,6 +138,9 @@ private:
     };
     std::map<int, PlcChoice> m_plcChoices; // by channel
     QLabel *m_plcStatus = nullptr;
+    QPushButton *m_plcConnect = nullptr;
+    QPushButton *m_plcDisconnect = nullptr;
+    std::optional<core::online::PlcConnectForm> m_plcForm; // as last connected
     util::Bytes m_history;
     std::map<int, core::CSignalDriver> m_drivers; // by table row
     CPanelDisplay *m_display = nullptr;

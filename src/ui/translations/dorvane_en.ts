@@ -2204,6 +2204,18 @@
         <source>Modbus PLC 채널이 있는 프로젝트에서만 연결할 수 있습니다.</source>
         <translation>Only a project with a Modbus PLC channel can connect.</translation>
     </message>
+    <message>
+        <source>PLC 연결(&amp;L)...</source>
+        <translation>PLC &amp;link...</translation>
+    </message>
+    <message>
+        <source>연결 끊기(&amp;U)</source>
+        <translation>Dis&amp;connect</translation>
+    </message>
+    <message>
+        <source>Modbus PLC 채널이 있는 프로젝트에서만 연결할 수 있습니다.</source>
+        <translation>Only a project with a Modbus PLC channel can connect.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CPictureExportDialog</name>
@@ -2281,6 +2293,65 @@
     <message>
         <source>색 반전(&amp;I)</source>
         <translation>&amp;Invert colour</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CPlcConnectDialog</name>
+    <message>
+        <source>PLC 연결</source>
+        <translation>PLC connection</translation>
+    </message>
+    <message>
+        <source>CH%1</source>
+        <translation>CH%1</translation>
+    </message>
+    <message>
+        <source>시리얼 (Modbus RTU)(&amp;S)</source>
+        <translation>&amp;Serial (Modbus RTU)</translation>
+    </message>
+    <message>
+        <source>TCP (Modbus TCP)(&amp;T)</source>
+        <translation>&amp;TCP (Modbus TCP)</translation>
+    </message>
+    <message>
+        <source>포트(&amp;P)...</source>
+        <translation>&amp;Port...</translation>
+    </message>
+    <message>
+        <source>더블 워드의 하위 워드가 앞 레지스터(&amp;L)</source>
+        <translation>&amp;Low word of a double word in the first register</translation>
+    </message>
+    <message>
+        <source>채널(&amp;C):</source>
+        <translation>&amp;Channel:</translation>
+    </message>
+    <message>
+        <source>장치(&amp;D):</source>
+        <translation>&amp;Device:</translation>
+    </message>
+    <message>
+        <source>속도(&amp;B):</source>
+        <translation>&amp;Baud rate:</translation>
+    </message>
+    <message>
+        <source>패리티(&amp;A):</source>
+        <translation>P&amp;arity:</translation>
+    </message>
+    <message>
+        <source>호스트(&amp;H):</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>포트 번호(&amp;N):</source>
+        <translation>Port &amp;number:</translation>
+    </message>
+    <message>
+        <source>타임아웃(&amp;I):</source>
+        <translation>T&amp;ime-out:</translation>
+    </message>
+    <message>
+        <source>연결</source>
+        <translation>Connect</translation>
     </message>
 </context>
 <context>
