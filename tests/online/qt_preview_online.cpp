@@ -119,6 +119,15 @@ private slots:
                  1);
         QVERIFY2(err.contains("1-1-4x2: station 1, 4x1-11: no answer"), err.constData());
         QVERIFY(QImage(live) != c);
+        // A channel without a Modbus PLC, or --plc for the bare link, is refused.
+        QCOMPARE(run(sim,
+                     common
+                             + QStringList{QStringLiteral("--plc"), QStringLiteral("2=/dev/null"),
+                                           QStringLiteral("-o"), live},
+                     &err),
+                 1);
+        QVERIFY2(err.contains("--plc 2=/dev/null: channel 2 has no PLC"), err.constData());
+        QCOMPARE(run(sim, {QStringLiteral("--plc"), QStringLiteral("1=/dev/null")}), 2);
     }
 
     void previewConnectsShowsStatusAndWrites()
@@ -138,6 +147,7 @@ private slots:
 
         core::online::LinkOptions link;
         link.timeout = 100ms;
+        link.retries = 1;
         link.cycle = 20ms;
         std::string error;
         const auto endpoint = core::online::parseEndpoint(slave.tcp(), {}, error);
@@ -217,7 +227,7 @@ private slots:
             QVERIFY(dialog->hostEdit()->isEnabled());
             QTest::keyClicks(dialog->hostEdit(), QStringLiteral("127.0.0.1"));
             dialog->portSpin()->setValue(std::stoi(slave.where()));
-            dialog->timeoutSpin()->setValue(100);
+            dialog->timeoutSpin()->setValue(300);
             QVERIFY(dialog->okButton()->isEnabled());
             dialog->okButton()->click();
         });
@@ -229,7 +239,7 @@ private slots:
         QVERIFY(window.plcDisconnectButton()->isEnabled());
         QVERIFY2(window.plcStatusLabel()->text().contains(QStringLiteral("국번 1: 정상")),
                  qPrintable(window.plcStatusLabel()->text()));
-        QCOMPARE(window.online()->Plc(1)->Options().timeout, 100ms);
+        QCOMPARE(window.online()->Plc(1)->Options().timeout, 300ms);
 
         // The window remembers the choice for the next time.
         QTest::mouseClick(window.plcDisconnectButton(), Qt::LeftButton);
