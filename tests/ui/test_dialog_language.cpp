@@ -1,8 +1,8 @@
-// Every window of the gallery speaks one language: in English no label, button, group title,
-// check or radio text, combo item, table header, tab or window title holds Hangul, and in
-// Korean none holds an English word. Texts that come from the project (the demo's screen names,
-// message and alarm texts) are the panel's own and are left out, whatever the interface
-// language.
+// Every window of the gallery and the main window speak one language: in English no label,
+// button, group title, check or radio text, combo item, table header, tab, window title, menu or
+// dock title holds Hangul, and in Korean none holds an English word. Texts that come from the
+// project (the demo's screen names, message and alarm texts) are the panel's own and are left
+// out, whatever the interface language.
 
 #include "helpers/ui_fixture.h"
 
@@ -15,6 +15,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDialog>
+#include <QDockWidget>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -22,9 +23,15 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStatusBar>
 #include <QTabWidget>
+#include <QToolBar>
+#include <QTreeWidget>
 #include <QtTest>
 
 using namespace ui;
@@ -48,7 +55,7 @@ bool hasHangul(const QString &text)
 // program's own Korean windows.
 // - the panel and the programs: Velmar, Panel, Dorvane, Quillet;
 // - the device and protocol terms the Korean windows use as they stand: PLC, HMI, PC, OS, ID,
-//   CPU, RTC, NAK, BCC, COM (ports COM1...), RS (RS-232C, RS-422/485), BMP, CSV, PNG and SVG
+//   CPU, RTC, NAK, BCC, COM (ports COM1...), RS (RS-232C, RS-422/485), BMP, CSV, PDF, PNG and SVG
 //   (file kinds), ms (time-out unit), No (the alarm history's "No." column);
 // - the value formats and sizes of a device point: DEC, HEX, BCD, Bit, Word, Long;
 // - the switch states and the parity choices the panel settings list: On, Off, ON, OFF, None,
@@ -75,7 +82,7 @@ const QSet<QString> kKoreanLatinWords = {
         QStringLiteral("mm"),      QStringLiteral("DD"),      QStringLiteral("HH"),
         QStringLiteral("MM"),      QStringLiteral("SS"),      QStringLiteral("WWW"),
         QStringLiteral("RS"),      QStringLiteral("PNG"),     QStringLiteral("SVG"),
-        QStringLiteral("No"),
+        QStringLiteral("No"),      QStringLiteral("PDF"),
 };
 
 // Every text the demo project shows on the panel: screen names, message, alarm and tag texts.
@@ -188,6 +195,37 @@ QList<QPair<QString, QString>> visibleTexts(const QDialog &dialog)
     return out;
 }
 
+void menuTexts(const QMenu &menu, QList<QPair<QString, QString>> &out)
+{
+    out.append({QStringLiteral("menu"), menu.title()});
+    for (const QAction *action : menu.actions()) {
+        if (action->menu())
+            menuTexts(*action->menu(), out);
+        else if (!action->isSeparator())
+            out.append({QStringLiteral("menu item"), action->text()});
+    }
+}
+
+// The main window's own texts: menus, dock and tool bar titles, the project tree's items and the
+// status bar's labels.
+QList<QPair<QString, QString>> frameTexts(const QMainWindow &frame)
+{
+    QList<QPair<QString, QString>> out;
+    for (const QAction *action : frame.menuBar()->actions())
+        if (action->menu())
+            menuTexts(*action->menu(), out);
+    for (const QDockWidget *dock : frame.findChildren<QDockWidget *>())
+        out.append({QStringLiteral("title"), dock->windowTitle()});
+    for (const QToolBar *bar : frame.findChildren<QToolBar *>())
+        out.append({QStringLiteral("title"), bar->windowTitle()});
+    for (const QTreeWidget *tree : frame.findChildren<QTreeWidget *>())
+        for (QTreeWidgetItemIterator it(const_cast<QTreeWidget *>(tree)); *it; ++it)
+            out.append({QStringLiteral("label"), (*it)->text(0)});
+    for (const QLabel *label : frame.statusBar()->findChildren<QLabel *>())
+        out.append({QStringLiteral("label"), label->text()});
+    return out;
+}
+
 // Labels, buttons (image boxes), list items and titles (a screen's name) show the project's
 // texts; group titles, tabs and column headers are the interface's alone.
 bool mayShowPanelTexts(const QString &where)
@@ -258,6 +296,11 @@ private slots:
                                       .arg(entry.name, where, text, fault);
             opened.dialog->reject();
         }
+        for (const auto &[where, text] : frameTexts(frame))
+            if (const QString fault = languageFault(
+                        text, korean, mayShowPanelTexts(where) ? m_panelTexts : QStringList());
+                !fault.isEmpty())
+                faults << QStringLiteral("main window %1 \"%2\": %3").arg(where, text, fault);
         faults.removeDuplicates();
         for (const QString &fault : faults) // the failure message is cut short; these are not
             qWarning().noquote() << fault;
