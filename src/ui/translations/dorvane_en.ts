@@ -219,6 +219,18 @@
         <source>경보</source>
         <translation>Alarms</translation>
     </message>
+    <message>
+        <source>교차 참조</source>
+        <translation>Cross-Reference</translation>
+    </message>
+    <message>
+        <source>읽기/쓰기</source>
+        <translation>R/W</translation>
+    </message>
+    <message>
+        <source>사용처</source>
+        <translation>Users</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -272,6 +284,49 @@
     <message>
         <source>직렬 장치를 찾지 못했습니다</source>
         <translation>No serial device found</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CAboutDialog</name>
+    <message>
+        <source>Dorvane 정보</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Dorvane&lt;/b&gt; 버전 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>192x64 단색 운영 패널의 화면 편집기</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>프로그램 폴더: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>사용자 데이터 폴더: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>라이브러리</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>라이선스</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>사용 프로그램</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>사용한 라이브러리</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>사용한 라이브러리와 그 라이선스:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -715,7 +770,7 @@
     </message>
     <message>
         <source>색 반전(&amp;I)</source>
-        <translation>&amp;Invert colour</translation>
+        <translation>&amp;Invert colours</translation>
     </message>
     <message>
         <source>테두리(&amp;B)</source>
@@ -754,7 +809,7 @@
     </message>
     <message>
         <source>결선도 보기...</source>
-        <translation>View Wiring Diagram...</translation>
+        <translation>View wiring diagram...</translation>
     </message>
 </context>
 <context>
@@ -1041,7 +1096,7 @@
     </message>
     <message>
         <source>통신 설정</source>
-        <translation>Connection</translation>
+        <translation>Communication settings</translation>
     </message>
     <message>
         <source>포트(&amp;P):</source>
@@ -1053,7 +1108,7 @@
     </message>
     <message>
         <source>결선도 보기...</source>
-        <translation>Show wiring diagram...</translation>
+        <translation>View wiring diagram...</translation>
     </message>
 </context>
 <context>
@@ -1252,6 +1307,25 @@
     <message>
         <source>눈금 모양(&amp;T):</source>
         <translation>S&amp;tyle:</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CHelpWindow</name>
+    <message>
+        <source>Dorvane 사용 설명서</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>뒤로</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>앞으로</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>처음</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1872,6 +1946,22 @@
         <source>외 %1개</source>
         <translation>and %1 more</translation>
     </message>
+    <message>
+        <source>사용 설명서(&amp;M)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dorvane 정보(&amp;A)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>도움말(&amp;H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>사용 설명서를 찾을 수 없습니다: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ui::CMemoryUseDialog</name>
@@ -2204,18 +2294,6 @@
         <source>Modbus PLC 채널이 있는 프로젝트에서만 연결할 수 있습니다.</source>
         <translation>Only a project with a Modbus PLC channel can connect.</translation>
     </message>
-    <message>
-        <source>PLC 연결(&amp;L)...</source>
-        <translation>PLC &amp;link...</translation>
-    </message>
-    <message>
-        <source>연결 끊기(&amp;U)</source>
-        <translation>Dis&amp;connect</translation>
-    </message>
-    <message>
-        <source>Modbus PLC 채널이 있는 프로젝트에서만 연결할 수 있습니다.</source>
-        <translation>Only a project with a Modbus PLC channel can connect.</translation>
-    </message>
 </context>
 <context>
     <name>ui::CPictureExportDialog</name>
@@ -2292,66 +2370,7 @@
     </message>
     <message>
         <source>색 반전(&amp;I)</source>
-        <translation>&amp;Invert colour</translation>
-    </message>
-</context>
-<context>
-    <name>ui::CPlcConnectDialog</name>
-    <message>
-        <source>PLC 연결</source>
-        <translation>PLC connection</translation>
-    </message>
-    <message>
-        <source>CH%1</source>
-        <translation>CH%1</translation>
-    </message>
-    <message>
-        <source>시리얼 (Modbus RTU)(&amp;S)</source>
-        <translation>&amp;Serial (Modbus RTU)</translation>
-    </message>
-    <message>
-        <source>TCP (Modbus TCP)(&amp;T)</source>
-        <translation>&amp;TCP (Modbus TCP)</translation>
-    </message>
-    <message>
-        <source>포트(&amp;P)...</source>
-        <translation>&amp;Port...</translation>
-    </message>
-    <message>
-        <source>더블 워드의 하위 워드가 앞 레지스터(&amp;L)</source>
-        <translation>&amp;Low word of a double word in the first register</translation>
-    </message>
-    <message>
-        <source>채널(&amp;C):</source>
-        <translation>&amp;Channel:</translation>
-    </message>
-    <message>
-        <source>장치(&amp;D):</source>
-        <translation>&amp;Device:</translation>
-    </message>
-    <message>
-        <source>속도(&amp;B):</source>
-        <translation>&amp;Baud rate:</translation>
-    </message>
-    <message>
-        <source>패리티(&amp;A):</source>
-        <translation>P&amp;arity:</translation>
-    </message>
-    <message>
-        <source>호스트(&amp;H):</source>
-        <translation>&amp;Host:</translation>
-    </message>
-    <message>
-        <source>포트 번호(&amp;N):</source>
-        <translation>Port &amp;number:</translation>
-    </message>
-    <message>
-        <source>타임아웃(&amp;I):</source>
-        <translation>T&amp;ime-out:</translation>
-    </message>
-    <message>
-        <source>연결</source>
-        <translation>Connect</translation>
+        <translation>&amp;Invert colours</translation>
     </message>
 </context>
 <context>
@@ -2482,7 +2501,7 @@
     </message>
     <message>
         <source>통신 속도:</source>
-        <translation>Speed:</translation>
+        <translation>Baud rate:</translation>
     </message>
     <message>
         <source>찾아보기...</source>
@@ -2625,6 +2644,10 @@
     <message>
         <source>그림 폭(&amp;W):</source>
         <translation>Picture &amp;width:</translation>
+    </message>
+    <message>
+        <source>교차 참조 포함(&amp;X)</source>
+        <translation>Include cross-&amp;reference</translation>
     </message>
 </context>
 <context>
@@ -3139,7 +3162,7 @@
     </message>
     <message>
         <source>반전</source>
-        <translation>Change</translation>
+        <translation>Toggle</translation>
     </message>
     <message>
         <source>On 계속</source>
