@@ -308,7 +308,7 @@ const Entry kMessages[] = {
         {53901, "화면 %s %s", "screen %s, %s"},
         {53902, "경보 %s", "alarm %s"},
         {53903, "연산 %s %s", "calculation %s, %s"},
-        {53904, "블록 전송 %s %s", "block transfer %s, %s"},
+        {53904, "블록통신 %s %s", "block transfer %s, %s"},
         {53905, "예약 %s %s", "reservation %s, %s"},
         {53906, "환경 설정 %s", "panel settings, %s"},
         {53910, "주소", "address"},

@@ -423,13 +423,13 @@ QString CReportRenderer::labelText(core::ReportLabel label)
     case ReportLabel::Calculations:
         return tr("연산");
     case ReportLabel::Transfers:
-        return tr("블록 전송");
+        return tr("블록통신");
     case ReportLabel::Reservations:
         return tr("예약");
     case ReportLabel::Messages:
         return tr("메시지 목록");
     case ReportLabel::Images:
-        return tr("등록 이미지");
+        return tr("등록된 이미지");
     case ReportLabel::SystemMemory:
         return tr("사용된 시스템 메모리");
     case ReportLabel::Id:

@@ -164,20 +164,12 @@
         <translation>Calculations</translation>
     </message>
     <message>
-        <source>블록 전송</source>
-        <translation>Block transfers</translation>
-    </message>
-    <message>
         <source>예약</source>
         <translation>Reservations</translation>
     </message>
     <message>
         <source>메시지 목록</source>
         <translation>Message list</translation>
-    </message>
-    <message>
-        <source>등록 이미지</source>
-        <translation>Registered images</translation>
     </message>
     <message>
         <source>사용된 시스템 메모리</source>
@@ -230,6 +222,14 @@
     <message>
         <source>사용처</source>
         <translation>Users</translation>
+    </message>
+    <message>
+        <source>블록통신</source>
+        <translation>Block transfers</translation>
+    </message>
+    <message>
+        <source>등록된 이미지</source>
+        <translation>Registered images</translation>
     </message>
 </context>
 <context>
@@ -290,43 +290,43 @@
     <name>ui::CAboutDialog</name>
     <message>
         <source>Dorvane 정보</source>
-        <translation type="unfinished"></translation>
+        <translation>About Dorvane</translation>
     </message>
     <message>
         <source>&lt;b&gt;Dorvane&lt;/b&gt; 버전 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Dorvane&lt;/b&gt; version %1</translation>
     </message>
     <message>
         <source>192x64 단색 운영 패널의 화면 편집기</source>
-        <translation type="unfinished"></translation>
+        <translation>Screen editor for 192x64 monochrome operator panels</translation>
     </message>
     <message>
         <source>프로그램 폴더: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Program folder: %1</translation>
     </message>
     <message>
         <source>사용자 데이터 폴더: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>User data folder: %1</translation>
     </message>
     <message>
         <source>라이브러리</source>
-        <translation type="unfinished"></translation>
+        <translation>Library</translation>
     </message>
     <message>
         <source>라이선스</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence</translation>
     </message>
     <message>
         <source>사용 프로그램</source>
-        <translation type="unfinished"></translation>
+        <translation>Used by</translation>
     </message>
     <message>
         <source>사용한 라이브러리</source>
-        <translation type="unfinished"></translation>
+        <translation>Libraries used</translation>
     </message>
     <message>
         <source>사용한 라이브러리와 그 라이선스:</source>
-        <translation type="unfinished"></translation>
+        <translation>Libraries used and their licences:</translation>
     </message>
 </context>
 <context>
@@ -1313,19 +1313,19 @@
     <name>ui::CHelpWindow</name>
     <message>
         <source>Dorvane 사용 설명서</source>
-        <translation type="unfinished"></translation>
+        <translation>Dorvane Manual</translation>
     </message>
     <message>
         <source>뒤로</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
     <message>
         <source>앞으로</source>
-        <translation type="unfinished"></translation>
+        <translation>Forward</translation>
     </message>
     <message>
         <source>처음</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
 </context>
 <context>
@@ -1948,19 +1948,19 @@
     </message>
     <message>
         <source>사용 설명서(&amp;M)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manual</translation>
     </message>
     <message>
         <source>Dorvane 정보(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About Dorvane...</translation>
     </message>
     <message>
         <source>도움말(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>사용 설명서를 찾을 수 없습니다: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The manual cannot be found: %1</translation>
     </message>
 </context>
 <context>
