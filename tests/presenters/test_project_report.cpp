@@ -16,6 +16,8 @@
 #include "core/report/report_setup_dlg.h"
 #include "core/tags/tag_points.h"
 #include "core/tags/tag_resources.h"
+#include "core/xref/cross_reference.h"
+#include "core/xref/xref_text.h"
 #include "util/file_io.h"
 
 #include "support/demo_project.h"
@@ -42,10 +44,11 @@ protected:
         m_env.emplace(m_doc->Slots(), m_prompt, util::kLangKorean);
     }
 
-    CProjectReport report(std::vector<std::uint16_t> screens = {})
+    CProjectReport report(std::vector<std::uint16_t> screens = {}, bool crossReference = false)
     {
         ReportOptions options = reportOptionsFor(m_app.Config());
         options.screens = std::move(screens);
+        options.crossReference = crossReference;
         options.date = "2026-01-02";
         return CProjectReport(*m_doc, *m_env, std::move(options));
     }
@@ -184,6 +187,43 @@ TEST_F(ProjectReportTest, ChosenScreensOnlyAndUnknownNumbersIgnored)
     ASSERT_EQ(r.Screens(), std::vector<std::uint16_t>{last});
     EXPECT_EQ(r.SectionCount(), 1u + 1 + 4);
     EXPECT_EQ(r.Section(1).screenNumber, last);
+}
+
+TEST_F(ProjectReportTest, TheCrossReferenceClosesTheReportWhenAskedFor)
+{
+    const CProjectReport plain = report();
+    const CProjectReport r = report({}, true);
+    ASSERT_EQ(r.SectionCount(), plain.SectionCount() + 1);
+    EXPECT_NE(plain.Section(plain.SectionCount() - 1).kind, ReportSection::Kind::CrossReference);
+    const ReportSection s = r.Section(r.SectionCount() - 1);
+    ASSERT_EQ(s.kind, ReportSection::Kind::CrossReference);
+    ASSERT_EQ(s.tables.size(), 1u);
+    const ReportTable &t = s.tables[0];
+    ASSERT_EQ(t.header.size(), 3u);
+
+    // A row per user: as many as the cross-reference has users, each point named once.
+    const auto x = xref::CCrossReference::Build(*m_doc);
+    std::size_t users = 0;
+    for (const auto &p : x.Points())
+        users += p.users.size();
+    for (const auto &m : x.Messages())
+        users += m.users.size();
+    for (const auto &i : x.Images())
+        users += i.users.size();
+    ASSERT_EQ(t.rows.size(), users);
+    // The lamp's input read by a lamp and by alarm 1: its two users under it.
+    const auto at = std::find_if(t.rows.begin(), t.rows.end(),
+                                 [](const auto &row) { return row[0] == "1-1-1x2"; });
+    ASSERT_NE(at, t.rows.end());
+    EXPECT_EQ((*at)[1], "R");
+    const auto &point = x.Points()[*x.Find("1-1-1x2")];
+    ASSERT_EQ(point.users.size(), 2u);
+    EXPECT_EQ((*at)[2], xref::userText(point.users[0]));
+    EXPECT_EQ((*(at + 1))[0], "");
+    EXPECT_EQ((*(at + 1))[2], xref::userText(point.users[1]));
+    // Messages close the list with their users.
+    EXPECT_TRUE(std::any_of(t.rows.begin(), t.rows.end(),
+                            [](const auto &row) { return row[0].rfind("M", 0) == 0; }));
 }
 
 TEST(ScreenList, ReadsNumbersAndRanges)

@@ -445,6 +445,11 @@ private slots:
             QCOMPARE(messages.ids, std::vector<int>{util::msg::kBadValue});
             QVERIFY(setup->isVisible());
             setup->widthBox()->setValue(40);
+            QVERIFY(!setup->crossReferenceCheck()->isChecked());
+            // On its box: a check box spanning the row takes clicks on its box and text only.
+            QCheckBox *xref = setup->crossReferenceCheck();
+            QTest::mouseClick(xref, Qt::LeftButton, {}, QPoint(8, xref->height() / 2));
+            QVERIFY(xref->isChecked());
             chooseScreens(*setup, QStringLiteral("1"));
             asked = true;
             QTimer::singleShot(0, this, [&] {
@@ -459,7 +464,10 @@ private slots:
         QVERIFY(asked);
         const int pages = pdfPages(pdf);
         QCOMPARE(pages,
-                 frame().exportReportPdf(m_folder->file(QStringLiteral("one.pdf")), {1}, 40));
+                 frame().exportReportPdf(m_folder->file(QStringLiteral("one.pdf")), {1}, 40, true));
+        // The cross-reference was asked for: it closes the report, after the memory map.
+        QVERIFY(pages
+                > frame().exportReportPdf(m_folder->file(QStringLiteral("plain.pdf")), {1}, 40));
 
         // Screen 1's section and no other screen's; every footer counts the whole report.
         const QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out;
@@ -469,6 +477,7 @@ private slots:
                     = QString::fromStdString(core::usertext::ToUser(screen->Name(), lang));
             QCOMPARE(squeezed(text).contains(squeezed(name)), screen->Number() == 1);
         }
+        QVERIFY(text.contains(QStringLiteral("1-1-1x2")));
         for (int page = 1; page <= pages; ++page)
             QVERIFY2(squeezed(text).contains(QStringLiteral("%1/%2").arg(page).arg(pages)),
                      qPrintable(QString::number(page)));

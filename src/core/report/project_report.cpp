@@ -10,6 +10,8 @@
 #include "core/model/str_res_mgr.h"
 #include "core/plc/channel_params.h"
 #include "core/presenters/used_sys_mem_dlg.h"
+#include "core/xref/cross_reference.h"
+#include "core/xref/xref_text.h"
 
 #include "util/message_ids.h"
 #include "util/messages.h"
@@ -114,6 +116,8 @@ CProjectReport::CProjectReport(const CDorvaneDoc &doc, const FunctionEnv &env,
     for (auto kind : {ReportSection::Kind::Functions, ReportSection::Kind::Messages,
                       ReportSection::Kind::Images, ReportSection::Kind::SystemMemory})
         m_order.push_back(kind);
+    if (m_options.crossReference)
+        m_order.push_back(ReportSection::Kind::CrossReference);
 }
 
 std::vector<ReportText> CProjectReport::TagColumns()
@@ -139,6 +143,8 @@ ReportSection CProjectReport::Section(std::size_t index) const
         return Images();
     case ReportSection::Kind::SystemMemory:
         return SystemMemory();
+    case ReportSection::Kind::CrossReference:
+        return CrossReference();
     }
     return {};
 }
@@ -317,6 +323,38 @@ ReportSection CProjectReport::SystemMemory() const
             row.push_back(map.CellText(r, c));
         t.rows.push_back(std::move(row));
     }
+    s.tables.push_back(std::move(t));
+    return s;
+}
+
+// One row per user; the point and its access only on its first row, so the table reads as a
+// list of points with their users under each.
+ReportSection CProjectReport::CrossReference() const
+{
+    ReportSection s;
+    s.kind = ReportSection::Kind::CrossReference;
+    s.title = label(L::CrossReference);
+    ReportTable t = makeTable(label(L::CrossReference),
+                              {label(L::Point), label(L::Access), label(L::Users)}, {3, 1, 6});
+    const auto addUsers
+            = [&t](std::string first, std::string access, const std::vector<xref::User> &users) {
+                  for (const xref::User &user : users) {
+                      t.rows.push_back({std::move(first), std::move(access), xref::userText(user)});
+                      first.clear();
+                      access.clear();
+                  }
+              };
+    const auto x = xref::CCrossReference::Build(m_doc);
+    for (const xref::PointEntry &point : x.Points()) {
+        std::string name = point.text;
+        if (!point.systemName.empty())
+            name += " (" + point.systemName + ")";
+        addUsers(std::move(name), std::string(xref::accessText(point.access)), point.users);
+    }
+    for (const xref::ResourceEntry &m : x.Messages())
+        addUsers("M" + number(m.id), {}, m.users);
+    for (const xref::ResourceEntry &i : x.Images())
+        addUsers("I" + number(i.id), {}, i.users);
     s.tables.push_back(std::move(t));
     return s;
 }

@@ -2,7 +2,8 @@
 
 // The content of the printed project document, independent of how it is drawn: a cover, one
 // section per chosen screen, the four common-function lists with the same cell texts as their
-// list windows, the messages, the registered images and the map of used panel memory. Sections
+// list windows, the messages, the registered images, the map of used panel memory and, when
+// asked for, the cross-reference (every point, message and image with its users). Sections
 // are built one at a time on request, so a renderer holds only the one it is drawing.
 
 #include "core/presenters/function_env.h"
@@ -74,6 +75,10 @@ enum class ReportLabel : int {
     Used,
     Unused,
     Functions,
+    CrossReference,
+    Point,
+    Access,
+    Users,
     kKindFirst = 100,
 };
 
@@ -106,7 +111,7 @@ struct ReportTable
 
 struct ReportSection
 {
-    enum class Kind { Cover, Screen, Functions, Messages, Images, SystemMemory };
+    enum class Kind { Cover, Screen, Functions, Messages, Images, SystemMemory, CrossReference };
     Kind kind = Kind::Cover;
     ReportText title;
     std::vector<ReportField> fields;
@@ -119,6 +124,7 @@ struct ReportSection
 struct ReportOptions
 {
     std::vector<std::uint16_t> screens; // empty: every screen
+    bool crossReference = false; // the cross-reference closes the report
     std::string date; // as the cover shows it
     // Name of a channel's PLC type (channel 1 or 2) and of the panel language; numbers otherwise.
     std::function<std::string(int channel, std::uint16_t type)> plcName;
@@ -150,6 +156,7 @@ private:
     ReportSection Messages() const;
     ReportSection Images() const;
     ReportSection SystemMemory() const;
+    ReportSection CrossReference() const;
 
     const CDorvaneDoc &m_doc;
     FunctionEnv m_env;

@@ -27,6 +27,9 @@ public:
     const CScreenScope &Scope() const { return m_scope; }
     int PictureWidth() const { return m_pictureWidth; }
     void SetPictureWidth(int percent);
+    // The cross-reference as the report's last section; off unless asked for (it is long).
+    bool CrossReference() const { return m_crossReference; }
+    void SetCrossReference(bool on) { m_crossReference = on; }
 
     // OK's check: a list that reads and names screens of the project (52601). The chosen screens
     // afterwards in Chosen().
@@ -37,6 +40,7 @@ private:
     FunctionEnv m_env;
     CScreenScope m_scope;
     int m_pictureWidth = kDefaultPictureWidth;
+    bool m_crossReference = false;
     std::vector<std::uint16_t> m_chosen;
 };
 

@@ -75,7 +75,8 @@ QString CDorvaneApp::usage()
                           "       dorvane --grab OUT.png [FILE.kvr]\n"
                           "       dorvane --grab-dialog NAME OUT.png [FILE.kvr]\n"
                           "       dorvane --grab-dialogs DIR [FILE.kvr]\n"
-                          "       dorvane --export-pdf FILE.kvr OUT.pdf [--screens LIST]\n"
+                          "       dorvane --export-pdf FILE.kvr OUT.pdf [--screens LIST]"
+                          " [--cross-reference]\n"
                           "       dorvane --export-png FILE.kvr DIR [--screens LIST] [--scale N]"
                           " [--bare]\n"
                           "\n"
@@ -169,8 +170,7 @@ int CDorvaneApp::runExport(const QStringList &args)
         return status;
     };
     QString mode, project, out, screenList;
-    int scale = 1;
-    bool bare = false;
+    ExportChoice choice;
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
         if ((a == QLatin1String("--export-pdf") || a == QLatin1String("--export-png"))
@@ -182,17 +182,18 @@ int CDorvaneApp::runExport(const QStringList &args)
             screenList = args[++i];
         } else if (a == QLatin1String("--scale") && i + 1 < args.size()) {
             bool ok = false;
-            scale = args[++i].toInt(&ok);
-            if (!ok || scale < 1 || scale > 16)
+            choice.scale = args[++i].toInt(&ok);
+            if (!ok || choice.scale < 1 || choice.scale > 16)
                 return fail(2, QStringLiteral("--scale takes 1 to 16"));
         } else if (a == QLatin1String("--bare")) {
-            bare = true;
+            choice.bare = true;
+        } else if (a == QLatin1String("--cross-reference")) {
+            choice.crossReference = true;
         } else {
             return fail(2, QStringLiteral("unknown or incomplete option %1\n%2").arg(a, usage()));
         }
     }
-    std::vector<std::uint16_t> screens;
-    if (!screenList.isNull() && !core::parseScreenList(screenList.toStdString(), screens))
+    if (!screenList.isNull() && !core::parseScreenList(screenList.toStdString(), choice.screens))
         return fail(2, QStringLiteral("--screens: %1 is not a screen list").arg(screenList));
     // Nobody is there to click a message box: messages go to standard error, questions are
     // answered No.
@@ -200,15 +201,16 @@ int CDorvaneApp::runExport(const QStringList &args)
         std::fprintf(stderr, "dorvane: %s\n", text.toLocal8Bit().constData());
         return Answer::No;
     });
-    const int status = exportProject(mode == QLatin1String("--export-pdf"), project, out, screens,
-                                     scale, bare);
+    const int status
+            = exportProject(mode == QLatin1String("--export-pdf"), project, out, std::move(choice));
     setMessageHandler({});
     return status;
 }
 
 int CDorvaneApp::exportProject(bool pdf, const QString &project, const QString &out,
-                               std::vector<std::uint16_t> screens, int scale, bool bare)
+                               ExportChoice choice)
 {
+    std::vector<std::uint16_t> &screens = choice.screens;
     if (!start()) {
         std::fprintf(stderr, "dorvane: the program folder %s is incomplete\n",
                      m_dir.toLocal8Bit().constData());
@@ -227,7 +229,8 @@ int CDorvaneApp::exportProject(bool pdf, const QString &project, const QString &
             return 1;
         }
     if (pdf) {
-        const int pages = m_frame->exportReportPdf(out, screens);
+        const int pages = m_frame->exportReportPdf(
+                out, screens, core::CReportSetupDlg::kDefaultPictureWidth, choice.crossReference);
         if (pages == 0) {
             std::fprintf(stderr, "dorvane: %s cannot be written\n", out.toLocal8Bit().constData());
             return 1;
@@ -238,7 +241,7 @@ int CDorvaneApp::exportProject(bool pdf, const QString &project, const QString &
     if (screens.empty())
         for (const auto &s : doc.Screens())
             screens.push_back(s->Number());
-    if (!m_frame->exportScreenPictures(out, screens, scale, bare, false)) {
+    if (!m_frame->exportScreenPictures(out, screens, choice.scale, choice.bare, false)) {
         std::fprintf(stderr, "dorvane: pictures cannot be written to %s\n",
                      out.toLocal8Bit().constData());
         return 1;

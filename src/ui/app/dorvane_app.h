@@ -42,8 +42,15 @@ public:
 
     // --export-pdf and --export-png: the exit status (0 done, 1 failed, 2 bad options).
     int runExport(const QStringList &args);
-    int exportProject(bool pdf, const QString &project, const QString &out,
-                      std::vector<std::uint16_t> screens, int scale, bool bare);
+    // What --export-pdf and --export-png were asked to cover and how.
+    struct ExportChoice
+    {
+        std::vector<std::uint16_t> screens; // empty: every screen
+        int scale = 1;
+        bool bare = false;
+        bool crossReference = false; // the PDF closes with the cross-reference
+    };
+    int exportProject(bool pdf, const QString &project, const QString &out, ExportChoice choice);
 
 private:
     // Shows the problems the configuration found in the program folder, one message each.

@@ -100,6 +100,12 @@ public:
     // The drawing tool of every canvas; a tool other than select needs an open screen.
     void chooseTool(int toolId);
 
+    // --- help (main_frame_help.cpp) ----------------------------------------------------------
+    // The manual of the interface language (another language's when it has none), beside the
+    // program; one window, brought to the front when it is open already.
+    void showManual();
+    void showAbout();
+
     // --- screens ----------------------------------------------------------------------------
     // The function-key dialog for key 0-7 of a screen; its OK is one undo step.
     void editFunctionKey(std::uint16_t screenNumber, int key);
@@ -182,17 +188,21 @@ public:
     // --- printing and export (main_frame_print.cpp) ----------------------------------------
     // The report of the chosen screens (every screen when none) as an A4 PDF file, its screen
     // pictures `pictureWidth` percent of the printable width: its page count, or 0 when it could
-    // not be written.
+    // not be written. With `crossReference` the cross-reference closes it.
     int exportReportPdf(const QString &path, const std::vector<std::uint16_t> &screens = {},
-                        int pictureWidth = core::CReportSetupDlg::kDefaultPictureWidth);
+                        int pictureWidth = core::CReportSetupDlg::kDefaultPictureWidth,
+                        bool crossReference = false);
     // One file a screen (screen_NNN.png or .svg) in `dir`, bare or as the editor draws it;
     // false when a file could not be written.
     bool exportScreenPictures(const QString &dir, const std::vector<std::uint16_t> &screens,
                               int scale, bool bare, bool svg);
     // Draws the report on a printer; its page count.
-    int printReport(QPrinter &printer, const std::vector<std::uint16_t> &screens, int pictureWidth);
-    // Asks which screens the report shows and how wide their pictures are; false on Cancel.
-    bool askReportSetup(std::vector<std::uint16_t> &screens, int &pictureWidth);
+    int printReport(QPrinter &printer, const std::vector<std::uint16_t> &screens, int pictureWidth,
+                    bool crossReference = false);
+    // Asks which screens the report shows, how wide their pictures are and whether the
+    // cross-reference closes it; false on Cancel.
+    bool askReportSetup(std::vector<std::uint16_t> &screens, int &pictureWidth,
+                        bool &crossReference);
     void onPrint();
     void onPrintPreview();
     void onExportPdf();

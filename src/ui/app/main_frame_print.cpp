@@ -44,10 +44,10 @@ namespace {
 struct ReportJob
 {
     ReportJob(CMainFrame &frame, const core::CDorvaneDoc &doc,
-              const std::vector<std::uint16_t> &screens, int pictureWidth)
+              const std::vector<std::uint16_t> &screens, int pictureWidth, bool crossReference)
         : prompt(&frame)
         , env{doc.Slots(), prompt, frame.panelLangId()}
-        , report(doc, env, options(frame, screens))
+        , report(doc, env, options(frame, screens, crossReference))
         , painter(frame.services().Config())
         , renderer(report, painter, doc.Images(),
                    QFileInfo(QString::fromStdString(doc.Path())).fileName())
@@ -55,10 +55,12 @@ struct ReportJob
         renderer.setPictureWidth(pictureWidth / 100.0);
     }
 
-    static core::ReportOptions options(CMainFrame &frame, const std::vector<std::uint16_t> &screens)
+    static core::ReportOptions options(CMainFrame &frame, const std::vector<std::uint16_t> &screens,
+                                       bool crossReference)
     {
         core::ReportOptions o = core::reportOptionsFor(frame.services().Config());
         o.screens = screens;
+        o.crossReference = crossReference;
         o.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
         return o;
     }
@@ -123,26 +125,27 @@ QString cannotWrite(const QString &path)
 } // namespace
 
 int CMainFrame::exportReportPdf(const QString &path, const std::vector<std::uint16_t> &screens,
-                                int pictureWidth)
+                                int pictureWidth, bool crossReference)
 {
     const core::CDorvaneDoc *doc = document();
     if (!doc)
         return 0;
-    const ReportJob job(*this, *doc, screens, pictureWidth);
+    const ReportJob job(*this, *doc, screens, pictureWidth, crossReference);
     return writeReportPdf(job.renderer, path);
 }
 
 int CMainFrame::printReport(QPrinter &printer, const std::vector<std::uint16_t> &screens,
-                            int pictureWidth)
+                            int pictureWidth, bool crossReference)
 {
     const core::CDorvaneDoc *doc = document();
     if (!doc)
         return 0;
-    const ReportJob job(*this, *doc, screens, pictureWidth);
+    const ReportJob job(*this, *doc, screens, pictureWidth, crossReference);
     return job.renderer.render(printer);
 }
 
-bool CMainFrame::askReportSetup(std::vector<std::uint16_t> &screens, int &pictureWidth)
+bool CMainFrame::askReportSetup(std::vector<std::uint16_t> &screens, int &pictureWidth,
+                                bool &crossReference)
 {
     const core::CDorvaneDoc *doc = document();
     if (!doc)
@@ -153,6 +156,7 @@ bool CMainFrame::askReportSetup(std::vector<std::uint16_t> &screens, int &pictur
         return false;
     screens = dialog->presenter().Chosen();
     pictureWidth = dialog->presenter().PictureWidth();
+    crossReference = dialog->presenter().CrossReference();
     return true;
 }
 
@@ -214,7 +218,8 @@ void CMainFrame::onPrint()
 {
     std::vector<std::uint16_t> screens;
     int width = 0;
-    if (!askReportSetup(screens, width))
+    bool xref = false;
+    if (!askReportSetup(screens, width, xref))
         return;
     QPrinter printer(QPrinter::HighResolution);
     usePageLayout(printer);
@@ -223,7 +228,7 @@ void CMainFrame::onPrint()
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    if (dialog.exec() == QDialog::Accepted && printReport(printer, screens, width) == 0)
+    if (dialog.exec() == QDialog::Accepted && printReport(printer, screens, width, xref) == 0)
         showMessage(this, util::msg::kCannotOpenFile,
                     cannotWrite(printer.outputFileName().isEmpty() ? printer.printerName()
                                                                    : printer.outputFileName()));
@@ -233,14 +238,15 @@ void CMainFrame::onPrintPreview()
 {
     std::vector<std::uint16_t> screens;
     int width = 0;
-    if (!askReportSetup(screens, width))
+    bool xref = false;
+    if (!askReportSetup(screens, width, xref))
         return;
     QPrinter printer(QPrinter::HighResolution);
     usePageLayout(printer);
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("printPreview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [&](QPrinter *p) { printReport(*p, screens, width); });
+            [&](QPrinter *p) { printReport(*p, screens, width, xref); });
     preview.exec();
 }
 
@@ -249,7 +255,8 @@ void CMainFrame::onExportPdf()
     const core::CDorvaneDoc *doc = document();
     std::vector<std::uint16_t> screens;
     int width = 0;
-    if (!doc || !askReportSetup(screens, width))
+    bool xref = false;
+    if (!doc || !askReportSetup(screens, width, xref))
         return;
     const QFileInfo project(QString::fromStdString(doc->Path()));
     const QString path = QFileDialog::getSaveFileName(
@@ -258,7 +265,7 @@ void CMainFrame::onExportPdf()
             tr("PDF 파일 (*.pdf)"));
     if (path.isEmpty())
         return;
-    if (exportReportPdf(path, screens, width) == 0)
+    if (exportReportPdf(path, screens, width, xref) == 0)
         showMessage(this, util::msg::kCannotOpenFile, cannotWrite(path));
 }
 

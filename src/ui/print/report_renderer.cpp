@@ -444,6 +444,14 @@ QString CReportRenderer::labelText(core::ReportLabel label)
         return tr("사용");
     case ReportLabel::Unused:
         return tr("남음");
+    case ReportLabel::CrossReference:
+        return tr("교차 참조");
+    case ReportLabel::Point:
+        return tr("주소");
+    case ReportLabel::Access:
+        return tr("읽기/쓰기");
+    case ReportLabel::Users:
+        return tr("사용처");
     case ReportLabel::kKindFirst:
         break;
     }

@@ -2,6 +2,7 @@
 
 #include "ui/print/screen_scope_box.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QSpinBox>
@@ -26,12 +27,16 @@ CReportSetupDialog::CReportSetupDialog(const core::CPlcSlots &plcSlots,
     m_width->setToolTip(tr("화면 그림이 차지하는 인쇄 폭의 비율"));
     connect(m_width, &QSpinBox::valueChanged, this,
             [this](int value) { forward([&] { m_presenter.SetPictureWidth(value); }); });
+    m_xref = new QCheckBox(tr("교차 참조 포함(&X)"), this);
+    connect(m_xref, &QCheckBox::toggled, this,
+            [this](bool on) { forward([&] { m_presenter.SetCrossReference(on); }); });
 
     auto *form = new QFormLayout;
     form->addRow(tr("화면:"), m_scope);
     form->addRow(tr("그림 폭(&W):"), m_width);
     if (auto *label = qobject_cast<QLabel *>(form->labelForField(m_width)))
         label->setBuddy(m_width);
+    form->addRow(m_xref);
     setContent(form);
     refreshView();
 }
@@ -40,6 +45,7 @@ void CReportSetupDialog::refresh()
 {
     m_scope->refresh();
     m_width->setValue(m_presenter.PictureWidth());
+    m_xref->setChecked(m_presenter.CrossReference());
 }
 
 bool CReportSetupDialog::acceptChanges()

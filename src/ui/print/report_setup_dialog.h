@@ -8,6 +8,7 @@
 
 #include "core/report/report_setup_dlg.h"
 
+class QCheckBox;
 class QSpinBox;
 
 namespace ui {
@@ -25,6 +26,7 @@ public:
     core::CReportSetupDlg &presenter() { return m_presenter; }
     CScreenScopeBox *scopeBox() const { return m_scope; }
     QSpinBox *widthBox() const { return m_width; }
+    QCheckBox *crossReferenceCheck() const { return m_xref; }
 
 protected:
     void refresh() override;
@@ -34,6 +36,7 @@ private:
     core::CReportSetupDlg m_presenter;
     CScreenScopeBox *m_scope = nullptr;
     QSpinBox *m_width = nullptr;
+    QCheckBox *m_xref = nullptr;
 };
 
 } // namespace ui
