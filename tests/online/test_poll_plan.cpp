@@ -121,6 +121,30 @@ TEST_F(PollPlan, SplitsAReadAtItsGapsAndLeavesForeignAddressesOut)
     EXPECT_FALSE(plan.SplitAtGaps(7));
 }
 
+TEST_F(PollPlan, WritesOfAdjacentHoldingRegistersShareOneRequest)
+{
+    const auto target = [&](const char *area, std::uint32_t n, std::uint16_t size = kSizeWord,
+                            std::uint16_t station = 1) {
+        const MemoryKey k = key(area, n, size, station);
+        return WriteTarget{station, *decodeModbusField(k.kind, k.field)};
+    };
+    // A block transfer's words 4x10-4x12, a double word at 4x13, then a gap.
+    EXPECT_EQ(registerWriteRun({target("4x", 10), target("4x", 11), target("4x", 12),
+                                target("4x", 13, kSizeDWord), target("4x", 16)}),
+              4u);
+    EXPECT_EQ(registerWriteRun({target("4x", 10), target("4x", 10)}), 1u) << "the same word twice";
+    EXPECT_EQ(registerWriteRun({target("4x", 10), target("4x", 11, kSizeWord, 2)}), 1u)
+            << "another station";
+    EXPECT_EQ(registerWriteRun({target("0x", 1, kSizeBit), target("0x", 2, kSizeBit)}), 1u)
+            << "coils one by one";
+    EXPECT_EQ(registerWriteRun({target("4x", 9), target("0x", 10, kSizeBit)}), 1u);
+    std::vector<WriteTarget> many;
+    for (std::uint32_t n = 1; n <= 130; ++n)
+        many.push_back(target("4x", n));
+    EXPECT_EQ(registerWriteRun(many), 123u) << "FC16 carries at most 123 registers";
+    EXPECT_EQ(registerWriteRun({}), 0u);
+}
+
 TEST(PollPlanDemo, EachScreenOfTheDemoNeedsFewReads)
 {
     plctest::ProgramFolder folder("online_demo");

@@ -258,41 +258,59 @@ bool COnlinePlc::connect(CModbusTransport &link, const CPollPlan &plan)
 void COnlinePlc::sendWrites(CModbusTransport &link)
 {
     for (;;) {
-        PendingWrite w;
+        std::vector<PendingWrite> batch;
         {
             std::lock_guard lock(m_mutex);
             if (m_writes.empty())
                 return;
-            w = m_writes.front();
-            m_writes.pop_front();
+            std::vector<WriteTarget> targets;
+            for (std::size_t i = 0; i < m_writes.size() && i < kMaxWriteRegisters; ++i)
+                targets.push_back({m_writes[i].key.station, m_writes[i].at});
+            const std::size_t n = std::max<std::size_t>(registerWriteRun(targets), 1);
+            batch.assign(m_writes.begin(), m_writes.begin() + std::ptrdiff_t(n));
+            m_writes.erase(m_writes.begin(), m_writes.begin() + std::ptrdiff_t(n));
         }
+        const PendingWrite &first = batch.front();
         LinkResult done;
-        if (w.at.table == ModbusTable::Coils) {
-            done = link.WriteCoil(w.key.station, w.at.address, w.value != 0);
-        } else if (w.at.count == 2) {
-            const auto words = splitWords(w.value, m_options.wordOrder);
-            done = link.WriteRegisters(w.key.station, w.at.address, words);
+        if (first.at.table == ModbusTable::Coils) {
+            done = link.WriteCoil(first.key.station, first.at.address, first.value != 0);
         } else {
-            const std::array<std::uint16_t, 1> word{std::uint16_t(w.value)};
-            done = link.WriteRegisters(w.key.station, w.at.address, word);
+            // One FC6 for a single word, else one FC16 for the whole run of registers.
+            std::vector<std::uint16_t> words;
+            for (const PendingWrite &w : batch) {
+                if (w.at.count == 2) {
+                    const auto pair = splitWords(w.value, m_options.wordOrder);
+                    words.insert(words.end(), pair.begin(), pair.end());
+                } else {
+                    words.push_back(std::uint16_t(w.value));
+                }
+            }
+            done = link.WriteRegisters(first.key.station, first.at.address, words);
         }
-        std::lock_guard lock(m_mutex);
+        finishWrites(batch, done);
+    }
+}
+
+void COnlinePlc::finishWrites(const std::vector<PendingWrite> &batch, const LinkResult &done)
+{
+    std::lock_guard lock(m_mutex);
+    ++m_status.writes;
+    for (const PendingWrite &w : batch) {
         Cell &cell = m_cells[w.key];
         --cell.pending;
         ++m_writesDone;
-        ++m_status.writes;
-        if (!done.ok()) {
-            const std::string why = "write to station " + std::to_string(w.key.station) + ", "
-                    + addressText(w.at.table, w.at.address) + ": " + done.text;
-            cell.failed = true;
-            cell.error = why;
-            cell.written.reset();
-            StationStatus &s = m_stations[w.key.station];
-            s.station = w.key.station;
-            s.lastError = why;
-        }
-        m_changed.notify_all();
+        if (done.ok())
+            continue;
+        const std::string why = "write to station " + std::to_string(w.key.station) + ", "
+                + addressText(w.at.table, w.at.address) + ": " + done.text;
+        cell.failed = true;
+        cell.error = why;
+        cell.written.reset();
+        StationStatus &s = m_stations[w.key.station];
+        s.station = w.key.station;
+        s.lastError = why;
     }
+    m_changed.notify_all();
 }
 
 void COnlinePlc::poll(CModbusTransport &link, CPollPlan &plan, std::size_t index, ScanTally &tally)

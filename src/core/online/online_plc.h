@@ -107,6 +107,7 @@ private:
     void run(std::stop_token stop);
     bool connect(CModbusTransport &link, const CPollPlan &plan);
     void sendWrites(CModbusTransport &link);
+    void finishWrites(const std::vector<PendingWrite> &batch, const LinkResult &done);
     void poll(CModbusTransport &link, CPollPlan &plan, std::size_t index, ScanTally &tally);
     void store(const CPollPlan &plan, const PollRequest &r, const std::vector<std::uint16_t> &regs,
                const std::vector<std::uint8_t> &bits);

@@ -84,4 +84,23 @@ bool CPollPlan::SplitAtGaps(std::size_t index)
     return true;
 }
 
+std::size_t registerWriteRun(const std::vector<WriteTarget> &writes)
+{
+    if (writes.empty())
+        return 0;
+    const WriteTarget &first = writes.front();
+    if (first.at.table != ModbusTable::HoldingRegisters)
+        return 1;
+    std::size_t n = 1;
+    std::uint32_t end = first.at.end();
+    for (; n < writes.size(); ++n) {
+        const WriteTarget &w = writes[n];
+        if (w.station != first.station || w.at.table != ModbusTable::HoldingRegisters
+            || w.at.address != end || w.at.end() - first.at.address > kMaxWriteRegisters)
+            break;
+        end = w.at.end();
+    }
+    return n;
+}
+
 } // namespace core::online

@@ -78,6 +78,19 @@ private:
     PollLimits m_limits;
 };
 
+// Writes of consecutive holding registers share one FC16 request, up to 123 registers.
+inline constexpr std::uint16_t kMaxWriteRegisters = 123;
+
+struct WriteTarget
+{
+    std::uint16_t station = 0;
+    ModbusPoint at;
+};
+
+// How many writes from the first on one request carries: a coil or a lone register alone; a run
+// of holding registers of one station, each beginning where the one before ends, together.
+std::size_t registerWriteRun(const std::vector<WriteTarget> &writes);
+
 // The requests of `points` (indexes into `all`, one station and table), merged by the limits.
 std::vector<PollRequest> mergeRequests(const std::vector<PlanPoint> &all,
                                        std::vector<std::size_t> points, const PollLimits &limits);
