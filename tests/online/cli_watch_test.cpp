@@ -69,6 +69,19 @@ TEST_F(Watch, ReadsEveryPointOnceAsTheTagListNamesIt)
     EXPECT_EQ(screen.out.find("1-1-4x5"), std::string::npos) << "not read while screen 0 shows";
 }
 
+TEST(WatchRtu, ReadsOverASerialLineWithTheChannelsSettingsOrTheChosenOnes)
+{
+    onlinetest::SlaveProcess slave("rtu");
+    ASSERT_TRUE(slave.running());
+    slave.command("set hr 1 4321");
+    // The demo's channel 1 runs at 38400 baud, no parity; a pseudo-terminal takes any setting.
+    for (const std::string &line : {slave.where(), slave.where() + ":19200:E"}) {
+        const CliRun r = runCli("--plc 1=" + line + " --timeout 200 --once --screen 0");
+        EXPECT_EQ(r.status, 0) << r.out;
+        EXPECT_NE(r.out.find("1-1-4x2  4321\n"), std::string::npos) << r.out;
+    }
+}
+
 TEST_F(Watch, NamesFailedPointsAndRefusesChannelsThatCannotGoOnline)
 {
     m_slave.command("silent on");

@@ -176,7 +176,17 @@ private slots:
         QCOMPARE(table->item(row2, 2)->text(), QStringLiteral("4321"));
         QCOMPARE(table->item(row10, 2)->text(), QStringLiteral("*"));
         // Screen 1's entry is not read while screen 0 shows: nothing failed there.
-        QCOMPARE(table->item(rowOf(QStringLiteral("1-1-4x7")), 2)->text(), QStringLiteral("0"));
+        const int row7 = rowOf(QStringLiteral("1-1-4x7"));
+        QCOMPARE(table->item(row7, 2)->text(), QStringLiteral("0"));
+        // Once screen 1 shows, it is read from the next scan on.
+        slave.command("set hr 6 707");
+        QVERIFY(window.runtime()->ShowScreen(1));
+        window.scanNow();
+        QVERIFY(window.online()->Plc(1)->WaitForScan(3000ms));
+        window.scanNow();
+        QCOMPARE(table->item(row7, 2)->text(), QStringLiteral("707"));
+        QVERIFY(window.runtime()->ShowScreen(0));
+        window.scanNow();
 
         // A value typed into the table goes to the PLC.
         const int row6 = rowOf(QStringLiteral("1-1-4x6"));
