@@ -305,13 +305,17 @@ TEST(OnlineTcp, AStoppedSlaveFailsEveryPointUntilItListensAgain)
     runtimetest::Project project("online_down");
     CDeviceMemory memory(project.slots);
     const MemoryKey k = memory.KeyOf(point(1, "4x", "1", kSizeWord, 1)).value();
+    const MemoryKey coil = memory.KeyOf(point(1, "0x", "1", kSizeBit, 1)).value();
     slave.command("set hr 0 21");
     COnlinePlc plc(1, endpointOf(slave, true), quick());
-    plc.SetPoints({k});
+    plc.SetPoints({k, coil});
     ASSERT_TRUE(plc.WaitForScan(3s));
     EXPECT_EQ(plc.Read(k), 21u);
     slave.command("down");
     ASSERT_TRUE(plc.WaitForScan(2s));
+    // The read that found the connection gone, and the one after it in the same scan.
+    EXPECT_TRUE(plc.Failed(coil));
+    EXPECT_TRUE(plc.Failed(k));
     ASSERT_TRUE(plc.WaitForScan(2s));
     EXPECT_TRUE(plc.Failed(k));
     EXPECT_FALSE(plc.Status().connected);
@@ -322,6 +326,7 @@ TEST(OnlineTcp, AStoppedSlaveFailsEveryPointUntilItListensAgain)
     for (int i = 0; i < 200 && (plc.Failed(k) || plc.Read(k) != 22u); ++i)
         std::this_thread::sleep_for(10ms);
     EXPECT_FALSE(plc.Failed(k));
+    EXPECT_FALSE(plc.Failed(coil));
     EXPECT_EQ(plc.Read(k), 22u);
     EXPECT_TRUE(plc.Status().connected);
 }

@@ -200,9 +200,7 @@ void COnlinePlc::run(std::stop_token stop)
             for (std::size_t i = 0; i < plan.Requests().size() && !stop.stop_requested(); ++i) {
                 poll(link, plan, i, tally);
                 if (!link.IsOpen()) {
-                    // The connection broke: what is left of the scan cannot be read either.
-                    for (std::size_t j = i + 1; j < plan.Requests().size(); ++j)
-                        fail(plan, plan.Requests()[j], "not connected");
+                    failRest(plan, i + 1, tally);
                     break;
                 }
                 if (delay.count() > 0)
@@ -353,6 +351,19 @@ void COnlinePlc::poll(CModbusTransport &link, CPollPlan &plan, std::size_t index
     fail(plan, r, why);
     ++station.failed;
     station.error = why;
+}
+
+void COnlinePlc::failRest(const CPollPlan &plan, std::size_t from, ScanTally &tally)
+{
+    // The connection broke: what is left of the scan cannot be read either.
+    for (std::size_t j = from; j < plan.Requests().size(); ++j) {
+        const PollRequest &r = plan.Requests()[j];
+        const std::string why = requestText(r) + ": not read, the connection broke";
+        fail(plan, r, why);
+        ScanTally::Station &station = tally.stations[r.station];
+        ++station.failed;
+        station.error = why;
+    }
 }
 
 void COnlinePlc::store(const CPollPlan &plan, const PollRequest &r,

@@ -112,6 +112,7 @@ private:
     void store(const CPollPlan &plan, const PollRequest &r, const std::vector<std::uint16_t> &regs,
                const std::vector<std::uint8_t> &bits);
     void fail(const CPollPlan &plan, const PollRequest &r, const std::string &why);
+    void failRest(const CPollPlan &plan, std::size_t from, ScanTally &tally);
     void finishScan(const CPollPlan &plan, const ScanTally &tally,
                     std::chrono::steady_clock::time_point started);
 
