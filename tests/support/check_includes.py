@@ -28,7 +28,7 @@ STACK = [
     ["ui/undo"],
     ["ui/canvas"],
     ["ui/dialogs"],
-    ["ui/comm", "ui/print", "ui/preview", "ui/project", "ui/tags", "ui/view"],
+    ["ui/comm", "ui/help", "ui/print", "ui/preview", "ui/project", "ui/tags", "ui/view"],
     ["ui/app"],
     ["ui"],  # main.cpp, the editor program around ui/app
 ]

@@ -3,7 +3,7 @@
 
 #include "test_demo_fixture.h"
 
-#include "core/presenters/address_replace_dlg.h"
+#include "core/xref/address_replace_dlg.h"
 
 #include "support/recording_prompt.h"
 #include "util/message_ids.h"

@@ -7,7 +7,7 @@
 
 #include "ui/dialogs/presenter_dialog.h"
 
-#include "core/presenters/address_replace_dlg.h"
+#include "core/xref/address_replace_dlg.h"
 
 #include <array>
 #include <cstdint>

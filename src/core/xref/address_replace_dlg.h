@@ -1,6 +1,6 @@
 #pragma once
 
-// The logic of the address replace window ("주소 바꾸기"): the channel and station, the address or
+// The rules of the address replace window ("주소 바꾸기"): the channel and station, the address or
 // range to move, its new start or an offset, and the kinds of users to change. Every change of
 // an entry plans the replace again, so the window always previews exactly what OK would do.
 // Refused addresses are listed beside the accepted ones; OK asks before leaving them as they are.

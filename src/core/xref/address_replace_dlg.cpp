@@ -1,4 +1,4 @@
-#include "core/presenters/address_replace_dlg.h"
+#include "core/xref/address_replace_dlg.h"
 
 #include "core/model/dorvane_doc.h"
 
