@@ -98,7 +98,7 @@ CPanelPreviewWindow::CPanelPreviewWindow(Options options, QWidget *parent)
 
     m_table = new QTableWidget(0, kColumns, this);
     m_table->setObjectName(QStringLiteral("deviceTable"));
-    m_table->setAccessibleName(tr("장치 값"));
+    m_table->setAccessibleName(tr("디바이스 값"));
     m_table->setHorizontalHeaderLabels({tr("주소"), tr("크기"), tr("값"), tr("변화")});
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(kPoint, QHeaderView::ResizeToContents);
@@ -115,7 +115,7 @@ CPanelPreviewWindow::CPanelPreviewWindow(Options options, QWidget *parent)
     left->addWidget(makePlcButtons());
     left->addWidget(m_plcStatus);
     left->addStretch(1);
-    auto *tableLabel = new QLabel(tr("장치 값(&D):"), this);
+    auto *tableLabel = new QLabel(tr("디바이스 값(&D):"), this);
     tableLabel->setBuddy(m_table);
     auto *right = new QVBoxLayout;
     right->addWidget(tableLabel);

@@ -47,7 +47,7 @@ void CPointGroupBox::buildChannel(QWidget *parent, QFormLayout *form)
     const char *names[] = {"S", "Ch1", "Ch2"};
     for (int ch = 0; ch < 3; ++ch) {
         auto *radio = new QRadioButton(QString::fromLatin1(names[ch]), parent);
-        radio->setAccessibleName(tr("장치 %1").arg(QString::fromLatin1(names[ch])));
+        radio->setAccessibleName(tr("디바이스 %1").arg(QString::fromLatin1(names[ch])));
         m_channel->addButton(radio, ch);
         row->addWidget(radio);
     }
@@ -59,7 +59,7 @@ void CPointGroupBox::buildChannel(QWidget *parent, QFormLayout *form)
     stationLabel->setBuddy(m_station);
     row->addWidget(stationLabel);
     row->addWidget(m_station);
-    form->addRow(tr("장치:"), row);
+    form->addRow(tr("디바이스:"), row);
 
     m_address = new QLineEdit(parent);
     m_address->setReadOnly(true);

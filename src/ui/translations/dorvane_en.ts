@@ -2155,10 +2155,6 @@
         <translation>Preview - %1</translation>
     </message>
     <message>
-        <source>장치 값</source>
-        <translation>Device values</translation>
-    </message>
-    <message>
         <source>주소</source>
         <translation>Address</translation>
     </message>
@@ -2173,10 +2169,6 @@
     <message>
         <source>변화</source>
         <translation>Driver</translation>
-    </message>
-    <message>
-        <source>장치 값(&amp;D):</source>
-        <translation>&amp;Device values:</translation>
     </message>
     <message>
         <source>위</source>
@@ -2293,6 +2285,14 @@
     <message>
         <source>Modbus PLC 채널이 있는 프로젝트에서만 연결할 수 있습니다.</source>
         <translation>Only a project with a Modbus PLC channel can connect.</translation>
+    </message>
+    <message>
+        <source>디바이스 값</source>
+        <translation>Device values</translation>
+    </message>
+    <message>
+        <source>디바이스 값(&amp;D):</source>
+        <translation>&amp;Device values:</translation>
     </message>
 </context>
 <context>
@@ -2431,6 +2431,10 @@
         <source>연결</source>
         <translation>Connect</translation>
     </message>
+    <message>
+        <source>CH%1은(는) Modbus PLC가 아니므로 시뮬레이션 메모리로 실행됩니다.</source>
+        <translation>CH%1 has no Modbus PLC: it runs on the simulated memory.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CPlcTypeDialog</name>
@@ -2445,14 +2449,6 @@
 </context>
 <context>
     <name>ui::CPointGroupBox</name>
-    <message>
-        <source>장치 %1</source>
-        <translation>Device %1</translation>
-    </message>
-    <message>
-        <source>장치:</source>
-        <translation>Device:</translation>
-    </message>
     <message>
         <source>주소 입력(&amp;A)...</source>
         <translation>&amp;Address...</translation>
@@ -2480,6 +2476,14 @@
     <message>
         <source>국  번(&amp;J):</source>
         <translation>Station (&amp;J):</translation>
+    </message>
+    <message>
+        <source>디바이스 %1</source>
+        <translation>Device %1</translation>
+    </message>
+    <message>
+        <source>디바이스:</source>
+        <translation>Device:</translation>
     </message>
 </context>
 <context>
