@@ -89,21 +89,27 @@ private slots:
         const QString zero = dir.filePath(QStringLiteral("zero.png"));
         const QStringList common{QStringLiteral("--render"), areas, QStringLiteral("--screen"),
                                  QStringLiteral("0")};
+        const QStringList liveArgs = common
+                + QStringList{QStringLiteral("--plc"),
+                              QStringLiteral("1=%1").arg(QString::fromStdString(slave.tcp())),
+                              QStringLiteral("-o"), live};
         QByteArray err;
-        QCOMPARE(run(sim,
-                     common
-                             + QStringList{QStringLiteral("--plc"),
-                                           QStringLiteral("1=%1").arg(
-                                                   QString::fromStdString(slave.tcp())),
-                                           QStringLiteral("-o"), live},
-                     &err),
-                 0);
-        QVERIFY2(err.isEmpty(), err.constData());
-        QCOMPARE(run(sim, common + setArgs + QStringList{QStringLiteral("-o"), set}), 0);
+        // Screen 0 shows the panel clock: a picture taken in another second differs there, so
+        // the live picture is taken between two pictures of the set values and must equal one.
+        bool same = false;
+        for (int attempt = 0; attempt < 3 && !same; ++attempt) {
+            QCOMPARE(run(sim, common + setArgs + QStringList{QStringLiteral("-o"), set}), 0);
+            const QImage before(set);
+            QCOMPARE(run(sim, liveArgs, &err), 0);
+            QVERIFY2(err.isEmpty(), err.constData());
+            QCOMPARE(run(sim, common + setArgs + QStringList{QStringLiteral("-o"), set}), 0);
+            const QImage a(live);
+            QCOMPARE(a.size(), QSize(192, 64));
+            same = a == before || a == QImage(set);
+        }
+        QVERIFY2(same, "the picture from the PLC equals the one from the same values set");
         QCOMPARE(run(sim, common + QStringList{QStringLiteral("-o"), zero}), 0);
-        const QImage a(live), b(set), c(zero);
-        QCOMPARE(a.size(), QSize(192, 64));
-        QVERIFY(a == b);
+        const QImage a(live), c(zero);
         QVERIFY2(a != c, "the values change the picture");
 
         // A slave that stops answering: the picture still comes, its numbers as '*', status 1
@@ -262,6 +268,22 @@ private slots:
         });
         QTest::mouseClick(window.plcConnectButton(), Qt::LeftButton);
         QVERIFY(!window.isPlcConnected(1));
+    }
+
+    void connectWindowSaysWhichChannelsKeepTheSimulatedMemory()
+    {
+        core::CAppServices app;
+        app.Load(kRuntime.toStdString(), 0x412);
+        auto doc = app.NewDocument();
+        QVERIFY(doc->OpenDocument(kDemo.toStdString(), app.Areas()).ok);
+        QVERIFY(doc->Slots().BindChannel(2, app.Config().plcList(2), 0x0020, 0,
+                                         app.Config().protocolsDir()));
+        ui::CPlcConnectDialog dialog(*doc, core::online::PlcConnectForm::ForChannel(*doc, 1));
+        QCOMPARE(dialog.channelCombo()->count(), 1);
+        auto *note = dialog.findChild<QLabel *>(QStringLiteral("simulatedNote2"));
+        QVERIFY(note);
+        QVERIFY(note->text().contains(QStringLiteral("CH2")));
+        QVERIFY(!dialog.findChild<QLabel *>(QStringLiteral("simulatedNote1")));
     }
 };
 

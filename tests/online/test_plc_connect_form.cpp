@@ -16,9 +16,15 @@ TEST(PlcConnectForm, OffersModbusChannelsWithTheirSettings)
 {
     runtimetest::Project project("connect_form");
     EXPECT_EQ(PlcConnectForm::OnlineChannels(project.doc), std::vector<int>{1});
+    EXPECT_TRUE(PlcConnectForm::SimulatedChannels(project.doc).empty()) << "channel 2 unused";
+    project.slots.BindChannel(2, project.folder.config.plcList(2), plctest::kLetterType, 0,
+                              project.folder.config.protocolsDir());
+    EXPECT_EQ(PlcConnectForm::SimulatedChannels(project.doc), std::vector<int>{2});
+    EXPECT_EQ(PlcConnectForm::OnlineChannels(project.doc), std::vector<int>{1});
     project.slots.BindChannel(2, project.folder.config.plcList(2), plctest::kModbusType, 0,
                               project.folder.config.protocolsDir());
     EXPECT_EQ(PlcConnectForm::OnlineChannels(project.doc), (std::vector<int>{1, 2}));
+    EXPECT_TRUE(PlcConnectForm::SimulatedChannels(project.doc).empty());
     project.doc.SetParam16(262 + 12, 3); // channel 2: 9600 baud
     project.doc.SetParam16(262 + 6, 1); // even
     project.doc.SetParam16(262 + 8, 1); // 2 stop bits

@@ -1,5 +1,7 @@
 #include "core/online/plc_connect_form.h"
 
+#include "core/model/dorvane_doc.h"
+#include "core/online/modbus_point.h"
 #include "core/online/online_channels.h"
 
 namespace core::online {
@@ -16,6 +18,17 @@ std::vector<int> PlcConnectForm::OnlineChannels(const CDorvaneDoc &doc)
     std::vector<int> channels;
     for (int channel = 1; channel <= 2; ++channel) {
         if (!channelRefusal(doc, channel))
+            channels.push_back(channel);
+    }
+    return channels;
+}
+
+std::vector<int> PlcConnectForm::SimulatedChannels(const CDorvaneDoc &doc)
+{
+    std::vector<int> channels;
+    for (int channel = 1; channel <= 2; ++channel) {
+        const std::uint16_t type = doc.Slots().slot(channel).Type();
+        if (type != 0 && type != kModbusPlcType)
             channels.push_back(channel);
     }
     return channels;

@@ -33,6 +33,8 @@ struct PlcConnectForm
 
     // The channels of the project that can go online (Modbus PLCs), in order.
     static std::vector<int> OnlineChannels(const CDorvaneDoc &doc);
+    // The channels whose PLC is of another family: they keep the simulated memory.
+    static std::vector<int> SimulatedChannels(const CDorvaneDoc &doc);
     // The form for `channel` with the project's serial settings and time-out.
     static PlcConnectForm ForChannel(const CDorvaneDoc &doc, int channel);
     // Switches to another channel: its serial settings and time-out, the rest as typed.

@@ -91,6 +91,15 @@ void CPlcConnectDialog::build()
     m_ok->setDefault(true);
     auto *column = new QVBoxLayout(this);
     column->addLayout(grid);
+    // A channel of another PLC family runs on, against the simulated memory: say so.
+    for (const int channel : PlcConnectForm::SimulatedChannels(m_doc)) {
+        auto *note = new QLabel(
+                tr("CH%1은(는) Modbus PLC가 아니므로 시뮬레이션 메모리로 실행됩니다.").arg(channel),
+                this);
+        note->setObjectName(QStringLiteral("simulatedNote%1").arg(channel));
+        note->setWordWrap(true);
+        column->addWidget(note);
+    }
     column->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
