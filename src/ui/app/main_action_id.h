@@ -81,6 +81,9 @@ enum class MainAction : int {
     WindowCascade,
     WindowTile,
 
+    HelpManual,
+    HelpAbout,
+
     Count // not a command: the number of them
 };
 

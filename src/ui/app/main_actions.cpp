@@ -45,6 +45,7 @@ CMainActions::CMainActions(CMainFrame &frame)
     createToolBars();
     createToolMenus();
     createCommMenu();
+    createHelp();
     for (const QAction *a : m_actions)
         Q_ASSERT(a);
 }

@@ -68,6 +68,8 @@ private:
     void createToolActions();
     void createToolMenus();
     void createCommMenu();
+    // The manual and the About box, as the last menu (main_actions_help.cpp).
+    void createHelp();
 
     CMainFrame &m_frame;
     std::array<QAction *, kMainActionCount> m_actions{};
