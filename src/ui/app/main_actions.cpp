@@ -305,11 +305,11 @@ void CMainActions::createMenus()
     project->addSeparator();
     project->addActions(actions({ProjectXref, ProjectReplace}));
     QMenu *csvOut = project->addMenu(tr("CSV로 내보내기(&E)"));
-    csvOut->addActions(actions({ProjectCsvExportTags, ProjectCsvExportAlarms,
-                                ProjectCsvExportMessages}));
+    csvOut->addActions(
+            actions({ProjectCsvExportTags, ProjectCsvExportAlarms, ProjectCsvExportMessages}));
     QMenu *csvIn = project->addMenu(tr("CSV 가져오기(&I)"));
-    csvIn->addActions(actions({ProjectCsvImportTags, ProjectCsvImportAlarms,
-                               ProjectCsvImportMessages}));
+    csvIn->addActions(
+            actions({ProjectCsvImportTags, ProjectCsvImportAlarms, ProjectCsvImportMessages}));
     project->addSeparator();
     // The PC's own port: not part of the project, so always available.
     project->addAction(action(ProjectComPort));
@@ -456,35 +456,6 @@ void CMainActions::createToolActions()
         QObject::connect(a, &QAction::triggered, &m_frame,
                          [this, id = tool.id] { m_frame.chooseTool(id); });
     }
-}
-
-void CMainActions::createToolMenus()
-{
-    QMenuBar *bar = m_frame.menuBar();
-    QAction *before = bar->actions().last(); // ahead of the window menu
-    QMenu *tags = new QMenu(tr("태그(&T)"), &m_frame);
-    tags->setObjectName(QStringLiteral("tagMenu"));
-    for (int id : {ToolDigit, ToolMessage, ToolButton, ToolLamp, ToolBarGraph, ToolTrendGraph,
-                   ToolPie, ToolMotor, ToolMobile, ToolClock})
-        tags->addAction(tool(id));
-    QMenu *draw = new QMenu(tr("그리기(&D)"), &m_frame);
-    draw->setObjectName(QStringLiteral("drawMenu"));
-    for (int id : {ToolSelect, ToolText, ToolBmpText, ToolBitmap, ToolLine, ToolRect, ToolCircle})
-        draw->addAction(tool(id));
-    bar->insertMenu(before, tags);
-    bar->insertMenu(before, draw);
-}
-
-void CMainActions::createCommMenu()
-{
-    using enum MainAction;
-    auto *menu = new QMenu(tr("통신(&C)"), &m_frame);
-    menu->setObjectName(QStringLiteral("commMenu"));
-    menu->addActions(actions({CommDownload, CommUpload, CommFont, CommClock, CommPasswordSet,
-                              CommPasswordRemove, CommErase, CommOsDownload, CommAlarmRead,
-                              CommAlarmDelete, CommSysInfo}));
-    QMenuBar *bar = m_frame.menuBar();
-    bar->insertMenu(bar->actions().last(), menu); // ahead of the window menu
 }
 
 QAction *CMainActions::tool(int toolId) const

@@ -66,9 +66,10 @@ private:
     void createMenus();
     void createToolBars();
     void createToolActions();
+    // The menus after the main ones (main_actions_menus.cpp).
     void createToolMenus();
     void createCommMenu();
-    // The manual and the About box, as the last menu (main_actions_help.cpp).
+    // The manual and the About box, as the last menu.
     void createHelp();
 
     CMainFrame &m_frame;
