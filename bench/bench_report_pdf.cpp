@@ -1,9 +1,9 @@
-// The project report of a project whose screen area is full (screens with a rectangle and a
-// circle until no further screen fits, numeric tags in what is left) written as a PDF: time per
+// The project report of a project whose screen area is full (screens of about 20 tags of mixed
+// kinds until no further screen fits) written as a PDF: time per
 // report and the process's peak memory before and after, which stays flat because pages are drawn
 // one at a time.
 
-#include "core/model/dorvane_doc.h" // before Qt: the document has a member named "slots"
+#include "full_project.h" // before Qt: the document has a member named "slots"
 
 #include "ui/canvas/tag_painter.h"
 #include "ui/print/report_renderer.h"
@@ -15,9 +15,6 @@
 #include "core/model/str_res_mgr.h"
 #include "core/plc/plc_slots.h"
 #include "core/report/project_report.h"
-#include "core/tags/circle_tag.h"
-#include "core/tags/digit_tag.h"
-#include "core/tags/rect_tag.h"
 #include "core/tags/tag_resources.h"
 
 #include "support/recording_prompt.h"
@@ -40,39 +37,7 @@ long peakKiB()
     return usage.ru_maxrss;
 }
 
-struct FullProject
-{
-    core::CAppConfig config;
-    core::CDorvaneDoc doc;
-    std::size_t tags = 0;
-
-    FullProject()
-    {
-        // Screens with a rectangle and a circle until the area is full, then numeric and
-        // message tags on the first screens in the bytes that are left.
-        for (std::uint16_t n = 0; n <= core::kMaxScreenNumber; ++n) {
-            core::CScreenData *screen = nullptr;
-            if (doc.AddScreen(n, &screen) != core::kScreenOk)
-                break;
-            auto rect = std::make_unique<core::CRectTag>();
-            rect->MoveTo(0, 0);
-            auto circle = std::make_unique<core::CCircleTag>();
-            circle->MoveTo(100, 20);
-            if (screen->AddTag(std::move(rect), false) == core::kTagOk)
-                ++tags;
-            if (screen->AddTag(std::move(circle), false) == core::kTagOk)
-                ++tags;
-        }
-        for (const auto &screen : doc.Screens()) {
-            auto digit = std::make_unique<core::CDigitTag>();
-            digit->Point().m_second = std::to_string(screen->Number());
-            digit->MoveTo(8, 40);
-            if (screen->AddTag(std::move(digit), false) != core::kTagOk)
-                break;
-            ++tags;
-        }
-    }
-};
+using bench::FullProject;
 
 std::size_t reportScreens(const FullProject &project, std::int64_t limit)
 {
