@@ -103,6 +103,30 @@ void paintSelectionMarks(QPainter &p, const std::vector<core::CTag *> &selection
     }
 }
 
+QRect bandExtent(const BandFigure &band, const std::vector<core::CTag *> &selection,
+                 const core::editor::CCanvasMapping &mapping)
+{
+    using Kind = BandFigure::Kind;
+    constexpr int kSpare = 2;
+    switch (band.kind) {
+    case Kind::None:
+        return {};
+    case Kind::Outline: {
+        QRect all;
+        for (const core::CTag *tag : selection)
+            all |= toDevice(mapping, tag->Rect().Normalized()).translated(band.offset);
+        return all.isEmpty() ? all : all.adjusted(-kSpare, -kSpare, kSpare, kSpare);
+    }
+    default: {
+        // A line's rectangle runs from one end to the other in any direction.
+        const QPoint a = band.rect.topLeft(), b = band.rect.bottomRight();
+        return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                     QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())))
+                .adjusted(-kSpare, -kSpare, kSpare, kSpare);
+    }
+    }
+}
+
 void paintBandFigure(QPainter &p, const BandFigure &band,
                      const std::vector<core::CTag *> &selection,
                      const core::editor::CCanvasMapping &mapping)

@@ -40,6 +40,10 @@ void paintGrid(QPainter &p, const core::GridSettings &grid,
 void paintSelectionMarks(QPainter &p, const std::vector<core::CTag *> &selection,
                          const core::editor::CCanvasMapping &mapping,
                          const core::EditorColors &colours);
+// The device pixels paintBandFigure covers (with a pixel to spare), so that a moving band
+// repaints only where it was and where it goes.
+QRect bandExtent(const BandFigure &band, const std::vector<core::CTag *> &selection,
+                 const core::editor::CCanvasMapping &mapping);
 // Drawn in XOR, so it shows on any background.
 void paintBandFigure(QPainter &p, const BandFigure &band,
                      const std::vector<core::CTag *> &selection,

@@ -2,6 +2,7 @@
 
 #include "ui/canvas/canvas_context_menu.h"
 #include "ui/canvas/canvas_overlay.h"
+#include "ui/canvas/canvas_picture_cache.h"
 #include "ui/canvas/circle_tool.h"
 #include "ui/canvas/line_tool.h"
 #include "ui/canvas/point_tag_tool.h"
@@ -45,6 +46,7 @@ CScreenCanvas::CScreenCanvas(core::CDorvaneDoc &doc, core::CScreenData &screen,
     , m_undo(undo)
     , m_grid(std::make_unique<core::GridSettings>(config.grid()))
     , m_painter(std::make_unique<CTagPainter>(config))
+    , m_picture(std::make_unique<CCanvasPictureCache>())
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -93,12 +95,14 @@ void CScreenCanvas::refresh()
 {
     pruneSelection();
     m_painter->clearImages();
+    m_picture->clear();
     update();
 }
 
 void CScreenCanvas::configChanged()
 {
     m_painter->clearCache();
+    m_picture->clear();
     update();
 }
 
@@ -286,14 +290,6 @@ QRect CScreenCanvas::toDevice(const core::CRect &logical) const
     return QRect(d.left, d.top, d.Width(), d.Height());
 }
 
-void CScreenCanvas::setBand(Band band, const QRect &rect, QPoint offset)
-{
-    m_band = band;
-    m_bandRect = rect;
-    m_bandOffset = offset;
-    update();
-}
-
 void CScreenCanvas::pushCommand(QUndoCommand *command)
 {
     if (m_undo) {
@@ -308,62 +304,6 @@ CAbstractTool *CScreenCanvas::toolFor(int toolId) const
 {
     const auto it = m_tools.find(toolId);
     return it == m_tools.end() ? m_tools.at(ToolSelect).get() : it->second.get();
-}
-
-void CScreenCanvas::invalidateTag(const core::CTag *tag)
-{
-    QRect r = toDevice(tag->Rect());
-    if (isSelected(tag))
-        r.adjust(-6, -6, 7, 7);
-    update(r.adjusted(-1, -1, 1, 1));
-}
-
-// --- painting --------------------------------------------------------------------------------
-
-void CScreenCanvas::paintEvent(QPaintEvent *event)
-{
-    QPainter p(this);
-    paintScreen(p, event->rect(), false);
-    if (m_active)
-        paintSelectionMarks(p, m_selection, m_mapping, m_config.colors());
-    if (m_band != Band::None)
-        paintBandFigure(p, BandFigure{m_band, m_bandRect, m_bandOffset}, m_selection, m_mapping);
-    m_keyPlacement.paint(p);
-}
-
-void CScreenCanvas::renderPanel(QPainter &p, bool printing) const
-{
-    paintScreen(p, QRect(0, 0, m_mapping.deviceWidth(), m_mapping.deviceHeight()), printing);
-}
-
-void CScreenCanvas::paintScreen(QPainter &p, const QRect &clip, bool printing) const
-{
-    p.fillRect(clip, m_painter->back());
-    p.save();
-    p.scale(m_mapping.sx(), m_mapping.sy());
-    if (m_screen.IsBackgroundOn()) {
-        const core::CImgResMgr *images = m_screen.Resources().images;
-        if (const util::CMonoBitmap *bmp
-            = images ? images->Bitmap(m_screen.BackgroundImage()) : nullptr) {
-            const QImage img = m_painter->image(*bmp, false);
-            p.drawImage(0, 0, img);
-        }
-    }
-    p.restore();
-    if (!printing)
-        paintGrid(p, *m_grid, m_mapping, fromColorRef(m_config.colors().grid));
-    p.save();
-    p.scale(m_mapping.sx(), m_mapping.sy());
-    // In the order the file keeps, so what is drawn here is what the panel will draw.
-    for (const core::CTag *tag : drawingOrder())
-        m_painter->draw(p, *tag, printing);
-    p.restore();
-    if (!printing) {
-        std::vector<const core::CTag *> tags;
-        for (const auto &tag : m_screen.Tags())
-            tags.push_back(tag.get());
-        paintLockMarks(p, tags, m_mapping);
-    }
 }
 
 // --- mouse and keys --------------------------------------------------------------------------

@@ -31,6 +31,7 @@ struct GridSettings;
 namespace ui {
 
 class CAbstractTool;
+class CCanvasPictureCache;
 class CTagPainter;
 class IUndoSink;
 
@@ -128,6 +129,10 @@ protected:
 
 private:
     void paintScreen(QPainter &p, const QRect &clip, bool printing) const;
+    // The panel with the selection marks: what the picture cache keeps.
+    void paintPicture(QPainter &p, const QRect &clip) const;
+    // Sums up everything paintPicture draws from.
+    std::uint64_t pictureKey() const;
     void invalidateTag(const core::CTag *tag);
     void pruneSelection();
     // Moves the selection as one undo step; commands of the same `mergeId` merge.
@@ -144,6 +149,7 @@ private:
     std::vector<core::CTag *> m_selection;
     std::map<int, std::unique_ptr<CAbstractTool>> m_tools;
     std::unique_ptr<CTagPainter> m_painter;
+    std::unique_ptr<CCanvasPictureCache> m_picture;
     CCanvasActions m_actions{*this};
     CKeyPlacement m_keyPlacement{*this};
     int m_toolId = 100;
@@ -151,6 +157,7 @@ private:
     Band m_band = Band::None;
     QRect m_bandRect;
     QPoint m_bandOffset;
+    QRect m_bandExtent; // where the band was last drawn, repainted when it moves
 };
 
 } // namespace ui
