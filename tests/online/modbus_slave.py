@@ -12,6 +12,7 @@ characters and the 3.5-character silence that ends the request. Commands on stan
 each answered with a line:
     set TABLE ADDRESS VALUE...   consecutive values from ADDRESS on       -> OK
     get TABLE ADDRESS            the value                                -> VALUE n
+    served                       the requests answered so far             -> SERVED n
     silent on|off                stop answering / answer again            -> OK
     garbage on|off               answers with a broken CRC (RTU)          -> OK
     down | up                    TCP: close the port and every connection / listen again -> OK
@@ -62,6 +63,7 @@ class Slave:
         self.context = make_context(units, holes)
         self.decoder = ServerDecoder()
         self.silent = False
+        self.served = 0
         self.garbage = False
         self.sel = selectors.DefaultSelector()
         self.listener = None
@@ -79,6 +81,7 @@ class Slave:
                 response = request.doException(ModbusExceptions.SlaveFailure)
             if self.silent:
                 return
+            self.served += 1
             response.transaction_id = request.transaction_id
             response.unit_id = request.unit_id
             packet = bytearray(framer.buildPacket(response))
@@ -167,6 +170,8 @@ class Slave:
             fc = TABLES[words[1]]
             value = self.context[self.units[0]].store[fc].getValues(int(words[2]), 1)[0]
             reply = f"VALUE {int(value)}"
+        elif words[0] == "served":
+            reply = f"SERVED {self.served}"
         elif words[0] == "silent":
             self.silent = words[1] == "on"
         elif words[0] == "garbage":

@@ -136,6 +136,39 @@ private slots:
         QCOMPARE(run(sim, {QStringLiteral("--plc"), QStringLiteral("1=/dev/null")}), 2);
     }
 
+    void simulatorWindowReadsThePlcOfADownloadedProject()
+    {
+        onlinetest::SlaveProcess slave("tcp");
+        QVERIFY(slave.running());
+        QProcess show;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        show.setProcessEnvironment(env);
+        show.start(kRuntime + QStringLiteral("/velmar-panel-sim"),
+                   {QStringLiteral("--show"), QStringLiteral("--plc"),
+                    QStringLiteral("1=%1").arg(QString::fromStdString(slave.tcp()))});
+        QVERIFY(show.waitForReadyRead(10000));
+        const QByteArray port = show.readLine().trimmed().mid(5);
+        QVERIFY(port.startsWith("/dev/pts/"));
+        QCOMPARE(run(kRuntime + QStringLiteral("/dorvane-cli"),
+                     {QStringLiteral("download"), kDemo, QStringLiteral("--port"),
+                      QString::fromLatin1(port), QStringLiteral("--yes")}),
+                 0);
+        // The project the download sent runs with channel 1 on the slave.
+        const auto served = [&] {
+            const std::string answer = slave.command("served");
+            return answer.rfind("SERVED ", 0) == 0 ? std::stoi(answer.substr(7)) : -1;
+        };
+        bool polled = false;
+        for (int i = 0; i < 100 && !polled; ++i) {
+            QTest::qWait(100);
+            polled = served() > 3;
+        }
+        QVERIFY2(polled, "the simulator's window reads the PLC");
+        show.kill();
+        show.waitForFinished();
+    }
+
     void previewConnectsShowsStatusAndWrites()
     {
         onlinetest::SlaveProcess slave("tcp", {"--hole", "hr:9:10"});
