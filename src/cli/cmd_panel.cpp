@@ -35,8 +35,9 @@ struct PanelOptions
 };
 
 // The command line as the panel commands' user: questions are answered by --yes, the password
-// prompt by --password, messages are printed. A warning or a link error (shown without an icon)
-// marks the command as failed and goes to standard error.
+// prompt by --password, messages are printed in the interface language, its own notes too. A
+// warning or a link error (shown without an icon) marks the command as failed and goes to standard
+// error.
 class CliPanelUi : public comm::IPanelUi
 {
 public:
@@ -45,7 +46,10 @@ public:
     { }
     bool ask(const comm::CommText &question) override
     {
-        std::cerr << shownText(question) << (m_options.yes ? " [yes]\n" : " [no: use --yes]\n");
+        std::cerr << shownText(question)
+                  << shownText(m_options.yes ? comm::CommTextId::AnsweredYes
+                                             : comm::CommTextId::AnsweredNo)
+                  << "\n";
         return m_options.yes;
     }
     void message(const comm::CommText &text, Icon icon, const comm::CommText &) override
@@ -57,7 +61,7 @@ public:
     std::optional<std::string> askPanelPassword() override
     {
         if (m_options.password.empty()) {
-            std::cerr << "The panel asks for its password (use --password).\n";
+            std::cerr << shownText(comm::CommTextId::PasswordOption) << "\n";
             return std::nullopt;
         }
         return m_options.password;
@@ -183,7 +187,7 @@ void runClock(CliContext &ctx, const PanelOptions &o)
         }
         const auto time = comm::decodeClock(record);
         if (!time) {
-            std::cerr << "The panel's clock holds no valid time.\n";
+            std::cerr << shownText(comm::CommTextId::ClockInvalid) << "\n";
             return false;
         }
         std::cout << shownText(comm::clockText(*time)) << "\n";

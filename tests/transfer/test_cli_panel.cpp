@@ -323,6 +323,34 @@ TEST_F(CliPanel, LinkTextsFollowTheLocale)
     EXPECT_NE(korean.out.find(" 수 "), std::string::npos) << korean.out;
 }
 
+// The command line's own words around a panel command (a question left unanswered, the password
+// it was not given) read in the interface language, like the panel's texts beside them.
+TEST_F(CliPanel, ItsOwnNotesFollowTheLocaleToo)
+{
+    ASSERT_TRUE(m_sim.start());
+    testsupport::SimProcess locked;
+    ASSERT_TRUE(locked.start({"--password", "Abc123"}));
+    const std::string lockedPort = "--port '" + locked.port() + "'";
+
+    const auto asked = cli("erase " + port());
+    EXPECT_NE(asked.status, 0);
+    EXPECT_NE(asked.out.find("계속하시겠습니까? [아니요: 예로 답하려면 --yes]"), std::string::npos)
+            << asked.out;
+    const auto refused = cli("clock " + lockedPort);
+    EXPECT_NE(refused.status, 0);
+    EXPECT_NE(refused.out.find("패널이 암호를 묻습니다."), std::string::npos) << refused.out;
+
+    const auto askedEnglish = cli("erase " + port(), kEnglishLocale);
+    EXPECT_NE(askedEnglish.out.find("Continue? [no: use --yes]"), std::string::npos)
+            << askedEnglish.out;
+    const auto refusedEnglish = cli("clock " + lockedPort, kEnglishLocale);
+    EXPECT_NE(refusedEnglish.out.find("The panel asks for its password (use --password)."),
+              std::string::npos)
+            << refusedEnglish.out;
+    for (const ::Run &english : {askedEnglish, refusedEnglish})
+        EXPECT_FALSE(hasHangul(english.out)) << english.out;
+}
+
 namespace {
 
 // Writes one block into the simulated panel as a panel tool would.

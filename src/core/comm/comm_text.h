@@ -91,6 +91,11 @@ enum class CommTextId : std::uint8_t {
     SearchEndBeforeStart,
     NoLineSelected,
     AskDeleteRows,
+    // The command line's side of a panel command.
+    AnsweredYes, // after a question --yes answered
+    AnsweredNo,
+    PasswordOption, // the panel asked for a password the command line was not given
+    ClockInvalid,
     // Days of the week, Sunday first.
     Sunday,
     Monday,

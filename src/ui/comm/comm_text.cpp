@@ -110,6 +110,11 @@ constexpr const char *kSources[] = {
         QT_TRANSLATE_NOOP("ui::CommText", "검색 종료일은 시작일보다 작을 수 없습니다."),
         QT_TRANSLATE_NOOP("ui::CommText", "선택된 라인이 없습니다. 확인하시기 바랍니다."),
         QT_TRANSLATE_NOOP("ui::CommText", "선택된 라인의 레코드를 정말로 지우시겠습니까?"),
+        // The command line's side of a panel command.
+        QT_TRANSLATE_NOOP("ui::CommText", " [예]"),
+        QT_TRANSLATE_NOOP("ui::CommText", " [아니요: 예로 답하려면 --yes]"),
+        QT_TRANSLATE_NOOP("ui::CommText", "패널이 암호를 묻습니다. --password로 암호를 주십시오."),
+        QT_TRANSLATE_NOOP("ui::CommText", "패널의 시계에 올바른 시각이 없습니다."),
         // Days of the week, Sunday first.
         QT_TRANSLATE_NOOP("ui::CommText", "일"),
         QT_TRANSLATE_NOOP("ui::CommText", "월"),

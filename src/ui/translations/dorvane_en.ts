@@ -3647,5 +3647,21 @@ Please upgrade the OS to the latest version.</translation>
         <translation>The panel holds no project.
 %s</translation>
     </message>
+    <message>
+        <source> [예]</source>
+        <translation> [yes]</translation>
+    </message>
+    <message>
+        <source> [아니요: 예로 답하려면 --yes]</source>
+        <translation> [no: use --yes]</translation>
+    </message>
+    <message>
+        <source>패널이 암호를 묻습니다. --password로 암호를 주십시오.</source>
+        <translation>The panel asks for its password (use --password).</translation>
+    </message>
+    <message>
+        <source>패널의 시계에 올바른 시각이 없습니다.</source>
+        <translation>The panel&apos;s clock holds no valid time.</translation>
+    </message>
 </context>
 </TS>
