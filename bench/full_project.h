@@ -44,7 +44,11 @@ inline std::unique_ptr<core::CTag> mixedTag(int i, std::uint16_t screen)
         break;
     }
     case 2:
-        tag = std::make_unique<core::CMessageTag>();
+        // A message tag's record is large: one on every eighth screen, numbers elsewhere.
+        if (screen % 8 == 0)
+            tag = std::make_unique<core::CMessageTag>();
+        else
+            tag = std::make_unique<core::CDigitTag>();
         break;
     case 3: {
         auto rect = std::make_unique<core::CRectTag>();
@@ -64,7 +68,14 @@ inline std::unique_ptr<core::CTag> mixedTag(int i, std::uint16_t screen)
         tag = std::make_unique<core::CCircleTag>();
         break;
     default:
-        tag = std::make_unique<core::CClockTag>();
+        // As is a clock's: on every eighth screen, texts elsewhere.
+        if (screen % 8 == 4) {
+            tag = std::make_unique<core::CClockTag>();
+        } else {
+            auto text = std::make_unique<core::CTextTag>();
+            text->SetText("RUN");
+            tag = std::move(text);
+        }
         break;
     }
     tag->MoveTo(x, y);
