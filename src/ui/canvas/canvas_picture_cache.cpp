@@ -12,12 +12,22 @@
 #include <QPaintEngine>
 #include <QPainter>
 
+#include <cstring>
+
 namespace ui {
 
 void CFingerprint::addBytes(const void *data, std::size_t size)
 {
+    // Eight bytes a step: the sum runs over every tag at every paint.
     const auto *bytes = static_cast<const unsigned char *>(data);
-    for (std::size_t i = 0; i < size; ++i) {
+    std::size_t i = 0;
+    for (; i + 8 <= size; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes + i, 8);
+        m_hash = (m_hash ^ word) * 0x9E3779B97F4A7C15ULL;
+        m_hash ^= m_hash >> 32;
+    }
+    for (; i < size; ++i) {
         m_hash ^= bytes[i];
         m_hash *= 1099511628211ULL;
     }

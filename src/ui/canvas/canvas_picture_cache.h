@@ -20,7 +20,7 @@ class CTag;
 
 namespace ui {
 
-// A 64-bit FNV-1a sum over the values fed to it.
+// A 64-bit sum over the values fed to it (multiply and shift per word, FNV-1a for the rest).
 class CFingerprint
 {
 public:
