@@ -16,6 +16,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextFragment>
+#include <QUrl>
 
 #include <cstdio>
 #include <vector>
@@ -47,8 +48,8 @@ QStringList readingOrder(const QDir &dir)
     return pages;
 }
 
-// Links to other pages jump within the file; pictures come from the language's folder.
-void rewriteLinks(QTextDocument &doc, const QString &pictureDir)
+// Links to other pages (`pages`) jump within the file; pictures come from the language's folder.
+void rewriteLinks(QTextDocument &doc, const QStringList &pages, const QString &pictureDir)
 {
     struct Change
     {
@@ -72,10 +73,20 @@ void rewriteLinks(QTextDocument &doc, const QString &pictureDir)
                 image.setName(pictureDir + QLatin1Char('/') + match.captured(1));
                 changes.push_back({fragment.position(), fragment.length(), image});
             } else if (format.isAnchor()) {
-                const auto match = pageLink.match(format.anchorHref());
-                if (!match.hasMatch())
+                const QString href = format.anchorHref();
+                if (const auto match = pageLink.match(href);
+                    match.hasMatch() && pages.contains(match.captured(1))) {
+                    format.setAnchorHref(QLatin1Char('#') + anchorOf(match.captured(1)));
+                } else if (QUrl(href).isRelative() && !href.startsWith(QLatin1Char('#'))) {
+                    // A file beside the manual that the program folder does not hold: the
+                    // words stay, the link that would lead nowhere goes.
+                    format.setAnchor(false);
+                    format.setAnchorHref(QString());
+                    format.clearForeground();
+                    format.setFontUnderline(false);
+                } else {
                     continue;
-                format.setAnchorHref(QLatin1Char('#') + anchorOf(match.captured(1)));
+                }
                 changes.push_back({fragment.position(), fragment.length(), format});
             }
         }
@@ -89,7 +100,8 @@ void rewriteLinks(QTextDocument &doc, const QString &pictureDir)
 }
 
 // The page's HTML body, led by the anchor its links jump to.
-QString pageHtml(const QDir &dir, const QString &page, const QString &pictureDir, bool &ok)
+QString pageHtml(const QDir &dir, const QStringList &pages, const QString &page,
+                 const QString &pictureDir, bool &ok)
 {
     QFile file(dir.filePath(page));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -99,7 +111,7 @@ QString pageHtml(const QDir &dir, const QString &page, const QString &pictureDir
     }
     QTextDocument doc;
     doc.setMarkdown(QString::fromUtf8(file.readAll()));
-    rewriteLinks(doc, pictureDir);
+    rewriteLinks(doc, pages, pictureDir);
     const QString html = doc.toHtml();
     const qsizetype open = html.indexOf(QLatin1Char('>'), html.indexOf(QLatin1String("<body")));
     const qsizetype close = html.lastIndexOf(QLatin1String("</body>"));
@@ -124,10 +136,11 @@ int main(int argc, char *argv[])
     const QDir dir(args[1]);
     QString body;
     bool ok = true;
-    for (const QString &page : readingOrder(dir)) {
+    const QStringList pages = readingOrder(dir);
+    for (const QString &page : pages) {
         if (!body.isEmpty())
             body += QStringLiteral("\n<hr />\n");
-        body += pageHtml(dir, page, args[2], ok);
+        body += pageHtml(dir, pages, page, args[2], ok);
     }
     QFile out(args[3]);
     if (!ok || !out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -148,6 +148,23 @@ private slots:
             window.show();
             QTextDocument *doc = window.browser()->document();
             // Every picture the pages show was drawn into the program folder.
+            // Every link leads somewhere: a page of the file or the web.
+            QStringList names, hrefs;
+            for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+                names << b.charFormat().anchorNames();
+                for (auto it = b.begin(); !it.atEnd(); ++it) {
+                    const QTextCharFormat f = it.fragment().charFormat();
+                    names << f.anchorNames();
+                    if (f.isAnchor() && !f.anchorHref().isEmpty())
+                        hrefs << f.anchorHref();
+                }
+            }
+            QVERIFY2(!hrefs.isEmpty() && !names.isEmpty(), qPrintable(names.join(',')));
+            for (const QString &href : hrefs)
+                QVERIFY2(href.startsWith(QLatin1String("http"))
+                                 || (href.startsWith(QLatin1Char('#'))
+                                     && names.contains(href.mid(1))),
+                         qPrintable(href));
             int pictures = 0;
             for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
                 for (auto it = b.begin(); !it.atEnd(); ++it) {
