@@ -189,34 +189,40 @@ private slots:
         QCOMPARE(m_rect->Rect().left, 60);
     }
 
-    void theCacheDrawsOnlyForANewKey()
+    void theCacheDrawsOnlyWhatANewKeyOrAnUncoveredPartNeeds()
     {
         ui::CCanvasPictureCache cache;
-        int draws = 0;
-        const auto draw = [&draws](QPainter &p) {
-            ++draws;
-            p.fillRect(0, 0, 8, 8, draws == 1 ? Qt::red : Qt::blue);
+        std::vector<QRect> drawn;
+        const auto draw = [&drawn](QPainter &p, const QRect &clip) {
+            drawn.push_back(clip);
+            p.fillRect(clip, drawn.size() == 1 ? Qt::red : Qt::blue);
         };
-        QImage target(8, 8, QImage::Format_RGB32);
-        const auto paint = [&](std::uint64_t key) {
+        QImage target(16, 8, QImage::Format_RGB32);
+        const auto paint = [&](std::uint64_t key, const QRect &rect) {
             QPainter p(&target);
-            return cache.paint(p, QRect(0, 0, 8, 8), QSize(8, 8), key, draw);
+            return cache.paint(p, rect, QSize(16, 8), key, draw);
         };
-        QVERIFY(paint(1));
-        QVERIFY(paint(1));
-        QCOMPARE(draws, 1);
+        QVERIFY(paint(1, QRect(0, 0, 8, 8)));
+        QVERIFY(paint(1, QRect(2, 2, 4, 4)));
+        QCOMPARE(drawn, std::vector<QRect>{QRect(0, 0, 8, 8)});
         QCOMPARE(target.pixelColor(3, 3), QColor(Qt::red));
-        QVERIFY(paint(2));
-        QCOMPARE(draws, 2);
-        QCOMPARE(target.pixelColor(3, 3), QColor(Qt::blue));
+        // The right half was never drawn: only it is drawn now.
+        QVERIFY(paint(1, QRect(0, 0, 16, 8)));
+        QCOMPARE(drawn.back(), QRect(8, 0, 8, 8));
+        QCOMPARE(target.pixelColor(12, 3), QColor(Qt::blue));
+        QCOMPARE(target.pixelColor(3, 3), QColor(Qt::red));
+        QVERIFY(paint(2, QRect(0, 0, 4, 4)));
+        QCOMPARE(drawn.size(), std::size_t(3));
+        QCOMPARE(drawn.back(), QRect(0, 0, 4, 4));
         cache.clear();
-        QVERIFY(paint(2));
-        QCOMPARE(draws, 3);
+        QVERIFY(paint(2, QRect(0, 0, 4, 4)));
+        QCOMPARE(drawn.size(), std::size_t(4));
+        QCOMPARE(cache.drawCount(), 4);
         // A device that is no raster image (a recording) is painted by the caller.
         QPicture recording;
         QPainter p(&recording);
-        QVERIFY(!cache.paint(p, QRect(0, 0, 8, 8), QSize(8, 8), 2, draw));
-        QCOMPARE(draws, 3);
+        QVERIFY(!cache.paint(p, QRect(0, 0, 8, 8), QSize(16, 8), 2, draw));
+        QCOMPARE(drawn.size(), std::size_t(4));
     }
 
     void fingerprintsTellTagFacesApart()

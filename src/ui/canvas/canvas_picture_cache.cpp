@@ -60,7 +60,7 @@ void addTagFace(CFingerprint &sum, const core::CTag &tag)
 }
 
 bool CCanvasPictureCache::paint(QPainter &p, const QRect &rect, QSize size, std::uint64_t key,
-                                const std::function<void(QPainter &)> &draw)
+                                const std::function<void(QPainter &, const QRect &)> &draw)
 {
     QPaintEngine *engine = p.paintEngine();
     QPaintDevice *device = engine ? engine->paintDevice() : nullptr;
@@ -70,12 +70,21 @@ bool CCanvasPictureCache::paint(QPainter &p, const QRect &rect, QSize size, std:
     // The picture has the target's format, so that what is drawn into it (the XOR marks too)
     // comes out as it would straight on the target.
     const QImage::Format format = static_cast<const QImage *>(device)->format();
-    if (!m_valid || m_key != key || m_image.size() != size || m_image.format() != format) {
+    if (m_image.size() != size || m_image.format() != format) {
         m_image = QImage(size, format);
-        QPainter picture(&m_image);
-        draw(picture);
+        m_drawn = QRegion();
+    }
+    if (m_key != key) {
         m_key = key;
-        m_valid = true;
+        m_drawn = QRegion();
+    }
+    const QRegion missing = QRegion(rect) - m_drawn;
+    if (!missing.isEmpty()) {
+        const QRect clip = missing.boundingRect();
+        QPainter picture(&m_image);
+        picture.setClipRect(clip);
+        draw(picture, clip);
+        m_drawn += clip;
         ++m_draws;
     }
     p.save();
@@ -87,7 +96,7 @@ bool CCanvasPictureCache::paint(QPainter &p, const QRect &rect, QSize size, std:
 
 void CCanvasPictureCache::clear()
 {
-    m_valid = false;
+    m_drawn = QRegion();
     m_image = QImage();
 }
 

@@ -3,9 +3,11 @@
 // The painted panel of a canvas kept between paints. Most repaints show a picture that has not
 // changed (a band dragged over it, a window uncovered, a neighbour's selection changing): the
 // picture is drawn once for a key that sums up everything it shows and copied from then on,
-// until the key changes.
+// until the key changes. Only the parts a paint asks for are drawn, so that a small change
+// still costs a small repaint.
 
 #include <QImage>
+#include <QRegion>
 
 #include <cstdint>
 #include <functional>
@@ -50,20 +52,21 @@ void addTagFace(CFingerprint &sum, const core::CTag &tag);
 class CCanvasPictureCache
 {
 public:
-    // Copies `rect` of the picture for `key` onto `p`, first drawing the picture with `draw`
-    // when the key, size or the target's pixel format changed. False when the target takes no
-    // copy (not a raster image at one device pixel per pixel): then the caller paints itself.
+    // Copies `rect` of the picture for `key` onto `p`. What of `rect` was not drawn for this key,
+    // size and target pixel format yet is drawn first with `draw` (given the clip to fill).
+    // False when the target takes no copy (not a raster image at one device pixel per pixel):
+    // then the caller paints itself.
     bool paint(QPainter &p, const QRect &rect, QSize size, std::uint64_t key,
-               const std::function<void(QPainter &)> &draw);
+               const std::function<void(QPainter &, const QRect &)> &draw);
     // Forgets the picture (the next paint draws it afresh).
     void clear();
-    // How many times the picture was drawn: the number the cache saves on.
+    // How many times a part of the picture was drawn: the number the cache saves on.
     int drawCount() const { return m_draws; }
 
 private:
     QImage m_image;
     std::uint64_t m_key = 0;
-    bool m_valid = false;
+    QRegion m_drawn; // the part of m_image drawn for m_key
     int m_draws = 0;
 };
 

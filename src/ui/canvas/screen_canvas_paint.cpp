@@ -42,9 +42,9 @@ void CScreenCanvas::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     const QRect clip = event->rect();
-    const bool copied = m_picture->paint(p, clip, size(), pictureKey(), [this](QPainter &picture) {
-        paintPicture(picture, rect());
-    });
+    const bool copied = m_picture->paint(
+            p, clip, size(), pictureKey(),
+            [this](QPainter &picture, const QRect &part) { paintPicture(picture, part); });
     if (!copied)
         paintPicture(p, clip);
     if (m_band != Band::None)
