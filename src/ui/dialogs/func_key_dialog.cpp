@@ -57,6 +57,13 @@ QWidget *radioRow(QWidget *parent, QButtonGroup *group,
     return row;
 }
 
+// Puts `widget` after the row's radio buttons, ahead of the stretch that keeps them left.
+void addToRow(QWidget *row, QWidget *widget)
+{
+    auto *layout = static_cast<QHBoxLayout *>(row->layout());
+    layout->insertWidget(layout->count() - 1, widget);
+}
+
 } // namespace
 
 void CFuncKeyDialog::build()
@@ -96,7 +103,7 @@ void CFuncKeyDialog::build()
             m_settings, m_format,
             {{core::kFormatDec, QStringLiteral("DEC")}, {core::kFormatHex, QStringLiteral("HEX")}});
     m_signed = new QCheckBox(tr("부호 가능"), m_formatRow);
-    m_formatRow->layout()->addWidget(m_signed);
+    addToRow(m_formatRow, m_signed);
     m_form->addRow(messageString(util::msg::kRadixCaption), m_formatRow);
 
     m_channel = new QButtonGroup(this);
@@ -107,8 +114,8 @@ void CFuncKeyDialog::build()
     m_station->setRange(0, core::CAddrGroup::kStationCount - 1);
     auto *stationLabel = new QLabel(messageString(util::msg::kStationCaption), m_channelRow);
     stationLabel->setBuddy(m_station);
-    m_channelRow->layout()->addWidget(stationLabel);
-    m_channelRow->layout()->addWidget(m_station);
+    addToRow(m_channelRow, stationLabel);
+    addToRow(m_channelRow, m_station);
     m_form->addRow(messageString(util::msg::kChannelCaption), m_channelRow);
 
     m_addressRow = new QWidget(m_settings);
