@@ -56,7 +56,8 @@ bool hasHangul(const QString &text)
 // program's own Korean windows.
 // - the panel and the programs: Velmar, Panel, Dorvane, Quillet;
 // - the device and protocol terms the Korean windows use as they stand: PLC, HMI, PC, OS, ID,
-//   CPU, RTC, NAK, BCC, COM (ports COM1...), RS (RS-232C, RS-422/485), BMP, CSV, PDF, PNG and SVG
+//   CPU, RTC, NAK, BCC, COM (ports COM1...), RS (RS-232C, RS-422/485), Modbus, RTU and TCP (the
+//   protocols a PLC is reached by), BMP, CSV, PDF, PNG and SVG
 //   (file kinds), ms (time-out unit), No (the alarm history's "No." column);
 // - the value formats and sizes of a device point: DEC, HEX, BCD, Bit, Word, Long;
 // - the switch states and the parity choices the panel settings list: On, Off, ON, OFF, None,
@@ -82,7 +83,8 @@ const QSet<QString> kKoreanLatinWords = {
         QStringLiteral("Ch"),      QStringLiteral("RPM"),     QStringLiteral("YYYY"),
         QStringLiteral("mm"),      QStringLiteral("DD"),      QStringLiteral("HH"),
         QStringLiteral("MM"),      QStringLiteral("SS"),      QStringLiteral("WWW"),
-        QStringLiteral("RS"),      QStringLiteral("PNG"),     QStringLiteral("SVG"),
+        QStringLiteral("RS"),      QStringLiteral("Modbus"),  QStringLiteral("RTU"),
+        QStringLiteral("TCP"),     QStringLiteral("PNG"),     QStringLiteral("SVG"),
         QStringLiteral("No"),      QStringLiteral("PDF"),
 };
 

@@ -40,6 +40,7 @@
 #include "ui/dialogs/sys_addr_dialog.h"
 #include "ui/dialogs/trans_edit_dialog.h"
 #include "ui/dialogs/used_sys_mem_dialog.h"
+#include "ui/preview/plc_connect_dialog.h"
 #include "ui/project/address_replace_dialog.h"
 #include "ui/project/new_screen_dialog.h"
 #include "ui/project/screen_prop_dialog.h"
@@ -374,15 +375,15 @@ std::vector<GalleryEntry> buildGallery()
     }));
     g.push_back(listEntry<CAlarmDlg, CAlarmEditDialog>(
             "CRecordListDialog", QT_TRANSLATE_NOOP("QObject", "경보"), &CDorvaneDoc::Alarms));
-    g.push_back(listEntry<CCalcDlg, CCalcEditDialog>(
-            "CRecordListDialog-calculations", QT_TRANSLATE_NOOP("QObject", "연산"),
-            &CDorvaneDoc::Calculations));
-    g.push_back(listEntry<CTransDlg, CTransEditDialog>(
-            "CRecordListDialog-transfers", QT_TRANSLATE_NOOP("QObject", "블록통신"),
-            &CDorvaneDoc::Transfers));
-    g.push_back(listEntry<CReserveDlg, CReserveEditDialog>(
-            "CRecordListDialog-reservations", QT_TRANSLATE_NOOP("QObject", "예약"),
-            &CDorvaneDoc::Reservations));
+    g.push_back(listEntry<CCalcDlg, CCalcEditDialog>("CRecordListDialog-calculations",
+                                                     QT_TRANSLATE_NOOP("QObject", "연산"),
+                                                     &CDorvaneDoc::Calculations));
+    g.push_back(listEntry<CTransDlg, CTransEditDialog>("CRecordListDialog-transfers",
+                                                       QT_TRANSLATE_NOOP("QObject", "블록통신"),
+                                                       &CDorvaneDoc::Transfers));
+    g.push_back(listEntry<CReserveDlg, CReserveEditDialog>("CRecordListDialog-reservations",
+                                                           QT_TRANSLATE_NOOP("QObject", "예약"),
+                                                           &CDorvaneDoc::Reservations));
     g.push_back(editorEntry<CAlarmEditDlg, CAlarmEditDialog>("CAlarmEditDialog"));
     g.push_back(editorEntry<CCalcEditDlg, CCalcEditDialog>("CCalcEditDialog"));
     g.push_back(editorEntry<CTransEditDlg, CTransEditDialog>("CTransEditDialog"));
@@ -407,6 +408,13 @@ std::vector<GalleryEntry> buildGallery()
         dialog->toEdit()->setText(QStringLiteral("4x65530"));
         emit dialog->toEdit()->textEdited(dialog->toEdit()->text());
         return dialog;
+    }));
+    g.push_back(entry("CPlcConnectDialog", "online", [](CMainFrame &frame, Scratch &) {
+        const core::CDorvaneDoc &doc = *frame.document();
+        const auto channels = core::online::PlcConnectForm::OnlineChannels(doc);
+        return std::make_unique<CPlcConnectDialog>(
+                doc,
+                core::online::PlcConnectForm::ForChannel(doc, channels.empty() ? 1 : channels[0]));
     }));
     g.push_back(entry("CPictureExportDialog", "printing", [](CMainFrame &frame, Scratch &) {
         return makePictureExportDialog(*frame.document(), firstScreenNumber(frame));

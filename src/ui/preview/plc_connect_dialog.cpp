@@ -29,22 +29,21 @@ constexpr char kParities[] = {'N', 'E', 'O'};
 
 CPlcConnectDialog::CPlcConnectDialog(const core::CDorvaneDoc &doc, PlcConnectForm form,
                                      QWidget *parent)
-    : QDialog(parent)
+    : CPresenterDialog(parent)
     , m_doc(doc)
     , m_form(std::move(form))
 {
     setWindowTitle(tr("PLC 연결"));
     setObjectName(QStringLiteral("plcConnectDialog"));
     build();
-    refresh();
-    m_channel->setFocus();
+    refreshView();
 }
 
 void CPlcConnectDialog::build()
 {
     m_channel = new QComboBox(this);
     for (const int channel : PlcConnectForm::OnlineChannels(m_doc))
-        m_channel->addItem(tr("CH%1").arg(channel), channel);
+        m_channel->addItem(tr("채널 %1").arg(channel), channel);
     m_serial = new QRadioButton(tr("시리얼 (Modbus RTU)(&S)"), this);
     m_tcp = new QRadioButton(tr("TCP (Modbus TCP)(&T)"), this);
     m_device = new QLineEdit(this);
@@ -85,11 +84,9 @@ void CPlcConnectDialog::build()
     row(tr("포트 번호(&N):"), m_port);
     row(tr("타임아웃(&I):"), m_timeout);
     grid->addRow(m_lowFirst);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    m_ok = buttons->button(QDialogButtonBox::Ok);
+    m_ok = buttonBox()->button(QDialogButtonBox::Ok);
     m_ok->setText(tr("연결"));
-    m_ok->setDefault(true);
-    auto *column = new QVBoxLayout(this);
+    auto *column = new QVBoxLayout;
     column->addLayout(grid);
     // A channel of another PLC family runs on, against the simulated memory: say so.
     for (const int channel : PlcConnectForm::SimulatedChannels(m_doc)) {
@@ -100,53 +97,36 @@ void CPlcConnectDialog::build()
         note->setWordWrap(true);
         column->addWidget(note);
     }
-    column->addWidget(buttons);
+    setContent(column);
 
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_choose, &QPushButton::clicked, this, &CPlcConnectDialog::chooseDevice);
     connect(m_channel, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_refreshing)
-            m_form.SelectChannel(m_doc, m_channel->currentData().toInt());
-        refresh();
+        forward([&] { m_form.SelectChannel(m_doc, m_channel->currentData().toInt()); });
     });
-    connect(m_tcp, &QRadioButton::toggled, this, [this](bool on) {
-        if (!m_refreshing)
-            m_form.tcp = on;
-        refresh();
-    });
+    connect(m_tcp, &QRadioButton::toggled, this,
+            [this](bool on) { forward([&] { m_form.tcp = on; }); });
     connect(m_device, &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_form.device = text.trimmed().toStdString();
-        refresh();
+        forward([&] { m_form.device = text.trimmed().toStdString(); });
     });
     connect(m_host, &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_form.host = text.trimmed().toStdString();
-        refresh();
+        forward([&] { m_form.host = text.trimmed().toStdString(); });
     });
-    connect(m_baud, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_refreshing)
-            m_form.baud = m_baud->currentData().toUInt();
-    });
+    connect(m_baud, &QComboBox::currentIndexChanged, this,
+            [this] { forward([&] { m_form.baud = m_baud->currentData().toUInt(); }); });
     connect(m_parity, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (!m_refreshing && index >= 0)
-            m_form.parity = kParities[index];
+        if (index >= 0)
+            forward([&] { m_form.parity = kParities[index]; });
     });
-    connect(m_port, &QSpinBox::valueChanged, this, [this](int value) {
-        if (!m_refreshing)
-            m_form.port = std::uint16_t(value);
-        refresh();
-    });
-    connect(m_timeout, &QSpinBox::valueChanged, this, [this](int value) {
-        if (!m_refreshing)
-            m_form.timeoutMs = value;
-        refresh();
-    });
-    connect(m_lowFirst, &QCheckBox::toggled, this, [this](bool on) { m_form.lowWordFirst = on; });
+    connect(m_port, &QSpinBox::valueChanged, this,
+            [this](int value) { forward([&] { m_form.port = std::uint16_t(value); }); });
+    connect(m_timeout, &QSpinBox::valueChanged, this,
+            [this](int value) { forward([&] { m_form.timeoutMs = value; }); });
+    connect(m_lowFirst, &QCheckBox::toggled, this,
+            [this](bool on) { forward([&] { m_form.lowWordFirst = on; }); });
 }
 
 void CPlcConnectDialog::refresh()
 {
-    m_refreshing = true;
     m_channel->setCurrentIndex(m_channel->findData(m_form.channel));
     m_serial->setChecked(!m_form.tcp);
     m_tcp->setChecked(m_form.tcp);
@@ -166,18 +146,16 @@ void CPlcConnectDialog::refresh()
     m_host->setEnabled(m_form.tcp);
     m_port->setEnabled(m_form.tcp);
     m_ok->setEnabled(m_form.Ok());
-    m_refreshing = false;
 }
 
 void CPlcConnectDialog::chooseDevice()
 {
-    ports::CPortChooser chooser(tr("CH%1").arg(m_form.channel),
+    ports::CPortChooser chooser(tr("채널 %1").arg(m_form.channel),
                                 QString::fromStdString(m_form.device), ports::CPortCatalogue(),
                                 this);
     if (chooser.exec() != QDialog::Accepted)
         return;
-    m_form.device = chooser.chosenPath().trimmed().toStdString();
-    refresh();
+    forward([&] { m_form.device = chooser.chosenPath().trimmed().toStdString(); });
 }
 
 } // namespace ui

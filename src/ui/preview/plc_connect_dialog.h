@@ -4,9 +4,9 @@
 // the port chooser of the transfer window) or over TCP. The form's rules are the core's; this
 // window shows the form and hands it back on OK.
 
-#include "core/online/plc_connect_form.h"
+#include "ui/dialogs/presenter_dialog.h"
 
-#include <QDialog>
+#include "core/online/plc_connect_form.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,7 +21,7 @@ class CDorvaneDoc;
 
 namespace ui {
 
-class CPlcConnectDialog : public QDialog
+class CPlcConnectDialog : public CPresenterDialog
 {
     Q_OBJECT
 public:
@@ -39,14 +39,15 @@ public:
     QCheckBox *lowWordFirstCheck() const { return m_lowFirst; }
     QPushButton *okButton() const { return m_ok; }
 
+protected:
+    void refresh() override;
+
 private:
     void build();
-    void refresh();
     void chooseDevice();
 
     const core::CDorvaneDoc &m_doc;
     core::online::PlcConnectForm m_form;
-    bool m_refreshing = false;
     QComboBox *m_channel = nullptr;
     QRadioButton *m_serial = nullptr;
     QRadioButton *m_tcp = nullptr;

@@ -2380,10 +2380,6 @@
         <translation>PLC connection</translation>
     </message>
     <message>
-        <source>CH%1</source>
-        <translation>CH%1</translation>
-    </message>
-    <message>
         <source>시리얼 (Modbus RTU)(&amp;S)</source>
         <translation>&amp;Serial (Modbus RTU)</translation>
     </message>
@@ -2434,6 +2430,10 @@
     <message>
         <source>CH%1은(는) Modbus PLC가 아니므로 시뮬레이션 메모리로 실행됩니다.</source>
         <translation>CH%1 has no Modbus PLC: it runs on the simulated memory.</translation>
+    </message>
+    <message>
+        <source>채널 %1</source>
+        <translation>Channel %1</translation>
     </message>
 </context>
 <context>
