@@ -9,6 +9,7 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <tuple>
 #include <unistd.h>
 
 using namespace core;
@@ -24,8 +25,15 @@ protected:
                 / ("dorvane_help_" + std::to_string(::getpid()));
         std::filesystem::remove_all(m_dir);
         std::filesystem::create_directories(m_dir);
-        m_resources.add({.name = "한국어", .langId = 0x412, .helpFile = "dorvane_ko.html"});
-        m_resources.add({.name = "English", .langId = 0x409, .helpFile = "dorvane_en.html"});
+        for (const auto &[name, langId, file] :
+             {std::tuple{"한국어", 0x412u, "dorvane_ko.html"},
+              std::tuple{"English", 0x409u, "dorvane_en.html"}}) {
+            core::CIndexedRes res;
+            res.name = name;
+            res.langId = langId;
+            res.helpFile = file;
+            m_resources.add(res);
+        }
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }
 

@@ -139,7 +139,7 @@ private:
             return false;
         m_serving = std::thread([this] { m_server->serve(); });
         m_show = std::make_unique<sim::CPanelShow>(
-                *m_memory, sim::ShowOptions{m_folder->path().toStdString(), 2, 0, m_port});
+                *m_memory, sim::ShowOptions{m_folder->path().toStdString(), 2, 0, m_port, {}});
         return true;
     }
 

@@ -36,7 +36,7 @@ protected:
     ReplacePlan Plan(const char *from, const char *to, std::uint16_t channel = 1,
                      std::vector<UserKind> kinds = {})
     {
-        return planReplace(*m_doc, {channel, std::nullopt, from, to, std::move(kinds)});
+        return planReplace(*m_doc, {channel, std::nullopt, from, to, std::move(kinds), {}});
     }
 
     static std::set<std::pair<UserKind, UserRole>> Users(const std::vector<ReplaceChange> &list)
@@ -144,7 +144,7 @@ TEST_F(AddressReplace, KeepsToTheChosenKindsAndStation)
             Users(calcOnly.changes),
             (std::set<std::pair<UserKind, UserRole>>{{UserKind::Calculation, UserRole::Operand1},
                                                      {UserKind::Calculation, UserRole::Operand2}}));
-    const ReplacePlan otherStation = planReplace(*m_doc, {1, 7, "4x1-4x10", "4x101", {}});
+    const ReplacePlan otherStation = planReplace(*m_doc, {1, 7, "4x1-4x10", "4x101", {}, {}});
     EXPECT_TRUE(otherStation.Empty());
     ASSERT_TRUE(otherStation.error);
     EXPECT_EQ(otherStation.error->id, util::msg::kReplaceNothing);
