@@ -112,6 +112,9 @@ class Slave:
         self.sel.register(conn, selectors.EVENT_READ, self.tcp_data)
 
     def tcp_data(self, conn):
+        # "down" in the same round of select may have closed the connection already.
+        if conn not in self.clients:
+            return
         try:
             data = conn.recv(4096)
         except OSError:
@@ -122,6 +125,8 @@ class Slave:
         self.feed(self.clients[conn], data, conn.sendall)
 
     def drop(self, conn):
+        if conn not in self.clients:
+            return
         self.sel.unregister(conn)
         self.clients.pop(conn, None)
         conn.close()
