@@ -94,8 +94,10 @@ private:
     {
         QCOMPARE(QApplication::focusWidget(), d.fromEdit());
         QTest::keyClicks(d.fromEdit(), from);
-        QTest::mouseClick(d.startRadio(), Qt::LeftButton);
-        QTest::keyClicks(d.toEdit(), to);
+        // The choice's mnemonic leads to its field: typing goes on there.
+        QTest::keyClick(&d, Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), d.toEdit());
+        QTest::keyClicks(QApplication::focusWidget(), to);
     }
 
 private slots:
@@ -161,6 +163,7 @@ private slots:
             QTest::keyClicks(d.fromEdit(), QStringLiteral("4x6"));
             QTest::mouseClick(d.offsetRadio(), Qt::LeftButton);
             QVERIFY(!d.toEdit()->isEnabled());
+            QCOMPARE(QApplication::focusWidget(), d.offsetBox());
             d.offsetBox()->setValue(100);
             QVERIFY(okButton(d)->isEnabled());
             QTest::mouseClick(okButton(d), Qt::LeftButton);

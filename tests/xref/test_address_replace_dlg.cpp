@@ -27,8 +27,12 @@ TEST_F(AddressReplaceDlg, PreviewFollowsTheEntries)
     EXPECT_FALSE(dlg.Problem());
     EXPECT_FALSE(dlg.CanAccept());
 
+    // No complaint while the new start is still to be typed; a start that does not read is one.
     dlg.SetFrom("4x1-4x10");
-    EXPECT_EQ(dlg.Problem().value_or(Notice{}).id, util::msg::kReplaceBadRange); // no target yet
+    EXPECT_FALSE(dlg.Entered());
+    EXPECT_FALSE(dlg.Problem());
+    dlg.SetTo("D7");
+    EXPECT_EQ(dlg.Problem().value_or(Notice{}).id, util::msg::kReplaceBadRange);
     dlg.SetTo("4x1001");
     ASSERT_TRUE(dlg.CanAccept());
     const std::size_t all = dlg.Plan().changes.size();

@@ -96,9 +96,15 @@ void CAddressReplaceDlg::Replan()
     m_plan = xref::planReplace(m_doc, m_request);
 }
 
+bool CAddressReplaceDlg::Entered() const
+{
+    return !m_request.from.empty() && (m_byOffset || !m_request.to.empty());
+}
+
 std::optional<Notice> CAddressReplaceDlg::Problem() const
 {
-    if (m_request.from.empty())
+    // Still being typed: no complaint before both ends are there.
+    if (!Entered())
         return std::nullopt;
     if (m_request.kinds.empty())
         return Notice{util::msg::kReplaceNothing, {m_request.from}};
@@ -107,7 +113,7 @@ std::optional<Notice> CAddressReplaceDlg::Problem() const
 
 bool CAddressReplaceDlg::Ok(CFunctionPrompt &prompt) const
 {
-    if (m_request.from.empty()) {
+    if (!Entered()) {
         prompt.ShowMessage(util::msg::kReplaceNoRange,
                            Notice{util::msg::kReplaceNoRange, {}}.Text());
         return false;

@@ -45,8 +45,10 @@ public:
 
     // The plan for the entries as they are; empty while the address is not entered yet.
     const xref::ReplacePlan &Plan() const { return m_plan; }
+    // The address and the new start (or the offset) are both entered.
+    bool Entered() const;
     // Why nothing can be replaced: the entries cannot be read or nothing matches. Nothing while
-    // the address field is still empty.
+    // they are not all entered.
     std::optional<Notice> Problem() const;
     // There is at least one change the driver takes.
     bool CanAccept() const { return !Problem() && !m_plan.changes.empty(); }

@@ -99,6 +99,12 @@ QLayout *CAddressReplaceDialog::buildEntries()
     });
     connect(m_byOffset, &QRadioButton::toggled, this,
             [this](bool on) { forward([&] { m_presenter.SetByOffset(on); }); });
+    // The choice's mnemonic leads on to its field, where the user goes on typing.
+    connect(m_byStart, &QRadioButton::clicked, this, [this] { m_to->setFocus(); });
+    connect(m_byOffset, &QRadioButton::clicked, this, [this] {
+        m_offset->setFocus();
+        m_offset->selectAll();
+    });
     connect(m_offset, &QSpinBox::valueChanged, this,
             [this](int value) { forward([&] { m_presenter.SetOffset(value); }); });
 
@@ -197,8 +203,9 @@ void CAddressReplaceDialog::fillPreview()
 
     if (const auto problem = m_presenter.Problem())
         m_summary->setText(text(problem->Text()));
-    else if (m_presenter.From().empty())
-        m_summary->setText(tr("바꿀 주소나 범위를 입력하면 바뀌는 곳이 여기에 나옵니다."));
+    else if (!m_presenter.Entered())
+        m_summary->setText(tr("바꿀 주소나 범위와 새 시작 주소(또는 오프셋)를 입력하면 바뀌는 곳이 "
+                              "여기에 나옵니다."));
     else if (plan.refused.empty())
         m_summary->setText(tr("%1곳이 바뀝니다.").arg(plan.changes.size()));
     else

@@ -447,16 +447,16 @@
         <translation>changed</translation>
     </message>
     <message>
-        <source>바꿀 주소나 범위를 입력하면 바뀌는 곳이 여기에 나옵니다.</source>
-        <translation>Enter an address or range: the places that change are listed here.</translation>
-    </message>
-    <message>
         <source>%1곳이 바뀝니다.</source>
         <translation>%1 places change.</translation>
     </message>
     <message>
         <source>%1곳이 바뀌고, 드라이버가 받지 않는 %2곳은 그대로 남습니다.</source>
         <translation>%1 places change; %2 that the driver refuses stay as they are.</translation>
+    </message>
+    <message>
+        <source>바꿀 주소나 범위와 새 시작 주소(또는 오프셋)를 입력하면 바뀌는 곳이 여기에 나옵니다.</source>
+        <translation>Enter an address or range and its new start (or an offset): the places that change are listed here.</translation>
     </message>
 </context>
 <context>
